@@ -1,0 +1,33 @@
+# Shared by scripts/run, scripts/test and scripts/bench: installs what is missing and builds.
+# Source it; it sets ROOT and BUILD.
+set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${ZENUB_BUILD_DIR:-$ROOT/build}
+
+PACKAGES=(cmake g++ make qtbase5-dev libqt5websockets5-dev libqt5webchannel5-dev
+    qtwebengine5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n xvfb xauth)
+
+install_missing() {
+    local missing=()
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+configure_and_build() {
+    cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$BUILD" -j2
+}
+
+# Qt WebEngine refuses to start its sandbox as root.
+if [ "$(id -u)" -eq 0 ]; then
+    export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---no-sandbox}"
+fi

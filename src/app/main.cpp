@@ -1,0 +1,128 @@
+#include "commandline.h"
+#include "screenshotter.h"
+#include "singleinstance.h"
+
+#include <appearance/ilanguagemanager.h>
+#include <extensionsystem/pluginmanager.h>
+#include <mainwindow/mainwindow.h>
+#include <plugin/icore.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+void printError(const QString& text)
+{
+    std::fprintf(stderr, "zenub-animate: %s\n", qPrintable(text));
+}
+
+// Catalogues of the stored language must be in place before any plugin creates a widget.
+void installTranslations(QApplication* application)
+{
+    ILanguageManager& languages = ILanguageManager::getInstance();
+    languages.setSettings(ExtensionSystem::PluginManager::settings());
+    const QString langId = languages.getSaveLangId();
+    if (langId.isEmpty())
+        return;
+    auto* own = new QTranslator(application);
+    if (own->load(QStringLiteral("zenub_") + langId, ICore::resourcePath() + "/translations"))
+        QApplication::installTranslator(own);
+    else
+        printError(QStringLiteral("no catalogue for the language \"%1\"").arg(langId));
+    for (const QString& module : {QStringLiteral("qt_"), QStringLiteral("qtbase_")}) {
+        auto* qt = new QTranslator(application);
+        if (qt->load(module + langId, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(qt);
+    }
+}
+
+// --help and --version only print; they must work on a machine without a display.
+void allowPrintingWithoutDisplay(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+        || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "-help"
+            || argument == "-v" || argument == "--version" || argument == "-version")
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    allowPrintingWithoutDisplay(argc, argv);
+    // The web engine is loaded by plugins; it needs shared GL contexts from the very start.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Zenub"));
+    QCoreApplication::setApplicationName(QStringLiteral("ZenubAnimate"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZENUB_VERSION));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Zenub Animate"));
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    const CommandLine commandLine = CommandLine::parse(application);
+
+    if (!commandLine.settingsPath.isEmpty()) {
+        const QString folder = QDir(commandLine.settingsPath).absolutePath();
+        if (!QDir().mkpath(folder + QStringLiteral("/global"))) {
+            printError(QStringLiteral("cannot create the settings folder %1").arg(folder));
+            return 1;
+        }
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope,
+                           folder + QStringLiteral("/global"));
+    }
+
+    SingleInstance instance(commandLine.settingsPath);
+    if (instance.forwardToRunningInstance(QDir::currentPath(), commandLine.files))
+        return 0;
+    if (!instance.listen())
+        printError(QStringLiteral("cannot listen for later starts; each start opens a window"));
+
+    ExtensionSystem::PluginManager pluginManager;
+    ExtensionSystem::PluginManager::setSettings(
+        new QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Zenub"),
+                      QStringLiteral("ZenubAnimate")));
+    ExtensionSystem::PluginManager::setGlobalSettings(
+        new QSettings(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("Zenub"),
+                      QStringLiteral("ZenubAnimate")));
+    ExtensionSystem::PluginManager::setArguments(commandLine.files);
+    installTranslations(&application);
+
+    ExtensionSystem::PluginManager::setPluginPaths(
+        QStringList(QDir::cleanPath(QCoreApplication::applicationDirPath()
+                                    + QStringLiteral("/../lib/zenub/plugins")))
+        + commandLine.pluginPaths);
+    if (!ExtensionSystem::PluginManager::loadPlugins()) {
+        for (const QString& error : ExtensionSystem::PluginManager::errors())
+            printError(error);
+        printError(QStringLiteral("a required plugin failed; cannot start"));
+        return 2;
+    }
+
+    QObject::connect(&instance, &SingleInstance::remoteCall,
+                     [](const QString& workingDirectory, const QStringList& arguments) {
+                         ExtensionSystem::PluginManager::remoteArguments(
+                             QStringList(), workingDirectory, arguments);
+                     });
+
+    if (!commandLine.screenshotFile.isEmpty()) {
+        auto* screenshotter =
+            new Screenshotter(ICore::getMainWindow(), commandLine.screenshotFile, &application);
+        screenshotter->start();
+    }
+
+    const int result = QApplication::exec();
+    ExtensionSystem::PluginManager::shutdown();
+    return result;
+}

@@ -1,0 +1,117 @@
+#include "iui.h"
+
+#include "dpi.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+template class ISingleton<IUi>;
+
+namespace {
+
+QString sizeSuffix(int size)
+{
+    static const char* const suffixes[] = {"", "_12", "_16", "_24", "_32", "_48", "_64"};
+    return size >= 1 && size <= 6 ? QLatin1String(suffixes[size]) : QString();
+}
+
+} // namespace
+
+QString IUi::pixmapFileName(const QString& name, int state, int size, int dpi, bool noScale)
+{
+    const QString stateSuffix = state == Disabled ? QStringLiteral("_d") : QString();
+    const QString scaleSuffix =
+        !noScale && Dpi::scalePercent(dpi) >= 150 ? QStringLiteral("_2x") : QString();
+    return QStringLiteral("%1%2%3%4.png").arg(name, sizeSuffix(size), stateSuffix, scaleSuffix);
+}
+
+int IUi::messageIconEdge(int dpi)
+{
+    return dpi * 32 / 96;
+}
+
+QPixmap IUi::getPixmap(const QString& name, int state, int size, const QString& directory,
+                       bool noScale)
+{
+    const QString fileName = pixmapFileName(name, state, size, Dpi::screenDpi(), noScale);
+    const QString path = QDir(directory).absoluteFilePath(fileName);
+    const auto cached = m_pixmapCache.constFind(path);
+    if (cached != m_pixmapCache.constEnd() && !cached->isNull())
+        return *cached;
+    // A missing file is cached as a null pixmap and tried again next time.
+    const QPixmap pixmap(path);
+    m_pixmapCache.insert(path, pixmap);
+    return pixmap;
+}
+
+QIcon IUi::getIcon(const QString& name, int size, const QString& directory)
+{
+    QIcon icon;
+    icon.addPixmap(getPixmap(name, Normal, size, directory, false), QIcon::Normal, QIcon::Off);
+    icon.addPixmap(getPixmap(name, Disabled, size, directory, false), QIcon::Disabled, QIcon::Off);
+    return icon;
+}
+
+void IUi::clearCache()
+{
+    m_pixmapCache.clear();
+}
+
+QMessageBox::StandardButton IUi::showInformation(QWidget* parent, const QString& title,
+                                                 const QString& text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton)
+{
+    return showMessage(QStringLiteral("information_32"), parent, title, text, buttons,
+                       defaultButton);
+}
+
+QMessageBox::StandardButton IUi::showQuestion(QWidget* parent, const QString& title,
+                                              const QString& text,
+                                              QMessageBox::StandardButtons buttons,
+                                              QMessageBox::StandardButton defaultButton)
+{
+    return showMessage(QStringLiteral("question_32"), parent, title, text, buttons,
+                       defaultButton);
+}
+
+QMessageBox::StandardButton IUi::showWarning(QWidget* parent, const QString& title,
+                                             const QString& text,
+                                             QMessageBox::StandardButtons buttons,
+                                             QMessageBox::StandardButton defaultButton)
+{
+    return showMessage(QStringLiteral("warning_32"), parent, title, text, buttons, defaultButton);
+}
+
+QMessageBox::StandardButton IUi::showMessage(const QString& iconName, QWidget* parent,
+                                             const QString& title, const QString& text,
+                                             QMessageBox::StandardButtons buttons,
+                                             QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    const int edge = messageIconEdge(Dpi::screenDpi(parent));
+    const QIcon icon = getIcon(iconName, 0, QStringLiteral(":/designer/images/"));
+    box.setIconPixmap(icon.pixmap(edge, edge, QIcon::Normal, QIcon::Off));
+    adjustMessageBox(&box);
+    const int result = box.exec();
+    if (result == -1)
+        return QMessageBox::Cancel;
+    return box.standardButton(box.clickedButton());
+}
+
+void IUi::adjustMessageBox(QMessageBox* box)
+{
+    if (!box)
+        return;
+    for (QAbstractButton* button : box->buttons()) {
+        const int hint = button->sizeHint().width();
+        if (hint > button->minimumWidth())
+            button->setMinimumWidth(hint);
+    }
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty())
+            label->setMinimumWidth(label->sizeHint().width());
+    }
+}
