@@ -45,13 +45,13 @@ void installTranslations(QApplication* application)
 // --help and --version only print; they must work on a machine without a display.
 void allowPrintingWithoutDisplay(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
-        || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+        qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return;
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (argument == "-h" || argument == "--help" || argument == "-help"
-            || argument == "-v" || argument == "--version" || argument == "-version")
+        if (argument == "-h" || argument == "--help" || argument == "-help" || argument == "-v" ||
+            argument == "--version" || argument == "-version")
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 }
@@ -100,9 +100,9 @@ int main(int argc, char* argv[])
     installTranslations(&application);
 
     ExtensionSystem::PluginManager::setPluginPaths(
-        QStringList(QDir::cleanPath(QCoreApplication::applicationDirPath()
-                                    + QStringLiteral("/../lib/zenub/plugins")))
-        + commandLine.pluginPaths);
+        QStringList(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                    QStringLiteral("/../lib/zenub/plugins"))) +
+        commandLine.pluginPaths);
     if (!ExtensionSystem::PluginManager::loadPlugins()) {
         for (const QString& error : ExtensionSystem::PluginManager::errors())
             printError(error);

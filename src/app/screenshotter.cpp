@@ -18,8 +18,7 @@ Screenshotter::Screenshotter(QWidget* window, const QString& fileName, QObject* 
     : QObject(parent)
     , m_window(window)
     , m_fileName(fileName)
-{
-}
+{}
 
 void Screenshotter::start()
 {

@@ -15,14 +15,13 @@ const quint32 magic = 0x5a4e5542; // "ZNUB"
 SingleInstance::SingleInstance(const QString& settingsPath, QObject* parent)
     : QObject(parent)
     , m_serverName(serverName(settingsPath))
-{
-}
+{}
 
 QString SingleInstance::serverName(const QString& settingsPath)
 {
-    const QString key = qEnvironmentVariable("USER") + QLatin1Char('|')
-                        + (settingsPath.isEmpty() ? QStringLiteral("<default>")
-                                                  : QDir(settingsPath).absolutePath());
+    const QString key =
+        qEnvironmentVariable("USER") + QLatin1Char('|') +
+        (settingsPath.isEmpty() ? QStringLiteral("<default>") : QDir(settingsPath).absolutePath());
     const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1);
     return QStringLiteral("zenub-animate-") + QString::fromLatin1(hash.toHex().left(16));
 }

@@ -189,24 +189,25 @@ QList<PluginSpec*> PluginManager::orderByDependencies(const QList<PluginSpec*>& 
             PluginSpec* provider = byName.value(dependency.name);
             if (!provider) {
                 if (!spec->hasError())
-                    reportError(spec, tr("the plugin \"%1\" it depends on is missing")
-                                          .arg(dependency.name));
+                    reportError(
+                        spec,
+                        tr("the plugin \"%1\" it depends on is missing").arg(dependency.name));
                 ok = false;
                 continue;
             }
-            if (!dependency.version.isEmpty()
-                && PluginSpec::compareVersions(provider->version(), dependency.version) < 0) {
+            if (!dependency.version.isEmpty() &&
+                PluginSpec::compareVersions(provider->version(), dependency.version) < 0) {
                 if (!spec->hasError())
-                    reportError(spec, tr("it needs \"%1\" %2 but %3 was found")
-                                          .arg(dependency.name, dependency.version,
-                                               provider->version()));
+                    reportError(spec,
+                                tr("it needs \"%1\" %2 but %3 was found")
+                                    .arg(dependency.name, dependency.version, provider->version()));
                 ok = false;
                 continue;
             }
             if (!visit(provider) && ok) {
                 if (!spec->hasError())
-                    reportError(spec, tr("the plugin \"%1\" it depends on failed")
-                                          .arg(dependency.name));
+                    reportError(spec,
+                                tr("the plugin \"%1\" it depends on failed").arg(dependency.name));
                 ok = false;
             }
         }

@@ -40,8 +40,8 @@ bool readText(const QJsonObject& object, const QString& key, QString* target, QS
         QStringList lines;
         for (const QJsonValue& line : value.toArray()) {
             if (!line.isString()) {
-                *error = QCoreApplication::translate("PluginSpec", "\"%1\" holds a non-string")
-                             .arg(key);
+                *error =
+                    QCoreApplication::translate("PluginSpec", "\"%1\" holds a non-string").arg(key);
                 return false;
             }
             lines << line.toString();
@@ -70,8 +70,7 @@ bool isVersion(const QString& version)
 
 PluginSpec::PluginSpec(const QString& filePath)
     : m_filePath(filePath)
-{
-}
+{}
 
 PluginSpec::~PluginSpec()
 {
@@ -93,8 +92,8 @@ bool PluginSpec::readMetaData()
                         .arg(m_loader->errorString()));
     const QString iid = metaData.value(QLatin1String("IID")).toString();
     if (iid != QLatin1String(ZENUB_PLUGIN_IID))
-        return fail(QCoreApplication::translate("PluginSpec", "unexpected interface \"%1\"")
-                        .arg(iid));
+        return fail(
+            QCoreApplication::translate("PluginSpec", "unexpected interface \"%1\"").arg(iid));
     return readMetaData(metaData.value(QLatin1String("MetaData")).toObject());
 }
 
@@ -103,18 +102,18 @@ bool PluginSpec::readMetaData(const QJsonObject& data)
     QString error;
     if (data.isEmpty())
         return fail(QCoreApplication::translate("PluginSpec", "the metadata is empty"));
-    if (!readString(data, QStringLiteral("Name"), &m_name, &error, true)
-        || !readString(data, QStringLiteral("Version"), &m_version, &error, true)
-        || !readString(data, QStringLiteral("CompatVersion"), &m_compatVersion, &error)
-        || !readString(data, QStringLiteral("Vendor"), &m_vendor, &error)
-        || !readText(data, QStringLiteral("Copyright"), &m_copyright, &error)
-        || !readText(data, QStringLiteral("Description"), &m_description, &error)
-        || !readString(data, QStringLiteral("Category"), &m_category, &error)
-        || !readString(data, QStringLiteral("Url"), &m_url, &error))
+    if (!readString(data, QStringLiteral("Name"), &m_name, &error, true) ||
+        !readString(data, QStringLiteral("Version"), &m_version, &error, true) ||
+        !readString(data, QStringLiteral("CompatVersion"), &m_compatVersion, &error) ||
+        !readString(data, QStringLiteral("Vendor"), &m_vendor, &error) ||
+        !readText(data, QStringLiteral("Copyright"), &m_copyright, &error) ||
+        !readText(data, QStringLiteral("Description"), &m_description, &error) ||
+        !readString(data, QStringLiteral("Category"), &m_category, &error) ||
+        !readString(data, QStringLiteral("Url"), &m_url, &error))
         return fail(error);
     if (!isVersion(m_version))
-        return fail(QCoreApplication::translate("PluginSpec", "invalid version \"%1\"")
-                        .arg(m_version));
+        return fail(
+            QCoreApplication::translate("PluginSpec", "invalid version \"%1\"").arg(m_version));
     if (m_compatVersion.isEmpty())
         m_compatVersion = m_version;
 

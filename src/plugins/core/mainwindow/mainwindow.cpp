@@ -41,8 +41,7 @@ void MainWindow::extensionsInitialized()
 }
 
 void MainWindow::aboutToShutdown()
-{
-}
+{}
 
 bool MainWindow::IsFirstRun()
 {

@@ -72,8 +72,7 @@ QMessageBox::StandardButton IUi::showQuestion(QWidget* parent, const QString& ti
                                               QMessageBox::StandardButtons buttons,
                                               QMessageBox::StandardButton defaultButton)
 {
-    return showMessage(QStringLiteral("question_32"), parent, title, text, buttons,
-                       defaultButton);
+    return showMessage(QStringLiteral("question_32"), parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton IUi::showWarning(QWidget* parent, const QString& title,

@@ -45,8 +45,7 @@ public:
     void adjustMessageBox(QMessageBox* box);
 
     /*! The file name getPixmap() looks for at the given density. */
-    static QString pixmapFileName(const QString& name, int state, int size, int dpi,
-                                  bool noScale);
+    static QString pixmapFileName(const QString& name, int state, int size, int dpi, bool noScale);
     /*! The edge of the message-box icon at the given density. */
     static int messageIconEdge(int dpi);
 

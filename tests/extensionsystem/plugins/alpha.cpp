@@ -1,0 +1,13 @@
+#include "testplugin.h"
+
+class AlphaPlugin : public TestPlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "com.KORVA.Zenub.Plugin" FILE "alpha.json")
+public:
+    AlphaPlugin()
+        : TestPlugin("alpha", false)
+    {}
+};
+
+#include "alpha.moc"
