@@ -6,18 +6,41 @@
 #include <plugin/icore.h>
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
 #include <QtTest>
 
 class tst_CorePlugin : public QObject
 {
     Q_OBJECT
 private slots:
+    void metaData();
     void resolveRemoteFiles_data();
     void resolveRemoteFiles();
     void lifeCycle();
     void remoteCallWithoutFilesOnlyRaises();
     void remoteFileIsLoadedAbsolute();
 };
+
+void tst_CorePlugin::metaData()
+{
+    QPluginLoader loader(qEnvironmentVariable("ZENUB_BUILD_DIR") + "/lib/zenub/plugins/libCore.so");
+    const QJsonObject root = loader.metaData();
+    QCOMPARE(root.value("IID").toString(), QStringLiteral("com.KORVA.Zenub.Plugin"));
+    QCOMPARE(root.value("className").toString(), QStringLiteral("CorePlugin"));
+    const QJsonObject data = root.value("MetaData").toObject();
+    QCOMPARE(data.value("Name").toString(), QStringLiteral("core"));
+    QCOMPARE(data.value("Version").toString(), QStringLiteral("1.0.0"));
+    QCOMPARE(data.value("CompatVersion").toString(), QStringLiteral("1.0.0"));
+    QCOMPARE(data.value("Required").toBool(), true);
+    QCOMPARE(data.value("Category").toString(), QStringLiteral("Zenub"));
+    QCOMPARE(data.value("Description").toString(),
+             QStringLiteral("The core plugin of Zenub Animate"));
+    QVERIFY(data.value("Dependencies").toArray().isEmpty());
+    QVERIFY(data.value("Arguments").isArray());
+    QVERIFY(data.value("License").isArray());
+}
 
 void tst_CorePlugin::resolveRemoteFiles_data()
 {
