@@ -1,4 +1,4 @@
-#include "IconSet.h"
+#include "iconset.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "IconPainter.h"
+#include "iconpainter.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "IconSet.h"
+#include "iconset.h"
 
-#include "IconPainter.h"
+#include "iconpainter.h"
 
 #include <QBuffer>
 #include <QDataStream>
