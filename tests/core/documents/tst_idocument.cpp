@@ -4,7 +4,9 @@
 #include <documents/idocument.h>
 #include <mainwindow/irecentfilesmanager.h>
 
+#include <QDir>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -61,6 +63,7 @@ private slots:
     void close();
     void modifiedFollowsUndoStack();
     void destroyedSeesDocumentOnce();
+    void germanPrompts();
     void signalAndSlotOrder();
 };
 
@@ -189,6 +192,31 @@ void tst_IDocument::destroyedSeesDocumentOnce()
     QCOMPARE(emissions, 1);
     QVERIFY(sawDocument);
     QCOMPARE(fileName, projectPath);
+}
+
+void tst_IDocument::germanPrompts()
+{
+    QString folder = qEnvironmentVariable("ZENUB_BUILD_DIR");
+    if (folder.isEmpty())
+        folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../..");
+    QTranslator translator;
+    QVERIFY(
+        translator.load(QDir(folder).filePath(QStringLiteral("bin/translations/zenub_de_DE.qm"))));
+    QCoreApplication::installTranslator(&translator);
+    auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+
+    TestEnvironment environment;
+    TestDocument document;
+    document.setFileName(projectPath);
+    document.edit();
+    document.saveResult = false;
+    ModalAnswerer answerer;
+    answerer.answer(QMessageBox::Yes);
+    answerer.answer(QMessageBox::Ok);
+    QVERIFY(!document.close());
+    QCOMPARE(answerer.texts(),
+             (QStringList{QStringLiteral("\u00c4nderungen an Intro.final speichern?"),
+                          QStringLiteral("Projekt Intro.final konnte nicht gespeichert werden.")}));
 }
 
 void tst_IDocument::signalAndSlotOrder()

@@ -51,7 +51,6 @@ void tst_OptionPages::pageFlags_data()
     QTest::addColumn<bool>("initialized");
 
     QTest::newRow("new page") << QStringList() << false << false;
-    QTest::newRow("changed") << QStringList{"setChanged(true)"} << true << false;
     QTest::newRow("changed then saved")
         << QStringList{"setChanged(true)", "saveChanges"} << false << false;
     QTest::newRow("changed then discarded")
@@ -60,11 +59,8 @@ void tst_OptionPages::pageFlags_data()
         << QStringList{"setChanged(false)"} << true << false;
     QTest::newRow("setChanged(false) does not clear")
         << QStringList{"setChanged(true)", "setChanged(false)"} << true << false;
-    QTest::newRow("initialised") << QStringList{"initValues"} << false << true;
     QTest::newRow("marked for refilling")
         << QStringList{"initValues", "setNeedInitConfig2UI"} << false << false;
-    QTest::newRow("saving keeps values initialised")
-        << QStringList{"initValues", "setChanged(true)", "saveChanges"} << false << true;
     QTest::newRow("refilling keeps changes")
         << QStringList{"setChanged(true)", "setNeedInitConfig2UI"} << true << false;
 }
@@ -102,7 +98,6 @@ void tst_OptionPages::optionsDialogIsTopLevel_data()
 {
     QTest::addColumn<bool>("withParent");
     QTest::addColumn<int>("flags");
-    QTest::newRow("no parent") << false << 0;
     QTest::newRow("parent") << true << 0;
     QTest::newRow("parent and tool flags") << true << int(Qt::Tool | Qt::FramelessWindowHint);
 }

@@ -105,6 +105,8 @@ void EditorManager::activateEditor(IEditor* editor)
 
 void EditorManager::editorDestroyed(QObject* pObject)
 {
+    if (!d)
+        return;
     // Looked up rather than cast, so that only registered editors are touched.
     for (IEditor* editor : qAsConst(d->m_editors)) {
         if (static_cast<QObject*>(editor) == pObject) {
