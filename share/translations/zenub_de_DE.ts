@@ -129,4 +129,15 @@
         <translation>das benötigte Plugin „%1“ ist fehlgeschlagen</translation>
     </message>
 </context>
+<context>
+    <name>IDocument</name>
+    <message>
+        <source>Save changes made to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Could not save project %1.</source>
+        <translation>Projekt %1 konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
 </TS>

@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "documents/documentmanager.h"
+#include "documents/editormanager.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
 
@@ -18,10 +20,16 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/app/images/app_icon.ico")));
     setWindowTitle(QStringLiteral("Zenub Animate"));
     m_pCore = new ICore(this);
+    m_pDocumentManager = new DocumentManager();
+    m_pEditorManager = new EditorManager();
+    DocumentManager::setSettings(ExtensionSystem::PluginManager::settings());
+    DocumentManager::readSettings();
 }
 
 MainWindow::~MainWindow()
 {
+    delete m_pDocumentManager;
+    delete m_pEditorManager;
     delete m_pCore;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+class DocumentManager;
+class EditorManager;
 class ICore;
 
 /*!
@@ -40,6 +42,8 @@ private slots:
 
 private:
     ICore* m_pCore = nullptr;
+    DocumentManager* m_pDocumentManager = nullptr;
+    EditorManager* m_pEditorManager = nullptr;
 };
 
 #endif
