@@ -16,9 +16,13 @@ namespace {
 
 QStringList styleWarnings;
 
+// Only what the sheets cause counts; platform plugins add notes of their own.
 void collectStyleWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    if (type != QtDebugMsg)
+    static const QRegularExpression aboutSheets(
+        QStringLiteral("style ?sheet|property|could not|cannot open|qcss"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (type != QtDebugMsg && aboutSheets.match(message).hasMatch())
         styleWarnings << message;
 }
 
