@@ -1,5 +1,7 @@
 #include "themegallery.h"
 
+#include <plugin/iui.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -40,9 +42,10 @@
 
 namespace {
 
+// The application's own icon loading, so that icons follow the density as they do there.
 QIcon coreIcon(const char* name)
 {
-    return QIcon(QStringLiteral(":/core/images/%1_16.png").arg(QLatin1String(name)));
+    return IUi::getInstance()->getIcon(QLatin1String(name), 2, QStringLiteral(":/core/images/"));
 }
 
 QWidget* titleBar(QMainWindow* window, QMenuBar* menuBar, QWidget* notificationBar)
@@ -55,7 +58,8 @@ QWidget* titleBar(QMainWindow* window, QMenuBar* menuBar, QWidget* notificationB
     layout->addWidget(notificationBar);
 
     auto* icon = new QLabel(menuBar);
-    icon->setPixmap(QPixmap(QStringLiteral(":/core/images/icon_16.png")));
+    icon->setPixmap(IUi::getInstance()->getPixmap(QStringLiteral("icon"), 2, 2,
+                                                  QStringLiteral(":/core/images/"), false));
     icon->setContentsMargins(6, 0, 4, 0);
     menuBar->setCornerWidget(icon, Qt::TopLeftCorner);
 
@@ -91,7 +95,8 @@ QFrame* notificationBar(QWidget* parent)
     inner->setContentsMargins(-1, 5, -1, 5);
     auto* icon = new QLabel(container);
     icon->setObjectName(QStringLiteral("m_pIconLabel"));
-    icon->setPixmap(QPixmap(QStringLiteral(":/core/images/info_16.png")));
+    icon->setPixmap(IUi::getInstance()->getPixmap(QStringLiteral("info"), 2, 2,
+                                                  QStringLiteral(":/core/images/"), false));
     auto* message =
         new QLabel(QStringLiteral("A new version of Zenub Animate is available."), container);
     message->setObjectName(QStringLiteral("m_pMessageLabel"));
@@ -368,8 +373,7 @@ ThemeGallery::ThemeGallery()
     QMenu* edit = menuBar->addMenu(QStringLiteral("&Edit"));
     edit->addAction(coreIcon("preferences"), QStringLiteral("&Preferences"));
     QMenu* view = menuBar->addMenu(QStringLiteral("&View"));
-    QMenu* language = view->addMenu(QIcon(QStringLiteral(":/core/images/language_16.png")),
-                                    QStringLiteral("Language"));
+    QMenu* language = view->addMenu(coreIcon("language"), QStringLiteral("Language"));
     language->addAction(QStringLiteral("English (United States)"))->setCheckable(true);
     menuBar->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("Help Contents"));
     window->setMenuWidget(titleBar(window, menuBar, notificationBar(window)));
