@@ -5,7 +5,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${ZENUB_BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(cmake g++ make qtbase5-dev libqt5websockets5-dev libqt5webchannel5-dev
-    qtwebengine5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n xvfb xauth)
+    qtwebengine5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n libqt5svg5 xvfb xauth)
 
 install_missing() {
     local missing=()

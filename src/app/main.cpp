@@ -3,6 +3,7 @@
 #include "singleinstance.h"
 
 #include <appearance/ilanguagemanager.h>
+#include <appearance/ithemesmanager.h>
 #include <extensionsystem/pluginmanager.h>
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
@@ -109,6 +110,12 @@ int main(int argc, char* argv[])
         printError(QStringLiteral("a required plugin failed; cannot start"));
         return 2;
     }
+
+    // The theme also installs the application style; a new density rescales the sheet.
+    IThemesManager::getInstance().initialize();
+    if (MainWindow* window = ICore::getMainWindow())
+        QObject::connect(window, &MainWindow::dpiChanged, window,
+                         [] { IThemesManager::getInstance().processDPIChange(); });
 
     QObject::connect(&instance, &SingleInstance::remoteCall,
                      [](const QString& workingDirectory, const QStringList& arguments) {
