@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QProgressBar>
@@ -54,6 +55,7 @@ private slots:
     void init();
     void cleanup();
 
+    void interfaceOrder();
     void sizeTexts_data();
     void sizeTexts();
     void estimates_data();
@@ -121,6 +123,30 @@ void tst_Downloader::cleanup()
     m_downloader.reset();
     m_answerer.reset();
     m_folder.reset();
+}
+
+void tst_Downloader::interfaceOrder()
+{
+    const QMetaObject& meta = Downloader::staticMetaObject;
+    QStringList methods;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+        methods << QString::fromLatin1(meta.method(i).methodSignature());
+    const QStringList expected{
+        "downloadFinished(QString,QString)",
+        "setUrlId(QString)",
+        "startDownload(QUrl)",
+        "setFileName(QString)",
+        "setUserAgentString(QString)",
+        "setUseCustomInstallProcedures(bool)",
+        "openDownload()",
+        "installUpdate()",
+        "cancelDownload()",
+        "saveFile(qlonglong,qlonglong)",
+        "calculateSizes(qlonglong,qlonglong)",
+        "updateProgress(qlonglong,qlonglong)",
+        "calculateTimeRemaining(qlonglong,qlonglong)",
+    };
+    QCOMPARE(methods, expected);
 }
 
 void tst_Downloader::sizeTexts_data()

@@ -31,12 +31,6 @@ QString& downloadFolderPath()
     return path;
 }
 
-bool isWebScheme(const QUrl& url)
-{
-    const QString scheme = url.scheme().toLower();
-    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
-}
-
 } // namespace
 
 Downloader::Downloader(QWidget* parent)
@@ -102,6 +96,13 @@ void Downloader::setDownloadFolder(const QString& path)
 QString Downloader::defaultFileName()
 {
     return QStringLiteral("%1_Update.bin").arg(QStringLiteral("Zenub"));
+}
+
+bool Downloader::isWebAddress(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && !url.host().isEmpty() &&
+           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
 bool Downloader::isSafeFileName(const QString& name)
@@ -193,7 +194,7 @@ void Downloader::beginTransfer(const QUrl& url, int redirects)
     m_ui->downloadLabel->setText(tr("Downloading Updates"));
     m_ui->timeLabel->setText(tr("Time Remaining") + QStringLiteral(": ") + tr("Unknown"));
 
-    if (!isWebScheme(url)) {
+    if (!isWebAddress(url)) {
         qCWarning(lcUpdater).noquote() << "Refused to download update from" << url.toString();
         failDownload(tr("Cannot download the update from %1: only http and https addresses "
                         "are allowed.")

@@ -44,6 +44,8 @@ public:
     static void setDownloadFolder(const QString& path);
     static QString defaultFileName();
 
+    /*! True for an http or https address with a host: the only kind an update may come from. */
+    static bool isWebAddress(const QUrl& url);
     /*! True for a plain file name that stays inside the download folder on every platform. */
     static bool isSafeFileName(const QString& name);
     /*! "512 bytes", "1 KB", "3 MB": whole units, truncated. */
