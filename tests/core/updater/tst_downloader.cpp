@@ -67,7 +67,6 @@ private slots:
 
     void downloadWithLengthLeavesOnlyTheFinalFile();
     void customInstallProceduresShowNoPrompt();
-    void chunkedDownloadCompletes();
     void unknownSizeKeepsBusyIndicatorAndWritesAsItArrives();
     void progressLabels_data();
     void progressLabels();
@@ -282,10 +281,19 @@ void tst_Downloader::downloadWithLengthLeavesOnlyTheFinalFile()
     QCOMPARE(progressBar()->value(), 100);
     QVERIFY(m_desktop.urls.isEmpty());
 
+    // A file removed meanwhile is reported, not handed to the desktop.
+    QVERIFY(QFile::remove(path));
+    m_answerer->answer(QMessageBox::Ok);
+    m_answerer->answer(QMessageBox::Close);
+    button("openButton")->click();
+    QCOMPARE(m_answerer->answered(), 3);
+    QCOMPARE(m_answerer->texts().at(2), QStringLiteral("Cannot find downloaded update!"));
+    QVERIFY(m_desktop.urls.isEmpty());
+
     // Close now only hides the finished window.
     button("stopButton")->click();
     QVERIFY(!m_downloader->isVisible());
-    QCOMPARE(m_answerer->answered(), 1);
+    QCOMPARE(m_answerer->answered(), 3);
 }
 
 void tst_Downloader::installPromptOkOpensTheInstaller()
@@ -315,20 +323,6 @@ void tst_Downloader::customInstallProceduresShowNoPrompt()
     QVERIFY(!button("openButton")->isVisible());
     QCOMPARE(m_answerer->answered(), 0);
     QVERIFY(!QApplication::activeModalWidget());
-}
-
-void tst_Downloader::chunkedDownloadCompletes()
-{
-    const QByteArray body = randomBytes(70000);
-    m_server.serveChunked("/chunked.bin", body, 4096);
-    m_downloader->setUseCustomInstallProcedures(true);
-    QSignalSpy finished(m_downloader.get(), &Downloader::downloadFinished);
-    m_downloader->setFileName(QStringLiteral("chunked.bin"));
-    m_downloader->startDownload(m_server.url(QStringLiteral("/chunked.bin")));
-    QTRY_COMPARE(finished.count(), 1);
-    QCOMPARE(readFile(finished.first().at(1).toString()), body);
-    QCOMPARE(QDir(Downloader::downloadFolder()).entryList(QDir::Files),
-             QStringList{QStringLiteral("chunked.bin")});
 }
 
 void tst_Downloader::unknownSizeKeepsBusyIndicatorAndWritesAsItArrives()

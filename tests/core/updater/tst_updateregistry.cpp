@@ -82,18 +82,8 @@ void tst_UpdateRegistry::queryRegistersUrlWithDefaults()
     QVERIFY(!registry->getUpdateAvailable(url));
     registry->setModuleVersion(url, QStringLiteral("3.0"));
     QCOMPARE(registry->getModuleVersion(url), QStringLiteral("3.0"));
-    QVERIFY(registry->getNotifyOnUpdate(url));
-    QVERIFY(!registry->getNotifyOnFinish(url));
-    QVERIFY(registry->getDownloaderEnabled(url));
-    QVERIFY(!registry->usesCustomAppcast(url));
-    QVERIFY(!registry->usesCustomInstallProcedures(url));
-    QCOMPARE(registry->getPlatformKey(url), QStringLiteral("windows"));
-    QCOMPARE(registry->getModuleName(url), QStringLiteral("Zenub"));
     QCOMPARE(registry->getUserAgentString(url), QStringLiteral("Zenub/1.0.0 (Updater)"));
     QCOMPARE(registry->getLatestVersion(url), QString());
-    QCOMPARE(registry->getOpenUrl(url), QString());
-    QCOMPARE(registry->getChangelog(url), QString());
-    QCOMPARE(registry->getDownloadUrl(url), QString());
 }
 
 void tst_UpdateRegistry::urlsAreComparedExactly()
