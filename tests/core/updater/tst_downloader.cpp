@@ -67,7 +67,7 @@ private slots:
 
     void downloadWithLengthLeavesOnlyTheFinalFile();
     void customInstallProceduresShowNoPrompt();
-    void unknownSizeKeepsBusyIndicatorAndWritesAsItArrives();
+    void chunkedDownloadKeepsBusyIndicatorWritesAsItArrivesAndCompletes();
     void progressLabels_data();
     void progressLabels();
     void checksum_data();
@@ -325,7 +325,7 @@ void tst_Downloader::customInstallProceduresShowNoPrompt()
     QVERIFY(!QApplication::activeModalWidget());
 }
 
-void tst_Downloader::unknownSizeKeepsBusyIndicatorAndWritesAsItArrives()
+void tst_Downloader::chunkedDownloadKeepsBusyIndicatorWritesAsItArrivesAndCompletes()
 {
     const QByteArray body = randomBytes(30000);
     m_server.serveHeld("/stream.bin", body, 10000, true);
