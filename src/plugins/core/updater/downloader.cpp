@@ -1,0 +1,487 @@
+#include "downloader.h"
+#include "ui_downloader.h"
+
+#include "mainwindow/mainwindow.h"
+#include "plugin/dpi.h"
+#include "plugin/icore.h"
+#include "plugin/iui.h"
+#include "updaterlogging.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkRequest>
+
+namespace {
+
+const int kTimeoutMs = 30000;
+// Enough for any sensible mirror chain; a loop must not download forever.
+const int kMaxRedirects = 10;
+const QLatin1String kPartSuffix(".part");
+const QString kMessageTitle = QStringLiteral("Zenub Animate");
+
+QString& downloadFolderPath()
+{
+    static QString path = QDir::homePath() + QStringLiteral("/Downloads/");
+    return path;
+}
+
+} // namespace
+
+Downloader::Downloader(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(new Ui::Downloader)
+    , m_manager(new QNetworkAccessManager(this))
+{
+    m_ui->setupUi(this);
+    m_manager->setTransferTimeout(kTimeoutMs);
+    // Redirects are followed here so that each hop is checked and the partial file restarted.
+    m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+
+    setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
+    setWindowTitle(tr("Downloading Updates"));
+
+    m_ui->openButton->setEnabled(false);
+    m_ui->openButton->hide();
+    connect(m_ui->stopButton, &QPushButton::clicked, this, &Downloader::cancelDownload);
+    connect(m_ui->openButton, &QPushButton::clicked, this, &Downloader::installUpdate);
+
+    const int dpi = Dpi::screenDpi(this);
+    resize(Dpi::scaled(464, dpi), Dpi::scaled(167, dpi));
+    const int margin = Dpi::scaled(12, dpi);
+    m_ui->verticalLayout->setContentsMargins(margin, margin, margin, margin);
+    m_ui->horizontalLayout_2->setContentsMargins(margin, margin, margin, margin);
+    m_ui->updater_icon->setMinimumSize(Dpi::scaled(96, dpi), Dpi::scaled(96, dpi));
+    const QPixmap icon = IUi::getInstance()->getPixmap(QStringLiteral("update"), IUi::Normal, 0,
+                                                       QStringLiteral(":/designer/images/"), false);
+    // Without the application's icon set the form's own picture stays.
+    if (!icon.isNull())
+        m_ui->updater_icon->setPixmap(icon);
+    m_ui->progressBar->setMinimumSize(Dpi::scaled(320, dpi), 0);
+
+    setFixedSize(minimumSizeHint());
+}
+
+Downloader::~Downloader()
+{
+    releaseReply();
+    delete m_ui;
+}
+
+bool Downloader::useCustomInstallProcedures() const
+{
+    return m_useCustomProcedures;
+}
+
+void Downloader::setExpectedSha256(const QString& hexDigest)
+{
+    m_expectedSha256 = hexDigest.trimmed().toLower();
+}
+
+QString Downloader::downloadFolder()
+{
+    return downloadFolderPath();
+}
+
+void Downloader::setDownloadFolder(const QString& path)
+{
+    downloadFolderPath() = path;
+}
+
+QString Downloader::defaultFileName()
+{
+    return QStringLiteral("%1_Update.bin").arg(QStringLiteral("Zenub"));
+}
+
+bool Downloader::isWebAddress(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && !url.host().isEmpty() &&
+           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
+
+bool Downloader::isSafeFileName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    // Separators of every platform, and what Windows refuses or reads as a device or stream.
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || forbidden.contains(c))
+            return false;
+    }
+    return true;
+}
+
+QString Downloader::sizeText(qint64 bytes)
+{
+    if (bytes < 1024)
+        return tr("%1 bytes").arg(bytes);
+    if (bytes < 1048576)
+        return tr("%1 KB").arg(bytes >> 10);
+    return tr("%1 MB").arg(bytes >> 20);
+}
+
+QString Downloader::estimateText(qint64 seconds)
+{
+    const double estimate = static_cast<double>(seconds);
+    if (estimate > 7200)
+        return tr("About %1 hours").arg(static_cast<int>(estimate / 3600 + 0.5));
+    if (estimate > 60) {
+        const int minutes = static_cast<int>(estimate / 60 + 0.5);
+        return minutes < 2 ? tr("About 1 minute") : tr("About %1 minutes").arg(minutes);
+    }
+    const int whole = static_cast<int>(estimate + 0.5);
+    return whole < 2 ? tr("1 second") : tr("%1 seconds").arg(whole);
+}
+
+QString Downloader::timeRemainingText(qint64 received, qint64 total, quint32 elapsedSeconds)
+{
+    if (elapsedSeconds == 0)
+        return QString();
+    const qint64 rate = received / elapsedSeconds;
+    // Fewer bytes than seconds so far: no whole-number rate to divide by.
+    if (rate <= 0)
+        return QString();
+    return estimateText(total / rate);
+}
+
+void Downloader::setUrlId(const QString& url)
+{
+    m_url = url;
+}
+
+void Downloader::startDownload(const QUrl& url)
+{
+    beginTransfer(url, 0);
+}
+
+void Downloader::setFileName(const QString& file)
+{
+    m_fileName = isSafeFileName(file) ? file : defaultFileName();
+}
+
+void Downloader::setUserAgentString(const QString& agent)
+{
+    m_userAgentString = agent;
+}
+
+void Downloader::setUseCustomInstallProcedures(bool custom)
+{
+    m_useCustomProcedures = custom;
+}
+
+void Downloader::beginTransfer(const QUrl& url, int redirects)
+{
+    releaseReply();
+    m_redirects = redirects;
+    m_announcedTotal = -1;
+    m_written = 0;
+    m_completed = false;
+    if (m_fileName.isEmpty())
+        m_fileName = defaultFileName();
+
+    m_ui->progressBar->setRange(0, 100);
+    m_ui->progressBar->setValue(0);
+    m_ui->stopButton->setText(tr("Stop"));
+    m_ui->openButton->setEnabled(false);
+    m_ui->openButton->hide();
+    m_ui->downloadLabel->setText(tr("Downloading Updates"));
+    m_ui->timeLabel->setText(tr("Time Remaining") + QStringLiteral(": ") + tr("Unknown"));
+
+    if (!isWebAddress(url)) {
+        qCWarning(lcUpdater).noquote() << "Refused to download update from" << url.toString();
+        failDownload(tr("Cannot download the update from %1: only http and https addresses "
+                        "are allowed.")
+                         .arg(url.toString().toHtmlEscaped()));
+        return;
+    }
+
+    QNetworkRequest request(url);
+    if (!m_userAgentString.isEmpty())
+        request.setRawHeader("User-Agent", m_userAgentString.toUtf8());
+
+    const QDir folder(downloadFolder());
+    if (!folder.exists() && !folder.mkpath(QStringLiteral("."))) {
+        failDownload(tr("Cannot create the download folder %1.")
+                         .arg(QDir::toNativeSeparators(folder.absolutePath()).toHtmlEscaped()));
+        return;
+    }
+    QFile::remove(finalFilePath());
+    QFile::remove(partFilePath());
+
+    m_startTime = static_cast<quint32>(QDateTime::currentSecsSinceEpoch());
+
+    QNetworkReply* reply = m_manager->get(request);
+    m_reply = reply;
+    connect(reply, &QNetworkReply::downloadProgress, this, &Downloader::updateProgress);
+    // Progress signals are rate-limited by the network layer; every arrival is shown and kept.
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        updateProgress(m_written + reply->bytesAvailable(),
+                       length.isValid() ? length.toLongLong() : -1);
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { onReplyFinished(reply); });
+    connect(
+        reply, &QNetworkReply::errorOccurred, this,
+        [this, reply, url](QNetworkReply::NetworkError code) { onReplyError(reply, code, url); });
+
+    showNormal();
+}
+
+void Downloader::releaseReply()
+{
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    // Disconnect first: an abort reports an error that belongs to no transfer any more.
+    reply->disconnect(this);
+    if (!reply->isFinished())
+        reply->abort();
+    reply->deleteLater();
+}
+
+void Downloader::openDownload()
+{
+    const QString path = finalFilePath();
+    if (!m_fileName.isEmpty() && QFile::exists(path)) {
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            QCoreApplication::quit();
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, kMessageTitle, tr("Cannot find downloaded update!"),
+                    QMessageBox::Close, this);
+    box.setIconPixmap(IUi::getInstance()->getPixmap(QStringLiteral("critical"), IUi::Normal, 4,
+                                                    QStringLiteral(":/designer/images/"), false));
+    IUi::getInstance()->adjustMessageBox(&box);
+    box.exec();
+}
+
+void Downloader::installUpdate()
+{
+    if (m_useCustomProcedures)
+        return;
+    m_ui->stopButton->setText(tr("Close"));
+    m_ui->downloadLabel->setText(tr("Download complete!"));
+    m_ui->timeLabel->setText(tr("The installer will open separately") + QStringLiteral("..."));
+
+    QMessageBox box(QMessageBox::Question, kMessageTitle,
+                    QStringLiteral("<h3>") +
+                        tr("In order to install the update, you need to quit the application.") +
+                        QStringLiteral("</h3>"),
+                    QMessageBox::Ok | QMessageBox::Cancel, ICore::getMainWindow());
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setInformativeText(tr("Click OK to begin installing the update."));
+    if (box.exec() == QMessageBox::Ok) {
+        openDownload();
+        return;
+    }
+    m_ui->openButton->setEnabled(true);
+    m_ui->openButton->show();
+    m_ui->timeLabel->setText(tr("Click Open to apply the update."));
+}
+
+void Downloader::cancelDownload()
+{
+    if (!m_reply || m_reply->isFinished()) {
+        hide();
+        return;
+    }
+    QMessageBox box(QMessageBox::Question, kMessageTitle,
+                    tr("Are you sure you want to cancel the download?"),
+                    QMessageBox::Yes | QMessageBox::No, ICore::getMainWindow());
+    if (box.exec() != QMessageBox::Yes)
+        return;
+    hide();
+    // The transfer may have ended while the question was open.
+    if (m_reply && !m_reply->isFinished())
+        m_reply->abort();
+}
+
+void Downloader::saveFile(qint64 received, qint64 total)
+{
+    QNetworkReply* reply = m_reply;
+    if (!reply || m_completed || isRedirectOrFailure(reply))
+        return;
+    if (!appendReceivedData())
+        return;
+    if (received >= total && total >= 1)
+        completeDownload();
+}
+
+void Downloader::calculateSizes(qint64 received, qint64 total)
+{
+    m_ui->downloadLabel->setText(tr("Downloading Updates") + QStringLiteral(" (") +
+                                 sizeText(received) + QLatin1Char(' ') + tr("of") +
+                                 QLatin1Char(' ') + sizeText(total) + QLatin1Char(')'));
+}
+
+void Downloader::updateProgress(qint64 received, qint64 total)
+{
+    if (total > 0) {
+        m_announcedTotal = total;
+        m_ui->progressBar->setRange(0, 100);
+        m_ui->progressBar->setValue(static_cast<int>(received * 100 / total));
+        calculateSizes(received, total);
+        calculateTimeRemaining(received, total);
+        saveFile(received, total);
+        return;
+    }
+    m_ui->progressBar->setRange(0, 0);
+    m_ui->progressBar->reset();
+    m_ui->downloadLabel->setText(tr("Downloading Updates") + QStringLiteral("..."));
+    m_ui->timeLabel->setText(QStringLiteral("%1: %2").arg(tr("Time Remaining"), tr("Unknown")));
+    // Without an announced size the data is still kept; the end of the transfer completes it.
+    saveFile(received, total);
+}
+
+void Downloader::calculateTimeRemaining(qint64 received, qint64 total)
+{
+    const quint32 now = static_cast<quint32>(QDateTime::currentSecsSinceEpoch());
+    const QString text = timeRemainingText(received, total, now - m_startTime);
+    if (text.isEmpty())
+        return;
+    m_ui->timeLabel->setText(tr("Time Remaining") + QStringLiteral(": ") + text);
+}
+
+bool Downloader::isRedirectOrFailure(const QNetworkReply* reply) const
+{
+    if (reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid())
+        return true;
+    // An error page's body must never end up as the installer.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    return status.isValid() && (status.toInt() < 200 || status.toInt() >= 300);
+}
+
+bool Downloader::appendReceivedData()
+{
+    if (m_reply->bytesAvailable() <= 0)
+        return true;
+    QFile file(partFilePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        // Carrying on would leave a hole in the installer.
+        failDownload(tr("Cannot write the update to %1.")
+                         .arg(QDir::toNativeSeparators(file.fileName()).toHtmlEscaped()));
+        return false;
+    }
+    const QByteArray data = m_reply->readAll();
+    m_written += data.size();
+    if (file.write(data) != data.size() || !file.flush()) {
+        failDownload(tr("Cannot write the update to %1.")
+                         .arg(QDir::toNativeSeparators(file.fileName()).toHtmlEscaped()));
+        return false;
+    }
+    return true;
+}
+
+void Downloader::onReplyFinished(QNetworkReply* reply)
+{
+    if (reply != m_reply || m_completed)
+        return;
+    if (reply->error() != QNetworkReply::NoError)
+        return;
+    const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    if (!target.isEmpty()) {
+        if (m_redirects >= kMaxRedirects) {
+            failDownload(tr("Cannot download update: %1.")
+                             .arg(static_cast<int>(QNetworkReply::TooManyRedirectsError)));
+            return;
+        }
+        beginTransfer(reply->url().resolved(target), m_redirects + 1);
+        return;
+    }
+    if (isRedirectOrFailure(reply)) {
+        failDownload(tr("Cannot download update: %1.")
+                         .arg(static_cast<int>(QNetworkReply::ProtocolFailure)));
+        return;
+    }
+    if (!appendReceivedData())
+        return;
+    if (m_announcedTotal > 0 && m_written < m_announcedTotal) {
+        failDownload(tr("Cannot download update: %1.")
+                         .arg(static_cast<int>(QNetworkReply::RemoteHostClosedError)));
+        return;
+    }
+    completeDownload();
+}
+
+void Downloader::onReplyError(QNetworkReply* reply, QNetworkReply::NetworkError code,
+                              const QUrl& url)
+{
+    if (reply != m_reply || code == QNetworkReply::NoError)
+        return;
+    reply->disconnect(this);
+    m_reply = nullptr;
+    close();
+    QFile::remove(partFilePath());
+    qCInfo(lcUpdater).noquote() << QStringLiteral("Error downloading update: %1. Error code: %2")
+                                       .arg(url.toString())
+                                       .arg(static_cast<int>(code));
+    if (code != QNetworkReply::OperationCanceledError) {
+        IUi::getInstance()->showWarning(
+            ICore::getMainWindow(), kMessageTitle,
+            tr("Cannot download update: %1.").arg(static_cast<int>(code)), QMessageBox::Ok,
+            QMessageBox::Ok);
+    }
+    reply->deleteLater();
+}
+
+void Downloader::completeDownload()
+{
+    m_completed = true;
+    const QString part = partFilePath();
+    const QString final = finalFilePath();
+
+    if (!m_expectedSha256.isEmpty()) {
+        QFile file(part);
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        const bool read = file.open(QIODevice::ReadOnly) && hash.addData(&file);
+        file.close();
+        if (!read || QString::fromLatin1(hash.result().toHex()) != m_expectedSha256) {
+            QFile::remove(part);
+            qCWarning(lcUpdater).noquote()
+                << "Downloaded update does not match its checksum:" << final;
+            failDownload(tr("The downloaded update does not match its published checksum and "
+                            "has been deleted."));
+            return;
+        }
+    }
+
+    if (!QFile::rename(part, final)) {
+        QFile::remove(part);
+        failDownload(tr("Cannot save the update as %1.")
+                         .arg(QDir::toNativeSeparators(final).toHtmlEscaped()));
+        return;
+    }
+
+    // The reply is done with; close it quietly so its end reports nothing more.
+    releaseReply();
+    emit downloadFinished(m_url, final);
+    installUpdate();
+}
+
+void Downloader::failDownload(const QString& message)
+{
+    m_completed = true;
+    releaseReply();
+    QFile::remove(partFilePath());
+    close();
+    IUi::getInstance()->showWarning(ICore::getMainWindow(), kMessageTitle, message, QMessageBox::Ok,
+                                    QMessageBox::Ok);
+}
+
+QString Downloader::partFilePath() const
+{
+    return QDir(downloadFolder()).absoluteFilePath(m_fileName + kPartSuffix);
+}
+
+QString Downloader::finalFilePath() const
+{
+    return QDir(downloadFolder()).absoluteFilePath(m_fileName);
+}

@@ -1,0 +1,3 @@
+#include "updaterlogging.h"
+
+Q_LOGGING_CATEGORY(lcUpdater, "zenub.updater")
