@@ -1,12 +1,17 @@
 #include "mainwindow.h"
 
+#include "actions/actionmanager.h"
+#include "actions/contextmanager.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
 
 #include <extensionsystem/pluginmanager.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTimer>
 
@@ -18,10 +23,16 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/app/images/app_icon.ico")));
     setWindowTitle(QStringLiteral("Zenub Animate"));
     m_pCore = new ICore(this);
+    m_pActionManager = new ActionManager();
+    m_pContextManager = new ContextManager();
+    ActionManager::initialize();
+
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::updateFocusWidget);
 }
 
 MainWindow::~MainWindow()
 {
+    disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::updateFocusWidget);
     delete m_pCore;
 }
 
@@ -41,8 +52,7 @@ void MainWindow::extensionsInitialized()
 }
 
 void MainWindow::aboutToShutdown()
-{
-}
+{}
 
 bool MainWindow::IsFirstRun()
 {
@@ -73,4 +83,18 @@ void MainWindow::openFilesPassedAsArguments()
 {
     for (const QString& file : ExtensionSystem::PluginManager::arguments())
         loadFile(file);
+}
+
+void MainWindow::updateFocusWidget(QWidget* old, QWidget* now)
+{
+    Q_UNUSED(old)
+    // Opening a menu must not switch the commands shown in it to another context.
+    if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now))
+        return;
+    QWidget* focusWidget = QApplication::focusWidget();
+    if (!focusWidget)
+        return;
+    const Context context = ContextManager::getActiveContext(focusWidget);
+    if (!context.id.isEmpty())
+        ActionManager::setContext(context.widget);
 }

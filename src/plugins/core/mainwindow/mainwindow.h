@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+class ActionManager;
+class ContextManager;
 class ICore;
 
 /*!
@@ -37,9 +39,13 @@ public slots:
 
 private slots:
     void openFilesPassedAsArguments();
+    void updateFocusWidget(QWidget* old, QWidget* now);
 
 private:
     ICore* m_pCore = nullptr;
+    // Command and context registries live until the process ends; they are never deleted.
+    ActionManager* m_pActionManager = nullptr;
+    ContextManager* m_pContextManager = nullptr;
 };
 
 #endif
