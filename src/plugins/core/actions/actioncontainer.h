@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <cstddef>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -45,6 +47,11 @@ public:
     /*! Inserts the menu of the menu container \a menu as a sub-menu; null \a before appends. */
     virtual void insertMenu(ActionContainer* menu, ActionContainer* before);
     virtual void insertMenu(ActionContainer* menu, ContextAction* before);
+    /*! Appends the sub-menu; spares callers a cast to pick one of the two forms above. */
+    void insertMenu(ActionContainer* menu, std::nullptr_t)
+    {
+        insertMenu(menu, static_cast<ActionContainer*>(nullptr));
+    }
     /*!
         Inserts a separator in front of \a before, registered as the command "Separator.<n>" of
         the global context, and returns that command. The concrete separator action is stored

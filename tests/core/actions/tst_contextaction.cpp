@@ -1,0 +1,183 @@
+#include <testenvironment.h>
+
+#include <actions/actionmanager.h>
+#include <actions/contextaction.h>
+#include <actions/proxyaction.h>
+#include <mainwindow/mainwindow.h>
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+class tst_ContextAction : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void followsContext_data();
+    void followsContext();
+    void editorOnlyCommandPublishesInactiveOnce();
+    void switchPublishesOnlyTheFinalState();
+    void secondActionForAContextIsIgnored();
+    void destroyedActionIsPurged();
+    void destroyedActionDoesNotBlockItsContext();
+    void defaultKeySequence_data();
+    void defaultKeySequence();
+    void setVisibleReachesEveryAction();
+
+private:
+    ProxyAction* proxyOf(ContextAction* command)
+    {
+        return qobject_cast<ProxyAction*>(command->getAction());
+    }
+
+    TestEnvironment* m_environment = nullptr;
+    MainWindow* m_window = nullptr;
+    QWidget* m_editor = nullptr;
+    QWidget* m_elsewhere = nullptr;
+};
+
+void tst_ContextAction::init()
+{
+    m_environment = new TestEnvironment;
+    m_window = m_environment->createMainWindow();
+    m_editor = new QWidget(m_window);
+    m_elsewhere = new QWidget(m_window);
+}
+
+void tst_ContextAction::cleanup()
+{
+    delete m_environment;
+}
+
+void tst_ContextAction::followsContext_data()
+{
+    QTest::addColumn<bool>("withEditorAction");
+    QTest::addColumn<bool>("focusInEditor");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("global only, editor focused") << false << true << "global";
+    QTest::newRow("global only, elsewhere") << false << false << "global";
+    QTest::newRow("both, editor focused") << true << true << "editor";
+    QTest::newRow("both, elsewhere") << true << false << "global";
+}
+
+void tst_ContextAction::followsContext()
+{
+    QFETCH(bool, withEditorAction);
+    QFETCH(bool, focusInEditor);
+    QFETCH(QString, expected);
+    QAction global(QStringLiteral("global")), editor(QStringLiteral("editor"));
+    ContextAction* command = ActionManager::registerAction(&global, "Edit.Copy", m_window, false);
+    if (withEditorAction)
+        ActionManager::registerAction(&editor, "Edit.Copy", m_editor, false);
+    ActionManager::setContext(focusInEditor ? m_editor : m_elsewhere);
+    QCOMPARE(proxyOf(command)->action()->text(), expected);
+    QVERIFY(command->getAction()->isEnabled());
+}
+
+void tst_ContextAction::editorOnlyCommandPublishesInactiveOnce()
+{
+    QAction editor(QStringLiteral("editor"));
+    ContextAction* command = ActionManager::registerAction(&editor, "Edit.Cut", m_editor, false);
+    QCOMPARE(proxyOf(command)->action(), &editor);
+    QSignalSpy spy(command, &ContextAction::activeStateChanged);
+    ActionManager::setContext(m_elsewhere);
+    QVERIFY(!proxyOf(command)->action());
+    QVERIFY(!command->getAction()->isEnabled());
+    QCOMPARE(spy.count(), 1);
+    ActionManager::setContext(m_window);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(command->isActive());
+    ActionManager::setContext(m_editor);
+    QCOMPARE(spy.count(), 2);
+}
+
+void tst_ContextAction::switchPublishesOnlyTheFinalState()
+{
+    // Going from a disabled action to an enabled but hidden one passes through "enabled and
+    // visible" while the proxy copies property by property; that must not be published.
+    QAction global, editor;
+    global.setEnabled(false);
+    editor.setVisible(false);
+    ContextAction* command = ActionManager::registerAction(&global, "Edit.Paste", m_window, false);
+    ActionManager::registerAction(&editor, "Edit.Paste", m_editor, false);
+    ActionManager::setContext(m_elsewhere);
+    QSignalSpy spy(command, &ContextAction::activeStateChanged);
+    ActionManager::setContext(m_editor);
+    QCOMPARE(proxyOf(command)->action(), &editor);
+    QCOMPARE(spy.count(), 0);
+}
+
+void tst_ContextAction::secondActionForAContextIsIgnored()
+{
+    QAction first(QStringLiteral("first")), second(QStringLiteral("second"));
+    ContextAction* command = ActionManager::registerAction(&first, "Edit.Undo", m_editor, false);
+    ActionManager::registerAction(&second, "Edit.Undo", m_editor, false);
+    ActionManager::setContext(m_editor);
+    QCOMPARE(proxyOf(command)->action(), &first);
+    // The proxy keeps the identity of the first action it was given.
+    QCOMPARE(command->getAction()->text(), QString("first"));
+}
+
+void tst_ContextAction::destroyedActionIsPurged()
+{
+    QAction global, unrelated;
+    auto* editor = new QAction;
+    ContextAction* command = ActionManager::registerAction(&global, "Edit.Redo", m_window, false);
+    ActionManager::registerAction(editor, "Edit.Redo", m_editor, false);
+    ActionManager::setContext(m_editor);
+    QCOMPARE(proxyOf(command)->action(), editor);
+    delete editor;
+    ActionManager::unregisterAction(&unrelated, "Edit.Redo", QString());
+    QCOMPARE(ActionManager::getAction("Edit.Redo"), command);
+    QCOMPARE(proxyOf(command)->action(), &global);
+}
+
+void tst_ContextAction::destroyedActionDoesNotBlockItsContext()
+{
+    QAction replacement;
+    auto* editor = new QAction;
+    ContextAction* command = ActionManager::registerAction(editor, "Edit.Find", m_editor, false);
+    delete editor;
+    ActionManager::registerAction(&replacement, "Edit.Find", m_editor, false);
+    ActionManager::setContext(m_editor);
+    QCOMPARE(proxyOf(command)->action(), &replacement);
+    QVERIFY(command->getAction()->isEnabled());
+}
+
+void tst_ContextAction::defaultKeySequence_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("stored shortcut stays") << "Ctrl+Shift+N"
+                                           << "Ctrl+Shift+N";
+    QTest::newRow("nothing stored") << QString() << "Ctrl+N";
+}
+
+void tst_ContextAction::defaultKeySequence()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, expected);
+    if (!stored.isEmpty())
+        m_environment->userSettings()->setValue("Shortcuts/File.New", stored);
+    QAction action;
+    ContextAction* command = ActionManager::registerAction(&action, "File.New", m_window, false);
+    command->setDefaultKeySequence(QKeySequence("Ctrl+N"));
+    QCOMPARE(command->getKeySequence(), QKeySequence(expected));
+    QCOMPARE(command->getDefaultKeySequence(), QKeySequence("Ctrl+N"));
+}
+
+void tst_ContextAction::setVisibleReachesEveryAction()
+{
+    QAction global, editor;
+    ContextAction* command = ActionManager::registerAction(&global, "View.Grid", m_window, false);
+    ActionManager::registerAction(&editor, "View.Grid", m_editor, false);
+    command->setVisible(false);
+    QVERIFY(!global.isVisible());
+    QVERIFY(!editor.isVisible());
+    QVERIFY(!command->getAction()->isVisible());
+}
+
+QTEST_MAIN(tst_ContextAction)
+#include "tst_contextaction.moc"
