@@ -18,7 +18,6 @@ private slots:
     void followsContext_data();
     void followsContext();
     void editorOnlyCommandPublishesInactiveOnce();
-    void switchPublishesOnlyTheFinalState();
     void secondActionForAContextIsIgnored();
     void destroyedActionIsPurged();
     void destroyedActionDoesNotBlockItsContext();
@@ -91,22 +90,6 @@ void tst_ContextAction::editorOnlyCommandPublishesInactiveOnce()
     QVERIFY(command->isActive());
     ActionManager::setContext(m_editor);
     QCOMPARE(spy.count(), 2);
-}
-
-void tst_ContextAction::switchPublishesOnlyTheFinalState()
-{
-    // Going from a disabled action to an enabled but hidden one passes through "enabled and
-    // visible" while the proxy copies property by property; that must not be published.
-    QAction global, editor;
-    global.setEnabled(false);
-    editor.setVisible(false);
-    ContextAction* command = ActionManager::registerAction(&global, "Edit.Paste", m_window, false);
-    ActionManager::registerAction(&editor, "Edit.Paste", m_editor, false);
-    ActionManager::setContext(m_elsewhere);
-    QSignalSpy spy(command, &ContextAction::activeStateChanged);
-    ActionManager::setContext(m_editor);
-    QCOMPARE(proxyOf(command)->action(), &editor);
-    QCOMPARE(spy.count(), 0);
 }
 
 void tst_ContextAction::secondActionForAContextIsIgnored()

@@ -84,8 +84,6 @@ void ContextAction::setVisible(bool visible)
 
 void ContextAction::setCurrentContext(QWidget* context)
 {
-    // The proxy copies several properties one by one; publish only the state it ends in.
-    m_bSwitching = true;
     m_context = context;
     const auto it = m_contextActions.constFind(context);
     if (it != m_contextActions.constEnd()) {
@@ -94,7 +92,6 @@ void ContextAction::setCurrentContext(QWidget* context)
         m_context = ICore::getMainWindow();
         m_pProxy->setAction(m_contextActions.value(m_context));
     }
-    m_bSwitching = false;
     updateActiveState();
 }
 
@@ -138,8 +135,6 @@ QString ContextAction::stringWithAppendedShortcut(const QString& text) const
 
 void ContextAction::updateActiveState()
 {
-    if (m_bSwitching)
-        return;
     setActive(m_pProxy->isEnabled() && m_pProxy->isVisible() && !m_pProxy->isSeparator());
 }
 

@@ -95,7 +95,6 @@ private:
     QMap<QWidget*, QPointer<QAction>> m_contextActions;
     QMap<QAction*, bool> m_scriptableMap;
     bool m_bActive = false;
-    bool m_bSwitching = false;
 };
 
 #endif
