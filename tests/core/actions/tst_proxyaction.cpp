@@ -7,27 +7,14 @@ class tst_ProxyAction : public QObject
 {
     Q_OBJECT
 private slots:
-    void emptyProxyIsDisabled();
     void toolTip_data();
     void toolTip();
     void mirroring_data();
     void mirroring();
     void forwardsTriggersAndToggles();
-    void switchingLeavesOneConnection();
     void setActionEdges();
     void initializeTakesIdentityOnly();
 };
-
-void tst_ProxyAction::emptyProxyIsDisabled()
-{
-    ProxyAction proxy(nullptr);
-    QVERIFY(!proxy.isEnabled());
-    QVERIFY(proxy.isVisible());
-    proxy.setAttribute(ProxyAction::HideWhenNoAction);
-    QVERIFY(proxy.hasAttribute(ProxyAction::HideWhenNoAction));
-    QVERIFY(!proxy.isVisible());
-    QVERIFY(!proxy.isEnabled());
-}
 
 void tst_ProxyAction::toolTip_data()
 {
@@ -40,8 +27,6 @@ void tst_ProxyAction::toolTip_data()
     QTest::newRow("no shortcut") << "Save" << true << QKeySequence() << "Save";
     QTest::newRow("not shown") << "Save" << false << save << "Save";
     QTest::newRow("placeholder in text") << "Save %1" << true << save << "Save %1\tCtrl+S";
-    QTest::newRow("two chords") << "Go" << true << QKeySequence("Ctrl+K, Ctrl+G")
-                                << "Go\tCtrl+K, Ctrl+G";
 }
 
 void tst_ProxyAction::toolTip()
@@ -66,22 +51,16 @@ void tst_ProxyAction::mirroring_data()
     QTest::addColumn<QByteArray>("property");
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<bool>("followed");
-    QTest::newRow("enabled, no attribute") << 0 << QByteArray("enabled") << QVariant(false) << true;
-    QTest::newRow("visible, no attribute") << 0 << QByteArray("visible") << QVariant(false) << true;
-    QTest::newRow("checked, no attribute") << 0 << QByteArray("checked") << QVariant(true) << true;
-    QTest::newRow("text, no attribute") << 0 << QByteArray("text") << QVariant("Later") << false;
-    QTest::newRow("status tip, no attribute")
-        << 0 << QByteArray("statusTip") << QVariant("Later") << false;
-    QTest::newRow("icon text, no attribute")
-        << 0 << QByteArray("iconText") << QVariant("Later") << false;
-    QTest::newRow("text, MirrorText")
-        << int(ProxyAction::MirrorText) << QByteArray("text") << QVariant("Later") << true;
-    QTest::newRow("whats this, MirrorText")
-        << int(ProxyAction::MirrorText) << QByteArray("whatsThis") << QVariant("Later") << true;
+    const int text = ProxyAction::MirrorText, icon = ProxyAction::MirrorIcon;
+    QTest::newRow("enabled") << 0 << QByteArray("enabled") << QVariant(false) << true;
+    QTest::newRow("visible") << 0 << QByteArray("visible") << QVariant(false) << true;
+    QTest::newRow("checked") << 0 << QByteArray("checked") << QVariant(true) << true;
+    QTest::newRow("text") << 0 << QByteArray("text") << QVariant("Later") << false;
+    QTest::newRow("text, MirrorText") << text << QByteArray("text") << QVariant("Later") << true;
     QTest::newRow("icon text, MirrorText")
-        << int(ProxyAction::MirrorText) << QByteArray("iconText") << QVariant("Later") << false;
+        << text << QByteArray("iconText") << QVariant("Later") << false;
     QTest::newRow("icon text, MirrorIcon")
-        << int(ProxyAction::MirrorIcon) << QByteArray("iconText") << QVariant("Later") << true;
+        << icon << QByteArray("iconText") << QVariant("Later") << true;
 }
 
 void tst_ProxyAction::mirroring()
@@ -104,15 +83,19 @@ void tst_ProxyAction::mirroring()
 
 void tst_ProxyAction::forwardsTriggersAndToggles()
 {
-    QAction action;
+    QAction action, other;
     ProxyAction proxy(nullptr);
+    // Switching back and forth must leave exactly one connection to the mirrored action.
+    proxy.setAction(&action);
+    proxy.setAction(&other);
     proxy.setAction(&action);
     QSignalSpy triggered(&action, &QAction::triggered);
+    QSignalSpy otherTriggered(&other, &QAction::triggered);
     proxy.trigger();
     QCOMPARE(triggered.count(), 1);
+    QCOMPARE(otherTriggered.count(), 0);
 
     action.setCheckable(true);
-    QVERIFY(proxy.isCheckable());
     proxy.trigger();
     QVERIFY(action.isChecked());
     QCOMPARE(triggered.count(), 2);
@@ -121,25 +104,11 @@ void tst_ProxyAction::forwardsTriggersAndToggles()
     QVERIFY(!action.isChecked());
 }
 
-void tst_ProxyAction::switchingLeavesOneConnection()
-{
-    QAction first, second;
-    ProxyAction proxy(nullptr);
-    proxy.setAction(&first);
-    proxy.setAction(&second);
-    proxy.setAction(&first);
-    QSignalSpy firstSpy(&first, &QAction::triggered);
-    QSignalSpy secondSpy(&second, &QAction::triggered);
-    proxy.trigger();
-    QCOMPARE(firstSpy.count(), 1);
-    QCOMPARE(secondSpy.count(), 0);
-    second.setEnabled(false);
-    QVERIFY(proxy.isEnabled());
-}
-
 void tst_ProxyAction::setActionEdges()
 {
     ProxyAction proxy(nullptr);
+    QVERIFY(!proxy.isEnabled());
+    QVERIFY(proxy.isVisible());
     auto* action = new QAction;
     proxy.setAction(action);
     QVERIFY(proxy.isEnabled());
@@ -147,8 +116,10 @@ void tst_ProxyAction::setActionEdges()
     proxy.setAction(action);
     QCOMPARE(changed.count(), 0);
 
+    proxy.setAttribute(ProxyAction::HideWhenNoAction);
     proxy.setAction(nullptr);
     QVERIFY(!proxy.isEnabled());
+    QVERIFY(!proxy.isVisible());
     proxy.setAction(action);
     QVERIFY(proxy.isEnabled());
 
@@ -159,7 +130,6 @@ void tst_ProxyAction::setActionEdges()
     proxy.setAction(nullptr);
     QCOMPARE(changed.count(), 0);
     QVERIFY(proxy.isEnabled());
-    proxy.trigger();
 }
 
 void tst_ProxyAction::initializeTakesIdentityOnly()
