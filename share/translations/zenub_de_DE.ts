@@ -300,4 +300,11 @@
         <translation>Schließen</translation>
     </message>
 </context>
+<context>
+    <name>ContextManager</name>
+    <message>
+        <source>Global</source>
+        <translation>Global</translation>
+    </message>
+</context>
 </TS>

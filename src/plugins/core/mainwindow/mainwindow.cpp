@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "actions/actionmanager.h"
+#include "actions/contextmanager.h"
 #include "documents/documentmanager.h"
 #include "documents/editormanager.h"
 #include "plugin/icore.h"
@@ -7,8 +9,11 @@
 
 #include <extensionsystem/pluginmanager.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTimer>
 
@@ -22,12 +27,18 @@ MainWindow::MainWindow(QWidget* parent)
     m_pCore = new ICore(this);
     m_pDocumentManager = new DocumentManager();
     m_pEditorManager = new EditorManager();
+    m_pActionManager = new ActionManager();
+    m_pContextManager = new ContextManager();
+    ActionManager::initialize();
     DocumentManager::setSettings(ExtensionSystem::PluginManager::settings());
     DocumentManager::readSettings();
+
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::updateFocusWidget);
 }
 
 MainWindow::~MainWindow()
 {
+    disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::updateFocusWidget);
     delete m_pDocumentManager;
     delete m_pEditorManager;
     delete m_pCore;
@@ -80,4 +91,18 @@ void MainWindow::openFilesPassedAsArguments()
 {
     for (const QString& file : ExtensionSystem::PluginManager::arguments())
         loadFile(file);
+}
+
+void MainWindow::updateFocusWidget(QWidget* old, QWidget* now)
+{
+    Q_UNUSED(old)
+    // Opening a menu must not switch the commands shown in it to another context.
+    if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now))
+        return;
+    QWidget* focusWidget = QApplication::focusWidget();
+    if (!focusWidget)
+        return;
+    const Context context = ContextManager::getActiveContext(focusWidget);
+    if (!context.id.isEmpty())
+        ActionManager::setContext(context.widget);
 }

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+class ActionManager;
+class ContextManager;
 class DocumentManager;
 class EditorManager;
 class ICore;
@@ -39,11 +41,15 @@ public slots:
 
 private slots:
     void openFilesPassedAsArguments();
+    void updateFocusWidget(QWidget* old, QWidget* now);
 
 private:
     ICore* m_pCore = nullptr;
     DocumentManager* m_pDocumentManager = nullptr;
     EditorManager* m_pEditorManager = nullptr;
+    // Command and context registries live until the process ends; they are never deleted.
+    ActionManager* m_pActionManager = nullptr;
+    ContextManager* m_pContextManager = nullptr;
 };
 
 #endif

@@ -1,0 +1,309 @@
+#include "actionmanager.h"
+
+#include "actions/actionmanager_p.h"
+#include "actions/contextaction.h"
+#include "actions/menuactioncontainer.h"
+#include "actions/menubaractioncontainer.h"
+#include "mainwindow/mainwindow.h"
+#include "plugin/icore.h"
+
+#include <extensionsystem/pluginmanager.h>
+
+#include <QAction>
+#include <QLoggingCategory>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSettings>
+
+namespace {
+Q_LOGGING_CATEGORY(lcActions, "zenub.actions")
+
+const char shortcutsGroup[] = "Shortcuts";
+const char menuBarId[] = "Zenub.MenuBar";
+
+bool hasUnknownKey(const QKeySequence& sequence)
+{
+    for (int i = 0; i < sequence.count(); ++i) {
+        if ((sequence[i] & ~Qt::KeyboardModifierMask) == Qt::Key_unknown)
+            return true;
+    }
+    return false;
+}
+
+/*
+    Reads the stored shortcut of \a id from the open "Shortcuts" group into \a key; a missing key
+    gives an empty shortcut. Answers false, leaving \a key alone, when the entry cannot be a
+    shortcut, so that a hand-edited or damaged file does not silently take a shortcut away.
+*/
+bool readStoredShortcut(QSettings* settings, const QString& id, QKeySequence* key)
+{
+    const QVariant value = settings->value(id, QString());
+    QString text;
+    if (value.type() == QVariant::StringList) {
+        // An unquoted "Ctrl+K, Ctrl+S" in an INI file reads back as a list of chords.
+        text = value.toStringList().join(QStringLiteral(", "));
+    } else if (value.canConvert<QString>()) {
+        text = value.toString();
+    } else {
+        qCWarning(lcActions, "Shortcut of \"%s\" in \"%s\" is not text; it is ignored.",
+                  qPrintable(id), qPrintable(settings->fileName()));
+        return false;
+    }
+    const QKeySequence sequence(text, QKeySequence::NativeText);
+    if (!text.trimmed().isEmpty() && (sequence.isEmpty() || hasUnknownKey(sequence))) {
+        qCWarning(lcActions,
+                  "Shortcut \"%s\" of \"%s\" in \"%s\" is not a key sequence; it is "
+                  "ignored.",
+                  qPrintable(text), qPrintable(id), qPrintable(settings->fileName()));
+        return false;
+    }
+    *key = sequence;
+    return true;
+}
+
+QWidget* mainWindowWidget()
+{
+    return ICore::getMainWindow();
+}
+} // namespace
+
+ActionManager* ActionManager::m_instance = nullptr;
+
+ActionManager::ActionManager()
+    : d(new ActionManagerPrivate)
+{
+    m_instance = this;
+}
+
+ActionManager::~ActionManager()
+{
+    if (m_instance == this)
+        m_instance = nullptr;
+    delete d;
+}
+
+ActionManager* ActionManager::getInstance()
+{
+    return m_instance;
+}
+
+void ActionManager::initialize()
+{
+    setSettings(ExtensionSystem::PluginManager::settings());
+}
+
+void ActionManager::setSettings(QSettings* settings)
+{
+    if (m_instance)
+        m_instance->d->m_settings = settings;
+}
+
+ContextAction* ActionManager::registerAction(QAction* action, const QString& id, QWidget* context,
+                                             bool scriptable)
+{
+    if (!m_instance || !action) {
+        qCWarning(lcActions, "Cannot register \"%s\": %s.", qPrintable(id),
+                  m_instance ? "no action given" : "no command registry exists");
+        return nullptr;
+    }
+    ActionManagerPrivate* d = m_instance->d;
+    if (ContextAction* command = d->m_commands.value(id)) {
+        command->addOverrideAction(action, context, scriptable);
+        emit m_instance->commandListChanged();
+        emit m_instance->commandAdded(id);
+        return command;
+    }
+
+    auto* command = new ContextAction(id);
+    d->m_commands.insert(id, command);
+    if (d->m_settings) {
+        d->m_settings->beginGroup(QLatin1String(shortcutsGroup));
+        QKeySequence key;
+        if (readStoredShortcut(d->m_settings, id, &key))
+            command->setKeySequence(key);
+        d->m_settings->endGroup();
+    }
+    QAction* proxy = command->getAction();
+    proxy->setObjectName(id);
+    command->setCurrentContext(d->m_context);
+    // On the main window the shortcut works even while the command is in no visible menu.
+    if (QWidget* window = mainWindowWidget())
+        window->addAction(proxy);
+    proxy->setShortcutContext(Qt::ApplicationShortcut);
+    command->addOverrideAction(action, context, scriptable);
+
+    emit m_instance->commandListChanged();
+    emit m_instance->commandAdded(id);
+    return command;
+}
+
+void ActionManager::unregisterAction(QAction* action, const QString& id, const QString& context)
+{
+    Q_UNUSED(context)
+    if (!m_instance)
+        return;
+    ActionManagerPrivate* d = m_instance->d;
+    ContextAction* command = d->m_commands.value(id);
+    if (!command)
+        return;
+    command->removeOverrideAction(action);
+    if (command->isEmpty()) {
+        if (QWidget* window = mainWindowWidget())
+            window->removeAction(command->getAction());
+        d->m_commands.remove(id);
+        // The command's destructor deletes its proxy, which also takes it out of every menu.
+        delete command;
+    }
+    emit m_instance->commandListChanged();
+}
+
+ActionContainer* ActionManager::createMenuContainer(const QString& title, const QString& id)
+{
+    if (!m_instance)
+        return nullptr;
+    if (ActionContainer* existing = m_instance->d->m_containers.value(id))
+        return existing;
+    // Menus have no parent: several plugins add to them, and none of them owns the menu.
+    auto* menu = new QMenu(title);
+    menu->setObjectName(id);
+    auto* container = new MenuActionContainer(id);
+    container->setMenu(menu);
+    m_instance->d->addContainer(id, container);
+    return container;
+}
+
+ActionContainer* ActionManager::createMenuBarContainer(const QString& id)
+{
+    if (!m_instance)
+        return nullptr;
+    if (ActionContainer* existing = m_instance->d->m_containers.value(id))
+        return existing;
+    auto* menuBar = new QMenuBar();
+    menuBar->setObjectName(id);
+    auto* container = new MenuBarActionContainer(id);
+    container->setMenuBar(menuBar);
+    m_instance->d->addContainer(id, container);
+    return container;
+}
+
+ContextAction* ActionManager::getAction(const QString& id)
+{
+    return m_instance ? m_instance->d->m_commands.value(id) : nullptr;
+}
+
+ActionContainer* ActionManager::getActionContainer(const QString& id)
+{
+    return m_instance ? m_instance->d->m_containers.value(id) : nullptr;
+}
+
+QList<ContextAction*> ActionManager::getActions()
+{
+    return m_instance ? m_instance->d->m_commands.values() : QList<ContextAction*>();
+}
+
+QString ActionManager::getActionFullText(ContextAction* command)
+{
+    if (!command)
+        return QString();
+    const QStringList parts = command->getId().split(QLatin1Char('.'), Qt::SkipEmptyParts);
+    QString prefix = QString::fromLatin1(menuBarId).section(QLatin1Char('.'), -1);
+    QString text;
+    for (int i = 0; i < parts.size() - 1; ++i) {
+        prefix += QLatin1Char('.') + parts.at(i);
+        const ActionContainer* container = getActionContainer(prefix);
+        if (container && container->getMenu())
+            text += container->getMenu()->title().remove(QLatin1Char('&'));
+        else
+            text += parts.at(i);
+        text += QStringLiteral(" > ");
+    }
+    if (const QAction* proxy = command->getAction())
+        text += proxy->text().remove(QLatin1Char('&'));
+    else if (!parts.isEmpty())
+        text += parts.last();
+    return text;
+}
+
+void ActionManager::setContext(QWidget* context)
+{
+    if (!m_instance)
+        return;
+    m_instance->d->m_context = context;
+    // A listener of a command's state change may unregister commands while we walk them.
+    QList<QPointer<ContextAction>> commands;
+    for (ContextAction* command : qAsConst(m_instance->d->m_commands))
+        commands.append(command);
+    for (const QPointer<ContextAction>& command : qAsConst(commands)) {
+        if (command)
+            command->setCurrentContext(context);
+    }
+}
+
+void ActionManager::readFromSettings()
+{
+    if (!m_instance || !m_instance->d->m_settings)
+        return;
+    QSettings* settings = m_instance->d->m_settings;
+    settings->beginGroup(QLatin1String(shortcutsGroup));
+    if (settings->allKeys().isEmpty()) {
+        resetToDefault();
+    } else {
+        for (ContextAction* command : qAsConst(m_instance->d->m_commands)) {
+            if (command->isSeparator())
+                continue;
+            QKeySequence key;
+            if (readStoredShortcut(settings, command->getId(), &key))
+                command->setKeySequence(key);
+            else
+                command->setKeySequence(command->getDefaultKeySequence());
+        }
+    }
+    settings->endGroup();
+}
+
+void ActionManager::saveSettings()
+{
+    if (!m_instance || !m_instance->d->m_settings)
+        return;
+    QSettings* settings = m_instance->d->m_settings;
+    settings->beginGroup(QLatin1String(shortcutsGroup));
+    for (ContextAction* command : qAsConst(m_instance->d->m_commands)) {
+        if (command->isSeparator())
+            continue;
+        const QKeySequence key = command->getKeySequence();
+        if (key.isEmpty())
+            settings->remove(command->getId());
+        else
+            settings->setValue(command->getId(), key.toString(QKeySequence::PortableText));
+    }
+    settings->endGroup();
+}
+
+void ActionManager::resetToDefault()
+{
+    if (!m_instance)
+        return;
+    for (ContextAction* command : qAsConst(m_instance->d->m_commands)) {
+        if (!command->isSeparator())
+            command->setKeySequence(command->getDefaultKeySequence());
+    }
+}
+
+void ActionManagerPrivate::addContainer(const QString& id, ActionContainer* container)
+{
+    m_containers.insert(id, container);
+    connect(container, &QObject::destroyed, this, &ActionManagerPrivate::containerDestroyed);
+}
+
+void ActionManagerPrivate::containerDestroyed()
+{
+    // Only the address is compared: the container is already half destroyed.
+    QObject* destroyed = sender();
+    for (auto it = m_containers.begin(); it != m_containers.end(); ++it) {
+        if (static_cast<QObject*>(it.value()) == destroyed) {
+            m_containers.erase(it);
+            return;
+        }
+    }
+}

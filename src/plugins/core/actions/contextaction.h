@@ -1,0 +1,100 @@
+#ifndef CONTEXTACTION_H
+#define CONTEXTACTION_H
+
+#include "core_export.h"
+
+#include <QKeySequence>
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QWidget;
+class ProxyAction;
+
+/*!
+    A command: one id (such as "File.New") standing for one concrete action per context. The
+    command owns a ProxyAction, which menus, tool bars and the keyboard shortcut use; whenever the
+    context changes the proxy is pointed at the action registered for the new context, or at the
+    main window's action when that context has none.
+
+    Commands are created and destroyed only by the ActionManager.
+*/
+class CORE_EXPORT ContextAction : public QObject
+{
+    Q_OBJECT
+public:
+    enum ActionAttribute {
+        HideWhenInactive = 0x01,
+        FollowText = 0x02,
+        FollowIcon = 0x04,
+        NotConfigurable = 0x08
+    };
+
+    /*! The proxy action shown to the user. */
+    QAction* getAction() const;
+    QString getId();
+
+    QKeySequence getDefaultKeySequence() const;
+    /*!
+        Stores the shortcut that ActionManager::resetToDefault() restores. The proxy takes it at
+        once only while it has no shortcut, so a shortcut read from the settings stays in place.
+    */
+    void setDefaultKeySequence(const QKeySequence& key);
+    QKeySequence getKeySequence() const;
+    void setKeySequence(const QKeySequence& key);
+
+    QString getDescription() const;
+    void setDescription(const QString& text);
+
+    /*! True when no context has a live action. */
+    bool isEmpty() const;
+    bool isSeparator();
+    /*! Shows or hides every registered action; the proxy follows. */
+    void setVisible(bool visible);
+
+    /*!
+        Points the proxy at the action of \a context, or at the main window's action when
+        \a context has none; the current context then reads as the main window.
+    */
+    void setCurrentContext(QWidget* context);
+
+    /*! Always true; the computed state is published through activeStateChanged(). */
+    bool isActive() const;
+    bool hasAttribute(ActionAttribute attribute) const;
+    void setAttribute(ActionAttribute attribute);
+    void removeAttribute(ActionAttribute attribute);
+    bool isScriptable() const;
+    bool isScriptable(const QString& context) const;
+    /*! Empty; ProxyAction::stringWithAppendedShortcut() does the work. */
+    QString stringWithAppendedShortcut(const QString& text) const;
+
+    // The order of signals and slots is part of the interface.
+signals:
+    void keySequenceChanged();
+    void activeStateChanged();
+
+private slots:
+    void updateActiveState();
+
+private:
+    friend class ActionManager;
+
+    explicit ContextAction(const QString& id);
+    ~ContextAction() override;
+
+    void addOverrideAction(QAction* action, QWidget* context, bool scriptable);
+    void removeOverrideAction(QAction* action);
+    void setActive(bool state);
+
+    QString m_id;
+    QWidget* m_context = nullptr;
+    QKeySequence m_defaultKey;
+    QString m_description;
+    ProxyAction* m_pProxy = nullptr;
+    QMap<QWidget*, QPointer<QAction>> m_contextActions;
+    QMap<QAction*, bool> m_scriptableMap;
+    bool m_bActive = false;
+};
+
+#endif

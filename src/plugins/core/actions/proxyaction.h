@@ -1,0 +1,68 @@
+#ifndef PROXYACTION_H
+#define PROXYACTION_H
+
+#include "core_export.h"
+
+#include <QAction>
+#include <QPointer>
+
+/*!
+    The action that stands in menus, tool bars and the main window for a command. It mirrors one
+    other action at a time: it copies that action's state and forwards its own triggers and
+    toggles to it. Its keyboard shortcut stays on the proxy, so one shortcut serves every action
+    it is pointed at. The mirrored action is not owned.
+*/
+class CORE_EXPORT ProxyAction : public QAction
+{
+    Q_OBJECT
+public:
+    enum Attribute {
+        HideWhenNoAction = 0x01, //!< hidden as well as disabled while nothing is mirrored
+        MirrorText = 0x02,       //!< text and tips follow the mirrored action on every change
+        MirrorIcon = 0x04        //!< icon and icon text follow the mirrored action on every change
+    };
+    Q_DECLARE_FLAGS(Attributes, Attribute)
+
+    explicit ProxyAction(QObject* parent);
+
+    /*!
+        Takes the identity of \a action (separator flag, menu role, text, icon and tips) without
+        its checked, enabled or visible state and without starting to mirror it.
+    */
+    void initialize(QAction* action);
+
+    void setAction(QAction* action);
+    /*! The mirrored action; null when there is none or it has been destroyed. */
+    QAction* action() const;
+
+    void setAttribute(Attribute attribute);
+    void removeAttribute(Attribute attribute);
+    bool hasAttribute(Attribute attribute);
+
+    void setShortcutVisibleInToolTip(bool visible);
+    bool shortcutVisibleInToolTip() const;
+
+    /*! \a text, a tab character and \a shortcut in native text form. */
+    static QString stringWithAppendedShortcut(const QString& text, const QKeySequence& shortcut);
+
+    // The order of the slots is part of the interface.
+private slots:
+    void actionChanged();
+    void updateState();
+    void updateToolTipWithKeySequence();
+
+private:
+    void update(QAction* action, bool initialize);
+    void connectAction();
+    void disconnectAction();
+
+    QPointer<QAction> m_action;
+    Attributes m_attributes;
+    bool m_showShortcut = false;
+    QString m_toolTip;
+    bool m_block = false;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(ProxyAction::Attributes)
+
+#endif
