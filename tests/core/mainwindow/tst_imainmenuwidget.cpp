@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 class tst_IMainMenuWidget : public QObject
@@ -30,12 +31,16 @@ private slots:
     void cornerButtonsDriveWindow();
     void restoredWindowPosition_data();
     void restoredWindowPosition();
+    void titleTextRect_data();
+    void titleTextRect();
+    void titleIsShownInFreeMenuBarSpace();
     void restoresMaximizedWindow_data();
     void restoresMaximizedWindow();
     void draggingMovesWindow();
     void draggingMaximizedWindowRestoresUnderCursor();
     void contextMenuFollowsState();
     void laterMenuBarReplacesEarlier();
+    void germanTexts();
 
 private:
     void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& local, Qt::MouseButton button,
@@ -145,6 +150,7 @@ void tst_IMainMenuWidget::isTitleBarArea_data()
     QTest::addColumn<bool>("titleBar");
 
     QTest::newRow("empty menu-bar space") << "empty" << true;
+    QTest::newRow("title text") << "title" << true;
     QTest::newRow("menu title") << "menu" << false;
     QTest::newRow("minimize button") << "minizeButton" << false;
     QTest::newRow("maximize button") << "maximizeButton" << false;
@@ -168,6 +174,11 @@ void tst_IMainMenuWidget::isTitleBarArea()
         const QRect last = m_menuBar->actionGeometry(m_menuBar->actions().last());
         local = QPoint(last.right() + 40, m_menuBar->height() / 2);
         QVERIFY(local.x() < m_menuBar->cornerWidget(Qt::TopRightCorner)->x());
+    } else if (where == QLatin1String("title")) {
+        target = m_menuBar->findChild<QLabel*>(QStringLiteral("titleLabel"));
+        QVERIFY(target);
+        QTRY_VERIFY(target->isVisible());
+        local = target->rect().center();
     } else if (where == QLatin1String("menu")) {
         local = m_menuBar->actionGeometry(m_menuBar->actions().first()).center();
     } else if (where == QLatin1String("icon")) {
@@ -243,6 +254,46 @@ void tst_IMainMenuWidget::restoredWindowPosition()
     QFETCH(QPoint, position);
 
     QCOMPARE(IMainMenuWidget::restoredWindowPosition(cursor, 800, desktop), position);
+}
+
+void tst_IMainMenuWidget::titleTextRect_data()
+{
+    QTest::addColumn<int>("freeLeft");
+    QTest::addColumn<int>("freeRight");
+    QTest::addColumn<int>("textWidth");
+    QTest::addColumn<QRect>("rect");
+
+    // A bar 1000 wide; 16 pixels are kept free on both sides of the title.
+    QTest::newRow("centred on the bar") << 100 << 900 << 200 << QRect(400, 0, 200, 20);
+    QTest::newRow("menus reach past the centre") << 500 << 900 << 200 << QRect(600, 0, 200, 20);
+    QTest::newRow("cut to the free part") << 500 << 700 << 300 << QRect(516, 0, 168, 20);
+    QTest::newRow("too narrow to show") << 500 << 570 << 100 << QRect();
+}
+
+void tst_IMainMenuWidget::titleTextRect()
+{
+    QFETCH(int, freeLeft);
+    QFETCH(int, freeRight);
+    QFETCH(int, textWidth);
+    QFETCH(QRect, rect);
+    QCOMPARE(IMainMenuWidget::titleTextRect(1000, freeLeft, freeRight, textWidth, 20), rect);
+}
+
+void tst_IMainMenuWidget::titleIsShownInFreeMenuBarSpace()
+{
+    auto* label = m_menuBar->findChild<QLabel*>(QStringLiteral("titleLabel"));
+    QVERIFY(label);
+    m_window->setWindowFilePath(QStringLiteral("intro.zenub"));
+    m_window->setWindowModified(true);
+    QTRY_COMPARE(label->text(), QStringLiteral("*intro.zenub - Zenub Animate"));
+    const QRect menus = m_menuBar->actionGeometry(m_menuBar->actions().last());
+    QVERIFY(label->geometry().left() > menus.right());
+    QVERIFY(label->geometry().right() < m_menuBar->cornerWidget(Qt::TopRightCorner)->x());
+
+    // Many menus leave no room: the title gives way to them.
+    for (int i = 0; i < 40; ++i)
+        m_menuBar->addMenu(QStringLiteral("Menu %1").arg(i));
+    QTRY_VERIFY(!label->isVisible());
 }
 
 void tst_IMainMenuWidget::restoresMaximizedWindow_data()
@@ -352,6 +403,25 @@ void tst_IMainMenuWidget::laterMenuBarReplacesEarlier()
     QTRY_VERIFY(earlier.isNull());
     QCOMPARE(m_titleBar->findChildren<QPushButton*>(QStringLiteral("maximizeButton")).size(), 1);
     QVERIFY(later->cornerWidget(Qt::TopRightCorner));
+}
+
+void tst_IMainMenuWidget::germanTexts()
+{
+    const QString catalogue = qEnvironmentVariable("ZENUB_BUILD_DIR") +
+                              QStringLiteral("/bin/translations/zenub_de_DE.qm");
+    QTranslator translator;
+    QVERIFY2(translator.load(catalogue), qPrintable(catalogue));
+    QCoreApplication::installTranslator(&translator);
+    QWidget window;
+    IMainMenuWidget titleBar(&window, QStringLiteral("Zenub Animate"), QIcon());
+    titleBar.installMenuBar(new QMenuBar);
+    titleBar.updateMaximized(true);
+    QStringList tips;
+    for (QPushButton* button :
+         titleBar.getMenuBar()->cornerWidget(Qt::TopRightCorner)->findChildren<QPushButton*>())
+        tips << button->toolTip();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(tips, QStringList({"Minimieren", "Verkleinern", "Schließen"}));
 }
 
 QTEST_MAIN(tst_IMainMenuWidget)

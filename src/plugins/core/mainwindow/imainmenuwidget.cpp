@@ -132,6 +132,15 @@ void IMainMenuWidget::installMenuBar(QMenuBar* menuBar)
     });
     connect(created[2], &QPushButton::clicked, this, [this] { window()->close(); });
     menuBar->setCornerWidget(corner, Qt::TopRightCorner);
+
+    // The title is shown in the free part of the menu bar; presses go through it to the bar,
+    // so the free part still moves the window.
+    m_pTitleLabel = new QLabel(menuBar);
+    m_pTitleLabel->setObjectName(QStringLiteral("titleLabel"));
+    m_pTitleLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_pTitleLabel->setAlignment(Qt::AlignCenter);
+    scheduleTitleLayout();
+
     updateMaximized(window()->isMaximized());
 }
 
@@ -171,15 +180,81 @@ bool IMainMenuWidget::restoresMaximizedWindow(const QPoint& delta)
     return delta.x() > 5 || delta.y() > 5;
 }
 
+QRect IMainMenuWidget::titleTextRect(int barWidth, int freeLeft, int freeRight, int textWidth,
+                                     int height)
+{
+    const int gap = 16;
+    const int left = freeLeft + gap;
+    const int right = freeRight - gap;
+    if (right - left < 3 * gap)
+        return QRect();
+    const int centredLeft = (barWidth - textWidth) / 2;
+    if (centredLeft >= left && centredLeft + textWidth <= right)
+        return QRect(centredLeft, 0, textWidth, height);
+    const int width = qMin(textWidth, right - left);
+    return QRect(left + (right - left - width) / 2, 0, width, height);
+}
+
+QString IMainMenuWidget::displayedTitle() const
+{
+    return (isWindowModified() ? QStringLiteral("*") : QString()) + windowTitle();
+}
+
+void IMainMenuWidget::scheduleTitleLayout()
+{
+    // The menu bar lays its titles out lazily; place the title once it has.
+    if (!m_pTitleLabel || m_bTitleLayoutPending)
+        return;
+    m_bTitleLayoutPending = true;
+    QMetaObject::invokeMethod(
+        this, [this] { layoutTitle(); }, Qt::QueuedConnection);
+}
+
+void IMainMenuWidget::layoutTitle()
+{
+    m_bTitleLayoutPending = false;
+    if (!m_pTitleLabel || !m_pMenuBar)
+        return;
+    int freeLeft = 0;
+    if (QWidget* icon = m_pMenuBar->cornerWidget(Qt::TopLeftCorner))
+        freeLeft = icon->geometry().right() + 1;
+    for (QAction* action : m_pMenuBar->actions()) {
+        const QRect geometry = m_pMenuBar->actionGeometry(action);
+        if (action->isVisible() && geometry.isValid())
+            freeLeft = qMax(freeLeft, geometry.right() + 1);
+    }
+    int freeRight = m_pMenuBar->width();
+    if (QWidget* corner = m_pMenuBar->cornerWidget(Qt::TopRightCorner))
+        freeRight = corner->geometry().left();
+
+    const QString title = displayedTitle();
+    m_pTitleLabel->ensurePolished();
+    const QFontMetrics metrics = m_pTitleLabel->fontMetrics();
+    // A little slack, so rounding in the label's own layout does not cut the last letter.
+    const int textWidth = metrics.horizontalAdvance(title) + 4;
+    const QRect area =
+        titleTextRect(m_pMenuBar->width(), freeLeft, freeRight, textWidth, m_pMenuBar->height());
+    if (area.isEmpty()) {
+        m_pTitleLabel->hide();
+        return;
+    }
+    m_pTitleLabel->setText(metrics.elidedText(title, Qt::ElideRight, area.width()));
+    m_pTitleLabel->setGeometry(area);
+    m_pTitleLabel->show();
+    m_pTitleLabel->lower();
+}
+
 void IMainMenuWidget::updateWindowFilePath(const QString& fileName)
 {
     setWindowTitle(titleText(fileName));
+    scheduleTitleLayout();
     update();
 }
 
 void IMainMenuWidget::updateModified(bool bIsModified)
 {
     setWindowModified(bIsModified);
+    scheduleTitleLayout();
     update();
 }
 
@@ -240,6 +315,15 @@ bool IMainMenuWidget::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_pMenuBar || !m_pMenuBar)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::LayoutRequest:
+    case QEvent::ActionAdded:
+    case QEvent::ActionChanged:
+    case QEvent::ActionRemoved:
+    case QEvent::FontChange:
+        scheduleTitleLayout();
+        return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const auto* mouse = static_cast<QMouseEvent*>(event);

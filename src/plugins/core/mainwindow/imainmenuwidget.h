@@ -48,6 +48,13 @@ public:
                                          const QRect& desktop);
     /*! Dragging a maximised window restores it after a move of more than 5 pixels right or down. */
     static bool restoresMaximizedWindow(const QPoint& delta);
+    /*!
+        Where the title goes in the free part of the menu bar between \a freeLeft and
+        \a freeRight: centred on the whole bar (\a barWidth wide) when it fits, else centred in
+        the free part and cut to it. An empty rectangle when the free part is too narrow.
+    */
+    static QRect titleTextRect(int barWidth, int freeLeft, int freeRight, int textWidth,
+                               int height);
 
     // The order of the slots is part of the interface.
 public slots:
@@ -73,6 +80,9 @@ private:
     void beginDrag(const QPoint& globalPos);
     void dragTo(const QPoint& globalPos);
     void endDrag();
+    QString displayedTitle() const;
+    void scheduleTitleLayout();
+    void layoutTitle();
 
     QVBoxLayout* m_pLayout = nullptr;
     QLabel* m_pIconLabel = nullptr;
@@ -82,6 +92,8 @@ private:
     bool m_bRestorePending = false;
     bool m_bDragging = false;
     QMenuBar* m_pMenuBar = nullptr;
+    QLabel* m_pTitleLabel = nullptr;
+    bool m_bTitleLayoutPending = false;
     QMetaObject::Connection m_dpiConnection;
 };
 

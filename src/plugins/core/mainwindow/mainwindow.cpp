@@ -17,6 +17,7 @@
 #include <QMoveEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTimer>
 #include <QWebChannel>
 #include <QWebSocketServer>
@@ -59,6 +60,14 @@ MainWindow::MainWindow(QWidget* parent)
         IUi::getInstance()->getIcon(QStringLiteral("icon"), 2, QStringLiteral(":/core/images/")));
     setMenuWidget(m_pTitleBar);
     m_pTitleBar->installMenuBar(new QMenuBar(m_pTitleBar));
+
+    // A first normal size for window systems that do not maximise (the window system keeps
+    // the size the user gives it afterwards).
+    if (const QScreen* screen = windowHandle() ? windowHandle()->screen() : nullptr) {
+        const QRect available = screen->availableGeometry();
+        const QSize size = available.size() * 3 / 4;
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
+    }
 
     // Density and screen watch.
     m_nLogicalDpiX = currentLogicalDpiX();
