@@ -2,7 +2,6 @@
 #include <plugin/dpi.h>
 #include <plugin/iui.h>
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -13,7 +12,6 @@ class tst_ZNNotificationBar : public QObject
 {
     Q_OBJECT
 private slots:
-    void formLayout();
     void show_data();
     void show();
     void earlierReceiversAreDropped();
@@ -26,42 +24,6 @@ private:
         return bar.findChild<T*>(QLatin1String(name));
     }
 };
-
-void tst_ZNNotificationBar::formLayout()
-{
-    ZNNotificationBar bar;
-    QVERIFY(bar.isHidden());
-    QCOMPARE(bar.objectName(), QStringLiteral("ZNNotificationBar"));
-    QCOMPARE(bar.frameShape(), QFrame::StyledPanel);
-    QWidget* container = child<QWidget>(bar, "containerWidget");
-    QVERIFY(container);
-    auto* inner = qobject_cast<QHBoxLayout*>(container->layout());
-    QVERIFY(inner);
-    QCOMPARE(inner->objectName(), QStringLiteral("horizontalLayout_2"));
-    QCOMPARE(inner->contentsMargins().top(), 5);
-    QCOMPARE(inner->contentsMargins().bottom(), 5);
-    QCOMPARE(bar.layout()->contentsMargins(), QMargins());
-    QCOMPARE(bar.layout()->spacing(), 0);
-
-    // Icon, text, gap, button, stretch, close: the button stays beside the text.
-    const QStringList order = {"m_pIconLabel",  "m_pMessageLabel", "", "m_pButton", "",
-                               "m_pCloseButton"};
-    QCOMPARE(inner->count(), order.size());
-    for (int i = 0; i < order.size(); ++i) {
-        QLayoutItem* item = inner->itemAt(i);
-        if (order.at(i).isEmpty()) {
-            QVERIFY2(item->spacerItem(), qPrintable(QString::number(i)));
-        } else {
-            QVERIFY2(item->widget(), qPrintable(QString::number(i)));
-            QCOMPARE(item->widget()->objectName(), order.at(i));
-        }
-    }
-    QCOMPARE(inner->itemAt(2)->spacerItem()->sizeHint(), QSize(10, 0));
-    QCOMPARE(inner->itemAt(2)->spacerItem()->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
-    QCOMPARE(inner->itemAt(4)->spacerItem()->sizePolicy().horizontalPolicy(),
-             QSizePolicy::Expanding);
-    QVERIFY(!child<QToolButton>(bar, "m_pCloseButton")->icon().isNull());
-}
 
 void tst_ZNNotificationBar::show_data()
 {

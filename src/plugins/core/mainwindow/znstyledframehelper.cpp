@@ -177,7 +177,8 @@ namespace {
 
 ZNStyledFrameHelper::Rect fromNative(const RECT& rect)
 {
-    return ZNStyledFrameHelper::Rect{rect.left, rect.top, rect.right, rect.bottom};
+    return ZNStyledFrameHelper::Rect{static_cast<int>(rect.left), static_cast<int>(rect.top),
+                                     static_cast<int>(rect.right), static_cast<int>(rect.bottom)};
 }
 
 RECT toNative(const ZNStyledFrameHelper::Rect& rect)
