@@ -237,6 +237,7 @@ void MainWindow::onScreenChanged()
 
 void MainWindow::fixAutoHideTaskbar()
 {
+#ifdef Q_OS_WIN
     const QScreen* screen = windowHandle() ? windowHandle()->screen() : nullptr;
     if (!screen || !ZNStyledFrameHelper::coversAutoHiddenTaskbar(
                        screen->geometry(), screen->availableGeometry(), frameGeometry()))
@@ -249,6 +250,10 @@ void MainWindow::fixAutoHideTaskbar()
         resize(ZNStyledFrameHelper::autoHideTaskbarSize(current->availableGeometry()));
         setWindowState(windowState() | Qt::WindowMaximized);
     });
+#else
+    // Other window managers keep a maximised window at the full available size and would undo
+    // the shortened height at once, so the two would resize the window against each other.
+#endif
 }
 
 void MainWindow::moveEvent(QMoveEvent* event)
