@@ -17,6 +17,7 @@
 #include <QMoveEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QWebChannel>
@@ -44,7 +45,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_clientConnection = connect(m_pServerWrapper, &WebSocketClientWrapper::clientConnected,
                                  m_pChannel, &QWebChannel::connectTo);
 
-    // Frame.
+    // Frame: the borders resize the window, so the status bar needs no grip.
+    statusBar()->setSizeGripEnabled(false);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/app/images/app_icon.ico")));
     setWindowTitle(QStringLiteral("Zenub Animate"));

@@ -404,7 +404,13 @@ void ZNStyledFrameFilter::attach()
     if (m_pWindow)
         m_pWindow->removeEventFilter(this);
     m_pWindow = window;
-    m_bCursorOverridden = false;
+    if (m_bCursorOverridden) {
+        if (m_bHadOwnCursor)
+            m_pWidget->setCursor(m_savedCursor);
+        else
+            m_pWidget->unsetCursor();
+        m_bCursorOverridden = false;
+    }
     if (window)
         window->installEventFilter(this);
 }
@@ -424,9 +430,20 @@ void ZNStyledFrameFilter::updateCursor(const QPoint& point)
 {
     const int code = hitCodeAt(point);
     if (code != ZNStyledFrameHelper::HitClient) {
-        m_pWindow->setCursor(ZNStyledFrameHelper::cursorForHitCode(code));
+        if (!m_bCursorOverridden) {
+            m_bHadOwnCursor = m_pWidget->testAttribute(Qt::WA_SetCursor);
+            m_savedCursor = m_pWidget->cursor();
+        }
+        // On the window for now, on the widget for children that inherit it when entered.
+        const Qt::CursorShape shape = ZNStyledFrameHelper::cursorForHitCode(code);
+        m_pWidget->setCursor(shape);
+        m_pWindow->setCursor(shape);
         m_bCursorOverridden = true;
     } else if (m_bCursorOverridden) {
+        if (m_bHadOwnCursor)
+            m_pWidget->setCursor(m_savedCursor);
+        else
+            m_pWidget->unsetCursor();
         // Give the pointer back to whatever widget lies under it.
         const QWidget* child = m_pWidget->childAt(point);
         m_pWindow->setCursor((child ? child : m_pWidget)->cursor());

@@ -3,6 +3,7 @@
 
 #include "znstyledframehelper.h"
 
+#include <QCursor>
 #include <QObject>
 #include <QPointer>
 #include <QWindow>
@@ -36,6 +37,8 @@ private:
     QWidget* m_pWidget;
     QPointer<QWindow> m_pWindow;
     bool m_bCursorOverridden = false;
+    bool m_bHadOwnCursor = false;
+    QCursor m_savedCursor;
 };
 #endif
 
