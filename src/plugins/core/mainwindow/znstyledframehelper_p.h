@@ -1,0 +1,63 @@
+#ifndef ZNSTYLEDFRAMEHELPER_P_H
+#define ZNSTYLEDFRAMEHELPER_P_H
+
+#include "znstyledframehelper.h"
+
+#include <QCursor>
+#include <QObject>
+#include <QPointer>
+#include <QWindow>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
+#include <memory>
+
+#ifndef Q_OS_WIN
+/*!
+    Watches the frame's window for presses on the resize borders and the title bar and hands
+    them to the window system. Mouse events reach the QWindow before any child widget.
+*/
+class ZNStyledFrameFilter : public QObject
+{
+public:
+    ZNStyledFrameFilter(ZNStyledFrameHelper* helper, QWidget* widget);
+    /*! Follows the widget's native window, which Qt may recreate. */
+    void attach();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int hitCodeAt(const QPoint& point) const;
+    void updateCursor(const QPoint& point);
+
+    ZNStyledFrameHelper* m_pHelper;
+    QWidget* m_pWidget;
+    QPointer<QWindow> m_pWindow;
+    bool m_bCursorOverridden = false;
+    bool m_bHadOwnCursor = false;
+    QCursor m_savedCursor;
+};
+#endif
+
+class ZNStyledFrameHelperPrivate
+{
+public:
+#ifdef Q_OS_WIN
+    HWND hwnd = nullptr;
+#endif
+    ZNStyledFrameHelper::Rect windowRegion;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    bool themeActive = false;
+    bool compositionEnabled = false;
+    QWidget* widget = nullptr;
+    bool nativeSetupDone = false;
+#ifndef Q_OS_WIN
+    std::unique_ptr<ZNStyledFrameFilter> filter;
+#endif
+};
+
+#endif
