@@ -4,7 +4,9 @@
 
 #include <QJsonDocument>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 using Error = ZenubProjectFile::Error;
@@ -85,6 +87,7 @@ private slots:
     void stateBetweenKeyframes();
     void exportedPageHoldsTheProject();
     void exportFailsCleanly();
+    void errorsSpeakTheUsersLanguage();
 };
 
 void tst_ZenubProject::roundTripThroughFile()
@@ -393,6 +396,35 @@ void tst_ZenubProject::exportFailsCleanly()
     error.clear();
     QVERIFY(!ZenubHtmlExporter::exportHtml5(sampleProject(), QString(), &error));
     QVERIFY(!error.isEmpty());
+}
+
+void tst_ZenubProject::errorsSpeakTheUsersLanguage()
+{
+    const QString catalogue = qEnvironmentVariable("ZENUB_BUILD_DIR") +
+                              QStringLiteral("/bin/translations/zenub_de_DE.qm");
+    QTranslator german;
+    QVERIFY2(german.load(catalogue), qPrintable(catalogue));
+    QCoreApplication::installTranslator(&german);
+    const auto restore = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+
+    ZenubProject project;
+    ZenubProjectFile missing(QStringLiteral("/nowhere/Intro.zenub"));
+    QVERIFY(!missing.load(&project));
+    QCOMPARE(missing.getErrorString(),
+             QStringLiteral("Die Projektdatei %1 existiert nicht.")
+                 .arg(QDir::toNativeSeparators(QStringLiteral("/nowhere/Intro.zenub"))));
+    // The file's message and the field's message are both translated.
+    ZenubProjectFile damaged(QStringLiteral("Intro.zenub"));
+    QVERIFY(
+        !damaged.parse(R"({"format":"zenub-project","version":1,"project":{"name":1}})", &project));
+    QCOMPARE(damaged.getErrorString(),
+             QStringLiteral("Die Projektdatei Intro.zenub ist beschädigt: Das Feld "
+                            "„project.name“ muss Text enthalten."));
+    QCOMPARE(ZenubProject::createNew(QStringLiteral("Neu"), 640, 480, 25)
+                 .getScenes()
+                 .constFirst()
+                 .getName(),
+             QStringLiteral("Szene 1"));
 }
 
 QTEST_GUILESS_MAIN(tst_ZenubProject)
