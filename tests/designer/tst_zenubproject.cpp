@@ -122,8 +122,10 @@ void tst_ZenubProject::missingFieldsTakeDefaults()
 {
     ZenubProject project = sampleProject();
     ZenubProjectFile file(QStringLiteral("minimal.zenub"));
-    QVERIFY2(file.parse(R"({"format":"zenub-project","version":1,"project":{"scenes":[{"layers":[
-                 {"shapes":[{"keyframes":[{}]}]}]}]}})",
+    // Hand-edited, with a byte order mark in front.
+    QVERIFY2(file.parse("\xEF\xBB\xBF"
+                        R"({"format":"zenub-project","version":1,"project":{
+                 "scenes":[{"layers":[{"shapes":[{"keyframes":[{}]}]}]}]}})",
                         &project),
              qPrintable(file.getErrorString()));
     const ZenubProject defaults;
