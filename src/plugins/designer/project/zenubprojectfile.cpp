@@ -42,11 +42,8 @@ bool ZenubProjectFile::load(ZenubProject* project)
 bool ZenubProjectFile::parse(const QByteArray& data, ZenubProject* project)
 {
     const QString shown = QDir::toNativeSeparators(m_fileName);
-    // Editors on Windows like to prefix hand-edited files with a byte order mark.
-    static const QByteArray byteOrderMark("\xEF\xBB\xBF");
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(
-        data.startsWith(byteOrderMark) ? data.mid(byteOrderMark.size()) : data, &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         return fail(Error::NotJson,
                     tr("The file %1 is not a Zenub Animate project: it holds no valid JSON "
