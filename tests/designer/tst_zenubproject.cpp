@@ -237,11 +237,13 @@ void tst_ZenubProject::loadErrors()
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QString path = dir.filePath(QStringLiteral("bad.zenub"));
+    // Placeholders in the name must reach the message as they are.
+    const QString name = QStringLiteral("Intro %2%3.zenub");
+    QString path = dir.filePath(name);
     if (setup == QLatin1String("folder"))
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("bad.zenub")));
+        QVERIFY(QDir(dir.path()).mkdir(name));
     else if (setup == QLatin1String("file"))
-        path = writeFile(dir, QStringLiteral("bad.zenub"), content);
+        path = writeFile(dir, name, content);
     QVERIFY(!path.isEmpty());
 
     const ZenubProject before = sampleProject();

@@ -48,8 +48,7 @@ bool ZenubProjectFile::parse(const QByteArray& data, ZenubProject* project)
         return fail(Error::NotJson,
                     tr("The file %1 is not a Zenub Animate project: it holds no valid JSON "
                        "(%2 at character %3).")
-                        .arg(shown, parseError.errorString())
-                        .arg(parseError.offset));
+                        .arg(shown, parseError.errorString(), QString::number(parseError.offset)));
     }
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QStringLiteral("format")).toString() != formatId()) {
@@ -69,8 +68,7 @@ bool ZenubProjectFile::parse(const QByteArray& data, ZenubProject* project)
         return fail(Error::NewerVersion,
                     tr("The project file %1 was saved by a newer version of Zenub Animate "
                        "(format version %2). Please update Zenub Animate to open it.")
-                        .arg(shown)
-                        .arg(number, 0, 'f', 0));
+                        .arg(shown, QString::number(number, 'f', 0)));
     }
 
     ZenubJsonReader reader;
