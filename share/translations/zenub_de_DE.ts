@@ -337,4 +337,124 @@
         <translation>Rahmen</translation>
     </message>
 </context>
+<context>
+    <name>ZenubHtmlExporter</name>
+    <message>
+        <source>No folder was given for the exported animation.</source>
+        <translation>Für die exportierte Animation wurde kein Ordner angegeben.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The animation player is missing from this installation.</source>
+        <translation>Der Animations-Player fehlt in dieser Installation.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ZenubJsonReader</name>
+    <message>
+        <source>The field "%1" must be text.</source>
+        <translation>Das Feld „%1“ muss Text enthalten.</translation>
+    </message>
+    <message>
+        <source>The field "%1" must be a whole number.</source>
+        <translation>Das Feld „%1“ muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The field "%1" must lie between %2 and %3.</source>
+        <translation>Das Feld „%1“ muss zwischen %2 und %3 liegen.</translation>
+    </message>
+    <message>
+        <source>The field "%1" must be a number.</source>
+        <translation>Das Feld „%1“ muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The field "%1" must be true or false.</source>
+        <translation>Das Feld „%1“ muss true oder false sein.</translation>
+    </message>
+    <message>
+        <source>The field "%1" must be a colour such as "#ff8800".</source>
+        <translation>Das Feld „%1“ muss eine Farbe wie „#ff8800“ sein.</translation>
+    </message>
+    <message>
+        <source>The field "%1" must be one of: %2.</source>
+        <translation>Das Feld „%1“ muss einer der folgenden Werte sein: %2.</translation>
+    </message>
+    <message>
+        <source>The field "%1" must be a list.</source>
+        <translation>Das Feld „%1“ muss eine Liste sein.</translation>
+    </message>
+    <message>
+        <source>The field "%1" must be an object.</source>
+        <translation>Das Feld „%1“ muss ein Objekt sein.</translation>
+    </message>
+    <message>
+        <source>The field "%1" repeats frame %2.</source>
+        <translation>Das Feld „%1“ wiederholt Bild %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ZenubProject</name>
+    <message>
+        <source>Scene 1</source>
+        <translation>Szene 1</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Ebene 1</translation>
+    </message>
+</context>
+<context>
+    <name>ZenubProjectFile</name>
+    <message>
+        <source>The project file %1 does not exist.</source>
+        <translation>Die Projektdatei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The project file %1 cannot be read: it is a folder.</source>
+        <translation>Die Projektdatei %1 kann nicht gelesen werden: Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>The project file %1 cannot be read: %2</source>
+        <translation>Die Projektdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Zenub Animate project: it holds no valid JSON (%2 at character %3).</source>
+        <translation>Die Datei %1 ist kein Zenub-Animate-Projekt: Sie enthält kein gültiges JSON (%2 bei Zeichen %3).</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Zenub Animate project.</source>
+        <translation>Die Datei %1 ist kein Zenub-Animate-Projekt.</translation>
+    </message>
+    <message>
+        <source>The project file %1 is damaged: its format version is missing or not a positive whole number.</source>
+        <translation>Die Projektdatei %1 ist beschädigt: Ihre Formatversion fehlt oder ist keine positive ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>The project file %1 was saved by a newer version of Zenub Animate (format version %2). Please update Zenub Animate to open it.</source>
+        <translation>Die Projektdatei %1 wurde mit einer neueren Version von Zenub Animate gespeichert (Formatversion %2). Bitte aktualisieren Sie Zenub Animate, um sie zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The project file %1 is damaged: %2</source>
+        <translation>Die Projektdatei %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>The project cannot be saved: the folder %1 cannot be created.</source>
+        <translation>Das Projekt kann nicht gespeichert werden: Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The project cannot be saved as %1: a folder of that name exists.</source>
+        <translation>Das Projekt kann nicht als %1 gespeichert werden: Es gibt bereits einen Ordner dieses Namens.</translation>
+    </message>
+    <message>
+        <source>The project cannot be saved as %1: %2</source>
+        <translation>Das Projekt kann nicht als %1 gespeichert werden: %2</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,31 @@
+#ifndef ZENUBHTMLEXPORTER_H
+#define ZENUBHTMLEXPORTER_H
+
+#include <QCoreApplication>
+#include <QString>
+
+class ZenubProject;
+
+/*!
+    Turns a project into a self-contained web page: one index.html that draws the animation on
+    a <canvas> with plain JavaScript, without any other file or network access. The project
+    document is embedded as JSON (element "zenub-project"), so the page can be read back.
+
+    Appending "#scene=N" to the page's address plays scene N (counted from 1) alone.
+*/
+class ZenubHtmlExporter
+{
+    Q_DECLARE_TR_FUNCTIONS(ZenubHtmlExporter)
+public:
+    static QString indexFileName() { return QStringLiteral("index.html"); }
+
+    static QByteArray toHtml(const ZenubProject& project);
+    /*!
+        Writes index.html into \a folder, creating the folder when needed. An existing page is
+        replaced only once the new one is complete.
+    */
+    static bool exportHtml5(const ZenubProject& project, const QString& folder,
+                            QString* errorString = nullptr);
+};
+
+#endif

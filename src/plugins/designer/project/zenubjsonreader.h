@@ -1,0 +1,63 @@
+#ifndef ZENUBJSONREADER_H
+#define ZENUBJSONREADER_H
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QString>
+
+class QColor;
+
+/*!
+    Reads typed fields out of project JSON and remembers the first problem it meets, described
+    with the field's full path ("project.scenes[1].name") so the user can find it.
+
+    A missing field gives the fallback; a field of the wrong type or out of range gives the
+    fallback as well and records the error, so that the caller can finish the walk and then
+    refuse the whole document.
+*/
+class ZenubJsonReader
+{
+    Q_DECLARE_TR_FUNCTIONS(ZenubJsonReader)
+public:
+    bool hasError() const { return !m_error.isEmpty(); }
+    QString errorString() const { return m_error; }
+
+    QString readString(const QJsonObject& object, const QString& path, const QString& key,
+                       const QString& fallback);
+    int readInt(const QJsonObject& object, const QString& path, const QString& key, int fallback,
+                int minimum, int maximum);
+    double readNumber(const QJsonObject& object, const QString& path, const QString& key,
+                      double fallback, double minimum, double maximum);
+    bool readBool(const QJsonObject& object, const QString& path, const QString& key,
+                  bool fallback);
+    /*! Colours are written "#rrggbb", or "#aarrggbb" when not opaque. */
+    QColor readColor(const QJsonObject& object, const QString& path, const QString& key,
+                     const QColor& fallback);
+    /*! A text that must be one of \a choices. */
+    QString readChoice(const QJsonObject& object, const QString& path, const QString& key,
+                       const QStringList& choices, const QString& fallback);
+    QJsonArray readArray(const QJsonObject& object, const QString& path, const QString& key);
+    QJsonObject readObject(const QJsonObject& object, const QString& path, const QString& key);
+    /*! The element \a index of an array that must hold objects. */
+    QJsonObject objectAt(const QJsonArray& array, const QString& path, int index);
+
+    /*! Path of \a key below \a path. */
+    static QString child(const QString& path, const QString& key);
+    /*! Path of element \a index below \a path. */
+    static QString element(const QString& path, int index);
+
+    // Bounds that keep a hand-edited file from asking for absurd canvases or loops.
+    static constexpr int frameLimit() { return 1000000; }
+    static constexpr double coordinateLimit() { return 1000000.0; }
+
+    static QString colorName(const QColor& color);
+
+    /*! Records \a message unless an earlier problem was recorded. */
+    void fail(const QString& message);
+
+private:
+    QString m_error;
+};
+
+#endif

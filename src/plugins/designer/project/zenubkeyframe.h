@@ -1,0 +1,56 @@
+#ifndef ZENUBKEYFRAME_H
+#define ZENUBKEYFRAME_H
+
+#include <QJsonObject>
+#include <QString>
+
+class ZenubJsonReader;
+
+/*!
+    Where a shape is and how it looks at one frame of its scene. Between two keyframes every
+    value moves in a straight line; before the first and after the last the shape holds still.
+    Positions and sizes are stage pixels, the rotation is in degrees clockwise about the shape's
+    centre, the opacity runs from 0 (invisible) to 1.
+*/
+class ZenubKeyframe
+{
+public:
+    ZenubKeyframe() = default;
+    ZenubKeyframe(int frame, double x, double y, double width, double height);
+
+    int getFrame() const { return m_frame; }
+    void setFrame(int frame) { m_frame = frame; }
+    double getX() const { return m_x; }
+    void setX(double x) { m_x = x; }
+    double getY() const { return m_y; }
+    void setY(double y) { m_y = y; }
+    double getWidth() const { return m_width; }
+    void setWidth(double width) { m_width = width; }
+    double getHeight() const { return m_height; }
+    void setHeight(double height) { m_height = height; }
+    double getRotation() const { return m_rotation; }
+    void setRotation(double degrees) { m_rotation = degrees; }
+    double getOpacity() const { return m_opacity; }
+    void setOpacity(double opacity) { m_opacity = opacity; }
+
+    /*! The state \a t of the way from \a from to \a to (0 gives \a from, 1 gives \a to). */
+    static ZenubKeyframe interpolate(const ZenubKeyframe& from, const ZenubKeyframe& to, double t);
+
+    QJsonObject toJson() const;
+    static ZenubKeyframe fromJson(const QJsonObject& object, ZenubJsonReader& reader,
+                                  const QString& path);
+
+    bool operator==(const ZenubKeyframe& other) const;
+    bool operator!=(const ZenubKeyframe& other) const { return !(*this == other); }
+
+private:
+    int m_frame = 0;
+    double m_x = 0;
+    double m_y = 0;
+    double m_width = 100;
+    double m_height = 100;
+    double m_rotation = 0;
+    double m_opacity = 1;
+};
+
+#endif

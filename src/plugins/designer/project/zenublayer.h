@@ -1,0 +1,42 @@
+#ifndef ZENUBLAYER_H
+#define ZENUBLAYER_H
+
+#include "zenubshape.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QVector>
+
+/*!
+    One level of a scene's drawing order. Layers later in the scene's list are drawn on top,
+    and so are shapes later in a layer's list. A hidden layer is kept but not drawn.
+*/
+class ZenubLayer
+{
+public:
+    ZenubLayer() = default;
+    explicit ZenubLayer(const QString& name);
+
+    QString getName() const { return m_name; }
+    void setName(const QString& name) { m_name = name; }
+    bool isVisible() const { return m_bVisible; }
+    void setVisible(bool bVisible) { m_bVisible = bVisible; }
+
+    const QVector<ZenubShape>& getShapes() const { return m_shapes; }
+    QVector<ZenubShape>& shapes() { return m_shapes; }
+    void addShape(const ZenubShape& shape) { m_shapes.append(shape); }
+
+    QJsonObject toJson() const;
+    static ZenubLayer fromJson(const QJsonObject& object, ZenubJsonReader& reader,
+                               const QString& path);
+
+    bool operator==(const ZenubLayer& other) const;
+    bool operator!=(const ZenubLayer& other) const { return !(*this == other); }
+
+private:
+    QString m_name;
+    bool m_bVisible = true;
+    QVector<ZenubShape> m_shapes;
+};
+
+#endif
