@@ -76,7 +76,14 @@ void SingleInstance::readConnection()
             }
             socket->write("ok");
             socket->flush();
-            emit remoteCall(workingDirectory, arguments);
+            // Handling the call may open a modal box whose event loop sees this socket
+            // disconnect and deleted; so leave the socket's signal before handling it.
+            QMetaObject::invokeMethod(
+                this,
+                [this, workingDirectory, arguments] {
+                    emit remoteCall(workingDirectory, arguments);
+                },
+                Qt::QueuedConnection);
         };
         connect(socket, &QLocalSocket::readyRead, this, read);
         if (socket->bytesAvailable() > 0)
