@@ -457,4 +457,21 @@
         <translation>Das Projekt kann nicht als %1 gespeichert werden: %2</translation>
     </message>
 </context>
+<context>
+    <name>IMainMdiArea</name>
+    <message>
+        <source>Could not open file %1.</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The project [%1] no longer exists.
+Do you want to remove this entry from history?</source>
+        <translation>Das Projekt [%1] existiert nicht mehr.
+Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
+    </message>
+    <message>
+        <source>Could not find the requested file.</source>
+        <translation>Die angeforderte Datei wurde nicht gefunden.</translation>
+    </message>
+</context>
 </TS>
