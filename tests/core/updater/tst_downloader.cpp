@@ -1,5 +1,7 @@
 #include "httpfixture.h"
 
+#include <ownmethods.h>
+
 #include <modalanswerer.h>
 
 #include <updater/downloader.h>
@@ -126,10 +128,7 @@ void tst_Downloader::cleanup()
 
 void tst_Downloader::interfaceOrder()
 {
-    const QMetaObject& meta = Downloader::staticMetaObject;
-    QStringList methods;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-        methods << QString::fromLatin1(meta.method(i).methodSignature());
+    const QStringList methods = ownMethodSignatures(Downloader::staticMetaObject);
     const QStringList expected{
         "downloadFinished(QString,QString)",
         "setUrlId(QString)",
