@@ -1,5 +1,6 @@
 #include "channelclient.h"
 
+#include <desktoprecorder.h>
 #include <modalanswerer.h>
 #include <testenvironment.h>
 
@@ -16,16 +17,6 @@
 #include <QTemporaryDir>
 #include <QWebSocketServer>
 #include <QtTest>
-
-/*! Receives the URLs the code hands to the desktop, so nothing is really opened. */
-class DesktopRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void openUrl(const QUrl& url) { urls << url; }
-};
 
 /*! Calls the "znwelcome" object as the welcome page does: over a real WebSocket. */
 class tst_WelcomeBridge : public QObject
@@ -70,14 +61,10 @@ void tst_WelcomeBridge::init()
     QVERIFY(m_client->isConnected());
     QVERIFY(m_client->init());
     m_desktop.urls.clear();
-    for (const char* scheme : {"http", "https", "file"})
-        QDesktopServices::setUrlHandler(scheme, &m_desktop, "openUrl");
 }
 
 void tst_WelcomeBridge::cleanup()
 {
-    for (const char* scheme : {"http", "https", "file"})
-        QDesktopServices::unsetUrlHandler(scheme);
     delete m_client;
     delete m_environment;
 }
