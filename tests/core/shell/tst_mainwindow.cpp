@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -72,6 +73,7 @@ private slots:
     void commands();
     void menus();
     void fileToolbar();
+    void menusSpeakGerman();
     void firstRun_data();
     void firstRun();
     void argumentsOpenedFromEventLoop();
@@ -278,6 +280,35 @@ void tst_MainWindow::fileToolbar()
     auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(preview));
     QVERIFY(button);
     QCOMPARE(button->popupMode(), QToolButton::MenuButtonPopup);
+}
+
+void tst_MainWindow::menusSpeakGerman()
+{
+    const QString catalogue = qEnvironmentVariable("ZENUB_BUILD_DIR") +
+                              QStringLiteral("/bin/translations/zenub_de_DE.qm");
+    QTranslator german;
+    QVERIFY2(german.load(catalogue), qPrintable(catalogue));
+    QCoreApplication::installTranslator(&german);
+    const auto restore = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+
+    TestEnvironment environment;
+    MainWindow* window = environment.createMainWindow();
+    QCOMPARE(entryTexts(ActionManager::getActionContainer(QStringLiteral("Zenub.MenuBar"))
+                            ->getMenuBar()
+                            ->actions()),
+             (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"}));
+    QCOMPARE(
+        entryTexts(menuOf(QStringLiteral("MenuBar.File"))->actions()),
+        (QStringList{"&Neu", "Projekt ö&ffnen", "Zuletzt geöffnete Projekte", "-", "&Speichern",
+                     "Speichern unter", "S&chließen", "-",
+                     "Vorschau der aktuellen Szene im Browser", "Vorschau des Projekts im Browser",
+                     "Nach HTML5 exportieren", "-", "Als Video exportieren", "-", "&Beenden"}));
+    QCOMPARE(entryTexts(menuOf(QStringLiteral("MenuBar.Help"))->actions()),
+             (QStringList{"Über", "Hilfethemen", "Ein Problem melden", "Einen Vorschlag machen",
+                          "Nach Updates suchen..."}));
+    QCOMPARE(window->getFileToolbar()->windowTitle(), QStringLiteral("Datei"));
+    QCOMPARE(ActionManager::getAction(QStringLiteral("File.Exit"))->getDescription(),
+             QStringLiteral("Das Programm beenden"));
 }
 
 void tst_MainWindow::firstRun_data()
