@@ -124,6 +124,8 @@ private slots:
     void closeWindowAsksLastFirst_data();
     void closeWindowAsksLastFirst();
     void welcomeShownExactlyWhenNoEditor();
+    void welcomePageRunsNew();
+    void forceQuitClosesEverything();
     void drop_data();
     void drop();
     void recentProjectsMenu();
@@ -510,6 +512,41 @@ void tst_FileCommands::welcomeShownExactlyWhenNoEditor()
     QVERIFY(!shell.window->loadFile(shell.environment.path() + QStringLiteral("/gone.zenub")));
     QVERIFY(!welcome.isHidden());
     QCOMPARE(reset.count(), 2);
+}
+
+void tst_FileCommands::welcomePageRunsNew()
+{
+    Shell shell;
+    ModalAnswerer answerer;
+    answerer.finish(QDialog::Rejected);
+    shell.window->getMdiArea()->getWelcomeObject()->callbackTunnelAsync(QStringLiteral("File.New"));
+    QCOMPARE(answerer.texts(), QStringList{"New Project"});
+    QCOMPARE(shell.factory.documents.size(), 1);
+}
+
+void tst_FileCommands::forceQuitClosesEverything()
+{
+    Shell shell;
+    for (const char* name : {"a.zenub", "b.zenub"})
+        shell.load(QLatin1String(name))->makeModified();
+    shell.factory.clearLog();
+    ModalAnswerer answerer;
+    answerer.answer(QMessageBox::Cancel);
+    answerer.answer(QMessageBox::Cancel);
+    // The application really ends: the running event loop returns.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    watchdog.start(20000);
+    QTimer::singleShot(0, shell.window, [&shell] { shell.window->forceQuit(); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    watchdog.stop();
+    // Asked in opening order, and a refusal keeps nothing open.
+    QCOMPARE(answerer.texts(), (QStringList{"Save changes made to a?", "Save changes made to b?"}));
+    QVERIFY(EditorManager::getEditors().isEmpty());
+    QVERIFY(DocumentManager::getDocuments().isEmpty());
+    QVERIFY(shell.factory.documents.first().isNull());
+    QVERIFY(shell.factory.documents.last().isNull());
 }
 
 void tst_FileCommands::drop_data()

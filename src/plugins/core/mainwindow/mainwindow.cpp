@@ -1015,6 +1015,8 @@ void MainWindow::onDocumentRequestClosing(bool bDeleteLater)
     auto* document = qobject_cast<IDocument*>(sender());
     if (!document)
         return;
+    // A second request while a deferred deletion is pending must not take it apart again.
+    disconnect(document, &IDocument::requestClosing, this, &MainWindow::onDocumentRequestClosing);
     IEditor* editor = EditorManager::getEditorOfDocument(document);
     EditorManager::removeEditor(editor);
     DocumentManager::removeDocument(document);
