@@ -2,6 +2,7 @@
 
 #include <desktoprecorder.h>
 #include <modalanswerer.h>
+#include <testdocuments.h>
 #include <testenvironment.h>
 
 #include <actions/actionmanager.h>
@@ -29,6 +30,7 @@ private slots:
     void queries();
     void recentListAndResourceUrls();
     void commandRunsEvenWhenDisabled();
+    void removeFileUpdatesListMenuAndPage();
     void openURL_data();
     void openURL();
     void openFile_data();
@@ -111,20 +113,35 @@ void tst_WelcomeBridge::recentListAndResourceUrls()
 
 void tst_WelcomeBridge::commandRunsEvenWhenDisabled()
 {
-    // The main window may have registered "File.New" already; either way the proxy must fire.
+    TestDocumentFactory factory;
+    factory.addToPool();
+    int dialogs = 0;
+    factory.prepareDialog = [&dialogs](TestNewDocumentDialog*) {
+        ++dialogs;
+    };
     ContextAction* command = ActionManager::getAction(QStringLiteral("File.New"));
-    if (!command)
-        command = ActionManager::registerAction(
-            new QAction(QStringLiteral("New"), m_environment->createMainWindow()),
-            QStringLiteral("File.New"), m_environment->createMainWindow(), false);
-    QSignalSpy runs(command->getAction(), &QAction::triggered);
+    QVERIFY(command);
     command->getAction()->setEnabled(false);
 
+    ModalAnswerer answerer;
+    answerer.finish(QDialog::Rejected);
     call("callbackTunnelAsync", {"File.New"});
-    QCOMPARE(runs.count(), 1);
+    QCOMPARE(dialogs, 1);
     call("callbackTunnelAsync", {"File.Nothing"});
     call("callbackTunnelAsync", {"file.new"});
-    QCOMPARE(runs.count(), 1);
+    QCOMPARE(dialogs, 1);
+}
+
+void tst_WelcomeBridge::removeFileUpdatesListMenuAndPage()
+{
+    IRecentFilesManager::getInstance()->addRecentFile("/p/old.zenub");
+    IRecentFilesManager::getInstance()->addRecentFile("/p/new.zenub");
+    m_client->connectToSignal("znwelcome", "resetRecentFiles");
+    call("removeFile", {"/p/new.zenub"});
+    QCOMPARE(IRecentFilesManager::getInstance()->getRecentFiles(), QStringList("/p/old.zenub"));
+    QCOMPARE(ActionManager::getAction("File.Recent_Projects.Project_1")->getAction()->text(),
+             QStringLiteral("1. /p/old.zenub"));
+    QTRY_COMPARE(m_client->signalsReceived(), QStringList("resetRecentFiles"));
 }
 
 void tst_WelcomeBridge::openURL_data()
