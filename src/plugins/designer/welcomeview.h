@@ -1,0 +1,25 @@
+#ifndef WELCOMEVIEW_H
+#define WELCOMEVIEW_H
+
+#include <QWebEngineView>
+
+/*!
+    Shows the welcome page. The page reaches native code over the main window's local
+    WebSocket server, whose port it is given in the address.
+*/
+class WelcomeView : public QWebEngineView
+{
+    Q_OBJECT
+public:
+    explicit WelcomeView(QWidget* parent = nullptr);
+
+    /*! The page's address for a server listening on \a port. */
+    static QUrl pageUrl(quint16 port);
+    /*! Loads the page for the main window's server; false when there is no server. */
+    bool loadPage();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};
+
+#endif

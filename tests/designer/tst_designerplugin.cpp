@@ -1,0 +1,95 @@
+#include <testenvironment.h>
+
+#include <documents/idocumentfactory.h>
+#include <extensionsystem/pluginmanager.h>
+#include <extensionsystem/pluginspec.h>
+#include <mainwindow/mainwindow.h>
+#include <plugin/icore.h>
+
+#include <QApplication>
+#include <QReadLocker>
+#include <QSettings>
+#include <QWebEngineView>
+#include <QWebSocketServer>
+#include <QtTest>
+
+using ExtensionSystem::PluginManager;
+
+namespace {
+
+QList<IDocumentFactory*> factoriesInPool()
+{
+    QList<IDocumentFactory*> factories;
+    QReadLocker lock(PluginManager::listLock());
+    for (QObject* object : PluginManager::allObjects())
+        if (auto* factory = qobject_cast<IDocumentFactory*>(object))
+            factories << factory;
+    return factories;
+}
+
+QString pluginFolder()
+{
+    return qEnvironmentVariable("ZENUB_BUILD_DIR") + QStringLiteral("/lib/zenub/plugins");
+}
+
+} // namespace
+
+class tst_DesignerPlugin : public QObject
+{
+    Q_OBJECT
+private slots:
+    void loadsWithCoreAndServesProjects();
+};
+
+void tst_DesignerPlugin::loadsWithCoreAndServesProjects()
+{
+    TestEnvironment environment;
+    QVERIFY(QFileInfo(pluginFolder()).isDir());
+    PluginManager::setPluginPaths({pluginFolder()});
+    QVERIFY2(PluginManager::loadPlugins(), qPrintable(PluginManager::errors().join('\n')));
+    QVERIFY2(PluginManager::errors().isEmpty(), qPrintable(PluginManager::errors().join('\n')));
+
+    QStringList names;
+    for (ExtensionSystem::PluginSpec* spec : PluginManager::plugins())
+        names << spec->name();
+    QVERIFY(names.contains(QStringLiteral("core")));
+    QVERIFY(names.contains(QStringLiteral("designer")));
+    // The designer needs the core, so it must come after it.
+    QVERIFY(names.indexOf(QStringLiteral("core")) < names.indexOf(QStringLiteral("designer")));
+
+    const QList<IDocumentFactory*> factories = factoriesInPool();
+    QCOMPARE(factories.size(), 1);
+    IDocumentFactory* factory = factories.constFirst();
+    QCOMPARE(factory->metaObject()->className(), "DesignerDocumentFactory");
+    QVERIFY(factory->supportedSuffixes().contains(QStringLiteral("zenub")));
+
+    // The group the core looks for on a first run is written once the window is up.
+    MainWindow* window = ICore::getMainWindow();
+    QVERIFY(window);
+    QVERIFY(!window->IsFirstRun());
+    environment.userSettings()->sync();
+    QSettings onDisk(environment.userSettingsFile(), QSettings::IniFormat);
+    QVERIFY(onDisk.childGroups().contains(QStringLiteral("Designer")));
+
+    QWebEngineView* welcome = nullptr;
+    for (QWidget* widget : QApplication::allWidgets())
+        if (widget->objectName() == QLatin1String("welcomeView"))
+            welcome = qobject_cast<QWebEngineView*>(widget);
+    QVERIFY(welcome);
+    QCOMPARE(welcome->url().scheme(), QStringLiteral("qrc"));
+    QCOMPARE(welcome->url().query(),
+             QStringLiteral("port=%1").arg(window->getServer()->serverPort()));
+
+    PluginManager::shutdown();
+    QVERIFY(factoriesInPool().isEmpty());
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    tst_DesignerPlugin test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_designerplugin.moc"
