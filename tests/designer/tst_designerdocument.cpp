@@ -16,6 +16,7 @@
 #include <actions/contextmanager.h>
 #include <documents/documentmanager.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QSettings>
 #include <QSignalSpy>
@@ -90,7 +91,7 @@ void tst_DesignerDocument::openFailureIsReportedOnce_data()
         << QByteArray(R"({"format": "something-else", "version": 1, "project": {}})");
     QTest::newRow("bad field") << QStringLiteral("field.zenub")
                                << QByteArray(R"({"format": "zenub-project", "version": 1,
-                                  "project": {"name": "x", "stageWidth": "wide"}})");
+                                  "project": {"name": "x", "frameRate": "fast"}})");
 }
 
 void tst_DesignerDocument::openFailureIsReportedOnce()

@@ -59,6 +59,11 @@ DesignerEditor::~DesignerEditor()
     delete m_pWidget;
 }
 
+DesignerEditorWidget* DesignerEditor::getWidget() const
+{
+    return m_pWidget;
+}
+
 DesignerDocument* DesignerEditor::getDesignerDocument() const
 {
     return qobject_cast<DesignerDocument*>(getDocument());

@@ -24,7 +24,7 @@ public:
     DesignerEditor();
     ~DesignerEditor() override;
 
-    DesignerEditorWidget* getWidget() const { return m_pWidget; }
+    DesignerEditorWidget* getWidget() const;
     DesignerDocument* getDesignerDocument() const;
 
     static QString contextId() { return QStringLiteral("Designer.Editor"); }

@@ -25,6 +25,11 @@ DesignerPlugin::~DesignerPlugin()
     delete m_pWelcome;
 }
 
+WelcomeView* DesignerPlugin::getWelcomeView() const
+{
+    return m_pWelcome;
+}
+
 bool DesignerPlugin::initialize(const QStringList& arguments, QString* errorString)
 {
     Q_UNUSED(arguments)

@@ -22,7 +22,7 @@ public:
     int aboutToShutdown() override;
 
     DesignerDocumentFactory* getFactory() const { return m_pFactory; }
-    WelcomeView* getWelcomeView() const { return m_pWelcome; }
+    WelcomeView* getWelcomeView() const;
 
     /*! Marks the settings so that the next start is not a first run. */
     static void writeSettings();
