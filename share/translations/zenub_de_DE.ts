@@ -535,6 +535,14 @@
         <translation>Szenenlänge ändern</translation>
     </message>
     <message>
+        <source>Rename Scene</source>
+        <translation>Szene umbenennen</translation>
+    </message>
+    <message>
+        <source>Change Colour of %1</source>
+        <translation>Farbe von %1 ändern</translation>
+    </message>
+    <message>
         <source>Save Project As</source>
         <translation>Projekt speichern unter</translation>
     </message>
@@ -636,6 +644,18 @@
         <translation>Die ausgewählte Form löschen</translation>
     </message>
     <message>
+        <source>Colour...</source>
+        <translation>Farbe...</translation>
+    </message>
+    <message>
+        <source>Choose the fill colour of the selected shape</source>
+        <translation>Die Füllfarbe der ausgewählten Form wählen</translation>
+    </message>
+    <message>
+        <source>Shape Colour</source>
+        <translation>Farbe der Form</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -670,6 +690,14 @@
     <message>
         <source>Store the selected shape&apos;s position at this frame</source>
         <translation>Die Lage der ausgewählten Form in diesem Bild speichern</translation>
+    </message>
+    <message>
+        <source>Rename Scene</source>
+        <translation>Szene umbenennen</translation>
+    </message>
+    <message>
+        <source>Scene name:</source>
+        <translation>Szenenname:</translation>
     </message>
     <message>
         <source>of %1</source>

@@ -69,6 +69,8 @@ private slots:
     void initNewDocument();
     void undoRedoMove();
     void moveBetweenKeyframesAddsOne();
+    void editsUndoExactly_data();
+    void editsUndoExactly();
     void failedSaveKeepsDocument();
     void saveAsAddsSuffix();
     void backupFollowsModification();
@@ -235,6 +237,89 @@ void tst_DesignerDocument::moveBetweenKeyframesAddsOne()
     QCOMPARE(stateOf(document, ref, 20).getY(), stateOf(document, ref, 0).getY() + 30);
     document.getUndoStack()->undo();
     QCOMPARE(document.shapeAt(ref)->getKeyframes().size(), 2);
+}
+
+void tst_DesignerDocument::editsUndoExactly_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<bool>("applies");
+    QTest::newRow("add rectangle") << "addRectangle" << true;
+    QTest::newRow("add to missing scene") << "addToScene9" << false;
+    QTest::newRow("remove shape") << "remove" << true;
+    QTest::newRow("remove missing shape") << "removeMissing" << false;
+    QTest::newRow("add scene") << "addScene" << true;
+    QTest::newRow("rename scene") << "rename" << true;
+    QTest::newRow("rename to blank") << "renameBlank" << false;
+    QTest::newRow("rename to same") << "renameSame" << false;
+    QTest::newRow("scene length") << "duration" << true;
+    QTest::newRow("scene length zero") << "durationZero" << false;
+    QTest::newRow("colour") << "colour" << true;
+    QTest::newRow("same colour") << "colourSame" << false;
+    QTest::newRow("keyframe") << "keyframe" << true;
+    QTest::newRow("keyframe before start") << "keyframeNegative" << false;
+}
+
+void tst_DesignerDocument::editsUndoExactly()
+{
+    QFETCH(QString, edit);
+    QFETCH(bool, applies);
+    DesignerDocument document;
+    QVERIFY(document.initNewDocument(320, 200, 10, true));
+    const ShapeRef title{0, 0, 0};
+    const QColor titleColor = document.shapeAt(title)->getFillColor();
+    const ZenubProject before = document.getProject();
+    QSignalSpy changed(&document, &IDocument::dataChanged);
+
+    bool result = false;
+    if (edit == "addRectangle")
+        result = document.addShape(0, int(ZenubShape::Type::Rectangle));
+    else if (edit == "addToScene9")
+        result = document.addShape(9, int(ZenubShape::Type::Rectangle));
+    else if (edit == "remove")
+        result = document.removeShape(title);
+    else if (edit == "removeMissing")
+        result = document.removeShape(ShapeRef{0, 0, 1});
+    else if (edit == "addScene")
+        result = document.addScene();
+    else if (edit == "rename")
+        result = document.renameScene(0, QStringLiteral(" Opening "));
+    else if (edit == "renameBlank")
+        result = document.renameScene(0, QStringLiteral("  "));
+    else if (edit == "renameSame")
+        result = document.renameScene(0, before.getScenes().at(0).getName());
+    else if (edit == "duration")
+        result = document.setSceneDuration(0, 99);
+    else if (edit == "durationZero")
+        result = document.setSceneDuration(0, 0);
+    else if (edit == "colour")
+        result = document.setShapeColor(title, Qt::red);
+    else if (edit == "colourSame")
+        result = document.setShapeColor(title, titleColor);
+    else if (edit == "keyframe")
+        result = document.setKeyframe(title, 7);
+    else if (edit == "keyframeNegative")
+        result = document.setKeyframe(title, -1);
+    else
+        QFAIL("unknown edit");
+
+    QCOMPARE(result, applies);
+    QCOMPARE(document.getUndoStack()->count(), applies ? 1 : 0);
+    QCOMPARE(document.isModified(), applies);
+    if (!applies) {
+        QCOMPARE(document.getProject(), before);
+        QCOMPARE(changed.count(), 0);
+        return;
+    }
+    const ZenubProject after = document.getProject();
+    QVERIFY(after != before);
+    QVERIFY(changed.count() >= 1);
+    document.getUndoStack()->undo();
+    QCOMPARE(document.getProject(), before);
+    QVERIFY(!document.isModified());
+    document.getUndoStack()->redo();
+    QCOMPARE(document.getProject(), after);
+    if (edit == "rename")
+        QCOMPARE(after.getScenes().at(0).getName(), QStringLiteral("Opening"));
 }
 
 void tst_DesignerDocument::failedSaveKeepsDocument()

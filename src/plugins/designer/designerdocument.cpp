@@ -208,6 +208,29 @@ bool DesignerDocument::setSceneDuration(int scene, int frames)
     return true;
 }
 
+bool DesignerDocument::renameScene(int scene, const QString& name)
+{
+    const QString trimmed = name.trimmed();
+    if (scene < 0 || scene >= m_project.getScenes().size() || trimmed.isEmpty() ||
+        m_project.getScenes().at(scene).getName() == trimmed)
+        return false;
+    ZenubProject after = m_project;
+    after.scenes()[scene].setName(trimmed);
+    pushEdit(tr("Rename Scene"), after);
+    return true;
+}
+
+bool DesignerDocument::setShapeColor(const ShapeRef& ref, const QColor& color)
+{
+    ZenubProject after = m_project;
+    ZenubShape* shape = mutableShape(after, ref);
+    if (!shape || !color.isValid() || shape->getFillColor() == color)
+        return false;
+    shape->setFillColor(color);
+    pushEdit(tr("Change Colour of %1").arg(shape->getName()), after);
+    return true;
+}
+
 void DesignerDocument::reportError(const QString& text)
 {
     IUi::getInstance()->showWarning(ICore::getMainWindow(), QString::fromLatin1(kTitle), text,

@@ -47,6 +47,8 @@ public:
     bool removeShape(const ShapeRef& ref);
     bool addScene();
     bool setSceneDuration(int scene, int frames);
+    bool renameScene(int scene, const QString& name);
+    bool setShapeColor(const ShapeRef& ref, const QColor& color);
 
     const ZenubShape* shapeAt(const ShapeRef& ref) const;
     /*! Where the automatic backup of \a fileName is written. */

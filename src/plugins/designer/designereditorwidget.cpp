@@ -6,6 +6,7 @@
 #include <plugin/iui.h>
 
 #include <QAction>
+#include <QColorDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -48,6 +49,22 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     connect(m_pDeleteAction, &QAction::triggered, this, [this] {
         if (m_pDocument)
             m_pDocument->removeShape(m_pStage->getSelection());
+    });
+    m_pColorAction = m_pToolBar->addAction(tr("Colour..."));
+    m_pColorAction->setObjectName(QStringLiteral("shapeColor"));
+    m_pColorAction->setToolTip(tr("Choose the fill colour of the selected shape"));
+    connect(m_pColorAction, &QAction::triggered, this, [this] {
+        if (!m_pDocument)
+            return;
+        const ShapeRef ref = m_pStage->getSelection();
+        const ZenubShape* shape = m_pDocument->shapeAt(ref);
+        if (!shape)
+            return;
+        const QColor color =
+            QColorDialog::getColor(shape->getFillColor(), this, tr("Shape Colour"));
+        // The dialog ran an event loop: the shape may be gone by now.
+        if (color.isValid() && m_pDocument)
+            m_pDocument->setShapeColor(ref, color);
     });
     m_pToolBar->addSeparator();
     m_pUndoAction = m_pToolBar->addAction(tr("Undo"));
@@ -123,9 +140,15 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
             updateTimeline();
         }
     });
-    connect(m_pSceneList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem*) {
-        if (m_pDocument)
-            m_pStage->setFocus();
+    connect(m_pSceneList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        if (!m_pDocument || !item)
+            return;
+        const int row = m_pSceneList->row(item);
+        bool bOk = false;
+        const QString name = QInputDialog::getText(this, tr("Rename Scene"), tr("Scene name:"),
+                                                   QLineEdit::Normal, item->text(), &bOk);
+        if (bOk && m_pDocument)
+            m_pDocument->renameScene(row, name);
     });
     connect(m_pStage, &StageWidget::selectionChanged, this, &DesignerEditorWidget::updateButtons);
     updateButtons();
@@ -221,6 +244,7 @@ void DesignerEditorWidget::updateButtons()
 {
     const bool bSelected = m_pDocument && m_pDocument->shapeAt(m_pStage->getSelection());
     m_pDeleteAction->setEnabled(bSelected);
+    m_pColorAction->setEnabled(bSelected);
     m_pKeyframeAction->setEnabled(bSelected);
 }
 

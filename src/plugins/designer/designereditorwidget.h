@@ -44,6 +44,7 @@ private:
     QSpinBox* m_pDurationSpin = nullptr;
     QLabel* m_pFrameLabel = nullptr;
     QAction* m_pDeleteAction = nullptr;
+    QAction* m_pColorAction = nullptr;
     QAction* m_pKeyframeAction = nullptr;
     QAction* m_pUndoAction = nullptr;
     QAction* m_pRedoAction = nullptr;
