@@ -69,8 +69,7 @@ bool DesignerDocument::initNewDocument(int nValue1, int nValue2, int nValue3, bo
         title.setFillColor(QColor(0x20, 0x20, 0x20));
         const double width = nValue1 * 0.6;
         const double height = nValue2 * 0.15;
-        title.setKeyframe(
-            ZenubKeyframe(0, (nValue1 - width) / 2, (nValue2 - height) / 2, width, height));
+        title.setKeyframe(ZenubKeyframe(0, (nValue1 - width) / 2, nValue2 * 0.12, width, height));
         project.scenes()[0].layers()[0].addShape(title);
     }
     m_pUndoStack->clear();
@@ -119,19 +118,36 @@ bool DesignerDocument::addShape(int scene, int type, const QString& text)
     ZenubLayer& layer = target.layers().last();
 
     const auto shapeType = ZenubShape::Type(type);
-    int count = 1;
-    for (const ZenubLayer& each : target.getLayers())
-        for (const ZenubShape& shape : each.getShapes())
-            count += shape.getType() == shapeType ? 1 : 0;
-    ZenubShape shape(shapeType, tr("%1 %2").arg(shapeBaseName(shapeType)).arg(count));
+    int sameType = 1;
+    int total = 0;
+    for (const ZenubLayer& each : target.getLayers()) {
+        for (const ZenubShape& shape : each.getShapes()) {
+            sameType += shape.getType() == shapeType ? 1 : 0;
+            ++total;
+        }
+    }
+    ZenubShape shape(shapeType, tr("%1 %2").arg(shapeBaseName(shapeType)).arg(sameType));
     const double width = std::max(20.0, after.getStageWidth() / 4.0);
     const double height = shapeType == ZenubShape::Type::Text
                               ? std::max(20.0, after.getStageHeight() / 10.0)
                               : std::max(20.0, after.getStageHeight() / 4.0);
-    if (shapeType == ZenubShape::Type::Text)
+    switch (shapeType) {
+    case ZenubShape::Type::Rectangle:
+        shape.setFillColor(QColor(0x3d, 0x9b, 0xe9));
+        break;
+    case ZenubShape::Type::Ellipse:
+        shape.setFillColor(QColor(0xf3, 0x9c, 0x12));
+        break;
+    case ZenubShape::Type::Text:
+        shape.setFillColor(QColor(0x2c, 0x3e, 0x50));
         shape.setText(text.isEmpty() ? tr("Text") : text);
-    // New shapes land in the middle of the stage, each a little offset so they do not hide.
-    const double offset = 12.0 * ((count - 1) % 8);
+        break;
+    }
+    // New shapes go near the middle of the stage, each one step further down and to the right
+    // so that none hides the one before.
+    const double step =
+        std::max(8.0, std::min(after.getStageWidth(), after.getStageHeight()) / 20.0);
+    const double offset = step * (total % 6) - step * 2.5;
     shape.setKeyframe(ZenubKeyframe(0, (after.getStageWidth() - width) / 2 + offset,
                                     (after.getStageHeight() - height) / 2 + offset, width, height));
     layer.addShape(shape);

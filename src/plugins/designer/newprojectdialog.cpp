@@ -34,6 +34,7 @@ NewProjectDialog::NewProjectDialog(QWidget* parent)
     , ui(new Ui::NewProjectDialog)
 {
     ui->setupUi(this);
+    setMinimumWidth(460);
     ui->widthSpin->setRange(1, ZenubProject::maximumStageSize());
     ui->heightSpin->setRange(1, ZenubProject::maximumStageSize());
     ui->frameRateSpin->setRange(1, ZenubProject::maximumFrameRate());
