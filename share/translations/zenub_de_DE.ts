@@ -543,6 +543,10 @@
         <translation>Farbe von %1 ändern</translation>
     </message>
     <message>
+        <source>%1 has unsaved changes from an earlier session. Do you want to recover them?</source>
+        <translation>%1 hat ungespeicherte Änderungen aus einer früheren Sitzung. Möchten Sie sie wiederherstellen?</translation>
+    </message>
+    <message>
         <source>Save Project As</source>
         <translation>Projekt speichern unter</translation>
     </message>

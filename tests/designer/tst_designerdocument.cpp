@@ -74,6 +74,8 @@ private slots:
     void failedSaveKeepsDocument();
     void saveAsAddsSuffix();
     void backupFollowsModification();
+    void newerBackupIsOffered_data();
+    void newerBackupIsOffered();
     void factoryObjects();
     void newProjectValidation_data();
     void newProjectValidation();
@@ -390,6 +392,55 @@ void tst_DesignerDocument::backupFollowsModification()
         QVERIFY(QFileInfo::exists(backup));
     }
     QVERIFY2(!QFileInfo::exists(backup), "a closed project leaves no backup behind");
+}
+
+void tst_DesignerDocument::newerBackupIsOffered_data()
+{
+    QTest::addColumn<int>("backupAgeSeconds"); // negative: the backup is newer than the file
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("recovered");
+    QTest::newRow("newer, recover") << -60 << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("newer, decline") << -60 << int(QMessageBox::No) << true << false;
+    QTest::newRow("older") << 60 << int(QMessageBox::Yes) << false << false;
+}
+
+void tst_DesignerDocument::newerBackupIsOffered()
+{
+    QFETCH(int, backupAgeSeconds);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, recovered);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Crash.zenub"));
+    ZenubProject saved;
+    ZenubProject edited;
+    {
+        DesignerDocument document;
+        document.setFileName(path);
+        QVERIFY(document.initNewDocument(300, 200, 12, false));
+        QVERIFY(document.save());
+        saved = document.getProject();
+        QVERIFY(document.addScene());
+        edited = document.getProject();
+        // What a crash leaves behind: the backup survives the document.
+        QVERIFY(ZenubProjectFile(DesignerDocument::backupFileName(path)).save(edited));
+        QFile backup(DesignerDocument::backupFileName(path));
+        QVERIFY(backup.open(QIODevice::ReadWrite));
+        QVERIFY(backup.setFileTime(QFileInfo(path).lastModified().addSecs(-backupAgeSeconds),
+                                   QFileDevice::FileModificationTime));
+        document.setFileName(QString());
+    }
+
+    DesignerDocument document;
+    document.setFileName(path);
+    ModalAnswerer answerer;
+    answerer.answer(QMessageBox::StandardButton(answer));
+    QVERIFY(document.open());
+    QCOMPARE(answerer.answered(), asked ? 1 : 0);
+    QCOMPARE(document.getProject(), recovered ? edited : saved);
+    QCOMPARE(document.isOpenAsBackup(), recovered);
+    QCOMPARE(document.isModified(), recovered);
 }
 
 void tst_DesignerDocument::factoryObjects()

@@ -262,6 +262,25 @@ bool DesignerDocument::open()
         return false;
     }
     m_pUndoStack->clear();
+    setOpenAsBackup(false);
+    // A backup newer than the file holds edits that were never saved: offer them back.
+    const QFileInfo backupInfo(backupFileName(getFileName()));
+    ZenubProject recovered;
+    if (backupInfo.exists() &&
+        backupInfo.lastModified() >= QFileInfo(getFileName()).lastModified() &&
+        ZenubProjectFile(backupInfo.filePath()).load(&recovered) && recovered != project &&
+        IUi::getInstance()->showQuestion(
+            ICore::getMainWindow(), QString::fromLatin1(kTitle),
+            tr("%1 has unsaved changes from an earlier session. Do you want to recover "
+               "them?")
+                .arg(QFileInfo(getFileName()).completeBaseName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes) {
+        setProject(recovered);
+        setOpenAsBackup(true);
+        // The recovered edits are not on disk yet, so closing must still ask to save them.
+        m_pUndoStack->resetClean();
+        return true;
+    }
     setProject(project);
     return true;
 }
