@@ -543,6 +543,10 @@
         <translation>Farbe von %1 ändern</translation>
     </message>
     <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
         <source>%1 has unsaved changes from an earlier session. Do you want to recover them?</source>
         <translation>%1 hat ungespeicherte Änderungen aus einer früheren Sitzung. Möchten Sie sie wiederherstellen?</translation>
     </message>
@@ -676,6 +680,14 @@
         <translation>Szene hinzufügen</translation>
     </message>
     <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Play the current scene</source>
+        <translation>Die aktuelle Szene abspielen</translation>
+    </message>
+    <message>
         <source>Frame:</source>
         <translation>Bild:</translation>
     </message>
@@ -708,12 +720,20 @@
         <translation>von %1</translation>
     </message>
     <message>
-        <source>Add Text</source>
-        <translation>Text hinzufügen</translation>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
     </message>
     <message>
         <source>Text:</source>
         <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,8 @@ void tst_DesignerDocument::editsUndoExactly_data()
     QTest::newRow("scene length zero") << "durationZero" << false;
     QTest::newRow("colour") << "colour" << true;
     QTest::newRow("same colour") << "colourSame" << false;
+    QTest::newRow("text") << "text" << true;
+    QTest::newRow("empty text") << "textEmpty" << false;
     QTest::newRow("keyframe") << "keyframe" << true;
     QTest::newRow("keyframe before start") << "keyframeNegative" << false;
 }
@@ -297,6 +299,10 @@ void tst_DesignerDocument::editsUndoExactly()
         result = document.setShapeColor(title, Qt::red);
     else if (edit == "colourSame")
         result = document.setShapeColor(title, titleColor);
+    else if (edit == "text")
+        result = document.setShapeText(title, QStringLiteral("Welcome"));
+    else if (edit == "textEmpty")
+        result = document.setShapeText(title, QString());
     else if (edit == "keyframe")
         result = document.setKeyframe(title, 7);
     else if (edit == "keyframeNegative")

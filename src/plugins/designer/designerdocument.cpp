@@ -247,6 +247,18 @@ bool DesignerDocument::setShapeColor(const ShapeRef& ref, const QColor& color)
     return true;
 }
 
+bool DesignerDocument::setShapeText(const ShapeRef& ref, const QString& text)
+{
+    ZenubProject after = m_project;
+    ZenubShape* shape = mutableShape(after, ref);
+    if (!shape || shape->getType() != ZenubShape::Type::Text || text.isEmpty() ||
+        shape->getText() == text)
+        return false;
+    shape->setText(text);
+    pushEdit(tr("Edit Text"), after);
+    return true;
+}
+
 void DesignerDocument::reportError(const QString& text)
 {
     IUi::getInstance()->showWarning(ICore::getMainWindow(), QString::fromLatin1(kTitle), text,

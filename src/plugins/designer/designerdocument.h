@@ -49,6 +49,7 @@ public:
     bool setSceneDuration(int scene, int frames);
     bool renameScene(int scene, const QString& name);
     bool setShapeColor(const ShapeRef& ref, const QColor& color);
+    bool setShapeText(const ShapeRef& ref, const QString& text);
 
     const ZenubShape* shapeAt(const ShapeRef& ref) const;
     /*! Where the automatic backup of \a fileName is written. */

@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -99,6 +100,19 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     auto* timeline = new QWidget(this);
     auto* timeLayout = new QHBoxLayout(timeline);
     timeLayout->setContentsMargins(6, 4, 6, 4);
+    auto* play = new QToolButton(timeline);
+    play->setObjectName(QStringLiteral("play"));
+    m_pPlayAction = new QAction(tr("Play"), this);
+    m_pPlayAction->setCheckable(true);
+    m_pPlayAction->setToolTip(tr("Play the current scene"));
+    play->setDefaultAction(m_pPlayAction);
+    connect(m_pPlayAction, &QAction::toggled, this, &DesignerEditorWidget::setPlaying);
+    timeLayout->addWidget(play);
+    m_pPlayTimer = new QTimer(this);
+    connect(m_pPlayTimer, &QTimer::timeout, this, [this] {
+        // Loops the scene, as the exported page does.
+        setCurrentFrame((getCurrentFrame() + 1) % (m_pFrameSlider->maximum() + 1));
+    });
     timeLayout->addWidget(new QLabel(tr("Frame:"), timeline));
     m_pFrameSlider = new QSlider(Qt::Horizontal, timeline);
     m_pFrameSlider->setObjectName(QStringLiteral("frameSlider"));
@@ -151,6 +165,7 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
             m_pDocument->renameScene(row, name);
     });
     connect(m_pStage, &StageWidget::selectionChanged, this, &DesignerEditorWidget::updateButtons);
+    connect(m_pStage, &StageWidget::shapeActivated, this, &DesignerEditorWidget::editText);
     updateButtons();
 }
 
@@ -246,6 +261,32 @@ void DesignerEditorWidget::updateButtons()
     m_pDeleteAction->setEnabled(bSelected);
     m_pColorAction->setEnabled(bSelected);
     m_pKeyframeAction->setEnabled(bSelected);
+}
+
+void DesignerEditorWidget::setPlaying(bool bPlaying)
+{
+    if (!bPlaying || !m_pDocument) {
+        m_pPlayTimer->stop();
+        m_pPlayAction->setText(tr("Play"));
+        return;
+    }
+    const int rate = std::max(1, m_pDocument->getProject().getFrameRate());
+    m_pPlayTimer->start(1000 / rate);
+    m_pPlayAction->setText(tr("Stop"));
+}
+
+void DesignerEditorWidget::editText(const ShapeRef& ref)
+{
+    if (!m_pDocument)
+        return;
+    const ZenubShape* shape = m_pDocument->shapeAt(ref);
+    if (!shape || shape->getType() != ZenubShape::Type::Text)
+        return;
+    bool bOk = false;
+    const QString text = QInputDialog::getText(this, tr("Edit Text"), tr("Text:"),
+                                               QLineEdit::Normal, shape->getText(), &bOk);
+    if (bOk && m_pDocument)
+        m_pDocument->setShapeText(ref, text);
 }
 
 void DesignerEditorWidget::addShape(int type)

@@ -1,6 +1,8 @@
 #ifndef DESIGNEREDITORWIDGET_H
 #define DESIGNEREDITORWIDGET_H
 
+#include "designerdocument.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -8,6 +10,7 @@ class DesignerDocument;
 class QLabel;
 class QListWidget;
 class QSlider;
+class QTimer;
 class QSpinBox;
 class QToolBar;
 class StageWidget;
@@ -34,6 +37,8 @@ private:
     void addShape(int type);
     void updateTimeline();
     void updateButtons();
+    void setPlaying(bool bPlaying);
+    void editText(const ShapeRef& ref);
 
     QPointer<DesignerDocument> m_pDocument;
     QToolBar* m_pToolBar = nullptr;
@@ -46,6 +51,8 @@ private:
     QAction* m_pDeleteAction = nullptr;
     QAction* m_pColorAction = nullptr;
     QAction* m_pKeyframeAction = nullptr;
+    QAction* m_pPlayAction = nullptr;
+    QTimer* m_pPlayTimer = nullptr;
     QAction* m_pUndoAction = nullptr;
     QAction* m_pRedoAction = nullptr;
 };

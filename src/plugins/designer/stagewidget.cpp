@@ -237,6 +237,13 @@ void StageWidget::mouseReleaseEvent(QMouseEvent* event)
     update();
 }
 
+void StageWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const ShapeRef ref = shapeAtStagePoint(toStage(event->localPos()));
+    if (ref.isValid())
+        emit shapeActivated(ref);
+}
+
 void StageWidget::keyPressEvent(QKeyEvent* event)
 {
     if (!m_pDocument || !m_selection.isValid()) {
