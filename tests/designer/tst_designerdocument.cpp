@@ -15,9 +15,12 @@
 #include <actions/contextaction.h>
 #include <actions/contextmanager.h>
 #include <documents/documentmanager.h>
+#include <mainwindow/mainwindow.h>
 
 #include <QAction>
 #include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -82,6 +85,7 @@ private slots:
     void backupPageWritesPreferences();
     void dragOnStageIsOneUndoableMove();
     void closeCommandServesEditorContext();
+    void editorLivesInWorkspace();
 };
 
 void tst_DesignerDocument::openFailureIsReportedOnce_data()
@@ -670,6 +674,50 @@ void tst_DesignerDocument::closeCommandServesEditorContext()
     // A deleted editor must leave no context behind that points at its widget.
     for (const Context& context : ContextManager::getContexts())
         QVERIFY(context.id != DesignerEditor::contextId());
+}
+
+void tst_DesignerDocument::editorLivesInWorkspace()
+{
+    TestEnvironment environment;
+    MainWindow* window = environment.createMainWindow();
+    auto* area = qobject_cast<QMdiArea*>(window->centralWidget());
+    if (!area) {
+        area = new QMdiArea;
+        window->setCentralWidget(area);
+    }
+    window->show();
+    QTemporaryDir dir;
+    auto* document = new DesignerDocument;
+    document->setFileName(dir.filePath(QStringLiteral("Tabbed.zenub")));
+    QVERIFY(document->initNewDocument(200, 100, 10, false));
+    QVERIFY(document->save());
+    auto* editor = new DesignerEditor;
+    editor->setDocument(document);
+    emit document->aboutToOpen();
+    QCOMPARE(area->subWindowList().size(), 1);
+    QMdiSubWindow* sub = area->subWindowList().constFirst();
+    QCOMPARE(sub->widget(), editor->getWidget());
+    QCOMPARE(sub->windowTitle(), QStringLiteral("Tabbed[*]"));
+    QCOMPARE(sub->windowFilePath(), document->getFileName());
+    QVERIFY(!sub->isWindowModified());
+    QVERIFY(document->addScene());
+    QVERIFY(sub->isWindowModified());
+
+    // Closing the tab asks first; Cancel keeps everything.
+    QSignalSpy closing(document, &IDocument::requestClosing);
+    ModalAnswerer answerer;
+    answerer.answer(QMessageBox::Cancel);
+    sub->close();
+    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(closing.count(), 0);
+    QCOMPARE(area->subWindowList().size(), 1);
+    answerer.answer(QMessageBox::No);
+    sub->close();
+    QCOMPARE(closing.count(), 1);
+
+    delete editor;
+    QVERIFY(area->subWindowList().isEmpty());
+    delete document;
 }
 
 QTEST_MAIN(tst_DesignerDocument)
