@@ -7,6 +7,148 @@
         <source>Cannot open this file type.</source>
         <translation>Dieser Dateityp kann nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Create a new project</source>
+        <translation>Ein neues Projekt erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project</source>
+        <translation>Projekt ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Open an existing project</source>
+        <translation>Ein vorhandenes Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Zuletzt geöffnete Projekte</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save the current project</source>
+        <translation>Das aktuelle Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Other Project</source>
+        <translation>Anderes Projekt</translation>
+    </message>
+    <message>
+        <source>Save the current project as a new one</source>
+        <translation>Das aktuelle Projekt als neues Projekt speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Close the current project</source>
+        <translation>Das aktuelle Projekt schließen</translation>
+    </message>
+    <message>
+        <source>Preview Current Scene in Browser</source>
+        <translation>Vorschau der aktuellen Szene im Browser</translation>
+    </message>
+    <message>
+        <source>Preview Project in Browser</source>
+        <translation>Vorschau des Projekts im Browser</translation>
+    </message>
+    <message>
+        <source>Export to HTML5</source>
+        <translation>Nach HTML5 exportieren</translation>
+    </message>
+    <message>
+        <source>Export to Video</source>
+        <translation>Als Video exportieren</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Quit the program</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Help Contents</source>
+        <translation>Hilfethemen</translation>
+    </message>
+    <message>
+        <source>Report a Problem</source>
+        <translation>Ein Problem melden</translation>
+    </message>
+    <message>
+        <source>Provide a Suggestion</source>
+        <translation>Einen Vorschlag machen</translation>
+    </message>
+    <message>
+        <source>Check Updates...</source>
+        <translation>Nach Updates suchen...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The language change will take effect from the next run.</source>
+        <translation>Die Sprachänderung wird beim nächsten Start wirksam.</translation>
+    </message>
+    <message>
+        <source>Failed to change language.</source>
+        <translation>Die Sprache konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Could not open help file.</source>
+        <translation>Die Hilfedatei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Help document is missing.</source>
+        <translation>Das Hilfedokument fehlt.</translation>
+    </message>
+    <message>
+        <source>The project [%1] no longer exists.
+Do you want to remove this entry from history?</source>
+        <translation>Das Projekt [%1] existiert nicht mehr.
+Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -455,6 +597,23 @@
     <message>
         <source>The project cannot be saved as %1: %2</source>
         <translation>Das Projekt kann nicht als %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>IMainMdiArea</name>
+    <message>
+        <source>Could not open file %1.</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The project [%1] no longer exists.
+Do you want to remove this entry from history?</source>
+        <translation>Das Projekt [%1] existiert nicht mehr.
+Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
+    </message>
+    <message>
+        <source>Could not find the requested file.</source>
+        <translation>Die angeforderte Datei wurde nicht gefunden.</translation>
     </message>
 </context>
 <context>

@@ -145,10 +145,10 @@ void tst_PluginManager::malformedMetaData()
 {
     QFETCH(QByteArray, json);
     QFETCH(QString, error);
-    PluginSpec spec(QStringLiteral("/nowhere/libx.so"));
-    const bool ok = spec.readMetaData(QJsonDocument::fromJson(json).object());
+    PluginSpec pluginSpec(QStringLiteral("/nowhere/libx.so"));
+    const bool ok = pluginSpec.readMetaData(QJsonDocument::fromJson(json).object());
     QCOMPARE(ok, error.isEmpty());
-    QCOMPARE(spec.errorString(), error);
+    QCOMPARE(pluginSpec.errorString(), error);
 }
 
 void tst_PluginManager::objectPool()

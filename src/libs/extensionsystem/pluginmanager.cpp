@@ -128,13 +128,13 @@ QStringList PluginManager::errors()
     return s_instance->m_errors;
 }
 
-void PluginManager::reportError(PluginSpec* spec, const QString& reason)
+void PluginManager::reportError(PluginSpec* pluginSpec, const QString& reason)
 {
-    if (!spec->hasError())
-        spec->fail(reason);
-    const QString name =
-        spec->name().isEmpty() ? QFileInfo(spec->filePath()).fileName() : spec->name();
-    const QString line = QStringLiteral("Plugin \"%1\": %2").arg(name, spec->errorString());
+    if (!pluginSpec->hasError())
+        pluginSpec->fail(reason);
+    const QString name = pluginSpec->name().isEmpty() ? QFileInfo(pluginSpec->filePath()).fileName()
+                                                      : pluginSpec->name();
+    const QString line = QStringLiteral("Plugin \"%1\": %2").arg(name, pluginSpec->errorString());
     m_errors << line;
     qCWarning(lcPlugins).noquote() << line;
 }
@@ -149,18 +149,18 @@ QList<PluginSpec*> PluginManager::readSpecs()
         for (const QFileInfo& file : files) {
             if (!QLibrary::isLibrary(file.fileName()))
                 continue;
-            auto* spec = new PluginSpec(file.absoluteFilePath());
-            m_specs << spec;
-            if (!spec->readMetaData()) {
-                reportError(spec, spec->errorString());
+            auto* pluginSpec = new PluginSpec(file.absoluteFilePath());
+            m_specs << pluginSpec;
+            if (!pluginSpec->readMetaData()) {
+                reportError(pluginSpec, pluginSpec->errorString());
                 continue;
             }
-            if (names.contains(spec->name())) {
-                reportError(spec, tr("another plugin of this name was found first"));
+            if (names.contains(pluginSpec->name())) {
+                reportError(pluginSpec, tr("another plugin of this name was found first"));
                 continue;
             }
-            names.insert(spec->name());
-            specs << spec;
+            names.insert(pluginSpec->name());
+            specs << pluginSpec;
         }
     }
     return specs;
@@ -169,58 +169,58 @@ QList<PluginSpec*> PluginManager::readSpecs()
 QList<PluginSpec*> PluginManager::orderByDependencies(const QList<PluginSpec*>& specs)
 {
     QHash<QString, PluginSpec*> byName;
-    for (PluginSpec* spec : specs)
-        byName.insert(spec->name(), spec);
+    for (PluginSpec* pluginSpec : specs)
+        byName.insert(pluginSpec->name(), pluginSpec);
 
     QList<PluginSpec*> ordered;
     QSet<PluginSpec*> visiting;
     QSet<PluginSpec*> done;
     // Depth first, so every plugin follows the plugins it depends on.
-    std::function<bool(PluginSpec*)> visit = [&](PluginSpec* spec) -> bool {
-        if (done.contains(spec))
-            return !spec->hasError();
-        if (visiting.contains(spec)) {
-            reportError(spec, tr("its dependencies form a cycle"));
+    std::function<bool(PluginSpec*)> visit = [&](PluginSpec* pluginSpec) -> bool {
+        if (done.contains(pluginSpec))
+            return !pluginSpec->hasError();
+        if (visiting.contains(pluginSpec)) {
+            reportError(pluginSpec, tr("its dependencies form a cycle"));
             return false;
         }
-        visiting.insert(spec);
+        visiting.insert(pluginSpec);
         bool ok = true;
-        for (const PluginDependency& dependency : spec->dependencies()) {
+        for (const PluginDependency& dependency : pluginSpec->dependencies()) {
             PluginSpec* provider = byName.value(dependency.name);
             if (!provider) {
-                if (!spec->hasError())
+                if (!pluginSpec->hasError())
                     reportError(
-                        spec,
+                        pluginSpec,
                         tr("the plugin \"%1\" it depends on is missing").arg(dependency.name));
                 ok = false;
                 continue;
             }
             if (!dependency.version.isEmpty() &&
                 PluginSpec::compareVersions(provider->version(), dependency.version) < 0) {
-                if (!spec->hasError())
-                    reportError(spec,
+                if (!pluginSpec->hasError())
+                    reportError(pluginSpec,
                                 tr("it needs \"%1\" %2 but %3 was found")
                                     .arg(dependency.name, dependency.version, provider->version()));
                 ok = false;
                 continue;
             }
             if (!visit(provider) && ok) {
-                if (!spec->hasError())
-                    reportError(spec,
+                if (!pluginSpec->hasError())
+                    reportError(pluginSpec,
                                 tr("the plugin \"%1\" it depends on failed").arg(dependency.name));
                 ok = false;
             }
         }
-        visiting.remove(spec);
-        done.insert(spec);
-        if (ok && !spec->hasError()) {
-            spec->m_state = PluginSpec::Resolved;
-            ordered << spec;
+        visiting.remove(pluginSpec);
+        done.insert(pluginSpec);
+        if (ok && !pluginSpec->hasError()) {
+            pluginSpec->m_state = PluginSpec::Resolved;
+            ordered << pluginSpec;
         }
-        return ok && !spec->hasError();
+        return ok && !pluginSpec->hasError();
     };
-    for (PluginSpec* spec : specs)
-        visit(spec);
+    for (PluginSpec* pluginSpec : specs)
+        visit(pluginSpec);
     return ordered;
 }
 
@@ -234,50 +234,50 @@ bool PluginManager::startPlugins()
     m_errors.clear();
     const QList<PluginSpec*> ordered = orderByDependencies(readSpecs());
     auto requiredFailed = [this] {
-        for (PluginSpec* spec : qAsConst(m_specs))
-            if (spec->isRequired() && spec->hasError())
+        for (PluginSpec* pluginSpec : qAsConst(m_specs))
+            if (pluginSpec->isRequired() && pluginSpec->hasError())
                 return true;
         return false;
     };
     QList<PluginSpec*> loaded;
-    auto dependencyFailed = [](PluginSpec* spec, const QList<PluginSpec*>& all) -> QString {
-        for (const PluginDependency& dependency : spec->dependencies())
+    auto dependencyFailed = [](PluginSpec* pluginSpec, const QList<PluginSpec*>& all) -> QString {
+        for (const PluginDependency& dependency : pluginSpec->dependencies())
             for (PluginSpec* other : all)
                 if (other->name() == dependency.name && other->hasError())
                     return dependency.name;
         return QString();
     };
-    for (PluginSpec* spec : ordered) {
-        const QString failed = dependencyFailed(spec, ordered);
+    for (PluginSpec* pluginSpec : ordered) {
+        const QString failed = dependencyFailed(pluginSpec, ordered);
         if (!failed.isEmpty()) {
-            reportError(spec, tr("the plugin \"%1\" it depends on failed").arg(failed));
+            reportError(pluginSpec, tr("the plugin \"%1\" it depends on failed").arg(failed));
             continue;
         }
-        if (!spec->load())
-            reportError(spec, spec->errorString());
+        if (!pluginSpec->load())
+            reportError(pluginSpec, pluginSpec->errorString());
         else
-            loaded << spec;
+            loaded << pluginSpec;
     }
     // Loaded plugins go to the front in load order, so plugins() and shutdown() follow it.
     QList<PluginSpec*> rest;
-    for (PluginSpec* spec : qAsConst(m_specs))
-        if (!loaded.contains(spec))
-            rest << spec;
+    for (PluginSpec* pluginSpec : qAsConst(m_specs))
+        if (!loaded.contains(pluginSpec))
+            rest << pluginSpec;
     m_specs = loaded + rest;
     if (requiredFailed())
         return false;
 
     QList<PluginSpec*> initialized;
-    for (PluginSpec* spec : qAsConst(loaded)) {
-        const QString failed = dependencyFailed(spec, loaded);
+    for (PluginSpec* pluginSpec : qAsConst(loaded)) {
+        const QString failed = dependencyFailed(pluginSpec, loaded);
         if (!failed.isEmpty()) {
-            reportError(spec, tr("the plugin \"%1\" it depends on failed").arg(failed));
+            reportError(pluginSpec, tr("the plugin \"%1\" it depends on failed").arg(failed));
             continue;
         }
-        if (!spec->initialize(spec->arguments()))
-            reportError(spec, spec->errorString());
+        if (!pluginSpec->initialize(pluginSpec->arguments()))
+            reportError(pluginSpec, pluginSpec->errorString());
         else
-            initialized << spec;
+            initialized << pluginSpec;
     }
     if (requiredFailed())
         return false;
@@ -286,8 +286,8 @@ bool PluginManager::startPlugins()
         initialized.at(i)->plugin()->extensionsInitialized();
         initialized.at(i)->m_state = PluginSpec::Running;
     }
-    for (PluginSpec* spec : qAsConst(initialized))
-        spec->plugin()->postInitialize();
+    for (PluginSpec* pluginSpec : qAsConst(initialized))
+        pluginSpec->plugin()->postInitialize();
     emit pluginsChanged();
     return true;
 }
@@ -295,9 +295,9 @@ bool PluginManager::startPlugins()
 void PluginManager::remoteArguments(const QStringList& options, const QString& workingDirectory,
                                     const QStringList& arguments)
 {
-    for (PluginSpec* spec : qAsConst(s_instance->m_specs))
-        if (spec->state() == PluginSpec::Running)
-            spec->plugin()->handleRemoteCall(options, workingDirectory, arguments);
+    for (PluginSpec* pluginSpec : qAsConst(s_instance->m_specs))
+        if (pluginSpec->state() == PluginSpec::Running)
+            pluginSpec->plugin()->handleRemoteCall(options, workingDirectory, arguments);
 }
 
 void PluginManager::shutdown()
@@ -307,10 +307,10 @@ void PluginManager::shutdown()
     s_instance->m_shutDown = true;
     const QList<PluginSpec*> specs = s_instance->m_specs;
     for (int i = specs.size() - 1; i >= 0; --i) {
-        PluginSpec* spec = specs.at(i);
-        if (spec->plugin() && spec->state() >= PluginSpec::Initialized) {
-            spec->plugin()->aboutToShutdown();
-            spec->m_state = PluginSpec::Stopped;
+        PluginSpec* pluginSpec = specs.at(i);
+        if (pluginSpec->plugin() && pluginSpec->state() >= PluginSpec::Initialized) {
+            pluginSpec->plugin()->aboutToShutdown();
+            pluginSpec->m_state = PluginSpec::Stopped;
         }
     }
     for (int i = specs.size() - 1; i >= 0; --i)

@@ -81,7 +81,7 @@ signals:
 
 private:
     bool startPlugins();
-    void reportError(PluginSpec* spec, const QString& reason);
+    void reportError(PluginSpec* pluginSpec, const QString& reason);
     QList<PluginSpec*> readSpecs();
     QList<PluginSpec*> orderByDependencies(const QList<PluginSpec*>& specs);
 

@@ -53,10 +53,11 @@ void tst_ActionContainer::cleanup()
     delete m_environment;
 }
 
+// The main window fills the "MenuBar.File"-style menus it creates; these tests use their own.
 void tst_ActionContainer::insertionAndSeparators()
 {
-    ActionContainer* file = ActionManager::createMenuContainer("&File", "MenuBar.File");
-    ActionContainer* recent = ActionManager::createMenuContainer("Recent", "File.Recent");
+    ActionContainer* file = ActionManager::createMenuContainer("&Tools", "MenuBar.Tools");
+    ActionContainer* recent = ActionManager::createMenuContainer("Recent", "Tools.Recent");
     ContextAction* a = command("File.A");
     ContextAction* b = command("File.B");
     file->insertAction(a, nullptr);
@@ -118,16 +119,16 @@ void tst_ActionContainer::clearSkipsDestroyedItems()
 
 void tst_ActionContainer::menuBarForm()
 {
-    ActionContainer* bar = ActionManager::createMenuBarContainer("Zenub.MenuBar");
-    ActionContainer* file = ActionManager::createMenuContainer("&File", "MenuBar.File");
+    ActionContainer* bar = ActionManager::createMenuBarContainer("Test.MenuBar");
+    ActionContainer* file = ActionManager::createMenuContainer("&Tools", "MenuBar.Tools");
     QVERIFY(!bar->getMenu());
     QVERIFY(!file->getMenuBar());
-    QCOMPARE(bar->getMenuBar()->objectName(), QString("Zenub.MenuBar"));
+    QCOMPARE(bar->getMenuBar()->objectName(), QString("Test.MenuBar"));
 
     bar->insertMenu(file, nullptr);
     ContextAction* help = command("Help");
     bar->insertAction(help, nullptr);
-    ActionContainer* edit = ActionManager::createMenuContainer("&Edit", "MenuBar.Edit");
+    ActionContainer* edit = ActionManager::createMenuContainer("&Window", "MenuBar.Window");
     bar->insertMenu(edit, help);
     const QList<QAction*> expected{entry(file), entry(edit), help->getAction()};
     QCOMPARE(bar->getMenuBar()->actions(), expected);

@@ -1,5 +1,8 @@
 #include "httpfixture.h"
 
+#include <desktoprecorder.h>
+#include <ownmethods.h>
+
 #include <modalanswerer.h>
 
 #include <updater/downloader.h>
@@ -36,16 +39,6 @@ QByteArray readFile(const QString& path)
 }
 
 } // namespace
-
-// Stands in for the desktop, so that opening an installer launches nothing.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class tst_Downloader : public QObject
 {
@@ -92,7 +85,7 @@ private:
     }
 
     HttpFixture m_server;
-    UrlRecorder m_desktop;
+    DesktopRecorder m_desktop;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<Downloader> m_downloader;
     std::unique_ptr<ModalAnswerer> m_answerer;
@@ -102,7 +95,6 @@ void tst_Downloader::initTestCase()
 {
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     QVERIFY(m_server.listen());
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_desktop, "open");
 }
 
 void tst_Downloader::init()
@@ -126,10 +118,7 @@ void tst_Downloader::cleanup()
 
 void tst_Downloader::interfaceOrder()
 {
-    const QMetaObject& meta = Downloader::staticMetaObject;
-    QStringList methods;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-        methods << QString::fromLatin1(meta.method(i).methodSignature());
+    const QStringList methods = ownMethodSignatures(Downloader::staticMetaObject);
     const QStringList expected{
         "downloadFinished(QString,QString)",
         "setUrlId(QString)",

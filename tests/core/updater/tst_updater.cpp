@@ -1,5 +1,8 @@
 #include "httpfixture.h"
 
+#include <desktoprecorder.h>
+#include <ownmethods.h>
+
 #include <modalanswerer.h>
 
 #include <updater/downloader.h>
@@ -19,16 +22,6 @@
 #include <QtTest>
 
 #include <memory>
-
-// Stands in for the desktop, so that nothing is launched.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class tst_Updater : public QObject
 {
@@ -92,7 +85,7 @@ private:
     }
 
     HttpFixture m_server;
-    UrlRecorder m_desktop;
+    DesktopRecorder m_desktop;
     int m_feedCount = 0;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<Updater> m_updater;
@@ -115,8 +108,6 @@ void tst_Updater::initTestCase()
 {
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     QVERIFY(m_server.listen());
-    for (const char* scheme : {"http", "https", "file"})
-        QDesktopServices::setUrlHandler(QLatin1String(scheme), &m_desktop, "open");
     qApp->installEventFilter(this);
 }
 
@@ -140,10 +131,7 @@ void tst_Updater::cleanup()
 
 void tst_Updater::interfaceOrder()
 {
-    const QMetaObject& meta = Updater::staticMetaObject;
-    QStringList methods;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-        methods << QString::fromLatin1(meta.method(i).methodSignature());
+    const QStringList methods = ownMethodSignatures(Updater::staticMetaObject);
     const QStringList expected{
         "checkingFinished(QString)",
         "downloadFinished(QString,QString)",

@@ -1,5 +1,7 @@
 #include "httpfixture.h"
 
+#include <ownmethods.h>
+
 #include <modalanswerer.h>
 
 #include <updater/downloader.h>
@@ -53,10 +55,7 @@ void tst_UpdateRegistry::initTestCase()
 
 void tst_UpdateRegistry::interfaceOrder()
 {
-    const QMetaObject& meta = UpdateRegistry::staticMetaObject;
-    QStringList methods;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-        methods << QString::fromLatin1(meta.method(i).methodSignature());
+    const QStringList methods = ownMethodSignatures(UpdateRegistry::staticMetaObject);
     const QStringList expected{
         "checkingFinished(QString)",
         "appcastDownloaded(QString,QByteArray)",

@@ -1,10 +1,20 @@
 #include "mainwindow.h"
 
+#include "actions/actioncontainer.h"
 #include "actions/actionmanager.h"
+#include "actions/contextaction.h"
 #include "actions/contextmanager.h"
+#include "appearance/ilanguagemanager.h"
 #include "documents/documentmanager.h"
 #include "documents/editormanager.h"
+#include "documents/icreatedocumentdlg.h"
+#include "documents/idocument.h"
+#include "documents/idocumentfactory.h"
+#include "documents/ieditor.h"
+#include "imainmdiarea.h"
 #include "imainmenuwidget.h"
+#include "irecentfilesmanager.h"
+#include "options/ioptionsdlg.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
 #include "webchannel/websocketclientwrapper.h"
@@ -12,19 +22,35 @@
 
 #include <extensionsystem/pluginmanager.h>
 
+#include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDesktopWidget>
 #include <QDir>
+#include <QDockWidget>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMoveEvent>
+#include <QNetworkProxyFactory>
+#include <QPointer>
+#include <QReadLocker>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUndoGroup>
+#include <QUndoStack>
+#include <QUrl>
 #include <QWebChannel>
 #include <QWebSocketServer>
 #include <QWindow>
@@ -39,6 +65,8 @@ MainWindow::MainWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setAcceptDrops(true);
+    // Every network request of the process, the update check included, uses the system proxy.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
 
     // Web channel: the local server that web pages reach native objects through.
     m_pServer =
@@ -65,17 +93,35 @@ MainWindow::MainWindow(QWidget* parent)
     DocumentManager::setSettings(ExtensionSystem::PluginManager::settings());
     DocumentManager::readSettings();
 
-    connect(qApp, &QApplication::focusChanged, this, &MainWindow::updateFocusWidget);
+    connect(m_pEditorManager, &EditorManager::editorActivated, this, &MainWindow::updateSaveAsMenu);
 
+    // Workspace: editors in tabs and, while none is open, the welcome page. The area publishes
+    // the welcome page's bridge on the channel.
+    m_pMdiArea = new IMainMdiArea(this);
+    m_pMdiArea->setViewMode(QMdiArea::TabbedView);
+    m_pMdiArea->setDocumentMode(true);
+    m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pMdiArea->setWindowIcon(QIcon(QStringLiteral(":/app/images/project_icon.ico")));
+    m_pMdiArea->setFocusPolicy(Qt::ClickFocus);
     setContentsMargins(1, 1, 1, 1);
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this,
+            &MainWindow::updateActivatedMdiSubFilePath);
+    setCentralWidget(m_pMdiArea);
+    if (auto* tabBar = m_pMdiArea->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly)) {
+        tabBar->setExpanding(false);
+        tabBar->setTabsClosable(true);
+        QFont font = tabBar->font();
+        font.setBold(true);
+        tabBar->setFont(font);
+        tabBar->setDrawBase(false);
+    }
 
-    // Title bar with the notification bar. The command set-up installs the real menu bar;
-    // until then a plain one carries the icon and the window buttons.
+    // Title bar with the notification bar; initActions() installs the menu bar in it.
     m_pTitleBar = new IMainMenuWidget(
         this, QStringLiteral("Zenub Animate"),
         IUi::getInstance()->getIcon(QStringLiteral("icon"), 2, QStringLiteral(":/core/images/")));
     setMenuWidget(m_pTitleBar);
-    m_pTitleBar->installMenuBar(new QMenuBar(m_pTitleBar));
 
     // A first normal size for window systems that do not maximise (the window system keeps
     // the size the user gives it afterwards).
@@ -85,9 +131,16 @@ MainWindow::MainWindow(QWidget* parent)
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
     }
 
-    // Density and screen watch.
     m_nLogicalDpiX = currentLogicalDpiX();
+
+    initActions();
+    createToolBars();
+
+    // Connected last: the title bar and the command icons follow a density change before the
+    // window's own receiver runs.
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::updateFocusWidget);
     connect(&m_dpiCheckTimer, &QTimer::timeout, this, &MainWindow::onTimerDPICheck);
+    connect(this, &MainWindow::dpiChanged, this, &MainWindow::onDPIChanged);
     if (QWindow* window = windowHandle())
         connect(window, &QWindow::screenChanged, this, &MainWindow::onScreenChanged);
     watchScreenDpi();
@@ -95,6 +148,10 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    // The preferences pages may still reach the core services while they go.
+    delete m_pOptionsDlg;
+    m_pOptionsDlg = nullptr;
+
     disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::updateFocusWidget);
     delete m_pDocumentManager;
     delete m_pEditorManager;
@@ -112,7 +169,12 @@ MainWindow::~MainWindow()
     m_pServer->close();
     delete m_pServerWrapper;
     delete m_pChannel;
+    // The workspace area asks for the channel while it goes; it must find none.
+    m_pChannel = nullptr;
     delete m_pServer;
+    m_pServer = nullptr;
+    delete m_pMdiArea;
+    m_pMdiArea = nullptr;
 }
 
 bool MainWindow::init(QString* errorString)
@@ -139,16 +201,6 @@ bool MainWindow::IsFirstRun()
     if (!settings)
         return true;
     return !settings->childGroups().contains(QStringLiteral("Designer"), Qt::CaseInsensitive);
-}
-
-bool MainWindow::loadFile(const QString& strFileName)
-{
-    Q_UNUSED(strFileName)
-    // No document type is known to the shell until a plugin supplies a factory for it.
-    IUi::getInstance()->showInformation(this, QStringLiteral("Zenub Animate"),
-                                        tr("Cannot open this file type."), QMessageBox::Ok,
-                                        QMessageBox::Ok);
-    return false;
 }
 
 void MainWindow::raiseUp()
@@ -186,6 +238,28 @@ QWebChannel* MainWindow::getChannel()
 QWebSocketServer* MainWindow::getServer()
 {
     return m_pServer;
+}
+
+IMainMdiArea* MainWindow::getMdiArea()
+{
+    return m_pMdiArea;
+}
+
+void MainWindow::setWelcomeWidget(QWidget* widget)
+{
+    m_pMdiArea->setWelcomeWidget(widget);
+}
+
+void MainWindow::setVisibleWelcomeWidget(bool bVisible)
+{
+    QWidget* welcome = m_pMdiArea ? m_pMdiArea->getWelcomeWidget() : nullptr;
+    if (!welcome)
+        return;
+    // Its own state, not whether it shows: the window itself may still be hidden.
+    if (welcome->isHidden() == bVisible)
+        welcome->setVisible(bVisible);
+    if (bVisible)
+        emit m_pMdiArea->resetRecentFiles();
 }
 
 int MainWindow::getLogicalDotPerInchX() const
@@ -326,4 +400,794 @@ void MainWindow::changeEvent(QEvent* event)
 bool MainWindow::isStyledFrameTitleBar(int x, int y) const
 {
     return m_pTitleBar && m_pTitleBar->isTitleBarArea(x, y);
+}
+
+// Menus, commands and the tool bar.
+
+QAction* MainWindow::addCommand(ActionContainer* menu, const QString& id, const QString& text,
+                                const QKeySequence& key, const QString& description,
+                                const QString& iconName)
+{
+    auto* action = new QAction(text, this);
+    // Before registering: the command's proxy takes the icon from the first action.
+    if (!iconName.isEmpty())
+        action->setIcon(IUi::getInstance()->getIcon(iconName, 2, QStringLiteral(":/core/images/")));
+    ContextAction* command =
+        ActionManager::registerAction(action, id, ICore::getMainWindow(), false);
+    if (command) {
+        if (!key.isEmpty())
+            command->setDefaultKeySequence(key);
+        if (!description.isEmpty())
+            command->setDescription(description);
+        if (menu)
+            menu->insertAction(command, static_cast<ContextAction*>(nullptr));
+    }
+    return action;
+}
+
+void MainWindow::initActions()
+{
+    ActionContainer* menuBar =
+        ActionManager::createMenuBarContainer(QStringLiteral("Zenub.MenuBar"));
+    m_pTitleBar->installMenuBar(menuBar->getMenuBar());
+
+    // File
+    ActionContainer* fileMenu =
+        ActionManager::createMenuContainer(tr("&File"), QStringLiteral("MenuBar.File"));
+    menuBar->insertMenu(fileMenu, nullptr);
+
+    m_pNewAction = addCommand(fileMenu, QStringLiteral("File.New"), tr("&New"), QKeySequence::New,
+                              tr("Create a new project"), QStringLiteral("new"));
+    connect(m_pNewAction, &QAction::triggered, this, &MainWindow::fileNew);
+
+    m_pOpenAction =
+        addCommand(fileMenu, QStringLiteral("File.Open_Project"), tr("&Open Project"),
+                   QKeySequence::Open, tr("Open an existing project"), QStringLiteral("open"));
+    connect(m_pOpenAction, &QAction::triggered, this, &MainWindow::fileOpen);
+
+    ActionContainer* recentMenu = ActionManager::createMenuContainer(
+        tr("Recent Projects"), QStringLiteral("File.Recent_Projects"));
+    const int maxRecent = IRecentFilesManager::getInstance()->getMaxRecentFiles();
+    for (int i = 1; i <= maxRecent; ++i) {
+        auto* action = new QAction(this);
+        action->setVisible(false);
+        ContextAction* command = ActionManager::registerAction(
+            action, QStringLiteral("File.Recent_Projects.Project_%1").arg(i),
+            ICore::getMainWindow(), false);
+        connect(action, &QAction::triggered, this, &MainWindow::recentFileOpen);
+        m_recentFileActions.append(action);
+        if (command)
+            recentMenu->insertAction(command, static_cast<ContextAction*>(nullptr));
+    }
+    fileMenu->insertMenu(recentMenu, nullptr);
+    updateRecentFileActions();
+    fileMenu->getMenu()->addSeparator();
+
+    m_pSaveAction =
+        addCommand(fileMenu, QStringLiteral("File.Save"), tr("&Save"), QKeySequence::Save,
+                   tr("Save the current project"), QStringLiteral("save"));
+    connect(m_pSaveAction, &QAction::triggered, this, &MainWindow::fileSave);
+
+    ActionContainer* saveAsMenu =
+        ActionManager::createMenuContainer(tr("Save As"), QStringLiteral("File.SaveAs"));
+    m_pSaveAsMenu = saveAsMenu->getMenu();
+    m_pSaveAsProjectAction =
+        addCommand(saveAsMenu, QStringLiteral("File.SaveAs.Project"), tr("Other Project"),
+                   QKeySequence::SaveAs, tr("Save the current project as a new one"));
+    connect(m_pSaveAsProjectAction, &QAction::triggered, this, &MainWindow::fileSaveAs);
+    fileMenu->insertMenu(saveAsMenu, nullptr);
+
+    m_pCloseAction = addCommand(fileMenu, QStringLiteral("File.Close"), tr("&Close"),
+                                QKeySequence::Close, tr("Close the current project"));
+    connect(m_pCloseAction, &QAction::triggered, this, &MainWindow::fileClose);
+    fileMenu->getMenu()->addSeparator();
+
+    m_pPreviewCurrentSceneAction = addCommand(
+        fileMenu, QStringLiteral("File.Preview_Current_Scene_In_Browser"),
+        tr("Preview Current Scene in Browser"), QKeySequence(Qt::CTRL | Qt::Key_F5), QString());
+    // The tool bar's drop-down button; it is in no menu.
+    m_pPreviewProjectAction =
+        addCommand(nullptr, QStringLiteral("File.Preview_Project"),
+                   tr("Preview Project in Browser"), QKeySequence(), QString());
+    m_pPreviewProjectInBrowserAction =
+        addCommand(fileMenu, QStringLiteral("File.Preview_Project_In_Browser"),
+                   tr("Preview Project in Browser"), QKeySequence(Qt::Key_F5), QString());
+    m_pExportHtml5Action =
+        addCommand(fileMenu, QStringLiteral("File.Export_To_HTML5"), tr("Export to HTML5"),
+                   QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E), QString());
+    fileMenu->getMenu()->addSeparator();
+    m_pExportVideoAction = addCommand(fileMenu, QStringLiteral("File.Export_To_Video"),
+                                      tr("Export to Video"), QKeySequence(), QString());
+    fileMenu->getMenu()->addSeparator();
+    // Quit rather than Save As: one key for two commands would run neither.
+    m_pExitAction = addCommand(fileMenu, QStringLiteral("File.Exit"), tr("E&xit"),
+                               QKeySequence::Quit, tr("Quit the program"));
+    connect(m_pExitAction, &QAction::triggered, this, &MainWindow::fileExit);
+
+    m_pSaveAction->setEnabled(false);
+    connect(DocumentManager::getUndoGroup(), &QUndoGroup::cleanChanged, this,
+            &MainWindow::onEnabledSaveActionChanged);
+    m_pSaveAsMenu->setEnabled(false);
+    m_pSaveAsProjectAction->setEnabled(false);
+    m_pCloseAction->setEnabled(false);
+
+    // Edit
+    ActionContainer* editMenu =
+        ActionManager::createMenuContainer(tr("&Edit"), QStringLiteral("MenuBar.Edit"));
+    menuBar->insertMenu(editMenu, nullptr);
+    m_pPreferencesAction =
+        addCommand(editMenu, QStringLiteral("Edit.Preferences"), tr("&Preferences"),
+                   QKeySequence::Preferences, QString(), QStringLiteral("preferences"));
+    connect(m_pPreferencesAction, &QAction::triggered, this, &MainWindow::onPreferences);
+
+    // View
+    ActionContainer* viewMenu =
+        ActionManager::createMenuContainer(tr("&View"), QStringLiteral("MenuBar.View"));
+    menuBar->insertMenu(viewMenu, nullptr);
+    createLanguageMenu(viewMenu);
+
+    // Help
+    ActionContainer* helpMenu =
+        ActionManager::createMenuContainer(tr("&Help"), QStringLiteral("MenuBar.Help"));
+    menuBar->insertMenu(helpMenu, nullptr);
+    addCommand(helpMenu, QStringLiteral("Help.About"), tr("About"), QKeySequence(), QString());
+    m_pHelpContentsAction = addCommand(helpMenu, QStringLiteral("Help.Help_Contents"),
+                                       tr("Help Contents"), QKeySequence(Qt::Key_F1), QString());
+    connect(m_pHelpContentsAction, &QAction::triggered, this, &MainWindow::onHelpContents);
+    addCommand(helpMenu, QStringLiteral("Help.ReportProblem"), tr("Report a Problem"),
+               QKeySequence(), QString());
+    addCommand(helpMenu, QStringLiteral("Help.ProvideSuggestion"), tr("Provide a Suggestion"),
+               QKeySequence(), QString());
+    addCommand(helpMenu, QStringLiteral("Help.CheckUpdates"), tr("Check Updates..."),
+               QKeySequence(), QString());
+
+    m_commandIcons.insert(QStringLiteral("File.New"), QStringLiteral("new"));
+    m_commandIcons.insert(QStringLiteral("File.Open_Project"), QStringLiteral("open"));
+    m_commandIcons.insert(QStringLiteral("File.Save"), QStringLiteral("save"));
+    m_commandIcons.insert(QStringLiteral("Edit.Preferences"), QStringLiteral("preferences"));
+    // Direct, so the new icons are in place when dpiChanged() returns.
+    connect(this, &MainWindow::dpiChanged, this, &MainWindow::refreshCommandIcons,
+            Qt::DirectConnection);
+}
+
+void MainWindow::refreshCommandIcons()
+{
+    IUi* ui = IUi::getInstance();
+    ui->clearCache();
+    const QString images = QStringLiteral(":/designer/images/");
+    for (auto it = m_commandIcons.constBegin(); it != m_commandIcons.constEnd(); ++it) {
+        ContextAction* command = ActionManager::getAction(it.key());
+        if (!command) {
+            qDebug().noquote() << Q_FUNC_INFO << it.key() << it.value();
+            continue;
+        }
+        QAction* action = command->getAction();
+        if (!action)
+            continue;
+        QIcon icon;
+        icon.addPixmap(ui->getPixmap(it.value(), IUi::Normal, 2, images, false), QIcon::Normal,
+                       QIcon::Off);
+        icon.addPixmap(ui->getPixmap(it.value(), IUi::Disabled, 2, images, false), QIcon::Disabled,
+                       QIcon::Off);
+        action->setIcon(icon);
+    }
+}
+
+void MainWindow::createToolBars()
+{
+    m_pFileToolbar = addToolBar(tr("File"));
+    m_pFileToolbar->setObjectName(QStringLiteral("m_pFileToolbar"));
+    const auto proxyOf = [](const char* id) {
+        ContextAction* command = ActionManager::getAction(QLatin1String(id));
+        return command ? command->getAction() : nullptr;
+    };
+    for (const char* id : {"File.New", "File.Open_Project", "File.Save"}) {
+        if (QAction* action = proxyOf(id))
+            m_pFileToolbar->addAction(action);
+    }
+    m_pFileToolbar->addSeparator();
+
+    auto* previewMenu = new QMenu(this);
+    for (const char* id :
+         {"File.Preview_Project_In_Browser", "File.Preview_Current_Scene_In_Browser"}) {
+        if (QAction* action = proxyOf(id))
+            previewMenu->addAction(action);
+    }
+    if (QAction* preview = proxyOf("File.Preview_Project")) {
+        preview->setMenu(previewMenu);
+        m_pFileToolbar->addAction(preview);
+        // The button runs the command and offers the two previews on its arrow.
+        if (auto* button = qobject_cast<QToolButton*>(m_pFileToolbar->widgetForAction(preview)))
+            button->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+    for (const char* id : {"File.Export_To_HTML5", "File.Export_To_Video"}) {
+        if (QAction* action = proxyOf(id))
+            m_pFileToolbar->addAction(action);
+    }
+}
+
+QToolBar* MainWindow::getFileToolbar() const
+{
+    return m_pFileToolbar;
+}
+
+QIcon MainWindow::languageIcon() const
+{
+    IUi* ui = IUi::getInstance();
+    const QString images = QStringLiteral(":/core/images/");
+    QIcon icon;
+    icon.addPixmap(ui->getPixmap(QStringLiteral("language"), IUi::Normal, 2, images, false),
+                   QIcon::Normal, QIcon::Off);
+    icon.addPixmap(ui->getPixmap(QStringLiteral("language"), IUi::Disabled, 2, images, false),
+                   QIcon::Disabled, QIcon::Off);
+    return icon;
+}
+
+void MainWindow::createLanguageMenu(ActionContainer* viewMenu)
+{
+    ActionContainer* languageMenu =
+        ActionManager::createMenuContainer(tr("Language"), QStringLiteral("View.Language"));
+    QMenu* menu = languageMenu->getMenu();
+    menu->setIcon(languageIcon());
+    viewMenu->insertMenu(languageMenu, nullptr);
+
+    auto* group = new QActionGroup(this);
+    group->setExclusive(true);
+    const ILanguageManager& languages = ILanguageManager::getInstance();
+    const QString current = languages.getCurrentLangId();
+    for (const LanguageInfo* info : languages.getLanguages()) {
+        auto* action =
+            new QAction(QStringLiteral("%1 (%2)").arg(info->nativeLanguage, info->country), this);
+        action->setCheckable(true);
+        action->setData(info->langId);
+        menu->addAction(action);
+        group->addAction(action);
+        if (info->langId == current) {
+            action->setChecked(true);
+            m_pCheckedLanguageAction = action;
+        }
+    }
+    connect(group, &QActionGroup::triggered, this, &MainWindow::languageChanged);
+}
+
+void MainWindow::languageChanged(QAction* pAction)
+{
+    if (!pAction)
+        return;
+    ILanguageManager& languages = ILanguageManager::getInstance();
+    const QString id = pAction->data().toString();
+    if (id != languages.getCurrentLangId()) {
+        const QString message = languages.saveLanguage(id)
+                                    ? tr("The language change will take effect from the next run.")
+                                    : tr("Failed to change language.");
+        IUi::getInstance()->showInformation(this, QStringLiteral("Zenub Animate"), message,
+                                            QMessageBox::Ok, QMessageBox::Ok);
+    }
+    // The language in use changes only at the next start, so its entry keeps the mark.
+    pAction->setChecked(false);
+    if (m_pCheckedLanguageAction)
+        m_pCheckedLanguageAction->setChecked(true);
+}
+
+void MainWindow::onDPIChanged()
+{
+    if (ActionContainer* container =
+            ActionManager::getActionContainer(QStringLiteral("View.Language"))) {
+        if (QMenu* menu = container->getMenu())
+            menu->setIcon(languageIcon());
+    }
+}
+
+IOptionsDlg* MainWindow::getOptionsDialog()
+{
+    if (!m_pOptionsDlg) {
+        if (IDocumentFactory* factory = selectDocumentFactory())
+            m_pOptionsDlg = factory->createOptionsDialog();
+    }
+    return m_pOptionsDlg;
+}
+
+void MainWindow::onPreferences()
+{
+    if (IOptionsDlg* dialog = getOptionsDialog())
+        dialog->showDialog();
+}
+
+void MainWindow::onHelpContents()
+{
+    const QDir folder(ICore::resourcePath());
+    const QString lang = ILanguageManager::getInstance().getCurrentLangNoCountry();
+    QString candidate = folder.absoluteFilePath(QStringLiteral("zenub_help_%1.pdf").arg(lang));
+    if (!QFileInfo::exists(candidate))
+        candidate = folder.absoluteFilePath(QStringLiteral("zenub_help_en.pdf"));
+
+    QString message;
+    if (QFileInfo::exists(candidate)) {
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(candidate)))
+            return;
+        message = tr("Could not open help file.");
+        qInfo().noquote() << QStringLiteral("Failed to open help file: ") + candidate;
+    } else {
+        message = tr("Help document is missing.");
+        qInfo().noquote() << QStringLiteral("Help file not found: ") + candidate;
+    }
+    QMessageBox box;
+    box.setText(message);
+    box.exec();
+}
+
+IDocument* MainWindow::activeDocument() const
+{
+    const IEditor* editor = EditorManager::activeEditor();
+    return editor ? editor->getDocument() : nullptr;
+}
+
+void MainWindow::updateSaveAsMenu()
+{
+    if (m_pSaveAsMenu)
+        m_pSaveAsMenu->setEnabled(activeDocument() != nullptr);
+}
+
+void MainWindow::onEnabledSaveActionChanged(bool bDisabled)
+{
+    const IDocument* document = activeDocument();
+    if (!document) {
+        m_pSaveAction->setEnabled(false);
+        return;
+    }
+    if (document->isTempDocument() || document->isOpenAsBackup())
+        m_pSaveAction->setEnabled(true);
+    else
+        m_pSaveAction->setEnabled(!bDisabled);
+}
+
+// Recent projects.
+
+void MainWindow::updateRecentFileActions()
+{
+    IRecentFilesManager* recent = IRecentFilesManager::getInstance();
+    const QStringList files = recent->getRecentFiles();
+    const int count = recent->getRecentFileCount();
+    if (ActionContainer* container =
+            ActionManager::getActionContainer(QStringLiteral("File.Recent_Projects"))) {
+        if (QMenu* menu = container->getMenu())
+            menu->setEnabled(count != 0);
+    }
+    for (int i = 1; i <= count && i <= m_recentFileActions.size(); ++i) {
+        const QString path = files.value(i - 1);
+        const QString text = QStringLiteral("%1. %2").arg(i).arg(path);
+        if (ContextAction* command = ActionManager::getAction(
+                QStringLiteral("File.Recent_Projects.Project_%1").arg(i))) {
+            if (QAction* proxy = command->getAction()) {
+                proxy->setText(text);
+                proxy->setData(path);
+                proxy->setVisible(true);
+            }
+        }
+        QAction* action = m_recentFileActions.at(i - 1);
+        action->setText(text);
+        action->setData(path);
+        action->setVisible(true);
+    }
+    for (int i = count; i < m_recentFileActions.size(); ++i)
+        m_recentFileActions.at(i)->setVisible(false);
+}
+
+void MainWindow::recentFileOpen()
+{
+    const auto* action = qobject_cast<const QAction*>(sender());
+    if (!action)
+        return;
+    const QString path = action->data().toString();
+    if (QFileInfo::exists(path)) {
+        loadFile(path);
+        return;
+    }
+    const QMessageBox::StandardButton answer = IUi::getInstance()->showQuestion(
+        this, QStringLiteral("Zenub Animate"),
+        tr("The project [%1] no longer exists.\nDo you want to remove this entry from history?")
+            .arg(path),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        m_pMdiArea->removeFile(path);
+}
+
+void MainWindow::addRecentProject(const QString& path)
+{
+    IRecentFilesManager::getInstance()->addRecentFile(path);
+    // The menu shows the new entry at once, not only after the next start.
+    updateRecentFileActions();
+}
+
+// File commands and document loading.
+
+QList<IDocumentFactory*> MainWindow::documentFactories()
+{
+    QList<IDocumentFactory*> factories;
+    {
+        QReadLocker locker(ExtensionSystem::PluginManager::listLock());
+        for (QObject* object : ExtensionSystem::PluginManager::allObjects()) {
+            if (auto* factory = qobject_cast<IDocumentFactory*>(object))
+                factories.append(factory);
+        }
+    }
+    // Factories are asked only after the lock is released: they may add to the pool.
+    return factories;
+}
+
+IDocumentFactory* MainWindow::selectDocumentFactory()
+{
+    const QList<IDocumentFactory*> factories = documentFactories();
+    return factories.isEmpty() ? nullptr : factories.first();
+}
+
+IDocumentFactory* MainWindow::factoryForSuffix(const QString& suffix)
+{
+    for (IDocumentFactory* factory : documentFactories()) {
+        if (factory->supportedSuffixes().contains(suffix))
+            return factory;
+    }
+    return nullptr;
+}
+
+void MainWindow::updateWelcomeVisibility()
+{
+    setVisibleWelcomeWidget(EditorManager::getEditors().isEmpty());
+}
+
+bool MainWindow::loadOpenedDocument(IDocument* pDoc, bool bAddToRecentFile)
+{
+    if (!pDoc)
+        return false;
+    const QString suffix = QFileInfo(pDoc->getFileName()).suffix().toLower();
+    IDocumentFactory* factory = factoryForSuffix(suffix);
+    if (!factory)
+        return false;
+    IEditor* editor = factory->createEditor();
+    if (!editor)
+        return false;
+    if (bAddToRecentFile)
+        addRecentProject(pDoc->getFileName());
+    editor->setDocument(pDoc);
+    DocumentManager::addDocument(pDoc);
+    EditorManager::addEditor(editor);
+
+    QUndoGroup* undoGroup = DocumentManager::getUndoGroup();
+    if (QUndoStack* stack = pDoc->getUndoStack())
+        undoGroup->addStack(stack);
+    EditorManager::activateEditor(editor);
+    undoGroup->setActiveStack(pDoc->getUndoStack());
+    connect(pDoc, &IDocument::requestClosing, this, &MainWindow::onDocumentRequestClosing,
+            Qt::UniqueConnection);
+    emit pDoc->aboutToOpen();
+    if (DocumentManager::isAutobackupEnabled())
+        DocumentManager::startWaitingBackup(pDoc);
+    updateWelcomeVisibility();
+    return true;
+}
+
+bool MainWindow::loadFile(const QString& strFileName)
+{
+    const QString path = QDir::fromNativeSeparators(strFileName);
+
+    // A file that does not exist has no canonical path; it matches no open document.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty()) {
+        for (IEditor* editor : EditorManager::getEditors()) {
+            const IDocument* document = editor->getDocument();
+            if (document && QFileInfo(document->getFileName()).canonicalFilePath() == canonical) {
+                EditorManager::activateEditor(editor);
+                return true;
+            }
+        }
+    }
+
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (IDocumentFactory* factory = factoryForSuffix(suffix)) {
+        IDocument* document = factory->createDocument();
+        if (!document)
+            return false;
+        document->setFileName(path);
+        if (!document->open()) {
+            delete document;
+            updateWelcomeVisibility();
+            return false;
+        }
+        if (loadOpenedDocument(document, true))
+            return true;
+        delete document;
+        return false;
+    }
+
+    IUi::getInstance()->showInformation(this, QStringLiteral("Zenub Animate"),
+                                        tr("Cannot open this file type."), QMessageBox::Ok,
+                                        QMessageBox::Ok);
+    return false;
+}
+
+void MainWindow::fileNew()
+{
+    IDocumentFactory* factory = selectDocumentFactory();
+    if (!factory)
+        return;
+    IDocument* document = factory->createDocument();
+    // The dialog is the factory's gift to this command; it goes before the command ends.
+    std::unique_ptr<ICreateDocumentDlg> dialog(factory->createNewDocumentDialog());
+    if (!document || !dialog || dialog->exec() != QDialog::Accepted) {
+        delete document;
+        return;
+    }
+
+    const int value1 = dialog->getValue1();
+    const int value2 = dialog->getValue2();
+    const int value3 = dialog->getValue3();
+    const QString path = dialog->getDocumentPath();
+    if (path.isEmpty()) {
+        delete document;
+        return;
+    }
+    addRecentProject(path);
+    document->setFileName(path);
+    if (!document->initNewDocument(value1, value2, value3, dialog->getFlag())) {
+        delete document;
+        updateWelcomeVisibility();
+        return;
+    }
+
+    IEditor* editor = factory->createEditor();
+    if (!editor) {
+        delete document;
+        updateWelcomeVisibility();
+        return;
+    }
+    editor->setDocument(document);
+    DocumentManager::addDocument(document);
+    EditorManager::addEditor(editor);
+    m_pSaveAction->setEnabled(true);
+    QUndoGroup* undoGroup = DocumentManager::getUndoGroup();
+    if (QUndoStack* stack = document->getUndoStack())
+        undoGroup->addStack(stack);
+    undoGroup->setActiveStack(document->getUndoStack());
+    connect(document, &IDocument::requestClosing, this, &MainWindow::onDocumentRequestClosing,
+            Qt::UniqueConnection);
+    EditorManager::activateEditor(editor);
+    emit document->aboutToOpen();
+    document->save();
+    if (DocumentManager::isAutobackupEnabled())
+        DocumentManager::startWaitingBackup(document);
+    updateWelcomeVisibility();
+}
+
+void MainWindow::fileOpen()
+{
+    IDocumentFactory* factory = selectDocumentFactory();
+    if (!factory)
+        return;
+    const QString path = factory->selectFileToOpen();
+    if (!path.isEmpty())
+        loadFile(path);
+}
+
+void MainWindow::fileSave()
+{
+    IDocument* document = activeDocument();
+    if (!document)
+        return;
+    if (document->isTempDocument()) {
+        fileSaveAs();
+        return;
+    }
+    if (document->save())
+        m_pSaveAction->setEnabled(false);
+}
+
+void MainWindow::fileSaveAs()
+{
+    IDocument* document = activeDocument();
+    if (!document)
+        return;
+    const QString oldName = document->getFileName();
+    const bool wasTemporary = document->isTempDocument();
+    if (document->saveAs()) {
+        if (wasTemporary)
+            IRecentFilesManager::getInstance()->removeRecentFile(oldName);
+        addRecentProject(document->getFileName());
+        m_pSaveAction->setEnabled(false);
+    } else if (wasTemporary) {
+        m_pSaveAction->setEnabled(true);
+    }
+}
+
+void MainWindow::fileClose()
+{
+    IDocument* document = activeDocument();
+    if (document && document->close())
+        emit document->requestClosing(true);
+}
+
+void MainWindow::fileExit()
+{
+    close();
+}
+
+void MainWindow::onDocumentRequestClosing(bool bDeleteLater)
+{
+    auto* document = qobject_cast<IDocument*>(sender());
+    if (!document)
+        return;
+    // A second request while a deferred deletion is pending must not take it apart again.
+    disconnect(document, &IDocument::requestClosing, this, &MainWindow::onDocumentRequestClosing);
+    IEditor* editor = EditorManager::getEditorOfDocument(document);
+    EditorManager::removeEditor(editor);
+    DocumentManager::removeDocument(document);
+    if (editor) {
+        if (bDeleteLater)
+            editor->deleteLater();
+        else
+            delete editor;
+    }
+    if (document->isTempDocument())
+        document->cleanTempDir();
+    if (bDeleteLater)
+        document->deleteLater();
+    else
+        delete document;
+
+    emit updateWindowFilePath(QString());
+    updateWelcomeVisibility();
+    if (m_pSaveAsMenu)
+        m_pSaveAsMenu->setEnabled(activeDocument() != nullptr);
+    // The save prompt may have moved a temporary project's entry.
+    updateRecentFileActions();
+}
+
+void MainWindow::updateActivatedMdiSubFilePath(QMdiSubWindow* mdiSubWindow)
+{
+    if (!mdiSubWindow)
+        return;
+    emit updateModified(mdiSubWindow->isWindowModified());
+    emit updateWindowFilePath(mdiSubWindow->windowFilePath());
+}
+
+void MainWindow::activationChangeFiltered()
+{}
+
+// Shutdown, drops, the temporary folder and the workspace.
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_pCore->saveSettings();
+
+    // Last opened first; every close request takes its editor out of the list.
+    const QList<IEditor*> editors = EditorManager::getEditors();
+    QList<QPointer<IEditor>> guarded(editors.cbegin(), editors.cend());
+    for (auto it = guarded.crbegin(); it != guarded.crend(); ++it) {
+        IEditor* editor = *it;
+        if (!editor || !EditorManager::getEditors().contains(editor))
+            continue;
+        IDocument* document = editor->getDocument();
+        if (!document)
+            continue;
+        if (!document->close()) {
+            event->ignore();
+            return;
+        }
+        emit document->requestClosing(false);
+    }
+
+    // Documents another plugin registered without an editor.
+    const QList<IDocument*> documents = DocumentManager::getDocuments();
+    QList<QPointer<IDocument>> guardedDocuments(documents.cbegin(), documents.cend());
+    for (const QPointer<IDocument>& document : qAsConst(guardedDocuments)) {
+        if (!document || !DocumentManager::getDocuments().contains(document))
+            continue;
+        if (!document->close()) {
+            event->ignore();
+            return;
+        }
+        emit document->requestClosing(false);
+    }
+
+    removeDefaultTempDir();
+    event->accept();
+}
+
+void MainWindow::forceQuit()
+{
+    const QList<IEditor*> editors = EditorManager::getEditors();
+    QList<QPointer<IEditor>> guarded(editors.cbegin(), editors.cend());
+    for (const QPointer<IEditor>& editor : qAsConst(guarded)) {
+        if (!editor)
+            continue;
+        if (IDocument* document = editor->getDocument()) {
+            document->close();
+            emit document->requestClosing(false);
+        }
+    }
+    QCoreApplication::quit();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        static_cast<QDragMoveEvent*>(event)->acceptProposedAction();
+        return true;
+    case QEvent::DragLeave:
+        event->accept();
+        return ZNStyledFrame<QMainWindow>::eventFilter(watched, event);
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QList<QUrl> urls = drop->mimeData() ? drop->mimeData()->urls() : QList<QUrl>();
+        if (urls.isEmpty())
+            return false;
+        const QString path = urls.first().toLocalFile();
+        const QString suffix = QFileInfo(path).suffix();
+        if (!path.isEmpty() &&
+            (suffix.compare(QLatin1String("zenubpack"), Qt::CaseInsensitive) == 0 ||
+             suffix.compare(QLatin1String("zenub"), Qt::CaseInsensitive) == 0)) {
+            if (loadFile(path))
+                drop->acceptProposedAction();
+        }
+        return true;
+    }
+    default:
+        return ZNStyledFrame<QMainWindow>::eventFilter(watched, event);
+    }
+}
+
+QString MainWindow::getDefaultTempPath() const
+{
+    QDir temp = QDir::temp();
+    const QString name = QStringLiteral("Zenub-Animate");
+    if (!temp.exists(name))
+        temp.mkdir(name);
+    return temp.absoluteFilePath(name);
+}
+
+void MainWindow::removeDefaultTempDir()
+{
+    const QFileInfo folder(QDir::temp().absoluteFilePath(QStringLiteral("Zenub-Animate")));
+    if (folder.exists() || folder.isSymLink())
+        removeFolderTree(folder.absoluteFilePath());
+}
+
+bool MainWindow::removeFolderTree(const QString& path)
+{
+    const QFileInfo root(path);
+    const auto removeLink = [](const QString& link) {
+        // A link to a folder is a folder entry on Windows; elsewhere it is a plain file.
+        return QFile::remove(link) || QDir().rmdir(link);
+    };
+    if (root.isSymLink() || root.isJunction())
+        return removeLink(path);
+    if (!root.isDir())
+        return !root.exists() || QFile::remove(path);
+
+    const QFileInfoList entries = QDir(path).entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::DirsFirst);
+    for (const QFileInfo& entry : entries) {
+        const QString entryPath = entry.absoluteFilePath();
+        bool removed = false;
+        if (entry.isSymLink() || entry.isJunction())
+            removed = removeLink(entryPath);
+        else if (entry.isDir())
+            removed = removeFolderTree(entryPath);
+        else
+            removed = QFile::remove(entryPath);
+        if (!removed)
+            return false;
+    }
+    return QDir().rmdir(path);
+}
+
+QList<QDockWidget*> MainWindow::getListDockWidgetsByArea(Qt::DockWidgetArea area)
+{
+    QList<QDockWidget*> docks;
+    for (QDockWidget* dock : findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (dockWidgetArea(dock) == area)
+            docks.append(dock);
+    }
+    return docks;
 }

@@ -5,15 +5,29 @@
 #include "znnotificationbar.h"
 #include "znstyledframe.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QMap>
 #include <QTimer>
 
+class ActionContainer;
 class ActionManager;
 class ContextManager;
 class DocumentManager;
 class EditorManager;
 class ICore;
+class IDocument;
+class IDocumentFactory;
+class IMainMdiArea;
 class IMainMenuWidget;
+class IOptionsDlg;
+class QAction;
+class QDockWidget;
+class QIcon;
+class QKeySequence;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
 class QWebChannel;
 class QWebSocketServer;
 class WebSocketClientWrapper;
@@ -38,8 +52,13 @@ public:
     // Web channel, title bar, notification bar and frame.
     QWebChannel* getChannel();
     QWebSocketServer* getServer();
+    /*! The central workspace that holds the editors and the welcome page. */
+    IMainMdiArea* getMdiArea();
+    /*! Hands the widget showing the welcome page to the workspace; the window does not own it. */
+    void setWelcomeWidget(QWidget* widget);
     /*! The logical dots per inch of the window's screen, as last seen by the density watch. */
     int getLogicalDotPerInchX() const;
+    QToolBar* getFileToolbar() const;
     ZNNotificationBar* getNotificationBar();
     /*! Shows \a message on the notification bar (and in the info log when not empty). */
     void showNotification(const QString& message, ZNNotificationBar::Type type,
@@ -50,6 +69,28 @@ public:
     /*! The title bar marks the file as modified; the signal updateModified() tells it. */
     void setWindowModified(bool bModified);
 
+    /*!
+        The preferences dialog of the first document factory, created on the first request and
+        kept; null while no factory supplies one.
+    */
+    IOptionsDlg* getOptionsDialog();
+    /*! The dock widgets that are direct children of this window and sit in \a area. */
+    QList<QDockWidget*> getListDockWidgetsByArea(Qt::DockWidgetArea area);
+
+    /*! The folder "Zenub-Animate" in the system's temporary folder, created when missing. */
+    QString getDefaultTempPath() const;
+    /*! Removes the temporary folder with everything in it; symbolic links are not followed. */
+    void removeDefaultTempDir();
+    /*!
+        Removes \a path and everything below it, folders first, stopping at the first entry that
+        cannot be removed. Symbolic links (and junctions) are removed as links: whatever they point
+        at stays untouched, also when \a path itself is one. True when nothing is left.
+    */
+    static bool removeFolderTree(const QString& path);
+
+    /*! Closes every document without the chance to cancel, then quits the application. */
+    void forceQuit();
+
     // The order of signals and slots is part of the interface.
 signals:
     void updateWindowFilePath(const QString& fileName);
@@ -58,17 +99,42 @@ signals:
     void extsInitialized();
 
 public slots:
+    /*! Shows or hides the welcome page; showing it also tells the page to reload its list. */
+    void setVisibleWelcomeWidget(bool bVisible);
+    /*! Opens a project file, or activates its editor when it is already open. */
     bool loadFile(const QString& strFileName);
+    /*! Registers and shows a document that is already loaded; false leaves it with the caller. */
+    bool loadOpenedDocument(IDocument* pDoc, bool bAddToRecentFile = true);
+    /*! Rebuilds File > Recent Projects from the stored list. */
+    void updateRecentFileActions();
     void raiseUp();
 
 private slots:
     void openFilesPassedAsArguments();
+    void fileNew();
+    void fileOpen();
+    void fileSaveAs();
+    void fileClose();
+    void recentFileOpen();
+    void fileSave();
+    void fileExit();
+    void languageChanged(QAction* pAction);
     void updateFocusWidget(QWidget* old, QWidget* now);
+    void onPreferences();
+    void onHelpContents();
+    void updateSaveAsMenu();
+    void onEnabledSaveActionChanged(bool bDisabled);
+    void updateActivatedMdiSubFilePath(QMdiSubWindow* mdiSubWindow);
+    void activationChangeFiltered();
+    void onDocumentRequestClosing(bool bDeleteLater);
+    void onDPIChanged();
     void onScreenChanged();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
     void changeEvent(QEvent* event) override;
     bool isStyledFrameTitleBar(int x, int y) const override;
@@ -76,6 +142,20 @@ protected:
     virtual int currentLogicalDpiX() const;
 
 private:
+    void initActions();
+    void createToolBars();
+    void createLanguageMenu(ActionContainer* viewMenu);
+    QAction* addCommand(ActionContainer* menu, const QString& id, const QString& text,
+                        const QKeySequence& key, const QString& description,
+                        const QString& iconName = QString());
+    void refreshCommandIcons();
+    QIcon languageIcon() const;
+    static QList<IDocumentFactory*> documentFactories();
+    IDocumentFactory* selectDocumentFactory();
+    static IDocumentFactory* factoryForSuffix(const QString& suffix);
+    IDocument* activeDocument() const;
+    void updateWelcomeVisibility();
+    void addRecentProject(const QString& path);
     void onTimerDPICheck();
     void fixAutoHideTaskbar();
     void watchScreenDpi();
@@ -83,15 +163,37 @@ private:
     QWebSocketServer* m_pServer = nullptr;
     QWebChannel* m_pChannel = nullptr;
     WebSocketClientWrapper* m_pServerWrapper = nullptr;
+    IMainMdiArea* m_pMdiArea = nullptr;
     IMainMenuWidget* m_pTitleBar = nullptr;
+    QToolBar* m_pFileToolbar = nullptr;
+    QAction* m_pNewAction = nullptr;
+    QAction* m_pOpenAction = nullptr;
+    QAction* m_pCloseAction = nullptr;
+    QAction* m_pSaveAction = nullptr;
+    QAction* m_pSaveAsProjectAction = nullptr;
+    QAction* m_pExitAction = nullptr;
+    QAction* m_pPreviewProjectAction = nullptr; // the tool bar's drop-down button
+    QAction* m_pPreviewProjectInBrowserAction = nullptr;
+    QAction* m_pPreviewCurrentSceneAction = nullptr;
+    QAction* m_pExportHtml5Action = nullptr;
+    QAction* m_pExportVideoAction = nullptr;
+    QAction* m_pHelpContentsAction = nullptr;
+    QAction* m_pPreferencesAction = nullptr;
+    QMenu* m_pSaveAsMenu = nullptr;
+    QAction* m_pCheckedLanguageAction = nullptr;
+    QList<QAction*> m_recentFileActions;
     ICore* m_pCore = nullptr;
     DocumentManager* m_pDocumentManager = nullptr;
     EditorManager* m_pEditorManager = nullptr;
     // Command and context registries live until the process ends; they are never deleted.
     ActionManager* m_pActionManager = nullptr;
     ContextManager* m_pContextManager = nullptr;
+    // Created on first use; a top-level dialog without parent, deleted with the window.
+    IOptionsDlg* m_pOptionsDlg = nullptr;
     int m_nLogicalDpiX = 96;
     QTimer m_dpiCheckTimer;
+    // Command id to icon name, refreshed when the screen density changes.
+    QMap<QString, QString> m_commandIcons;
     QMetaObject::Connection m_clientConnection;
     QMetaObject::Connection m_screenDpiConnection;
 };

@@ -1,0 +1,167 @@
+#include "imainmdiarea.h"
+
+#include "actions/actionmanager.h"
+#include "actions/contextaction.h"
+#include "appearance/ilanguagemanager.h"
+#include "irecentfilesmanager.h"
+#include "mainwindow.h"
+#include "plugin/icore.h"
+#include "plugin/iui.h"
+#include "znhtmlexposingwelcome.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <QWebChannel>
+
+namespace {
+const char welcomeObjectName[] = "znwelcome";
+QString title()
+{
+    return QStringLiteral("Zenub Animate");
+}
+} // namespace
+
+IMainMdiArea::IMainMdiArea(MainWindow* parent)
+    : QMdiArea(parent)
+{
+    if (parent)
+        installEventFilter(parent);
+    setAcceptDrops(true);
+    m_pWelcome = new ZNHTMLExposingWelcome(this);
+    connect(this, &IMainMdiArea::resetRecentFiles, m_pWelcome,
+            &ZNHTMLExposingWelcome::resetRecentFiles);
+    if (parent && parent->getChannel())
+        parent->getChannel()->registerObject(QLatin1String(welcomeObjectName), m_pWelcome);
+}
+
+IMainMdiArea::~IMainMdiArea()
+{
+    // The channel outlives the area only while the main window is being torn down.
+    if (MainWindow* window = ICore::getMainWindow())
+        if (QWebChannel* channel = window->getChannel())
+            channel->deregisterObject(m_pWelcome);
+}
+
+void IMainMdiArea::setWelcomeWidget(QWidget* widget)
+{
+    m_pWelcomeWidget = widget;
+    if (widget && ICore::getMainWindow())
+        widget->installEventFilter(ICore::getMainWindow());
+}
+
+QWidget* IMainMdiArea::getWelcomeWidget() const
+{
+    return m_pWelcomeWidget;
+}
+
+ZNHTMLExposingWelcome* IMainMdiArea::getWelcomeObject() const
+{
+    return m_pWelcome;
+}
+
+QVariantMap IMainMdiArea::resourceUrls()
+{
+    static const QVariantMap urls = {
+        {QStringLiteral("homepage"), QStringLiteral("https://zenub.korva.example/")},
+        {QStringLiteral("community"), QStringLiteral("https://community.zenub.korva.example/")},
+        {QStringLiteral("demo"), QStringLiteral("https://zenub.korva.example/demos/")},
+        {QStringLiteral("youtube"), QStringLiteral("https://www.youtube.com/@KorvaZenub")},
+        {QStringLiteral("facebook"), QStringLiteral("https://www.facebook.com/KorvaZenub")},
+    };
+    return urls;
+}
+
+bool IMainMdiArea::isWebLink(const QString& strURL)
+{
+    return strURL.startsWith(QLatin1String("http://")) ||
+           strURL.startsWith(QLatin1String("https://"));
+}
+
+void IMainMdiArea::showInExplorer(QString strFileName)
+{
+    const QString folder = QFileInfo(strFileName).path();
+    if (folder.isEmpty())
+        return;
+    if (QFileInfo::exists(strFileName)) {
+        // fromLocalFile gives "file:///C:/..." on Windows and a valid "file:///home/..." here.
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(folder).absoluteFilePath()))) {
+            IUi::getInstance()->showWarning(this, title(),
+                                            tr("Could not open file %1.").arg(strFileName),
+                                            QMessageBox::Ok, QMessageBox::Ok);
+        }
+        return;
+    }
+    const QMessageBox::StandardButton answer = IUi::getInstance()->showQuestion(
+        this, title(),
+        tr("The project [%1] no longer exists.\nDo you want to remove this entry from history?")
+            .arg(strFileName),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        removeFile(strFileName);
+}
+
+void IMainMdiArea::removeFile(QString strFile)
+{
+    IRecentFilesManager::getInstance()->removeRecentFile(strFile);
+    if (MainWindow* window = ICore::getMainWindow())
+        QMetaObject::invokeMethod(window, "updateRecentFileActions");
+    emit resetRecentFiles();
+}
+
+QStringList IMainMdiArea::getRecentFileList()
+{
+    return IRecentFilesManager::getInstance()->getRecentFiles();
+}
+
+void IMainMdiArea::callbackTunnelAsync(QString cmd)
+{
+    // Emitted directly, so a page can run a command whose menu entry is disabled.
+    if (ContextAction* command = ActionManager::getAction(cmd))
+        if (QAction* proxy = command->getAction())
+            emit proxy->triggered(true);
+}
+
+QString IMainMdiArea::callbackAsyncfromJS(QString cmd, QString str)
+{
+    Q_UNUSED(str)
+    if (cmd == QLatin1String("WelcomeScreen.getLocale"))
+        return ILanguageManager::getInstance().getCurrentLangId();
+    if (cmd == QLatin1String("WelcomeScreen.getBuildNumber"))
+        return QStringLiteral("3.0.1");
+    return QString();
+}
+
+void IMainMdiArea::openURL(QString strURL)
+{
+    if (isWebLink(strURL)) {
+        QDesktopServices::openUrl(QUrl(strURL));
+        return;
+    }
+    IUi::getInstance()->showInformation(ICore::getMainWindow(), title(),
+                                        QStringLiteral("URL: ") + strURL, QMessageBox::Ok,
+                                        QMessageBox::Ok);
+}
+
+void IMainMdiArea::openFile(QString strFile)
+{
+    const QString path = QDir(ICore::resourcePath()).absoluteFilePath(strFile);
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        IUi::getInstance()->showInformation(ICore::getMainWindow(), title(),
+                                            tr("Could not find the requested file.") +
+                                                QLatin1Char('\n') + path,
+                                            QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
+    const QString suffix = file.suffix();
+    if (suffix.compare(QLatin1String("zenubpack"), Qt::CaseInsensitive) == 0 ||
+        suffix.compare(QLatin1String("zenub"), Qt::CaseInsensitive) == 0) {
+        if (MainWindow* window = ICore::getMainWindow())
+            window->loadFile(path);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
