@@ -1,14 +1,24 @@
 #include <testenvironment.h>
 
+#include "project/zenubproject.h"
+#include "project/zenubprojectfile.h"
+
+#include <actions/actionmanager.h>
+#include <actions/contextaction.h>
+#include <documents/editormanager.h>
 #include <documents/idocumentfactory.h>
 #include <extensionsystem/pluginmanager.h>
 #include <extensionsystem/pluginspec.h>
+#include <mainwindow/imainmdiarea.h>
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QReadLocker>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QWebSocketServer>
@@ -83,6 +93,25 @@ void tst_DesignerPlugin::loadsWithCoreAndServesProjects()
 
     // The page comes from the plugin's own resources; a missing resource leaves no title.
     QTRY_VERIFY_WITH_TIMEOUT(welcome->title().contains(QLatin1String("Zenub")), 20000);
+    IMainMdiArea* area = window->getMdiArea();
+    QCOMPARE(area->getWelcomeWidget(), welcome);
+    QVERIFY(welcome->isVisible());
+    QCOMPARE(welcome->geometry(), area->viewport()->rect());
+
+    // A project opened through the shell replaces the welcome page with its editor, and
+    // closing it through the shell's command brings the page back.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Opened.zenub"));
+    QVERIFY(ZenubProjectFile(path).save(ZenubProject::createNew("Opened", 320, 240, 12)));
+    QVERIFY(window->loadFile(path));
+    QCOMPARE(EditorManager::getEditors().size(), 1);
+    QCOMPARE(area->subWindowList().size(), 1);
+    QVERIFY(!welcome->isVisible());
+    ActionManager::setContext(area->subWindowList().constFirst()->widget());
+    ActionManager::getAction(QStringLiteral("File.Close"))->getAction()->trigger();
+    QTRY_VERIFY(area->subWindowList().isEmpty());
+    QVERIFY(EditorManager::getEditors().isEmpty());
+    QVERIFY(welcome->isVisible());
 
     PluginManager::shutdown();
     QVERIFY(factoriesInPool().isEmpty());

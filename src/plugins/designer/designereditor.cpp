@@ -6,6 +6,7 @@
 
 #include <actions/actionmanager.h>
 #include <actions/contextmanager.h>
+#include <mainwindow/imainmdiarea.h>
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
 #include <plugin/iui.h>
@@ -28,7 +29,7 @@ const char* const kTitle = "Zenub Animate";
 QMdiArea* workspace()
 {
     MainWindow* window = ICore::getMainWindow();
-    return window ? qobject_cast<QMdiArea*>(window->centralWidget()) : nullptr;
+    return window ? window->getMdiArea() : nullptr;
 }
 
 } // namespace

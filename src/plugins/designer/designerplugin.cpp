@@ -4,6 +4,7 @@
 #include "welcomeview.h"
 
 #include <extensionsystem/pluginmanager.h>
+#include <mainwindow/imainmdiarea.h>
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
 
@@ -49,12 +50,18 @@ void DesignerPlugin::extensionsInitialized()
     // the window has made that decision.
     connect(window, &MainWindow::extsInitialized, this, &DesignerPlugin::writeSettings);
     m_pWelcome = new WelcomeView();
+    if (IMainMdiArea* area = window->getMdiArea())
+        m_pWelcome->coverWidget(area->viewport());
     m_pWelcome->loadPage();
+    window->setWelcomeWidget(m_pWelcome);
 }
 
 int DesignerPlugin::aboutToShutdown()
 {
     writeSettings();
+    // The view goes with this plugin, before the window that shows it.
+    if (MainWindow* window = ICore::getMainWindow())
+        window->setWelcomeWidget(nullptr);
     releaseFactory();
     return SynchronousShutdown;
 }

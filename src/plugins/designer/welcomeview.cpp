@@ -4,6 +4,7 @@
 #include <plugin/icore.h>
 
 #include <QContextMenuEvent>
+#include <QEvent>
 #include <QUrl>
 #include <QWebSocketServer>
 
@@ -26,6 +27,25 @@ bool WelcomeView::loadPage()
         return false;
     load(pageUrl(server->serverPort()));
     return true;
+}
+
+void WelcomeView::coverWidget(QWidget* host)
+{
+    if (m_pHost)
+        m_pHost->removeEventFilter(this);
+    m_pHost = host;
+    if (!host)
+        return;
+    setParent(host);
+    setGeometry(host->rect());
+    host->installEventFilter(this);
+}
+
+bool WelcomeView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pHost && event->type() == QEvent::Resize)
+        setGeometry(m_pHost->rect());
+    return QWebEngineView::eventFilter(watched, event);
 }
 
 void WelcomeView::contextMenuEvent(QContextMenuEvent* event)

@@ -1,6 +1,7 @@
 #ifndef WELCOMEVIEW_H
 #define WELCOMEVIEW_H
 
+#include <QPointer>
 #include <QWebEngineView>
 
 /*!
@@ -17,9 +18,18 @@ public:
     static QUrl pageUrl(quint16 port);
     /*! Loads the page for the main window's server; false when there is no server. */
     bool loadPage();
+    /*!
+        Makes the view a child of \a host that always covers it. The workspace shows editors in
+        the same place, so the view is shown only while no editor is open.
+    */
+    void coverWidget(QWidget* host);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> m_pHost;
 };
 
 #endif
