@@ -1,5 +1,6 @@
 #include "stagewidget.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -139,7 +140,7 @@ void StageWidget::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event)
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Dark));
+    painter.fillRect(rect(), palette().color(QPalette::Window).darker(125));
     if (!m_pDocument)
         return;
     const ZenubProject& project = m_pDocument->getProject();
@@ -180,8 +181,15 @@ void StageWidget::paintEvent(QPaintEvent* event)
                 painter.drawEllipse(box);
                 break;
             case ZenubShape::Type::Text: {
+                // Sized to the box's height, shrunk when the words would run past its sides.
                 QFont font = painter.font();
-                font.setPixelSize(std::max(1, int(box.height() * 0.7)));
+                int pixels = std::max(1, int(box.height() * 0.7));
+                font.setPixelSize(pixels);
+                const double textWidth = QFontMetricsF(font).horizontalAdvance(shape.getText());
+                if (textWidth > box.width() && textWidth > 0) {
+                    pixels = std::max(1, int(pixels * box.width() / textWidth));
+                    font.setPixelSize(pixels);
+                }
                 painter.setFont(font);
                 painter.setPen(shape.getFillColor());
                 painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip, shape.getText());
