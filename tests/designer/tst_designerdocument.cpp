@@ -10,6 +10,7 @@
 #include "newprojectdialog.h"
 #include "project/zenubprojectfile.h"
 #include "stagewidget.h"
+#include "welcomeview.h"
 
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
@@ -86,6 +87,8 @@ private slots:
     void dragOnStageIsOneUndoableMove();
     void closeCommandServesEditorContext();
     void editorLivesInWorkspace();
+    void welcomeAddress_data();
+    void welcomeAddress();
 };
 
 void tst_DesignerDocument::openFailureIsReportedOnce_data()
@@ -718,6 +721,27 @@ void tst_DesignerDocument::editorLivesInWorkspace()
     delete editor;
     QVERIFY(area->subWindowList().isEmpty());
     delete document;
+}
+
+void tst_DesignerDocument::welcomeAddress_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("dark") << "Dark"
+                          << "qrc:///welcome/index.html?port=4711";
+    QTest::newRow("none stored") << ""
+                                 << "qrc:///welcome/index.html?port=4711";
+    QTest::newRow("light") << "Light"
+                           << "qrc:///welcome/index.html?port=4711&theme=light";
+    QTest::newRow("light, any case") << "zenub_LIGHT"
+                                     << "qrc:///welcome/index.html?port=4711&theme=light";
+}
+
+void tst_DesignerDocument::welcomeAddress()
+{
+    QFETCH(QString, theme);
+    QFETCH(QString, address);
+    QCOMPARE(WelcomeView::pageUrl(4711, theme), QUrl(address));
 }
 
 QTEST_MAIN(tst_DesignerDocument)

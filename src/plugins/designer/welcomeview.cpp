@@ -1,10 +1,13 @@
 #include "welcomeview.h"
 
+#include <appearance/ithemesmanager.h>
+#include <extensionsystem/pluginmanager.h>
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
 
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QSettings>
 #include <QUrl>
 #include <QWebSocketServer>
 
@@ -14,9 +17,17 @@ WelcomeView::WelcomeView(QWidget* parent)
     setObjectName(QStringLiteral("welcomeView"));
 }
 
-QUrl WelcomeView::pageUrl(quint16 port)
+QUrl WelcomeView::pageUrl(quint16 port, const QString& themeId)
 {
-    return QUrl(QStringLiteral("qrc:///welcome/index.html?port=%1").arg(port));
+    QString address = QStringLiteral("qrc:///welcome/index.html?port=%1").arg(port);
+    if (isLightTheme(themeId))
+        address += QLatin1String("&theme=light");
+    return QUrl(address);
+}
+
+bool WelcomeView::isLightTheme(const QString& themeId)
+{
+    return themeId.contains(QLatin1String("light"), Qt::CaseInsensitive);
 }
 
 bool WelcomeView::loadPage()
@@ -25,7 +36,14 @@ bool WelcomeView::loadPage()
     QWebSocketServer* server = window ? window->getServer() : nullptr;
     if (!server || !server->isListening())
         return false;
-    load(pageUrl(server->serverPort()));
+    // The host applies the stored theme only after the plugins have started, so ask for the
+    // stored choice rather than the applied one.
+    QString theme = IThemesManager::getInstance().getCurrentThemeId();
+    if (theme.isEmpty()) {
+        if (const QSettings* settings = ExtensionSystem::PluginManager::settings())
+            theme = settings->value(QStringLiteral("Zenub/Theme")).toString();
+    }
+    load(pageUrl(server->serverPort(), theme));
     return true;
 }
 

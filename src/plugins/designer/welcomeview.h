@@ -14,8 +14,13 @@ class WelcomeView : public QWebEngineView
 public:
     explicit WelcomeView(QWidget* parent = nullptr);
 
-    /*! The page's address for a server listening on \a port. */
-    static QUrl pageUrl(quint16 port);
+    /*!
+        The page's address for a server listening on \a port. A light theme is named in the
+        address, since the page is dark by default.
+    */
+    static QUrl pageUrl(quint16 port, const QString& themeId = QString());
+    /*! Whether the theme \a themeId wants the page's light look. */
+    static bool isLightTheme(const QString& themeId);
     /*! Loads the page for the main window's server; false when there is no server. */
     bool loadPage();
     /*!
