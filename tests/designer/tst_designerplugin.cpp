@@ -6,7 +6,9 @@
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
 #include <documents/editormanager.h>
+#include <documents/idocument.h>
 #include <documents/idocumentfactory.h>
+#include <documents/ieditor.h>
 #include <extensionsystem/pluginmanager.h>
 #include <extensionsystem/pluginspec.h>
 #include <mainwindow/imainmdiarea.h>
@@ -15,10 +17,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QReadLocker>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QWebSocketServer>
@@ -112,6 +116,35 @@ void tst_DesignerPlugin::loadsWithCoreAndServesProjects()
     QTRY_VERIFY(area->subWindowList().isEmpty());
     QVERIFY(EditorManager::getEditors().isEmpty());
     QVERIFY(welcome->isVisible());
+
+    // File > New: the dialog's choice becomes a project file on disk and an open editor.
+    const QString created = dir.filePath(QStringLiteral("made/Fresh.zenub"));
+    QTimer::singleShot(0, this, [&dir] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText("Fresh");
+        dialog->findChild<QLineEdit*>(QStringLiteral("folderEdit"))->setText(dir.filePath("made"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    ActionManager::setContext(window);
+    ActionManager::getAction(QStringLiteral("File.New"))->getAction()->trigger();
+    QVERIFY(QFileInfo::exists(created));
+    QCOMPARE(EditorManager::getEditors().size(), 1);
+    QCOMPARE(EditorManager::activeEditor()->getDocument()->getFileName(), created);
+    ZenubProject fresh;
+    QVERIFY(ZenubProjectFile(created).load(&fresh));
+    QCOMPARE(fresh.getStageWidth(), 1280);
+    QCOMPARE(fresh.getName(), QStringLiteral("Fresh"));
+    QVERIFY(!welcome->isVisible());
+
+    // Picking a tab makes its project the one the shell's Save works on.
+    QVERIFY(window->loadFile(path));
+    QCOMPARE(EditorManager::getEditors().size(), 2);
+    QCOMPARE(EditorManager::activeEditor()->getDocument()->getFileName(), path);
+    for (QMdiSubWindow* sub : area->subWindowList())
+        if (sub->windowFilePath() == created)
+            area->setActiveSubWindow(sub);
+    QCOMPARE(EditorManager::activeEditor()->getDocument()->getFileName(), created);
 
     PluginManager::shutdown();
     QVERIFY(factoriesInPool().isEmpty());

@@ -6,6 +6,7 @@
 
 #include <actions/actionmanager.h>
 #include <actions/contextmanager.h>
+#include <documents/editormanager.h>
 #include <mainwindow/imainmdiarea.h>
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
@@ -82,6 +83,13 @@ void DesignerEditor::attach()
         m_pSubWindow->setAttribute(Qt::WA_DeleteOnClose, false);
         m_pSubWindow->installEventFilter(this);
         m_pSubWindow->showMaximized();
+        // The shell's Save and Save As act on the active editor, so a tab the user picks must
+        // become it.
+        connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+            if (window && window == m_pSubWindow && EditorManager::activeEditor() != this &&
+                EditorManager::getEditors().contains(this))
+                EditorManager::activateEditor(this);
+        });
     }
     updateTitle();
 }
@@ -157,8 +165,17 @@ void DesignerEditor::closeDocument()
 
 void DesignerEditor::saveDocumentAs()
 {
-    if (IDocument* document = getDocument())
-        document->saveAs();
+    IDocument* document = getDocument();
+    if (!document)
+        return;
+    // The shell's own Save As keeps the recent projects and the Save command in step; it works
+    // on the active editor.
+    if (EditorManager::getEditors().contains(this)) {
+        EditorManager::activateEditor(this);
+        if (QMetaObject::invokeMethod(ICore::getMainWindow(), "fileSaveAs"))
+            return;
+    }
+    document->saveAs();
 }
 
 QString DesignerEditor::writePreview(QString* errorString) const
