@@ -616,4 +616,377 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Die angeforderte Datei wurde nicht gefunden.</translation>
     </message>
 </context>
+<context>
+    <name>BackupOptionPage</name>
+    <message>
+        <source>Back up open projects &amp;automatically</source>
+        <translation>Geöffnete Projekte &amp;automatisch sichern</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> Sekunden</translation>
+    </message>
+    <message>
+        <source>Back up &amp;every:</source>
+        <translation>Sichern &amp;alle:</translation>
+    </message>
+    <message>
+        <source>A backup copy is written next to the project file as long as it has unsaved changes, and removed when the project is saved or closed.</source>
+        <translation>Solange ein Projekt ungespeicherte Änderungen hat, wird neben der Projektdatei eine Sicherungskopie geschrieben; sie wird entfernt, wenn das Projekt gespeichert oder geschlossen wird.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignerDocument</name>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Ebene 1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>%1 verschieben</translation>
+    </message>
+    <message>
+        <source>Set Keyframe</source>
+        <translation>Schlüsselbild setzen</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Scene %1</source>
+        <translation>Szene %1</translation>
+    </message>
+    <message>
+        <source>Add Scene</source>
+        <translation>Szene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change Scene Length</source>
+        <translation>Szenenlänge ändern</translation>
+    </message>
+    <message>
+        <source>Rename Scene</source>
+        <translation>Szene umbenennen</translation>
+    </message>
+    <message>
+        <source>Change Colour of %1</source>
+        <translation>Farbe von %1 ändern</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1 has unsaved changes from an earlier session. Do you want to recover them?</source>
+        <translation>%1 hat ungespeicherte Änderungen aus einer früheren Sitzung. Möchten Sie sie wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Save Project As</source>
+        <translation>Projekt speichern unter</translation>
+    </message>
+    <message>
+        <source>Zenub projects (*.zenub)</source>
+        <translation>Zenub-Projekte (*.zenub)</translation>
+    </message>
+</context>
+<context>
+    <name>DesignerDocumentFactory</name>
+    <message>
+        <source>Zenub projects (*.zenub *.zenubpack)</source>
+        <translation>Zenub-Projekte (*.zenub *.zenubpack)</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>DesignerEditor</name>
+    <message>
+        <source>Designer</source>
+        <translation>Designer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Other Project</source>
+        <translation>Anderes Projekt</translation>
+    </message>
+    <message>
+        <source>Preview Current Scene in Browser</source>
+        <translation>Aktuelle Szene im Browser anzeigen</translation>
+    </message>
+    <message>
+        <source>Preview Project in Browser</source>
+        <translation>Projekt im Browser anzeigen</translation>
+    </message>
+    <message>
+        <source>Export to HTML5</source>
+        <translation>Als HTML5 exportieren</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not prepare the preview.
+%1</source>
+        <translation>Die Vorschau konnte nicht vorbereitet werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Could not export the project.
+%1</source>
+        <translation>Das Projekt konnte nicht exportiert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>The project was exported to %1.</source>
+        <translation>Das Projekt wurde nach %1 exportiert.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignerEditorWidget</name>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Add a rectangle to the current scene</source>
+        <translation>Der aktuellen Szene ein Rechteck hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Add an ellipse to the current scene</source>
+        <translation>Der aktuellen Szene eine Ellipse hinzufügen</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Add a line of text to the current scene</source>
+        <translation>Der aktuellen Szene eine Textzeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected shape</source>
+        <translation>Die ausgewählte Form löschen</translation>
+    </message>
+    <message>
+        <source>Colour...</source>
+        <translation>Farbe...</translation>
+    </message>
+    <message>
+        <source>Choose the fill colour of the selected shape</source>
+        <translation>Die Füllfarbe der ausgewählten Form wählen</translation>
+    </message>
+    <message>
+        <source>Shape Colour</source>
+        <translation>Farbe der Form</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Scenes</source>
+        <translation>Szenen</translation>
+    </message>
+    <message>
+        <source>Add Scene</source>
+        <translation>Szene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Play the current scene</source>
+        <translation>Die aktuelle Szene abspielen</translation>
+    </message>
+    <message>
+        <source>Frame:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Scene length:</source>
+        <translation>Szenenlänge:</translation>
+    </message>
+    <message>
+        <source> frames</source>
+        <translation> Bilder</translation>
+    </message>
+    <message>
+        <source>Set Keyframe</source>
+        <translation>Schlüsselbild setzen</translation>
+    </message>
+    <message>
+        <source>Store the selected shape&apos;s position at this frame</source>
+        <translation>Die Lage der ausgewählten Form in diesem Bild speichern</translation>
+    </message>
+    <message>
+        <source>Rename Scene</source>
+        <translation>Szene umbenennen</translation>
+    </message>
+    <message>
+        <source>Scene name:</source>
+        <translation>Szenenname:</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>DesignerOptionsDlg</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+</context>
+<context>
+    <name>NewProjectDialog</name>
+    <message>
+        <source>New Project</source>
+        <translation>Neues Projekt</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>F&amp;rame rate:</source>
+        <translation>Bild&amp;rate:</translation>
+    </message>
+    <message>
+        <source> fps</source>
+        <translation> fps</translation>
+    </message>
+    <message>
+        <source>Start with a &amp;title text</source>
+        <translation>Mit einem &amp;Titeltext beginnen</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the project.</source>
+        <translation>Bitte geben Sie einen Namen für das Projekt ein.</translation>
+    </message>
+    <message>
+        <source>A project name cannot contain any of these characters: %1</source>
+        <translation>Ein Projektname darf keines dieser Zeichen enthalten: %1</translation>
+    </message>
+    <message>
+        <source>A project name cannot end with a dot.</source>
+        <translation>Ein Projektname darf nicht auf einen Punkt enden.</translation>
+    </message>
+    <message>
+        <source>Please choose a folder for the project.</source>
+        <translation>Bitte wählen Sie einen Ordner für das Projekt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation>„%1“ ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>A project named &quot;%1&quot; already exists in this folder.</source>
+        <translation>In diesem Ordner gibt es bereits ein Projekt namens „%1“.</translation>
+    </message>
+    <message>
+        <source>You have no permission to create files in &quot;%1&quot;.</source>
+        <translation>Sie haben keine Berechtigung, in „%1“ Dateien anzulegen.</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
+</context>
 </TS>

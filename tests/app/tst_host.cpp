@@ -72,8 +72,9 @@ void tst_Host::secondStartHandsOverFiles()
 
     const QString expected = QDir(work.path()).absoluteFilePath("a/b.zenub");
     QTRY_VERIFY_WITH_TIMEOUT(recorded().contains("resolved " + expected + "\n"), 20000);
-    // The running instance tried to open it, and said it does not know the file type.
-    QVERIFY(recorded().contains("box Cannot open this file type.\n"));
+    // The running instance handed it to the project type, which said the file is missing.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        recorded().contains("box The project file " + expected + " does not exist.\n"), 20000);
     QVERIFY2(first.state() == QProcess::Running,
              qPrintable(QStringLiteral("the first instance ended with %1 (%2)")
                             .arg(first.exitCode())

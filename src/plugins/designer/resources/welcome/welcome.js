@@ -276,6 +276,9 @@
     }
 
     document.addEventListener("DOMContentLoaded", function () {
+        // The application names its theme in the address; the page is dark unless told so.
+        if (new URLSearchParams(window.location.search).get("theme") === "light")
+            document.documentElement.classList.add("light");
         applyTexts();
         setState("connecting");
         // The page stays invisible while it learns the language, unless that takes too long.

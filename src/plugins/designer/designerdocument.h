@@ -1,0 +1,78 @@
+#ifndef DESIGNERDOCUMENT_H
+#define DESIGNERDOCUMENT_H
+
+#include "project/zenubproject.h"
+
+#include <documents/idocument.h>
+
+/*! Addresses one shape of a project: scene, layer and shape index. */
+struct ShapeRef
+{
+    int scene = -1;
+    int layer = -1;
+    int shape = -1;
+    bool isValid() const { return scene >= 0 && layer >= 0 && shape >= 0; }
+    bool operator==(const ShapeRef& other) const
+    {
+        return scene == other.scene && layer == other.layer && shape == other.shape;
+    }
+};
+
+/*!
+    A ".zenub" project opened in the application. Every edit goes through the undo stack as a
+    command, so the stack's clean state is the document's saved state.
+
+    The values of the new-project dialog are the stage width, the stage height and the frame
+    rate; the flag adds a title text to the first scene.
+*/
+class DesignerDocument : public IDocument
+{
+    Q_OBJECT
+public:
+    DesignerDocument();
+    ~DesignerDocument() override;
+
+    const ZenubProject& getProject() const { return m_project; }
+    /*! Replaces the content without an undo step; the undo commands use it. */
+    void setProject(const ZenubProject& project);
+
+    bool initNewDocument(int nValue1, int nValue2, int nValue3, bool bFlag) override;
+    void submitCommand(QUndoCommand* command) override;
+
+    // Edits; each pushes one undoable command and returns false when it names nothing.
+    bool addShape(int scene, int type, const QString& text = QString());
+    bool moveShape(const ShapeRef& ref, int frame, double dx, double dy);
+    /*! Stores the shape's state at \a frame as a keyframe there. */
+    bool setKeyframe(const ShapeRef& ref, int frame);
+    bool removeShape(const ShapeRef& ref);
+    bool addScene();
+    bool setSceneDuration(int scene, int frames);
+    bool renameScene(int scene, const QString& name);
+    bool setShapeColor(const ShapeRef& ref, const QColor& color);
+    bool setShapeText(const ShapeRef& ref, const QString& text);
+
+    const ZenubShape* shapeAt(const ShapeRef& ref) const;
+    /*! Where the automatic backup of \a fileName is written. */
+    static QString backupFileName(const QString& fileName);
+
+public slots:
+    bool open() override;
+    bool save() override;
+    bool save(const QString& strFile) override;
+    bool saveAs() override;
+    bool revert() override;
+    bool saveBackup() override;
+
+protected:
+    /*! The path the user chose for saving, or empty; a virtual seam for tests. */
+    virtual QString askSaveFileName();
+
+private:
+    void pushEdit(const QString& text, const ZenubProject& after);
+    ZenubShape* mutableShape(ZenubProject& project, const ShapeRef& ref) const;
+    void reportError(const QString& text);
+
+    ZenubProject m_project;
+};
+
+#endif

@@ -1,0 +1,58 @@
+#ifndef DESIGNEREDITOR_H
+#define DESIGNEREDITOR_H
+
+#include <documents/ieditor.h>
+
+#include <QList>
+#include <QPair>
+#include <QPointer>
+
+class DesignerDocument;
+class DesignerEditorWidget;
+class QAction;
+class QMdiSubWindow;
+
+/*!
+    Shows a project in the main window's workspace. The editing widget is a command context of
+    its own: while it has focus, Close, Save As, the previews and the HTML5 export act on this
+    editor's project.
+*/
+class DesignerEditor : public IEditor
+{
+    Q_OBJECT
+public:
+    DesignerEditor();
+    ~DesignerEditor() override;
+
+    DesignerEditorWidget* getWidget() const;
+    DesignerDocument* getDesignerDocument() const;
+
+    static QString contextId() { return QStringLiteral("Designer.Editor"); }
+
+    /*! Writes the preview page to a fresh folder below the temporary folder; empty on failure. */
+    QString writePreview(QString* errorString) const;
+
+public slots:
+    void closeDocument();
+    void saveDocumentAs();
+    void previewProject();
+    void previewCurrentScene();
+    void exportToHtml5();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void attach();
+    void registerCommands();
+    void unregisterCommands();
+    void updateTitle();
+    void openPreview(const QString& fragment);
+
+    QPointer<DesignerEditorWidget> m_pWidget;
+    QPointer<QMdiSubWindow> m_pSubWindow;
+    QList<QPair<QAction*, QString>> m_commands;
+    bool m_bAttached = false;
+};
+
+#endif

@@ -1,0 +1,60 @@
+#ifndef DESIGNEREDITORWIDGET_H
+#define DESIGNEREDITORWIDGET_H
+
+#include "designerdocument.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class DesignerDocument;
+class QLabel;
+class QListWidget;
+class QSlider;
+class QTimer;
+class QSpinBox;
+class QToolBar;
+class StageWidget;
+
+/*!
+    The editing surface of a project: a tool bar for adding shapes and scenes, the scene list,
+    the stage and a time line with the frame slider and "Set Keyframe".
+*/
+class DesignerEditorWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DesignerEditorWidget(QWidget* parent = nullptr);
+
+    void setDocument(DesignerDocument* document);
+    StageWidget* getStage() const { return m_pStage; }
+    int getCurrentScene() const;
+    int getCurrentFrame() const;
+    void setCurrentFrame(int frame);
+    void setCurrentScene(int scene);
+
+private:
+    void refresh();
+    void addShape(int type);
+    void updateTimeline();
+    void updateButtons();
+    void setPlaying(bool bPlaying);
+    void editText(const ShapeRef& ref);
+
+    QPointer<DesignerDocument> m_pDocument;
+    QToolBar* m_pToolBar = nullptr;
+    QListWidget* m_pSceneList = nullptr;
+    StageWidget* m_pStage = nullptr;
+    QSlider* m_pFrameSlider = nullptr;
+    QSpinBox* m_pFrameSpin = nullptr;
+    QSpinBox* m_pDurationSpin = nullptr;
+    QLabel* m_pFrameLabel = nullptr;
+    QAction* m_pDeleteAction = nullptr;
+    QAction* m_pColorAction = nullptr;
+    QAction* m_pKeyframeAction = nullptr;
+    QAction* m_pPlayAction = nullptr;
+    QTimer* m_pPlayTimer = nullptr;
+    QAction* m_pUndoAction = nullptr;
+    QAction* m_pRedoAction = nullptr;
+};
+
+#endif

@@ -1,0 +1,84 @@
+#include "designerplugin.h"
+
+#include "designerdocumentfactory.h"
+#include "welcomeview.h"
+
+#include <extensionsystem/pluginmanager.h>
+#include <mainwindow/imainmdiarea.h>
+#include <mainwindow/mainwindow.h>
+#include <plugin/icore.h>
+
+#include <QSettings>
+
+DesignerPlugin::DesignerPlugin()
+{
+    // Resources linked into a shared library are registered by its static initialisers; these
+    // calls make sure they are, whichever way the library was linked.
+    Q_INIT_RESOURCE(designer);
+    Q_INIT_RESOURCE(welcome);
+}
+
+DesignerPlugin::~DesignerPlugin()
+{
+    releaseFactory();
+    delete m_pFactory;
+    // The workspace does not own the welcome view; it goes with the plugin that made it.
+    delete m_pWelcome;
+}
+
+WelcomeView* DesignerPlugin::getWelcomeView() const
+{
+    return m_pWelcome;
+}
+
+bool DesignerPlugin::initialize(const QStringList& arguments, QString* errorString)
+{
+    Q_UNUSED(arguments)
+    Q_UNUSED(errorString)
+    m_pFactory = new DesignerDocumentFactory();
+    ExtensionSystem::PluginManager::addObject(m_pFactory);
+    m_bFactoryInPool = true;
+    return true;
+}
+
+void DesignerPlugin::extensionsInitialized()
+{
+    MainWindow* window = ICore::getMainWindow();
+    if (!window)
+        return;
+    // The core tests for our group to decide on a first run, after this call: write it once
+    // the window has made that decision.
+    connect(window, &MainWindow::extsInitialized, this, &DesignerPlugin::writeSettings);
+    m_pWelcome = new WelcomeView();
+    if (IMainMdiArea* area = window->getMdiArea())
+        m_pWelcome->coverWidget(area->viewport());
+    m_pWelcome->loadPage();
+    window->setWelcomeWidget(m_pWelcome);
+}
+
+int DesignerPlugin::aboutToShutdown()
+{
+    writeSettings();
+    // The view goes with this plugin, before the window that shows it.
+    if (MainWindow* window = ICore::getMainWindow())
+        window->setWelcomeWidget(nullptr);
+    releaseFactory();
+    return SynchronousShutdown;
+}
+
+void DesignerPlugin::writeSettings()
+{
+    QSettings* settings = ExtensionSystem::PluginManager::settings();
+    if (!settings)
+        return;
+    settings->setValue(QStringLiteral("Designer/FirstRunDone"), true);
+    settings->sync();
+}
+
+void DesignerPlugin::releaseFactory()
+{
+    if (m_bFactoryInPool) {
+        ExtensionSystem::PluginManager::removeObject(m_pFactory);
+        m_bFactoryInPool = false;
+    }
+}

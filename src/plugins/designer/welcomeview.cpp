@@ -1,0 +1,73 @@
+#include "welcomeview.h"
+
+#include <appearance/ithemesmanager.h>
+#include <extensionsystem/pluginmanager.h>
+#include <mainwindow/mainwindow.h>
+#include <plugin/icore.h>
+
+#include <QContextMenuEvent>
+#include <QEvent>
+#include <QSettings>
+#include <QUrl>
+#include <QWebSocketServer>
+
+WelcomeView::WelcomeView(QWidget* parent)
+    : QWebEngineView(parent)
+{
+    setObjectName(QStringLiteral("welcomeView"));
+}
+
+QUrl WelcomeView::pageUrl(quint16 port, const QString& themeId)
+{
+    QString address = QStringLiteral("qrc:///welcome/index.html?port=%1").arg(port);
+    if (isLightTheme(themeId))
+        address += QLatin1String("&theme=light");
+    return QUrl(address);
+}
+
+bool WelcomeView::isLightTheme(const QString& themeId)
+{
+    return themeId.contains(QLatin1String("light"), Qt::CaseInsensitive);
+}
+
+bool WelcomeView::loadPage()
+{
+    MainWindow* window = ICore::getMainWindow();
+    QWebSocketServer* server = window ? window->getServer() : nullptr;
+    if (!server || !server->isListening())
+        return false;
+    // The host applies the stored theme only after the plugins have started, so ask for the
+    // stored choice rather than the applied one.
+    QString theme = IThemesManager::getInstance().getCurrentThemeId();
+    if (theme.isEmpty()) {
+        if (const QSettings* settings = ExtensionSystem::PluginManager::settings())
+            theme = settings->value(QStringLiteral("Zenub/Theme")).toString();
+    }
+    load(pageUrl(server->serverPort(), theme));
+    return true;
+}
+
+void WelcomeView::coverWidget(QWidget* host)
+{
+    if (m_pHost)
+        m_pHost->removeEventFilter(this);
+    m_pHost = host;
+    if (!host)
+        return;
+    setParent(host);
+    setGeometry(host->rect());
+    host->installEventFilter(this);
+}
+
+bool WelcomeView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pHost && event->type() == QEvent::Resize)
+        setGeometry(m_pHost->rect());
+    return QWebEngineView::eventFilter(watched, event);
+}
+
+void WelcomeView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The page is part of the application, not a web site: no "Back", "Reload" or "View source".
+    event->accept();
+}

@@ -1,0 +1,40 @@
+#ifndef WELCOMEVIEW_H
+#define WELCOMEVIEW_H
+
+#include <QPointer>
+#include <QWebEngineView>
+
+/*!
+    Shows the welcome page. The page reaches native code over the main window's local
+    WebSocket server, whose port it is given in the address.
+*/
+class WelcomeView : public QWebEngineView
+{
+    Q_OBJECT
+public:
+    explicit WelcomeView(QWidget* parent = nullptr);
+
+    /*!
+        The page's address for a server listening on \a port. A light theme is named in the
+        address, since the page is dark by default.
+    */
+    static QUrl pageUrl(quint16 port, const QString& themeId = QString());
+    /*! Whether the theme \a themeId wants the page's light look. */
+    static bool isLightTheme(const QString& themeId);
+    /*! Loads the page for the main window's server; false when there is no server. */
+    bool loadPage();
+    /*!
+        Makes the view a child of \a host that always covers it. The workspace shows editors in
+        the same place, so the view is shown only while no editor is open.
+    */
+    void coverWidget(QWidget* host);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> m_pHost;
+};
+
+#endif
