@@ -1,3 +1,4 @@
+#include <germancatalogue.h>
 #include <project/zenubhtmlexporter.h>
 #include <project/zenubproject.h>
 #include <project/zenubprojectfile.h>
@@ -404,12 +405,8 @@ void tst_ZenubProject::exportFailsCleanly()
 
 void tst_ZenubProject::errorsSpeakTheUsersLanguage()
 {
-    const QString catalogue = qEnvironmentVariable("ZENUB_BUILD_DIR") +
-                              QStringLiteral("/bin/translations/zenub_de_DE.qm");
-    QTranslator german;
-    QVERIFY2(german.load(catalogue), qPrintable(catalogue));
-    QCoreApplication::installTranslator(&german);
-    const auto restore = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+    const GermanCatalogue german;
+    QVERIFY2(german.isLoaded(), qPrintable(GermanCatalogue::path()));
 
     ZenubProject project;
     ZenubProjectFile missing(QStringLiteral("/nowhere/Intro.zenub"));

@@ -15,6 +15,17 @@
 
 namespace {
 
+// Where the shape is at the frame, as a keyframe for that frame (a shape without keyframes
+// gets a default box).
+ZenubKeyframe stateAtFrame(const ZenubShape& shape, int frame)
+{
+    ZenubKeyframe state;
+    if (!shape.stateAt(frame, &state))
+        state = ZenubKeyframe(frame, 0, 0, 100, 100);
+    state.setFrame(frame);
+    return state;
+}
+
 const char* const kTitle = "Zenub Animate";
 
 QString shapeBaseName(ZenubShape::Type type)
@@ -161,10 +172,7 @@ bool DesignerDocument::moveShape(const ShapeRef& ref, int frame, double dx, doub
     ZenubShape* shape = mutableShape(after, ref);
     if (!shape || frame < 0)
         return false;
-    ZenubKeyframe state;
-    if (!shape->stateAt(frame, &state))
-        state = ZenubKeyframe(frame, 0, 0, 100, 100);
-    state.setFrame(frame);
+    ZenubKeyframe state = stateAtFrame(*shape, frame);
     state.setX(state.getX() + dx);
     state.setY(state.getY() + dy);
     // A shape with a single keyframe is static: moving it moves it for the whole scene.
@@ -181,10 +189,7 @@ bool DesignerDocument::setKeyframe(const ShapeRef& ref, int frame)
     ZenubShape* shape = mutableShape(after, ref);
     if (!shape || frame < 0)
         return false;
-    ZenubKeyframe state;
-    if (!shape->stateAt(frame, &state))
-        state = ZenubKeyframe(frame, 0, 0, 100, 100);
-    state.setFrame(frame);
+    ZenubKeyframe state = stateAtFrame(*shape, frame);
     shape->setKeyframe(state);
     pushEdit(tr("Set Keyframe"), after);
     return true;

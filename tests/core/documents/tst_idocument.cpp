@@ -1,3 +1,4 @@
+#include <germancatalogue.h>
 #include <modalanswerer.h>
 #include <testenvironment.h>
 
@@ -196,14 +197,8 @@ void tst_IDocument::destroyedSeesDocumentOnce()
 
 void tst_IDocument::germanPrompts()
 {
-    QString folder = qEnvironmentVariable("ZENUB_BUILD_DIR");
-    if (folder.isEmpty())
-        folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../..");
-    QTranslator translator;
-    QVERIFY(
-        translator.load(QDir(folder).filePath(QStringLiteral("bin/translations/zenub_de_DE.qm"))));
-    QCoreApplication::installTranslator(&translator);
-    auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    const GermanCatalogue german;
+    QVERIFY2(german.isLoaded(), qPrintable(GermanCatalogue::path()));
 
     TestEnvironment environment;
     TestDocument document;

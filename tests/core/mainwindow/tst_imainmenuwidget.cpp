@@ -1,3 +1,4 @@
+#include <germancatalogue.h>
 #include <testenvironment.h>
 
 #include <mainwindow/imainmenuwidget.h>
@@ -373,11 +374,8 @@ void tst_IMainMenuWidget::laterMenuBarReplacesEarlier()
 
 void tst_IMainMenuWidget::germanTexts()
 {
-    const QString catalogue = qEnvironmentVariable("ZENUB_BUILD_DIR") +
-                              QStringLiteral("/bin/translations/zenub_de_DE.qm");
-    QTranslator translator;
-    QVERIFY2(translator.load(catalogue), qPrintable(catalogue));
-    QCoreApplication::installTranslator(&translator);
+    const GermanCatalogue german;
+    QVERIFY2(german.isLoaded(), qPrintable(GermanCatalogue::path()));
     QWidget window;
     IMainMenuWidget titleBar(&window, QStringLiteral("Zenub Animate"), QIcon());
     titleBar.installMenuBar(new QMenuBar);
@@ -386,7 +384,6 @@ void tst_IMainMenuWidget::germanTexts()
     for (QPushButton* button :
          titleBar.getMenuBar()->cornerWidget(Qt::TopRightCorner)->findChildren<QPushButton*>())
         tips << button->toolTip();
-    QCoreApplication::removeTranslator(&translator);
     QCOMPARE(tips, QStringList({"Minimieren", "Verkleinern", "Schließen"}));
 }
 

@@ -1,3 +1,4 @@
+#include <germancatalogue.h>
 #include <modalanswerer.h>
 #include <testdocuments.h>
 #include <testenvironment.h>
@@ -284,12 +285,8 @@ void tst_MainWindow::fileToolbar()
 
 void tst_MainWindow::menusSpeakGerman()
 {
-    const QString catalogue = qEnvironmentVariable("ZENUB_BUILD_DIR") +
-                              QStringLiteral("/bin/translations/zenub_de_DE.qm");
-    QTranslator german;
-    QVERIFY2(german.load(catalogue), qPrintable(catalogue));
-    QCoreApplication::installTranslator(&german);
-    const auto restore = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+    const GermanCatalogue german;
+    QVERIFY2(german.isLoaded(), qPrintable(GermanCatalogue::path()));
 
     TestEnvironment environment;
     MainWindow* window = environment.createMainWindow();
