@@ -1,3 +1,5 @@
+#include "runscript.h"
+
 #include <project/zenubhtmlexporter.h>
 #include <project/zenubproject.h>
 
@@ -101,16 +103,7 @@ bool tst_Html5Player::load(const QString& fragment)
 
 QVariant tst_Html5Player::evaluate(const QString& script)
 {
-    QVariant result;
-    bool done = false;
-    m_view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    // runJavaScript answers through the event loop, which qWaitFor keeps turning.
-    if (!QTest::qWaitFor([&done] { return done; }, 10000))
-        qWarning("No answer to: %s", qPrintable(script));
-    return result;
+    return runScript(m_view->page(), script);
 }
 
 QColor tst_Html5Player::pixel(int x, int y)

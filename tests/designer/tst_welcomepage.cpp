@@ -1,3 +1,5 @@
+#include "runscript.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QWebChannel>
@@ -158,15 +160,7 @@ bool tst_WelcomePage::open(bool withPort)
 
 QVariant tst_WelcomePage::evaluate(const QString& script)
 {
-    QVariant result;
-    bool done = false;
-    m_view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&done] { return done; }, 10000))
-        qWarning("No answer to: %s", qPrintable(script));
-    return result;
+    return runScript(m_view->page(), script);
 }
 
 bool tst_WelcomePage::waitUntil(const QString& script)
