@@ -77,6 +77,8 @@ private slots:
     void menusSpeakGerman();
     void firstRun_data();
     void firstRun();
+    void geometryRemembered_data();
+    void geometryRemembered();
     void argumentsOpenedFromEventLoop();
     void iconsFollowDensity();
     void languageMenuKeepsLanguageInUse();
@@ -336,6 +338,36 @@ void tst_MainWindow::firstRun()
     QVERIFY(window->isVisible());
     QCOMPARE(window->isMaximized(), firstRun);
     QCOMPARE(initialized.count(), 1);
+}
+
+void tst_MainWindow::geometryRemembered_data()
+{
+    QTest::addColumn<bool>("corrupt");
+    QTest::newRow("saved by the last run") << false;
+    QTest::newRow("hand-edited value") << true;
+}
+
+void tst_MainWindow::geometryRemembered()
+{
+    QFETCH(bool, corrupt);
+    TestEnvironment environment;
+    environment.userSettings()->setValue(QStringLiteral("Designer/Zoom"), 100);
+    const QRect placed(120, 90, 640, 480);
+    {
+        MainWindow* window = environment.createMainWindow();
+        window->extensionsInitialized();
+        window->setGeometry(placed);
+        QTRY_COMPARE(window->geometry(), placed);
+        ICore::getInstance()->saveSettings();
+        environment.deleteMainWindow();
+    }
+    if (corrupt)
+        environment.userSettings()->setValue(QStringLiteral("MainWindow/Geometry"), 42);
+    environment.reloadSettings();
+    MainWindow* window = environment.createMainWindow();
+    const QRect before = window->geometry();
+    window->extensionsInitialized();
+    QCOMPARE(window->geometry(), corrupt ? before : placed);
 }
 
 void tst_MainWindow::argumentsOpenedFromEventLoop()

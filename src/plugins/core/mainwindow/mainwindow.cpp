@@ -60,6 +60,10 @@
 #include <qt_windows.h>
 #endif
 
+namespace {
+const char geometryKey[] = "MainWindow/Geometry";
+}
+
 MainWindow::MainWindow(QWidget* parent)
     : ZNStyledFrame<QMainWindow>(parent, Qt::FramelessWindowHint)
 {
@@ -94,6 +98,7 @@ MainWindow::MainWindow(QWidget* parent)
     DocumentManager::readSettings();
 
     connect(m_pEditorManager, &EditorManager::editorActivated, this, &MainWindow::updateSaveAsMenu);
+    connect(m_pCore, &ICore::aboutToSaveSettings, this, &MainWindow::saveWindowGeometry);
 
     // Workspace: editors in tabs and, while none is open, the welcome page. The area publishes
     // the welcome page's bridge on the channel.
@@ -185,8 +190,11 @@ bool MainWindow::init(QString* errorString)
 
 void MainWindow::extensionsInitialized()
 {
+    const bool firstRun = IsFirstRun();
+    if (!firstRun)
+        restoreWindowGeometry();
     show();
-    if (IsFirstRun())
+    if (firstRun)
         setWindowState(Qt::WindowMaximized);
     QTimer::singleShot(0, this, &MainWindow::openFilesPassedAsArguments);
     emit extsInitialized();
@@ -194,6 +202,22 @@ void MainWindow::extensionsInitialized()
 
 void MainWindow::aboutToShutdown()
 {}
+
+// The window comes back where the user left it; a value that is not a saved geometry is ignored.
+void MainWindow::restoreWindowGeometry()
+{
+    if (const QSettings* settings = ExtensionSystem::PluginManager::settings()) {
+        const QVariant geometry = settings->value(QLatin1String(geometryKey));
+        if (geometry.type() == QVariant::ByteArray)
+            restoreGeometry(geometry.toByteArray());
+    }
+}
+
+void MainWindow::saveWindowGeometry()
+{
+    if (QSettings* settings = ExtensionSystem::PluginManager::settings())
+        settings->setValue(QLatin1String(geometryKey), saveGeometry());
+}
 
 bool MainWindow::IsFirstRun()
 {

@@ -142,6 +142,8 @@ protected:
     virtual int currentLogicalDpiX() const;
 
 private:
+    void restoreWindowGeometry();
+    void saveWindowGeometry();
     void initActions();
     void createToolBars();
     void createLanguageMenu(ActionContainer* viewMenu);
