@@ -65,8 +65,8 @@ void tst_DesignerPlugin::loadsWithCoreAndServesProjects()
     QVERIFY2(PluginManager::errors().isEmpty(), qPrintable(PluginManager::errors().join('\n')));
 
     QStringList names;
-    for (ExtensionSystem::PluginSpec* spec : PluginManager::plugins())
-        names << spec->name();
+    for (ExtensionSystem::PluginSpec* pluginSpec : PluginManager::plugins())
+        names << pluginSpec->name();
     QVERIFY(names.contains(QStringLiteral("core")));
     QVERIFY(names.contains(QStringLiteral("designer")));
     // The designer needs the core, so it must come after it.
