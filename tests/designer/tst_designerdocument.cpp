@@ -1,5 +1,6 @@
 #include <modalanswerer.h>
 #include <testenvironment.h>
+#include <testfiles.h>
 
 #include "backupoptionpage.h"
 #include "designerdocument.h"
@@ -34,11 +35,7 @@ namespace {
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& data)
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString();
-    file.write(data);
-    return path;
+    return writeFile(path, data) ? path : QString();
 }
 
 ZenubKeyframe stateOf(const DesignerDocument& document, const ShapeRef& ref, int frame)

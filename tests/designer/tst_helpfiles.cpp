@@ -1,18 +1,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <testfiles.h>
 
 namespace {
 
 QString buildDir()
 {
     return qEnvironmentVariable("ZENUB_BUILD_DIR");
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <project/zenubhtmlexporter.h>
 #include <project/zenubproject.h>
 #include <project/zenubprojectfile.h>
+#include <testfiles.h>
 
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -59,16 +60,7 @@ ZenubProject sampleProject()
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& data)
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-        return QString();
-    return path;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return writeFile(path, data) ? path : QString();
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include <testenvironment.h>
+#include <testfiles.h>
 
 #include <appearance/ithemesmanager.h>
 #include <appearance/znappstyle.h>
@@ -14,12 +15,6 @@
 namespace {
 
 const char themeKey[] = "Zenub/Theme";
-
-bool writeFile(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
 
 QStringList themeIds()
 {

@@ -1,7 +1,9 @@
+#include <desktoprecorder.h>
 #include <germancatalogue.h>
 #include <modalanswerer.h>
 #include <testdocuments.h>
 #include <testenvironment.h>
+#include <testfiles.h>
 
 #include <actions/actioncontainer.h>
 #include <actions/actionmanager.h>
@@ -46,22 +48,6 @@ QMenu* menuOf(const QString& id)
     return container ? container->getMenu() : nullptr;
 }
 
-void writeFile(const QString& path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
-
 } // namespace
 
 class tst_MainWindow : public QObject
@@ -105,8 +91,8 @@ void tst_MainWindow::initTestCase()
 
     // Interface languages: English built in, German and Brazilian Portuguese installed, the
     // latter in use.
-    writeFile(m_catalogues.filePath(QStringLiteral("zenub_de_DE.qm")));
-    writeFile(m_catalogues.filePath(QStringLiteral("zenub_pt_BR.qm")));
+    QVERIFY(writeFile(m_catalogues.filePath(QStringLiteral("zenub_de_DE.qm"))));
+    QVERIFY(writeFile(m_catalogues.filePath(QStringLiteral("zenub_pt_BR.qm"))));
     TestEnvironment environment;
     environment.userSettings()->setValue(QStringLiteral("Zenub/Language"), QStringLiteral("pt_BR"));
     QVERIFY(ILanguageManager::getInstance().initialize(m_catalogues.path()));
@@ -377,8 +363,8 @@ void tst_MainWindow::argumentsOpenedFromEventLoop()
     factory.addToPool();
     const QString first = environment.path() + QStringLiteral("/first.zenub");
     const QString second = environment.path() + QStringLiteral("/second.zenub");
-    writeFile(first);
-    writeFile(second);
+    QVERIFY(writeFile(first));
+    QVERIFY(writeFile(second));
     ExtensionSystem::PluginManager::setArguments({first, second});
     MainWindow* window = environment.createMainWindow();
     window->extensionsInitialized();
@@ -470,14 +456,12 @@ void tst_MainWindow::helpContents()
     const auto cleanup = qScopeGuard([&created] {
         for (const QString& file : qAsConst(created))
             QFile::remove(file);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     });
     for (const QString& lang : installed) {
         created << folder.absoluteFilePath(QStringLiteral("zenub_help_%1.pdf").arg(lang));
-        writeFile(created.last());
+        QVERIFY(writeFile(created.last()));
     }
-    UrlRecorder desktop;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+    DesktopRecorder desktop;
     ModalAnswerer answerer;
 
     if (opened.isEmpty()) {
@@ -577,8 +561,8 @@ void tst_MainWindow::tempFolderKeepsLinkedFolders()
     // The user's own things, outside the temporary folder.
     QDir user(environment.path());
     QVERIFY(user.mkpath(QStringLiteral("documents/inner")));
-    writeFile(user.filePath(QStringLiteral("documents/inner/work.txt")));
-    writeFile(user.filePath(QStringLiteral("notes.txt")));
+    QVERIFY(writeFile(user.filePath(QStringLiteral("documents/inner/work.txt"))));
+    QVERIFY(writeFile(user.filePath(QStringLiteral("notes.txt"))));
 
     const QString temp = QDir::temp().absoluteFilePath(QStringLiteral("Zenub-Animate"));
     if (folderIsLink) {
@@ -589,8 +573,8 @@ void tst_MainWindow::tempFolderKeepsLinkedFolders()
         QVERIFY(QFileInfo(temp).isDir());
         QDir folder(temp);
         QVERIFY(folder.mkpath(QStringLiteral("project/images")));
-        writeFile(folder.filePath(QStringLiteral("project/images/a.png")));
-        writeFile(folder.filePath(QStringLiteral(".hidden")));
+        QVERIFY(writeFile(folder.filePath(QStringLiteral("project/images/a.png"))));
+        QVERIFY(writeFile(folder.filePath(QStringLiteral(".hidden"))));
         QVERIFY(QFile::link(user.filePath(QStringLiteral("documents")),
                             folder.filePath(QStringLiteral("project/documents"))));
         QVERIFY(QFile::link(user.filePath(QStringLiteral("notes.txt")),

@@ -1,4 +1,5 @@
 #include "httpfixture.h"
+#include <testfiles.h>
 
 #include <desktoprecorder.h>
 #include <ownmethods.h>
@@ -30,12 +31,6 @@ QByteArray randomBytes(int size)
     for (char& byte : data)
         byte = static_cast<char>(generator.bounded(256));
     return data;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
