@@ -36,11 +36,11 @@ void installTranslations(QApplication* application)
         QApplication::installTranslator(own);
     else
         printError(QStringLiteral("no catalogue for the language \"%1\"").arg(langId));
-    for (const QString& module : {QStringLiteral("qt_"), QStringLiteral("qtbase_")}) {
-        auto* qt = new QTranslator(application);
-        if (qt->load(module + langId, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(qt);
-    }
+    // "qt_" is Qt's meta catalogue: it pulls in the catalogues of the Qt modules.
+    auto* qt = new QTranslator(application);
+    if (qt->load(QStringLiteral("qt_") + langId,
+                 QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qt);
 }
 
 // --help and --version only print; they must work on a machine without a display.

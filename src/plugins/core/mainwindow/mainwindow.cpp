@@ -15,6 +15,7 @@
 #include "imainmenuwidget.h"
 #include "irecentfilesmanager.h"
 #include "options/ioptionsdlg.h"
+#include "plugin/dpi.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
 #include "webchannel/websocketclientwrapper.h"
@@ -325,11 +326,7 @@ void MainWindow::setWindowModified(bool bModified)
 
 int MainWindow::currentLogicalDpiX() const
 {
-    if (const QWindow* window = windowHandle()) {
-        if (const QScreen* screen = window->screen())
-            return static_cast<int>(screen->logicalDotsPerInchX());
-    }
-    return QApplication::desktop()->logicalDpiX();
+    return Dpi::screenDpi(this);
 }
 
 void MainWindow::onTimerDPICheck()
