@@ -400,6 +400,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Cannot save the update as %1.</source>
         <translation>Das Update kann nicht als %1 gespeichert werden.</translation>
     </message>
+    <message>
+        <source>The update download stalled: nothing arrived for %1 seconds. The %2 received so far are kept in %3, and the next attempt continues from there.</source>
+        <translation>Der Download des Updates ist ins Stocken geraten: %1 Sekunden lang kamen keine Daten an. Die bisher empfangenen %2 bleiben in %3 erhalten, und der nächste Versuch setzt dort fort.</translation>
+    </message>
+    <message>
+        <source>The update download stalled: nothing arrived for %1 seconds. Please try again later.</source>
+        <translation>Der Download des Updates ist ins Stocken geraten: %1 Sekunden lang kamen keine Daten an. Bitte versuchen Sie es später erneut.</translation>
+    </message>
 </context>
 <context>
     <name>Updater</name>

@@ -10,6 +10,8 @@ QByteArray reasonPhrase(int status)
     switch (status) {
     case 200:
         return "OK";
+    case 206:
+        return "Partial Content";
     case 301:
         return "Moved Permanently";
     case 302:
@@ -96,6 +98,12 @@ void HttpFixture::release(const QByteArray& path)
     }
 }
 
+void HttpFixture::serveRanges(const QByteArray& path, const QByteArray& body)
+{
+    serve(path, body);
+    m_routes[path].ranges = true;
+}
+
 int HttpFixture::requestCount(const QByteArray& path) const
 {
     int count = 0;
@@ -146,14 +154,24 @@ void HttpFixture::onReadyRead(QTcpSocket* socket)
         missing.contentType = "text/plain";
         respond(socket, missing, request.path);
     } else {
-        respond(socket, *route, request.path);
+        respond(socket, *route, request.path, request.headers.value("range"));
     }
 }
 
-void HttpFixture::respond(QTcpSocket* socket, const Route& route, const QByteArray& path)
+void HttpFixture::respond(QTcpSocket* socket, Route route, const QByteArray& path,
+                          const QByteArray& range)
 {
+    QByteArray contentRange;
+    if (route.ranges && range.startsWith("bytes=") && range.endsWith('-')) {
+        const int first = range.mid(6, range.size() - 7).toInt();
+        contentRange = "Content-Range: bytes " + QByteArray::number(first) + '-' +
+                       QByteArray::number(route.body.size() - 1) + '/' +
+                       QByteArray::number(route.body.size()) + "\r\n";
+        route.status = 206;
+        route.body = route.body.mid(first);
+    }
     QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) + ' ' +
-                      reasonPhrase(route.status) + "\r\nConnection: close\r\n";
+                      reasonPhrase(route.status) + "\r\nConnection: close\r\n" + contentRange;
     if (!route.location.isEmpty())
         head += "Location: " + route.location + "\r\n";
     if (!route.contentType.isEmpty())

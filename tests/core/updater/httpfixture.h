@@ -46,6 +46,8 @@ public:
     void serveHeld(const QByteArray& path, const QByteArray& body, int holdAfter,
                    bool chunked = false);
     void release(const QByteArray& path);
+    /*! Like serve(), but answers "Range: bytes=N-" with 206 and the rest of the body. */
+    void serveRanges(const QByteArray& path, const QByteArray& body);
 
     QList<Request> requests() const { return m_requests; }
     int requestCount(const QByteArray& path) const;
@@ -62,6 +64,7 @@ private:
         QByteArray location;
         int chunkSize = 0;
         int holdAfter = -1;
+        bool ranges = false;
     };
     struct Held
     {
@@ -72,7 +75,8 @@ private:
 
     void onNewConnection();
     void onReadyRead(QTcpSocket* socket);
-    void respond(QTcpSocket* socket, const Route& route, const QByteArray& path);
+    void respond(QTcpSocket* socket, Route route, const QByteArray& path,
+                 const QByteArray& range = QByteArray());
     static QByteArray chunk(const QByteArray& data);
 
     QTcpServer m_server;

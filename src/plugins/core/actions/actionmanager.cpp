@@ -13,7 +13,6 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QSettings>
 
 namespace {
@@ -108,6 +107,8 @@ ContextAction* ActionManager::registerAction(QAction* action, const QString& id,
         return nullptr;
     }
     ActionManagerPrivate* d = m_instance->d;
+    d->m_commandsByContext[context].insert(id);
+    d->m_unswitched.insert(id);
     if (ContextAction* command = d->m_commands.value(id)) {
         command->addOverrideAction(action, context, scriptable);
         emit m_instance->commandListChanged();
@@ -152,6 +153,11 @@ void ActionManager::unregisterAction(QAction* action, const QString& id, const Q
         if (QWidget* window = mainWindowWidget())
             window->removeAction(command->getAction());
         d->m_commands.remove(id);
+        d->m_unswitched.remove(id);
+        for (auto it = d->m_commandsByContext.begin(); it != d->m_commandsByContext.end();) {
+            it->remove(id);
+            it = it->isEmpty() ? d->m_commandsByContext.erase(it) : std::next(it);
+        }
         // The command's destructor deletes its proxy, which also takes it out of every menu.
         delete command;
     }
@@ -229,15 +235,10 @@ void ActionManager::setContext(QWidget* context)
 {
     if (!m_instance)
         return;
-    m_instance->d->m_context = context;
-    // A listener of a command's state change may unregister commands while we walk them.
-    QList<QPointer<ContextAction>> commands;
-    for (ContextAction* command : qAsConst(m_instance->d->m_commands))
-        commands.append(command);
-    for (const QPointer<ContextAction>& command : qAsConst(commands)) {
-        if (command)
-            command->setCurrentContext(context);
-    }
+    ActionManagerPrivate* d = m_instance->d;
+    QWidget* previous = d->m_context;
+    d->m_context = context;
+    d->switchContext(previous, context);
 }
 
 void ActionManager::readFromSettings()
@@ -305,5 +306,30 @@ void ActionManagerPrivate::containerDestroyed()
             m_containers.erase(it);
             return;
         }
+    }
+}
+
+void ActionManagerPrivate::switchContext(QWidget* previous, QWidget* context)
+{
+    // A command with no action for either context points at the main window's action before
+    // and after, so focus changes cost the commands of the two contexts, not every command.
+    QSet<QString> affected;
+    affected.swap(m_unswitched);
+    QWidget* fallback = mainWindowWidget();
+    if (previous != context) {
+        if (previous != fallback)
+            affected.unite(m_commandsByContext.value(previous));
+        if (context != fallback)
+            affected.unite(m_commandsByContext.value(context));
+    }
+    if (affected.isEmpty())
+        return;
+    QStringList ids = affected.values();
+    ids.sort();
+    // A listener of a command's state change may unregister commands while we walk them, so each
+    // is looked up afresh.
+    for (const QString& id : qAsConst(ids)) {
+        if (ContextAction* command = m_commands.value(id))
+            command->setCurrentContext(context);
     }
 }

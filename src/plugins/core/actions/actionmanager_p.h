@@ -3,8 +3,10 @@
 
 #include "core_export.h"
 
+#include <QHash>
 #include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 class QSettings;
@@ -21,8 +23,17 @@ public:
     QMap<QString, ActionContainer*> m_containers;
     QWidget* m_context = nullptr;
     QSettings* m_settings = nullptr;
+    /*!
+        The ids of the commands that have (or had) an action for a context. Only those can point
+        elsewhere after a switch; ids of commands since unregistered are skipped on lookup.
+    */
+    QHash<QWidget*, QSet<QString>> m_commandsByContext;
+    /*! Commands registered since the last switch, which point at their own context. */
+    QSet<QString> m_unswitched;
 
     void addContainer(const QString& id, ActionContainer* container);
+    /*! Points the commands that a switch from \a previous to \a context can change. */
+    void switchContext(QWidget* previous, QWidget* context);
 
 private slots:
     void containerDestroyed();

@@ -1,5 +1,7 @@
 #include "proxyaction.h"
 
+#include <QScopedValueRollback>
+
 ProxyAction::ProxyAction(QObject* parent)
     : QAction(parent)
 {
@@ -62,6 +64,9 @@ QString ProxyAction::stringWithAppendedShortcut(const QString& text, const QKeyS
 
 void ProxyAction::actionChanged()
 {
+    // Copying the check state echoes back through toggled(); that echo changes nothing.
+    if (m_updating)
+        return;
     update(m_action, false);
 }
 
@@ -78,6 +83,13 @@ void ProxyAction::updateState()
 
 void ProxyAction::updateToolTipWithKeySequence()
 {
+    // While properties are copied the tool tip is set once at the end, not per changed().
+    if (!m_updating)
+        applyToolTip();
+}
+
+void ProxyAction::applyToolTip()
+{
     // Setting the tool tip emits changed(), which leads straight back here.
     if (m_block)
         return;
@@ -93,9 +105,8 @@ void ProxyAction::update(QAction* action, bool initialize)
 {
     if (!action)
         return;
-    // Each copied property emits changed(); recompute the tool tip once, not for every one.
-    disconnectAction();
-    disconnect(this, &QAction::changed, this, &ProxyAction::updateToolTipWithKeySequence);
+    // Each copied property emits changed(); the connections stay, the flag mutes them.
+    const QScopedValueRollback<bool> updating(m_updating, true);
     if (initialize) {
         setSeparator(action->isSeparator());
         setMenuRole(action->menuRole());
@@ -108,7 +119,7 @@ void ProxyAction::update(QAction* action, bool initialize)
     if (initialize || hasAttribute(MirrorText)) {
         setText(action->text());
         m_toolTip = action->toolTip();
-        updateToolTipWithKeySequence();
+        applyToolTip();
         setStatusTip(action->statusTip());
         setWhatsThis(action->whatsThis());
     }
@@ -118,8 +129,6 @@ void ProxyAction::update(QAction* action, bool initialize)
         setEnabled(action->isEnabled());
         setVisible(action->isVisible());
     }
-    connectAction();
-    connect(this, &QAction::changed, this, &ProxyAction::updateToolTipWithKeySequence);
 }
 
 void ProxyAction::connectAction()

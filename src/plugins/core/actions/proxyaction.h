@@ -53,6 +53,7 @@ private slots:
 
 private:
     void update(QAction* action, bool initialize);
+    void applyToolTip();
     void connectAction();
     void disconnectAction();
 
@@ -61,6 +62,7 @@ private:
     bool m_showShortcut = false;
     QString m_toolTip;
     bool m_block = false;
+    bool m_updating = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(ProxyAction::Attributes)

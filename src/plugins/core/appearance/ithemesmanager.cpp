@@ -189,12 +189,14 @@ QString IThemesManager::scaleMarkedLengths(const QString& sheet, int dpi)
     int i = 0;
     const int length = sheet.size();
     while (i < length) {
-        const QChar c = sheet.at(i);
-        if (c != mark) {
-            result.append(c);
-            ++i;
-            continue;
+        // Plain text between marks is copied in one piece.
+        const int next = sheet.indexOf(mark, i);
+        if (next < 0) {
+            result.append(sheet.midRef(i));
+            break;
         }
+        result.append(sheet.midRef(i, next - i));
+        i = next;
         const int close = sheet.indexOf(mark, i + 1);
         const QStringRef token = close < 0 ? QStringRef() : sheet.midRef(i + 1, close - i - 1);
         if (!token.contains(unit)) {

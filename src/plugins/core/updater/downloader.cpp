@@ -6,6 +6,7 @@
 #include "plugin/icore.h"
 #include "plugin/iui.h"
 #include "updaterlogging.h"
+#include "updatetransfer.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -14,14 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
-#include <QNetworkAccessManager>
-#include <QNetworkRequest>
 
 namespace {
 
-const int kTimeoutMs = 30000;
-// Enough for any sensible mirror chain; a loop must not download forever.
-const int kMaxRedirects = 10;
 const QLatin1String kPartSuffix(".part");
 const QString kMessageTitle = QStringLiteral("Zenub Animate");
 
@@ -36,12 +32,23 @@ QString& downloadFolderPath()
 Downloader::Downloader(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::Downloader)
-    , m_manager(new QNetworkAccessManager(this))
+    , m_transfer(new UpdateTransfer(this))
 {
     m_ui->setupUi(this);
-    m_manager->setTransferTimeout(kTimeoutMs);
-    // Redirects are followed here so that each hop is checked and the partial file restarted.
-    m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    connect(m_transfer, &UpdateTransfer::progress, this, &Downloader::updateProgress);
+    connect(m_transfer, &UpdateTransfer::completed, this, &Downloader::completeDownload);
+    connect(m_transfer, &UpdateTransfer::failed, this, &Downloader::onTransferFailed);
+    connect(m_transfer, &UpdateTransfer::stalled, this, &Downloader::onTransferStalled);
+    connect(m_transfer, &UpdateTransfer::refused, this, [this](const QUrl& url) {
+        qCWarning(lcUpdater).noquote() << "Refused to download update from" << url.toString();
+        failDownload(tr("Cannot download the update from %1: only http and https addresses "
+                        "are allowed.")
+                         .arg(url.toString().toHtmlEscaped()));
+    });
+    connect(m_transfer, &UpdateTransfer::writeFailed, this, [this](const QString& path) {
+        failDownload(tr("Cannot write the update to %1.")
+                         .arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
+    });
 
     setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Downloading Updates"));
@@ -69,7 +76,6 @@ Downloader::Downloader(QWidget* parent)
 
 Downloader::~Downloader()
 {
-    releaseReply();
     delete m_ui;
 }
 
@@ -100,9 +106,7 @@ QString Downloader::defaultFileName()
 
 bool Downloader::isWebAddress(const QUrl& url)
 {
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty() &&
-           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+    return UpdateTransfer::isWebAddress(url);
 }
 
 bool Downloader::isSafeFileName(const QString& name)
@@ -158,7 +162,7 @@ void Downloader::setUrlId(const QString& url)
 
 void Downloader::startDownload(const QUrl& url)
 {
-    beginTransfer(url, 0);
+    beginTransfer(url);
 }
 
 void Downloader::setFileName(const QString& file)
@@ -176,12 +180,8 @@ void Downloader::setUseCustomInstallProcedures(bool custom)
     m_useCustomProcedures = custom;
 }
 
-void Downloader::beginTransfer(const QUrl& url, int redirects)
+void Downloader::beginTransfer(const QUrl& url)
 {
-    releaseReply();
-    m_redirects = redirects;
-    m_announcedTotal = -1;
-    m_written = 0;
     m_completed = false;
     if (m_fileName.isEmpty())
         m_fileName = defaultFileName();
@@ -202,10 +202,6 @@ void Downloader::beginTransfer(const QUrl& url, int redirects)
         return;
     }
 
-    QNetworkRequest request(url);
-    if (!m_userAgentString.isEmpty())
-        request.setRawHeader("User-Agent", m_userAgentString.toUtf8());
-
     const QDir folder(downloadFolder());
     if (!folder.exists() && !folder.mkpath(QStringLiteral("."))) {
         failDownload(tr("Cannot create the download folder %1.")
@@ -213,38 +209,12 @@ void Downloader::beginTransfer(const QUrl& url, int redirects)
         return;
     }
     QFile::remove(finalFilePath());
-    QFile::remove(partFilePath());
 
     m_startTime = static_cast<quint32>(QDateTime::currentSecsSinceEpoch());
-
-    QNetworkReply* reply = m_manager->get(request);
-    m_reply = reply;
-    connect(reply, &QNetworkReply::downloadProgress, this, &Downloader::updateProgress);
-    // Progress signals are rate-limited by the network layer; every arrival is shown and kept.
-    connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        updateProgress(m_written + reply->bytesAvailable(),
-                       length.isValid() ? length.toLongLong() : -1);
-    });
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { onReplyFinished(reply); });
-    connect(
-        reply, &QNetworkReply::errorOccurred, this,
-        [this, reply, url](QNetworkReply::NetworkError code) { onReplyError(reply, code, url); });
-
+    m_transfer->setUserAgent(m_userAgentString);
+    // A part file left by a stalled attempt at the same address is continued.
+    m_transfer->start(url, partFilePath());
     showNormal();
-}
-
-void Downloader::releaseReply()
-{
-    if (!m_reply)
-        return;
-    QNetworkReply* reply = m_reply;
-    m_reply = nullptr;
-    // Disconnect first: an abort reports an error that belongs to no transfer any more.
-    reply->disconnect(this);
-    if (!reply->isFinished())
-        reply->abort();
-    reply->deleteLater();
 }
 
 void Downloader::openDownload()
@@ -289,7 +259,7 @@ void Downloader::installUpdate()
 
 void Downloader::cancelDownload()
 {
-    if (!m_reply || m_reply->isFinished()) {
+    if (!m_transfer->isRunning()) {
         hide();
         return;
     }
@@ -300,19 +270,18 @@ void Downloader::cancelDownload()
         return;
     hide();
     // The transfer may have ended while the question was open.
-    if (m_reply && !m_reply->isFinished())
-        m_reply->abort();
+    if (m_transfer->isRunning()) {
+        m_transfer->cancel();
+        close();
+    }
 }
 
 void Downloader::saveFile(qint64 received, qint64 total)
 {
-    QNetworkReply* reply = m_reply;
-    if (!reply || m_completed || isRedirectOrFailure(reply))
-        return;
-    if (!appendReceivedData())
-        return;
-    if (received >= total && total >= 1)
-        completeDownload();
+    Q_UNUSED(received)
+    Q_UNUSED(total)
+    if (!m_completed)
+        m_transfer->readAvailable();
 }
 
 void Downloader::calculateSizes(qint64 received, qint64 total)
@@ -325,7 +294,6 @@ void Downloader::calculateSizes(qint64 received, qint64 total)
 void Downloader::updateProgress(qint64 received, qint64 total)
 {
     if (total > 0) {
-        m_announcedTotal = total;
         m_ui->progressBar->setRange(0, 100);
         m_ui->progressBar->setValue(static_cast<int>(received * 100 / total));
         calculateSizes(received, total);
@@ -350,86 +318,31 @@ void Downloader::calculateTimeRemaining(qint64 received, qint64 total)
     m_ui->timeLabel->setText(tr("Time Remaining") + QStringLiteral(": ") + text);
 }
 
-bool Downloader::isRedirectOrFailure(const QNetworkReply* reply) const
+void Downloader::onTransferFailed(QNetworkReply::NetworkError code)
 {
-    if (reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid())
-        return true;
-    // An error page's body must never end up as the installer.
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    return status.isValid() && (status.toInt() < 200 || status.toInt() >= 300);
-}
-
-bool Downloader::appendReceivedData()
-{
-    if (m_reply->bytesAvailable() <= 0)
-        return true;
-    QFile file(partFilePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        // Carrying on would leave a hole in the installer.
-        failDownload(tr("Cannot write the update to %1.")
-                         .arg(QDir::toNativeSeparators(file.fileName()).toHtmlEscaped()));
-        return false;
-    }
-    const QByteArray data = m_reply->readAll();
-    m_written += data.size();
-    if (file.write(data) != data.size() || !file.flush()) {
-        failDownload(tr("Cannot write the update to %1.")
-                         .arg(QDir::toNativeSeparators(file.fileName()).toHtmlEscaped()));
-        return false;
-    }
-    return true;
-}
-
-void Downloader::onReplyFinished(QNetworkReply* reply)
-{
-    if (reply != m_reply || m_completed)
-        return;
-    if (reply->error() != QNetworkReply::NoError)
-        return;
-    const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
-    if (!target.isEmpty()) {
-        if (m_redirects >= kMaxRedirects) {
-            failDownload(tr("Cannot download update: %1.")
-                             .arg(static_cast<int>(QNetworkReply::TooManyRedirectsError)));
-            return;
-        }
-        beginTransfer(reply->url().resolved(target), m_redirects + 1);
-        return;
-    }
-    if (isRedirectOrFailure(reply)) {
-        failDownload(tr("Cannot download update: %1.")
-                         .arg(static_cast<int>(QNetworkReply::ProtocolFailure)));
-        return;
-    }
-    if (!appendReceivedData())
-        return;
-    if (m_announcedTotal > 0 && m_written < m_announcedTotal) {
-        failDownload(tr("Cannot download update: %1.")
-                         .arg(static_cast<int>(QNetworkReply::RemoteHostClosedError)));
-        return;
-    }
-    completeDownload();
-}
-
-void Downloader::onReplyError(QNetworkReply* reply, QNetworkReply::NetworkError code,
-                              const QUrl& url)
-{
-    if (reply != m_reply || code == QNetworkReply::NoError)
-        return;
-    reply->disconnect(this);
-    m_reply = nullptr;
-    close();
-    QFile::remove(partFilePath());
     qCInfo(lcUpdater).noquote() << QStringLiteral("Error downloading update: %1. Error code: %2")
-                                       .arg(url.toString())
+                                       .arg(m_url)
                                        .arg(static_cast<int>(code));
-    if (code != QNetworkReply::OperationCanceledError) {
-        IUi::getInstance()->showWarning(
-            ICore::getMainWindow(), kMessageTitle,
-            tr("Cannot download update: %1.").arg(static_cast<int>(code)), QMessageBox::Ok,
-            QMessageBox::Ok);
-    }
-    reply->deleteLater();
+    failDownload(tr("Cannot download update: %1.").arg(static_cast<int>(code)));
+}
+
+void Downloader::onTransferStalled(qint64 kept)
+{
+    m_completed = true;
+    close();
+    qCInfo(lcUpdater).noquote() << "Update download stalled after" << kept << "bytes";
+    const QString folder = QDir::toNativeSeparators(downloadFolder());
+    const QString message =
+        kept > 0 ? tr("The update download stalled: nothing arrived for %1 seconds. The %2 "
+                      "received so far are kept in %3, and the next attempt continues from "
+                      "there.")
+                       .arg(qMax(1, m_transfer->stallTimeout() / 1000))
+                       .arg(sizeText(kept), folder.toHtmlEscaped())
+                 : tr("The update download stalled: nothing arrived for %1 seconds. Please try "
+                      "again later.")
+                       .arg(qMax(1, m_transfer->stallTimeout() / 1000));
+    IUi::getInstance()->showWarning(ICore::getMainWindow(), kMessageTitle, message, QMessageBox::Ok,
+                                    QMessageBox::Ok);
 }
 
 void Downloader::completeDownload()
@@ -460,8 +373,6 @@ void Downloader::completeDownload()
         return;
     }
 
-    // The reply is done with; close it quietly so its end reports nothing more.
-    releaseReply();
     emit downloadFinished(m_url, final);
     installUpdate();
 }
@@ -469,7 +380,7 @@ void Downloader::completeDownload()
 void Downloader::failDownload(const QString& message)
 {
     m_completed = true;
-    releaseReply();
+    m_transfer->cancel();
     QFile::remove(partFilePath());
     close();
     IUi::getInstance()->showWarning(ICore::getMainWindow(), kMessageTitle, message, QMessageBox::Ok,

@@ -4,12 +4,11 @@
 #include "core_export.h"
 
 #include <QNetworkReply>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
-class QNetworkAccessManager;
 class QUrl;
+class UpdateTransfer;
 
 namespace Ui {
 class Downloader;
@@ -17,10 +16,11 @@ class Downloader;
 
 /*!
     A small window that fetches an update installer into the download folder, showing progress,
-    sizes and an estimated time. Data is written to "<name>.part" as it arrives and renamed to
-    the final name once the transfer is complete (and, when an expected SHA-256 digest is set,
-    once the file matches it). Then downloadFinished() is emitted and, unless the caller installs
-    the update itself, the user is offered to start the installer and quit.
+    sizes and an estimated time. UpdateTransfer writes the data to "<name>.part" as it arrives;
+    the part file is renamed to the final name once the transfer is complete (and, when an
+    expected SHA-256 digest is set, once the file matches it). A stalled transfer is reported and
+    its part file kept for the next attempt. Then downloadFinished() is emitted and, unless the
+   caller installs the update itself, the user is offered to start the installer and quit.
 */
 class CORE_EXPORT Downloader : public QWidget
 {
@@ -79,14 +79,11 @@ private slots:
     void calculateTimeRemaining(qint64 received, qint64 total);
 
 private:
-    void beginTransfer(const QUrl& url, int redirects);
-    void releaseReply();
-    bool appendReceivedData();
-    void onReplyFinished(QNetworkReply* reply);
-    void onReplyError(QNetworkReply* reply, QNetworkReply::NetworkError code, const QUrl& url);
+    void beginTransfer(const QUrl& url);
+    void onTransferFailed(QNetworkReply::NetworkError code);
+    void onTransferStalled(qint64 kept);
     void completeDownload();
     void failDownload(const QString& message);
-    bool isRedirectOrFailure(const QNetworkReply* reply) const;
     QString partFilePath() const;
     QString finalFilePath() const;
 
@@ -94,15 +91,11 @@ private:
     quint32 m_startTime = 0;
     QString m_fileName;
     Ui::Downloader* m_ui;
-    QPointer<QNetworkReply> m_reply;
     QString m_userAgentString;
     bool m_useCustomProcedures = false;
-    QNetworkAccessManager* m_manager;
+    UpdateTransfer* m_transfer;
 
     QString m_expectedSha256;
-    int m_redirects = 0;
-    qint64 m_announcedTotal = -1;
-    qint64 m_written = 0;
     bool m_completed = false;
 };
 

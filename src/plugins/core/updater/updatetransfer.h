@@ -1,0 +1,96 @@
+#ifndef UPDATETRANSFER_H
+#define UPDATETRANSFER_H
+
+#include "core_export.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+class QNetworkAccessManager;
+
+/*!
+    Fetches one file over http or https into a part file. Redirects are followed here, so that
+    each hop is checked. Data is read as it arrives through a bounded buffer and written to the
+    part file, which stays open for the whole transfer, so memory stays flat however large the
+    file is.
+
+    A transfer that receives nothing for the stall timeout stops and keeps its part file. The
+    next start for the same address asks the server for the rest with a range request (guarded by
+    the validator the server gave, if any); a server that answers with the whole file starts the
+    part file over. A part file this object did not write is never continued.
+*/
+class CORE_EXPORT UpdateTransfer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit UpdateTransfer(QObject* parent = nullptr);
+    ~UpdateTransfer() override;
+
+    void setUserAgent(const QString& agent) { m_userAgent = agent; }
+    /*! How long the transfer may receive nothing before it counts as stalled. */
+    void setStallTimeout(int milliseconds) { m_stallTimer.setInterval(milliseconds); }
+    int stallTimeout() const { return m_stallTimer.interval(); }
+
+    /*! Starts fetching \a url into \a partPath; a transfer still running is dropped first. */
+    void start(const QUrl& url, const QString& partPath);
+    /*! Stops the transfer and deletes its part file; nothing is reported. */
+    void cancel();
+    bool isRunning() const { return m_reply; }
+    /*! Writes what has arrived so far to the part file. */
+    void readAvailable();
+
+    /*! True for an http or https address with a host: the only kind an update may come from. */
+    static bool isWebAddress(const QUrl& url);
+
+signals:
+    /*! \a total is zero or less while the size is unknown. Sent at most every tenth second. */
+    void progress(qint64 received, qint64 total);
+    /*! The part file holds the whole file and is closed. */
+    void completed();
+    /*! A redirect led to \a url, which is not a web address; the part file is deleted. */
+    void refused(const QUrl& url);
+    /*! The part file is deleted. */
+    void failed(QNetworkReply::NetworkError code);
+    void writeFailed(const QString& partPath);
+    /*! Nothing arrived for the stall timeout; \a kept bytes stay in the part file. */
+    void stalled(qint64 kept);
+
+private:
+    enum class Body { Undecided, Accepted, Ignored };
+
+    void request(const QUrl& url, bool allowResume);
+    bool decideBody();
+    void onFinished();
+    void onStalled();
+    void reportProgress(bool now);
+    void finish();
+    void dropReply();
+    void dropPartFile();
+
+    QNetworkAccessManager* m_manager;
+    QPointer<QNetworkReply> m_reply;
+    QString m_userAgent;
+    QFile m_file;
+    QByteArray m_buffer;
+    QTimer m_stallTimer;
+    QTimer m_progressTimer;
+    QElapsedTimer m_sinceProgress;
+    Body m_body = Body::Undecided;
+    QUrl m_source;
+    int m_redirects = 0;
+    bool m_resume = false;
+    qint64 m_offset = 0;
+    qint64 m_written = 0;
+    qint64 m_total = -1;
+    // What the part file left by a stall belongs to, so only that one is continued.
+    QUrl m_keptSource;
+    QString m_keptPath;
+    QByteArray m_validator;
+};
+
+#endif
