@@ -9,14 +9,22 @@ class QCoreApplication;
 /*! What the host understood of its command line. */
 struct CommandLine
 {
+    enum class Export { None, Html5, Video };
+
     QString settingsPath;
     QString screenshotFile;
     QStringList pluginPaths;
     QStringList files;
     QString error;
+    // --export-html5 PROJECT FOLDER and --export-video PROJECT FILE run without a window.
+    Export exportKind = Export::None;
+    QString exportProject;
+    QString exportTarget;
 
     /*! Parses the arguments; --help and --version print and exit the process. */
     static CommandLine parse(const QCoreApplication& application);
+    /*! Whether the raw arguments ask for an export; read before the application exists. */
+    static bool requestsExport(int argc, char* argv[]);
 };
 
 #endif

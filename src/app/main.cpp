@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "commandlineexport.h"
 #include "screenshotter.h"
 #include "singleinstance.h"
 
@@ -62,6 +63,9 @@ void allowPrintingWithoutDisplay(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     allowPrintingWithoutDisplay(argc, argv);
+    // Exports from scripts show no window and need no display.
+    if (CommandLine::requestsExport(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // The web engine is loaded by plugins; it needs shared GL contexts from the very start.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
@@ -72,6 +76,11 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(true);
 
     const CommandLine commandLine = CommandLine::parse(application);
+    if (!commandLine.error.isEmpty()) {
+        printError(commandLine.error);
+        return 1;
+    }
+    const bool bExport = commandLine.exportKind != CommandLine::Export::None;
 
     if (!commandLine.settingsPath.isEmpty()) {
         const QString folder = QDir(commandLine.settingsPath).absolutePath();
@@ -85,9 +94,10 @@ int main(int argc, char* argv[])
     }
 
     SingleInstance instance(commandLine.settingsPath);
-    if (instance.forwardToRunningInstance(QDir::currentPath(), commandLine.files))
+    // An export runs on its own, beside any running window.
+    if (!bExport && instance.forwardToRunningInstance(QDir::currentPath(), commandLine.files))
         return 0;
-    if (!instance.listen())
+    if (!bExport && !instance.listen())
         printError(QStringLiteral("cannot listen for later starts; each start opens a window"));
 
     ExtensionSystem::PluginManager pluginManager;
@@ -109,6 +119,11 @@ int main(int argc, char* argv[])
             printError(error);
         printError(QStringLiteral("a required plugin failed; cannot start"));
         return 2;
+    }
+    if (bExport) {
+        const int result = CommandLineExport::run(commandLine);
+        ExtensionSystem::PluginManager::shutdown();
+        return result;
     }
 
     // The theme also installs the application style; a new density rescales the sheet.

@@ -2,6 +2,7 @@
 
 #include "designerdocument.h"
 #include "designereditorwidget.h"
+#include "export/videoexportdialog.h"
 #include "project/zenubhtmlexporter.h"
 
 #include <actions/actionmanager.h>
@@ -136,6 +137,7 @@ void DesignerEditor::registerCommands()
         {"File.Preview_Project_In_Browser", tr("Preview Project in Browser"),
          &DesignerEditor::previewProject},
         {"File.Export_To_HTML5", tr("Export to HTML5"), &DesignerEditor::exportToHtml5},
+        {"File.Export_To_Video", tr("Export to Video"), &DesignerEditor::exportToVideo},
     };
     for (const auto& command : commands) {
         auto* action = new QAction(command.text, this);
@@ -248,4 +250,13 @@ void DesignerEditor::exportToHtml5()
                                             .arg(QDir::toNativeSeparators(QDir(folder).filePath(
                                                 ZenubHtmlExporter::indexFileName()))),
                                         QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void DesignerEditor::exportToVideo()
+{
+    const DesignerDocument* document = getDesignerDocument();
+    if (!document || !m_pWidget)
+        return;
+    VideoExportDialog::exportScene(ICore::getMainWindow(), document->getProject(),
+                                   m_pWidget->getCurrentScene(), document->getFileName());
 }

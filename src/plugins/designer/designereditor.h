@@ -38,6 +38,7 @@ public slots:
     void previewProject();
     void previewCurrentScene();
     void exportToHtml5();
+    void exportToVideo();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

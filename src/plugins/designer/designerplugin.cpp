@@ -1,6 +1,7 @@
 #include "designerplugin.h"
 
 #include "designerdocumentfactory.h"
+#include "export/projectexporter.h"
 #include "welcomeview.h"
 
 #include <extensionsystem/pluginmanager.h>
@@ -8,6 +9,7 @@
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
 
+#include <QGuiApplication>
 #include <QSettings>
 
 DesignerPlugin::DesignerPlugin()
@@ -20,7 +22,7 @@ DesignerPlugin::DesignerPlugin()
 
 DesignerPlugin::~DesignerPlugin()
 {
-    releaseFactory();
+    releasePoolObjects();
     delete m_pFactory;
     // The workspace does not own the welcome view; it goes with the plugin that made it.
     delete m_pWelcome;
@@ -38,13 +40,17 @@ bool DesignerPlugin::initialize(const QStringList& arguments, QString* errorStri
     m_pFactory = new DesignerDocumentFactory();
     ExtensionSystem::PluginManager::addObject(m_pFactory);
     m_bFactoryInPool = true;
+    m_pExporter = new ProjectExporter(this);
+    ExtensionSystem::PluginManager::addObject(m_pExporter);
     return true;
 }
 
 void DesignerPlugin::extensionsInitialized()
 {
     MainWindow* window = ICore::getMainWindow();
-    if (!window)
+    // Without a screen (the command line's exports) there is no OpenGL for the web engine, and
+    // no user to welcome.
+    if (!window || QGuiApplication::platformName() == QLatin1String("offscreen"))
         return;
     // The core tests for our group to decide on a first run, after this call: write it once
     // the window has made that decision.
@@ -62,7 +68,7 @@ int DesignerPlugin::aboutToShutdown()
     // The view goes with this plugin, before the window that shows it.
     if (MainWindow* window = ICore::getMainWindow())
         window->setWelcomeWidget(nullptr);
-    releaseFactory();
+    releasePoolObjects();
     return SynchronousShutdown;
 }
 
@@ -75,8 +81,13 @@ void DesignerPlugin::writeSettings()
     settings->sync();
 }
 
-void DesignerPlugin::releaseFactory()
+void DesignerPlugin::releasePoolObjects()
 {
+    if (m_pExporter) {
+        ExtensionSystem::PluginManager::removeObject(m_pExporter);
+        delete m_pExporter;
+        m_pExporter = nullptr;
+    }
     if (m_bFactoryInPool) {
         ExtensionSystem::PluginManager::removeObject(m_pFactory);
         m_bFactoryInPool = false;

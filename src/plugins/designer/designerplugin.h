@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class DesignerDocumentFactory;
+class ProjectExporter;
 class WelcomeView;
 
 /*! The Designer plugin: the ".zenub" document type, its editor and the welcome page. */
@@ -28,9 +29,11 @@ public:
     static void writeSettings();
 
 private:
-    void releaseFactory();
+    void releasePoolObjects();
 
     DesignerDocumentFactory* m_pFactory = nullptr;
+    // Owned by the plugin; in the object pool for the command line's exports.
+    ProjectExporter* m_pExporter = nullptr;
     QPointer<WelcomeView> m_pWelcome;
     bool m_bFactoryInPool = false;
 };

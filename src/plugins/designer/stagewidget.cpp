@@ -1,30 +1,10 @@
 #include "stagewidget.h"
 
-#include <QFontMetricsF>
+#include "render/framerenderer.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTransform>
-
-namespace {
-
-QRectF shapeRect(const ZenubKeyframe& state)
-{
-    return QRectF(state.getX(), state.getY(), state.getWidth(), state.getHeight());
-}
-
-// Shapes turn about their centre; hit tests undo the turn on the point instead.
-QTransform shapeTransform(const ZenubKeyframe& state)
-{
-    const QPointF centre = shapeRect(state).center();
-    QTransform transform;
-    transform.translate(centre.x(), centre.y());
-    transform.rotate(state.getRotation());
-    transform.translate(-centre.x(), -centre.y());
-    return transform;
-}
-
-} // namespace
 
 StageWidget::StageWidget(QWidget* parent)
     : QWidget(parent)
@@ -116,24 +96,13 @@ QPointF StageWidget::fromStage(const QPointF& stagePoint) const
 
 ShapeRef StageWidget::shapeAtStagePoint(const QPointF& point) const
 {
-    if (!m_pDocument || m_scene < 0 || m_scene >= m_pDocument->getProject().getScenes().size())
+    if (!m_pDocument)
         return ShapeRef();
-    const ZenubScene& scene = m_pDocument->getProject().getScenes().at(m_scene);
-    // Last drawn is on top, so search backwards.
-    for (int l = scene.getLayers().size() - 1; l >= 0; --l) {
-        const ZenubLayer& layer = scene.getLayers().at(l);
-        if (!layer.isVisible())
-            continue;
-        for (int s = layer.getShapes().size() - 1; s >= 0; --s) {
-            ZenubKeyframe state;
-            if (!layer.getShapes().at(s).stateAt(m_frame, &state))
-                continue;
-            const QPointF local = shapeTransform(state).inverted().map(point);
-            if (shapeRect(state).contains(local))
-                return ShapeRef{m_scene, l, s};
-        }
-    }
-    return ShapeRef();
+    int layer = -1;
+    int shape = -1;
+    if (!FrameRenderer(m_pDocument->getProject()).shapeAt(m_scene, m_frame, point, &layer, &shape))
+        return ShapeRef();
+    return ShapeRef{m_scene, layer, shape};
 }
 
 void StageWidget::paintEvent(QPaintEvent* event)
@@ -143,72 +112,13 @@ void StageWidget::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), palette().color(QPalette::Window).darker(125));
     if (!m_pDocument)
         return;
-    const ZenubProject& project = m_pDocument->getProject();
-    painter.setRenderHint(QPainter::Antialiasing);
+    FrameRenderer renderer(m_pDocument->getProject());
+    if (m_selection.scene == m_scene)
+        renderer.setSelection(m_selection.layer, m_selection.shape,
+                              m_bDragging ? m_dragOffset : QPointF());
     painter.translate(origin());
     painter.scale(scale(), scale());
-    const QRectF stage(0, 0, project.getStageWidth(), project.getStageHeight());
-    painter.fillRect(stage, project.getBackgroundColor());
-    painter.setClipRect(stage);
-    if (m_scene < 0 || m_scene >= project.getScenes().size())
-        return;
-    const ZenubScene& scene = project.getScenes().at(m_scene);
-    for (int l = 0; l < scene.getLayers().size(); ++l) {
-        const ZenubLayer& layer = scene.getLayers().at(l);
-        if (!layer.isVisible())
-            continue;
-        for (int s = 0; s < layer.getShapes().size(); ++s) {
-            const ZenubShape& shape = layer.getShapes().at(s);
-            ZenubKeyframe state;
-            if (!shape.stateAt(m_frame, &state))
-                continue;
-            const bool bSelected = m_selection == ShapeRef{m_scene, l, s};
-            if (bSelected && m_bDragging) {
-                state.setX(state.getX() + m_dragOffset.x());
-                state.setY(state.getY() + m_dragOffset.y());
-            }
-            painter.save();
-            painter.setTransform(shapeTransform(state), true);
-            painter.setOpacity(state.getOpacity());
-            const QRectF box = shapeRect(state);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(shape.getFillColor());
-            switch (shape.getType()) {
-            case ZenubShape::Type::Rectangle:
-                painter.drawRect(box);
-                break;
-            case ZenubShape::Type::Ellipse:
-                painter.drawEllipse(box);
-                break;
-            case ZenubShape::Type::Text: {
-                // Sized to the box's height, shrunk when the words would run past its sides.
-                QFont font = painter.font();
-                int pixels = std::max(1, int(box.height() * 0.7));
-                font.setPixelSize(pixels);
-                const double textWidth = QFontMetricsF(font).horizontalAdvance(shape.getText());
-                if (textWidth > box.width() && textWidth > 0) {
-                    pixels = std::max(1, int(pixels * box.width() / textWidth));
-                    font.setPixelSize(pixels);
-                }
-                painter.setFont(font);
-                painter.setPen(shape.getFillColor());
-                painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip, shape.getText());
-                break;
-            }
-            }
-            if (bSelected) {
-                painter.setOpacity(1.0);
-                QPen pen(QColor(0xff, 0x8c, 0x00));
-                pen.setCosmetic(true);
-                pen.setWidth(2);
-                pen.setStyle(Qt::DashLine);
-                painter.setPen(pen);
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(box);
-            }
-            painter.restore();
-        }
-    }
+    renderer.paint(&painter, m_scene, m_frame);
 }
 
 void StageWidget::mousePressEvent(QMouseEvent* event)

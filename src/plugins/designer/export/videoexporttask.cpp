@@ -1,0 +1,45 @@
+#include "videoexporttask.h"
+
+#include "videoexportjob.h"
+
+#include <QThread>
+
+VideoExportTask::VideoExportTask(const ZenubProject& project, const QString& fileName,
+                                 const QVector<int>& scenes, QObject* parent)
+    : QObject(parent)
+    , m_job(std::make_unique<VideoExportJob>(project, fileName, scenes))
+{}
+
+VideoExportTask::~VideoExportTask()
+{
+    if (m_pThread) {
+        m_bCancelled = true;
+        m_pThread->wait();
+        delete m_pThread;
+    }
+}
+
+qint64 VideoExportTask::totalFrames() const
+{
+    return m_job->totalFrames();
+}
+
+void VideoExportTask::start()
+{
+    if (m_pThread)
+        return;
+    m_pThread = QThread::create([this] {
+        m_bSucceeded =
+            m_job->run([this](qint64 done, qint64 total) { emit progressChanged(done, total); },
+                       &m_bCancelled);
+    });
+    // Queued to this object's thread: the job's results are read only after the run ended.
+    connect(m_pThread, &QThread::finished, this,
+            [this] { emit finished(m_bSucceeded, m_job->wasCancelled(), m_job->errorString()); });
+    m_pThread->start();
+}
+
+void VideoExportTask::cancel()
+{
+    m_bCancelled = true;
+}

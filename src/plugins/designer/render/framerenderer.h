@@ -1,0 +1,56 @@
+#ifndef FRAMERENDERER_H
+#define FRAMERENDERER_H
+
+#include <QPointF>
+#include <QRectF>
+#include <QSize>
+
+class QImage;
+class QPainter;
+class QTransform;
+class ZenubKeyframe;
+class ZenubProject;
+class ZenubShape;
+
+/*!
+    Draws one frame of a scene: the stage's background and every shape of the visible layers
+    in its state at that frame. The stage, the video export and the scene thumbnails all draw
+    through it, so the exports show exactly what the user edits.
+
+    The renderer keeps a reference to the project; the project must outlive it.
+*/
+class FrameRenderer
+{
+public:
+    explicit FrameRenderer(const ZenubProject& project);
+
+    /*! Outlines the shape \a shape of layer \a layer and draws it moved by \a offset. */
+    void setSelection(int layer, int shape, const QPointF& offset = QPointF());
+
+    /*! Paints in stage pixels, clipped to the stage, through \a painter's transformation. */
+    void paint(QPainter* painter, int scene, double frame) const;
+    /*!
+        The whole stage scaled to fit \a size, centred, with the aspect kept. The image is
+        opaque; what the stage does not cover has the stage's background colour.
+    */
+    QImage render(int scene, double frame, const QSize& size) const;
+
+    /*! The topmost drawn shape at stage point \a point; false when there is none. */
+    bool shapeAt(int scene, double frame, const QPointF& point, int* layer, int* shape) const;
+
+    static QRectF shapeRect(const ZenubKeyframe& state);
+    /*! Shapes turn about their centre. */
+    static QTransform shapeTransform(const ZenubKeyframe& state);
+    /*! A two-tone outline, so it stands out from any fill colour and background. */
+    static void paintSelectionOutline(QPainter* painter, const QRectF& box);
+
+private:
+    void paintShape(QPainter* painter, const ZenubShape& shape, const ZenubKeyframe& state) const;
+
+    const ZenubProject& m_project;
+    int m_selectedLayer = -1;
+    int m_selectedShape = -1;
+    QPointF m_selectionOffset;
+};
+
+#endif
