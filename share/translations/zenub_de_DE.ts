@@ -997,4 +997,233 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Ordner wählen</translation>
     </message>
 </context>
+<context>
+    <name>KeyboardOptionPage</name>
+    <message>
+        <source>Filter by command or shortcut</source>
+        <translation>Nach Befehl oder Tastenkürzel filtern</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;Shortcut:</source>
+        <translation>&amp;Tastenkürzel:</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Give the selected command its default shortcut</source>
+        <translation>Dem gewählten Befehl sein Standardkürzel geben</translation>
+    </message>
+    <message>
+        <source>Reset &amp;All</source>
+        <translation>&amp;Alle zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Give every command its default shortcut</source>
+        <translation>Jedem Befehl sein Standardkürzel geben</translation>
+    </message>
+    <message>
+        <source>Re&amp;assign</source>
+        <translation>&amp;Neu zuweisen</translation>
+    </message>
+    <message>
+        <source>Take the shortcut away from the other command</source>
+        <translation>Das Tastenkürzel dem anderen Befehl wegnehmen</translation>
+    </message>
+    <message>
+        <source>Also used by %1</source>
+        <translation>Auch belegt von %1</translation>
+    </message>
+    <message>
+        <source>%1 is already used by %2.</source>
+        <translation>%1 ist bereits von %2 belegt.</translation>
+    </message>
+    <message>
+        <source>%1 is assigned to both %2 and %3. Change one of them first.</source>
+        <translation>%1 ist sowohl %2 als auch %3 zugewiesen. Ändern Sie zuerst eines davon.</translation>
+    </message>
+</context>
+<context>
+    <name>AppearanceOptionPage</name>
+    <message>
+        <source>&amp;Theme:</source>
+        <translation>&amp;Design:</translation>
+    </message>
+    <message>
+        <source>A new theme is applied as soon as you apply the change.</source>
+        <translation>Ein neues Design gilt, sobald Sie die Änderung übernehmen.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>The interface language changes the next time Zenub Animate starts.</source>
+        <translation>Die Sprache der Oberfläche wechselt beim nächsten Start von Zenub Animate.</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+</context>
+<context>
+    <name>BreakpointListWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>BreakpointsOptionPage</name>
+    <message>
+        <source>Breakpoints are the stage sizes a project is laid out for. Checked entries are in use.</source>
+        <translation>Umbruchpunkte sind die Bühnengrößen, für die ein Projekt gestaltet wird. Angehakte Einträge sind in Gebrauch.</translation>
+    </message>
+    <message>
+        <source>Width (px)</source>
+        <translation>Breite (px)</translation>
+    </message>
+    <message>
+        <source>Height (px)</source>
+        <translation>Höhe (px)</translation>
+    </message>
+    <message>
+        <source>Reset to &amp;Defaults</source>
+        <translation>&amp;Standardwerte wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>DesignerOptionsDlg</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Breakpoints</source>
+        <translation>Umbruchpunkte</translation>
+    </message>
+</context>
+<context>
+    <name>BackupRestoreDialog</name>
+    <message>
+        <source>Recover Unsaved Changes</source>
+        <translation>Ungespeicherte Änderungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Zenub Animate did not close properly last time. These projects have unsaved changes in an automatic backup. Restore a project to open it with those changes, or discard its backup.</source>
+        <translation>Zenub Animate wurde beim letzten Mal nicht ordnungsgemäß beendet. Diese Projekte haben ungespeicherte Änderungen in einer automatischen Sicherung. Stellen Sie ein Projekt wieder her, um es mit diesen Änderungen zu öffnen, oder verwerfen Sie seine Sicherung.</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Backup from</source>
+        <translation>Sicherung vom</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Decide &amp;Later</source>
+        <translation>&amp;Später entscheiden</translation>
+    </message>
+    <message>
+        <source>Keep the backups; you are asked again when you open the project</source>
+        <translation>Die Sicherungen behalten; Sie werden beim Öffnen des Projekts erneut gefragt</translation>
+    </message>
+    <message>
+        <source>Discard the unsaved changes of the selected projects? This cannot be undone.</source>
+        <translation>Die ungespeicherten Änderungen der gewählten Projekte verwerfen? Dies lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>The backup &quot;%1&quot; could not be removed.</source>
+        <translation>Die Sicherung „%1“ konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkspaceCommands</name>
+    <message>
+        <source>Save A&amp;ll</source>
+        <translation>A&amp;lle speichern</translation>
+    </message>
+    <message>
+        <source>Clear Recent Projects</source>
+        <translation>Liste der letzten Projekte leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Welcome Page</source>
+        <translation>&amp;Startseite</translation>
+    </message>
+    <message>
+        <source>Remove all entries from the list of recent projects?
+The projects themselves are not deleted.</source>
+        <translation>Alle Einträge aus der Liste der letzten Projekte entfernen?
+Die Projekte selbst werden nicht gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The project [%1] cannot be opened: you have no permission to open the folder [%2].</source>
+        <translation>Das Projekt [%1] kann nicht geöffnet werden: Sie haben keine Berechtigung, den Ordner [%2] zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The folder [%1] of the project cannot be found. It may have been removed, or it is on a drive that is not connected.
+Do you want to remove this entry from history?</source>
+        <translation>Der Ordner [%1] des Projekts wurde nicht gefunden. Er wurde vielleicht entfernt oder liegt auf einem Laufwerk, das nicht verbunden ist.
+Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>NewProjectDialog</name>
+    <message>
+        <source>The project name is too long to be a file name. Please shorten it.</source>
+        <translation>Der Projektname ist zu lang für einen Dateinamen. Bitte kürzen Sie ihn.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignerEditorWidget</name>
+    <message numerus="yes">
+        <source> frame(s)</source>
+        <translation>
+            <numerusform> Bild</numerusform>
+            <numerusform> Bilder</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -302,6 +302,21 @@ bool DesignerDocument::open()
     return true;
 }
 
+bool DesignerDocument::openBackup()
+{
+    ZenubProjectFile file(backupFileName(getFileName()));
+    ZenubProject recovered;
+    if (!file.load(&recovered)) {
+        reportError(file.getErrorString());
+        return false;
+    }
+    m_pUndoStack->clear();
+    setProject(recovered);
+    setOpenAsBackup(true);
+    m_pUndoStack->resetClean();
+    return true;
+}
+
 bool DesignerDocument::save()
 {
     if (getFileName().isEmpty() || isTempDocument())

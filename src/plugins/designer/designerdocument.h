@@ -52,6 +52,11 @@ public:
     bool setShapeText(const ShapeRef& ref, const QString& text);
 
     const ZenubShape* shapeAt(const ShapeRef& ref) const;
+    /*!
+        Opens the automatic backup of the document's file instead of the file, without asking;
+        the document then reads as changed, so closing asks to save the recovered edits.
+    */
+    bool openBackup();
     /*! Where the automatic backup of \a fileName is written. */
     static QString backupFileName(const QString& fileName);
 

@@ -21,6 +21,20 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+namespace {
+
+// English is the source language and has no catalogue, so its two forms are chosen here.
+QString framesSuffix(int count)
+{
+    const char* const source = " frame(s)";
+    const QString translated = DesignerEditorWidget::tr(source, nullptr, count);
+    if (translated != QLatin1String(source))
+        return translated;
+    return count == 1 ? QStringLiteral(" frame") : QStringLiteral(" frames");
+}
+
+} // namespace
+
 DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     : QWidget(parent)
 {
@@ -126,7 +140,7 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     m_pDurationSpin = new QSpinBox(timeline);
     m_pDurationSpin->setObjectName(QStringLiteral("durationSpin"));
     m_pDurationSpin->setRange(1, 100000);
-    m_pDurationSpin->setSuffix(tr(" frames"));
+    m_pDurationSpin->setSuffix(framesSuffix(m_pDurationSpin->value()));
     m_pDurationSpin->setKeyboardTracking(false);
     timeLayout->addWidget(m_pDurationSpin);
     auto* keyframe = new QToolButton(timeline);
@@ -250,6 +264,7 @@ void DesignerEditorWidget::updateTimeline()
     m_pFrameSlider->setValue(frame);
     m_pFrameSpin->setValue(frame);
     m_pDurationSpin->setValue(duration);
+    m_pDurationSpin->setSuffix(framesSuffix(duration));
     if (frame != m_pStage->getFrame())
         m_pStage->setFrame(frame);
     m_pFrameLabel->setText(tr("of %1").arg(duration - 1));

@@ -2,7 +2,11 @@
 
 #include "backupoptionpage.h"
 
+#include <options/appearanceoptionpage.h>
+#include <options/breakpointsoptionpage.h>
 #include <options/ioptionpage.h>
+#include <options/keyboardoptionpage.h>
+#include <plugin/iui.h>
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -34,17 +38,23 @@ DesignerOptionsDlg::DesignerOptionsDlg(QWidget* parent)
             &DesignerOptionsDlg::onApply);
     connect(m_pPageList, &QListWidget::currentRowChanged, this, &DesignerOptionsDlg::onPageChanged);
     createPages();
-    resize(560, 340);
+    resize(720, 480);
 }
 
 void DesignerOptionsDlg::createPages()
 {
     if (!m_pages.isEmpty())
         return;
-    auto* backup = new BackupOptionPage(m_pStack);
-    m_pages.append(backup);
-    m_pStack->addWidget(backup);
-    m_pPageList->addItem(tr("Backup"));
+    const auto addPage = [this](IOptionPage* page, const QString& title, const char* name) {
+        page->setObjectName(QLatin1String(name));
+        m_pages.append(page);
+        m_pStack->addWidget(page);
+        m_pPageList->addItem(title);
+    };
+    addPage(new BackupOptionPage(m_pStack), tr("Backup"), "backupPage");
+    addPage(new KeyboardOptionPage(m_pStack), tr("Keyboard"), "keyboardPage");
+    addPage(new AppearanceOptionPage(m_pStack), tr("Appearance"), "appearancePage");
+    addPage(new BreakpointsOptionPage(m_pStack), tr("Breakpoints"), "breakpointsPage");
     for (IOptionPage* page : qAsConst(m_pages))
         connect(page, &IOptionPage::dataChanged, this, &DesignerOptionsDlg::updateButtons);
     setCurrentPage(0);
@@ -62,8 +72,26 @@ int DesignerOptionsDlg::showDialog()
     return exec();
 }
 
+bool DesignerOptionsDlg::canApply()
+{
+    // Two commands on one shortcut would leave both unreachable by keyboard.
+    for (int i = 0; i < m_pages.size(); ++i) {
+        const auto* keyboard = qobject_cast<KeyboardOptionPage*>(m_pages.at(i));
+        const QString conflict = keyboard ? keyboard->conflictText() : QString();
+        if (!conflict.isEmpty()) {
+            setCurrentPage(i);
+            IUi::getInstance()->showWarning(this, windowTitle(), conflict, QMessageBox::Ok,
+                                            QMessageBox::Ok);
+            return false;
+        }
+    }
+    return true;
+}
+
 void DesignerOptionsDlg::onApply()
 {
+    if (!canApply())
+        return;
     for (IOptionPage* page : qAsConst(m_pages))
         if (page->isChanged())
             page->saveChanges();
@@ -84,6 +112,8 @@ void DesignerOptionsDlg::reject()
 
 void DesignerOptionsDlg::onOK()
 {
+    if (!canApply())
+        return;
     onApply();
     accept();
 }

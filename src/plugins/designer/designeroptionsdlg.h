@@ -34,6 +34,9 @@ protected:
     void reject() override;
 
 private:
+    /*! False, after telling the user why, while a page holds values that cannot be applied. */
+    bool canApply();
+
     QListWidget* m_pPageList = nullptr;
     QStackedWidget* m_pStack = nullptr;
     QDialogButtonBox* m_pButtons = nullptr;

@@ -1,5 +1,6 @@
 #include "designerplugin.h"
 
+#include "backuprestoredialog.h"
 #include "designerdocumentfactory.h"
 #include "export/projectexporter.h"
 #include "welcomeview.h"
@@ -11,6 +12,7 @@
 
 #include <QGuiApplication>
 #include <QSettings>
+#include <QTimer>
 
 DesignerPlugin::DesignerPlugin()
 {
@@ -55,6 +57,10 @@ void DesignerPlugin::extensionsInitialized()
     // The core tests for our group to decide on a first run, after this call: write it once
     // the window has made that decision.
     connect(window, &MainWindow::extsInitialized, this, &DesignerPlugin::writeSettings);
+    // Queued behind the opening of the files given on the command line.
+    connect(window, &MainWindow::extsInitialized, this, [window] {
+        QTimer::singleShot(0, window, [window] { BackupRestoreDialog::offerAtStart(window); });
+    });
     m_pWelcome = new WelcomeView();
     if (IMainMdiArea* area = window->getMdiArea())
         m_pWelcome->coverWidget(area->viewport());

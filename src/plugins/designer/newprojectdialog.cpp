@@ -6,6 +6,7 @@
 #include <extensionsystem/pluginmanager.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
@@ -15,6 +16,8 @@
 namespace {
 
 const char* const kLastFolderKey = "Designer/LastFolder";
+// What common file systems allow for one file name (ext4 counts bytes, NTFS characters).
+const int maxFileNameBytes = 255;
 
 QString defaultFolder()
 {
@@ -120,6 +123,13 @@ QString NewProjectDialog::checkName(const QString& name)
     if (trimmed == QLatin1String(".") || trimmed == QLatin1String("..") ||
         trimmed.endsWith(QLatin1Char('.')))
         return tr("A project name cannot end with a dot.");
+    // The longest name the project needs on disk is that of its automatic backup.
+    QString fileName = trimmed;
+    if (!fileName.endsWith(QLatin1String(".zenub"), Qt::CaseInsensitive))
+        fileName += QLatin1String(".zenub");
+    fileName += QLatin1String(".bak");
+    if (QFile::encodeName(fileName).size() > maxFileNameBytes || fileName.size() > maxFileNameBytes)
+        return tr("The project name is too long to be a file name. Please shorten it.");
     return QString();
 }
 

@@ -58,6 +58,12 @@ bool ILanguageManager::initialize(const QString& catalogueFolder)
         name = name.mid(name.indexOf(QLatin1Char('_')) + 1);
         m_languages.append(describe(QLocale(name), true));
     }
+    const QString stored = getSaveLangId();
+    m_activeLangId = m_languages.constFirst()->langId;
+    for (const LanguageInfo* info : qAsConst(m_languages)) {
+        if (!stored.isEmpty() && info->langId == stored)
+            m_activeLangId = stored;
+    }
     return true;
 }
 
@@ -69,6 +75,11 @@ void ILanguageManager::setSettings(QSettings* settings)
 QString ILanguageManager::getCurrentLangId() const
 {
     return m_currentLocale.name();
+}
+
+QString ILanguageManager::getActiveLangId() const
+{
+    return m_activeLangId;
 }
 
 QString ILanguageManager::getCurrentLangNoCountry() const

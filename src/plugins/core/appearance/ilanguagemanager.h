@@ -31,6 +31,11 @@ public:
     QString getCurrentLangNoCountry() const;
     const QList<LanguageInfo*>& getLanguages() const;
     QString getSaveLangId() const;
+    /*!
+        The listed language the interface runs in: the one stored at start when it is listed,
+        English otherwise (no catalogue is loaded then). Empty before initialize().
+    */
+    QString getActiveLangId() const;
     /*! Stores \a langId when it names a listed language exactly; false otherwise. */
     bool saveLanguage(QString langId);
 
@@ -40,6 +45,7 @@ private:
 
     QList<LanguageInfo*> m_languages;
     QLocale m_currentLocale;
+    QString m_activeLangId;
     QSettings* m_settings = nullptr;
 };
 

@@ -247,6 +247,10 @@ void IMainMenuWidget::layoutTitle()
 void IMainMenuWidget::updateWindowFilePath(const QString& fileName)
 {
     setWindowTitle(titleText(fileName));
+    // With no file there is nothing left to be modified.
+    if (fileName.isEmpty())
+        setWindowModified(false);
+    syncNativeTitle();
     scheduleTitleLayout();
     update();
 }
@@ -254,8 +258,21 @@ void IMainMenuWidget::updateWindowFilePath(const QString& fileName)
 void IMainMenuWidget::updateModified(bool bIsModified)
 {
     setWindowModified(bIsModified);
+    syncNativeTitle();
     scheduleTitleLayout();
     update();
+}
+
+void IMainMenuWidget::syncNativeTitle()
+{
+    // The task list and window switchers show what the title bar shows. "[*]" in a file name
+    // would be taken for Qt's modified placeholder, so it is doubled to stay literal.
+    QWidget* window = this->window();
+    if (window && window != this) {
+        QString title = displayedTitle();
+        title.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+        window->setWindowTitle(title);
+    }
 }
 
 void IMainMenuWidget::updateMaximized(bool bIsMaximized)

@@ -82,6 +82,7 @@ private:
     void endDrag();
     QString displayedTitle() const;
     void scheduleTitleLayout();
+    void syncNativeTitle();
     void layoutTitle();
 
     QVBoxLayout* m_pLayout = nullptr;

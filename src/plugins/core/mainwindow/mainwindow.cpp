@@ -15,11 +15,15 @@
 #include "imainmenuwidget.h"
 #include "irecentfilesmanager.h"
 #include "options/ioptionsdlg.h"
+#include "options/keyboardoptionpage.h"
 #include "plugin/dpi.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
+#include "recentprojectstatus.h"
 #include "webchannel/websocketclientwrapper.h"
 #include "webchannel/websockettransport.h"
+#include "windowtitletracker.h"
+#include "workspacecommands.h"
 
 #include <extensionsystem/pluginmanager.h>
 
@@ -99,6 +103,7 @@ MainWindow::MainWindow(QWidget* parent)
     DocumentManager::readSettings();
 
     connect(m_pEditorManager, &EditorManager::editorActivated, this, &MainWindow::updateSaveAsMenu);
+    new WindowTitleTracker(this);
     connect(m_pCore, &ICore::aboutToSaveSettings, this, &MainWindow::saveWindowGeometry);
 
     // Workspace: editors in tabs and, while none is open, the welcome page. The area publishes
@@ -283,6 +288,8 @@ void MainWindow::setVisibleWelcomeWidget(bool bVisible)
     // Its own state, not whether it shows: the window itself may still be hidden.
     if (welcome->isHidden() == bVisible)
         welcome->setVisible(bVisible);
+    if (m_pWorkspaceCommands)
+        m_pWorkspaceCommands->setWelcomeShown(bVisible);
     if (bVisible)
         emit m_pMdiArea->resetRecentFiles();
 }
@@ -451,6 +458,7 @@ void MainWindow::initActions()
     ActionContainer* menuBar =
         ActionManager::createMenuBarContainer(QStringLiteral("Zenub.MenuBar"));
     m_pTitleBar->installMenuBar(menuBar->getMenuBar());
+    m_pWorkspaceCommands = new WorkspaceCommands(this);
 
     // File
     ActionContainer* fileMenu =
@@ -477,9 +485,14 @@ void MainWindow::initActions()
             ICore::getMainWindow(), false);
         connect(action, &QAction::triggered, this, &MainWindow::recentFileOpen);
         m_recentFileActions.append(action);
-        if (command)
+        if (command) {
+            // The slots change with the list; a shortcut would open whatever is in them.
+            if (QAction* proxy = command->getAction())
+                proxy->setProperty(KeyboardOptionPage::fixedShortcutProperty, true);
             recentMenu->insertAction(command, static_cast<ContextAction*>(nullptr));
+        }
     }
+    m_pWorkspaceCommands->addClearRecent(recentMenu);
     fileMenu->insertMenu(recentMenu, nullptr);
     updateRecentFileActions();
     fileMenu->getMenu()->addSeparator();
@@ -497,6 +510,7 @@ void MainWindow::initActions()
                    QKeySequence::SaveAs, tr("Save the current project as a new one"));
     connect(m_pSaveAsProjectAction, &QAction::triggered, this, &MainWindow::fileSaveAs);
     fileMenu->insertMenu(saveAsMenu, nullptr);
+    m_pWorkspaceCommands->addSaveAll(fileMenu);
 
     m_pCloseAction = addCommand(fileMenu, QStringLiteral("File.Close"), tr("&Close"),
                                 QKeySequence::Close, tr("Close the current project"));
@@ -546,6 +560,7 @@ void MainWindow::initActions()
         ActionManager::createMenuContainer(tr("&View"), QStringLiteral("MenuBar.View"));
     menuBar->insertMenu(viewMenu, nullptr);
     createLanguageMenu(viewMenu);
+    m_pWorkspaceCommands->addWelcomePage(viewMenu);
 
     // Help
     ActionContainer* helpMenu =
@@ -655,7 +670,8 @@ void MainWindow::createLanguageMenu(ActionContainer* viewMenu)
     auto* group = new QActionGroup(this);
     group->setExclusive(true);
     const ILanguageManager& languages = ILanguageManager::getInstance();
-    const QString current = languages.getCurrentLangId();
+    // The language the interface runs in, not the system's locale nor a pending choice.
+    const QString current = languages.getActiveLangId();
     for (const LanguageInfo* info : languages.getLanguages()) {
         auto* action =
             new QAction(QStringLiteral("%1 (%2)").arg(info->nativeLanguage, info->country), this);
@@ -776,11 +792,16 @@ void MainWindow::updateRecentFileActions()
     }
     for (int i = 1; i <= count && i <= m_recentFileActions.size(); ++i) {
         const QString path = files.value(i - 1);
-        const QString text = QStringLiteral("%1. %2").arg(i).arg(path);
+        // A long path would stretch the menu across the screen; the tool tip keeps it whole.
+        QString shown =
+            fontMetrics().elidedText(path, Qt::ElideMiddle, Dpi::scaled(480, m_nLogicalDpiX));
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        const QString text = QStringLiteral("%1. %2").arg(i).arg(shown);
         if (ContextAction* command = ActionManager::getAction(
                 QStringLiteral("File.Recent_Projects.Project_%1").arg(i))) {
             if (QAction* proxy = command->getAction()) {
                 proxy->setText(text);
+                proxy->setToolTip(path);
                 proxy->setData(path);
                 proxy->setVisible(true);
             }
@@ -800,15 +821,35 @@ void MainWindow::recentFileOpen()
     if (!action)
         return;
     const QString path = action->data().toString();
-    if (QFileInfo::exists(path)) {
+    QString folder;
+    const RecentProjectStatus status = recentProjectStatus(path, &folder);
+    if (status == RecentProjectStatus::Present) {
         loadFile(path);
         return;
     }
+    if (status == RecentProjectStatus::FolderUnreadable) {
+        IUi::getInstance()->showWarning(
+            this, QStringLiteral("Zenub Animate"),
+            tr("The project [%1] cannot be opened: you have no permission to open the folder "
+               "[%2].")
+                .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(folder)),
+            QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
+    // A folder that is gone may be on a drive that is only not connected, so No is the default.
+    const bool bFolderMissing = status == RecentProjectStatus::FolderMissing;
+    const QString text =
+        bFolderMissing
+            ? tr("The folder [%1] of the project cannot be found. It may have been removed, or "
+                 "it is on a drive that is not connected.\nDo you want to remove this entry "
+                 "from history?")
+                  .arg(QDir::toNativeSeparators(folder))
+            : tr("The project [%1] no longer exists.\nDo you want to remove this entry from "
+                 "history?")
+                  .arg(path);
     const QMessageBox::StandardButton answer = IUi::getInstance()->showQuestion(
-        this, QStringLiteral("Zenub Animate"),
-        tr("The project [%1] no longer exists.\nDo you want to remove this entry from history?")
-            .arg(path),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        this, QStringLiteral("Zenub Animate"), text, QMessageBox::Yes | QMessageBox::No,
+        bFolderMissing ? QMessageBox::No : QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         m_pMdiArea->removeFile(path);
 }

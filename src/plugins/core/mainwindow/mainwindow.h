@@ -31,6 +31,7 @@ class QToolBar;
 class QWebChannel;
 class QWebSocketServer;
 class WebSocketClientWrapper;
+class WorkspaceCommands;
 
 /*!
     The application's single top-level window and the owner of the core services. Created hidden
@@ -192,6 +193,7 @@ private:
     ContextManager* m_pContextManager = nullptr;
     // Created on first use; a top-level dialog without parent, deleted with the window.
     IOptionsDlg* m_pOptionsDlg = nullptr;
+    WorkspaceCommands* m_pWorkspaceCommands = nullptr;
     int m_nLogicalDpiX = 96;
     QTimer m_dpiCheckTimer;
     // Command id to icon name, refreshed when the screen density changes.

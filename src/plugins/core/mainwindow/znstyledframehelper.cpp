@@ -70,6 +70,21 @@ Qt::Edges ZNStyledFrameHelper::edgesForHitCode(int code)
     }
 }
 
+QRect ZNStyledFrameHelper::resizedGeometry(const QRect& start, Qt::Edges edges, const QPoint& delta,
+                                           const QSize& minimum)
+{
+    QRect result = start;
+    if (edges & Qt::LeftEdge)
+        result.setLeft(qMin(start.left() + delta.x(), start.right() + 1 - minimum.width()));
+    if (edges & Qt::RightEdge)
+        result.setRight(qMax(start.right() + delta.x(), start.left() + minimum.width() - 1));
+    if (edges & Qt::TopEdge)
+        result.setTop(qMin(start.top() + delta.y(), start.bottom() + 1 - minimum.height()));
+    if (edges & Qt::BottomEdge)
+        result.setBottom(qMax(start.bottom() + delta.y(), start.top() + minimum.height() - 1));
+    return result;
+}
+
 Qt::CursorShape ZNStyledFrameHelper::cursorForHitCode(int code)
 {
     switch (code) {
@@ -464,17 +479,37 @@ bool ZNStyledFrameFilter::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (m_resizeEdges) {
+            const QSize minimum = m_pWidget->minimumSize().expandedTo(m_pWidget->minimumSizeHint());
+            m_pWidget->setGeometry(ZNStyledFrameHelper::resizedGeometry(
+                m_resizeStart, m_resizeEdges, mouse->globalPos() - m_pressPosition, minimum));
+            return true;
+        }
         if (mouse->buttons() == Qt::NoButton)
             updateCursor(mouse->pos());
         return false;
     }
+    case QEvent::MouseButtonRelease:
+        if (!m_resizeEdges)
+            return false;
+        m_resizeEdges = Qt::Edges();
+        return true;
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
         const int code = hitCodeAt(mouse->pos());
-        if (code != ZNStyledFrameHelper::HitClient)
-            return m_pWindow->startSystemResize(ZNStyledFrameHelper::edgesForHitCode(code));
+        if (code != ZNStyledFrameHelper::HitClient) {
+            const Qt::Edges edges = ZNStyledFrameHelper::edgesForHitCode(code);
+            if (m_pWindow->startSystemResize(edges))
+                return true;
+            // A window manager without _NET_WM_MOVERESIZE leaves the resize to us; the press
+            // must not reach the title bar, which would move the window instead.
+            m_resizeEdges = edges;
+            m_pressPosition = mouse->globalPos();
+            m_resizeStart = m_pWidget->geometry();
+            return true;
+        }
         // Without a window manager that moves windows, the title bar drags the window itself.
         if (m_pHelper->isStyledFrameTitleBar(mouse->pos().x(), mouse->pos().y()))
             return m_pWindow->startSystemMove();

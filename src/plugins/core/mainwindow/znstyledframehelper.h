@@ -76,6 +76,12 @@ public:
     static int hitTest(const QPoint& point, const QSize& clientSize, int border, int corner,
                        bool maximized, bool fixedSize);
     static Qt::Edges edgesForHitCode(int code);
+    /*!
+        The geometry after dragging the \a edges of a window that had \a start by \a delta,
+        never smaller than \a minimum; the opposite edges stay where they are.
+    */
+    static QRect resizedGeometry(const QRect& start, Qt::Edges edges, const QPoint& delta,
+                                 const QSize& minimum);
     static Qt::CursorShape cursorForHitCode(int code);
     /*! Resize border width and corner length used where the system gives no metrics. */
     static int borderWidth(int dpi);

@@ -36,6 +36,10 @@ private:
     ZNStyledFrameHelper* m_pHelper;
     QWidget* m_pWidget;
     QPointer<QWindow> m_pWindow;
+    // Set while the window resizes itself because the window manager would not.
+    Qt::Edges m_resizeEdges;
+    QPoint m_pressPosition;
+    QRect m_resizeStart;
     bool m_bCursorOverridden = false;
     bool m_bHadOwnCursor = false;
     QCursor m_savedCursor;
