@@ -1,9 +1,9 @@
 #include "zenubjsonreader.h"
 
 #include <QColor>
-#include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 QString ZenubJsonReader::readString(const QJsonObject& object, const QString& path,
@@ -82,9 +82,15 @@ QColor ZenubJsonReader::readColor(const QJsonObject& object, const QString& path
     if (value.isUndefined())
         return fallback;
     // Only the hexadecimal forms: colour names would make the file depend on Qt's name table.
-    static const QRegularExpression pattern(QStringLiteral("^#([0-9a-fA-F]{6}|[0-9a-fA-F]{8})$"));
     const QString text = value.toString();
-    if (!value.isString() || !pattern.match(text).hasMatch()) {
+    const auto isHexDigit = [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+               (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+               (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+    };
+    const bool hex = (text.size() == 7 || text.size() == 9) && text.at(0) == QLatin1Char('#') &&
+                     std::all_of(text.begin() + 1, text.end(), isHexDigit);
+    if (!value.isString() || !hex) {
         fail(tr("The field \"%1\" must be a colour such as \"#ff8800\".").arg(child(path, key)));
         return fallback;
     }

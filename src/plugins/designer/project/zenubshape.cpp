@@ -97,8 +97,8 @@ ZenubShape ZenubShape::fromJson(const QJsonObject& object, ZenubJsonReader& read
 {
     ZenubShape shape;
     // An unknown kind is refused rather than dropped, so that saving cannot lose it.
-    const QStringList types{typeName(Type::Rectangle), typeName(Type::Ellipse),
-                            typeName(Type::Text)};
+    static const QStringList types{typeName(Type::Rectangle), typeName(Type::Ellipse),
+                                   typeName(Type::Text)};
     typeFromName(
         reader.readChoice(object, path, QStringLiteral("type"), types, typeName(shape.m_type)),
         &shape.m_type);

@@ -1,0 +1,180 @@
+// Web-channel calls through the application's transport against a raw QWebSocketServer echo,
+// with the same clients (in a thread of their own) sending messages of the same size.
+
+#include "benchrow.h"
+
+#include <webchannel/websocketclientwrapper.h>
+#include <webchannel/websockettransport.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QThread>
+#include <QTimer>
+#include <QWebChannel>
+#include <QWebSocket>
+#include <QWebSocketServer>
+
+#include <memory>
+#include <vector>
+
+class EchoObject : public QObject
+{
+    Q_OBJECT
+public:
+    Q_INVOKABLE QString echo(const QString& text) { return text; }
+};
+
+namespace {
+
+const QString kPayload(64, QLatin1Char('x'));
+
+QString callText(int method, int id)
+{
+    const QJsonObject call{{QStringLiteral("type"), 6},
+                           {QStringLiteral("object"), QStringLiteral("echo")},
+                           {QStringLiteral("method"), method},
+                           {QStringLiteral("args"), QJsonArray{kPayload}},
+                           {QStringLiteral("id"), id}};
+    return QString::fromUtf8(QJsonDocument(call).toJson(QJsonDocument::Compact));
+}
+
+// Closed loop: each client sends its next call as soon as the answer to the last one is in.
+// Calls per second over \a milliseconds, or -1 when the clients could not connect.
+double measure(const QUrl& url, int clients, bool channel, int milliseconds)
+{
+    QEventLoop loop;
+    std::vector<std::unique_ptr<QWebSocket>> sockets;
+    int connected = 0;
+    for (int i = 0; i < clients; ++i) {
+        sockets.push_back(std::make_unique<QWebSocket>());
+        QObject::connect(sockets.back().get(), &QWebSocket::connected, [&] {
+            if (++connected == clients)
+                loop.quit();
+        });
+        sockets.back()->open(url);
+    }
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (connected < clients)
+        return -1;
+
+    int method = 0;
+    if (channel) {
+        int initialised = 0;
+        for (auto& socket : sockets) {
+            QObject::connect(socket.get(), &QWebSocket::textMessageReceived,
+                             [&](const QString& text) {
+                                 const QJsonObject echo = QJsonDocument::fromJson(text.toUtf8())
+                                                              .object()
+                                                              .value(QStringLiteral("data"))
+                                                              .toObject()
+                                                              .value(QStringLiteral("echo"))
+                                                              .toObject();
+                                 for (const QJsonValue& entry :
+                                      echo.value(QStringLiteral("methods")).toArray()) {
+                                     if (entry.toArray().at(0).toString() == QLatin1String("echo"))
+                                         method = entry.toArray().at(1).toInt();
+                                 }
+                                 if (++initialised == clients)
+                                     loop.quit();
+                             });
+            socket->sendTextMessage(QStringLiteral("{\"type\":3,\"id\":0}"));
+        }
+        loop.exec();
+        for (auto& socket : sockets)
+            socket->disconnect();
+    }
+
+    const QString text = callText(method, 1);
+    qint64 calls = 0;
+    bool stopping = false;
+    int outstanding = clients;
+    QElapsedTimer timer;
+    for (auto& socket : sockets) {
+        QWebSocket* s = socket.get();
+        QObject::connect(s, &QWebSocket::textMessageReceived, [&, s](const QString&) {
+            ++calls;
+            if (!stopping)
+                s->sendTextMessage(text);
+            else if (--outstanding == 0)
+                loop.quit();
+        });
+    }
+    timer.start();
+    for (auto& socket : sockets)
+        socket->sendTextMessage(text);
+    QTimer::singleShot(milliseconds, [&] { stopping = true; });
+    loop.exec();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    for (auto& socket : sockets)
+        socket->close();
+    return double(calls) / seconds;
+}
+
+double measureFromThread(const QUrl& url, int clients, bool channel, int milliseconds)
+{
+    double result = -1;
+    QThread* thread =
+        QThread::create([&] { result = measure(url, clients, channel, milliseconds); });
+    QEventLoop loop;
+    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
+    loop.exec();
+    thread->wait();
+    delete thread;
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+
+    QWebSocketServer channelServer(QStringLiteral("bench"), QWebSocketServer::NonSecureMode);
+    channelServer.listen(QHostAddress::LocalHost);
+    WebSocketClientWrapper wrapper(&channelServer);
+    QWebChannel webChannel;
+    EchoObject echoObject;
+    webChannel.registerObject(QStringLiteral("echo"), &echoObject);
+    QObject::connect(&wrapper, &WebSocketClientWrapper::clientConnected, &webChannel,
+                     &QWebChannel::connectTo);
+
+    QWebSocketServer echoServer(QStringLiteral("echo"), QWebSocketServer::NonSecureMode);
+    echoServer.listen(QHostAddress::LocalHost);
+    QObject::connect(&echoServer, &QWebSocketServer::newConnection, [&] {
+        while (QWebSocket* socket = echoServer.nextPendingConnection()) {
+            QObject::connect(socket, &QWebSocket::textMessageReceived, socket,
+                             [socket](const QString& text) { socket->sendTextMessage(text); });
+            QObject::connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+    const QUrl channelUrl(QStringLiteral("ws://127.0.0.1:%1").arg(channelServer.serverPort()));
+    const QUrl echoUrl(QStringLiteral("ws://127.0.0.1:%1").arg(echoServer.serverPort()));
+
+    for (int run = 0; run < bench::runs(); ++run) {
+        for (const int clients : {1, 10, 50}) {
+            const double ours = measureFromThread(channelUrl, clients, true, 700);
+            const double echo = measureFromThread(echoUrl, clients, false, 700);
+            if (ours < 0 || echo < 0)
+                return 1;
+            bench::row("Web-channel calls per second", QString::number(clients), ours, echo,
+                       "calls/s", bench::Better::Higher, 0.8,
+                       "method calls through the application's WebSocket transport and "
+                       "QWebChannel, each client calling again once answered, against a raw "
+                       "QWebSocketServer echoing the same messages to the same clients");
+            if (clients == 1) {
+                bench::row("Web-channel round trip", QStringLiteral("1"), 1e6 / ours, 1e6 / echo,
+                           "us", bench::Better::Lower, 1.2,
+                           "time from sending a call to its answer with one client, against "
+                           "the echo");
+            }
+        }
+    }
+    return 0;
+}
+
+#include "bench_webchannel.moc"
