@@ -180,6 +180,26 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Project files to open.</source>
         <translation>Zu öffnende Projektdateien.</translation>
     </message>
+    <message>
+        <source>Export the project &lt;file&gt; as a web page into &lt;folder&gt; and quit, without a window. Takes the two as arguments: --export-html5 &lt;file&gt; &lt;folder&gt;.</source>
+        <translation>Das Projekt &lt;Datei&gt; als Webseite in &lt;Ordner&gt; exportieren und beenden, ohne Fenster. Die beiden folgen als Argumente: --export-html5 &lt;Datei&gt; &lt;Ordner&gt;.</translation>
+    </message>
+    <message>
+        <source>Export every scene of the project &lt;file&gt; as a video (.mp4 or .webm) and quit, without a window. Takes the two as arguments: --export-video &lt;file&gt; &lt;video&gt;.</source>
+        <translation>Alle Szenen des Projekts &lt;Datei&gt; als Video (.mp4 oder .webm) exportieren und beenden, ohne Fenster. Die beiden folgen als Argumente: --export-video &lt;Datei&gt; &lt;Video&gt;.</translation>
+    </message>
+    <message>
+        <source>--export-html5 and --export-video cannot be given together.</source>
+        <translation>--export-html5 und --export-video können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--export-html5 needs a project file and an output folder.</source>
+        <translation>--export-html5 braucht eine Projektdatei und einen Zielordner.</translation>
+    </message>
+    <message>
+        <source>--export-video needs a project file and a video file.</source>
+        <translation>--export-video braucht eine Projektdatei und eine Videodatei.</translation>
+    </message>
 </context>
 <context>
     <name>PluginSpec</name>
@@ -783,6 +803,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>The project was exported to %1.</source>
         <translation>Das Projekt wurde nach %1 exportiert.</translation>
     </message>
+    <message>
+        <source>Export to Video</source>
+        <translation>Als Video exportieren</translation>
+    </message>
 </context>
 <context>
     <name>DesignerEditorWidget</name>
@@ -1224,6 +1248,148 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
             <numerusform> Bild</numerusform>
             <numerusform> Bilder</numerusform>
         </translation>
+    <name>VideoEncoder</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The video file name must end in &quot;.mp4&quot; or &quot;.webm&quot;.</source>
+        <translation>Der Name der Videodatei muss auf „.mp4“ oder „.webm“ enden.</translation>
+    </message>
+    <message>
+        <source>The stage size or the frame rate is not valid for a video.</source>
+        <translation>Die Bühnengröße oder die Bildrate ist für ein Video nicht gültig.</translation>
+    </message>
+    <message>
+        <source>The video encoder &quot;%1&quot; is not available.</source>
+        <translation>Der Video-Encoder „%1“ ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The video container cannot be prepared.</source>
+        <translation>Der Videocontainer kann nicht vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder.</source>
+        <translation>Nicht genug Speicher für den Video-Encoder.</translation>
+    </message>
+    <message>
+        <source>The video encoder could not be started.</source>
+        <translation>Der Video-Encoder konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The picture converter could not be started.</source>
+        <translation>Der Bildkonverter konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The video file could not be started.</source>
+        <translation>Die Videodatei konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>The video could not be encoded.</source>
+        <translation>Das Video konnte nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>Die Videodatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>A frame has the wrong size for the video.</source>
+        <translation>Ein Bild hat die falsche Größe für das Video.</translation>
+    </message>
+    <message>
+        <source>The video file could not be completed.</source>
+        <translation>Die Videodatei konnte nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoExportJob</name>
+    <message>
+        <source>There is nothing to export: the scene has no frames.</source>
+        <translation>Es gibt nichts zu exportieren: Die Szene hat keine Bilder.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in &quot;.mp4&quot; or &quot;.webm&quot;.</source>
+        <translation>Der Name der Videodatei muss auf „.mp4“ oder „.webm“ enden.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoExportDialog</name>
+    <message>
+        <source>Export to Video</source>
+        <translation>Als Video exportieren</translation>
+    </message>
+    <message>
+        <source>Exporting to %1</source>
+        <translation>Export nach %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen …</translation>
+    </message>
+    <message>
+        <source>Exporting to %1: frame %2 of %3</source>
+        <translation>Export nach %1: Bild %2 von %3</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4-Video (*.mp4)</translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm)</source>
+        <translation>WebM-Video (*.webm)</translation>
+    </message>
+    <message>
+        <source>The video was written to %1.</source>
+        <translation>Das Video wurde nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not export the video.
+%1</source>
+        <translation>Das Video konnte nicht exportiert werden.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectExporter</name>
+    <message>
+        <source>Writing %1</source>
+        <translation>Schreibe %1</translation>
+    </message>
+    <message>
+        <source>The page could not be written.</source>
+        <translation>Die Seite konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Frame %1 of %2 (%3 %)</source>
+        <translation>Bild %1 von %2 (%3 %)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineExport</name>
+    <message>
+        <source>No loaded plugin can export projects.</source>
+        <translation>Kein geladenes Plugin kann Projekte exportieren.</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Exportiere %1</translation>
+    </message>
+    <message>
+        <source>The project exporter does not offer this export.</source>
+        <translation>Der Projektexport bietet diesen Export nicht an.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Export fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exportiert nach %1</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "designereditorwidget.h"
 
 #include "designerdocument.h"
+#include "render/framerenderer.h"
 #include "stagewidget.h"
 
 #include <plugin/iui.h>
@@ -93,6 +94,7 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     sceneLayout->addWidget(new QLabel(tr("Scenes"), scenePanel));
     m_pSceneList = new QListWidget(scenePanel);
     m_pSceneList->setObjectName(QStringLiteral("sceneList"));
+    m_pSceneList->setIconSize(QSize(64, 40));
     sceneLayout->addWidget(m_pSceneList);
     auto* addScene = new QToolButton(scenePanel);
     addScene->setText(tr("Add Scene"));
@@ -235,9 +237,20 @@ void DesignerEditorWidget::refresh()
     const int current = std::max(0, m_pStage->getScene());
     m_pSceneList->clear();
     if (m_pDocument) {
-        const QVector<ZenubScene>& scenes = m_pDocument->getProject().getScenes();
-        for (const ZenubScene& scene : scenes)
-            m_pSceneList->addItem(scene.getName());
+        const ZenubProject& project = m_pDocument->getProject();
+        const QVector<ZenubScene>& scenes = project.getScenes();
+        // Each scene's first frame, drawn as the stage and the exports draw it.
+        const FrameRenderer renderer(project);
+        const qreal ratio = devicePixelRatioF();
+        const QSize thumbnail =
+            QSize(std::max(1, project.getStageWidth()), std::max(1, project.getStageHeight()))
+                .scaled(m_pSceneList->iconSize() * ratio, Qt::KeepAspectRatio)
+                .expandedTo(QSize(1, 1));
+        for (int i = 0; i < scenes.size(); ++i) {
+            QPixmap picture = QPixmap::fromImage(renderer.render(i, 0, thumbnail));
+            picture.setDevicePixelRatio(ratio);
+            m_pSceneList->addItem(new QListWidgetItem(QIcon(picture), scenes.at(i).getName()));
+        }
         const int row = scenes.isEmpty() ? -1 : std::min(current, int(scenes.size()) - 1);
         m_pSceneList->setCurrentRow(row);
         m_pStage->setScene(std::max(0, row));

@@ -545,6 +545,8 @@ void MainWindow::initActions()
     m_pSaveAsMenu->setEnabled(false);
     m_pSaveAsProjectAction->setEnabled(false);
     m_pCloseAction->setEnabled(false);
+    // Only an open project's editor can export a video; it brings its own action.
+    m_pExportVideoAction->setEnabled(false);
 
     // Edit
     ActionContainer* editMenu =

@@ -9,6 +9,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/error.h>
+#include <libavutil/log.h>
 #include <libavutil/opt.h>
 #include <libswscale/swscale.h>
 }
@@ -117,6 +118,8 @@ bool VideoEncoder::open(const QString& fileName, const QSize& stageSize, int fra
         return fail(tr("The video file name must end in \".mp4\" or \".webm\"."));
     if (stageSize.isEmpty() || frameRate <= 0)
         return fail(tr("The stage size or the frame rate is not valid for a video."));
+    // The encoders' statistics and notes are not for our users; errors come back as codes.
+    av_log_set_level(AV_LOG_ERROR);
     d = std::make_unique<Private>();
     d->size = encodedSize(kind, stageSize);
 

@@ -23,7 +23,10 @@ VideoExportDialog::VideoExportDialog(const ZenubProject& project, int scene,
     , m_pTask(new VideoExportTask(project, fileName, {scene}, this))
 {
     setWindowTitle(tr("Export to Video"));
-    setLabelText(tr("Exporting to %1").arg(QFileInfo(fileName).fileName()));
+    m_fileName = QFileInfo(fileName).fileName();
+    setLabelText(tr("Exporting to %1").arg(m_fileName));
+    // Wide enough that the changing label does not resize the dialog.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 50);
     setWindowModality(Qt::WindowModal);
     setAutoClose(false);
     setAutoReset(false);
@@ -33,7 +36,8 @@ VideoExportDialog::VideoExportDialog(const ZenubProject& project, int scene,
     connect(m_pTask, &VideoExportTask::progressChanged, this, &VideoExportDialog::onProgress);
     connect(m_pTask, &VideoExportTask::finished, this, &VideoExportDialog::onFinished);
     // The dialog stays until the thread has let go of the file, so nothing is left behind.
-    disconnect(this, &QProgressDialog::canceled, this, &QProgressDialog::cancel);
+    // QProgressDialog hides itself on canceled(); its connection is made by signature.
+    disconnect(this, SIGNAL(canceled()), this, SLOT(cancel()));
     connect(this, &QProgressDialog::canceled, this, [this] {
         m_pTask->cancel();
         setLabelText(tr("Cancelling..."));
@@ -48,6 +52,11 @@ bool VideoExportDialog::run()
 {
     m_pTask->start();
     exec();
+    if (!m_bFinished) {
+        // Closed some other way: the task's destructor stops the thread and drops the file.
+        m_pTask->cancel();
+        m_bCancelled = true;
+    }
     return m_bSucceeded;
 }
 
@@ -59,11 +68,12 @@ void VideoExportDialog::reject()
 void VideoExportDialog::onProgress(qint64 done, qint64 total)
 {
     setValue(int(std::min(done, total)));
-    setLabelText(tr("Exporting frame %1 of %2").arg(done).arg(total));
+    setLabelText(tr("Exporting to %1: frame %2 of %3").arg(m_fileName).arg(done).arg(total));
 }
 
 void VideoExportDialog::onFinished(bool bSucceeded, bool bCancelled, const QString& errorString)
 {
+    m_bFinished = true;
     m_bSucceeded = bSucceeded;
     m_bCancelled = bCancelled;
     m_errorString = errorString;

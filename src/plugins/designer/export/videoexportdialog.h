@@ -36,7 +36,9 @@ private:
     void onFinished(bool bSucceeded, bool bCancelled, const QString& errorString);
 
     VideoExportTask* m_pTask = nullptr;
+    QString m_fileName;
     QString m_errorString;
+    bool m_bFinished = false;
     bool m_bSucceeded = false;
     bool m_bCancelled = false;
 };
