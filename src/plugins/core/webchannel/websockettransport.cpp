@@ -1,11 +1,41 @@
 #include "websockettransport.h"
 
+#include "reportlimiter.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
 #include <QWebSocket>
 
 Q_LOGGING_CATEGORY(lcWebSocketTransport, "zenub.webchannel.transport")
+
+namespace {
+
+const int loggedPrefix = 80;
+
+// A peer may send megabytes of junk many times over: the log gets the start and the size of a
+// few, whichever connection they come from.
+void reportMalformed(const QString& message, const QString& reason)
+{
+    static ReportLimiter limiter(5, 10000);
+    int skipped = 0;
+    if (!limiter.allow(&skipped))
+        return;
+    QString prefix = message.left(loggedPrefix);
+    for (QChar& character : prefix) {
+        if (!character.isPrint())
+            character = QLatin1Char('?');
+    }
+    QString text = QStringLiteral("Dropped a malformed message of %1 characters (%2), starting "
+                                  "with: %3")
+                       .arg(message.size())
+                       .arg(reason, prefix);
+    if (skipped > 0)
+        text += QStringLiteral(" (%1 similar messages not logged)").arg(skipped);
+    qCWarning(lcWebSocketTransport).noquote() << text;
+}
+
+} // namespace
 
 WebSocketTransport::WebSocketTransport(QWebSocket* socket)
     : QWebChannelAbstractTransport(socket)
@@ -38,13 +68,11 @@ void WebSocketTransport::textMessageReceived(const QString& message)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(message.toUtf8(), &error);
     if (error.error != QJsonParseError::NoError) {
-        qCWarning(lcWebSocketTransport) << "Failed to parse text message as JSON object:" << message
-                                        << "Error is:" << error.errorString();
+        reportMalformed(message, error.errorString());
         return;
     }
     if (!document.isObject()) {
-        qCWarning(lcWebSocketTransport)
-            << "Received JSON message that is not an object: " << message;
+        reportMalformed(message, QStringLiteral("not a JSON object"));
         return;
     }
     emit messageReceived(document.object(), this);
