@@ -14,25 +14,25 @@ namespace {
 const int loggedPrefix = 80;
 
 // A peer may send megabytes of junk many times over: the log gets the start and the size of a
-// few, whichever connection they come from.
-void reportMalformed(const QString& message, const QString& reason)
+// burst of them, whichever connection they come from. An empty error means "not an object".
+void reportMalformed(const QString& message, const QString& error)
 {
-    static ReportLimiter limiter(5, 10000);
+    static ReportLimiter limiter(10, 10000);
     int skipped = 0;
-    if (!limiter.allow(&skipped))
+    if (!lcWebSocketTransport().isWarningEnabled() || !limiter.allow(&skipped))
         return;
-    QString prefix = message.left(loggedPrefix);
-    for (QChar& character : prefix) {
-        if (!character.isPrint())
-            character = QLatin1Char('?');
-    }
-    QString text = QStringLiteral("Dropped a malformed message of %1 characters (%2), starting "
-                                  "with: %3")
-                       .arg(message.size())
-                       .arg(reason, prefix);
+    const bool cut = message.size() > loggedPrefix;
+    const QString shown = cut ? message.left(loggedPrefix) + QStringLiteral("...") : message;
+    QDebug log = QMessageLogger(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC)
+                     .warning(lcWebSocketTransport());
+    if (error.isEmpty())
+        log << "Received JSON message that is not an object: " << shown;
+    else
+        log << "Failed to parse text message as JSON object:" << shown << "Error is:" << error;
+    if (cut)
+        log.noquote() << QStringLiteral("(%1 characters in all)").arg(message.size());
     if (skipped > 0)
-        text += QStringLiteral(" (%1 similar messages not logged)").arg(skipped);
-    qCWarning(lcWebSocketTransport).noquote() << text;
+        log.noquote() << QStringLiteral("(%1 similar messages not logged)").arg(skipped);
 }
 
 } // namespace
@@ -72,7 +72,7 @@ void WebSocketTransport::textMessageReceived(const QString& message)
         return;
     }
     if (!document.isObject()) {
-        reportMalformed(message, QStringLiteral("not a JSON object"));
+        reportMalformed(message, QString());
         return;
     }
     emit messageReceived(document.object(), this);
