@@ -1280,6 +1280,30 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>The picture converter could not be started.</source>
         <translation>Der Bildkonverter konnte nicht gestartet werden.</translation>
+    <name>PrivateFolder</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be found.</source>
+        <translation>Der Ordner „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is a link.</source>
+        <translation>Der Ordner „%1“ ist eine Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>„%1“ ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; belongs to another user.</source>
+        <translation>Der Ordner „%1“ gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Other users can reach the folder &quot;%1&quot;.</source>
+        <translation>Andere Benutzer haben Zugriff auf den Ordner „%1“.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be written: %2</source>
@@ -1390,6 +1414,37 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Exported to %1</source>
         <translation>Exportiert nach %1</translation>
+</context>
+<context>
+    <name>SettingsCheck</name>
+    <message>
+        <source>Your settings file &quot;%1&quot; could not be read. It was kept as &quot;%2&quot;, and Zenub Animate starts with default settings.</source>
+        <translation>Ihre Einstellungsdatei „%1“ konnte nicht gelesen werden. Sie wurde als „%2“ aufbewahrt, und Zenub Animate startet mit den Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>Your settings file &quot;%1&quot; could not be read, nor kept aside as &quot;%2&quot;. Zenub Animate starts with default settings and leaves the file as it is; changed settings are not kept after this session.</source>
+        <translation>Ihre Einstellungsdatei „%1“ konnte weder gelesen noch als „%2“ aufbewahrt werden. Zenub Animate startet mit den Standardeinstellungen und lässt die Datei unverändert; geänderte Einstellungen gehen nach dieser Sitzung verloren.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Something that is not Zenub Animate answers on &quot;%1&quot;.</source>
+        <translation>Auf „%1“ antwortet etwas, das nicht Zenub Animate ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ICore</name>
+    <message>
+        <source>Your settings could not be saved to &quot;%1&quot;.</source>
+        <translation>Ihre Einstellungen konnten nicht in „%1“ gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Previews and temporary files cannot be written. %1</source>
+        <translation>Vorschauen und temporäre Dateien können nicht geschrieben werden. %1</translation>
     </message>
 </context>
 </TS>

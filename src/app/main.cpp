@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "commandlineexport.h"
 #include "screenshotter.h"
+#include "settingscheck.h"
 #include "singleinstance.h"
 
 #include <appearance/ilanguagemanager.h>
@@ -8,11 +9,14 @@
 #include <extensionsystem/pluginmanager.h>
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
+#include <plugin/iui.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -97,13 +101,15 @@ int main(int argc, char* argv[])
     // An export runs on its own, beside any running window.
     if (!bExport && instance.forwardToRunningInstance(QDir::currentPath(), commandLine.files))
         return 0;
+    if (!bExport && !instance.errorString().isEmpty())
+        printError(instance.errorString());
     if (!bExport && !instance.listen())
-        printError(QStringLiteral("cannot listen for later starts; each start opens a window"));
+        printError(QStringLiteral("cannot listen for later starts; each start opens a window: %1")
+                       .arg(instance.errorString()));
 
     ExtensionSystem::PluginManager pluginManager;
-    ExtensionSystem::PluginManager::setSettings(
-        new QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Zenub"),
-                      QStringLiteral("ZenubAnimate")));
+    SettingsCheck settingsCheck;
+    ExtensionSystem::PluginManager::setSettings(settingsCheck.openUserSettings());
     ExtensionSystem::PluginManager::setGlobalSettings(
         new QSettings(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("Zenub"),
                       QStringLiteral("ZenubAnimate")));
@@ -144,7 +150,23 @@ int main(int argc, char* argv[])
         screenshotter->start();
     }
 
+    if (!settingsCheck.notice().isEmpty()) {
+        printError(settingsCheck.notice());
+        // Once the window is up, so that the box has a parent and the user sees both.
+        QTimer::singleShot(0, &application, [notice = settingsCheck.notice()] {
+            IUi::getInstance()->showWarning(ICore::getMainWindow(),
+                                            QGuiApplication::applicationDisplayName(), notice,
+                                            QMessageBox::Ok, QMessageBox::Ok);
+        });
+    }
+
     const int result = QApplication::exec();
     ExtensionSystem::PluginManager::shutdown();
+    if (QSettings* settings = ExtensionSystem::PluginManager::settings()) {
+        settings->sync();
+        if (settings->status() != QSettings::NoError)
+            printError(QStringLiteral("the settings could not be written to %1")
+                           .arg(QDir::toNativeSeparators(settings->fileName())));
+    }
     return result;
 }

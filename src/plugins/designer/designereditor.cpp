@@ -185,7 +185,11 @@ QString DesignerEditor::writePreview(QString* errorString) const
     const DesignerDocument* document = getDesignerDocument();
     if (!document)
         return QString();
-    const QString base = QDir::temp().filePath(QStringLiteral("Zenub-Animate/preview"));
+    MainWindow* window = ICore::getMainWindow();
+    const QString temp = window ? window->getDefaultTempPath(errorString) : QString();
+    const QString base = temp + QStringLiteral("/preview");
+    if (temp.isEmpty())
+        return QString();
     if (!QDir().mkpath(base)) {
         if (errorString)
             *errorString =

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QSettings>
 #include <QUrl>
+#include <QUrlQuery>
 #include <QWebSocketServer>
 
 WelcomeView::WelcomeView(QWidget* parent)
@@ -17,9 +18,11 @@ WelcomeView::WelcomeView(QWidget* parent)
     setObjectName(QStringLiteral("welcomeView"));
 }
 
-QUrl WelcomeView::pageUrl(quint16 port, const QString& themeId)
+QUrl WelcomeView::pageUrl(quint16 port, const QString& themeId, const QString& token)
 {
     QString address = QStringLiteral("qrc:///welcome/index.html?port=%1").arg(port);
+    if (!token.isEmpty())
+        address += QStringLiteral("&token=") + QString::fromLatin1(QUrl::toPercentEncoding(token));
     if (isLightTheme(themeId))
         address += QLatin1String("&theme=light");
     return QUrl(address);
@@ -43,7 +46,9 @@ bool WelcomeView::loadPage()
         if (const QSettings* settings = ExtensionSystem::PluginManager::settings())
             theme = settings->value(QStringLiteral("Zenub/Theme")).toString();
     }
-    load(pageUrl(server->serverPort(), theme));
+    const QString token =
+        QUrlQuery(window->getChannelUrl()).queryItemValue(QStringLiteral("token"));
+    load(pageUrl(server->serverPort(), theme, token));
     return true;
 }
 

@@ -15,10 +15,11 @@ public:
     explicit WelcomeView(QWidget* parent = nullptr);
 
     /*!
-        The page's address for a server listening on \a port. A light theme is named in the
-        address, since the page is dark by default.
+        The page's address for a server listening on \a port, with the server's secret \a token.
+        A light theme is named in the address, since the page is dark by default.
     */
-    static QUrl pageUrl(quint16 port, const QString& themeId = QString());
+    static QUrl pageUrl(quint16 port, const QString& themeId = QString(),
+                        const QString& token = QString());
     /*! Whether the theme \a themeId wants the page's light look. */
     static bool isLightTheme(const QString& themeId);
     /*! Loads the page for the main window's server; false when there is no server. */

@@ -76,7 +76,7 @@ void tst_MainWindowFrame::pageReachesPublishedObject()
 
     QWebSocket page(QStringLiteral("qrc:"));
     QSignalSpy texts(&page, &QWebSocket::textMessageReceived);
-    page.open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(window->getServer()->serverPort())));
+    page.open(window->getChannelUrl());
     QTRY_COMPARE(page.state(), QAbstractSocket::ConnectedState);
     page.sendTextMessage(QStringLiteral("{\"type\":3,\"id\":1}"));
     QTRY_COMPARE(texts.count(), 1);

@@ -15,11 +15,11 @@ enum MessageType {
 };
 } // namespace
 
-ChannelClient::ChannelClient(quint16 port)
+ChannelClient::ChannelClient(const QUrl& url)
 {
     connect(&m_socket, &QWebSocket::textMessageReceived, this, &ChannelClient::receive);
     QSignalSpy connected(&m_socket, &QWebSocket::connected);
-    m_socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(port)));
+    m_socket.open(url);
     connected.wait(5000);
 }
 

@@ -15,7 +15,8 @@ class ChannelClient : public QObject
 {
     Q_OBJECT
 public:
-    explicit ChannelClient(quint16 port);
+    /*! \a url is the server address with its access token (MainWindow::getChannelUrl()). */
+    explicit ChannelClient(const QUrl& url);
 
     bool isConnected() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
     /*! Asks for the published objects; true once their method tables are known. */

@@ -59,7 +59,7 @@ void tst_WelcomeBridge::init()
     m_area = window->findChild<IMainMdiArea*>();
     if (!m_area)
         m_area = new IMainMdiArea(window);
-    m_client = new ChannelClient(window->getServer()->serverPort());
+    m_client = new ChannelClient(window->getChannelUrl());
     QVERIFY(m_client->isConnected());
     QVERIFY(m_client->init());
     m_desktop.urls.clear();

@@ -13,6 +13,7 @@
 #include "documents/ieditor.h"
 #include "imainmdiarea.h"
 #include "imainmenuwidget.h"
+#include "instancetempfolder.h"
 #include "irecentfilesmanager.h"
 #include "options/ioptionsdlg.h"
 #include "options/keyboardoptionpage.h"
@@ -20,6 +21,7 @@
 #include "plugin/icore.h"
 #include "plugin/iui.h"
 #include "recentprojectstatus.h"
+#include "webchannel/channelaccess.h"
 #include "webchannel/websocketclientwrapper.h"
 #include "webchannel/websockettransport.h"
 #include "windowtitletracker.h"
@@ -83,6 +85,16 @@ MainWindow::MainWindow(QWidget* parent)
     if (!m_pServer->listen(QHostAddress::LocalHost, 0))
         qFatal("Failed to open web socket server.");
     m_pServerWrapper = new WebSocketClientWrapper(m_pServer);
+    m_pChannelAccess = new ChannelAccess(m_pServer->serverPort(), this);
+    m_pServerWrapper->setAccessToken(m_pChannelAccess->token());
+    // Made at start, so that a temporary folder that cannot be trusted is reported at once.
+    QString tempError;
+    if (getDefaultTempPath(&tempError).isEmpty())
+        QTimer::singleShot(0, this, [this, tempError] {
+            showNotification(
+                tr("Previews and temporary files cannot be written. %1").arg(tempError),
+                ZNNotificationBar::Warning, QString(), true);
+        });
     m_pChannel = new QWebChannel();
     m_clientConnection = connect(m_pServerWrapper, &WebSocketClientWrapper::clientConnected,
                                  m_pChannel, &QWebChannel::connectTo);
@@ -268,6 +280,11 @@ QWebChannel* MainWindow::getChannel()
 QWebSocketServer* MainWindow::getServer()
 {
     return m_pServer;
+}
+
+QUrl MainWindow::getChannelUrl() const
+{
+    return m_pChannelAccess->url();
 }
 
 IMainMdiArea* MainWindow::getMdiArea()
@@ -1201,20 +1218,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-QString MainWindow::getDefaultTempPath() const
+QString MainWindow::getDefaultTempPath(QString* errorString) const
 {
-    QDir temp = QDir::temp();
-    const QString name = QStringLiteral("Zenub-Animate");
-    if (!temp.exists(name))
-        temp.mkdir(name);
-    return temp.absoluteFilePath(name);
+    return InstanceTempFolder::path(errorString);
 }
 
 void MainWindow::removeDefaultTempDir()
 {
-    const QFileInfo folder(QDir::temp().absoluteFilePath(QStringLiteral("Zenub-Animate")));
-    if (folder.exists() || folder.isSymLink())
-        removeFolderTree(folder.absoluteFilePath());
+    InstanceTempFolder::remove();
 }
 
 bool MainWindow::removeFolderTree(const QString& path)

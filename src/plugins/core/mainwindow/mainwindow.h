@@ -28,9 +28,11 @@ class QKeySequence;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class QUrl;
 class QWebChannel;
 class QWebSocketServer;
 class WebSocketClientWrapper;
+class ChannelAccess;
 class WorkspaceCommands;
 
 /*!
@@ -53,6 +55,8 @@ public:
     // Web channel, title bar, notification bar and frame.
     QWebChannel* getChannel();
     QWebSocketServer* getServer();
+    /*! The address the application's own pages open, this run's secret included. */
+    QUrl getChannelUrl() const;
     /*! The central workspace that holds the editors and the welcome page. */
     IMainMdiArea* getMdiArea();
     /*! Hands the widget showing the welcome page to the workspace; the window does not own it. */
@@ -78,9 +82,15 @@ public:
     /*! The dock widgets that are direct children of this window and sit in \a area. */
     QList<QDockWidget*> getListDockWidgetsByArea(Qt::DockWidgetArea area);
 
-    /*! The folder "Zenub-Animate" in the system's temporary folder, created when missing. */
-    QString getDefaultTempPath() const;
-    /*! Removes the temporary folder with everything in it; symbolic links are not followed. */
+    /*!
+        This instance's temporary folder, created when missing, below "Zenub-Animate" in the
+        user's private folder; empty, with the reason, when that folder cannot be trusted.
+    */
+    QString getDefaultTempPath(QString* errorString = nullptr) const;
+    /*!
+        Removes this instance's temporary folder with everything in it; symbolic links are not
+        followed, other instances' folders stay.
+    */
     void removeDefaultTempDir();
     /*!
         Removes \a path and everything below it, folders first, stopping at the first entry that
@@ -166,6 +176,7 @@ private:
     QWebSocketServer* m_pServer = nullptr;
     QWebChannel* m_pChannel = nullptr;
     WebSocketClientWrapper* m_pServerWrapper = nullptr;
+    ChannelAccess* m_pChannelAccess = nullptr;
     IMainMdiArea* m_pMdiArea = nullptr;
     IMainMenuWidget* m_pTitleBar = nullptr;
     QToolBar* m_pFileToolbar = nullptr;

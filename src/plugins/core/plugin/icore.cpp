@@ -2,8 +2,12 @@
 
 #include <extensionsystem/pluginmanager.h>
 
-#include <QCoreApplication>
+#include "iui.h"
+
+#include <mainwindow/mainwindow.h>
+
 #include <QDir>
+#include <QGuiApplication>
 
 ICore* ICore::m_instance = nullptr;
 MainWindow* ICore::m_mainWindow = nullptr;
@@ -45,8 +49,15 @@ QString ICore::resourcePath()
 void ICore::saveSettings()
 {
     emit aboutToSaveSettings();
-    if (QSettings* user = settings(QSettings::UserScope))
+    if (QSettings* user = settings(QSettings::UserScope)) {
         user->sync();
+        // The user would otherwise find the old settings at the next start without a word.
+        if (user->status() != QSettings::NoError)
+            IUi::getInstance()->showWarning(m_mainWindow, QGuiApplication::applicationDisplayName(),
+                                            tr("Your settings could not be saved to \"%1\".")
+                                                .arg(QDir::toNativeSeparators(user->fileName())),
+                                            QMessageBox::Ok, QMessageBox::Ok);
+    }
     if (QSettings* global = settings(QSettings::SystemScope))
         global->sync();
 }

@@ -1,5 +1,7 @@
 #include "websocketclientwrapper.h"
 
+#include "channelaccess.h"
+
 #include "websockettransport.h"
 
 #include <QLoggingCategory>
@@ -33,9 +35,16 @@ bool WebSocketClientWrapper::isOriginAllowed(const QString& origin)
     return scheme == QLatin1String("file") || scheme == QLatin1String("qrc");
 }
 
+void WebSocketClientWrapper::setAccessToken(const QByteArray& token)
+{
+    m_token = token;
+}
+
 void WebSocketClientWrapper::authenticateOrigin(QWebSocketCorsAuthenticator* authenticator)
 {
-    const bool allowed = isOriginAllowed(authenticator->origin());
+    // The secret itself is checked once the connection exists: the authenticator has no address.
+    const bool allowed = isOriginAllowed(authenticator->origin()) ||
+                         (!m_token.isEmpty() && authenticator->origin() == QLatin1String("null"));
     authenticator->setAllowed(allowed);
     if (!allowed)
         qCWarning(lcWebSocketClientWrapper).noquote()
@@ -46,6 +55,14 @@ void WebSocketClientWrapper::authenticateOrigin(QWebSocketCorsAuthenticator* aut
 void WebSocketClientWrapper::handleNewConnection()
 {
     // Several connections may be pending when the signals were queued behind other work.
-    while (QWebSocket* socket = m_pServer->nextPendingConnection())
+    while (QWebSocket* socket = m_pServer->nextPendingConnection()) {
+        if (!m_token.isEmpty() && !ChannelAccess::hasToken(socket->requestUrl(), m_token)) {
+            qCWarning(lcWebSocketClientWrapper)
+                << "Refused a WebSocket connection without this run's token.";
+            socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
+            socket->deleteLater();
+            continue;
+        }
         emit clientConnected(new WebSocketTransport(socket));
+    }
 }

@@ -31,6 +31,13 @@ public:
     */
     static bool isOriginAllowed(const QString& origin);
 
+    /*!
+        From now on only clients that present \a token in the address they open are served
+        (see ChannelAccess). Pages loaded from a local file in a browser send the opaque origin
+        "null"; with a token required, they get in when they present it.
+    */
+    void setAccessToken(const QByteArray& token);
+
     // The order of the signal and slot is part of the interface.
 signals:
     void clientConnected(WebSocketTransport* client);
@@ -42,6 +49,7 @@ private:
     void authenticateOrigin(QWebSocketCorsAuthenticator* authenticator);
 
     QWebSocketServer* m_pServer;
+    QByteArray m_token;
 };
 
 #endif

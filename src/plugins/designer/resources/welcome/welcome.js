@@ -1,6 +1,6 @@
 // The welcome page of Zenub Animate. It reaches the application only through the web channel
 // object "znwelcome", over the local WebSocket whose port the application puts in the page
-// address ("?port=N").
+// address ("?port=N&token=T").
 (function () {
     "use strict";
 
@@ -256,14 +256,17 @@
     }
 
     function connect() {
-        var port = Number(new URLSearchParams(window.location.search).get("port"));
+        var query = new URLSearchParams(window.location.search);
+        var port = Number(query.get("port"));
         if (!Number.isInteger(port) || port < 1 || port > 65535 || typeof QWebChannel !== "function") {
             setState("offline");
             return;
         }
         var socket;
         try {
-            socket = new WebSocket("ws://127.0.0.1:" + port);
+            // The application serves only clients that present this run's secret.
+            socket = new WebSocket("ws://127.0.0.1:" + port + "/?token=" +
+                                   encodeURIComponent(query.get("token") || ""));
         } catch (error) {
             setState("offline");
             return;

@@ -1,0 +1,24 @@
+#ifndef INSTANCETEMPFOLDER_H
+#define INSTANCETEMPFOLDER_H
+
+#include <QString>
+
+/*!
+    The temporary folder of this running instance: "run-<process id>" in the user's private
+    folder, so that closing one window removes only its own files. Folders left behind by
+    instances that no longer run are removed when the first one is made.
+*/
+class InstanceTempFolder
+{
+public:
+    /*! Creates the folder when missing; empty, with the reason, when it cannot be trusted. */
+    static QString path(QString* errorString = nullptr);
+    /*! Removes this instance's folder and everything in it. */
+    static void remove();
+
+private:
+    static QString name(qint64 processId);
+    static void removeLeftovers(const QString& parent);
+};
+
+#endif
