@@ -2,14 +2,32 @@
 
 #include "backupoptionpage.h"
 
+#include <extensionsystem/pluginmanager.h>
 #include <options/ioptionpage.h>
+#include <options/ioptionpagefactory.h>
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QReadLocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// Other plugins' pages; they are asked after the pool's lock is released, as they may add to it.
+QList<IOptionPageFactory*> pageFactories()
+{
+    QList<IOptionPageFactory*> factories;
+    QReadLocker locker(ExtensionSystem::PluginManager::listLock());
+    for (QObject* object : ExtensionSystem::PluginManager::allObjects())
+        if (auto* factory = qobject_cast<IOptionPageFactory*>(object))
+            factories.append(factory);
+    return factories;
+}
+
+} // namespace
 
 DesignerOptionsDlg::DesignerOptionsDlg(QWidget* parent)
     : IOptionsDlg(parent)
@@ -45,6 +63,14 @@ void DesignerOptionsDlg::createPages()
     m_pages.append(backup);
     m_pStack->addWidget(backup);
     m_pPageList->addItem(tr("Backup"));
+    for (IOptionPageFactory* factory : pageFactories()) {
+        IOptionPage* page = factory->createPage(m_pStack);
+        if (!page)
+            continue;
+        m_pages.append(page);
+        m_pStack->addWidget(page);
+        m_pPageList->addItem(factory->displayName());
+    }
     for (IOptionPage* page : qAsConst(m_pages))
         connect(page, &IOptionPage::dataChanged, this, &DesignerOptionsDlg::updateButtons);
     setCurrentPage(0);
