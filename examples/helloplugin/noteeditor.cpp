@@ -69,7 +69,7 @@ void NoteEditor::registerCommands()
     command->setDefaultKeySequence(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     command->setDescription(tr("Insert the current date and time into the note"));
     if (!edit->getMenu()->actions().contains(command->getAction()))
-        edit->insertAction(command, static_cast<ContextAction*>(nullptr));
+        edit->insertAction(command, ActionManager::getAction(QStringLiteral("Edit.Preferences")));
 }
 
 void NoteEditor::attach()
