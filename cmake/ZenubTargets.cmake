@@ -5,10 +5,11 @@ set(ZENUB_APP_RPATH "$ORIGIN/../lib/zenub;$ORIGIN/../lib/zenub/plugins")
 set(ZENUB_PLUGIN_RPATH "$ORIGIN;$ORIGIN/..")
 set(ZENUB_TEST_RPATH "$ORIGIN/../../lib/zenub;$ORIGIN/../../lib/zenub/plugins")
 
-# zenub_plugin(<name> SOURCES ... [LIBS ...])
+# zenub_plugin(<name> SOURCES ... [LIBS ...] [EXPORT <set>])
 # A plugin is a shared library (other plugins may link against it) in lib/zenub/plugins.
+# EXPORT adds it to an export set of the installed CMake package.
 function(zenub_plugin name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "EXPORT" "SOURCES;LIBS" ${ARGN})
     add_library(${name} SHARED ${ARG_SOURCES})
     target_link_libraries(${name} PUBLIC ExtensionSystem ${ARG_LIBS})
     set_target_properties(${name} PROPERTIES
@@ -17,7 +18,11 @@ function(zenub_plugin name)
         INSTALL_RPATH "${ZENUB_PLUGIN_RPATH}"
         CXX_VISIBILITY_PRESET hidden
         VISIBILITY_INLINES_HIDDEN ON)
-    install(TARGETS ${name} LIBRARY DESTINATION ${ZENUB_PLUGIN_DIR})
+    if(ARG_EXPORT)
+        install(TARGETS ${name} EXPORT ${ARG_EXPORT} LIBRARY DESTINATION ${ZENUB_PLUGIN_DIR})
+    else()
+        install(TARGETS ${name} LIBRARY DESTINATION ${ZENUB_PLUGIN_DIR})
+    endif()
 endfunction()
 
 # zenub_test(<name> SOURCES ... [LIBS ...] [TIMEOUT seconds])

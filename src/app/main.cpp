@@ -77,6 +77,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("ZenubAnimate"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZENUB_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Zenub Animate"));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.korva.ZenubAnimate"));
     QApplication::setQuitOnLastWindowClosed(true);
 
     const CommandLine commandLine = CommandLine::parse(application);

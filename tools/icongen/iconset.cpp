@@ -15,6 +15,7 @@ namespace {
 const QString CoreDir = "src/plugins/core/resources";
 const QString DesignerDir = "src/plugins/designer/resources";
 const QString AppDir = "src/app/resources";
+const QString DesktopDir = "share/desktop/icons/hicolor";
 
 bool writeFile(const QString& fileName, const QByteArray& data, QString* error)
 {
@@ -112,6 +113,15 @@ IconSet::IconSet()
     add(AppDir, "app.qrc", "app/images/app_icon.ico", "ico:icon", 256);
     add(AppDir, "app.qrc", "app/images/project_icon.ico", "ico:project", 256);
     add(AppDir, "app.qrc", "app/images/app_icon.png", "icon", 256);
+
+    // Desktop: the application and its project files in the freedesktop icon theme's sizes,
+    // each drawn for its size rather than scaled. They are installed, not compiled in.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString folder = QString("%1x%1/").arg(size);
+        add(DesktopDir, QString(), folder + "apps/com.korva.ZenubAnimate.png", "icon", size);
+        add(DesktopDir, QString(), folder + "mimetypes/application-x-zenub-project.png", "project",
+            size);
+    }
 }
 
 void IconSet::add(const QString& resourceDir, const QString& qrcName, const QString& path,
@@ -229,7 +239,7 @@ bool IconSet::write(const QString& root, QString* error) const
             return false;
 
         const QString qrc = entry.resourceDir + "/" + entry.qrcName;
-        if (!qrcWritten.contains(qrc)) {
+        if (!entry.qrcName.isEmpty() && !qrcWritten.contains(qrc)) {
             qrcWritten.append(qrc);
             if (!writeFile(dir.filePath(qrc), qrcText(qrcFiles(entry.resourceDir)).toUtf8(), error))
                 return false;
@@ -281,7 +291,7 @@ bool IconSet::verify(const QString& root, QString* error) const
         }
 
         const QString qrc = entry.resourceDir + "/" + entry.qrcName;
-        if (!seenQrc.contains(qrc)) {
+        if (!entry.qrcName.isEmpty() && !seenQrc.contains(qrc)) {
             seenQrc.append(qrc);
             QFile qrcFile(dir.filePath(qrc));
             if (!qrcFile.open(QIODevice::ReadOnly) ||

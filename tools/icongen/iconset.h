@@ -13,7 +13,7 @@ public:
     struct Entry
     {
         QString resourceDir; // e.g. "src/plugins/core/resources", holds the .qrc file
-        QString qrcName;     // e.g. "core.qrc"
+        QString qrcName;     // e.g. "core.qrc"; empty for files installed as they are
         QString path;        // relative to resourceDir, e.g. "core/images/new_16.png"
         QString icon;        // IconPainter name, "shadow:<piece>" or "ico:<icon>"
         int size = 0;        // pixel size; for .ico files the largest entry

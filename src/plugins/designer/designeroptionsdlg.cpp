@@ -2,9 +2,11 @@
 
 #include "backupoptionpage.h"
 
+#include <extensionsystem/pluginmanager.h>
 #include <options/appearanceoptionpage.h>
 #include <options/breakpointsoptionpage.h>
 #include <options/ioptionpage.h>
+#include <options/ioptionpagefactory.h>
 #include <options/keyboardoptionpage.h>
 #include <plugin/iui.h>
 
@@ -12,8 +14,24 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QReadLocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// Other plugins' pages; they are asked after the pool's lock is released, as they may add to it.
+QList<IOptionPageFactory*> pageFactories()
+{
+    QList<IOptionPageFactory*> factories;
+    QReadLocker locker(ExtensionSystem::PluginManager::listLock());
+    for (QObject* object : ExtensionSystem::PluginManager::allObjects())
+        if (auto* factory = qobject_cast<IOptionPageFactory*>(object))
+            factories.append(factory);
+    return factories;
+}
+
+} // namespace
 
 DesignerOptionsDlg::DesignerOptionsDlg(QWidget* parent)
     : IOptionsDlg(parent)
@@ -55,6 +73,11 @@ void DesignerOptionsDlg::createPages()
     addPage(new KeyboardOptionPage(m_pStack), tr("Keyboard"), "keyboardPage");
     addPage(new AppearanceOptionPage(m_pStack), tr("Appearance"), "appearancePage");
     addPage(new BreakpointsOptionPage(m_pStack), tr("Breakpoints"), "breakpointsPage");
+    // Pages other plugins offer come after the application's own.
+    for (IOptionPageFactory* factory : pageFactories()) {
+        if (IOptionPage* page = factory->createPage(m_pStack))
+            addPage(page, factory->displayName(), "pluginPage");
+    }
     for (IOptionPage* page : qAsConst(m_pages))
         connect(page, &IOptionPage::dataChanged, this, &DesignerOptionsDlg::updateButtons);
     setCurrentPage(0);

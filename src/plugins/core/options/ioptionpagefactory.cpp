@@ -1,0 +1,7 @@
+#include "ioptionpagefactory.h"
+
+IOptionPageFactory::IOptionPageFactory(QObject* parent)
+    : QObject(parent)
+{}
+
+IOptionPageFactory::~IOptionPageFactory() = default;
