@@ -41,9 +41,12 @@ void StageWidget::setDocument(DesignerDocument* document)
     m_pDocument = document;
     if (document)
         connect(document, &IDocument::dataChanged, this, [this] {
-            // An undo may take away the selected shape.
-            if (m_pDocument && !m_pDocument->shapeAt(m_selection))
-                setSelection(ShapeRef());
+            // An undo may take away selected shapes.
+            QVector<ShapeRef> kept;
+            for (const ShapeRef& ref : qAsConst(m_selected))
+                if (m_pDocument && m_pDocument->shapeAt(ref))
+                    kept.append(ref);
+            setSelectedShapes(kept);
             update();
         });
     update();
@@ -66,9 +69,15 @@ void StageWidget::setFrame(int frame)
 
 void StageWidget::setSelection(const ShapeRef& ref)
 {
-    if (ref == m_selection)
+    setSelectedShapes(ref.isValid() ? QVector<ShapeRef>{ref} : QVector<ShapeRef>());
+}
+
+void StageWidget::setSelectedShapes(const QVector<ShapeRef>& refs)
+{
+    if (refs == m_selected)
         return;
-    m_selection = ref;
+    m_selected = refs;
+    m_selection = refs.isEmpty() ? ShapeRef() : refs.constLast();
     update();
     emit selectionChanged();
 }
@@ -162,7 +171,7 @@ void StageWidget::paintEvent(QPaintEvent* event)
             ZenubKeyframe state;
             if (!shape.stateAt(m_frame, &state))
                 continue;
-            const bool bSelected = m_selection == ShapeRef{m_scene, l, s};
+            const bool bSelected = m_selected.contains(ShapeRef{m_scene, l, s});
             if (bSelected && m_bDragging) {
                 state.setX(state.getX() + m_dragOffset.x());
                 state.setY(state.getY() + m_dragOffset.y());
@@ -218,7 +227,10 @@ void StageWidget::mousePressEvent(QMouseEvent* event)
         return;
     }
     const QPointF point = toStage(event->localPos());
-    setSelection(shapeAtStagePoint(point));
+    const ShapeRef hit = shapeAtStagePoint(point);
+    // Pressing on a shape of a larger selection drags the whole selection.
+    if (!hit.isValid() || !m_selected.contains(hit))
+        setSelection(hit);
     m_bDragging = m_selection.isValid();
     m_dragStart = point;
     m_dragOffset = QPointF();
@@ -241,7 +253,7 @@ void StageWidget::mouseReleaseEvent(QMouseEvent* event)
     m_dragOffset = QPointF();
     // A click without motion must not leave an empty undo step.
     if (m_pDocument && (qAbs(offset.x()) >= 0.5 || qAbs(offset.y()) >= 0.5))
-        m_pDocument->moveShape(m_selection, m_frame, offset.x(), offset.y());
+        m_pDocument->moveShapes(m_selected, m_frame, offset.x(), offset.y());
     update();
 }
 
@@ -261,20 +273,20 @@ void StageWidget::keyPressEvent(QKeyEvent* event)
     const double step = (event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0;
     switch (event->key()) {
     case Qt::Key_Left:
-        m_pDocument->moveShape(m_selection, m_frame, -step, 0);
+        m_pDocument->moveShapes(m_selected, m_frame, -step, 0);
         break;
     case Qt::Key_Right:
-        m_pDocument->moveShape(m_selection, m_frame, step, 0);
+        m_pDocument->moveShapes(m_selected, m_frame, step, 0);
         break;
     case Qt::Key_Up:
-        m_pDocument->moveShape(m_selection, m_frame, 0, -step);
+        m_pDocument->moveShapes(m_selected, m_frame, 0, -step);
         break;
     case Qt::Key_Down:
-        m_pDocument->moveShape(m_selection, m_frame, 0, step);
+        m_pDocument->moveShapes(m_selected, m_frame, 0, step);
         break;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        m_pDocument->removeShape(m_selection);
+        m_pDocument->removeShapes(m_selected);
         break;
     default:
         QWidget::keyPressEvent(event);
