@@ -16,12 +16,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QToolBar>
 #include <QtTest>
 
@@ -102,6 +105,7 @@ private slots:
     void everyEntryWorksAndEveryKeyIsBoundOnce();
     void copyPasteUndoAndCloseByKeys();
     void aboutCopiesVersionAndLicences();
+    void automaticUpdateCheckUsesTheBarOncePerDay();
 
 private:
     QWidget* openProject(const QString& name);
@@ -242,6 +246,40 @@ void tst_Menus::aboutCopiesVersionAndLicences()
     for (const char* expected :
          {"Zenub Animate", ZENUB_VERSION, "Build: ", "Qt: ", "LGPL", "FFmpeg"})
         QVERIFY2(copied.contains(QLatin1String(expected)), expected);
+}
+
+void tst_Menus::automaticUpdateCheckUsesTheBarOncePerDay()
+{
+    // A feed on a local port announcing a newer version.
+    QTcpServer feed;
+    QVERIFY(feed.listen(QHostAddress::LocalHost));
+    int requests = 0;
+    connect(&feed, &QTcpServer::newConnection, this, [&feed, &requests] {
+        QTcpSocket* socket = feed.nextPendingConnection();
+        ++requests;
+        connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            const QByteArray body = R"({"updates":{"linux":{"latest-version":"99.0"}}})";
+            socket->write("HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) +
+                          "\r\n\r\n" + body);
+            socket->disconnectFromHost();
+        });
+    });
+    QSettings* settings = m_environment->userSettings();
+    settings->setValue(UpdateCheck::feedUrlKey(),
+                       QStringLiteral("http://127.0.0.1:%1/feed").arg(feed.serverPort()));
+    settings->setValue(UpdateCheck::checkAtStartKey(), true);
+    ModalAnswerer answerer;
+    answerer.finish(QDialog::Rejected);
+    auto* check = m_window->findChild<UpdateCheck*>();
+    check->scheduleAutomaticCheck(0);
+    QLabel* message = m_window->getNotificationBar()->findChild<QLabel*>("m_pMessageLabel");
+    QTRY_VERIFY(message->isVisible());
+    QVERIFY2(message->text().contains("99.0"), qPrintable(message->text()));
+    QCOMPARE(answerer.answered(), 0);
+
+    check->scheduleAutomaticCheck(0);
+    QTest::qWait(300);
+    QCOMPARE(requests, 1);
 }
 
 int main(int argc, char** argv)

@@ -28,11 +28,12 @@ AboutDialog::AboutDialog(QWidget* parent)
     const int edge = Dpi::scaled(64, dpi);
     icon->setPixmap(QIcon(QStringLiteral(":/app/images/app_icon.ico")).pixmap(edge, edge));
     header->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
-    auto* name = new QLabel(ProductInfo::productName(), this);
-    QFont font = name->font();
-    font.setPointSizeF(font.pointSizeF() * 1.6);
-    font.setBold(true);
-    name->setFont(font);
+    // Rich text: the theme's style sheet would override a font set on the label.
+    auto* name =
+        new QLabel(QStringLiteral("<span style=\"font-size:x-large; font-weight:bold\">%1</span>")
+                       .arg(ProductInfo::productName().toHtmlEscaped()),
+                   this);
+    name->setObjectName(QStringLiteral("productName"));
     header->addWidget(name, 0, 1);
     const QStringList facts = {tr("Version %1").arg(ProductInfo::version()),
                                tr("Build %1").arg(ProductInfo::buildNumber()),
@@ -59,6 +60,9 @@ AboutDialog::AboutDialog(QWidget* parent)
     connect(m_pCopyButton, &QPushButton::clicked, this, &AboutDialog::copyToClipboard);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setDefault(true);
+    close->setFocus();
 
     resize(Dpi::scaled(520, dpi), Dpi::scaled(440, dpi));
 }

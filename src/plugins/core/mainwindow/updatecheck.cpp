@@ -69,6 +69,10 @@ void UpdateCheck::runCheck(bool bInteractive)
     registry->setNotifyOnFinish(url, bInteractive);
     if (QSettings* settings = ICore::settings())
         settings->setValue(lastCheckKey(), QDateTime::currentDateTimeUtc());
+    // The dialogs take over from the bar's offer.
+    if (bInteractive && m_bOffered)
+        m_pWindow->hideNotification();
+    m_bOffered = false;
     m_bAutomaticPending = !bInteractive;
     m_pendingUrl = url;
     registry->checkForUpdates(url, !bInteractive);
@@ -87,9 +91,7 @@ void UpdateCheck::onCheckingFinished()
         tr("%1 %2 is available.")
             .arg(ProductInfo::productName(), registry->getLatestVersion(m_pendingUrl)),
         ZNNotificationBar::Info, tr("Update..."), true);
+    m_bOffered = true;
     if (ZNNotificationBar* bar = m_pWindow->getNotificationBar())
-        connect(bar, &ZNNotificationBar::buttonClicked, this, [this, bar] {
-            bar->hide();
-            checkNow();
-        });
+        connect(bar, &ZNNotificationBar::buttonClicked, this, &UpdateCheck::checkNow);
 }

@@ -55,6 +55,7 @@ private:
     QTimer m_startTimer;
     QString m_pendingUrl;
     bool m_bAutomaticPending = false;
+    bool m_bOffered = false; // the notification bar shows our offer
 };
 
 #endif
