@@ -447,6 +447,20 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>The update address "%1" was refused because it is not an http or https address.</source>
         <translation>Die Update-Adresse „%1“ wurde abgelehnt, weil sie keine http- oder https-Adresse ist.</translation>
     </message>
+    <message>
+        <source>The update server sent the request elsewhere (%1).</source>
+        <translation>Der Update-Server hat die Anfrage umgeleitet (%1).</translation>
+    </message>
+    <message>
+        <source>The update information could not be read.</source>
+        <translation>Die Update-Informationen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates.
+%1</source>
+        <translation>Die Suche nach Updates ist fehlgeschlagen.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ZNReleaseNoteDlg</name>
@@ -745,6 +759,20 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Zenub projects (*.zenub)</source>
         <translation>Zenub-Projekte (*.zenub)</translation>
     </message>
+    <message numerus="yes">
+        <source>Move %n Shapes</source>
+        <translation>
+            <numerusform>%n Form verschieben</numerusform>
+            <numerusform>%n Formen verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Shapes</source>
+        <translation>
+            <numerusform>%n Form löschen</numerusform>
+            <numerusform>%n Formen löschen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesignerDocumentFactory</name>
@@ -806,6 +834,28 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Export to Video</source>
         <translation>Als Video exportieren</translation>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
     </message>
 </context>
 <context>
@@ -925,6 +975,22 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Add Text</source>
         <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected shapes</source>
+        <translation>Die ausgewählten Formen löschen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
     </message>
 </context>
 <context>
@@ -1445,6 +1511,215 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Previews and temporary files cannot be written. %1</source>
         <translation>Vorschauen und temporäre Dateien können nicht geschrieben werden. %1</translation>
+    <name>EditCommands</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Build %1</source>
+        <translation>Build %1</translation>
+    </message>
+    <message>
+        <source>Built on Qt %1</source>
+        <translation>Erstellt mit Qt %1</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the version and licence details</source>
+        <translation>Version und Lizenzangaben kopieren</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+</context>
+<context>
+    <name>ProductInfo</name>
+    <message>
+        <source>%1 (built with %2)</source>
+        <translation>%1 (erstellt mit %2)</translation>
+    </message>
+    <message>
+        <source>Zenub Animate: copyright KORVA. Licensed to you under the Zenub Animate licence agreement that comes with the application.</source>
+        <translation>Zenub Animate: Copyright KORVA. Ihnen lizenziert gemäß dem Lizenzvertrag von Zenub Animate, der der Anwendung beiliegt.</translation>
+    </message>
+    <message>
+        <source>Qt %1 (including Qt WebEngine): GNU Lesser General Public License version 3 (LGPLv3). Qt WebEngine contains Chromium, under BSD-style licences. Sources: https://download.qt.io/</source>
+        <translation>Qt %1 (einschließlich Qt WebEngine): GNU Lesser General Public License Version 3 (LGPLv3). Qt WebEngine enthält Chromium unter BSD-artigen Lizenzen. Quelltexte: https://download.qt.io/</translation>
+    </message>
+    <message>
+        <source>FFmpeg (libavcodec, libavformat, libavutil, libswscale): GNU Lesser General Public License version 2.1 or later (LGPL). Sources: https://ffmpeg.org/</source>
+        <translation>FFmpeg (libavcodec, libavformat, libavutil, libswscale): GNU Lesser General Public License Version 2.1 oder später (LGPL). Quelltexte: https://ffmpeg.org/</translation>
+    </message>
+    <message>
+        <source>The LGPL lets you replace these libraries with versions of your own; they are loaded as separate shared libraries.</source>
+        <translation>Die LGPL erlaubt Ihnen, diese Bibliotheken durch eigene Fassungen zu ersetzen; sie werden als eigene gemeinsam genutzte Bibliotheken geladen.</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Build: %1</source>
+        <translation>Build: %1</translation>
+    </message>
+    <message>
+        <source>Qt: %1</source>
+        <translation>Qt: %1</translation>
+    </message>
+    <message>
+        <source>System: %1 (%2 %3, %4)</source>
+        <translation>System: %1 (%2 %3, %4)</translation>
+    </message>
+    <message>
+        <source>Screen scale: %1 %</source>
+        <translation>Bildschirmskalierung: %1 %</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>Sprache: %1</translation>
+    </message>
+    <message>
+        <source>Theme: %1</source>
+        <translation>Design: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>Report a Problem</source>
+        <translation>Problem melden</translation>
+    </message>
+    <message>
+        <source>Provide a Suggestion</source>
+        <translation>Vorschlag machen</translation>
+    </message>
+    <message>
+        <source>What happened, and what did you expect instead?</source>
+        <translation>Was ist passiert, und was hatten Sie stattdessen erwartet?</translation>
+    </message>
+    <message>
+        <source>What would make Zenub Animate better for you?</source>
+        <translation>Was würde Zenub Animate für Sie besser machen?</translation>
+    </message>
+    <message>
+        <source>These details are added to help us understand it. Nothing is sent until you open the report address or save the report.</source>
+        <translation>Diese Angaben werden angefügt, damit wir es besser verstehen. Nichts wird gesendet, bevor Sie die Meldeadresse öffnen oder den Bericht speichern.</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Mail or Browser</source>
+        <translation>In E-Mail oder Browser ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Opens %1 with the report filled in</source>
+        <translation>Öffnet %1 mit dem ausgefüllten Bericht</translation>
+    </message>
+    <message>
+        <source>&amp;Save to File...</source>
+        <translation>In Datei &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Warnings of this run: none</source>
+        <translation>Warnungen dieser Sitzung: keine</translation>
+    </message>
+    <message>
+        <source>Warnings of this run:</source>
+        <translation>Warnungen dieser Sitzung:</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Suggestion</source>
+        <translation>Vorschlag</translation>
+    </message>
+    <message>
+        <source>The report address %1 could not be opened. Save the report to a file and send it yourself.</source>
+        <translation>Die Meldeadresse %1 konnte nicht geöffnet werden. Speichern Sie den Bericht in eine Datei und senden Sie ihn selbst.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Der Bericht konnte nicht unter %1 gespeichert werden:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>%1 %2 is available.</source>
+        <translation>%1 %2 ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>Aktualisieren...</translation>
+    </message>
+</context>
+<context>
+    <name>ShapeClipboard</name>
+    <message>
+        <source>The clipboard holds no shapes.</source>
+        <translation>Die Zwischenablage enthält keine Formen.</translation>
+    </message>
+    <message>
+        <source>The shapes on the clipboard cannot be read: %1</source>
+        <translation>Die Formen in der Zwischenablage können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The shapes on the clipboard come from a newer version of Zenub Animate.</source>
+        <translation>Die Formen in der Zwischenablage stammen aus einer neueren Version von Zenub Animate.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds too many shapes (%1).</source>
+        <translation>Die Zwischenablage enthält zu viele Formen (%1).</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,9 @@
 #include <QFileInfo>
 #include <QUndoStack>
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 // Where the shape is at the frame, as a keyframe for that frame (a shape without keyframes
@@ -168,19 +171,54 @@ bool DesignerDocument::addShape(int scene, int type, const QString& text)
 
 bool DesignerDocument::moveShape(const ShapeRef& ref, int frame, double dx, double dy)
 {
-    ZenubProject after = m_project;
-    ZenubShape* shape = mutableShape(after, ref);
-    if (!shape || frame < 0)
+    return moveShapes({ref}, frame, dx, dy);
+}
+
+bool DesignerDocument::moveShapes(const QVector<ShapeRef>& refs, int frame, double dx, double dy)
+{
+    if (frame < 0 || refs.isEmpty())
         return false;
-    ZenubKeyframe state = stateAtFrame(*shape, frame);
-    state.setX(state.getX() + dx);
-    state.setY(state.getY() + dy);
-    // A shape with a single keyframe is static: moving it moves it for the whole scene.
-    if (shape->getKeyframes().size() == 1)
-        state.setFrame(shape->getKeyframes().constFirst().getFrame());
-    shape->setKeyframe(state);
-    pushEdit(tr("Move %1").arg(shape->getName()), after);
+    ZenubProject after = m_project;
+    QString name;
+    for (const ShapeRef& ref : refs) {
+        ZenubShape* shape = mutableShape(after, ref);
+        if (!shape)
+            return false;
+        ZenubKeyframe state = stateAtFrame(*shape, frame);
+        state.setX(state.getX() + dx);
+        state.setY(state.getY() + dy);
+        // A shape with a single keyframe is static: moving it moves it for the whole scene.
+        if (shape->getKeyframes().size() == 1)
+            state.setFrame(shape->getKeyframes().constFirst().getFrame());
+        shape->setKeyframe(state);
+        name = shape->getName();
+    }
+    pushEdit(refs.size() == 1 ? tr("Move %1").arg(name) : tr("Move %n Shapes", "", refs.size()),
+             after);
     return true;
+}
+
+QVector<ShapeRef> DesignerDocument::addShapes(int scene,
+                                              const QVector<QPair<int, ZenubShape>>& shapes,
+                                              const QString& text)
+{
+    if (scene < 0 || scene >= m_project.getScenes().size() || shapes.isEmpty())
+        return {};
+    ZenubProject after = m_project;
+    ZenubScene& target = after.scenes()[scene];
+    if (target.getLayers().isEmpty())
+        target.addLayer(ZenubLayer(tr("Layer 1")));
+    QVector<ShapeRef> added;
+    for (const auto& entry : shapes) {
+        const int layer = entry.first >= 0 && entry.first < target.getLayers().size()
+                              ? entry.first
+                              : target.getLayers().size() - 1;
+        target.layers()[layer].addShape(entry.second);
+        added.append(
+            ShapeRef{scene, layer, int(target.getLayers().at(layer).getShapes().size()) - 1});
+    }
+    pushEdit(text, after);
+    return added;
 }
 
 bool DesignerDocument::setKeyframe(const ShapeRef& ref, int frame)
@@ -197,13 +235,33 @@ bool DesignerDocument::setKeyframe(const ShapeRef& ref, int frame)
 
 bool DesignerDocument::removeShape(const ShapeRef& ref)
 {
-    ZenubProject after = m_project;
-    const ZenubShape* shape = mutableShape(after, ref);
-    if (!shape)
+    return removeShapes({ref});
+}
+
+bool DesignerDocument::removeShapes(const QVector<ShapeRef>& refs, const QString& text)
+{
+    if (refs.isEmpty())
         return false;
-    const QString name = shape->getName();
-    after.scenes()[ref.scene].layers()[ref.layer].shapes().removeAt(ref.shape);
-    pushEdit(tr("Delete %1").arg(name), after);
+    QVector<ShapeRef> sorted = refs;
+    // From the back, so that removing one shape does not shift the index of the next.
+    std::sort(sorted.begin(), sorted.end(), [](const ShapeRef& a, const ShapeRef& b) {
+        return std::tie(a.scene, a.layer, a.shape) > std::tie(b.scene, b.layer, b.shape);
+    });
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    ZenubProject after = m_project;
+    QString name;
+    for (const ShapeRef& ref : qAsConst(sorted)) {
+        const ZenubShape* shape = mutableShape(after, ref);
+        if (!shape)
+            return false;
+        name = shape->getName();
+        after.scenes()[ref.scene].layers()[ref.layer].shapes().removeAt(ref.shape);
+    }
+    QString label = text;
+    if (label.isEmpty())
+        label = sorted.size() == 1 ? tr("Delete %1").arg(name)
+                                   : tr("Delete %n Shapes", "", sorted.size());
+    pushEdit(label, after);
     return true;
 }
 

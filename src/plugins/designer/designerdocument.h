@@ -5,6 +5,9 @@
 
 #include <documents/idocument.h>
 
+#include <QPair>
+#include <QVector>
+
 /*! Addresses one shape of a project: scene, layer and shape index. */
 struct ShapeRef
 {
@@ -42,9 +45,19 @@ public:
     // Edits; each pushes one undoable command and returns false when it names nothing.
     bool addShape(int scene, int type, const QString& text = QString());
     bool moveShape(const ShapeRef& ref, int frame, double dx, double dy);
+    /*! Moves every shape of \a refs by the same step, as one command. */
+    bool moveShapes(const QVector<ShapeRef>& refs, int frame, double dx, double dy);
+    /*!
+        Adds each shape to the given layer of \a scene (-1 or a layer that does not exist: the
+        top layer) as one command named \a text; returns where they went.
+    */
+    QVector<ShapeRef> addShapes(int scene, const QVector<QPair<int, ZenubShape>>& shapes,
+                                const QString& text);
     /*! Stores the shape's state at \a frame as a keyframe there. */
     bool setKeyframe(const ShapeRef& ref, int frame);
     bool removeShape(const ShapeRef& ref);
+    /*! Removes the shapes as one command, named \a text or after what goes. */
+    bool removeShapes(const QVector<ShapeRef>& refs, const QString& text = QString());
     bool addScene();
     bool setSceneDuration(int scene, int frames);
     bool renameScene(int scene, const QString& name);

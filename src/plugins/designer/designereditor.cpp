@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -83,6 +84,11 @@ void DesignerEditor::attach()
         m_pSubWindow = area->addSubWindow(m_pWidget);
         m_pSubWindow->setAttribute(Qt::WA_DeleteOnClose, false);
         m_pSubWindow->installEventFilter(this);
+        // The tab's own menu would claim Ctrl+W beside File > Close, and a key claimed twice
+        // runs nothing; File > Close serves this window already.
+        if (QMenu* menu = m_pSubWindow->systemMenu())
+            for (QAction* action : menu->actions())
+                action->setShortcuts({});
         m_pSubWindow->showMaximized();
         // The shell's Save and Save As act on the active editor, so a tab the user picks must
         // become it.
@@ -136,12 +142,50 @@ void DesignerEditor::registerCommands()
          &DesignerEditor::previewCurrentScene},
         {"File.Preview_Project_In_Browser", tr("Preview Project in Browser"),
          &DesignerEditor::previewProject},
+        {"File.Preview_Project", tr("Preview Project in Browser"), &DesignerEditor::previewProject},
         {"File.Export_To_HTML5", tr("Export to HTML5"), &DesignerEditor::exportToHtml5},
         {"File.Export_To_Video", tr("Export to Video"), &DesignerEditor::exportToVideo},
     };
     for (const auto& command : commands) {
         auto* action = new QAction(command.text, this);
         connect(action, &QAction::triggered, this, command.slot);
+        const QString id = QString::fromLatin1(command.id);
+        ActionManager::registerAction(action, id, m_pWidget, false);
+        m_commands.append(qMakePair(action, id));
+    }
+    registerEditCommands();
+}
+
+void DesignerEditor::registerEditCommands()
+{
+    DesignerEditorWidget* widget = m_pWidget;
+    const struct
+    {
+        const char* id;
+        QString text;
+        void (DesignerEditorWidget::*slot)();
+        bool (DesignerEditorWidget::*enabled)() const;
+    } commands[] = {
+        {"Edit.Cut", tr("Cu&t"), &DesignerEditorWidget::cut, &DesignerEditorWidget::hasSelection},
+        {"Edit.Copy", tr("&Copy"), &DesignerEditorWidget::copy,
+         &DesignerEditorWidget::hasSelection},
+        {"Edit.Paste", tr("&Paste"), &DesignerEditorWidget::paste, &DesignerEditorWidget::canPaste},
+        {"Edit.Duplicate", tr("D&uplicate"), &DesignerEditorWidget::duplicate,
+         &DesignerEditorWidget::hasSelection},
+        {"Edit.Delete", tr("&Delete"), &DesignerEditorWidget::deleteSelection,
+         &DesignerEditorWidget::hasSelection},
+        {"Edit.Select_All", tr("Select &All"), &DesignerEditorWidget::selectAll,
+         &DesignerEditorWidget::canSelectAll},
+    };
+    for (const auto& command : commands) {
+        auto* action = new QAction(command.text, this);
+        connect(action, &QAction::triggered, widget, command.slot);
+        const auto enabled = command.enabled;
+        const auto update = [action, widget, enabled] {
+            action->setEnabled((widget->*enabled)());
+        };
+        connect(widget, &DesignerEditorWidget::editStateChanged, action, update);
+        update();
         const QString id = QString::fromLatin1(command.id);
         ActionManager::registerAction(action, id, m_pWidget, false);
         m_commands.append(qMakePair(action, id));

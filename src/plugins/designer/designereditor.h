@@ -14,8 +14,8 @@ class QMdiSubWindow;
 
 /*!
     Shows a project in the main window's workspace. The editing widget is a command context of
-    its own: while it has focus, Close, Save As, the previews and the HTML5 export act on this
-    editor's project.
+    its own: while it has focus, Close, Save As, the previews, the HTML5 export and the Edit
+    menu's Cut, Copy, Paste, Duplicate, Delete and Select All act on this editor's project.
 */
 class DesignerEditor : public IEditor
 {
@@ -46,6 +46,7 @@ protected:
 private:
     void attach();
     void registerCommands();
+    void registerEditCommands();
     void unregisterCommands();
     void updateTitle();
     void openPreview(const QString& fragment);

@@ -32,6 +32,21 @@ public:
     void setCurrentFrame(int frame);
     void setCurrentScene(int scene);
 
+    // The Edit menu's commands on the stage's selection; each edit is one undo step.
+    bool hasSelection() const;
+    bool canPaste() const;
+    bool canSelectAll() const;
+    void copy();
+    void cut();
+    void paste();
+    void duplicate();
+    void deleteSelection();
+    void selectAll();
+
+signals:
+    /*! What the Edit commands can act on may have changed. */
+    void editStateChanged();
+
 private:
     void refresh();
     void addShape(int type);

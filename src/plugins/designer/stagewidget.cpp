@@ -21,9 +21,12 @@ void StageWidget::setDocument(DesignerDocument* document)
     m_pDocument = document;
     if (document)
         connect(document, &IDocument::dataChanged, this, [this] {
-            // An undo may take away the selected shape.
-            if (m_pDocument && !m_pDocument->shapeAt(m_selection))
-                setSelection(ShapeRef());
+            // An undo may take away selected shapes.
+            QVector<ShapeRef> kept;
+            for (const ShapeRef& ref : qAsConst(m_selected))
+                if (m_pDocument && m_pDocument->shapeAt(ref))
+                    kept.append(ref);
+            setSelectedShapes(kept);
             update();
         });
     update();
@@ -46,9 +49,15 @@ void StageWidget::setFrame(int frame)
 
 void StageWidget::setSelection(const ShapeRef& ref)
 {
-    if (ref == m_selection)
+    setSelectedShapes(ref.isValid() ? QVector<ShapeRef>{ref} : QVector<ShapeRef>());
+}
+
+void StageWidget::setSelectedShapes(const QVector<ShapeRef>& refs)
+{
+    if (refs == m_selected)
         return;
-    m_selection = ref;
+    m_selected = refs;
+    m_selection = refs.isEmpty() ? ShapeRef() : refs.constLast();
     update();
     emit selectionChanged();
 }
@@ -113,9 +122,12 @@ void StageWidget::paintEvent(QPaintEvent* event)
     if (!m_pDocument)
         return;
     FrameRenderer renderer(m_pDocument->getProject());
-    if (m_selection.scene == m_scene)
-        renderer.setSelection(m_selection.layer, m_selection.shape,
-                              m_bDragging ? m_dragOffset : QPointF());
+    QVector<FrameRenderer::ShapeIndex> selected;
+    for (const ShapeRef& ref : qAsConst(m_selected)) {
+        if (ref.scene == m_scene)
+            selected.append({ref.layer, ref.shape});
+    }
+    renderer.setSelection(selected, m_bDragging ? m_dragOffset : QPointF());
     painter.translate(origin());
     painter.scale(scale(), scale());
     renderer.paint(&painter, m_scene, m_frame);
@@ -128,7 +140,10 @@ void StageWidget::mousePressEvent(QMouseEvent* event)
         return;
     }
     const QPointF point = toStage(event->localPos());
-    setSelection(shapeAtStagePoint(point));
+    const ShapeRef hit = shapeAtStagePoint(point);
+    // Pressing on a shape of a larger selection drags the whole selection.
+    if (!hit.isValid() || !m_selected.contains(hit))
+        setSelection(hit);
     m_bDragging = m_selection.isValid();
     m_dragStart = point;
     m_dragOffset = QPointF();
@@ -151,7 +166,7 @@ void StageWidget::mouseReleaseEvent(QMouseEvent* event)
     m_dragOffset = QPointF();
     // A click without motion must not leave an empty undo step.
     if (m_pDocument && (qAbs(offset.x()) >= 0.5 || qAbs(offset.y()) >= 0.5))
-        m_pDocument->moveShape(m_selection, m_frame, offset.x(), offset.y());
+        m_pDocument->moveShapes(m_selected, m_frame, offset.x(), offset.y());
     update();
 }
 
@@ -171,20 +186,20 @@ void StageWidget::keyPressEvent(QKeyEvent* event)
     const double step = (event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0;
     switch (event->key()) {
     case Qt::Key_Left:
-        m_pDocument->moveShape(m_selection, m_frame, -step, 0);
+        m_pDocument->moveShapes(m_selected, m_frame, -step, 0);
         break;
     case Qt::Key_Right:
-        m_pDocument->moveShape(m_selection, m_frame, step, 0);
+        m_pDocument->moveShapes(m_selected, m_frame, step, 0);
         break;
     case Qt::Key_Up:
-        m_pDocument->moveShape(m_selection, m_frame, 0, -step);
+        m_pDocument->moveShapes(m_selected, m_frame, 0, -step);
         break;
     case Qt::Key_Down:
-        m_pDocument->moveShape(m_selection, m_frame, 0, step);
+        m_pDocument->moveShapes(m_selected, m_frame, 0, step);
         break;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        m_pDocument->removeShape(m_selection);
+        m_pDocument->removeShapes(m_selected);
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -4,6 +4,7 @@
 #include "designerdocument.h"
 
 #include <QPointer>
+#include <QVector>
 #include <QWidget>
 
 /*!
@@ -22,8 +23,12 @@ public:
     int getScene() const { return m_scene; }
     void setFrame(int frame);
     int getFrame() const { return m_frame; }
+    /*! The shape picked last; the one single-shape commands act on. */
     ShapeRef getSelection() const { return m_selection; }
     void setSelection(const ShapeRef& ref);
+    /*! Every selected shape, the one picked last at the end. */
+    QVector<ShapeRef> getSelectedShapes() const { return m_selected; }
+    void setSelectedShapes(const QVector<ShapeRef>& refs);
 
     /*! The topmost drawn shape under stage point \a point, or an invalid reference. */
     ShapeRef shapeAtStagePoint(const QPointF& point) const;
@@ -54,6 +59,7 @@ private:
     int m_scene = 0;
     int m_frame = 0;
     ShapeRef m_selection;
+    QVector<ShapeRef> m_selected;
     bool m_bDragging = false;
     QPointF m_dragStart;
     QPointF m_dragOffset;

@@ -11,6 +11,8 @@
 #include "documents/idocument.h"
 #include "documents/idocumentfactory.h"
 #include "documents/ieditor.h"
+#include "editcommands.h"
+#include "helpmenu.h"
 #include "imainmdiarea.h"
 #include "imainmenuwidget.h"
 #include "instancetempfolder.h"
@@ -562,13 +564,17 @@ void MainWindow::initActions()
     m_pSaveAsMenu->setEnabled(false);
     m_pSaveAsProjectAction->setEnabled(false);
     m_pCloseAction->setEnabled(false);
-    // Only an open project's editor can export a video; it brings its own action.
-    m_pExportVideoAction->setEnabled(false);
+    // Only an open project can be previewed or exported; its editor registers the working ones.
+    for (QAction* action :
+         {m_pPreviewCurrentSceneAction, m_pPreviewProjectAction, m_pPreviewProjectInBrowserAction,
+          m_pExportHtml5Action, m_pExportVideoAction})
+        action->setEnabled(false);
 
     // Edit
     ActionContainer* editMenu =
         ActionManager::createMenuContainer(tr("&Edit"), QStringLiteral("MenuBar.Edit"));
     menuBar->insertMenu(editMenu, nullptr);
+    new EditCommands(this, editMenu);
     m_pPreferencesAction =
         addCommand(editMenu, QStringLiteral("Edit.Preferences"), tr("&Preferences"),
                    QKeySequence::Preferences, QString(), QStringLiteral("preferences"));
@@ -585,16 +591,22 @@ void MainWindow::initActions()
     ActionContainer* helpMenu =
         ActionManager::createMenuContainer(tr("&Help"), QStringLiteral("MenuBar.Help"));
     menuBar->insertMenu(helpMenu, nullptr);
-    addCommand(helpMenu, QStringLiteral("Help.About"), tr("About"), QKeySequence(), QString());
+    auto* help = new HelpMenu(this);
+    connect(
+        addCommand(helpMenu, QStringLiteral("Help.About"), tr("About"), QKeySequence(), QString()),
+        &QAction::triggered, help, &HelpMenu::showAbout);
     m_pHelpContentsAction = addCommand(helpMenu, QStringLiteral("Help.Help_Contents"),
                                        tr("Help Contents"), QKeySequence(Qt::Key_F1), QString());
     connect(m_pHelpContentsAction, &QAction::triggered, this, &MainWindow::onHelpContents);
-    addCommand(helpMenu, QStringLiteral("Help.ReportProblem"), tr("Report a Problem"),
-               QKeySequence(), QString());
-    addCommand(helpMenu, QStringLiteral("Help.ProvideSuggestion"), tr("Provide a Suggestion"),
-               QKeySequence(), QString());
-    addCommand(helpMenu, QStringLiteral("Help.CheckUpdates"), tr("Check Updates..."),
-               QKeySequence(), QString());
+    connect(addCommand(helpMenu, QStringLiteral("Help.ReportProblem"), tr("Report a Problem"),
+                       QKeySequence(), QString()),
+            &QAction::triggered, help, &HelpMenu::reportProblem);
+    connect(addCommand(helpMenu, QStringLiteral("Help.ProvideSuggestion"),
+                       tr("Provide a Suggestion"), QKeySequence(), QString()),
+            &QAction::triggered, help, &HelpMenu::provideSuggestion);
+    connect(addCommand(helpMenu, QStringLiteral("Help.CheckUpdates"), tr("Check Updates..."),
+                       QKeySequence(), QString()),
+            &QAction::triggered, help, &HelpMenu::checkUpdates);
 
     m_commandIcons.insert(QStringLiteral("File.New"), QStringLiteral("new"));
     m_commandIcons.insert(QStringLiteral("File.Open_Project"), QStringLiteral("open"));

@@ -158,12 +158,12 @@ void Updater::onReply(QNetworkReply* reply)
             return;
         }
         qCWarning(lcUpdater).noquote() << "Update feed redirect refused:" << next.toString();
-        finishCheck(false);
+        failCheck(tr("The update server sent the request elsewhere (%1).").arg(next.toString()));
         return;
     }
 
     if (reply->error() != QNetworkReply::NoError) {
-        finishCheck(false);
+        failCheck(reply->errorString());
         return;
     }
 
@@ -178,7 +178,7 @@ void Updater::onReply(QNetworkReply* reply)
     const QJsonDocument document = QJsonDocument::fromJson(data, &error);
     if (document.isNull()) {
         qCWarning(lcUpdater).noquote() << "Update feed is not valid JSON:" << error.errorString();
-        finishCheck(false);
+        failCheck(tr("The update information could not be read."));
         return;
     }
 
@@ -197,6 +197,18 @@ void Updater::finishCheck(bool available)
 {
     // The user dialogue runs inside, so the signal follows the user's answer.
     setUpdateAvailable(available);
+    emit checkingFinished(m_url);
+}
+
+void Updater::failCheck(const QString& reason)
+{
+    // Not knowing is not "up to date": a check the user asked for says what went wrong.
+    m_updateAvailable = false;
+    qCInfo(lcUpdater).noquote() << "Update check failed:" << reason;
+    if (m_notifyOnFinish && !m_silentIfNoUpdate)
+        IUi::getInstance()->showWarning(ICore::getMainWindow(), kMessageTitle,
+                                        tr("Could not check for updates.\n%1").arg(reason),
+                                        QMessageBox::Ok, QMessageBox::Ok);
     emit checkingFinished(m_url);
 }
 

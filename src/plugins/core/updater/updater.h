@@ -79,6 +79,8 @@ private slots:
 private:
     void sendRequest(int redirects);
     void finishCheck(bool available);
+    /*! Ends a check that got no answer: no update known, and a warning when not silent. */
+    void failCheck(const QString& reason);
     void showLatestVersionBox();
     void applyUpdate();
     bool refuseUnlessWebAddress(const QString& address);

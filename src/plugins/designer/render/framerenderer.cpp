@@ -13,10 +13,9 @@ FrameRenderer::FrameRenderer(const ZenubProject& project)
     : m_project(project)
 {}
 
-void FrameRenderer::setSelection(int layer, int shape, const QPointF& offset)
+void FrameRenderer::setSelection(const QVector<ShapeIndex>& shapes, const QPointF& offset)
 {
-    m_selectedLayer = layer;
-    m_selectedShape = shape;
+    m_selected = shapes;
     m_selectionOffset = offset;
 }
 
@@ -73,7 +72,7 @@ void FrameRenderer::paint(QPainter* painter, int scene, double frame) const
                 ZenubKeyframe state;
                 if (!shapes.at(s).stateAt(frame, &state))
                     continue;
-                const bool bSelected = l == m_selectedLayer && s == m_selectedShape;
+                const bool bSelected = m_selected.contains(ShapeIndex(l, s));
                 if (bSelected) {
                     state.setX(state.getX() + m_selectionOffset.x());
                     state.setY(state.getY() + m_selectionOffset.y());

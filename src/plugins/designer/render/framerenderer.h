@@ -1,9 +1,11 @@
 #ifndef FRAMERENDERER_H
 #define FRAMERENDERER_H
 
+#include <QPair>
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
+#include <QVector>
 
 class QImage;
 class QPainter;
@@ -24,8 +26,10 @@ class FrameRenderer
 public:
     explicit FrameRenderer(const ZenubProject& project);
 
-    /*! Outlines the shape \a shape of layer \a layer and draws it moved by \a offset. */
-    void setSelection(int layer, int shape, const QPointF& offset = QPointF());
+    /*! A shape of the scene: its layer's index and its index in that layer. */
+    using ShapeIndex = QPair<int, int>;
+    /*! Outlines the shapes \a shapes and draws them moved by \a offset. */
+    void setSelection(const QVector<ShapeIndex>& shapes, const QPointF& offset = QPointF());
 
     /*! Paints in stage pixels, clipped to the stage, through \a painter's transformation. */
     void paint(QPainter* painter, int scene, double frame) const;
@@ -48,8 +52,7 @@ private:
     void paintShape(QPainter* painter, const ZenubShape& shape, const ZenubKeyframe& state) const;
 
     const ZenubProject& m_project;
-    int m_selectedLayer = -1;
-    int m_selectedShape = -1;
+    QVector<ShapeIndex> m_selected;
     QPointF m_selectionOffset;
 };
 

@@ -1,0 +1,162 @@
+#include "shapeclipboard.h"
+
+#include "project/zenubjsonreader.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMimeData>
+#include <QRectF>
+#include <QTransform>
+#include <QXmlStreamWriter>
+
+namespace {
+
+const int kFormatVersion = 1;
+// A clipboard is no place for a whole project; more than this is refused, not pasted slowly.
+const int kMaximumShapes = 10000;
+
+QRectF boxOf(const ZenubKeyframe& state)
+{
+    return QRectF(state.getX(), state.getY(), state.getWidth(), state.getHeight());
+}
+
+QString number(double value)
+{
+    return QString::number(value, 'g', 10);
+}
+
+} // namespace
+
+QMimeData* ShapeClipboard::toMimeData(const QVector<ZenubShape>& shapes, int frame)
+{
+    QJsonArray array;
+    for (const ZenubShape& shape : shapes)
+        array.append(shape.toJson());
+    const QJsonObject root{{QStringLiteral("format"), QStringLiteral("zenub-shapes")},
+                           {QStringLiteral("version"), kFormatVersion},
+                           {QStringLiteral("shapes"), array}};
+    auto* data = new QMimeData();
+    data->setData(mimeType(), QJsonDocument(root).toJson(QJsonDocument::Compact));
+    data->setData(svgMimeType(), toSvg(shapes, frame));
+    return data;
+}
+
+bool ShapeClipboard::canPaste(const QMimeData* data)
+{
+    return data && data->hasFormat(mimeType());
+}
+
+QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, QString* errorString)
+{
+    const auto fail = [errorString](const QString& message) {
+        if (errorString)
+            *errorString = message;
+        return QVector<ZenubShape>();
+    };
+    if (!canPaste(data))
+        return fail(tr("The clipboard holds no shapes."));
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(data->data(mimeType()), &parseError);
+    const QJsonObject root = document.object();
+    if (document.isNull() || !document.isObject())
+        return fail(
+            tr("The shapes on the clipboard cannot be read: %1").arg(parseError.errorString()));
+    if (root.value(QStringLiteral("version")).toInt() > kFormatVersion)
+        return fail(tr("The shapes on the clipboard come from a newer version of Zenub Animate."));
+
+    ZenubJsonReader reader;
+    const QString path = QStringLiteral("clipboard");
+    const QJsonArray array = reader.readArray(root, path, QStringLiteral("shapes"));
+    if (array.size() > kMaximumShapes)
+        return fail(tr("The clipboard holds too many shapes (%1).").arg(array.size()));
+    QVector<ZenubShape> shapes;
+    const QString arrayPath = ZenubJsonReader::child(path, QStringLiteral("shapes"));
+    for (int i = 0; i < array.size() && !reader.hasError(); ++i) {
+        const QString shapePath = ZenubJsonReader::element(arrayPath, i);
+        shapes.append(
+            ZenubShape::fromJson(reader.objectAt(array, arrayPath, i), reader, shapePath));
+    }
+    if (reader.hasError())
+        return fail(tr("The shapes on the clipboard cannot be read: %1").arg(reader.errorString()));
+    if (shapes.isEmpty())
+        return fail(tr("The clipboard holds no shapes."));
+    return shapes;
+}
+
+QByteArray ShapeClipboard::toSvg(const QVector<ZenubShape>& shapes, int frame)
+{
+    QRectF bounds;
+    QVector<QPair<const ZenubShape*, ZenubKeyframe>> drawn;
+    for (const ZenubShape& shape : shapes) {
+        ZenubKeyframe state;
+        if (!shape.stateAt(frame, &state))
+            continue;
+        const QRectF box = boxOf(state);
+        QTransform turn;
+        turn.translate(box.center().x(), box.center().y());
+        turn.rotate(state.getRotation());
+        turn.translate(-box.center().x(), -box.center().y());
+        bounds = bounds.united(turn.mapRect(box));
+        drawn.append(qMakePair(&shape, state));
+    }
+    if (bounds.isEmpty())
+        bounds = QRectF(0, 0, 1, 1);
+
+    QByteArray svg;
+    QXmlStreamWriter xml(&svg);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("svg"));
+    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    xml.writeAttribute(QStringLiteral("width"), number(bounds.width()));
+    xml.writeAttribute(QStringLiteral("height"), number(bounds.height()));
+    xml.writeAttribute(QStringLiteral("viewBox"),
+                       QStringLiteral("%1 %2 %3 %4")
+                           .arg(number(bounds.x()), number(bounds.y()), number(bounds.width()),
+                                number(bounds.height())));
+    for (const auto& entry : qAsConst(drawn)) {
+        const ZenubShape& shape = *entry.first;
+        const ZenubKeyframe& state = entry.second;
+        const QRectF box = boxOf(state);
+        const QString fill = shape.getFillColor().name(QColor::HexRgb);
+        const double opacity = state.getOpacity() * shape.getFillColor().alphaF();
+        switch (shape.getType()) {
+        case ZenubShape::Type::Rectangle:
+            xml.writeStartElement(QStringLiteral("rect"));
+            xml.writeAttribute(QStringLiteral("x"), number(box.x()));
+            xml.writeAttribute(QStringLiteral("y"), number(box.y()));
+            xml.writeAttribute(QStringLiteral("width"), number(box.width()));
+            xml.writeAttribute(QStringLiteral("height"), number(box.height()));
+            break;
+        case ZenubShape::Type::Ellipse:
+            xml.writeStartElement(QStringLiteral("ellipse"));
+            xml.writeAttribute(QStringLiteral("cx"), number(box.center().x()));
+            xml.writeAttribute(QStringLiteral("cy"), number(box.center().y()));
+            xml.writeAttribute(QStringLiteral("rx"), number(box.width() / 2));
+            xml.writeAttribute(QStringLiteral("ry"), number(box.height() / 2));
+            break;
+        case ZenubShape::Type::Text:
+            xml.writeStartElement(QStringLiteral("text"));
+            xml.writeAttribute(QStringLiteral("x"), number(box.center().x()));
+            xml.writeAttribute(QStringLiteral("y"), number(box.center().y()));
+            xml.writeAttribute(QStringLiteral("font-size"), number(box.height() * 0.7));
+            xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
+            xml.writeAttribute(QStringLiteral("dominant-baseline"), QStringLiteral("central"));
+            break;
+        }
+        xml.writeAttribute(QStringLiteral("fill"), fill);
+        if (opacity < 1.0)
+            xml.writeAttribute(QStringLiteral("opacity"), number(opacity));
+        if (state.getRotation() != 0.0)
+            xml.writeAttribute(QStringLiteral("transform"),
+                               QStringLiteral("rotate(%1 %2 %3)")
+                                   .arg(number(state.getRotation()), number(box.center().x()),
+                                        number(box.center().y())));
+        if (shape.getType() == ZenubShape::Type::Text)
+            xml.writeCharacters(shape.getText());
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return svg;
+}

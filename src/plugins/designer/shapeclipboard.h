@@ -1,0 +1,33 @@
+#ifndef SHAPECLIPBOARD_H
+#define SHAPECLIPBOARD_H
+
+#include "project/zenubshape.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QVector>
+
+class QMimeData;
+
+/*!
+    Shapes on the system clipboard. Our own format keeps everything (keyframes included), so
+    shapes move between projects and between running copies of the application; an SVG picture
+    of them at the copied frame goes along for other programs.
+*/
+class ShapeClipboard
+{
+    Q_DECLARE_TR_FUNCTIONS(ShapeClipboard)
+public:
+    static QString mimeType() { return QStringLiteral("application/x-zenub-shapes"); }
+    static QString svgMimeType() { return QStringLiteral("image/svg+xml"); }
+
+    /*! Both formats of \a shapes, the picture drawn at \a frame. The caller owns the result. */
+    static QMimeData* toMimeData(const QVector<ZenubShape>& shapes, int frame);
+    static bool canPaste(const QMimeData* data);
+    /*! The shapes in \a data; empty with \a errorString set when they cannot be read. */
+    static QVector<ZenubShape> fromMimeData(const QMimeData* data, QString* errorString);
+    /*! An SVG document showing \a shapes at \a frame, cropped to them. */
+    static QByteArray toSvg(const QVector<ZenubShape>& shapes, int frame);
+};
+
+#endif

@@ -1,0 +1,293 @@
+#include <modalanswerer.h>
+#include <testenvironment.h>
+
+#include "project/zenubproject.h"
+#include "project/zenubprojectfile.h"
+
+#include <actions/actioncontainer.h>
+#include <actions/actionmanager.h>
+#include <actions/contextaction.h>
+#include <actions/proxyaction.h>
+#include <extensionsystem/pluginmanager.h>
+#include <mainwindow/imainmdiarea.h>
+#include <mainwindow/mainwindow.h>
+#include <mainwindow/updatecheck.h>
+#include <plugin/icore.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QToolBar>
+#include <QtTest>
+
+using ExtensionSystem::PluginManager;
+
+namespace {
+
+// receivers() is protected; the walk only asks whether anything listens.
+struct SignalPeek : QObject
+{
+    static int listeners(const QObject* object, const char* signal)
+    {
+        return static_cast<const SignalPeek*>(object)->receivers(signal);
+    }
+};
+
+bool doesSomething(QAction* action)
+{
+    auto* proxy = qobject_cast<ProxyAction*>(action);
+    QAction* target = proxy ? proxy->action() : action;
+    return target && (target->menu() || SignalPeek::listeners(target, SIGNAL(triggered(bool))) > 0);
+}
+
+// Every enabled entry below \a widget that runs nothing, by its menu path.
+QStringList deadEntries(const QWidget* widget, const QString& path)
+{
+    QStringList dead;
+    for (QAction* action : widget->actions()) {
+        if (action->isSeparator() || !action->isVisible() || !action->isEnabled())
+            continue;
+        const QString name = path + QLatin1String(" > ") + action->text().remove('&');
+        if (action->menu() && !qobject_cast<const QToolBar*>(widget))
+            dead << deadEntries(action->menu(), name);
+        else if (!doesSomething(action))
+            dead << name;
+    }
+    return dead;
+}
+
+// Key sequences bound to more than one action anywhere in the application: Qt runs none of them.
+QStringList shortcutClashes()
+{
+    QMap<QString, QSet<QAction*>> byKey;
+    for (QWidget* widget : QApplication::allWidgets())
+        for (QAction* action : widget->actions())
+            for (const QKeySequence& key : action->shortcuts())
+                byKey[key.toString()].insert(action);
+    for (ContextAction* command : ActionManager::getActions())
+        for (const QKeySequence& key : command->getAction()->shortcuts())
+            byKey[key.toString()].insert(command->getAction());
+    QStringList clashes;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+        if (it.value().size() < 2)
+            continue;
+        QStringList names;
+        for (QAction* action : it.value())
+            names << action->objectName() + '/' + action->text();
+        clashes << it.key() + ": " + names.join(", ");
+    }
+    return clashes;
+}
+
+QAction* command(const char* id)
+{
+    ContextAction* found = ActionManager::getAction(QLatin1String(id));
+    return found ? found->getAction() : nullptr;
+}
+
+} // namespace
+
+class tst_Menus : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyEntryWorksAndEveryKeyIsBoundOnce_data();
+    void everyEntryWorksAndEveryKeyIsBoundOnce();
+    void copyPasteUndoAndCloseByKeys();
+    void aboutCopiesVersionAndLicences();
+    void automaticUpdateCheckUsesTheBarOncePerDay();
+
+private:
+    QWidget* openProject(const QString& name);
+
+    std::unique_ptr<TestEnvironment> m_environment;
+    QTemporaryDir m_folder;
+    MainWindow* m_window = nullptr;
+};
+
+void tst_Menus::initTestCase()
+{
+    m_environment = std::make_unique<TestEnvironment>();
+    // No test reaches for an outside address.
+    m_environment->userSettings()->setValue(UpdateCheck::checkAtStartKey(), false);
+    PluginManager::setPluginPaths(
+        {qEnvironmentVariable("ZENUB_BUILD_DIR") + QStringLiteral("/lib/zenub/plugins")});
+    QVERIFY2(PluginManager::loadPlugins(), qPrintable(PluginManager::errors().join('\n')));
+    m_window = ICore::getMainWindow();
+    QVERIFY(m_window);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    // Without a window manager nothing activates the window; the keys need an active one.
+    QApplication::setActiveWindow(m_window);
+    QTRY_COMPARE(QApplication::activeWindow(), m_window);
+}
+
+void tst_Menus::cleanupTestCase()
+{
+    PluginManager::shutdown();
+}
+
+QWidget* tst_Menus::openProject(const QString& name)
+{
+    ZenubProject project = ZenubProject::createNew(name, 400, 300, 12);
+    ZenubShape square(ZenubShape::Type::Rectangle, QStringLiteral("Square"));
+    square.setKeyframe(ZenubKeyframe(0, 150, 100, 100, 100));
+    project.scenes()[0].layers()[0].addShape(square);
+    const QString path = m_folder.filePath(name + QLatin1String(".zenub"));
+    if (!ZenubProjectFile(path).save(project) || !m_window->loadFile(path))
+        return nullptr;
+    QWidget* stage = m_window->getMdiArea()->activeSubWindow()->findChild<QWidget*>("stage");
+    stage->setFocus();
+    QApplication::processEvents();
+    return stage;
+}
+
+void tst_Menus::everyEntryWorksAndEveryKeyIsBoundOnce_data()
+{
+    QTest::addColumn<bool>("withProject");
+    QTest::newRow("no project") << false;
+    QTest::newRow("project open") << true;
+}
+
+void tst_Menus::everyEntryWorksAndEveryKeyIsBoundOnce()
+{
+    QFETCH(bool, withProject);
+    if (withProject)
+        QVERIFY(openProject(QStringLiteral("Walked")));
+    const QMenuBar* menuBar =
+        ActionManager::getActionContainer(QStringLiteral("Zenub.MenuBar"))->getMenuBar();
+    const QStringList dead = deadEntries(menuBar, QStringLiteral("Menu")) +
+                             deadEntries(m_window->getFileToolbar(), QStringLiteral("Toolbar"));
+    QVERIFY2(dead.isEmpty(), qPrintable(dead.join('\n')));
+    const QStringList clashes = shortcutClashes();
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
+
+    // A preview or export with nothing to show is not offered.
+    for (const char* id :
+         {"File.Preview_Project_In_Browser", "File.Preview_Current_Scene_In_Browser",
+          "File.Preview_Project", "File.Export_To_HTML5"})
+        QVERIFY2(command(id)->isEnabled() == withProject, id);
+    if (withProject) {
+        ModalAnswerer answerer;
+        answerer.answer(QMessageBox::No);
+        command("File.Close")->trigger();
+        QTRY_VERIFY(m_window->getMdiArea()->subWindowList().isEmpty());
+    }
+}
+
+void tst_Menus::copyPasteUndoAndCloseByKeys()
+{
+    QWidget* stage = openProject(QStringLiteral("Keys"));
+    QVERIFY(stage);
+    const QString path = m_window->getMdiArea()->activeSubWindow()->windowFilePath();
+    const auto press = [stage](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(stage, key, modifiers);
+        QApplication::processEvents();
+    };
+    const auto shapesOnDisk = [&path] {
+        ZenubProject saved;
+        ZenubProjectFile(path).load(&saved);
+        return saved.getScenes().value(0).getLayers().value(0).getShapes().size();
+    };
+    QAction* undo = command("Edit.Undo");
+
+    // The stage is centred, so its middle is the square's middle.
+    QTest::mouseClick(stage, Qt::LeftButton, Qt::NoModifier, stage->rect().center());
+    press(Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    QVERIFY(copied->hasFormat(QStringLiteral("application/x-zenub-shapes")));
+    QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("<rect"));
+    press(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(undo->text(), QStringLiteral("Undo Paste"));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(command("Edit.Redo")->text(), QStringLiteral("Redo Paste"));
+    press(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(undo->text(), QStringLiteral("Undo Paste"));
+    press(Qt::Key_A, Qt::ControlModifier);
+    press(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(undo->text(), QStringLiteral("Undo Duplicate"));
+    press(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(shapesOnDisk(), 4);
+    press(Qt::Key_A, Qt::ControlModifier);
+    press(Qt::Key_Delete, Qt::NoModifier);
+    QCOMPARE(undo->text(), QStringLiteral("Undo Delete 4 Shapes"));
+    QVERIFY(!command("Edit.Copy")->isEnabled());
+
+    // One press of Ctrl+W closes the project, after asking about the unsaved deletion.
+    ModalAnswerer answerer;
+    answerer.answer(QMessageBox::No);
+    press(Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(m_window->getMdiArea()->subWindowList().isEmpty());
+    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(shapesOnDisk(), 4);
+}
+
+void tst_Menus::aboutCopiesVersionAndLicences()
+{
+    QApplication::clipboard()->clear();
+    QTimer::singleShot(0, this, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("copyButton")),
+                          Qt::LeftButton);
+        QMetaObject::invokeMethod(dialog, "reject");
+    });
+    command("Help.About")->trigger();
+    const QString copied = QApplication::clipboard()->text();
+    for (const char* expected :
+         {"Zenub Animate", ZENUB_VERSION, "Build: ", "Qt: ", "LGPL", "FFmpeg"})
+        QVERIFY2(copied.contains(QLatin1String(expected)), expected);
+}
+
+void tst_Menus::automaticUpdateCheckUsesTheBarOncePerDay()
+{
+    // A feed on a local port announcing a newer version.
+    QTcpServer feed;
+    QVERIFY(feed.listen(QHostAddress::LocalHost));
+    int requests = 0;
+    connect(&feed, &QTcpServer::newConnection, this, [&feed, &requests] {
+        QTcpSocket* socket = feed.nextPendingConnection();
+        ++requests;
+        connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            const QByteArray body = R"({"updates":{"linux":{"latest-version":"99.0"}}})";
+            socket->write("HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) +
+                          "\r\n\r\n" + body);
+            socket->disconnectFromHost();
+        });
+    });
+    QSettings* settings = m_environment->userSettings();
+    settings->setValue(UpdateCheck::feedUrlKey(),
+                       QStringLiteral("http://127.0.0.1:%1/feed").arg(feed.serverPort()));
+    settings->setValue(UpdateCheck::checkAtStartKey(), true);
+    ModalAnswerer answerer;
+    answerer.finish(QDialog::Rejected);
+    auto* check = m_window->findChild<UpdateCheck*>();
+    check->scheduleAutomaticCheck(0);
+    QLabel* message = m_window->getNotificationBar()->findChild<QLabel*>("m_pMessageLabel");
+    QTRY_VERIFY(message->isVisible());
+    QVERIFY2(message->text().contains("99.0"), qPrintable(message->text()));
+    QCOMPARE(answerer.answered(), 0);
+
+    check->scheduleAutomaticCheck(0);
+    QTest::qWait(300);
+    QCOMPARE(requests, 1);
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    tst_Menus test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_menus.moc"
