@@ -149,6 +149,20 @@ Do you want to remove this entry from history?</source>
         <translation>Das Projekt [%1] existiert nicht mehr.
 Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
+    <message>
+        <source>The project [%1] cannot be opened: you have no permission to open the folder [%2].</source>
+        <translation>Das Projekt [%1] kann nicht geöffnet werden: Sie haben keine Berechtigung, den Ordner [%2] zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The folder [%1] of the project cannot be found. It may have been removed, or it is on a drive that is not connected.
+Do you want to remove this entry from history?</source>
+        <translation>Der Ordner [%1] des Projekts wurde nicht gefunden. Er wurde vielleicht entfernt oder liegt auf einem Laufwerk, das nicht verbunden ist.
+Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
+    </message>
+    <message>
+        <source>Previews and temporary files cannot be written. %1</source>
+        <translation>Vorschauen und temporäre Dateien können nicht geschrieben werden. %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -204,19 +218,19 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
 <context>
     <name>PluginSpec</name>
     <message>
-        <source>"%1" is missing</source>
+        <source>&quot;%1&quot; is missing</source>
         <translation>„%1“ fehlt</translation>
     </message>
     <message>
-        <source>"%1" is not a string</source>
+        <source>&quot;%1&quot; is not a string</source>
         <translation>„%1“ ist keine Zeichenkette</translation>
     </message>
     <message>
-        <source>"%1" is empty</source>
+        <source>&quot;%1&quot; is empty</source>
         <translation>„%1“ ist leer</translation>
     </message>
     <message>
-        <source>"%1" holds a non-string</source>
+        <source>&quot;%1&quot; holds a non-string</source>
         <translation>„%1“ enthält etwas anderes als Text</translation>
     </message>
     <message>
@@ -224,7 +238,7 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>keine Plugin-Bibliothek: %1</translation>
     </message>
     <message>
-        <source>unexpected interface "%1"</source>
+        <source>unexpected interface &quot;%1&quot;</source>
         <translation>unerwartete Schnittstelle „%1“</translation>
     </message>
     <message>
@@ -232,19 +246,19 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>die Metadaten sind leer</translation>
     </message>
     <message>
-        <source>invalid version "%1"</source>
+        <source>invalid version &quot;%1&quot;</source>
         <translation>ungültige Version „%1“</translation>
     </message>
     <message>
-        <source>"Required" is not a boolean</source>
+        <source>&quot;Required&quot; is not a boolean</source>
         <translation>„Required“ ist kein Wahrheitswert</translation>
     </message>
     <message>
-        <source>"Arguments" is not a list</source>
+        <source>&quot;Arguments&quot; is not a list</source>
         <translation>„Arguments“ ist keine Liste</translation>
     </message>
     <message>
-        <source>"Dependencies" is not a list</source>
+        <source>&quot;Dependencies&quot; is not a list</source>
         <translation>„Dependencies“ ist keine Liste</translation>
     </message>
     <message>
@@ -279,15 +293,15 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>seine Abhängigkeiten bilden einen Kreis</translation>
     </message>
     <message>
-        <source>the plugin "%1" it depends on is missing</source>
+        <source>the plugin &quot;%1&quot; it depends on is missing</source>
         <translation>das benötigte Plugin „%1“ fehlt</translation>
     </message>
     <message>
-        <source>it needs "%1" %2 but %3 was found</source>
+        <source>it needs &quot;%1&quot; %2 but %3 was found</source>
         <translation>es benötigt „%1“ %2, gefunden wurde aber %3</translation>
     </message>
     <message>
-        <source>the plugin "%1" it depends on failed</source>
+        <source>the plugin &quot;%1&quot; it depends on failed</source>
         <translation>das benötigte Plugin „%1“ ist fehlgeschlagen</translation>
     </message>
 </context>
@@ -444,7 +458,7 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Glückwunsch! Sie verwenden die neueste Version von %1</translation>
     </message>
     <message>
-        <source>The update address "%1" was refused because it is not an http or https address.</source>
+        <source>The update address &quot;%1&quot; was refused because it is not an http or https address.</source>
         <translation>Die Update-Adresse „%1“ wurde abgelehnt, weil sie keine http- oder https-Adresse ist.</translation>
     </message>
     <message>
@@ -543,43 +557,43 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
 <context>
     <name>ZenubJsonReader</name>
     <message>
-        <source>The field "%1" must be text.</source>
+        <source>The field &quot;%1&quot; must be text.</source>
         <translation>Das Feld „%1“ muss Text enthalten.</translation>
     </message>
     <message>
-        <source>The field "%1" must be a whole number.</source>
+        <source>The field &quot;%1&quot; must be a whole number.</source>
         <translation>Das Feld „%1“ muss eine ganze Zahl sein.</translation>
     </message>
     <message>
-        <source>The field "%1" must lie between %2 and %3.</source>
+        <source>The field &quot;%1&quot; must lie between %2 and %3.</source>
         <translation>Das Feld „%1“ muss zwischen %2 und %3 liegen.</translation>
     </message>
     <message>
-        <source>The field "%1" must be a number.</source>
+        <source>The field &quot;%1&quot; must be a number.</source>
         <translation>Das Feld „%1“ muss eine Zahl sein.</translation>
     </message>
     <message>
-        <source>The field "%1" must be true or false.</source>
+        <source>The field &quot;%1&quot; must be true or false.</source>
         <translation>Das Feld „%1“ muss true oder false sein.</translation>
     </message>
     <message>
-        <source>The field "%1" must be a colour such as "#ff8800".</source>
+        <source>The field &quot;%1&quot; must be a colour such as &quot;#ff8800&quot;.</source>
         <translation>Das Feld „%1“ muss eine Farbe wie „#ff8800“ sein.</translation>
     </message>
     <message>
-        <source>The field "%1" must be one of: %2.</source>
+        <source>The field &quot;%1&quot; must be one of: %2.</source>
         <translation>Das Feld „%1“ muss einer der folgenden Werte sein: %2.</translation>
     </message>
     <message>
-        <source>The field "%1" must be a list.</source>
+        <source>The field &quot;%1&quot; must be a list.</source>
         <translation>Das Feld „%1“ muss eine Liste sein.</translation>
     </message>
     <message>
-        <source>The field "%1" must be an object.</source>
+        <source>The field &quot;%1&quot; must be an object.</source>
         <translation>Das Feld „%1“ muss ein Objekt sein.</translation>
     </message>
     <message>
-        <source>The field "%1" repeats frame %2.</source>
+        <source>The field &quot;%1&quot; repeats frame %2.</source>
         <translation>Das Feld „%1“ wiederholt Bild %2.</translation>
     </message>
 </context>
@@ -834,6 +848,8 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Export to Video</source>
         <translation>Als Video exportieren</translation>
+    </message>
+    <message>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
@@ -976,6 +992,13 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Add Text</source>
         <translation>Text hinzufügen</translation>
     </message>
+    <message numerus="yes">
+        <source> frame(s)</source>
+        <translation>
+            <numerusform> Bild</numerusform>
+            <numerusform> Bilder</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Delete the selected shapes</source>
         <translation>Die ausgewählten Formen löschen</translation>
@@ -1002,6 +1025,18 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Backup</source>
         <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Breakpoints</source>
+        <translation>Umbruchpunkte</translation>
     </message>
 </context>
 <context>
@@ -1085,6 +1120,155 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Choose a Folder</source>
         <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>The project name is too long to be a file name. Please shorten it.</source>
+        <translation>Der Projektname ist zu lang für einen Dateinamen. Bitte kürzen Sie ihn.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEncoder</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The video file name must end in &quot;.mp4&quot; or &quot;.webm&quot;.</source>
+        <translation>Der Name der Videodatei muss auf „.mp4“ oder „.webm“ enden.</translation>
+    </message>
+    <message>
+        <source>The stage size or the frame rate is not valid for a video.</source>
+        <translation>Die Bühnengröße oder die Bildrate ist für ein Video nicht gültig.</translation>
+    </message>
+    <message>
+        <source>The video encoder &quot;%1&quot; is not available.</source>
+        <translation>Der Video-Encoder „%1“ ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The video container cannot be prepared.</source>
+        <translation>Der Videocontainer kann nicht vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the video encoder.</source>
+        <translation>Nicht genug Speicher für den Video-Encoder.</translation>
+    </message>
+    <message>
+        <source>The video encoder could not be started.</source>
+        <translation>Der Video-Encoder konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The picture converter could not be started.</source>
+        <translation>Der Bildkonverter konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The video file could not be started.</source>
+        <translation>Die Videodatei konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>The video could not be encoded.</source>
+        <translation>Das Video konnte nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>Die Videodatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>A frame has the wrong size for the video.</source>
+        <translation>Ein Bild hat die falsche Größe für das Video.</translation>
+    </message>
+    <message>
+        <source>The video file could not be completed.</source>
+        <translation>Die Videodatei konnte nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoExportJob</name>
+    <message>
+        <source>There is nothing to export: the scene has no frames.</source>
+        <translation>Es gibt nichts zu exportieren: Die Szene hat keine Bilder.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in &quot;.mp4&quot; or &quot;.webm&quot;.</source>
+        <translation>Der Name der Videodatei muss auf „.mp4“ oder „.webm“ enden.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoExportDialog</name>
+    <message>
+        <source>Export to Video</source>
+        <translation>Als Video exportieren</translation>
+    </message>
+    <message>
+        <source>Exporting to %1</source>
+        <translation>Export nach %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen …</translation>
+    </message>
+    <message>
+        <source>Exporting to %1: frame %2 of %3</source>
+        <translation>Export nach %1: Bild %2 von %3</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4-Video (*.mp4)</translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm)</source>
+        <translation>WebM-Video (*.webm)</translation>
+    </message>
+    <message>
+        <source>The video was written to %1.</source>
+        <translation>Das Video wurde nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not export the video.
+%1</source>
+        <translation>Das Video konnte nicht exportiert werden.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectExporter</name>
+    <message>
+        <source>Writing %1</source>
+        <translation>Schreibe %1</translation>
+    </message>
+    <message>
+        <source>The page could not be written.</source>
+        <translation>Die Seite konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Frame %1 of %2 (%3 %)</source>
+        <translation>Bild %1 von %2 (%3 %)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineExport</name>
+    <message>
+        <source>No loaded plugin can export projects.</source>
+        <translation>Kein geladenes Plugin kann Projekte exportieren.</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Exportiere %1</translation>
+    </message>
+    <message>
+        <source>The project exporter does not offer this export.</source>
+        <translation>Der Projektexport bietet diesen Export nicht an.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Export fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exportiert nach %1</translation>
     </message>
 </context>
 <context>
@@ -1204,21 +1388,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
 </context>
 <context>
-    <name>DesignerOptionsDlg</name>
-    <message>
-        <source>Keyboard</source>
-        <translation>Tastatur</translation>
-    </message>
-    <message>
-        <source>Appearance</source>
-        <translation>Darstellung</translation>
-    </message>
-    <message>
-        <source>Breakpoints</source>
-        <translation>Umbruchpunkte</translation>
-    </message>
-</context>
-<context>
     <name>BackupRestoreDialog</name>
     <message>
         <source>Recover Unsaved Changes</source>
@@ -1287,65 +1456,6 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>The project [%1] cannot be opened: you have no permission to open the folder [%2].</source>
-        <translation>Das Projekt [%1] kann nicht geöffnet werden: Sie haben keine Berechtigung, den Ordner [%2] zu öffnen.</translation>
-    </message>
-    <message>
-        <source>The folder [%1] of the project cannot be found. It may have been removed, or it is on a drive that is not connected.
-Do you want to remove this entry from history?</source>
-        <translation>Der Ordner [%1] des Projekts wurde nicht gefunden. Er wurde vielleicht entfernt oder liegt auf einem Laufwerk, das nicht verbunden ist.
-Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
-    </message>
-</context>
-<context>
-    <name>NewProjectDialog</name>
-    <message>
-        <source>The project name is too long to be a file name. Please shorten it.</source>
-        <translation>Der Projektname ist zu lang für einen Dateinamen. Bitte kürzen Sie ihn.</translation>
-    </message>
-</context>
-<context>
-    <name>DesignerEditorWidget</name>
-    <message numerus="yes">
-        <source> frame(s)</source>
-        <translation>
-            <numerusform> Bild</numerusform>
-            <numerusform> Bilder</numerusform>
-        </translation>
-    <name>VideoEncoder</name>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>The video file name must end in &quot;.mp4&quot; or &quot;.webm&quot;.</source>
-        <translation>Der Name der Videodatei muss auf „.mp4“ oder „.webm“ enden.</translation>
-    </message>
-    <message>
-        <source>The stage size or the frame rate is not valid for a video.</source>
-        <translation>Die Bühnengröße oder die Bildrate ist für ein Video nicht gültig.</translation>
-    </message>
-    <message>
-        <source>The video encoder &quot;%1&quot; is not available.</source>
-        <translation>Der Video-Encoder „%1“ ist nicht verfügbar.</translation>
-    </message>
-    <message>
-        <source>The video container cannot be prepared.</source>
-        <translation>Der Videocontainer kann nicht vorbereitet werden.</translation>
-    </message>
-    <message>
-        <source>Not enough memory for the video encoder.</source>
-        <translation>Nicht genug Speicher für den Video-Encoder.</translation>
-    </message>
-    <message>
-        <source>The video encoder could not be started.</source>
-        <translation>Der Video-Encoder konnte nicht gestartet werden.</translation>
-    </message>
-    <message>
-        <source>The picture converter could not be started.</source>
-        <translation>Der Bildkonverter konnte nicht gestartet werden.</translation>
     <name>PrivateFolder</name>
     <message>
         <source>The folder &quot;%1&quot; cannot be found.</source>
@@ -1375,111 +1485,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>The file &quot;%1&quot; cannot be written: %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
-    <message>
-        <source>The video file could not be started.</source>
-        <translation>Die Videodatei konnte nicht begonnen werden.</translation>
-    </message>
-    <message>
-        <source>The video could not be encoded.</source>
-        <translation>Das Video konnte nicht kodiert werden.</translation>
-    </message>
-    <message>
-        <source>The video file could not be written.</source>
-        <translation>Die Videodatei konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>A frame has the wrong size for the video.</source>
-        <translation>Ein Bild hat die falsche Größe für das Video.</translation>
-    </message>
-    <message>
-        <source>The video file could not be completed.</source>
-        <translation>Die Videodatei konnte nicht abgeschlossen werden.</translation>
-    </message>
-</context>
-<context>
-    <name>VideoExportJob</name>
-    <message>
-        <source>There is nothing to export: the scene has no frames.</source>
-        <translation>Es gibt nichts zu exportieren: Die Szene hat keine Bilder.</translation>
-    </message>
-    <message>
-        <source>The video file name must end in &quot;.mp4&quot; or &quot;.webm&quot;.</source>
-        <translation>Der Name der Videodatei muss auf „.mp4“ oder „.webm“ enden.</translation>
-    </message>
-</context>
-<context>
-    <name>VideoExportDialog</name>
-    <message>
-        <source>Export to Video</source>
-        <translation>Als Video exportieren</translation>
-    </message>
-    <message>
-        <source>Exporting to %1</source>
-        <translation>Export nach %1</translation>
-    </message>
-    <message>
-        <source>Cancelling...</source>
-        <translation>Wird abgebrochen …</translation>
-    </message>
-    <message>
-        <source>Exporting to %1: frame %2 of %3</source>
-        <translation>Export nach %1: Bild %2 von %3</translation>
-    </message>
-    <message>
-        <source>MP4 video (*.mp4)</source>
-        <translation>MP4-Video (*.mp4)</translation>
-    </message>
-    <message>
-        <source>WebM video (*.webm)</source>
-        <translation>WebM-Video (*.webm)</translation>
-    </message>
-    <message>
-        <source>The video was written to %1.</source>
-        <translation>Das Video wurde nach %1 geschrieben.</translation>
-    </message>
-    <message>
-        <source>Could not export the video.
-%1</source>
-        <translation>Das Video konnte nicht exportiert werden.
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>ProjectExporter</name>
-    <message>
-        <source>Writing %1</source>
-        <translation>Schreibe %1</translation>
-    </message>
-    <message>
-        <source>The page could not be written.</source>
-        <translation>Die Seite konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Frame %1 of %2 (%3 %)</source>
-        <translation>Bild %1 von %2 (%3 %)</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLineExport</name>
-    <message>
-        <source>No loaded plugin can export projects.</source>
-        <translation>Kein geladenes Plugin kann Projekte exportieren.</translation>
-    </message>
-    <message>
-        <source>Exporting %1</source>
-        <translation>Exportiere %1</translation>
-    </message>
-    <message>
-        <source>The project exporter does not offer this export.</source>
-        <translation>Der Projektexport bietet diesen Export nicht an.</translation>
-    </message>
-    <message>
-        <source>Export failed: %1</source>
-        <translation>Export fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <source>Exported to %1</source>
-        <translation>Exportiert nach %1</translation>
 </context>
 <context>
     <name>SettingsCheck</name>
@@ -1507,10 +1512,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>Previews and temporary files cannot be written. %1</source>
-        <translation>Vorschauen und temporäre Dateien können nicht geschrieben werden. %1</translation>
     <name>EditCommands</name>
     <message>
         <source>Cu&amp;t</source>
