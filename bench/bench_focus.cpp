@@ -12,6 +12,7 @@
 #include <mainwindow/mainwindow.h>
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -36,7 +37,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     TestEnvironment environment;
     MainWindow* window = environment.createMainWindow();
-    auto* panel = new QWidget;
+    // In a dock, as tool panels are: the central widget is the main window's own.
+    auto* dock = new QDockWidget(QStringLiteral("Panel"), window);
+    auto* panel = new QWidget(dock);
     auto* layout = new QVBoxLayout(panel);
     QLineEdit* fields[2];
     for (int i = 0; i < 2; ++i) {
@@ -52,7 +55,8 @@ int main(int argc, char* argv[])
             ActionManager::registerAction(new QAction(id, editor), id, editor, false);
         }
     }
-    window->setCentralWidget(panel);
+    dock->setWidget(panel);
+    window->addDockWidget(Qt::LeftDockWidgetArea, dock);
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))

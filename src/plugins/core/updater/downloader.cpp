@@ -183,6 +183,7 @@ void Downloader::setUseCustomInstallProcedures(bool custom)
 void Downloader::beginTransfer(const QUrl& url)
 {
     m_completed = false;
+    m_downloadUrl = url;
     if (m_fileName.isEmpty())
         m_fileName = defaultFileName();
 
@@ -321,7 +322,7 @@ void Downloader::calculateTimeRemaining(qint64 received, qint64 total)
 void Downloader::onTransferFailed(QNetworkReply::NetworkError code)
 {
     qCInfo(lcUpdater).noquote() << QStringLiteral("Error downloading update: %1. Error code: %2")
-                                       .arg(m_url)
+                                       .arg(m_downloadUrl.toString())
                                        .arg(static_cast<int>(code));
     failDownload(tr("Cannot download update: %1.").arg(static_cast<int>(code)));
 }

@@ -5,9 +5,9 @@
 
 #include <QNetworkReply>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
-class QUrl;
 class UpdateTransfer;
 
 namespace Ui {
@@ -18,9 +18,9 @@ class Downloader;
     A small window that fetches an update installer into the download folder, showing progress,
     sizes and an estimated time. UpdateTransfer writes the data to "<name>.part" as it arrives;
     the part file is renamed to the final name once the transfer is complete (and, when an
-    expected SHA-256 digest is set, once the file matches it). A stalled transfer is reported and
-    its part file kept for the next attempt. Then downloadFinished() is emitted and, unless the
-   caller installs the update itself, the user is offered to start the installer and quit.
+    expected SHA-256 digest is set, once the file matches it). Then downloadFinished() is emitted
+    and, unless the caller installs the update itself, the user is offered to start the installer
+    and quit. A transfer that stalls is reported and its part file kept for the next attempt.
 */
 class CORE_EXPORT Downloader : public QWidget
 {
@@ -88,6 +88,7 @@ private:
     QString finalFilePath() const;
 
     QString m_url;
+    QUrl m_downloadUrl;
     quint32 m_startTime = 0;
     QString m_fileName;
     Ui::Downloader* m_ui;

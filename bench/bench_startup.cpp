@@ -1,0 +1,178 @@
+// Start-up until the welcome page's script has connected to the application, and the memory
+// of the idle process tree, against a bare QMainWindow with a QWebEngineView on a static local
+// page whose script connects the same way. The end signal is seen from outside for both: an
+// accepted TCP connection on the process's own listening port.
+//
+// Run without arguments it measures; with --baseline it is the bare window.
+
+#include "benchrow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QWebEngineView>
+#include <QWebSocket>
+#include <QWebSocketServer>
+
+namespace {
+
+QSet<QByteArray> socketInodes(qint64 pid)
+{
+    QSet<QByteArray> inodes;
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot)) {
+        const QString target = fd.symLinkTarget().section(QLatin1Char('/'), -1);
+        if (target.startsWith(QLatin1String("socket:[")))
+            inodes.insert(target.mid(8).chopped(1).toLatin1());
+    }
+    return inodes;
+}
+
+// True once a socket of \a pid on one of its listening ports has an established peer.
+bool pageConnected(qint64 pid)
+{
+    const QSet<QByteArray> inodes = socketInodes(pid);
+    QFile table(QStringLiteral("/proc/net/tcp"));
+    if (inodes.isEmpty() || !table.open(QIODevice::ReadOnly))
+        return false;
+    QSet<QByteArray> listening;
+    QList<QByteArray> established;
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 10 || !inodes.contains(fields.at(9)))
+            continue;
+        const QByteArray port = fields.at(1).mid(fields.at(1).indexOf(':') + 1);
+        if (fields.at(3) == "0A")
+            listening.insert(port);
+        else if (fields.at(3) == "01")
+            established.append(port);
+    }
+    for (const QByteArray& port : established) {
+        if (listening.contains(port))
+            return true;
+    }
+    return false;
+}
+
+// Resident memory of \a pid and every process below it, in MiB.
+double treeMiB(qint64 pid)
+{
+    QHash<qint64, QList<qint64>> children;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        children[fields.value(1).toLongLong()].append(entry.toLongLong());
+    }
+    double kib = 0;
+    QList<qint64> pending{pid};
+    while (!pending.isEmpty()) {
+        const qint64 next = pending.takeFirst();
+        pending += children.value(next);
+        QFile status(QStringLiteral("/proc/%1/status").arg(next));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                kib += line.mid(6).trimmed().split(' ').value(0).toDouble();
+        }
+    }
+    return kib / 1024;
+}
+
+// Seconds from start to the end signal (-1 on a time-out); \a idleMiB after two idle seconds.
+double startAndMeasure(const QString& program, const QStringList& arguments, double* idleMiB)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, arguments);
+    if (!process.waitForStarted(10000))
+        return -1;
+    double seconds = -1;
+    while (timer.elapsed() < 30000 && process.state() == QProcess::Running) {
+        if (pageConnected(process.processId())) {
+            seconds = double(timer.nsecsElapsed()) / 1e9;
+            break;
+        }
+        QThread::msleep(5);
+    }
+    QThread::msleep(2000);
+    *idleMiB = treeMiB(process.processId());
+    process.terminate();
+    if (!process.waitForFinished(5000))
+        process.kill();
+    process.waitForFinished(5000);
+    return seconds;
+}
+
+int runBaseline(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QWebSocketServer server(QStringLiteral("baseline"), QWebSocketServer::NonSecureMode);
+    server.listen(QHostAddress::LocalHost);
+    QList<QWebSocket*> clients;
+    QObject::connect(&server, &QWebSocketServer::newConnection,
+                     [&] { clients.append(server.nextPendingConnection()); });
+    QTemporaryDir folder;
+    const QString page = folder.filePath(QStringLiteral("page.html"));
+    QFile file(page);
+    file.open(QIODevice::WriteOnly);
+    file.write(QStringLiteral("<!DOCTYPE html><html><body><h1>Welcome</h1><script>"
+                              "var socket = new WebSocket('ws://127.0.0.1:%1');"
+                              "</script></body></html>")
+                   .arg(server.serverPort())
+                   .toUtf8());
+    file.close();
+    QMainWindow window;
+    auto* view = new QWebEngineView(&window);
+    window.setCentralWidget(view);
+    view->load(QUrl::fromLocalFile(page));
+    window.resize(1280, 800);
+    window.show();
+    return application.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "--baseline") == 0)
+        return runBaseline(argc, argv);
+    QCoreApplication application(argc, argv);
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString ours = QDir(folder).filePath(QStringLiteral("../../bin/zenub-animate"));
+    QTemporaryDir settings;
+    for (int run = 0; run < bench::runs(); ++run) {
+        double oursMiB = 0;
+        double baseMiB = 0;
+        const double oursSeconds = startAndMeasure(
+            ours, {QStringLiteral("-settingspath"), settings.filePath(QString::number(run))},
+            &oursMiB);
+        const double baseSeconds = startAndMeasure(QCoreApplication::applicationFilePath(),
+                                                   {QStringLiteral("--baseline")}, &baseMiB);
+        if (oursSeconds < 0 || baseSeconds < 0) {
+            std::fprintf(stderr, "bench_startup: a page did not connect within 30 seconds\n");
+            return 1;
+        }
+        bench::row("Start-up to the welcome page's script connected", QStringLiteral("-"),
+                   oursSeconds * 1000, baseSeconds * 1000, "ms", bench::Better::Lower, 1.15,
+                   "time from starting the application until its welcome page's script has "
+                   "connected to it, against a bare QMainWindow with a QWebEngineView on a "
+                   "static local page whose script connects to a QWebSocketServer");
+        bench::row("Idle memory after start-up", QStringLiteral("-"), oursMiB, baseMiB, "MiB",
+                   bench::Better::Lower, 1.15,
+                   "resident memory of the process and its web-engine helpers two seconds after "
+                   "the end signal, against the bare window");
+    }
+    return 0;
+}
