@@ -175,7 +175,7 @@ void tst_MainWindow::commands_data()
                                   << "Export to HTML5" << QKeySequence(QStringLiteral("Ctrl+Alt+E"))
                                   << "" << true;
     QTest::newRow("export video") << "File.Export_To_Video"
-                                  << "Export to Video" << none << "" << true;
+                                  << "Export to Video" << none << "" << false;
     QTest::newRow("exit") << "File.Exit"
                           << "E&xit" << QKeySequence(QKeySequence::Quit) << "Quit the program"
                           << true;
