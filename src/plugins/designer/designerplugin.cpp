@@ -70,7 +70,9 @@ void DesignerPlugin::extensionsInitialized()
 
 int DesignerPlugin::aboutToShutdown()
 {
-    writeSettings();
+    // A run without a window (a command-line export) is no one's first run.
+    if (m_pWelcome)
+        writeSettings();
     // The view goes with this plugin, before the window that shows it.
     if (MainWindow* window = ICore::getMainWindow())
         window->setWelcomeWidget(nullptr);
