@@ -1329,6 +1329,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>%1 is assigned to both %2 and %3. Change one of them first.</source>
         <translation>%1 ist sowohl %2 als auch %3 zugewiesen. Ändern Sie zuerst eines davon.</translation>
     </message>
+    <message>
+        <source>%1 (tool bar)</source>
+        <translation>%1 (Werkzeugleiste)</translation>
+    </message>
 </context>
 <context>
     <name>AppearanceOptionPage</name>

@@ -97,10 +97,12 @@ int DesignerOptionsDlg::showDialog()
 
 bool DesignerOptionsDlg::canApply()
 {
-    // Two commands on one shortcut would leave both unreachable by keyboard.
+    // Two commands on one shortcut would leave both unreachable by keyboard. Only the user's
+    // own edits are held back; a clash among the defaults is not the user's to fix here.
     for (int i = 0; i < m_pages.size(); ++i) {
-        const auto* keyboard = qobject_cast<KeyboardOptionPage*>(m_pages.at(i));
-        const QString conflict = keyboard ? keyboard->conflictText() : QString();
+        auto* keyboard = qobject_cast<KeyboardOptionPage*>(m_pages.at(i));
+        const QString conflict =
+            keyboard && keyboard->isChanged() ? keyboard->conflictText() : QString();
         if (!conflict.isEmpty()) {
             setCurrentPage(i);
             IUi::getInstance()->showWarning(this, windowTitle(), conflict, QMessageBox::Ok,

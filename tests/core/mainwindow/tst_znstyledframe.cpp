@@ -299,8 +299,8 @@ void tst_ZNStyledFrame::bordersShowResizeCursors()
 
 void tst_ZNStyledFrame::pressesFallBackToQtWithoutWindowManager()
 {
-    // Xvfb has no window manager, so neither system move nor resize is available: the press
-    // must reach the widgets instead of being swallowed.
+    // Xvfb has no window manager, so neither system move nor resize is available: a press
+    // inside must reach the widgets, one on the border resizes the window itself.
     FramedWindow window;
     window.resize(400, 300);
     window.show();
@@ -309,7 +309,7 @@ void tst_ZNStyledFrame::pressesFallBackToQtWithoutWindowManager()
     QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, QPoint(200, 10));
     QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, QPoint(200, 1));
     QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, QPoint(200, 1));
-    QCOMPARE(window.presses, 2);
+    QCOMPARE(window.presses, 1);
 }
 
 void tst_ZNStyledFrame::doubleClickOnTitleBarTogglesMaximized()

@@ -227,11 +227,11 @@ void tst_MainWindow::menus()
     QCOMPARE(window->findChildren<QMenuBar*>().size(), 1);
 
     QCOMPARE(entryTexts(menuBar->actions()), (QStringList{"&File", "&Edit", "&View", "&Help"}));
-    QCOMPARE(
-        entryTexts(menuOf(QStringLiteral("MenuBar.File"))->actions()),
-        (QStringList{"&New", "&Open Project", "Recent Projects", "-", "&Save", "Save As", "&Close",
-                     "-", "Preview Current Scene in Browser", "Preview Project in Browser",
-                     "Export to HTML5", "-", "Export to Video", "-", "E&xit"}));
+    QCOMPARE(entryTexts(menuOf(QStringLiteral("MenuBar.File"))->actions()),
+             (QStringList{"&New", "&Open Project", "Recent Projects", "-", "&Save", "Save As",
+                          "Save A&ll", "&Close", "-", "Preview Current Scene in Browser",
+                          "Preview Project in Browser", "Export to HTML5", "-", "Export to Video",
+                          "-", "E&xit"}));
     QMenu* saveAs = menuOf(QStringLiteral("File.SaveAs"));
     QCOMPARE(entryTexts(saveAs->actions()), QStringList{"Other Project"});
     QVERIFY(!saveAs->isEnabled());
@@ -239,7 +239,7 @@ void tst_MainWindow::menus()
              (QStringList{"Undo", "Redo", "-", "Cu&t", "&Copy", "&Paste", "D&uplicate", "&Delete",
                           "-", "Select &All", "-", "&Preferences"}));
     QCOMPARE(entryTexts(menuOf(QStringLiteral("MenuBar.View"))->actions()),
-             QStringList{"Language"});
+             (QStringList{"Language", "&Welcome Page"}));
     QVERIFY(!menuOf(QStringLiteral("View.Language"))->icon().isNull());
     QCOMPARE(entryTexts(menuOf(QStringLiteral("MenuBar.Help"))->actions()),
              (QStringList{"About", "Help Contents", "Report a Problem", "Provide a Suggestion",
@@ -286,7 +286,7 @@ void tst_MainWindow::menusSpeakGerman()
     QCOMPARE(
         entryTexts(menuOf(QStringLiteral("MenuBar.File"))->actions()),
         (QStringList{"&Neu", "Projekt ö&ffnen", "Zuletzt geöffnete Projekte", "-", "&Speichern",
-                     "Speichern unter", "S&chließen", "-",
+                     "Speichern unter", "A&lle speichern", "S&chließen", "-",
                      "Vorschau der aktuellen Szene im Browser", "Vorschau des Projekts im Browser",
                      "Nach HTML5 exportieren", "-", "Als Video exportieren", "-", "&Beenden"}));
     QCOMPARE(entryTexts(menuOf(QStringLiteral("MenuBar.Help"))->actions()),

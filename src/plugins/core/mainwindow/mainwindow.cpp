@@ -825,7 +825,7 @@ void MainWindow::updateRecentFileActions()
         const QString path = files.value(i - 1);
         // A long path would stretch the menu across the screen; the tool tip keeps it whole.
         QString shown =
-            fontMetrics().elidedText(path, Qt::ElideMiddle, Dpi::scaled(480, m_nLogicalDpiX));
+            fontMetrics().elidedText(path, Qt::ElideMiddle, Dpi::scaled(800, m_nLogicalDpiX));
         shown.replace(QLatin1Char('&'), QLatin1String("&&"));
         const QString text = QStringLiteral("%1. %2").arg(i).arg(shown);
         if (ContextAction* command = ActionManager::getAction(
@@ -844,6 +844,8 @@ void MainWindow::updateRecentFileActions()
     }
     for (int i = count; i < m_recentFileActions.size(); ++i)
         m_recentFileActions.at(i)->setVisible(false);
+    if (m_pWorkspaceCommands)
+        m_pWorkspaceCommands->updateClearRecent();
 }
 
 void MainWindow::recentFileOpen()

@@ -59,12 +59,26 @@ void WorkspaceCommands::addSaveAll(ActionContainer* fileMenu)
 
 void WorkspaceCommands::addClearRecent(ActionContainer* recentMenu)
 {
-    recentMenu->getMenu()->addSeparator();
+    m_pClearSeparator = recentMenu->getMenu()->addSeparator();
     recentMenu->getMenu()->setToolTipsVisible(true);
-    QAction* clear =
+    m_pClearRecent =
         registerCommand(m_pWindow, recentMenu, QStringLiteral("File.Recent_Projects.Clear"),
                         tr("Clear Recent Projects"), QKeySequence());
-    connect(clear, &QAction::triggered, this, &WorkspaceCommands::clearRecentProjects);
+    connect(m_pClearRecent, &QAction::triggered, this, &WorkspaceCommands::clearRecentProjects);
+    updateClearRecent();
+}
+
+void WorkspaceCommands::updateClearRecent()
+{
+    // Like the entries, it shows only while there is something to clear.
+    const bool bAny = !IRecentFilesManager::getInstance()->getRecentFiles().isEmpty();
+    if (m_pClearSeparator)
+        m_pClearSeparator->setVisible(bAny);
+    if (ContextAction* command =
+            ActionManager::getAction(QStringLiteral("File.Recent_Projects.Clear")))
+        command->getAction()->setVisible(bAny);
+    if (m_pClearRecent)
+        m_pClearRecent->setVisible(bAny);
 }
 
 void WorkspaceCommands::addWelcomePage(ActionContainer* viewMenu)

@@ -24,6 +24,8 @@ public:
 
     /*! Follows the welcome page's visibility. */
     void setWelcomeShown(bool bShown);
+    /*! Shows Clear Recent Projects while the list has entries. */
+    void updateClearRecent();
     /*! Enables Save All exactly while an open project has unsaved changes. */
     void updateSaveAll();
 
@@ -37,6 +39,8 @@ private:
     MainWindow* m_pWindow;
     QAction* m_pSaveAll = nullptr;
     QAction* m_pWelcome = nullptr;
+    QAction* m_pClearRecent = nullptr;
+    QAction* m_pClearSeparator = nullptr;
 };
 
 #endif

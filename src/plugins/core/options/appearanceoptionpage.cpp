@@ -73,6 +73,7 @@ void AppearanceOptionPage::initValues()
     if (language < 0)
         language = m_pLanguage->findData(languages.getActiveLangId());
     m_pLanguage->setCurrentIndex(qMax(0, language));
+    m_shownLanguage = m_pLanguage->currentData().toString();
     m_bFilling = false;
     IOptionPage::initValues();
 }
@@ -85,9 +86,11 @@ void AppearanceOptionPage::saveChanges()
         themes.initialize();
     const QString language = m_pLanguage->currentData().toString();
     ILanguageManager& languages = ILanguageManager::getInstance();
-    if (!language.isEmpty() && language != languages.getSaveLangId()) {
-        // Storing the language in use again clears a pending change.
+    // Only a language the user picked is stored: English needs no entry (it has no catalogue),
+    // and choosing the language in use again clears a pending change.
+    if (!language.isEmpty() && language != m_shownLanguage) {
         languages.saveLanguage(language);
+        m_shownLanguage = language;
     }
     IOptionPage::saveChanges();
 }

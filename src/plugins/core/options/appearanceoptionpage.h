@@ -27,6 +27,7 @@ private:
 
     QComboBox* m_pTheme = nullptr;
     QComboBox* m_pLanguage = nullptr;
+    QString m_shownLanguage;
     bool m_bFilling = false;
 };
 

@@ -1,5 +1,6 @@
 #include "keyboardoptionpage.h"
 
+#include "actions/actioncontainer.h"
 #include "actions/actionmanager.h"
 #include "actions/contextaction.h"
 
@@ -10,6 +11,7 @@
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -26,6 +28,28 @@ bool isConfigurable(ContextAction* command)
 QString shortcutText(const QKeySequence& sequence)
 {
     return sequence.toString(QKeySequence::NativeText);
+}
+
+// The menu path for display: sub-menus get their titles ("Save As" rather than the id's
+// "SaveAs"), and a command that is only on the tool bar says so, so that two commands of the
+// same name can be told apart.
+QString menuPath(ContextAction* command)
+{
+    QStringList segments = ActionManager::getActionFullText(command).split(QStringLiteral(" > "));
+    const QStringList parts = command->getId().split(QLatin1Char('.'), Qt::SkipEmptyParts);
+    for (int i = 1; i < segments.size() - 1 && i < parts.size(); ++i) {
+        const ActionContainer* container =
+            ActionManager::getActionContainer(parts.mid(0, i + 1).join(QLatin1Char('.')));
+        if (container && container->getMenu())
+            segments[i] = container->getMenu()->title().remove(QLatin1Char('&'));
+        else
+            segments[i].replace(QLatin1Char('_'), QLatin1Char(' '));
+    }
+    bool bInMenu = false;
+    for (const QWidget* widget : command->getAction()->associatedWidgets())
+        bInMenu = bInMenu || qobject_cast<const QMenu*>(widget);
+    const QString path = segments.join(QStringLiteral(" > "));
+    return bInMenu ? path : KeyboardOptionPage::tr("%1 (tool bar)").arg(path);
 }
 
 } // namespace
@@ -106,10 +130,7 @@ void KeyboardOptionPage::initValues()
         if (!isConfigurable(command))
             continue;
         m_pending.insert(command->getId(), command->getKeySequence());
-        // Sub-menus without a title of their own show their id's part, such as Recent_Projects.
-        QString path = ActionManager::getActionFullText(command);
-        path.replace(QLatin1Char('_'), QLatin1Char(' '));
-        m_paths.insert(command->getId(), path);
+        m_paths.insert(command->getId(), menuPath(command));
     }
     fillTree();
     IOptionPage::initValues();
@@ -149,6 +170,18 @@ void KeyboardOptionPage::applyFilter(const QString& text)
                            item->text(0).contains(needle, Qt::CaseInsensitive) ||
                            item->text(1).contains(needle, Qt::CaseInsensitive);
         item->setHidden(!shown);
+    }
+    // The editor must not keep changing a command the filter no longer shows.
+    QTreeWidgetItem* current = m_pTree->currentItem();
+    if (!current || current->isHidden()) {
+        QTreeWidgetItem* first = nullptr;
+        for (int i = 0; i < m_pTree->topLevelItemCount() && !first; ++i) {
+            if (!m_pTree->topLevelItem(i)->isHidden())
+                first = m_pTree->topLevelItem(i);
+        }
+        m_pTree->setCurrentItem(first);
+        if (!first)
+            onCurrentItemChanged();
     }
 }
 

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextDocument>
 
 template class ISingleton<IUi>;
 
@@ -101,29 +100,6 @@ QMessageBox::StandardButton IUi::showMessage(const QString& iconName, QWidget* p
     return box.standardButton(box.clickedButton());
 }
 
-namespace {
-
-// Long paths hold no spaces; a zero-width space after each separator lets them wrap too.
-QString breakableText(const QString& text)
-{
-    if (Qt::mightBeRichText(text))
-        return text;
-    QString result;
-    int wordLength = 0;
-    for (const QChar c : text) {
-        result.append(c);
-        wordLength = c.isSpace() ? 0 : wordLength + 1;
-        if (wordLength > 20 && (c == QLatin1Char('/') || c == QLatin1Char('\\') ||
-                                c == QLatin1Char('_') || c == QLatin1Char('-'))) {
-            result.append(QChar(0x200B));
-            wordLength = 0;
-        }
-    }
-    return result;
-}
-
-} // namespace
-
 void IUi::adjustMessageBox(QMessageBox* box)
 {
     if (!box)
@@ -142,7 +118,6 @@ void IUi::adjustMessageBox(QMessageBox* box)
         const int hint = label->sizeHint().width();
         if (hint > widest) {
             label->setWordWrap(true);
-            label->setText(breakableText(label->text()));
             label->setMinimumWidth(widest);
         } else {
             label->setMinimumWidth(hint);
