@@ -4,7 +4,6 @@
 #include <extensionsystem/privatefolder.h>
 
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QWebChannel>
 #include <QWebSocket>
@@ -106,15 +105,9 @@ void tst_ForeignBrowser::browserPage()
         QVERIFY(probe.listen(QHostAddress::LocalHost));
         const quint16 port = probe.serverPort();
         probe.close();
-        web.start("python3", {"-m", "http.server", "--bind", "127.0.0.1", "--directory",
+        web.start("python3", {"-u", "-m", "http.server", "--bind", "127.0.0.1", "--directory",
                               m_folder.filePath("page"), QString::number(port)});
-        QVERIFY(QTest::qWaitFor(
-            [port] {
-                QTcpSocket socket;
-                socket.connectToHost(QHostAddress::LocalHost, port);
-                return socket.waitForConnected(200);
-            },
-            10000));
+        QVERIFY(web.waitForReadyRead(10000)); // "Serving HTTP on ..."
         page = QUrl(QStringLiteral("http://127.0.0.1:%1/index.html").arg(port));
     }
     page.setQuery(QStringLiteral("port=%1").arg(m_channel.port()) +

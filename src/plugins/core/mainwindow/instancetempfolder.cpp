@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -58,14 +59,16 @@ void InstanceTempFolder::remove()
 void InstanceTempFolder::removeLeftovers(const QString& parent)
 {
 #ifdef Q_OS_UNIX
-    const QStringList runs =
-        QDir(parent).entryList({QStringLiteral("run-*")}, QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& run : runs) {
-        bool isNumber = false;
-        const qint64 processId = run.mid(4).toLongLong(&isNumber);
-        // A process id of ours that is in use again keeps its folder: it may be ours.
-        if (isNumber && processId > 0 && ::kill(pid_t(processId), 0) != 0 && errno == ESRCH)
-            MainWindow::removeFolderTree(QDir(parent).filePath(run));
+    // Temporary folders and web channel addresses of instances that ended without cleaning up.
+    const QRegularExpression pattern(QStringLiteral("^(run-|channel-)(\\d+)(\\.url)?$"));
+    const QFileInfoList entries =
+        QDir(parent).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QRegularExpressionMatch match = pattern.match(entry.fileName());
+        const qint64 processId = match.hasMatch() ? match.captured(2).toLongLong() : 0;
+        // A process id in use again keeps its entries: they may be ours.
+        if (processId > 0 && ::kill(pid_t(processId), 0) != 0 && errno == ESRCH)
+            MainWindow::removeFolderTree(entry.absoluteFilePath());
     }
 #else
     Q_UNUSED(parent)

@@ -6,7 +6,8 @@
 /*!
     The temporary folder of this running instance: "run-<process id>" in the user's private
     folder, so that closing one window removes only its own files. Folders left behind by
-    instances that no longer run are removed when the first one is made.
+    instances that no longer run, and their web channel addresses, are removed when the first
+    one is made.
 */
 class InstanceTempFolder
 {

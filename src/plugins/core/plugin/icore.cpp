@@ -1,9 +1,8 @@
 #include "icore.h"
 
-#include <extensionsystem/pluginmanager.h>
-
 #include "iui.h"
 
+#include <extensionsystem/pluginmanager.h>
 #include <mainwindow/mainwindow.h>
 
 #include <QDir>
