@@ -32,7 +32,6 @@ foreach(header ${core_headers})
 endforeach()
 install(FILES ${PROJECT_BINARY_DIR}/src/plugins/core/core_export.h
     DESTINATION ${ZENUB_INCLUDE_DIR}/core COMPONENT development)
-set(ZENUB_INSTALLED_HEADERS ${core_headers} CACHE INTERNAL "Core headers, relative to include/zenub/core")
 
 target_include_directories(ExtensionSystem PUBLIC $<INSTALL_INTERFACE:${ZENUB_INCLUDE_DIR}>)
 target_include_directories(Core PUBLIC $<INSTALL_INTERFACE:${ZENUB_INCLUDE_DIR}/core>)

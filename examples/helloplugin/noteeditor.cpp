@@ -37,7 +37,7 @@ NoteEditor::NoteEditor()
 
 NoteEditor::~NoteEditor()
 {
-    if (m_pInsertDate)
+    if (m_pInsertDate && ActionManager::getInstance())
         ActionManager::unregisterAction(m_pInsertDate, insertDateCommandId(), contextId());
     if (m_pWidget && ContextManager::getInstance())
         ContextManager::unregisterContext(m_pWidget, contextId());

@@ -18,6 +18,9 @@ cmake --install "$work/build" >"$work/install.log"
 grep -q "Installing: $prefix/lib/zenub/plugins/libHelloPlugin.so" "$work/install.log"
 
 printf 'Grüße\n' >"$work/note.txt"
+# The format a user chose on the plugin's preferences page.
+mkdir -p "$work/settings/Zenub"
+printf '[Hello]\nDateFormat=dd.MM.yyyy\n' >"$work/settings/Zenub/ZenubAnimate.ini"
 "$prefix/bin/zenub-animate" -settingspath "$work/settings" "$work/note.txt" &
 app=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name 'Zenub Animate' | head -n1)
@@ -34,5 +37,5 @@ for _ in $(seq 40); do
 done
 content=$(cat "$work/note.txt")
 echo "saved: $content"
-[[ $content =~ ^Dear\ diary\ [0-9]{4}-[0-9]{2}-[0-9]{2}\ [0-9]{2}:[0-9]{2}$'\n'Grüße$ ]]
+[[ $content =~ ^Dear\ diary\ [0-9]{2}\.[0-9]{2}\.[0-9]{4}$'\n'Grüße$ ]]
 kill -0 "$app"

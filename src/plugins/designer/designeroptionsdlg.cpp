@@ -24,6 +24,8 @@ namespace {
 QList<IOptionPageFactory*> pageFactories()
 {
     QList<IOptionPageFactory*> factories;
+    if (!ExtensionSystem::PluginManager::instance())
+        return factories;
     QReadLocker locker(ExtensionSystem::PluginManager::listLock());
     for (QObject* object : ExtensionSystem::PluginManager::allObjects())
         if (auto* factory = qobject_cast<IOptionPageFactory*>(object))
