@@ -1,3 +1,4 @@
+#include <desktoprecorder.h>
 #include <modalanswerer.h>
 #include <testenvironment.h>
 
@@ -11,6 +12,7 @@
 #include <extensionsystem/pluginmanager.h>
 #include <mainwindow/imainmdiarea.h>
 #include <mainwindow/mainwindow.h>
+#include <mainwindow/reportdialog.h>
 #include <mainwindow/updatecheck.h>
 #include <plugin/icore.h>
 
@@ -21,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTcpServer>
@@ -104,7 +107,7 @@ private slots:
     void everyEntryWorksAndEveryKeyIsBoundOnce_data();
     void everyEntryWorksAndEveryKeyIsBoundOnce();
     void copyPasteUndoAndCloseByKeys();
-    void aboutCopiesVersionAndLicences();
+    void aboutCopiesAndReportOpensTheAddress();
     void automaticUpdateCheckUsesTheBarOncePerDay();
 
 private:
@@ -231,7 +234,7 @@ void tst_Menus::copyPasteUndoAndCloseByKeys()
     QCOMPARE(shapesOnDisk(), 4);
 }
 
-void tst_Menus::aboutCopiesVersionAndLicences()
+void tst_Menus::aboutCopiesAndReportOpensTheAddress()
 {
     QApplication::clipboard()->clear();
     QTimer::singleShot(0, this, [] {
@@ -246,6 +249,25 @@ void tst_Menus::aboutCopiesVersionAndLicences()
     for (const char* expected :
          {"Zenub Animate", ZENUB_VERSION, "Build: ", "Qt: ", "LGPL", "FFmpeg"})
         QVERIFY2(copied.contains(QLatin1String(expected)), expected);
+
+    // The report goes nowhere until the user has written something and asks for it.
+    m_environment->userSettings()->setValue(ReportDialog::addressKey(),
+                                            QStringLiteral("https://example.invalid/new"));
+    DesktopRecorder desktop;
+    QTimer::singleShot(0, this, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        auto* open = dialog->findChild<QPushButton*>(QStringLiteral("openButton"));
+        QVERIFY(!open->isEnabled());
+        QTest::keyClicks(dialog->findChild<QPlainTextEdit*>(QStringLiteral("userText")),
+                         QStringLiteral("Paste + undo"));
+        QTest::mouseClick(open, Qt::LeftButton);
+    });
+    command("Help.ReportProblem")->trigger();
+    QCOMPARE(desktop.urls.size(), 1);
+    const QString sent = desktop.urls.first().toString(QUrl::FullyEncoded);
+    QVERIFY2(sent.contains("body=Paste%20%2B%20undo") &&
+                 sent.contains("Version%3A%20" ZENUB_VERSION),
+             qPrintable(sent));
 }
 
 void tst_Menus::automaticUpdateCheckUsesTheBarOncePerDay()

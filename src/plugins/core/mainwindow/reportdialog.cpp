@@ -16,7 +16,6 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QUrlQuery>
 #include <QVBoxLayout>
 
 ReportDialog::ReportDialog(Kind kind, QWidget* parent)
@@ -60,8 +59,7 @@ ReportDialog::ReportDialog(Kind kind, QWidget* parent)
     m_pOpenButton->setToolTip(tr("Opens %1 with the report filled in").arg(address()));
     m_pSaveButton = buttons->addButton(tr("&Save to File..."), QDialogButtonBox::ActionRole);
     m_pSaveButton->setObjectName(QStringLiteral("saveButton"));
-    // The buttons act themselves; the box's accepted() would close before they could fail.
-    disconnect(buttons, nullptr, this, nullptr);
+    // The buttons close the dialog themselves, only once their work succeeded.
     connect(m_pOpenButton, &QPushButton::clicked, this, &ReportDialog::openAddress);
     connect(m_pSaveButton, &QPushButton::clicked, this, &ReportDialog::saveToFile);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -100,12 +98,17 @@ QUrl ReportDialog::reportUrl(const QString& address, const QString& subject, con
     if (!url.isValid() || (scheme != QLatin1String("mailto") && scheme != QLatin1String("http") &&
                            scheme != QLatin1String("https")))
         return QUrl();
-    QUrlQuery query(url);
-    query.addQueryItem(scheme == QLatin1String("mailto") ? QStringLiteral("subject")
-                                                         : QStringLiteral("title"),
-                       subject);
-    query.addQueryItem(QStringLiteral("body"), body);
-    url.setQuery(query);
+    // Encoded by hand: a "+" left as it is would read as a blank on many web servers.
+    const auto encode = [](const QString& text) {
+        return QString::fromLatin1(QUrl::toPercentEncoding(text));
+    };
+    QString query = url.query(QUrl::FullyEncoded);
+    if (!query.isEmpty())
+        query += QLatin1Char('&');
+    query +=
+        (scheme == QLatin1String("mailto") ? QLatin1String("subject=") : QLatin1String("title=")) +
+        encode(subject) + QLatin1String("&body=") + encode(body);
+    url.setQuery(query, QUrl::StrictMode);
     return url;
 }
 
