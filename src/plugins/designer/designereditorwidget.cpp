@@ -170,8 +170,13 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
             &DesignerEditorWidget::editStateChanged);
     connect(m_pSceneList, &QListWidget::currentRowChanged, this,
             &DesignerEditorWidget::editStateChanged);
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
-            &DesignerEditorWidget::editStateChanged);
+    // Asking another program's clipboard can take long, so it is asked once per change.
+    const auto readClipboard = [this] {
+        m_bClipboardHasShapes = ShapeClipboard::canPaste(QApplication::clipboard()->mimeData());
+        emit editStateChanged();
+    };
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, readClipboard);
+    m_bClipboardHasShapes = ShapeClipboard::canPaste(QApplication::clipboard()->mimeData());
     connect(m_pStage, &StageWidget::shapeActivated, this, &DesignerEditorWidget::editText);
     updateButtons();
 }
@@ -365,7 +370,7 @@ bool DesignerEditorWidget::canPaste() const
 {
     return m_pDocument && getCurrentScene() >= 0 &&
            getCurrentScene() < m_pDocument->getProject().getScenes().size() &&
-           ShapeClipboard::canPaste(QApplication::clipboard()->mimeData());
+           m_bClipboardHasShapes;
 }
 
 bool DesignerEditorWidget::canSelectAll() const

@@ -70,6 +70,7 @@ private:
     QTimer* m_pPlayTimer = nullptr;
     QAction* m_pUndoAction = nullptr;
     QAction* m_pRedoAction = nullptr;
+    bool m_bClipboardHasShapes = false;
 };
 
 #endif

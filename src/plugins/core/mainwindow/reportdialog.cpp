@@ -18,6 +18,10 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+namespace {
+const int kMaximumUrlLength = 8000;
+} // namespace
+
 ReportDialog::ReportDialog(Kind kind, QWidget* parent)
     : QDialog(parent)
     , m_kind(kind)
@@ -134,7 +138,17 @@ void ReportDialog::updateButtons()
 void ReportDialog::openAddress()
 {
     const QString target = address();
-    const QUrl url = reportUrl(target, subject(), reportText());
+    QStringList warnings = m_warnings;
+    const auto urlWith = [&] {
+        return reportUrl(target, subject(),
+                         composeReport(m_pUserText->toPlainText(), m_environment, warnings));
+    };
+    QUrl url = urlWith();
+    // Mail programs refuse very long addresses; the oldest warnings give way first.
+    while (url.isValid() && url.toEncoded().size() > kMaximumUrlLength && !warnings.isEmpty()) {
+        warnings.removeFirst();
+        url = urlWith();
+    }
     if (url.isValid() && QDesktopServices::openUrl(url)) {
         accept();
         return;
