@@ -813,7 +813,7 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
+        <translation>Ein&amp;fügen</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
@@ -825,7 +825,7 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
+        <translation>Alles aus&amp;wählen</translation>
     </message>
 </context>
 <context>
@@ -1069,7 +1069,7 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
+        <translation>Ein&amp;fügen</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
@@ -1081,7 +1081,7 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
+        <translation>Alles aus&amp;wählen</translation>
     </message>
 </context>
 <context>
