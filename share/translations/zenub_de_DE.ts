@@ -950,18 +950,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Delete the selected shapes</source>
         <translation>Die ausgewählten Formen löschen</translation>
     </message>
-    <message>
-        <source>Cut</source>
-        <translation>Ausschneiden</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Duplicate</source>
-        <translation>Duplizieren</translation>
-    </message>
 </context>
 <context>
     <name>DesignerOptionsDlg</name>
@@ -1267,6 +1255,21 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>The clipboard holds too many shapes (%1).</source>
         <translation>Die Zwischenablage enthält zu viele Formen (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ShapeEdits</name>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
     </message>
 </context>
 </TS>

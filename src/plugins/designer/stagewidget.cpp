@@ -48,8 +48,10 @@ void StageWidget::setDocument(DesignerDocument* document)
                     kept.append(ref);
             setSelectedShapes(kept);
             update();
+            emit documentChanged();
         });
     update();
+    emit documentChanged();
 }
 
 void StageWidget::setScene(int scene)
