@@ -859,10 +859,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Löschen</translation>
     </message>
     <message>
-        <source>Delete the selected shape</source>
-        <translation>Die ausgewählte Form löschen</translation>
-    </message>
-    <message>
         <source>Colour...</source>
         <translation>Farbe...</translation>
     </message>
