@@ -68,6 +68,7 @@ QStringList deadEntries(const QWidget* widget, const QString& path)
 }
 
 // Key sequences bound to more than one action anywhere in the application: Qt runs none of them.
+// Every command's proxy sits on the main window, so the widgets' actions include all commands.
 QStringList shortcutClashes()
 {
     QMap<QString, QSet<QAction*>> byKey;
@@ -75,9 +76,6 @@ QStringList shortcutClashes()
         for (QAction* action : widget->actions())
             for (const QKeySequence& key : action->shortcuts())
                 byKey[key.toString()].insert(action);
-    for (ContextAction* command : ActionManager::getActions())
-        for (const QKeySequence& key : command->getAction()->shortcuts())
-            byKey[key.toString()].insert(command->getAction());
     QStringList clashes;
     for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
         if (it.value().size() < 2)
