@@ -859,7 +859,7 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
+        <translation>Ein&amp;fügen</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
@@ -871,7 +871,7 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
+        <translation>Alles aus&amp;wählen</translation>
     </message>
 </context>
 <context>
@@ -1002,18 +1002,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Delete the selected shapes</source>
         <translation>Die ausgewählten Formen löschen</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Ausschneiden</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Duplicate</source>
-        <translation>Duplizieren</translation>
     </message>
 </context>
 <context>
@@ -1527,7 +1515,7 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
+        <translation>Ein&amp;fügen</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
@@ -1539,7 +1527,7 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
+        <translation>Alles aus&amp;wählen</translation>
     </message>
 </context>
 <context>
@@ -1725,6 +1713,21 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>The clipboard holds too many shapes (%1).</source>
         <translation>Die Zwischenablage enthält zu viele Formen (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ShapeEdits</name>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
     </message>
 </context>
 </TS>

@@ -55,7 +55,7 @@ void tst_VideoExport::selectionOutlineShowsOnEveryFill()
     shape.setKeyframe(ZenubKeyframe(0, 20, 20, 60, 60));
     project.scenes()[0].layers()[0].addShape(shape);
     FrameRenderer renderer(project);
-    renderer.setSelection(0, 0);
+    renderer.setSelection({{0, 0}});
     const QImage image = renderer.render(0, 0, QSize(100, 100));
     // Along the top edge the outline must stand well apart from the colour it lies on.
     int contrast = 0;

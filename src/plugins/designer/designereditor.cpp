@@ -4,6 +4,7 @@
 #include "designereditorwidget.h"
 #include "export/videoexportdialog.h"
 #include "project/zenubhtmlexporter.h"
+#include "shapeedits.h"
 
 #include <actions/actionmanager.h>
 #include <actions/contextmanager.h>
@@ -158,33 +159,29 @@ void DesignerEditor::registerCommands()
 
 void DesignerEditor::registerEditCommands()
 {
-    DesignerEditorWidget* widget = m_pWidget;
+    ShapeEdits* edits = m_pWidget->getShapeEdits();
     const struct
     {
         const char* id;
         QString text;
-        void (DesignerEditorWidget::*slot)();
-        bool (DesignerEditorWidget::*enabled)() const;
+        void (ShapeEdits::*slot)();
+        bool (ShapeEdits::*enabled)() const;
     } commands[] = {
-        {"Edit.Cut", tr("Cu&t"), &DesignerEditorWidget::cut, &DesignerEditorWidget::hasSelection},
-        {"Edit.Copy", tr("&Copy"), &DesignerEditorWidget::copy,
-         &DesignerEditorWidget::hasSelection},
-        {"Edit.Paste", tr("&Paste"), &DesignerEditorWidget::paste, &DesignerEditorWidget::canPaste},
-        {"Edit.Duplicate", tr("D&uplicate"), &DesignerEditorWidget::duplicate,
-         &DesignerEditorWidget::hasSelection},
-        {"Edit.Delete", tr("&Delete"), &DesignerEditorWidget::deleteSelection,
-         &DesignerEditorWidget::hasSelection},
-        {"Edit.Select_All", tr("Select &All"), &DesignerEditorWidget::selectAll,
-         &DesignerEditorWidget::canSelectAll},
+        {"Edit.Cut", tr("Cu&t"), &ShapeEdits::cut, &ShapeEdits::hasSelection},
+        {"Edit.Copy", tr("&Copy"), &ShapeEdits::copy, &ShapeEdits::hasSelection},
+        {"Edit.Paste", tr("&Paste"), &ShapeEdits::paste, &ShapeEdits::canPaste},
+        {"Edit.Duplicate", tr("D&uplicate"), &ShapeEdits::duplicate, &ShapeEdits::hasSelection},
+        {"Edit.Delete", tr("&Delete"), &ShapeEdits::deleteSelection, &ShapeEdits::hasSelection},
+        {"Edit.Select_All", tr("Select &All"), &ShapeEdits::selectAll, &ShapeEdits::canSelectAll},
     };
     for (const auto& command : commands) {
         auto* action = new QAction(command.text, this);
-        connect(action, &QAction::triggered, widget, command.slot);
+        connect(action, &QAction::triggered, edits, command.slot);
         const auto enabled = command.enabled;
-        const auto update = [action, widget, enabled] {
-            action->setEnabled((widget->*enabled)());
+        const auto update = [action, edits, enabled] {
+            action->setEnabled((edits->*enabled)());
         };
-        connect(widget, &DesignerEditorWidget::editStateChanged, action, update);
+        connect(edits, &ShapeEdits::stateChanged, action, update);
         update();
         const QString id = QString::fromLatin1(command.id);
         ActionManager::registerAction(action, id, m_pWidget, false);

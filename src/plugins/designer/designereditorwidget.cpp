@@ -2,20 +2,17 @@
 
 #include "designerdocument.h"
 #include "render/framerenderer.h"
-#include "shapeclipboard.h"
+#include "shapeedits.h"
 #include "stagewidget.h"
 
 #include <plugin/iui.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QColorDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
-#include <QMimeData>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -66,7 +63,8 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     m_pDeleteAction = m_pToolBar->addAction(tr("Delete"));
     m_pDeleteAction->setObjectName(QStringLiteral("deleteShape"));
     m_pDeleteAction->setToolTip(tr("Delete the selected shapes"));
-    connect(m_pDeleteAction, &QAction::triggered, this, &DesignerEditorWidget::deleteSelection);
+    connect(m_pDeleteAction, &QAction::triggered, this,
+            [this] { m_pShapeEdits->deleteSelection(); });
     m_pColorAction = m_pToolBar->addAction(tr("Colour..."));
     m_pColorAction->setObjectName(QStringLiteral("shapeColor"));
     m_pColorAction->setToolTip(tr("Choose the fill colour of the selected shape"));
@@ -182,12 +180,10 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
             m_pDocument->renameScene(row, name);
     });
     connect(m_pStage, &StageWidget::selectionChanged, this, &DesignerEditorWidget::updateButtons);
-    connect(m_pStage, &StageWidget::selectionChanged, this,
-            &DesignerEditorWidget::editStateChanged);
-    connect(m_pSceneList, &QListWidget::currentRowChanged, this,
-            &DesignerEditorWidget::editStateChanged);
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
-            &DesignerEditorWidget::editStateChanged);
+    m_pShapeEdits = new ShapeEdits(m_pStage, this);
+    // Another scene offers other shapes to select.
+    connect(m_pSceneList, &QListWidget::currentRowChanged, m_pShapeEdits,
+            &ShapeEdits::stateChanged);
     connect(m_pStage, &StageWidget::shapeActivated, this, &DesignerEditorWidget::editText);
     updateButtons();
 }
@@ -200,7 +196,6 @@ void DesignerEditorWidget::setDocument(DesignerDocument* document)
     m_pStage->setDocument(document);
     if (document) {
         connect(document, &IDocument::dataChanged, this, &DesignerEditorWidget::refresh);
-        connect(document, &IDocument::dataChanged, this, &DesignerEditorWidget::editStateChanged);
         QUndoStack* stack = document->getUndoStack();
         disconnect(m_pUndoAction, nullptr, nullptr, nullptr);
         disconnect(m_pRedoAction, nullptr, nullptr, nullptr);
@@ -344,149 +339,4 @@ void DesignerEditorWidget::addShape(int type)
                                         int(scene.getLayers().at(layer).getShapes().size()) - 1});
         m_pStage->setFocus();
     }
-}
-
-namespace {
-
-QVector<ZenubShape> shapesOf(const DesignerDocument* document, const QVector<ShapeRef>& refs)
-{
-    QVector<ZenubShape> shapes;
-    for (const ShapeRef& ref : refs)
-        if (const ZenubShape* shape = document->shapeAt(ref))
-            shapes.append(*shape);
-    return shapes;
-}
-
-ZenubShape movedBy(ZenubShape shape, double dx, double dy)
-{
-    const QVector<ZenubKeyframe> keyframes = shape.getKeyframes();
-    for (ZenubKeyframe keyframe : keyframes) {
-        keyframe.setX(keyframe.getX() + dx);
-        keyframe.setY(keyframe.getY() + dy);
-        shape.setKeyframe(keyframe);
-    }
-    return shape;
-}
-
-// Where the first keyframe puts a shape: pasted copies are told apart from originals by it.
-QPointF placeOf(const ZenubShape& shape)
-{
-    if (shape.getKeyframes().isEmpty())
-        return QPointF();
-    const ZenubKeyframe& first = shape.getKeyframes().constFirst();
-    return QPointF(first.getX(), first.getY());
-}
-
-double pasteStep(const ZenubProject& project)
-{
-    return std::max(8.0, std::min(project.getStageWidth(), project.getStageHeight()) / 40.0);
-}
-
-} // namespace
-
-bool DesignerEditorWidget::hasSelection() const
-{
-    return m_pDocument && !m_pStage->getSelectedShapes().isEmpty();
-}
-
-bool DesignerEditorWidget::canPaste() const
-{
-    return m_pDocument && getCurrentScene() >= 0 &&
-           getCurrentScene() < m_pDocument->getProject().getScenes().size() &&
-           ShapeClipboard::canPaste(QApplication::clipboard()->mimeData());
-}
-
-bool DesignerEditorWidget::canSelectAll() const
-{
-    if (!m_pDocument || getCurrentScene() < 0 ||
-        getCurrentScene() >= m_pDocument->getProject().getScenes().size())
-        return false;
-    for (const ZenubLayer& layer :
-         m_pDocument->getProject().getScenes().at(getCurrentScene()).getLayers())
-        if (layer.isVisible() && !layer.getShapes().isEmpty())
-            return true;
-    return false;
-}
-
-void DesignerEditorWidget::copy()
-{
-    if (!hasSelection())
-        return;
-    QApplication::clipboard()->setMimeData(ShapeClipboard::toMimeData(
-        shapesOf(m_pDocument, m_pStage->getSelectedShapes()), getCurrentFrame()));
-}
-
-void DesignerEditorWidget::cut()
-{
-    if (!hasSelection())
-        return;
-    copy();
-    m_pDocument->removeShapes(m_pStage->getSelectedShapes(), tr("Cut"));
-}
-
-void DesignerEditorWidget::paste()
-{
-    if (!canPaste())
-        return;
-    QString error;
-    const QVector<ZenubShape> shapes =
-        ShapeClipboard::fromMimeData(QApplication::clipboard()->mimeData(), &error);
-    if (shapes.isEmpty()) {
-        IUi::getInstance()->showWarning(this, QStringLiteral("Zenub Animate"), error,
-                                        QMessageBox::Ok, QMessageBox::Ok);
-        return;
-    }
-    // Pasted where it came from unless that spot is taken, so that a copy never hides its
-    // original and repeated pastes fan out.
-    QVector<QPointF> taken;
-    for (const ZenubLayer& layer :
-         m_pDocument->getProject().getScenes().at(getCurrentScene()).getLayers())
-        for (const ZenubShape& shape : layer.getShapes())
-            taken.append(placeOf(shape));
-    const double step = pasteStep(m_pDocument->getProject());
-    double offset = 0;
-    for (int tries = 0;
-         tries < 100 && taken.contains(placeOf(shapes.constFirst()) + QPointF(offset, offset));
-         ++tries)
-        offset += step;
-    QVector<QPair<int, ZenubShape>> placed;
-    for (const ZenubShape& shape : shapes)
-        placed.append(qMakePair(-1, movedBy(shape, offset, offset)));
-    m_pStage->setSelectedShapes(m_pDocument->addShapes(getCurrentScene(), placed, tr("Paste")));
-    m_pStage->setFocus();
-}
-
-void DesignerEditorWidget::duplicate()
-{
-    if (!hasSelection())
-        return;
-    const double step = pasteStep(m_pDocument->getProject());
-    QVector<QPair<int, ZenubShape>> copies;
-    for (const ShapeRef& ref : m_pStage->getSelectedShapes())
-        if (const ZenubShape* shape = m_pDocument->shapeAt(ref))
-            copies.append(qMakePair(ref.layer, movedBy(*shape, step, step)));
-    m_pStage->setSelectedShapes(m_pDocument->addShapes(getCurrentScene(), copies, tr("Duplicate")));
-}
-
-void DesignerEditorWidget::deleteSelection()
-{
-    if (hasSelection())
-        m_pDocument->removeShapes(m_pStage->getSelectedShapes());
-}
-
-void DesignerEditorWidget::selectAll()
-{
-    if (!canSelectAll())
-        return;
-    const int scene = getCurrentScene();
-    const ZenubScene& current = m_pDocument->getProject().getScenes().at(scene);
-    QVector<ShapeRef> all;
-    for (int l = 0; l < current.getLayers().size(); ++l) {
-        const ZenubLayer& layer = current.getLayers().at(l);
-        if (!layer.isVisible())
-            continue;
-        for (int s = 0; s < layer.getShapes().size(); ++s)
-            all.append(ShapeRef{scene, l, s});
-    }
-    m_pStage->setSelectedShapes(all);
 }

@@ -8,6 +8,7 @@
 
 class DesignerDocument;
 class QLabel;
+class ShapeEdits;
 class QListWidget;
 class QSlider;
 class QTimer;
@@ -32,20 +33,8 @@ public:
     void setCurrentFrame(int frame);
     void setCurrentScene(int scene);
 
-    // The Edit menu's commands on the stage's selection; each edit is one undo step.
-    bool hasSelection() const;
-    bool canPaste() const;
-    bool canSelectAll() const;
-    void copy();
-    void cut();
-    void paste();
-    void duplicate();
-    void deleteSelection();
-    void selectAll();
-
-signals:
-    /*! What the Edit commands can act on may have changed. */
-    void editStateChanged();
+    /*! The Edit menu's commands on the stage's selection. */
+    ShapeEdits* getShapeEdits() const { return m_pShapeEdits; }
 
 private:
     void refresh();
@@ -70,6 +59,7 @@ private:
     QTimer* m_pPlayTimer = nullptr;
     QAction* m_pUndoAction = nullptr;
     QAction* m_pRedoAction = nullptr;
+    ShapeEdits* m_pShapeEdits = nullptr;
 };
 
 #endif

@@ -28,8 +28,10 @@ void StageWidget::setDocument(DesignerDocument* document)
                     kept.append(ref);
             setSelectedShapes(kept);
             update();
+            emit documentChanged();
         });
     update();
+    emit documentChanged();
 }
 
 void StageWidget::setScene(int scene)

@@ -19,6 +19,7 @@ public:
     explicit StageWidget(QWidget* parent = nullptr);
 
     void setDocument(DesignerDocument* document);
+    DesignerDocument* getDocument() const { return m_pDocument; }
     void setScene(int scene);
     int getScene() const { return m_scene; }
     void setFrame(int frame);
@@ -41,6 +42,8 @@ public:
 
 signals:
     void selectionChanged();
+    /*! Another document, or new content in it. */
+    void documentChanged();
     void shapeActivated(const ShapeRef& ref);
 
 protected:

@@ -85,7 +85,7 @@ void tst_ActionContainer::insertionAndSeparators()
 
 void tst_ActionContainer::clearLeavesSeparators()
 {
-    ActionContainer* edit = ActionManager::createMenuContainer("&Edit", "MenuBar.Edit");
+    ActionContainer* edit = ActionManager::createMenuContainer("&Test", "MenuBar.Test");
     ActionContainer* sub = ActionManager::createMenuContainer("More", "Edit.More");
     sub->insertAction(command("Edit.More.Inner"), nullptr);
     ContextAction* a = command("Edit.A");

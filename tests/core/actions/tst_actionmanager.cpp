@@ -64,13 +64,13 @@ void tst_ActionManager::registrationSignals()
     QSignalSpy added(ActionManager::getInstance(), &ActionManager::commandAdded);
     QWidget editor(m_window);
     QAction global, local;
-    ContextAction* first = ActionManager::registerAction(&global, "Edit.Copy", m_window, true);
-    ContextAction* second = ActionManager::registerAction(&local, "Edit.Copy", &editor, true);
+    ContextAction* first = ActionManager::registerAction(&global, "Test.Copy", m_window, true);
+    ContextAction* second = ActionManager::registerAction(&local, "Test.Copy", &editor, true);
     QCOMPARE(first, second);
     QCOMPARE(listChanged.count(), 2);
     QCOMPARE(added.count(), 2);
-    QCOMPARE(added.at(1).first().toString(), QString("Edit.Copy"));
-    QCOMPARE(first->getAction()->objectName(), QString("Edit.Copy"));
+    QCOMPARE(added.at(1).first().toString(), QString("Test.Copy"));
+    QCOMPARE(first->getAction()->objectName(), QString("Test.Copy"));
     QCOMPARE(first->getAction()->shortcutContext(), Qt::ApplicationShortcut);
     QVERIFY(m_window->actions().contains(first->getAction()));
 
@@ -81,7 +81,7 @@ void tst_ActionManager::registrationSignals()
         if (!windowIds.contains(c->getId()))
             ids << c->getId();
     }
-    QCOMPARE(ids, QStringList({"Edit.Copy", "Test.New", "Test.Preferences"}));
+    QCOMPARE(ids, QStringList({"Test.Copy", "Test.New", "Test.Preferences"}));
 }
 
 void tst_ActionManager::unregisterDeletesCommandOnce()

@@ -63,9 +63,9 @@ void tst_ContextAction::followsContext()
     QFETCH(bool, inEditor);
     QFETCH(QString, expected);
     QAction global(QStringLiteral("global")), editor(QStringLiteral("editor"));
-    ContextAction* command = ActionManager::registerAction(&global, "Edit.Copy", m_window, false);
+    ContextAction* command = ActionManager::registerAction(&global, "Test.Copy", m_window, false);
     if (withEditorAction)
-        ActionManager::registerAction(&editor, "Edit.Copy", m_editor, false);
+        ActionManager::registerAction(&editor, "Test.Copy", m_editor, false);
     ActionManager::setContext(inEditor ? m_editor : m_elsewhere);
     QCOMPARE(mirrored(command)->text(), expected);
     QVERIFY(command->getAction()->isEnabled());
@@ -74,7 +74,7 @@ void tst_ContextAction::followsContext()
 void tst_ContextAction::editorOnlyCommandPublishesInactiveOnce()
 {
     QAction editor;
-    ContextAction* command = ActionManager::registerAction(&editor, "Edit.Cut", m_editor, false);
+    ContextAction* command = ActionManager::registerAction(&editor, "Test.Cut", m_editor, false);
     QCOMPARE(mirrored(command), &editor);
     QSignalSpy spy(command, &ContextAction::activeStateChanged);
     ActionManager::setContext(m_elsewhere);
@@ -91,8 +91,8 @@ void tst_ContextAction::editorOnlyCommandPublishesInactiveOnce()
 void tst_ContextAction::secondActionForAContextIsIgnored()
 {
     QAction first(QStringLiteral("first")), second(QStringLiteral("second"));
-    ContextAction* command = ActionManager::registerAction(&first, "Edit.Undo", m_editor, false);
-    ActionManager::registerAction(&second, "Edit.Undo", m_editor, false);
+    ContextAction* command = ActionManager::registerAction(&first, "Test.Undo", m_editor, false);
+    ActionManager::registerAction(&second, "Test.Undo", m_editor, false);
     ActionManager::setContext(m_editor);
     QCOMPARE(mirrored(command), &first);
     // The proxy keeps the identity of the first action it was given.
@@ -103,13 +103,13 @@ void tst_ContextAction::destroyedActionIsPurged()
 {
     QAction global, unrelated;
     auto* editor = new QAction;
-    ContextAction* command = ActionManager::registerAction(&global, "Edit.Redo", m_window, false);
-    ActionManager::registerAction(editor, "Edit.Redo", m_editor, false);
+    ContextAction* command = ActionManager::registerAction(&global, "Test.Redo", m_window, false);
+    ActionManager::registerAction(editor, "Test.Redo", m_editor, false);
     ActionManager::setContext(m_editor);
     QCOMPARE(mirrored(command), editor);
     delete editor;
-    ActionManager::unregisterAction(&unrelated, "Edit.Redo", QString());
-    QCOMPARE(ActionManager::getAction("Edit.Redo"), command);
+    ActionManager::unregisterAction(&unrelated, "Test.Redo", QString());
+    QCOMPARE(ActionManager::getAction("Test.Redo"), command);
     QCOMPARE(mirrored(command), &global);
 }
 

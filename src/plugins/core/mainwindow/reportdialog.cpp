@@ -16,8 +16,11 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QUrlQuery>
 #include <QVBoxLayout>
+
+namespace {
+const int kMaximumUrlLength = 8000;
+} // namespace
 
 ReportDialog::ReportDialog(Kind kind, QWidget* parent)
     : QDialog(parent)
@@ -60,8 +63,7 @@ ReportDialog::ReportDialog(Kind kind, QWidget* parent)
     m_pOpenButton->setToolTip(tr("Opens %1 with the report filled in").arg(address()));
     m_pSaveButton = buttons->addButton(tr("&Save to File..."), QDialogButtonBox::ActionRole);
     m_pSaveButton->setObjectName(QStringLiteral("saveButton"));
-    // The buttons act themselves; the box's accepted() would close before they could fail.
-    disconnect(buttons, nullptr, this, nullptr);
+    // The buttons close the dialog themselves, only once their work succeeded.
     connect(m_pOpenButton, &QPushButton::clicked, this, &ReportDialog::openAddress);
     connect(m_pSaveButton, &QPushButton::clicked, this, &ReportDialog::saveToFile);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -100,12 +102,17 @@ QUrl ReportDialog::reportUrl(const QString& address, const QString& subject, con
     if (!url.isValid() || (scheme != QLatin1String("mailto") && scheme != QLatin1String("http") &&
                            scheme != QLatin1String("https")))
         return QUrl();
-    QUrlQuery query(url);
-    query.addQueryItem(scheme == QLatin1String("mailto") ? QStringLiteral("subject")
-                                                         : QStringLiteral("title"),
-                       subject);
-    query.addQueryItem(QStringLiteral("body"), body);
-    url.setQuery(query);
+    // Encoded by hand: a "+" left as it is would read as a blank on many web servers.
+    const auto encode = [](const QString& text) {
+        return QString::fromLatin1(QUrl::toPercentEncoding(text));
+    };
+    QString query = url.query(QUrl::FullyEncoded);
+    if (!query.isEmpty())
+        query += QLatin1Char('&');
+    query +=
+        (scheme == QLatin1String("mailto") ? QLatin1String("subject=") : QLatin1String("title=")) +
+        encode(subject) + QLatin1String("&body=") + encode(body);
+    url.setQuery(query, QUrl::StrictMode);
     return url;
 }
 
@@ -131,7 +138,17 @@ void ReportDialog::updateButtons()
 void ReportDialog::openAddress()
 {
     const QString target = address();
-    const QUrl url = reportUrl(target, subject(), reportText());
+    QStringList warnings = m_warnings;
+    const auto urlWith = [&] {
+        return reportUrl(target, subject(),
+                         composeReport(m_pUserText->toPlainText(), m_environment, warnings));
+    };
+    QUrl url = urlWith();
+    // Mail programs refuse very long addresses; the oldest warnings give way first.
+    while (url.isValid() && url.toEncoded().size() > kMaximumUrlLength && !warnings.isEmpty()) {
+        warnings.removeFirst();
+        url = urlWith();
+    }
     if (url.isValid() && QDesktopServices::openUrl(url)) {
         accept();
         return;

@@ -1,0 +1,42 @@
+#ifndef SHAPEEDITS_H
+#define SHAPEEDITS_H
+
+#include <QObject>
+
+class DesignerDocument;
+class StageWidget;
+
+/*!
+    Cut, Copy, Paste, Duplicate, Delete and Select All on the shapes of a stage. Copies go to
+    the system clipboard (see ShapeClipboard); every change is one undo step of the document.
+*/
+class ShapeEdits : public QObject
+{
+    Q_OBJECT
+public:
+    ShapeEdits(StageWidget* stage, QObject* parent);
+
+    bool hasSelection() const;
+    bool canPaste() const;
+    bool canSelectAll() const;
+
+public slots:
+    void copy();
+    void cut();
+    void paste();
+    void duplicate();
+    void deleteSelection();
+    void selectAll();
+
+signals:
+    /*! What the commands can act on may have changed. */
+    void stateChanged();
+
+private:
+    DesignerDocument* document() const;
+
+    StageWidget* m_pStage;
+    bool m_bClipboardHasShapes = false;
+};
+
+#endif
