@@ -66,7 +66,8 @@ void DesignerOptionsDlg::createPages()
     if (!m_pages.isEmpty())
         return;
     const auto addPage = [this](IOptionPage* page, const QString& title, const char* name) {
-        page->setObjectName(QLatin1String(name));
+        if (page->objectName().isEmpty())
+            page->setObjectName(QLatin1String(name));
         m_pages.append(page);
         m_pStack->addWidget(page);
         m_pPageList->addItem(title);
