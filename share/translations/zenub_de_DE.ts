@@ -989,4 +989,22 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Ordner wählen</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 cannot be opened: only regular files can be projects.</source>
+        <translation>%1 kann nicht geöffnet werden: Nur normale Dateien können Projekte sein.</translation>
+    </message>
+</context>
+<context>
+    <name>ZenubProjectFile</name>
+    <message>
+        <source>The file %1 cannot be opened as a project: it is not a regular file.</source>
+        <translation>Die Datei %1 kann nicht als Projekt geöffnet werden: Sie ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to be a project: projects are limited to %2 MiB.</source>
+        <translation>Die Datei %1 ist zu groß für ein Projekt: Projekte dürfen höchstens %2 MiB groß sein.</translation>
+    </message>
+</context>
 </TS>

@@ -54,10 +54,8 @@ DesignerEditor::DesignerEditor()
 DesignerEditor::~DesignerEditor()
 {
     unregisterCommands();
-    if (m_pSubWindow) {
-        m_pSubWindow->removeEventFilter(this);
-        delete m_pSubWindow;
-    }
+    stopFiltering();
+    delete m_pSubWindow;
     delete m_pWidget;
 }
 
@@ -82,6 +80,10 @@ void DesignerEditor::attach()
         m_pSubWindow = area->addSubWindow(m_pWidget);
         m_pSubWindow->setAttribute(Qt::WA_DeleteOnClose, false);
         m_pSubWindow->installEventFilter(this);
+        m_pFilteredWindow = m_pSubWindow;
+        // Filtering stops as soon as the window starts to go, not at the end of its
+        // destruction.
+        connect(m_pWidget, &QObject::destroyed, this, &DesignerEditor::stopFiltering);
         m_pSubWindow->showMaximized();
         // The shell's Save and Save As act on the active editor, so a tab the user picks must
         // become it.
@@ -110,12 +112,24 @@ void DesignerEditor::updateTitle()
 bool DesignerEditor::eventFilter(QObject* watched, QEvent* event)
 {
     // The workspace tab's close button must run the save prompt, not just drop the window.
-    if (watched == m_pSubWindow && event->type() == QEvent::Close) {
+    // Only Close is ours, and it is looked at first: while the window is being destroyed it
+    // still gets events (ChildRemoved, Destroy) but is no longer a sub-window, so the guarded
+    // pointer's down-cast must not run then. The window is compared as a plain object.
+    if (event->type() != QEvent::Close)
+        return IEditor::eventFilter(watched, event);
+    if (watched == m_pFilteredWindow) {
         event->ignore();
         closeDocument();
         return true;
     }
     return IEditor::eventFilter(watched, event);
+}
+
+void DesignerEditor::stopFiltering()
+{
+    if (m_pFilteredWindow)
+        m_pFilteredWindow->removeEventFilter(this);
+    m_pFilteredWindow = nullptr;
 }
 
 void DesignerEditor::registerCommands()

@@ -30,6 +30,7 @@ class QMenu;
 class QToolBar;
 class QWebChannel;
 class QWebSocketServer;
+class SaveCommandState;
 class WebSocketClientWrapper;
 
 /*!
@@ -182,6 +183,7 @@ private:
     QAction* m_pHelpContentsAction = nullptr;
     QAction* m_pPreferencesAction = nullptr;
     QMenu* m_pSaveAsMenu = nullptr;
+    SaveCommandState* m_pSaveState = nullptr;
     QAction* m_pCheckedLanguageAction = nullptr;
     QList<QAction*> m_recentFileActions;
     ICore* m_pCore = nullptr;
