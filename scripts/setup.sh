@@ -25,7 +25,9 @@ install_missing() {
 }
 
 configure_and_build() {
-    cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    # ZENUB_CMAKE_ARGS: extra options of a special build (scripts/test --sanitize, scripts/fuzz).
+    # shellcheck disable=SC2086
+    cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${ZENUB_CMAKE_ARGS:-} >/dev/null
     cmake --build "$BUILD" -j2
 }
 

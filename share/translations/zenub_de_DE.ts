@@ -163,6 +163,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Previews and temporary files cannot be written. %1</source>
         <translation>Vorschauen und temporäre Dateien können nicht geschrieben werden. %1</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: only regular files can be projects.</source>
+        <translation>%1 kann nicht geöffnet werden: Nur normale Dateien können Projekte sein.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -653,6 +657,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>The project cannot be saved as %1: %2</source>
         <translation>Das Projekt kann nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened as a project: it is not a regular file.</source>
+        <translation>Die Datei %1 kann nicht als Projekt geöffnet werden: Sie ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to be a project: projects are limited to %2 MiB.</source>
+        <translation>Die Datei %1 ist zu groß für ein Projekt: Projekte dürfen höchstens %2 MiB groß sein.</translation>
     </message>
 </context>
 <context>

@@ -57,10 +57,8 @@ DesignerEditor::DesignerEditor()
 DesignerEditor::~DesignerEditor()
 {
     unregisterCommands();
-    if (m_pSubWindow) {
-        m_pSubWindow->removeEventFilter(this);
-        delete m_pSubWindow;
-    }
+    stopFiltering();
+    delete m_pSubWindow;
     delete m_pWidget;
 }
 
@@ -90,6 +88,10 @@ void DesignerEditor::attach()
         if (QMenu* menu = m_pSubWindow->systemMenu())
             for (QAction* action : menu->actions())
                 action->setShortcuts({});
+        m_pFilteredWindow = m_pSubWindow;
+        // Filtering stops as soon as the window starts to go, not at the end of its
+        // destruction.
+        connect(m_pWidget, &QObject::destroyed, this, &DesignerEditor::stopFiltering);
         m_pSubWindow->showMaximized();
         // The shell's Save and Save As act on the active editor, so a tab the user picks must
         // become it.
@@ -118,12 +120,24 @@ void DesignerEditor::updateTitle()
 bool DesignerEditor::eventFilter(QObject* watched, QEvent* event)
 {
     // The workspace tab's close button must run the save prompt, not just drop the window.
-    if (watched == m_pSubWindow && event->type() == QEvent::Close) {
+    // Only Close is ours, and it is looked at first: while the window is being destroyed it
+    // still gets events (ChildRemoved, Destroy) but is no longer a sub-window, so the guarded
+    // pointer's down-cast must not run then. The window is compared as a plain object.
+    if (event->type() != QEvent::Close)
+        return IEditor::eventFilter(watched, event);
+    if (watched == m_pFilteredWindow) {
         event->ignore();
         closeDocument();
         return true;
     }
     return IEditor::eventFilter(watched, event);
+}
+
+void DesignerEditor::stopFiltering()
+{
+    if (m_pFilteredWindow)
+        m_pFilteredWindow->removeEventFilter(this);
+    m_pFilteredWindow = nullptr;
 }
 
 void DesignerEditor::registerCommands()

@@ -45,6 +45,7 @@ protected:
 
 private:
     void attach();
+    void stopFiltering();
     void registerCommands();
     void registerEditCommands();
     void unregisterCommands();
@@ -53,6 +54,7 @@ private:
 
     QPointer<DesignerEditorWidget> m_pWidget;
     QPointer<QMdiSubWindow> m_pSubWindow;
+    QPointer<QObject> m_pFilteredWindow; // compared only, never cast
     QList<QPair<QAction*, QString>> m_commands;
     bool m_bAttached = false;
 };

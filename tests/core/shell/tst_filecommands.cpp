@@ -522,7 +522,7 @@ void tst_FileCommands::welcomePageRunsNew()
     ModalAnswerer answerer;
     answerer.finish(QDialog::Rejected);
     shell.window->getMdiArea()->getWelcomeObject()->callbackTunnelAsync(QStringLiteral("File.New"));
-    QCOMPARE(answerer.texts(), QStringList{"New Project"});
+    QTRY_COMPARE(answerer.texts(), QStringList{"New Project"});
     QCOMPARE(shell.factory.documents.size(), 1);
 }
 

@@ -23,6 +23,7 @@
 #include "plugin/icore.h"
 #include "plugin/iui.h"
 #include "recentprojectstatus.h"
+#include "savecommandstate.h"
 #include "webchannel/channelaccess.h"
 #include "webchannel/websocketclientwrapper.h"
 #include "webchannel/websockettransport.h"
@@ -116,7 +117,6 @@ MainWindow::MainWindow(QWidget* parent)
     DocumentManager::setSettings(ExtensionSystem::PluginManager::settings());
     DocumentManager::readSettings();
 
-    connect(m_pEditorManager, &EditorManager::editorActivated, this, &MainWindow::updateSaveAsMenu);
     new WindowTitleTracker(this);
     connect(m_pCore, &ICore::aboutToSaveSettings, this, &MainWindow::saveWindowGeometry);
 
@@ -558,11 +558,7 @@ void MainWindow::initActions()
                                QKeySequence::Quit, tr("Quit the program"));
     connect(m_pExitAction, &QAction::triggered, this, &MainWindow::fileExit);
 
-    m_pSaveAction->setEnabled(false);
-    connect(DocumentManager::getUndoGroup(), &QUndoGroup::cleanChanged, this,
-            &MainWindow::onEnabledSaveActionChanged);
-    m_pSaveAsMenu->setEnabled(false);
-    m_pSaveAsProjectAction->setEnabled(false);
+    m_pSaveState = new SaveCommandState(m_pSaveAction, m_pSaveAsProjectAction, m_pSaveAsMenu, this);
     m_pCloseAction->setEnabled(false);
     // Only an open project can be previewed or exported; its editor registers the working ones.
     for (QAction* action :
@@ -792,21 +788,15 @@ IDocument* MainWindow::activeDocument() const
 
 void MainWindow::updateSaveAsMenu()
 {
-    if (m_pSaveAsMenu)
-        m_pSaveAsMenu->setEnabled(activeDocument() != nullptr);
+    if (m_pSaveState)
+        m_pSaveState->update();
 }
 
 void MainWindow::onEnabledSaveActionChanged(bool bDisabled)
 {
-    const IDocument* document = activeDocument();
-    if (!document) {
-        m_pSaveAction->setEnabled(false);
-        return;
-    }
-    if (document->isTempDocument() || document->isOpenAsBackup())
-        m_pSaveAction->setEnabled(true);
-    else
-        m_pSaveAction->setEnabled(!bDisabled);
+    // The state is read from the active document, whichever stack sent the signal.
+    Q_UNUSED(bDisabled)
+    updateSaveAsMenu();
 }
 
 // Recent projects.
@@ -977,7 +967,17 @@ bool MainWindow::loadFile(const QString& strFileName)
         }
     }
 
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    // A FIFO or a device would block or never end; a folder is no project.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        IUi::getInstance()->showWarning(
+            this, QStringLiteral("Zenub Animate"),
+            tr("%1 cannot be opened: only regular files can be projects.")
+                .arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Ok, QMessageBox::Ok);
+        return false;
+    }
+    const QString suffix = info.suffix().toLower();
     if (IDocumentFactory* factory = factoryForSuffix(suffix)) {
         IDocument* document = factory->createDocument();
         if (!document)
@@ -1038,7 +1038,6 @@ void MainWindow::fileNew()
     editor->setDocument(document);
     DocumentManager::addDocument(document);
     EditorManager::addEditor(editor);
-    m_pSaveAction->setEnabled(true);
     QUndoGroup* undoGroup = DocumentManager::getUndoGroup();
     if (QUndoStack* stack = document->getUndoStack())
         undoGroup->addStack(stack);
@@ -1072,8 +1071,8 @@ void MainWindow::fileSave()
         fileSaveAs();
         return;
     }
-    if (document->save())
-        m_pSaveAction->setEnabled(false);
+    document->save();
+    updateSaveAsMenu();
 }
 
 void MainWindow::fileSaveAs()
@@ -1087,10 +1086,8 @@ void MainWindow::fileSaveAs()
         if (wasTemporary)
             IRecentFilesManager::getInstance()->removeRecentFile(oldName);
         addRecentProject(document->getFileName());
-        m_pSaveAction->setEnabled(false);
-    } else if (wasTemporary) {
-        m_pSaveAction->setEnabled(true);
     }
+    updateSaveAsMenu();
 }
 
 void MainWindow::fileClose()
@@ -1130,8 +1127,7 @@ void MainWindow::onDocumentRequestClosing(bool bDeleteLater)
 
     emit updateWindowFilePath(QString());
     updateWelcomeVisibility();
-    if (m_pSaveAsMenu)
-        m_pSaveAsMenu->setEnabled(activeDocument() != nullptr);
+    updateSaveAsMenu();
     // The save prompt may have moved a temporary project's entry.
     updateRecentFileActions();
 }

@@ -31,6 +31,7 @@ class QToolBar;
 class QUrl;
 class QWebChannel;
 class QWebSocketServer;
+class SaveCommandState;
 class WebSocketClientWrapper;
 class ChannelAccess;
 class WorkspaceCommands;
@@ -194,6 +195,7 @@ private:
     QAction* m_pHelpContentsAction = nullptr;
     QAction* m_pPreferencesAction = nullptr;
     QMenu* m_pSaveAsMenu = nullptr;
+    SaveCommandState* m_pSaveState = nullptr;
     QAction* m_pCheckedLanguageAction = nullptr;
     QList<QAction*> m_recentFileActions;
     ICore* m_pCore = nullptr;

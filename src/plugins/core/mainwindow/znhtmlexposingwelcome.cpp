@@ -1,15 +1,25 @@
 #include "znhtmlexposingwelcome.h"
 
 #include "imainmdiarea.h"
+#include "welcomecallqueue.h"
+
+#include <QPointer>
 
 ZNHTMLExposingWelcome::ZNHTMLExposingWelcome(IMainMdiArea* area)
     : QObject(area)
     , m_pArea(area)
+    , m_pCalls(new WelcomeCallQueue(this))
 {}
 
+// Calls that may show something to the user go through the queue: they run from the event
+// loop, never inside the transport's message handling.
 void ZNHTMLExposingWelcome::showInExplorer(QString strFileName)
 {
-    m_pArea->showInExplorer(strFileName);
+    QPointer<IMainMdiArea> area = m_pArea;
+    m_pCalls->post(QStringLiteral("showInExplorer:") + strFileName, [area, strFileName] {
+        if (area)
+            area->showInExplorer(strFileName);
+    });
 }
 
 void ZNHTMLExposingWelcome::removeFile(QString strFile)
@@ -24,7 +34,11 @@ QStringList ZNHTMLExposingWelcome::getRecentFileList()
 
 void ZNHTMLExposingWelcome::callbackTunnelAsync(QString cmd)
 {
-    m_pArea->callbackTunnelAsync(cmd);
+    QPointer<IMainMdiArea> area = m_pArea;
+    m_pCalls->post(QStringLiteral("command:") + cmd, [area, cmd] {
+        if (area)
+            area->callbackTunnelAsync(cmd);
+    });
 }
 
 QString ZNHTMLExposingWelcome::callbackAsyncfromJS(QString cmd, QString str)
@@ -34,12 +48,20 @@ QString ZNHTMLExposingWelcome::callbackAsyncfromJS(QString cmd, QString str)
 
 void ZNHTMLExposingWelcome::openURL(QString strURL)
 {
-    m_pArea->openURL(strURL);
+    QPointer<IMainMdiArea> area = m_pArea;
+    m_pCalls->post(QStringLiteral("openURL:") + strURL, [area, strURL] {
+        if (area)
+            area->openURL(strURL);
+    });
 }
 
 void ZNHTMLExposingWelcome::openFile(QString strFile)
 {
-    m_pArea->openFile(strFile);
+    QPointer<IMainMdiArea> area = m_pArea;
+    m_pCalls->post(QStringLiteral("openFile:") + strFile, [area, strFile] {
+        if (area)
+            area->openFile(strFile);
+    });
 }
 
 QVariantMap ZNHTMLExposingWelcome::getResourceUrls()

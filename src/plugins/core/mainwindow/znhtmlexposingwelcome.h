@@ -8,10 +8,12 @@
 #include <QVariantMap>
 
 class IMainMdiArea;
+class WelcomeCallQueue;
 
 /*!
     The object the welcome page talks to over the web channel ("znwelcome"). It forwards to the
-    workspace area, which owns it.
+    workspace area, which owns it. Requests that may show something run later, one at a time
+    (see WelcomeCallQueue); queries answer at once.
 */
 class CORE_EXPORT ZNHTMLExposingWelcome : public QObject
 {
@@ -35,6 +37,7 @@ public slots:
 
 private:
     IMainMdiArea* m_pArea;
+    WelcomeCallQueue* m_pCalls;
 };
 
 #endif

@@ -12,6 +12,14 @@
 
 #include <cmath>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 ZenubProjectFile::ZenubProjectFile(const QString& fileName)
     : m_fileName(fileName)
 {}
@@ -26,17 +34,73 @@ bool ZenubProjectFile::load(ZenubProject* project)
         return fail(Error::ReadFailed,
                     tr("The project file %1 cannot be read: it is a folder.").arg(shown));
     }
-    QFile file(m_fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return fail(Error::ReadFailed,
-                    tr("The project file %1 cannot be read: %2").arg(shown, file.errorString()));
-    }
-    const QByteArray data = file.readAll();
+    QFile file;
+    if (!openRegularFile(&file))
+        return false;
+    const QByteArray data = file.read(qMin(file.size(), maximumFileSize) + 1);
     if (file.error() != QFileDevice::NoError) {
         return fail(Error::ReadFailed,
                     tr("The project file %1 cannot be read: %2").arg(shown, file.errorString()));
     }
+    // The size may have grown since the check.
+    if (data.size() > maximumFileSize)
+        return failTooLarge();
     return parse(data, project);
+}
+
+bool ZenubProjectFile::openRegularFile(QFile* file)
+{
+    const QString shown = QDir::toNativeSeparators(m_fileName);
+    const auto notRegular = [&] {
+        return fail(Error::ReadFailed, tr("The file %1 cannot be opened as a project: it is not "
+                                          "a regular file.")
+                                           .arg(shown));
+    };
+#ifdef Q_OS_UNIX
+    // Without O_NONBLOCK, opening a FIFO waits for a writer; the type is then checked on what
+    // was opened, not on a name that may have changed in between.
+    const int fd =
+        ::open(QFile::encodeName(m_fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return fail(Error::ReadFailed, tr("The project file %1 cannot be read: %2")
+                                           .arg(shown, QString::fromLocal8Bit(strerror(errno))));
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return notRegular();
+    }
+    if (status.st_size > maximumFileSize) {
+        ::close(fd);
+        return failTooLarge();
+    }
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(Error::ReadFailed,
+                    tr("The project file %1 cannot be read: %2").arg(shown, file->errorString()));
+    }
+    return true;
+#else
+    const QFileInfo info(m_fileName);
+    if (!info.isFile())
+        return notRegular();
+    if (info.size() > maximumFileSize)
+        return failTooLarge();
+    file->setFileName(m_fileName);
+    if (!file->open(QIODevice::ReadOnly)) {
+        return fail(Error::ReadFailed,
+                    tr("The project file %1 cannot be read: %2").arg(shown, file->errorString()));
+    }
+    return true;
+#endif
+}
+
+bool ZenubProjectFile::failTooLarge()
+{
+    return fail(Error::TooLarge,
+                tr("The file %1 is too large to be a project: projects are limited to %2 MiB.")
+                    .arg(QDir::toNativeSeparators(m_fileName))
+                    .arg(maximumFileSize / (1024 * 1024)));
 }
 
 bool ZenubProjectFile::parse(const QByteArray& data, ZenubProject* project)

@@ -5,12 +5,15 @@
 #include <QJsonObject>
 #include <QString>
 
+class QFile;
 class ZenubProject;
 
 /*!
     Reads and writes a project file: a JSON document
     { "format": "zenub-project", "version": 1, "application": ..., "project": { ... } }.
 
+    Only regular files up to maximumFileSize are read: a FIFO, a device or a huge file is
+    refused with a message naming it, and reading never waits on a writer.
     Every failure leaves the caller's project untouched and sets error() and a translated
     errorString() that can be shown to the user as it is. Saving goes through a temporary
     file, so a failed save keeps the previous file intact.
@@ -27,11 +30,18 @@ public:
         WrongFormat,
         NewerVersion,
         InvalidContent,
-        WriteFailed
+        WriteFailed,
+        TooLarge
     };
 
     static QString formatId() { return QStringLiteral("zenub-project"); }
     static constexpr int formatVersion() { return 1; }
+    /*!
+        Larger files are refused unread. Real projects are a few hundred KiB; Qt's JSON reader
+        cannot hold a document much beyond 128 MiB anyway, and 64 MiB reads in well under a
+        second.
+    */
+    static constexpr qint64 maximumFileSize = 64 * 1024 * 1024;
 
     explicit ZenubProjectFile(const QString& fileName);
 
@@ -51,6 +61,9 @@ public:
 
 private:
     bool fail(Error error, const QString& message);
+    /*! Opens the file for reading only when it is a regular file within the size limit. */
+    bool openRegularFile(QFile* file);
+    bool failTooLarge();
 
     QString m_fileName;
     Error m_error = Error::None;
