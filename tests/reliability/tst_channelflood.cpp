@@ -30,7 +30,7 @@ void tst_ChannelFlood::oneBoxPerReportAtATime()
     connect(&client, &QWebSocket::textMessageReceived, [&responses](const QString& text) {
         responses += QJsonDocument::fromJson(text.toUtf8())["type"].toInt() == 10;
     });
-    client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(window->getServer()->serverPort())));
+    client.open(window->getChannelUrl());
     QTRY_VERIFY(client.state() == QAbstractSocket::ConnectedState);
 
     // Two reports, repeated: a link the desktop must not open and a missing file.
