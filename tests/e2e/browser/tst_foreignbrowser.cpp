@@ -115,7 +115,7 @@ void tst_ForeignBrowser::browserPage()
 
     QProcess browser;
     browser.start(chromium, {"--headless", "--no-sandbox", "--disable-gpu",
-                             "--virtual-time-budget=8000", "--dump-dom", page.toString()});
+                             "--virtual-time-budget=20000", "--dump-dom", page.toString()});
     QVERIFY(browser.waitForFinished(60000));
     const QByteArray dom = browser.readAllStandardOutput();
     QVERIFY2(dom.contains("<body"), browser.readAllStandardError().constData());

@@ -12,17 +12,19 @@
 #include "documents/idocumentfactory.h"
 #include "documents/ieditor.h"
 #include "editcommands.h"
+#include "filecommands.h"
 #include "helpmenu.h"
 #include "imainmdiarea.h"
 #include "imainmenuwidget.h"
 #include "instancetempfolder.h"
 #include "irecentfilesmanager.h"
+#include "languagemenu.h"
 #include "options/ioptionsdlg.h"
 #include "options/keyboardoptionpage.h"
 #include "plugin/dpi.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
-#include "recentprojectstatus.h"
+#include "recentprojectsmenu.h"
 #include "savecommandstate.h"
 #include "webchannel/channelaccess.h"
 #include "webchannel/websocketclientwrapper.h"
@@ -493,25 +495,9 @@ void MainWindow::initActions()
                    QKeySequence::Open, tr("Open an existing project"), QStringLiteral("open"));
     connect(m_pOpenAction, &QAction::triggered, this, &MainWindow::fileOpen);
 
-    ActionContainer* recentMenu = ActionManager::createMenuContainer(
-        tr("Recent Projects"), QStringLiteral("File.Recent_Projects"));
-    const int maxRecent = IRecentFilesManager::getInstance()->getMaxRecentFiles();
-    for (int i = 1; i <= maxRecent; ++i) {
-        auto* action = new QAction(this);
-        action->setVisible(false);
-        ContextAction* command = ActionManager::registerAction(
-            action, QStringLiteral("File.Recent_Projects.Project_%1").arg(i),
-            ICore::getMainWindow(), false);
-        connect(action, &QAction::triggered, this, &MainWindow::recentFileOpen);
-        m_recentFileActions.append(action);
-        if (command) {
-            // The slots change with the list; a shortcut would open whatever is in them.
-            if (QAction* proxy = command->getAction())
-                proxy->setProperty(KeyboardOptionPage::fixedShortcutProperty, true);
-            recentMenu->insertAction(command, static_cast<ContextAction*>(nullptr));
-        }
-    }
-    m_pWorkspaceCommands->addClearRecent(recentMenu);
+    m_pRecentProjects = new RecentProjectsMenu(this);
+    m_pFileCommands = new FileCommands(this, m_pRecentProjects);
+    ActionContainer* recentMenu = m_pRecentProjects->create(m_pWorkspaceCommands);
     fileMenu->insertMenu(recentMenu, nullptr);
     updateRecentFileActions();
     fileMenu->getMenu()->addSeparator();
@@ -559,6 +545,7 @@ void MainWindow::initActions()
     connect(m_pExitAction, &QAction::triggered, this, &MainWindow::fileExit);
 
     m_pSaveState = new SaveCommandState(m_pSaveAction, m_pSaveAsProjectAction, m_pSaveAsMenu, this);
+    m_pFileCommands->setSaveState(m_pSaveState);
     m_pCloseAction->setEnabled(false);
     // Only an open project can be previewed or exported; its editor registers the working ones.
     for (QAction* action :
@@ -580,7 +567,7 @@ void MainWindow::initActions()
     ActionContainer* viewMenu =
         ActionManager::createMenuContainer(tr("&View"), QStringLiteral("MenuBar.View"));
     menuBar->insertMenu(viewMenu, nullptr);
-    createLanguageMenu(viewMenu);
+    m_pLanguageMenu = new LanguageMenu(this, viewMenu);
     m_pWorkspaceCommands->addWelcomePage(viewMenu);
 
     // Help
@@ -674,78 +661,20 @@ QToolBar* MainWindow::getFileToolbar() const
     return m_pFileToolbar;
 }
 
-QIcon MainWindow::languageIcon() const
-{
-    IUi* ui = IUi::getInstance();
-    const QString images = QStringLiteral(":/core/images/");
-    QIcon icon;
-    icon.addPixmap(ui->getPixmap(QStringLiteral("language"), IUi::Normal, 2, images, false),
-                   QIcon::Normal, QIcon::Off);
-    icon.addPixmap(ui->getPixmap(QStringLiteral("language"), IUi::Disabled, 2, images, false),
-                   QIcon::Disabled, QIcon::Off);
-    return icon;
-}
-
-void MainWindow::createLanguageMenu(ActionContainer* viewMenu)
-{
-    ActionContainer* languageMenu =
-        ActionManager::createMenuContainer(tr("Language"), QStringLiteral("View.Language"));
-    QMenu* menu = languageMenu->getMenu();
-    menu->setIcon(languageIcon());
-    viewMenu->insertMenu(languageMenu, nullptr);
-
-    auto* group = new QActionGroup(this);
-    group->setExclusive(true);
-    const ILanguageManager& languages = ILanguageManager::getInstance();
-    // The language the interface runs in, not the system's locale nor a pending choice.
-    const QString current = languages.getActiveLangId();
-    for (const LanguageInfo* info : languages.getLanguages()) {
-        auto* action =
-            new QAction(QStringLiteral("%1 (%2)").arg(info->nativeLanguage, info->country), this);
-        action->setCheckable(true);
-        action->setData(info->langId);
-        menu->addAction(action);
-        group->addAction(action);
-        if (info->langId == current) {
-            action->setChecked(true);
-            m_pCheckedLanguageAction = action;
-        }
-    }
-    connect(group, &QActionGroup::triggered, this, &MainWindow::languageChanged);
-}
-
 void MainWindow::languageChanged(QAction* pAction)
 {
-    if (!pAction)
-        return;
-    ILanguageManager& languages = ILanguageManager::getInstance();
-    const QString id = pAction->data().toString();
-    if (id != languages.getCurrentLangId()) {
-        const QString message = languages.saveLanguage(id)
-                                    ? tr("The language change will take effect from the next run.")
-                                    : tr("Failed to change language.");
-        IUi::getInstance()->showInformation(this, QStringLiteral("Zenub Animate"), message,
-                                            QMessageBox::Ok, QMessageBox::Ok);
-    }
-    // The language in use changes only at the next start, so its entry keeps the mark.
-    pAction->setChecked(false);
-    if (m_pCheckedLanguageAction)
-        m_pCheckedLanguageAction->setChecked(true);
+    m_pLanguageMenu->choose(pAction);
 }
 
 void MainWindow::onDPIChanged()
 {
-    if (ActionContainer* container =
-            ActionManager::getActionContainer(QStringLiteral("View.Language"))) {
-        if (QMenu* menu = container->getMenu())
-            menu->setIcon(languageIcon());
-    }
+    m_pLanguageMenu->refreshIcon();
 }
 
 IOptionsDlg* MainWindow::getOptionsDialog()
 {
     if (!m_pOptionsDlg) {
-        if (IDocumentFactory* factory = selectDocumentFactory())
+        if (IDocumentFactory* factory = FileCommands::defaultFactory())
             m_pOptionsDlg = factory->createOptionsDialog();
     }
     return m_pOptionsDlg;
@@ -782,8 +711,7 @@ void MainWindow::onHelpContents()
 
 IDocument* MainWindow::activeDocument() const
 {
-    const IEditor* editor = EditorManager::activeEditor();
-    return editor ? editor->getDocument() : nullptr;
+    return FileCommands::activeDocument();
 }
 
 void MainWindow::updateSaveAsMenu()
@@ -799,302 +727,53 @@ void MainWindow::onEnabledSaveActionChanged(bool bDisabled)
     updateSaveAsMenu();
 }
 
-// Recent projects.
+// Recent projects and the File commands live in classes of their own.
 
 void MainWindow::updateRecentFileActions()
 {
-    IRecentFilesManager* recent = IRecentFilesManager::getInstance();
-    const QStringList files = recent->getRecentFiles();
-    const int count = recent->getRecentFileCount();
-    if (ActionContainer* container =
-            ActionManager::getActionContainer(QStringLiteral("File.Recent_Projects"))) {
-        if (QMenu* menu = container->getMenu())
-            menu->setEnabled(count != 0);
-    }
-    for (int i = 1; i <= count && i <= m_recentFileActions.size(); ++i) {
-        const QString path = files.value(i - 1);
-        // A long path would stretch the menu across the screen; the tool tip keeps it whole.
-        QString shown =
-            fontMetrics().elidedText(path, Qt::ElideMiddle, Dpi::scaled(800, m_nLogicalDpiX));
-        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-        const QString text = QStringLiteral("%1. %2").arg(i).arg(shown);
-        if (ContextAction* command = ActionManager::getAction(
-                QStringLiteral("File.Recent_Projects.Project_%1").arg(i))) {
-            if (QAction* proxy = command->getAction()) {
-                proxy->setText(text);
-                proxy->setToolTip(path);
-                proxy->setData(path);
-                proxy->setVisible(true);
-            }
-        }
-        QAction* action = m_recentFileActions.at(i - 1);
-        action->setText(text);
-        action->setData(path);
-        action->setVisible(true);
-    }
-    for (int i = count; i < m_recentFileActions.size(); ++i)
-        m_recentFileActions.at(i)->setVisible(false);
-    if (m_pWorkspaceCommands)
-        m_pWorkspaceCommands->updateClearRecent();
+    if (m_pRecentProjects)
+        m_pRecentProjects->update();
 }
 
 void MainWindow::recentFileOpen()
 {
-    const auto* action = qobject_cast<const QAction*>(sender());
-    if (!action)
-        return;
-    const QString path = action->data().toString();
-    QString folder;
-    const RecentProjectStatus status = recentProjectStatus(path, &folder);
-    if (status == RecentProjectStatus::Present) {
-        loadFile(path);
-        return;
-    }
-    if (status == RecentProjectStatus::FolderUnreadable) {
-        IUi::getInstance()->showWarning(
-            this, QStringLiteral("Zenub Animate"),
-            tr("The project [%1] cannot be opened: you have no permission to open the folder "
-               "[%2].")
-                .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(folder)),
-            QMessageBox::Ok, QMessageBox::Ok);
-        return;
-    }
-    // A folder that is gone may be on a drive that is only not connected, so No is the default.
-    const bool bFolderMissing = status == RecentProjectStatus::FolderMissing;
-    const QString text =
-        bFolderMissing
-            ? tr("The folder [%1] of the project cannot be found. It may have been removed, or "
-                 "it is on a drive that is not connected.\nDo you want to remove this entry "
-                 "from history?")
-                  .arg(QDir::toNativeSeparators(folder))
-            : tr("The project [%1] no longer exists.\nDo you want to remove this entry from "
-                 "history?")
-                  .arg(path);
-    const QMessageBox::StandardButton answer = IUi::getInstance()->showQuestion(
-        this, QStringLiteral("Zenub Animate"), text, QMessageBox::Yes | QMessageBox::No,
-        bFolderMissing ? QMessageBox::No : QMessageBox::Yes);
-    if (answer == QMessageBox::Yes)
-        m_pMdiArea->removeFile(path);
-}
-
-void MainWindow::addRecentProject(const QString& path)
-{
-    IRecentFilesManager::getInstance()->addRecentFile(path);
-    // The menu shows the new entry at once, not only after the next start.
-    updateRecentFileActions();
-}
-
-// File commands and document loading.
-
-QList<IDocumentFactory*> MainWindow::documentFactories()
-{
-    QList<IDocumentFactory*> factories;
-    {
-        QReadLocker locker(ExtensionSystem::PluginManager::listLock());
-        for (QObject* object : ExtensionSystem::PluginManager::allObjects()) {
-            if (auto* factory = qobject_cast<IDocumentFactory*>(object))
-                factories.append(factory);
-        }
-    }
-    // Factories are asked only after the lock is released: they may add to the pool.
-    return factories;
-}
-
-IDocumentFactory* MainWindow::selectDocumentFactory()
-{
-    const QList<IDocumentFactory*> factories = documentFactories();
-    return factories.isEmpty() ? nullptr : factories.first();
-}
-
-IDocumentFactory* MainWindow::factoryForSuffix(const QString& suffix)
-{
-    for (IDocumentFactory* factory : documentFactories()) {
-        if (factory->supportedSuffixes().contains(suffix))
-            return factory;
-    }
-    return nullptr;
-}
-
-void MainWindow::updateWelcomeVisibility()
-{
-    setVisibleWelcomeWidget(EditorManager::getEditors().isEmpty());
+    if (const auto* action = qobject_cast<const QAction*>(sender()))
+        m_pRecentProjects->open(action->data().toString());
 }
 
 bool MainWindow::loadOpenedDocument(IDocument* pDoc, bool bAddToRecentFile)
 {
-    if (!pDoc)
-        return false;
-    const QString suffix = QFileInfo(pDoc->getFileName()).suffix().toLower();
-    IDocumentFactory* factory = factoryForSuffix(suffix);
-    if (!factory)
-        return false;
-    IEditor* editor = factory->createEditor();
-    if (!editor)
-        return false;
-    if (bAddToRecentFile)
-        addRecentProject(pDoc->getFileName());
-    editor->setDocument(pDoc);
-    DocumentManager::addDocument(pDoc);
-    EditorManager::addEditor(editor);
-
-    QUndoGroup* undoGroup = DocumentManager::getUndoGroup();
-    if (QUndoStack* stack = pDoc->getUndoStack())
-        undoGroup->addStack(stack);
-    EditorManager::activateEditor(editor);
-    undoGroup->setActiveStack(pDoc->getUndoStack());
-    connect(pDoc, &IDocument::requestClosing, this, &MainWindow::onDocumentRequestClosing,
-            Qt::UniqueConnection);
-    emit pDoc->aboutToOpen();
-    if (DocumentManager::isAutobackupEnabled())
-        DocumentManager::startWaitingBackup(pDoc);
-    updateWelcomeVisibility();
-    return true;
+    return m_pFileCommands->loadOpenedDocument(pDoc, bAddToRecentFile);
 }
 
 bool MainWindow::loadFile(const QString& strFileName)
 {
-    const QString path = QDir::fromNativeSeparators(strFileName);
-
-    // A file that does not exist has no canonical path; it matches no open document.
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    if (!canonical.isEmpty()) {
-        for (IEditor* editor : EditorManager::getEditors()) {
-            const IDocument* document = editor->getDocument();
-            if (document && QFileInfo(document->getFileName()).canonicalFilePath() == canonical) {
-                EditorManager::activateEditor(editor);
-                return true;
-            }
-        }
-    }
-
-    // A FIFO or a device would block or never end; a folder is no project.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        IUi::getInstance()->showWarning(
-            this, QStringLiteral("Zenub Animate"),
-            tr("%1 cannot be opened: only regular files can be projects.")
-                .arg(QDir::toNativeSeparators(path)),
-            QMessageBox::Ok, QMessageBox::Ok);
-        return false;
-    }
-    const QString suffix = info.suffix().toLower();
-    if (IDocumentFactory* factory = factoryForSuffix(suffix)) {
-        IDocument* document = factory->createDocument();
-        if (!document)
-            return false;
-        document->setFileName(path);
-        if (!document->open()) {
-            delete document;
-            updateWelcomeVisibility();
-            return false;
-        }
-        if (loadOpenedDocument(document, true))
-            return true;
-        delete document;
-        return false;
-    }
-
-    IUi::getInstance()->showInformation(this, QStringLiteral("Zenub Animate"),
-                                        tr("Cannot open this file type."), QMessageBox::Ok,
-                                        QMessageBox::Ok);
-    return false;
+    return m_pFileCommands->loadFile(strFileName);
 }
 
 void MainWindow::fileNew()
 {
-    IDocumentFactory* factory = selectDocumentFactory();
-    if (!factory)
-        return;
-    IDocument* document = factory->createDocument();
-    // The dialog is the factory's gift to this command; it goes before the command ends.
-    std::unique_ptr<ICreateDocumentDlg> dialog(factory->createNewDocumentDialog());
-    if (!document || !dialog || dialog->exec() != QDialog::Accepted) {
-        delete document;
-        return;
-    }
-
-    const int value1 = dialog->getValue1();
-    const int value2 = dialog->getValue2();
-    const int value3 = dialog->getValue3();
-    const QString path = dialog->getDocumentPath();
-    if (path.isEmpty()) {
-        delete document;
-        return;
-    }
-    addRecentProject(path);
-    document->setFileName(path);
-    if (!document->initNewDocument(value1, value2, value3, dialog->getFlag())) {
-        delete document;
-        updateWelcomeVisibility();
-        return;
-    }
-
-    IEditor* editor = factory->createEditor();
-    if (!editor) {
-        delete document;
-        updateWelcomeVisibility();
-        return;
-    }
-    editor->setDocument(document);
-    DocumentManager::addDocument(document);
-    EditorManager::addEditor(editor);
-    QUndoGroup* undoGroup = DocumentManager::getUndoGroup();
-    if (QUndoStack* stack = document->getUndoStack())
-        undoGroup->addStack(stack);
-    undoGroup->setActiveStack(document->getUndoStack());
-    connect(document, &IDocument::requestClosing, this, &MainWindow::onDocumentRequestClosing,
-            Qt::UniqueConnection);
-    EditorManager::activateEditor(editor);
-    emit document->aboutToOpen();
-    document->save();
-    if (DocumentManager::isAutobackupEnabled())
-        DocumentManager::startWaitingBackup(document);
-    updateWelcomeVisibility();
+    m_pFileCommands->newProject();
 }
 
 void MainWindow::fileOpen()
 {
-    IDocumentFactory* factory = selectDocumentFactory();
-    if (!factory)
-        return;
-    const QString path = factory->selectFileToOpen();
-    if (!path.isEmpty())
-        loadFile(path);
+    m_pFileCommands->open();
 }
 
 void MainWindow::fileSave()
 {
-    IDocument* document = activeDocument();
-    if (!document)
-        return;
-    if (document->isTempDocument()) {
-        fileSaveAs();
-        return;
-    }
-    document->save();
-    updateSaveAsMenu();
+    m_pFileCommands->save();
 }
 
 void MainWindow::fileSaveAs()
 {
-    IDocument* document = activeDocument();
-    if (!document)
-        return;
-    const QString oldName = document->getFileName();
-    const bool wasTemporary = document->isTempDocument();
-    if (document->saveAs()) {
-        if (wasTemporary)
-            IRecentFilesManager::getInstance()->removeRecentFile(oldName);
-        addRecentProject(document->getFileName());
-    }
-    updateSaveAsMenu();
+    m_pFileCommands->saveAs();
 }
 
 void MainWindow::fileClose()
 {
-    IDocument* document = activeDocument();
-    if (document && document->close())
-        emit document->requestClosing(true);
+    m_pFileCommands->close();
 }
 
 void MainWindow::fileExit()
@@ -1104,32 +783,7 @@ void MainWindow::fileExit()
 
 void MainWindow::onDocumentRequestClosing(bool bDeleteLater)
 {
-    auto* document = qobject_cast<IDocument*>(sender());
-    if (!document)
-        return;
-    // A second request while a deferred deletion is pending must not take it apart again.
-    disconnect(document, &IDocument::requestClosing, this, &MainWindow::onDocumentRequestClosing);
-    IEditor* editor = EditorManager::getEditorOfDocument(document);
-    EditorManager::removeEditor(editor);
-    DocumentManager::removeDocument(document);
-    if (editor) {
-        if (bDeleteLater)
-            editor->deleteLater();
-        else
-            delete editor;
-    }
-    if (document->isTempDocument())
-        document->cleanTempDir();
-    if (bDeleteLater)
-        document->deleteLater();
-    else
-        delete document;
-
-    emit updateWindowFilePath(QString());
-    updateWelcomeVisibility();
-    updateSaveAsMenu();
-    // The save prompt may have moved a temporary project's entry.
-    updateRecentFileActions();
+    m_pFileCommands->documentRequestsClosing(qobject_cast<IDocument*>(sender()), bDeleteLater);
 }
 
 void MainWindow::updateActivatedMdiSubFilePath(QMdiSubWindow* mdiSubWindow)

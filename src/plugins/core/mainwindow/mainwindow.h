@@ -34,6 +34,9 @@ class QWebSocketServer;
 class SaveCommandState;
 class WebSocketClientWrapper;
 class ChannelAccess;
+class FileCommands;
+class LanguageMenu;
+class RecentProjectsMenu;
 class WorkspaceCommands;
 
 /*!
@@ -158,18 +161,11 @@ private:
     void saveWindowGeometry();
     void initActions();
     void createToolBars();
-    void createLanguageMenu(ActionContainer* viewMenu);
     QAction* addCommand(ActionContainer* menu, const QString& id, const QString& text,
                         const QKeySequence& key, const QString& description,
                         const QString& iconName = QString());
     void refreshCommandIcons();
-    QIcon languageIcon() const;
-    static QList<IDocumentFactory*> documentFactories();
-    IDocumentFactory* selectDocumentFactory();
-    static IDocumentFactory* factoryForSuffix(const QString& suffix);
     IDocument* activeDocument() const;
-    void updateWelcomeVisibility();
-    void addRecentProject(const QString& path);
     void onTimerDPICheck();
     void fixAutoHideTaskbar();
     void watchScreenDpi();
@@ -196,8 +192,9 @@ private:
     QAction* m_pPreferencesAction = nullptr;
     QMenu* m_pSaveAsMenu = nullptr;
     SaveCommandState* m_pSaveState = nullptr;
-    QAction* m_pCheckedLanguageAction = nullptr;
-    QList<QAction*> m_recentFileActions;
+    FileCommands* m_pFileCommands = nullptr;
+    RecentProjectsMenu* m_pRecentProjects = nullptr;
+    LanguageMenu* m_pLanguageMenu = nullptr;
     ICore* m_pCore = nullptr;
     DocumentManager* m_pDocumentManager = nullptr;
     EditorManager* m_pEditorManager = nullptr;
