@@ -88,6 +88,7 @@ class TestOptionsDialog : public IOptionsDlg
 {
     Q_OBJECT
 public:
+    using IOptionsDlg::IOptionsDlg;
     int showDialog() override;
     void createPages() override {}
     void onApply() override {}

@@ -23,108 +23,68 @@ class tst_IRecentFilesManager : public QObject
 {
     Q_OBJECT
 private slots:
-    void changes_data();
-    void changes();
-    void longStoredListReadsAsTen();
-    void nothingIsCached();
-    void wrongTypeTouchesNoOtherKey();
-};
+    void changes_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        // "+path" adds, "-path" removes.
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QStringList>("expected");
 
-void tst_IRecentFilesManager::changes_data()
-{
-    QTest::addColumn<QStringList>("stored");
-    // "+path" adds, "-path" removes.
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("newest first") << QStringList() << QStringList{"+one", "+two", "+three"}
-                                  << QStringList{"three", "two", "one"};
-    QTest::newRow("added again moves to front")
-        << QStringList() << QStringList{"+one", "+two", "+three", "+one"}
-        << QStringList{"one", "three", "two"};
-    QTest::newRow("eleventh drops the oldest")
-        << numbered(1, 10) << QStringList{"+/projects/p0.zenub"}
-        << QStringList{"/projects/p0.zenub"} + numbered(1, 9);
-    QTest::newRow("letter case matters")
-        << QStringList() << QStringList{"+/a/Proj.zenub", "+/a/proj.zenub", "-/A/PROJ.zenub"}
-        << QStringList{"/a/proj.zenub", "/a/Proj.zenub"};
-    QTest::newRow("remove") << QStringList{"a", "b", "c"} << QStringList{"-b"}
-                            << QStringList{"a", "c"};
-    QTest::newRow("remove unknown keeps list")
-        << QStringList{"a", "b"} << QStringList{"-x"} << QStringList{"a", "b"};
-    QTest::newRow("remove takes the first of duplicates")
-        << QStringList{"a", "b", "a"} << QStringList{"-a"} << QStringList{"b", "a"};
-    QTest::newRow("add removes every duplicate")
-        << QStringList{"a", "b", "a"} << QStringList{"+a"} << QStringList{"a", "b"};
-    QTest::newRow("only entry removed") << QStringList{"a"} << QStringList{"-a"} << QStringList();
-}
-
-void tst_IRecentFilesManager::changes()
-{
-    QFETCH(QStringList, stored);
-    QFETCH(QStringList, calls);
-    QFETCH(QStringList, expected);
-
-    TestEnvironment environment;
-    if (!stored.isEmpty())
-        environment.userSettings()->setValue(key, stored);
-    IRecentFilesManager* manager = IRecentFilesManager::getInstance();
-    for (const QString& call : calls) {
-        if (call.startsWith('+'))
-            manager->addRecentFile(call.mid(1));
-        else
-            manager->removeRecentFile(call.mid(1));
+        QTest::newRow("added again moves to front")
+            << QStringList() << QStringList{"+one", "+two", "+three", "+one"}
+            << QStringList{"one", "three", "two"};
+        QTest::newRow("eleventh drops the oldest")
+            << numbered(1, 10) << QStringList{"+/projects/p0.zenub"}
+            << QStringList{"/projects/p0.zenub"} + numbered(1, 9);
+        QTest::newRow("remove") << QStringList{"a", "b", "c"} << QStringList{"-b"}
+                                << QStringList{"a", "c"};
+        QTest::newRow("remove takes the first of duplicates")
+            << QStringList{"a", "b", "a"} << QStringList{"-a"} << QStringList{"b", "a"};
+        QTest::newRow("add removes every duplicate")
+            << QStringList{"a", "b", "a"} << QStringList{"+a"} << QStringList{"a", "b"};
     }
-    QCOMPARE(manager->getRecentFiles(), expected);
-    QCOMPARE(manager->getRecentFileCount(), expected.size());
+    void changes()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, calls);
+        QFETCH(QStringList, expected);
 
-    // Every change reaches the settings file, as a new start would read it.
-    environment.reloadSettings();
-    QCOMPARE(
-        QSettings(environment.userSettingsFile(), QSettings::IniFormat).value(key).toStringList(),
-        expected);
-}
+        TestEnvironment environment;
+        if (!stored.isEmpty())
+            environment.userSettings()->setValue(key, stored);
+        IRecentFilesManager* manager = IRecentFilesManager::getInstance();
+        for (const QString& call : calls) {
+            if (call.startsWith('+'))
+                manager->addRecentFile(call.mid(1));
+            else
+                manager->removeRecentFile(call.mid(1));
+        }
+        QCOMPARE(manager->getRecentFiles(), expected);
+        QCOMPARE(manager->getRecentFileCount(), expected.size());
 
-void tst_IRecentFilesManager::longStoredListReadsAsTen()
-{
-    TestEnvironment environment;
-    environment.userSettings()->setValue(key, numbered(1, 15));
-    IRecentFilesManager* manager = IRecentFilesManager::getInstance();
-    QCOMPARE(manager->getMaxRecentFiles(), 10);
-    QCOMPARE(manager->getRecentFiles(), numbered(1, 10));
-    QCOMPARE(manager->getRecentFileCount(), 10);
-    // Reading does not rewrite; the next change cuts the list.
-    QCOMPARE(environment.userSettings()->value(key).toStringList().size(), 15);
-    manager->addRecentFile(QStringLiteral("/projects/p3.zenub"));
-    QCOMPARE(environment.userSettings()->value(key).toStringList(),
-             QStringList{"/projects/p3.zenub"} + numbered(1, 2) + numbered(4, 10));
-}
-
-void tst_IRecentFilesManager::nothingIsCached()
-{
-    TestEnvironment environment;
-    IRecentFilesManager* manager = IRecentFilesManager::getInstance();
-    manager->addRecentFile(QStringLiteral("a"));
-    environment.userSettings()->setValue(key, QStringList{"x", "y"});
-    QCOMPARE(manager->getRecentFiles(), (QStringList{"x", "y"}));
-    manager->addRecentFile(QStringLiteral("a"));
-    QCOMPARE(manager->getRecentFiles(), (QStringList{"a", "x", "y"}));
-}
-
-void tst_IRecentFilesManager::wrongTypeTouchesNoOtherKey()
-{
-    TestEnvironment environment;
-    QSettings* settings = environment.userSettings();
-    settings->setValue(key, 42);
-    settings->setValue(QStringLiteral("Zenub/Language"), QStringLiteral("de_DE"));
-    IRecentFilesManager* manager = IRecentFilesManager::getInstance();
-    QVERIFY(manager->getRecentFiles().isEmpty());
-    manager->removeRecentFile(QStringLiteral("/x.zenub"));
-    manager->addRecentFile(QStringLiteral("/y.zenub"));
-    QCOMPARE(manager->getRecentFiles(), QStringList{"/y.zenub"});
-    QCOMPARE(settings->value(QStringLiteral("Zenub/Language")).toString(), QStringLiteral("de_DE"));
-    QCOMPARE(settings->allKeys().size(), 2);
-}
+        // Every change reaches the settings file, as a new start would read it.
+        environment.reloadSettings();
+        QCOMPARE(QSettings(environment.userSettingsFile(), QSettings::IniFormat)
+                     .value(key)
+                     .toStringList(),
+                 expected);
+    }
+    void wrongTypeTouchesNoOtherKey()
+    {
+        TestEnvironment environment;
+        QSettings* settings = environment.userSettings();
+        settings->setValue(key, 42);
+        settings->setValue(QStringLiteral("Zenub/Language"), QStringLiteral("de_DE"));
+        IRecentFilesManager* manager = IRecentFilesManager::getInstance();
+        QVERIFY(manager->getRecentFiles().isEmpty());
+        manager->removeRecentFile(QStringLiteral("/x.zenub"));
+        manager->addRecentFile(QStringLiteral("/y.zenub"));
+        QCOMPARE(manager->getRecentFiles(), QStringList{"/y.zenub"});
+        QCOMPARE(settings->value(QStringLiteral("Zenub/Language")).toString(),
+                 QStringLiteral("de_DE"));
+        QCOMPARE(settings->allKeys().size(), 2);
+    }
+};
 
 QTEST_MAIN(tst_IRecentFilesManager)
 #include "tst_irecentfilesmanager.moc"

@@ -10,18 +10,10 @@ QByteArray reasonPhrase(int status)
     switch (status) {
     case 200:
         return "OK";
-    case 301:
-        return "Moved Permanently";
-    case 302:
-        return "Found";
-    case 307:
-        return "Temporary Redirect";
     case 404:
         return "Not Found";
-    case 500:
-        return "Internal Server Error";
     default:
-        return "Status";
+        return status >= 300 && status < 400 ? "Redirect" : "Status";
     }
 }
 
@@ -61,23 +53,12 @@ void HttpFixture::redirect(const QByteArray& path, const QByteArray& location, i
     m_routes.insert(path, route);
 }
 
-void HttpFixture::serveChunked(const QByteArray& path, const QByteArray& body, int chunkSize)
-{
-    Route route;
-    route.body = body;
-    route.contentType = "application/octet-stream";
-    route.chunkSize = chunkSize;
-    m_routes.insert(path, route);
-}
-
-void HttpFixture::serveHeld(const QByteArray& path, const QByteArray& body, int holdAfter,
-                            bool chunked)
+void HttpFixture::serveHeld(const QByteArray& path, const QByteArray& body, int holdAfter)
 {
     Route route;
     route.body = body;
     route.contentType = "application/octet-stream";
     route.holdAfter = holdAfter;
-    route.chunkSize = chunked ? body.size() : 0;
     m_routes.insert(path, route);
 }
 
@@ -87,11 +68,7 @@ void HttpFixture::release(const QByteArray& path)
     for (const Held& entry : held) {
         if (!entry.socket)
             continue;
-        if (entry.chunked)
-            entry.socket->write((entry.rest.isEmpty() ? QByteArray() : chunk(entry.rest)) +
-                                chunk(QByteArray()));
-        else
-            entry.socket->write(entry.rest);
+        entry.socket->write(entry.rest);
         entry.socket->disconnectFromHost();
     }
 }
@@ -158,34 +135,14 @@ void HttpFixture::respond(QTcpSocket* socket, const Route& route, const QByteArr
         head += "Location: " + route.location + "\r\n";
     if (!route.contentType.isEmpty())
         head += "Content-Type: " + route.contentType + "\r\n";
-    const bool chunked = route.chunkSize > 0;
-    if (chunked)
-        head += "Transfer-Encoding: chunked\r\n";
-    else
-        head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n";
-    head += "\r\n";
+    head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n";
     socket->write(head);
 
-    QByteArray body = route.body;
     if (route.holdAfter >= 0) {
-        const QByteArray first = body.left(route.holdAfter);
-        // An empty chunk would end a chunked body early.
-        if (!first.isEmpty())
-            socket->write(chunked ? chunk(first) : first);
-        m_held[path].append({QPointer<QTcpSocket>(socket), body.mid(route.holdAfter), chunked});
+        socket->write(route.body.left(route.holdAfter));
+        m_held[path].append({QPointer<QTcpSocket>(socket), route.body.mid(route.holdAfter)});
         return;
     }
-    if (chunked) {
-        for (int i = 0; i < body.size(); i += route.chunkSize)
-            socket->write(chunk(body.mid(i, route.chunkSize)));
-        socket->write(chunk(QByteArray()));
-    } else {
-        socket->write(body);
-    }
+    socket->write(route.body);
     socket->disconnectFromHost();
-}
-
-QByteArray HttpFixture::chunk(const QByteArray& data)
-{
-    return QByteArray::number(data.size(), 16) + "\r\n" + data + "\r\n";
 }

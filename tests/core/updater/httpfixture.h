@@ -14,7 +14,7 @@ class QTcpSocket;
 
 /*!
     A small HTTP/1.1 server on 127.0.0.1 for tests. Each path answers with a fixed body, a
-    redirect, a chunked body or a body that stops after a number of bytes until released. Every
+    redirect or a body that stops after a number of bytes until released. Every
     request is recorded with its headers (names in lower case). Each connection serves one
     request and is closed.
 */
@@ -37,14 +37,11 @@ public:
     void serve(const QByteArray& path, const QByteArray& body, int status = 200,
                const QByteArray& contentType = "application/octet-stream");
     void redirect(const QByteArray& path, const QByteArray& location, int status = 302);
-    /*! Sends the body with chunked transfer encoding, \a chunkSize bytes per chunk. */
-    void serveChunked(const QByteArray& path, const QByteArray& body, int chunkSize);
     /*!
         Announces the whole body's length but sends only its first \a holdAfter bytes until
-        release() is called for the path. With \a chunked, the length is not announced.
+        release() is called for the path.
     */
-    void serveHeld(const QByteArray& path, const QByteArray& body, int holdAfter,
-                   bool chunked = false);
+    void serveHeld(const QByteArray& path, const QByteArray& body, int holdAfter);
     void release(const QByteArray& path);
 
     QList<Request> requests() const { return m_requests; }
@@ -60,20 +57,17 @@ private:
         QByteArray body;
         QByteArray contentType;
         QByteArray location;
-        int chunkSize = 0;
         int holdAfter = -1;
     };
     struct Held
     {
         QPointer<QTcpSocket> socket;
         QByteArray rest;
-        bool chunked = false;
     };
 
     void onNewConnection();
     void onReadyRead(QTcpSocket* socket);
     void respond(QTcpSocket* socket, const Route& route, const QByteArray& path);
-    static QByteArray chunk(const QByteArray& data);
 
     QTcpServer m_server;
     QHash<QByteArray, Route> m_routes;

@@ -19,13 +19,67 @@ class tst_UpdateRegistry : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void interfaceOrder();
-    void queryRegistersUrlWithDefaults();
-    void urlsAreComparedExactly();
-    void settingsReachTheUrlsUpdater();
-    void checkingFinishedCarriesTheUpdatersUrl();
-    void appcastAndDownloadAreRelayed();
+    void initTestCase()
+    {
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+        QVERIFY(m_server.listen());
+        QVERIFY(m_folder.isValid());
+        Downloader::setDownloadFolder(m_folder.path());
+        QCOMPARE(UpdateRegistry::getInstance(), UpdateRegistry::getInstance());
+    }
+    void checkingFinishedCarriesTheUpdatersUrl()
+    {
+        UpdateRegistry* registry = UpdateRegistry::getInstance();
+        const QString direct = feedUrl("/registry/direct.json", QStringLiteral("4.0"),
+                                       {{QStringLiteral("changelog"), QStringLiteral("<p>4</p>")}});
+        const QString target = feedUrl("/registry/target.json", QStringLiteral("0.1"));
+        m_server.redirect("/registry/moved.json", "/registry/target.json");
+        const QString moved = m_server.url(QStringLiteral("/registry/moved.json")).toString();
+
+        registry->setNotifyOnUpdate(direct, false);
+        QSignalSpy finished(registry, &UpdateRegistry::checkingFinished);
+        registry->checkForUpdates(direct, true);
+        QVERIFY(finished.wait(15000));
+        QCOMPARE(finished.takeFirst().first().toString(), direct);
+        QVERIFY(registry->getUpdateAvailable(direct));
+        QCOMPARE(registry->getLatestVersion(direct), QStringLiteral("4.0"));
+        QCOMPARE(registry->getChangelog(direct), QStringLiteral("<p>4</p>"));
+
+        registry->checkForUpdates(moved, true);
+        QVERIFY(finished.wait(15000));
+        QCOMPARE(finished.takeFirst().first().toString(), target);
+        // The registry still finds that updater under the URL it was registered with.
+        QCOMPARE(registry->getLatestVersion(moved), QStringLiteral("0.1"));
+        QVERIFY(!registry->getUpdateAvailable(moved));
+    }
+    void appcastAndDownloadAreRelayed()
+    {
+        UpdateRegistry* registry = UpdateRegistry::getInstance();
+        m_server.serve("/registry/setup.exe", QByteArray(2048, 's'));
+        const QString download = m_server.url(QStringLiteral("/registry/setup.exe")).toString();
+        const QString url = feedUrl("/registry/full.json", QStringLiteral("9.0"),
+                                    {{QStringLiteral("download-url"), download}});
+
+        registry->setUseCustomAppcast(url, true);
+        QSignalSpy appcast(registry, &UpdateRegistry::appcastDownloaded);
+        QSignalSpy finished(registry, &UpdateRegistry::checkingFinished);
+        registry->checkForUpdates(url, false);
+        QVERIFY(finished.wait(15000));
+        QCOMPARE(appcast.count(), 1);
+        QCOMPARE(appcast.first().at(0).toString(), url);
+        QVERIFY(appcast.first().at(1).toByteArray().contains("9.0"));
+
+        registry->setUseCustomAppcast(url, false);
+        registry->setUseCustomInstallProcedures(url, true);
+        QSignalSpy downloaded(registry, &UpdateRegistry::downloadFinished);
+        ModalAnswerer answerer;
+        answerer.finish(QDialog::Accepted);
+        registry->checkForUpdates(url, false);
+        QTRY_COMPARE_WITH_TIMEOUT(downloaded.count(), 1, 15000);
+        QCOMPARE(downloaded.first().at(0).toString(), url);
+        QCOMPARE(downloaded.first().at(1).toString(), QDir(m_folder.path()).filePath("setup.exe"));
+        QCOMPARE(answerer.answered(), 1);
+    }
 
 private:
     QString feedUrl(const QByteArray& path, const QString& version,
@@ -43,144 +97,6 @@ private:
     HttpFixture m_server;
     QTemporaryDir m_folder;
 };
-
-void tst_UpdateRegistry::initTestCase()
-{
-    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-    QVERIFY(m_server.listen());
-    QVERIFY(m_folder.isValid());
-    Downloader::setDownloadFolder(m_folder.path());
-    QCOMPARE(UpdateRegistry::getInstance(), UpdateRegistry::getInstance());
-}
-
-void tst_UpdateRegistry::interfaceOrder()
-{
-    const QStringList methods = ownMethodSignatures(UpdateRegistry::staticMetaObject);
-    const QStringList expected{
-        "checkingFinished(QString)",
-        "appcastDownloaded(QString,QByteArray)",
-        "downloadFinished(QString,QString)",
-        "checkForUpdates(QString,bool)",
-        "setModuleName(QString,QString)",
-        "setNotifyOnUpdate(QString,bool)",
-        "setNotifyOnFinish(QString,bool)",
-        "setPlatformKey(QString,QString)",
-        "setModuleVersion(QString,QString)",
-        "setDownloaderEnabled(QString,bool)",
-        "setUserAgentString(QString,QString)",
-        "setUseCustomAppcast(QString,bool)",
-        "setUseCustomInstallProcedures(QString,bool)",
-    };
-    QCOMPARE(methods, expected);
-}
-
-void tst_UpdateRegistry::queryRegistersUrlWithDefaults()
-{
-    UpdateRegistry* registry = UpdateRegistry::getInstance();
-    const QString url = QStringLiteral("https://example.invalid/never-named.json");
-    QVERIFY(!registry->getUpdateAvailable(url));
-    registry->setModuleVersion(url, QStringLiteral("3.0"));
-    QCOMPARE(registry->getModuleVersion(url), QStringLiteral("3.0"));
-    QCOMPARE(registry->getUserAgentString(url), QStringLiteral("Zenub/1.0.0 (Updater)"));
-    QCOMPARE(registry->getLatestVersion(url), QString());
-}
-
-void tst_UpdateRegistry::urlsAreComparedExactly()
-{
-    UpdateRegistry* registry = UpdateRegistry::getInstance();
-    const QString lower = QStringLiteral("https://example.invalid/case.json");
-    const QString upper = QStringLiteral("https://example.invalid/CASE.json");
-    registry->setModuleVersion(lower, QStringLiteral("1.0"));
-    registry->setModuleVersion(upper, QStringLiteral("2.0"));
-    registry->setModuleVersion(lower + QLatin1Char(' '), QStringLiteral("3.0"));
-    QCOMPARE(registry->getModuleVersion(lower), QStringLiteral("1.0"));
-    QCOMPARE(registry->getModuleVersion(upper), QStringLiteral("2.0"));
-    QCOMPARE(registry->getModuleVersion(lower + QLatin1Char(' ')), QStringLiteral("3.0"));
-}
-
-void tst_UpdateRegistry::settingsReachTheUrlsUpdater()
-{
-    UpdateRegistry* registry = UpdateRegistry::getInstance();
-    const QString url = QStringLiteral("https://example.invalid/settings.json");
-    const QString other = QStringLiteral("https://example.invalid/other.json");
-    registry->setModuleName(url, QStringLiteral("Designer"));
-    registry->setNotifyOnUpdate(url, false);
-    registry->setNotifyOnFinish(url, true);
-    registry->setPlatformKey(url, QStringLiteral("linux"));
-    registry->setDownloaderEnabled(url, false);
-    registry->setUserAgentString(url, QStringLiteral("Designer/2 (Updater)"));
-    registry->setUseCustomAppcast(url, true);
-    registry->setUseCustomInstallProcedures(url, true);
-
-    QCOMPARE(registry->getModuleName(url), QStringLiteral("Designer"));
-    QVERIFY(!registry->getNotifyOnUpdate(url));
-    QVERIFY(registry->getNotifyOnFinish(url));
-    QCOMPARE(registry->getPlatformKey(url), QStringLiteral("linux"));
-    QVERIFY(!registry->getDownloaderEnabled(url));
-    QCOMPARE(registry->getUserAgentString(url), QStringLiteral("Designer/2 (Updater)"));
-    QVERIFY(registry->usesCustomAppcast(url));
-    QVERIFY(registry->usesCustomInstallProcedures(url));
-
-    // Another feed keeps its own defaults.
-    QCOMPARE(registry->getModuleName(other), QStringLiteral("Zenub"));
-    QVERIFY(registry->getNotifyOnUpdate(other));
-    QVERIFY(!registry->usesCustomInstallProcedures(other));
-}
-
-void tst_UpdateRegistry::checkingFinishedCarriesTheUpdatersUrl()
-{
-    UpdateRegistry* registry = UpdateRegistry::getInstance();
-    const QString direct = feedUrl("/registry/direct.json", QStringLiteral("4.0"),
-                                   {{QStringLiteral("changelog"), QStringLiteral("<p>4</p>")}});
-    const QString target = feedUrl("/registry/target.json", QStringLiteral("0.1"));
-    m_server.redirect("/registry/moved.json", "/registry/target.json");
-    const QString moved = m_server.url(QStringLiteral("/registry/moved.json")).toString();
-
-    registry->setNotifyOnUpdate(direct, false);
-    QSignalSpy finished(registry, &UpdateRegistry::checkingFinished);
-    registry->checkForUpdates(direct, true);
-    QVERIFY(finished.wait(15000));
-    QCOMPARE(finished.takeFirst().first().toString(), direct);
-    QVERIFY(registry->getUpdateAvailable(direct));
-    QCOMPARE(registry->getLatestVersion(direct), QStringLiteral("4.0"));
-    QCOMPARE(registry->getChangelog(direct), QStringLiteral("<p>4</p>"));
-
-    registry->checkForUpdates(moved, true);
-    QVERIFY(finished.wait(15000));
-    QCOMPARE(finished.takeFirst().first().toString(), target);
-    // The registry still finds that updater under the URL it was registered with.
-    QCOMPARE(registry->getLatestVersion(moved), QStringLiteral("0.1"));
-    QVERIFY(!registry->getUpdateAvailable(moved));
-}
-
-void tst_UpdateRegistry::appcastAndDownloadAreRelayed()
-{
-    UpdateRegistry* registry = UpdateRegistry::getInstance();
-    m_server.serve("/registry/setup.exe", QByteArray(2048, 's'));
-    const QString download = m_server.url(QStringLiteral("/registry/setup.exe")).toString();
-    const QString url = feedUrl("/registry/full.json", QStringLiteral("9.0"),
-                                {{QStringLiteral("download-url"), download}});
-
-    registry->setUseCustomAppcast(url, true);
-    QSignalSpy appcast(registry, &UpdateRegistry::appcastDownloaded);
-    QSignalSpy finished(registry, &UpdateRegistry::checkingFinished);
-    registry->checkForUpdates(url, false);
-    QVERIFY(finished.wait(15000));
-    QCOMPARE(appcast.count(), 1);
-    QCOMPARE(appcast.first().at(0).toString(), url);
-    QVERIFY(appcast.first().at(1).toByteArray().contains("9.0"));
-
-    registry->setUseCustomAppcast(url, false);
-    registry->setUseCustomInstallProcedures(url, true);
-    QSignalSpy downloaded(registry, &UpdateRegistry::downloadFinished);
-    ModalAnswerer answerer;
-    answerer.finish(QDialog::Accepted);
-    registry->checkForUpdates(url, false);
-    QTRY_COMPARE_WITH_TIMEOUT(downloaded.count(), 1, 15000);
-    QCOMPARE(downloaded.first().at(0).toString(), url);
-    QCOMPARE(downloaded.first().at(1).toString(), QDir(m_folder.path()).filePath("setup.exe"));
-    QCOMPARE(answerer.answered(), 1);
-}
 
 int main(int argc, char** argv)
 {
