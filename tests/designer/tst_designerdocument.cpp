@@ -2,30 +2,17 @@
 #include <testenvironment.h>
 #include <testfiles.h>
 
-#include "backupoptionpage.h"
 #include "designerdocument.h"
-#include "designerdocumentfactory.h"
 #include "designereditor.h"
 #include "designereditorwidget.h"
-#include "designeroptionsdlg.h"
-#include "newprojectdialog.h"
 #include "project/zenubprojectfile.h"
 #include "stagewidget.h"
-#include "welcomeview.h"
 
-#include <actions/actionmanager.h>
-#include <actions/contextaction.h>
-#include <actions/contextmanager.h>
-#include <documents/documentmanager.h>
 #include <mainwindow/mainwindow.h>
 
-#include <QAction>
-#include <QCheckBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
@@ -81,10 +68,6 @@ private slots:
             result = document.addShape(0, int(ZenubShape::Type::Rectangle));
         else if (edit == "addToScene9")
             result = document.addShape(9, int(ZenubShape::Type::Rectangle));
-        else if (edit == "remove")
-            result = document.removeShape(title);
-        else if (edit == "rename")
-            result = document.renameScene(0, QStringLiteral(" Opening "));
         else if (edit == "renameBlank")
             result = document.renameScene(0, QStringLiteral("  "));
         else if (edit == "renameSame")
@@ -93,8 +76,6 @@ private slots:
             result = document.setSceneDuration(0, 0);
         else if (edit == "colourSame")
             result = document.setShapeColor(title, titleColor);
-        else if (edit == "textEmpty")
-            result = document.setShapeText(title, QString());
         else if (edit == "keyframeNegative")
             result = document.setKeyframe(title, -1);
         else
@@ -116,8 +97,6 @@ private slots:
         QVERIFY(!document.isModified());
         document.getUndoStack()->redo();
         QCOMPARE(document.getProject(), after);
-        if (edit == "rename")
-            QCOMPARE(after.getScenes().at(0).getName(), QStringLiteral("Opening"));
     }
     void failedSaveKeepsDocument()
     {
@@ -212,60 +191,6 @@ private slots:
         QCOMPARE(document.getProject(), recovered ? edited : saved);
         QCOMPARE(document.isOpenAsBackup(), recovered);
         QCOMPARE(document.isModified(), recovered);
-    }
-    void newProjectValidation_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("folder"); // relative to a scratch folder; "" stays empty
-        QTest::addColumn<QString>("error");  // part of the expected message; "" when accepted
-
-        QTest::newRow("missing folder is created") << "Intro"
-                                                   << "new/deeper"
-                                                   << "";
-        QTest::newRow("empty name") << "   "
-                                    << "projects"
-                                    << "enter a name";
-        QTest::newRow("folder is a file") << "Intro"
-                                          << "plain.txt"
-                                          << "is a file";
-    }
-    void newProjectValidation()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, folder);
-        QFETCH(QString, error);
-        TestEnvironment environment;
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("projects")));
-        QVERIFY(!writeFile(dir, QStringLiteral("plain.txt"), "x").isEmpty());
-        QVERIFY(!writeFile(dir, QStringLiteral("projects/Existing.zenub"), "{}").isEmpty());
-
-        NewProjectDialog dialog;
-        dialog.setProjectName(name);
-        dialog.setFolder(folder.isEmpty() ? QString() : dir.filePath(folder));
-        dialog.setStageSize(320, 240);
-        dialog.setFrameRate(12);
-        dialog.show();
-        dialog.accept();
-        if (!error.isEmpty()) {
-            QVERIFY2(dialog.validate().contains(error), qPrintable(dialog.validate()));
-            QVERIFY(dialog.isVisible());
-            QVERIFY(dialog.getDocumentPath().isEmpty());
-            return;
-        }
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QString expected = dir.filePath(folder) + QLatin1Char('/') + name.trimmed();
-        if (!expected.endsWith(QLatin1String(".zenub")))
-            expected += QLatin1String(".zenub");
-        QCOMPARE(dialog.getDocumentPath(), expected);
-        QVERIFY(QFileInfo(dir.filePath(folder)).isDir());
-        QCOMPARE(dialog.getValue1(), 320);
-        QCOMPARE(dialog.getValue2(), 240);
-        QCOMPARE(dialog.getValue3(), 12);
-        // The next dialog starts in the folder used last.
-        QCOMPARE(
-            environment.userSettings()->value(QStringLiteral("Designer/LastFolder")).toString(),
-            dir.filePath(folder));
     }
     void dragOnStageIsOneUndoableMove()
     {

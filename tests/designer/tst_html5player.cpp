@@ -87,15 +87,6 @@ private slots:
         QCOMPARE(evaluate(QStringLiteral("window.zenubPlayer.isPlaying()")).toBool(), false);
         QCOMPARE(pixel(point.x(), point.y()), color);
     }
-    void sceneFragmentPlaysOneScene()
-    {
-        QVERIFY(load());
-        QCOMPARE(evaluate(QStringLiteral("window.zenubPlayer.totalFrames()")).toInt(), 30);
-        QVERIFY(load(QStringLiteral("scene=2")));
-        QCOMPARE(evaluate(QStringLiteral("window.zenubPlayer.totalFrames()")).toInt(), 10);
-        evaluate(QStringLiteral("window.zenubPlayer.seek(0)"));
-        QCOMPARE(pixel(100, 50), QColor(Qt::green));
-    }
 
 private:
     // Loads the exported page, optionally with a fragment, and waits for the player.

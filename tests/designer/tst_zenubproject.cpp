@@ -117,12 +117,6 @@ private slots:
         QTest::newRow("newer version")
             << "file" << QByteArray(R"({"format":"zenub-project","version":2,"project":{}})")
             << Error::NewerVersion << "(format version 2)";
-        QTest::newRow("no project")
-            << "file" << QByteArray(R"({"format":"zenub-project","version":1})")
-            << Error::InvalidContent << "\"project\" must be an object";
-        QTest::newRow("width zero")
-            << "file" << project(R"({"stage":{"width":0}})") << Error::InvalidContent
-            << "\"project.stage.width\" must lie between 1 and 16384";
         QTest::newRow("rate fraction")
             << "file" << project(R"({"frameRate":29.97})") << Error::InvalidContent
             << "\"project.frameRate\" must be a whole number";
@@ -130,9 +124,6 @@ private slots:
             << "file" << shape(R"({"type":"star"})") << Error::InvalidContent
             << "\"project.scenes[0].layers[0].shapes[0].type\" must be "
                "one of: rectangle, ellipse, text";
-        QTest::newRow("repeated frame")
-            << "file" << shape(R"({"keyframes":[{"frame":3},{"frame":3,"x":9}]})")
-            << Error::InvalidContent << "keyframes[1]\" repeats frame 3";
     }
     void loadErrors()
     {
@@ -164,34 +155,6 @@ private slots:
         // The file is only read, never repaired behind the user's back.
         if (setup == QLatin1String("file"))
             QCOMPARE(readFile(path), content);
-    }
-    void stateBetweenKeyframes_data()
-    {
-        QTest::addColumn<double>("frame");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("width");
-        QTest::addColumn<double>("opacity");
-        QTest::newRow("before first") << -5.0 << 10.0 << 100.0 << 1.0;
-        QTest::newRow("quarter way") << 6.0 << 35.0 << 100.0 << 1.0;
-        QTest::newRow("second half") << 16.0 << 110.0 << 60.0 << 0.6;
-        QTest::newRow("after last") << 99.0 << 110.0 << 0.0 << 0.0;
-    }
-    void stateBetweenKeyframes()
-    {
-        QFETCH(double, frame);
-        QFETCH(double, x);
-        QFETCH(double, width);
-        QFETCH(double, opacity);
-        ZenubShape shape;
-        ZenubKeyframe state;
-        QVERIFY(!shape.stateAt(0, &state));
-        shape.setKeyframe(keyframe(22, 110, 0, 0, 50, 0, 0));
-        shape.setKeyframe(keyframe(4, 10, 0, 100, 50));
-        shape.setKeyframe(keyframe(12, 110, 0, 100, 50));
-        QVERIFY(shape.stateAt(frame, &state));
-        QCOMPARE(state.getX(), x);
-        QCOMPARE(state.getWidth(), width);
-        QCOMPARE(state.getOpacity(), opacity);
     }
     void exportedPageHoldsTheProject()
     {

@@ -79,21 +79,6 @@ private slots:
             QVERIFY(log().contains(QStringLiteral("alpha:postInitialize")));
         QVERIFY(!log().contains(QStringLiteral("failing:extensionsInitialized")));
     }
-    void garbageLibraryIsReported()
-    {
-        QTemporaryDir folder;
-        QFile junk(folder.filePath(QStringLiteral("libjunk.so")));
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a library");
-        junk.close();
-
-        PluginManager manager;
-        PluginManager::setPluginPaths({folder.path()});
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression("^Plugin \"libjunk.so\": not a plugin"));
-        QVERIFY(PluginManager::loadPlugins());
-        QCOMPARE(PluginManager::errors().size(), 1);
-    }
     void malformedMetaData_data()
     {
         QTest::addColumn<QByteArray>("json");

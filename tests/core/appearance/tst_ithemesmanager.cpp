@@ -107,21 +107,6 @@ private slots:
         // The application style is installed below the sheet.
         QCOMPARE(QApplication::style()->pixelMetric(QStyle::PM_DefaultFrameWidth), 0);
     }
-    void darkRescalesHeldSheetOnDensityChange()
-    {
-        TestEnvironment environment;
-        StyleFolder styles;
-        IThemesManager& manager = IThemesManager::getInstance();
-        QVERIFY(manager.initialize(styles.path()));
-        const QString applied = qApp->styleSheet();
-
-        // The held raw sheet is scaled again; the files are not read a second time.
-        QVERIFY(writeFile(styles.filePath("zenub_dark.qss"), "QLabel { color: red; }"));
-        qApp->setStyleSheet(QStringLiteral("QLabel { }"));
-        manager.processDPIChange();
-        QCOMPARE(qApp->styleSheet(), applied);
-        QCOMPARE(themeIds(), QStringList({"Blue", "Dark"}));
-    }
     void uninstalledThemeFallsBack_data()
     {
         QTest::addColumn<bool>("darkInstalled");

@@ -1,7 +1,21 @@
+#include <germancatalogue.h>
+#include <testenvironment.h>
+
+#include <mainwindow/imainmenuwidget.h>
+#include <mainwindow/mainwindow.h>
+#include <mainwindow/znnotificationbar.h>
 #include <mainwindow/znstyledframe.h>
 
+#include <QApplication>
+#include <QDesktopWidget>
+#include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 using Helper = ZNStyledFrameHelper;
@@ -105,40 +119,6 @@ private slots:
         QCOMPARE(Helper::cornerWidth(dpi), corner);
     }
 
-    void bordersShowResizeCursors()
-    {
-        FramedWindow window;
-        window.setCentralWidget(new QWidget);
-        window.resize(400, 300);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QWindow* handle = window.windowHandle();
-
-        struct Probe
-        {
-            QPoint point;
-            Qt::CursorShape shape;
-        };
-        const Probe probes[] = {
-            {{200, 1}, Qt::SizeVerCursor},     {{1, 150}, Qt::SizeHorCursor},
-            {{398, 150}, Qt::SizeHorCursor},   {{1, 1}, Qt::SizeFDiagCursor},
-            {{398, 298}, Qt::SizeFDiagCursor}, {{398, 1}, Qt::SizeBDiagCursor},
-            {{200, 150}, Qt::ArrowCursor},
-        };
-        for (const Probe& probe : probes) {
-            QTest::mouseMove(handle, probe.point);
-            QTRY_COMPARE(handle->cursor().shape(), probe.shape);
-        }
-
-        // A fixed-size window has no resize borders.
-        window.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        handle = window.windowHandle();
-        QTest::mouseMove(handle, QPoint(200, 150));
-        QTest::mouseMove(handle, QPoint(200, 1));
-        QCOMPARE(handle->cursor().shape(), Qt::ArrowCursor);
-    }
     void doubleClickOnTitleBarTogglesMaximized()
     {
         FramedWindow window;
@@ -154,7 +134,163 @@ private slots:
         QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(200, 200));
         QVERIFY(!window.isMaximized());
     }
+    void init()
+    {
+        m_environment = std::make_unique<TestEnvironment>();
+        m_window = m_environment->createMainWindow();
+        m_titleBar = qobject_cast<IMainMenuWidget*>(m_window->menuWidget());
+        QVERIFY(m_titleBar);
+        m_menuBar = m_titleBar->getMenuBar();
+        QVERIFY(m_menuBar);
+        m_menuBar->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("Open"));
+        m_menuBar->addMenu(QStringLiteral("&Edit"));
+        m_window->resize(900, 600);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+    void cleanup()
+    {
+        m_environment.reset();
+        m_window = nullptr;
+    }
+
+    void isTitleBarArea_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("titleBar");
+
+        QTest::newRow("empty menu-bar space") << "empty" << true;
+        QTest::newRow("title text") << "title" << true;
+        QTest::newRow("menu title") << "menu" << false;
+        QTest::newRow("minimize button") << "minizeButton" << false;
+        QTest::newRow("outside the window") << "outside" << false;
+    }
+    void isTitleBarArea()
+    {
+        QFETCH(QString, where);
+        QFETCH(bool, titleBar);
+
+        m_window->showNotification(QStringLiteral("Note"), ZNNotificationBar::Info, QString(),
+                                   true);
+        QTRY_VERIFY(m_window->getNotificationBar()->isVisible());
+        QWidget* target = m_menuBar;
+        QPoint local;
+        if (where == QLatin1String("empty")) {
+            const QRect last = m_menuBar->actionGeometry(m_menuBar->actions().last());
+            local = QPoint(last.right() + 40, m_menuBar->height() / 2);
+            QVERIFY(local.x() < m_menuBar->cornerWidget(Qt::TopRightCorner)->x());
+        } else if (where == QLatin1String("title")) {
+            target = m_menuBar->findChild<QLabel*>(QStringLiteral("titleLabel"));
+            QVERIFY(target);
+            QTRY_VERIFY(target->isVisible());
+            local = target->rect().center();
+        } else if (where == QLatin1String("menu")) {
+            local = m_menuBar->actionGeometry(m_menuBar->actions().first()).center();
+        } else if (where == QLatin1String("icon")) {
+            target = m_menuBar->cornerWidget(Qt::TopLeftCorner);
+            local = target->rect().center();
+        } else if (where == QLatin1String("notification")) {
+            target = m_window->getNotificationBar();
+            local = target->rect().center();
+        } else if (where == QLatin1String("content")) {
+            target = m_window;
+            local = QPoint(m_window->width() / 2, m_window->height() - 20);
+        } else if (where == QLatin1String("outside")) {
+            target = m_window;
+            local = QPoint(m_window->width() + 30, 5);
+        } else {
+            target = m_menuBar->findChild<QPushButton*>(where);
+            QVERIFY(target);
+            local = target->rect().center();
+        }
+        const QPoint point = target->mapTo(m_window, local);
+        QCOMPARE(m_titleBar->isTitleBarArea(point.x(), point.y()), titleBar);
+    }
+    void restoredWindowPosition_data()
+    {
+        QTest::addColumn<QPoint>("cursor");
+        QTest::addColumn<QRect>("desktop");
+        QTest::addColumn<QPoint>("position");
+
+        const QRect desktop(0, 0, 1920, 1080);
+        QTest::newRow("centred under cursor") << QPoint(960, 300) << desktop << QPoint(560, 0);
+        QTest::newRow("kept off the left edge") << QPoint(100, 5) << desktop << QPoint(0, 0);
+        QTest::newRow("kept off the right edge") << QPoint(1900, 5) << desktop << QPoint(1120, 0);
+        QTest::newRow("desktop narrower than window")
+            << QPoint(300, 5) << QRect(0, 0, 600, 400) << QPoint(0, 0);
+    }
+    void restoredWindowPosition()
+    {
+        QFETCH(QPoint, cursor);
+        QFETCH(QRect, desktop);
+        QFETCH(QPoint, position);
+
+        QCOMPARE(IMainMenuWidget::restoredWindowPosition(cursor, 800, desktop), position);
+    }
+    void titleTextRect_data()
+    {
+        QTest::addColumn<int>("freeLeft");
+        QTest::addColumn<int>("freeRight");
+        QTest::addColumn<int>("textWidth");
+        QTest::addColumn<QRect>("rect");
+
+        // A bar 1000 wide; 16 pixels are kept free on both sides of the title.
+        QTest::newRow("centred on the bar") << 100 << 900 << 200 << QRect(400, 0, 200, 20);
+        QTest::newRow("menus reach past the centre") << 500 << 900 << 200 << QRect(600, 0, 200, 20);
+        QTest::newRow("cut to the free part") << 500 << 700 << 300 << QRect(516, 0, 168, 20);
+        QTest::newRow("too narrow to show") << 500 << 570 << 100 << QRect();
+    }
+    void titleTextRect()
+    {
+        QFETCH(int, freeLeft);
+        QFETCH(int, freeRight);
+        QFETCH(int, textWidth);
+        QFETCH(QRect, rect);
+        QCOMPARE(IMainMenuWidget::titleTextRect(1000, freeLeft, freeRight, textWidth, 20), rect);
+    }
+    void draggingMovesWindow()
+    {
+        m_window->move(100, 100);
+        QTRY_COMPARE(m_window->pos(), QPoint(100, 100));
+        const QRect last = m_menuBar->actionGeometry(m_menuBar->actions().last());
+        const QPoint local(last.right() + 40, m_menuBar->height() / 2);
+        const QPoint global = m_menuBar->mapToGlobal(local);
+        sendMouse(m_menuBar, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton,
+                  global);
+        sendMouse(m_menuBar, QEvent::MouseMove, local, Qt::NoButton, Qt::LeftButton,
+                  global + QPoint(30, 20));
+        QTRY_COMPARE(m_window->pos(), QPoint(130, 120));
+        sendMouse(m_menuBar, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton,
+                  global + QPoint(30, 20));
+        sendMouse(m_menuBar, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton,
+                  global + QPoint(90, 90));
+        QCOMPARE(m_window->pos(), QPoint(130, 120));
+
+        // A press on a menu title opens the menu instead of dragging.
+        const QPoint menu = m_menuBar->actionGeometry(m_menuBar->actions().first()).center();
+        QTest::mouseClick(m_menuBar, Qt::LeftButton, {}, menu);
+        QTRY_VERIFY(m_menuBar->actions().first()->menu()->isVisible());
+        m_menuBar->actions().first()->menu()->hide();
+    }
+
+private:
+    void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& local, Qt::MouseButton button,
+                   Qt::MouseButtons buttons, const QPoint& global);
+
+    std::unique_ptr<TestEnvironment> m_environment;
+    MainWindow* m_window = nullptr;
+    IMainMenuWidget* m_titleBar = nullptr;
+    QMenuBar* m_menuBar = nullptr;
 };
 
+void tst_ZNStyledFrame::sendMouse(QWidget* widget, QEvent::Type type, const QPoint& local,
+                                  Qt::MouseButton button, Qt::MouseButtons buttons,
+                                  const QPoint& global)
+{
+    QMouseEvent event(type, local, global, button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
 QTEST_MAIN(tst_ZNStyledFrame)
+
 #include "tst_znstyledframe.moc"

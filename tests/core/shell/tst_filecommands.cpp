@@ -169,65 +169,6 @@ private slots:
                      QStringLiteral("1. ") + fullPath);
         }
     }
-    void saveAsTemporaryProject_data()
-    {
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("saved under a new name") << true;
-        QTest::newRow("save as fails") << false;
-    }
-    void saveAsTemporaryProject()
-    {
-        QFETCH(bool, saved);
-        Shell shell;
-        const QString temporary =
-            shell.window->getDefaultTempPath() + QStringLiteral("/untitled.zenub");
-        const QString chosen = shell.environment.path() + QStringLiteral("/final.zenub");
-        auto* document = new TestDocument(nullptr);
-        document->setFileName(temporary);
-        document->setIsTempDocument(true);
-        document->saveAsResult = saved;
-        document->saveAsFileName = chosen;
-        QVERIFY(shell.window->loadOpenedDocument(document));
-        IRecentFilesManager::getInstance()->addRecentFile(QStringLiteral("/other.zenub"));
-
-        // Save on a temporary project asks for a name.
-        proxy(QStringLiteral("File.Save"))->trigger();
-        QCOMPARE(recentProjects(), saved ? (QStringList{chosen, "/other.zenub"})
-                                         : (QStringList{"/other.zenub", temporary}));
-        QCOMPARE(proxy(QStringLiteral("File.Save"))->isEnabled(), !saved);
-        QCOMPARE(document->isTempDocument(), !saved);
-    }
-    void saveFollowsUndoGroupAndActiveDocument()
-    {
-        Shell shell;
-        QAction* save = proxy(QStringLiteral("File.Save"));
-        QMenu* saveAs = ActionManager::getActionContainer(QStringLiteral("File.SaveAs"))->getMenu();
-        TestDocument* first = shell.load(QStringLiteral("first.zenub"));
-        QVERIFY(first);
-        QVERIFY(saveAs->isEnabled());
-        first->makeModified();
-        QVERIFY(save->isEnabled());
-        proxy(QStringLiteral("File.Save"))->trigger();
-        QCOMPARE(shell.factory.log().last(), QStringLiteral("save first.zenub"));
-        QVERIFY(!save->isEnabled());
-        first->makeModified();
-        QVERIFY(save->isEnabled());
-        first->getUndoStack()->undo();
-        QVERIFY(!save->isEnabled());
-
-        // A temporary or recovered project always has something to save.
-        for (const bool temporary : {true, false}) {
-            auto* document = new TestDocument(nullptr);
-            document->setFileName(shell.environment.path() + QStringLiteral("/recovered.zenub"));
-            document->setIsTempDocument(temporary);
-            document->setOpenAsBackup(!temporary);
-            QVERIFY(shell.window->loadOpenedDocument(document, false));
-            QVERIFY(document->getUndoStack()->isClean());
-            QVERIFY(save->isEnabled());
-            emit DocumentManager::getUndoGroup()->cleanChanged(true);
-            QVERIFY(save->isEnabled());
-        }
-    }
     void closeProject_data()
     {
         QTest::addColumn<int>("answer");

@@ -34,15 +34,6 @@ QAction* proxy(const QString& id)
     return command ? command->getAction() : nullptr;
 }
 
-// Texts of a menu's or tool bar's entries; "-" for a separator.
-QStringList entryTexts(const QList<QAction*>& actions)
-{
-    QStringList texts;
-    for (const QAction* action : actions)
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts;
-}
-
 QMenu* menuOf(const QString& id)
 {
     ActionContainer* container = ActionManager::getActionContainer(id);
@@ -72,39 +63,6 @@ private slots:
         QVERIFY(ILanguageManager::getInstance().initialize(m_catalogues.path()));
         QCOMPARE(ILanguageManager::getInstance().getCurrentLangId(), QStringLiteral("pt_BR"));
         ILanguageManager::getInstance().setSettings(nullptr);
-    }
-    void menus()
-    {
-        TestEnvironment environment;
-        MainWindow* window = environment.createMainWindow();
-
-        // The command framework's menu bar sits in the title bar; the window has no other one.
-        auto* titleBar = qobject_cast<IMainMenuWidget*>(window->menuWidget());
-        QVERIFY(titleBar);
-        QMenuBar* menuBar =
-            ActionManager::getActionContainer(QStringLiteral("Zenub.MenuBar"))->getMenuBar();
-        QCOMPARE(titleBar->getMenuBar(), menuBar);
-        QCOMPARE(window->findChildren<QMenuBar*>().size(), 1);
-
-        QCOMPARE(entryTexts(menuBar->actions()), (QStringList{"&File", "&Edit", "&View", "&Help"}));
-        QCOMPARE(entryTexts(menuOf(QStringLiteral("MenuBar.File"))->actions()),
-                 (QStringList{"&New", "&Open Project", "Recent Projects", "-", "&Save", "Save As",
-                              "&Close", "-", "Preview Current Scene in Browser",
-                              "Preview Project in Browser", "Export to HTML5", "-",
-                              "Export to Video", "-", "E&xit"}));
-        QMenu* saveAs = menuOf(QStringLiteral("File.SaveAs"));
-        QCOMPARE(entryTexts(saveAs->actions()), QStringList{"Other Project"});
-        QVERIFY(!saveAs->isEnabled());
-        QCOMPARE(entryTexts(menuOf(QStringLiteral("MenuBar.Edit"))->actions()),
-                 QStringList{"&Preferences"});
-        QCOMPARE(entryTexts(menuOf(QStringLiteral("MenuBar.View"))->actions()),
-                 QStringList{"Language"});
-        QVERIFY(!menuOf(QStringLiteral("View.Language"))->icon().isNull());
-        QCOMPARE(entryTexts(menuOf(QStringLiteral("MenuBar.Help"))->actions()),
-                 (QStringList{"About", "Help Contents", "Report a Problem", "Provide a Suggestion",
-                              "Check Updates..."}));
-        for (const char* id : {"File.New", "File.Open_Project", "File.Save", "Edit.Preferences"})
-            QVERIFY2(!proxy(QLatin1String(id))->icon().isNull(), id);
     }
     void languageMenuKeepsLanguageInUse()
     {

@@ -62,20 +62,6 @@ private slots:
         m_folder.reset();
     }
 
-    void sizeTexts_data()
-    {
-        QTest::addColumn<qint64>("bytes");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("1024") << qint64(1024) << "1 KB";
-        QTest::newRow("2^20") << qint64(1048576) << "1 MB";
-        QTest::newRow("5 GB stays whole") << qint64(5) * 1024 * 1024 * 1024 << "5120 MB";
-    }
-    void sizeTexts()
-    {
-        QFETCH(qint64, bytes);
-        QFETCH(QString, text);
-        QCOMPARE(Downloader::sizeText(bytes), text);
-    }
     void fileNames_data()
     {
         QTest::addColumn<QString>("name");

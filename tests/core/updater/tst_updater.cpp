@@ -1,12 +1,13 @@
 #include "httpfixture.h"
-
 #include <desktoprecorder.h>
-#include <ownmethods.h>
-
 #include <modalanswerer.h>
+#include <ownmethods.h>
+#include <testenvironment.h>
 
+#include <mainwindow/mainwindow.h>
 #include <updater/downloader.h>
 #include <updater/updater.h>
+#include <updater/updateregistry.h>
 #include <updater/znreleasenotedlg.h>
 
 #include <QCryptographicHash>
@@ -16,9 +17,12 @@
 #include <QLabel>
 #include <QMetaMethod>
 #include <QNetworkProxy>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QtTest>
 
 #include <memory>
@@ -31,6 +35,8 @@ private slots:
     {
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
         QVERIFY(m_server.listen());
+        m_server.serve("/notes.html", "<html><body><p>Fixed crashes.</p></body></html>", 200,
+                       "text/html");
         qApp->installEventFilter(this);
     }
     void init()
@@ -226,6 +232,95 @@ private slots:
         QCOMPARE(downloaded.count(), 0);
         QVERIFY(downloadedFiles().isEmpty());
     }
+    void checkingFinishedCarriesTheUpdatersUrl()
+    {
+        UpdateRegistry* registry = UpdateRegistry::getInstance();
+        const QString direct = feedUrl("/registry/direct.json", QStringLiteral("4.0"),
+                                       {{QStringLiteral("changelog"), QStringLiteral("<p>4</p>")}});
+        const QString target = feedUrl("/registry/target.json", QStringLiteral("0.1"));
+        m_server.redirect("/registry/moved.json", "/registry/target.json");
+        const QString moved = m_server.url(QStringLiteral("/registry/moved.json")).toString();
+
+        registry->setNotifyOnUpdate(direct, false);
+        QSignalSpy finished(registry, &UpdateRegistry::checkingFinished);
+        registry->checkForUpdates(direct, true);
+        QVERIFY(finished.wait(15000));
+        QCOMPARE(finished.takeFirst().first().toString(), direct);
+        QVERIFY(registry->getUpdateAvailable(direct));
+        QCOMPARE(registry->getLatestVersion(direct), QStringLiteral("4.0"));
+        QCOMPARE(registry->getChangelog(direct), QStringLiteral("<p>4</p>"));
+
+        registry->checkForUpdates(moved, true);
+        QVERIFY(finished.wait(15000));
+        QCOMPARE(finished.takeFirst().first().toString(), target);
+        // The registry still finds that updater under the URL it was registered with.
+        QCOMPARE(registry->getLatestVersion(moved), QStringLiteral("0.1"));
+        QVERIFY(!registry->getUpdateAvailable(moved));
+    }
+    void appcastAndDownloadAreRelayed()
+    {
+        UpdateRegistry* registry = UpdateRegistry::getInstance();
+        m_server.serve("/registry/setup.exe", QByteArray(2048, 's'));
+        const QString download = m_server.url(QStringLiteral("/registry/setup.exe")).toString();
+        const QString url = feedUrl("/registry/full.json", QStringLiteral("9.0"),
+                                    {{QStringLiteral("download-url"), download}});
+
+        registry->setUseCustomAppcast(url, true);
+        QSignalSpy appcast(registry, &UpdateRegistry::appcastDownloaded);
+        QSignalSpy finished(registry, &UpdateRegistry::checkingFinished);
+        registry->checkForUpdates(url, false);
+        QVERIFY(finished.wait(15000));
+        QCOMPARE(appcast.count(), 1);
+        QCOMPARE(appcast.first().at(0).toString(), url);
+        QVERIFY(appcast.first().at(1).toByteArray().contains("9.0"));
+
+        registry->setUseCustomAppcast(url, false);
+        registry->setUseCustomInstallProcedures(url, true);
+        QSignalSpy downloaded(registry, &UpdateRegistry::downloadFinished);
+        ModalAnswerer answerer;
+        answerer.finish(QDialog::Accepted);
+        registry->checkForUpdates(url, false);
+        QTRY_COMPARE_WITH_TIMEOUT(downloaded.count(), 1, 15000);
+        QCOMPARE(downloaded.first().at(0).toString(), url);
+        QCOMPARE(downloaded.first().at(1).toString(), QDir(m_folder->path()).filePath("setup.exe"));
+        QCOMPARE(answerer.answered(), 1);
+    }
+    void remotePageDisablesUpdateUntilLoaded_data()
+    {
+        QTest::addColumn<bool>("capitals");
+        QTest::newRow("HTTP in capitals") << true;
+    }
+    void remotePageDisablesUpdateUntilLoaded()
+    {
+        QFETCH(bool, capitals);
+        QString address = m_server.url(QStringLiteral("/notes.html")).toString();
+        if (capitals)
+            address.replace(0, 4, QStringLiteral("HTTP"));
+        const int before = m_server.requestCount("/notes.html");
+        ZNReleaseNoteDlg dialog;
+        dialog.setReleaseNote(address);
+        QVERIFY(!updateButton(dialog)->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(updateButton(dialog)->isEnabled(), 20000);
+        QCOMPARE(m_server.requestCount("/notes.html"), before + 1);
+        QVERIFY(plainText(view(dialog)).contains(QStringLiteral("Fixed crashes.")));
+    }
+    void failedLoadKeepsUpdateDisabled()
+    {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+
+        ZNReleaseNoteDlg dialog;
+        QSignalSpy loads(view(dialog), &QWebEngineView::loadFinished);
+        dialog.setReleaseNote(QStringLiteral("http://127.0.0.1:%1/notes.html").arg(port));
+        // The failed load, then the failure text's own successful load.
+        QTRY_VERIFY_WITH_TIMEOUT(loads.count() >= 2, 20000);
+        QCOMPARE(loads.first().first().toBool(), false);
+        QCOMPARE(loads.last().first().toBool(), true);
+        QVERIFY(plainText(view(dialog)).contains(QStringLiteral("Failed to load release notes.")));
+        QVERIFY(!updateButton(dialog)->isEnabled());
+    }
 
 private:
     QByteArray feed(const QString& version, QJsonObject entry = QJsonObject(),
@@ -260,6 +355,39 @@ private:
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<ModalAnswerer> m_answerer;
     QString m_heading;
+    QString feedUrl(const QByteArray& path, const QString& version,
+                    const QJsonObject& extra = QJsonObject())
+    {
+        QJsonObject entry = extra;
+        entry.insert(QStringLiteral("latest-version"), version);
+        const QJsonObject updates{{QStringLiteral("windows"), entry}};
+        m_server.serve(path,
+                       QJsonDocument(QJsonObject{{QStringLiteral("updates"), updates}}).toJson(),
+                       200, "application/json");
+        return m_server.url(QString::fromLatin1(path)).toString();
+    }
+
+    static QPushButton* updateButton(ZNReleaseNoteDlg& dialog)
+    {
+        return dialog.findChild<QPushButton*>(QStringLiteral("m_pBtnUpdate"));
+    }
+    static QWebEngineView* view(ZNReleaseNoteDlg& dialog)
+    {
+        return dialog.findChild<QWebEngineView*>(QStringLiteral("m_pWebViewRL"));
+    }
+    static QString plainText(QWebEngineView* view)
+    {
+        QString text;
+        bool done = false;
+        view->page()->toPlainText([&](const QString& result) {
+            text = result;
+            done = true;
+        });
+        QDeadlineTimer deadline(10000);
+        while (!done && !deadline.hasExpired())
+            QTest::qWait(10);
+        return text;
+    }
 
 protected:
     // Records the heading of a release-notes dialog as it is shown.

@@ -41,17 +41,6 @@ private slots:
         delete m_client;
         delete m_environment;
     }
-    void removeFileUpdatesListMenuAndPage()
-    {
-        IRecentFilesManager::getInstance()->addRecentFile("/p/old.zenub");
-        IRecentFilesManager::getInstance()->addRecentFile("/p/new.zenub");
-        m_client->connectToSignal("znwelcome", "resetRecentFiles");
-        call("removeFile", {"/p/new.zenub"});
-        QCOMPARE(IRecentFilesManager::getInstance()->getRecentFiles(), QStringList("/p/old.zenub"));
-        QCOMPARE(ActionManager::getAction("File.Recent_Projects.Project_1")->getAction()->text(),
-                 QStringLiteral("1. /p/old.zenub"));
-        QTRY_COMPARE(m_client->signalsReceived(), QStringList("resetRecentFiles"));
-    }
     void openURL_data()
     {
         QTest::addColumn<QString>("url");
