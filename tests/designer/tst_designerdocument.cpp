@@ -19,12 +19,6 @@
 
 namespace {
 
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& data)
-{
-    const QString path = dir.filePath(name);
-    return writeFile(path, data) ? path : QString();
-}
-
 ZenubKeyframe stateOf(const DesignerDocument& document, const ShapeRef& ref, int frame)
 {
     ZenubKeyframe state;
@@ -97,23 +91,6 @@ private slots:
         QVERIFY(!document.isModified());
         document.getUndoStack()->redo();
         QCOMPARE(document.getProject(), after);
-    }
-    void failedSaveKeepsDocument()
-    {
-        QTemporaryDir dir;
-        const QString blocker = writeFile(dir, QStringLiteral("file"), "x");
-        const QString path = blocker + QStringLiteral("/inside/Project.zenub");
-        DesignerDocument document;
-        document.setFileName(path);
-        QVERIFY(document.initNewDocument(100, 100, 10, false));
-        QVERIFY(document.addScene());
-        ModalAnswerer answerer;
-        answerer.answer(QMessageBox::Ok);
-        answerer.answer(QMessageBox::Ok);
-        QVERIFY(!document.save());
-        QCOMPARE(answerer.answered(), 1);
-        QVERIFY(document.isModified());
-        QCOMPARE(document.getFileName(), path);
     }
     void backupFollowsModification()
     {

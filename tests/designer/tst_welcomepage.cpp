@@ -158,33 +158,6 @@ private slots:
             QVERIFY(m_view->grab().save(picture));
         }
     }
-    void actionsReachTheApplication_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("call");
-        QTest::newRow("new project") << "document.getElementById('new-project').click()"
-                                     << "command File.New";
-        QTest::newRow("open recent") << "document.querySelectorAll('.recent-item')[1].click()"
-                                     << QStringLiteral("open ") + sampleFiles.at(1);
-        QTest::newRow("open with Enter")
-            << "document.querySelectorAll('.recent-item')[2].dispatchEvent("
-               "new KeyboardEvent('keydown', {key: 'Enter'}))"
-            << QStringLiteral("open ") + sampleFiles.at(2);
-        QTest::newRow("remove") << "document.querySelectorAll('.recent-item .remove')[2].click()"
-                                << QStringLiteral("remove ") + sampleFiles.at(2);
-        QTest::newRow("resource link") << "document.querySelector('[data-key=demo]').click()"
-                                       << "url https://zenub.example/demos";
-    }
-    void actionsReachTheApplication()
-    {
-        QFETCH(QString, script);
-        QFETCH(QString, call);
-        QVERIFY(open());
-        evaluate(script);
-        // Exactly one call: a row's buttons must not also open the row's project.
-        QTRY_COMPARE(m_welcome->calls, QStringList{call});
-        QCOMPARE(m_view->url().path(), QStringLiteral("/welcome/index.html"));
-    }
 
 private:
     bool open(bool withPort = true);

@@ -28,12 +28,6 @@
 
 namespace {
 
-QAction* proxy(const QString& id)
-{
-    ContextAction* command = ActionManager::getAction(id);
-    return command ? command->getAction() : nullptr;
-}
-
 QMenu* menuOf(const QString& id)
 {
     ActionContainer* container = ActionManager::getActionContainer(id);
@@ -106,46 +100,6 @@ private slots:
         QMetaObject::invokeMethod(window, "languageChanged", Q_ARG(QAction*, &unknown));
         QCOMPARE(answerer.texts().last(), QStringLiteral("Failed to change language."));
         QVERIFY(entries.at(2)->isChecked());
-    }
-    void preferences_data()
-    {
-        QTest::addColumn<bool>("factory");
-        QTest::addColumn<bool>("suppliesOptions");
-        QTest::addColumn<int>("requests");
-        QTest::addColumn<int>("shown");
-
-        QTest::newRow("no document type") << false << false << 0 << 0;
-        QTest::newRow("factory without dialog asked again") << true << false << 2 << 0;
-        QTest::newRow("dialog created once and reused") << true << true << 1 << 2;
-    }
-    void preferences()
-    {
-        QFETCH(bool, factory);
-        QFETCH(bool, suppliesOptions);
-        QFETCH(int, requests);
-        QFETCH(int, shown);
-
-        TestEnvironment environment;
-        TestDocumentFactory documentType;
-        documentType.suppliesOptions = suppliesOptions;
-        if (factory)
-            documentType.addToPool();
-        MainWindow* window = environment.createMainWindow();
-        QAction* preferences = proxy(QStringLiteral("Edit.Preferences"));
-        preferences->trigger();
-        preferences->trigger();
-        QCOMPARE(documentType.optionsRequests, requests);
-        if (shown) {
-            QCOMPARE(documentType.optionsDialogs.size(), 1);
-            QCOMPARE(documentType.optionsDialogs.first()->shown, shown);
-            QCOMPARE(window->getOptionsDialog(), documentType.optionsDialogs.first().data());
-            // The window owns the dialog, which has no parent.
-            QPointer<TestOptionsDialog> dialog = documentType.optionsDialogs.first();
-            environment.deleteMainWindow();
-            QVERIFY(dialog.isNull());
-        } else {
-            QVERIFY(!window->getOptionsDialog());
-        }
     }
     void tempFolderKeepsLinkedFolders_data()
     {

@@ -232,31 +232,6 @@ private slots:
         QCOMPARE(downloaded.count(), 0);
         QVERIFY(downloadedFiles().isEmpty());
     }
-    void checkingFinishedCarriesTheUpdatersUrl()
-    {
-        UpdateRegistry* registry = UpdateRegistry::getInstance();
-        const QString direct = feedUrl("/registry/direct.json", QStringLiteral("4.0"),
-                                       {{QStringLiteral("changelog"), QStringLiteral("<p>4</p>")}});
-        const QString target = feedUrl("/registry/target.json", QStringLiteral("0.1"));
-        m_server.redirect("/registry/moved.json", "/registry/target.json");
-        const QString moved = m_server.url(QStringLiteral("/registry/moved.json")).toString();
-
-        registry->setNotifyOnUpdate(direct, false);
-        QSignalSpy finished(registry, &UpdateRegistry::checkingFinished);
-        registry->checkForUpdates(direct, true);
-        QVERIFY(finished.wait(15000));
-        QCOMPARE(finished.takeFirst().first().toString(), direct);
-        QVERIFY(registry->getUpdateAvailable(direct));
-        QCOMPARE(registry->getLatestVersion(direct), QStringLiteral("4.0"));
-        QCOMPARE(registry->getChangelog(direct), QStringLiteral("<p>4</p>"));
-
-        registry->checkForUpdates(moved, true);
-        QVERIFY(finished.wait(15000));
-        QCOMPARE(finished.takeFirst().first().toString(), target);
-        // The registry still finds that updater under the URL it was registered with.
-        QCOMPARE(registry->getLatestVersion(moved), QStringLiteral("0.1"));
-        QVERIFY(!registry->getUpdateAvailable(moved));
-    }
     void appcastAndDownloadAreRelayed()
     {
         UpdateRegistry* registry = UpdateRegistry::getInstance();

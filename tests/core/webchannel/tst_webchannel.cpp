@@ -17,26 +17,6 @@
 
 Q_DECLARE_METATYPE(WebSocketTransport*)
 
-namespace {
-
-// Published on the channel to check that calls really reach native slots.
-class Calculator : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(QString label READ label CONSTANT)
-public:
-    QString label() const { return QStringLiteral("calc"); }
-public slots:
-    int add(int a, int b) { return a + b; }
-};
-
-QJsonObject parseObject(const QString& text)
-{
-    return QJsonDocument::fromJson(text.toUtf8()).object();
-}
-
-} // namespace
-
 class tst_WebChannel : public QObject
 {
     Q_OBJECT
@@ -164,45 +144,6 @@ private slots:
         // The server keeps serving others.
         Client other = connectClient();
         QVERIFY(other.transport);
-    }
-    void channelRoundTrip()
-    {
-        QWebChannel channel;
-        connect(m_wrapper.get(), &WebSocketClientWrapper::clientConnected, &channel,
-                &QWebChannel::connectTo);
-        Calculator calculator;
-        channel.registerObject(QStringLiteral("calc"), &calculator);
-
-        Client client = connectClient();
-        QVERIFY(client.socket);
-        QSignalSpy texts(client.socket.get(), &QWebSocket::textMessageReceived);
-
-        client.socket->sendTextMessage(QStringLiteral("{\"type\":3,\"id\":1}"));
-        QTRY_COMPARE(texts.count(), 1);
-        const QJsonObject init = parseObject(texts.takeFirst().first().toString());
-        QCOMPARE(init.value(QStringLiteral("type")).toInt(), 10);
-        const QJsonObject calc =
-            init.value(QStringLiteral("data")).toObject().value(QStringLiteral("calc")).toObject();
-        int addIndex = -1;
-        for (const QJsonValue& method : calc.value(QStringLiteral("methods")).toArray()) {
-            const QJsonArray entry = method.toArray();
-            if (entry.at(0).toString() == QLatin1String("add"))
-                addIndex = entry.at(1).toInt();
-        }
-        QVERIFY(addIndex >= 0);
-
-        client.socket->sendTextMessage(QString::fromUtf8(
-            QJsonDocument(QJsonObject{{QStringLiteral("type"), 6},
-                                      {QStringLiteral("id"), 2},
-                                      {QStringLiteral("object"), QStringLiteral("calc")},
-                                      {QStringLiteral("method"), addIndex},
-                                      {QStringLiteral("args"), QJsonArray{20, 22}}})
-                .toJson(QJsonDocument::Compact)));
-        QTRY_COMPARE(texts.count(), 1);
-        const QJsonObject response = parseObject(texts.first().first().toString());
-        QCOMPARE(response.value(QStringLiteral("type")).toInt(), 10);
-        QCOMPARE(response.value(QStringLiteral("id")).toInt(), 2);
-        QCOMPARE(response.value(QStringLiteral("data")).toInt(), 42);
     }
 
 private:
