@@ -4,7 +4,6 @@
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
 #include <actions/contextmanager.h>
-#include <actions/menuactioncontainer.h>
 #include <actions/proxyaction.h>
 #include <mainwindow/mainwindow.h>
 
@@ -13,17 +12,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
-
-namespace {
-// Opens the protected update to the test, as a subclass of the family may.
-class CheckedMenu : public MenuActionContainer
-{
-public:
-    using MenuActionContainer::MenuActionContainer;
-    using MenuActionContainer::updateInternal;
-};
-
-} // namespace
 
 // The main window registers the application's own commands; these cases use ids it does not.
 class tst_Actions : public QObject

@@ -1,17 +1,12 @@
-#include <germancatalogue.h>
 #include <modalanswerer.h>
-#include <ownmethods.h>
 #include <testdocuments.h>
 #include <testenvironment.h>
-#include <testfiles.h>
 
 #include <documents/documentmanager.h>
 #include <documents/editormanager.h>
 #include <mainwindow/irecentfilesmanager.h>
-#include <options/ioptionpage.h>
 
 #include <QElapsedTimer>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QUndoGroup>
