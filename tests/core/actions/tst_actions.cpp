@@ -129,6 +129,16 @@ private slots:
         ActionManager::unregisterAction(&global, "Test.Close", QString());
         QCOMPARE(listChanged.count(), 2);
     }
+    void misuseIsRefusedWithAWarning()
+    {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("\"Test.None\": no action given"));
+        QVERIFY(!ActionManager::registerAction(nullptr, "Test.None", m_window, false));
+        // A menu bar cannot become a sub-menu.
+        ActionContainer* tools = ActionManager::createMenuContainer("&Tools", "MenuBar.Tools");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("only another menu container"));
+        tools->insertMenu(ActionManager::createMenuBarContainer("Test.MenuBar"), nullptr);
+        QVERIFY(tools->getMenu()->actions().isEmpty());
+    }
     void insertionAndSeparators()
     {
         ActionContainer* tools = ActionManager::createMenuContainer("&Tools", "MenuBar.Tools");
