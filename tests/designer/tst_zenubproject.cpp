@@ -137,9 +137,7 @@ private slots:
         // Placeholders in the name must reach the message as they are.
         const QString name = QStringLiteral("Intro %2%3.zenub");
         QString path = dir.filePath(name);
-        if (setup == QLatin1String("folder"))
-            QVERIFY(QDir(dir.path()).mkdir(name));
-        else if (setup == QLatin1String("file"))
+        if (setup == QLatin1String("file"))
             path = writeFile(dir, name, content);
         QVERIFY(!path.isEmpty());
 
