@@ -102,21 +102,6 @@ private slots:
         QCOMPARE(ok, error.isEmpty());
         QCOMPARE(pluginSpec.errorString(), error);
     }
-    void objectPool()
-    {
-        PluginManager manager;
-        QObject first;
-        QTimer second;
-        QSignalSpy added(&manager, &PluginManager::objectAdded);
-        PluginManager::addObject(&first);
-        PluginManager::addObject(&second);
-        PluginManager::addObject(&first); // twice is once
-        QCOMPARE(added.count(), 2);
-        QCOMPARE(PluginManager::allObjects(), QList<QObject*>({&first, &second}));
-        QCOMPARE(PluginManager::getObject<QTimer>(), &second);
-        PluginManager::removeObject(&first);
-        QCOMPARE(PluginManager::allObjects(), QList<QObject*>({&second}));
-    }
 
 private:
     static QString pluginFolder(const QString& scenario);

@@ -140,21 +140,6 @@ private slots:
                      .toStringList(),
                  expected);
     }
-    void wrongTypeTouchesNoOtherKey()
-    {
-        TestEnvironment environment;
-        QSettings* settings = environment.userSettings();
-        settings->setValue(key, 42);
-        settings->setValue(QStringLiteral("Zenub/Language"), QStringLiteral("de_DE"));
-        IRecentFilesManager* manager = IRecentFilesManager::getInstance();
-        QVERIFY(manager->getRecentFiles().isEmpty());
-        manager->removeRecentFile(QStringLiteral("/x.zenub"));
-        manager->addRecentFile(QStringLiteral("/y.zenub"));
-        QCOMPARE(manager->getRecentFiles(), QStringList{"/y.zenub"});
-        QCOMPARE(settings->value(QStringLiteral("Zenub/Language")).toString(),
-                 QStringLiteral("de_DE"));
-        QCOMPARE(settings->allKeys().size(), 2);
-    }
     void show_data()
     {
         QTest::addColumn<QString>("message");

@@ -93,47 +93,7 @@ private slots:
         QCOMPARE(int(Helper::edgesForHitCode(code)), edges);
         QCOMPARE(Helper::cursorForHitCode(code) == Qt::ArrowCursor, edges == 0);
     }
-    void metricsFollowDensity_data()
-    {
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<int>("margin");
-        QTest::addColumn<int>("border");
-        QTest::addColumn<int>("corner");
 
-        QTest::newRow("95") << 95 << 0 << 4 << 8;
-        QTest::newRow("96") << 96 << 1 << 5 << 11;
-        QTest::newRow("143") << 143 << 1 << 7 << 15;
-        QTest::newRow("144") << 144 << 1 << 7 << 15;
-        QTest::newRow("191") << 191 << 1 << 9 << 19;
-        QTest::newRow("192") << 192 << 2 << 10 << 22;
-    }
-    void metricsFollowDensity()
-    {
-        QFETCH(int, dpi);
-        QFETCH(int, margin);
-        QFETCH(int, border);
-        QFETCH(int, corner);
-
-        QCOMPARE(Helper::contentsMarginForDpi(dpi), margin);
-        QCOMPARE(Helper::borderWidth(dpi), border);
-        QCOMPARE(Helper::cornerWidth(dpi), corner);
-    }
-
-    void doubleClickOnTitleBarTogglesMaximized()
-    {
-        FramedWindow window;
-        window.resize(400, 300);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(!window.isMaximized());
-        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(200, 20));
-        QTRY_VERIFY(window.isMaximized());
-        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(200, 20));
-        QTRY_VERIFY(!window.isMaximized());
-        // Below the title bar a double click is the content's business.
-        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(200, 200));
-        QVERIFY(!window.isMaximized());
-    }
     void init()
     {
         m_environment = std::make_unique<TestEnvironment>();
@@ -205,27 +165,6 @@ private slots:
         }
         const QPoint point = target->mapTo(m_window, local);
         QCOMPARE(m_titleBar->isTitleBarArea(point.x(), point.y()), titleBar);
-    }
-    void restoredWindowPosition_data()
-    {
-        QTest::addColumn<QPoint>("cursor");
-        QTest::addColumn<QRect>("desktop");
-        QTest::addColumn<QPoint>("position");
-
-        const QRect desktop(0, 0, 1920, 1080);
-        QTest::newRow("centred under cursor") << QPoint(960, 300) << desktop << QPoint(560, 0);
-        QTest::newRow("kept off the left edge") << QPoint(100, 5) << desktop << QPoint(0, 0);
-        QTest::newRow("kept off the right edge") << QPoint(1900, 5) << desktop << QPoint(1120, 0);
-        QTest::newRow("desktop narrower than window")
-            << QPoint(300, 5) << QRect(0, 0, 600, 400) << QPoint(0, 0);
-    }
-    void restoredWindowPosition()
-    {
-        QFETCH(QPoint, cursor);
-        QFETCH(QRect, desktop);
-        QFETCH(QPoint, position);
-
-        QCOMPARE(IMainMenuWidget::restoredWindowPosition(cursor, 800, desktop), position);
     }
     void titleTextRect_data()
     {

@@ -66,18 +66,6 @@ private slots:
         QVERIFY(!ICore::getInstance());
         QVERIFY(!ICore::getMainWindow());
     }
-    void remoteCallWithoutFilesOnlyRaises()
-    {
-        TestEnvironment environment;
-        CorePlugin plugin;
-        ModalAnswerer answerer;
-        answerer.answer(QMessageBox::Ok);
-        ICore::getMainWindow()->showMinimized();
-        QCOMPARE(plugin.handleRemoteCall({}, QStringLiteral("/work"), {}), nullptr);
-        QVERIFY(!(ICore::getMainWindow()->windowState() & Qt::WindowMinimized));
-        QCoreApplication::processEvents();
-        QCOMPARE(answerer.answered(), 0);
-    }
     void lifetimeFollowsMainWindow()
     {
         TestEnvironment environment;
@@ -129,34 +117,6 @@ private slots:
         QFETCH(bool, noScale);
         QFETCH(QString, fileName);
         QCOMPARE(IUi::pixmapFileName(name, state, size, dpi, noScale), fileName);
-    }
-    void missingFileIsRetriedExistingFileIsCached()
-    {
-        QTemporaryDir folder;
-        const QString fileName =
-            IUi::pixmapFileName(QStringLiteral("probe"), 2, 2, Dpi::screenDpi(), false);
-        const QString path = folder.filePath(fileName);
-        IUi* ui = IUi::getInstance();
-
-        QVERIFY(ui->getPixmap(QStringLiteral("probe"), 2, 2, folder.path()).isNull());
-        writeImage(path, Qt::red);
-        // The earlier miss must not stick.
-        QCOMPARE(ui->getPixmap(QStringLiteral("probe"), 2, 2, folder.path()).toImage().pixel(0, 0),
-                 QColor(Qt::red).rgb());
-
-        writeImage(path, Qt::blue);
-        {
-            // Qt's own pixmap cache keys on the modification time; make the change visible to it.
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(10),
-                                     QFileDevice::FileModificationTime));
-        }
-        QCOMPARE(ui->getPixmap(QStringLiteral("probe"), 2, 2, folder.path()).toImage().pixel(0, 0),
-                 QColor(Qt::red).rgb());
-        ui->clearCache();
-        QCOMPARE(ui->getPixmap(QStringLiteral("probe"), 2, 2, folder.path()).toImage().pixel(0, 0),
-                 QColor(Qt::blue).rgb());
     }
     void cataloguesListed_data()
     {
@@ -216,13 +176,6 @@ private:
     // initialize() appends to the one list; each case looks only at what its call added.
     QList<LanguageInfo*> listFrom(const QStringList& files, bool createFolder = true);
 };
-
-void tst_CorePlugin::writeImage(const QString& path, Qt::GlobalColor color)
-{
-    QImage image(4, 4, QImage::Format_ARGB32);
-    image.fill(color);
-    QVERIFY(image.save(path));
-}
 
 QList<LanguageInfo*> tst_CorePlugin::listFrom(const QStringList& files, bool createFolder)
 {

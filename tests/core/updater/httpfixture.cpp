@@ -53,26 +53,6 @@ void HttpFixture::redirect(const QByteArray& path, const QByteArray& location, i
     m_routes.insert(path, route);
 }
 
-void HttpFixture::serveHeld(const QByteArray& path, const QByteArray& body, int holdAfter)
-{
-    Route route;
-    route.body = body;
-    route.contentType = "application/octet-stream";
-    route.holdAfter = holdAfter;
-    m_routes.insert(path, route);
-}
-
-void HttpFixture::release(const QByteArray& path)
-{
-    const QList<Held> held = m_held.take(path);
-    for (const Held& entry : held) {
-        if (!entry.socket)
-            continue;
-        entry.socket->write(entry.rest);
-        entry.socket->disconnectFromHost();
-    }
-}
-
 int HttpFixture::requestCount(const QByteArray& path) const
 {
     int count = 0;
@@ -121,13 +101,13 @@ void HttpFixture::onReadyRead(QTcpSocket* socket)
         missing.status = 404;
         missing.body = "not found";
         missing.contentType = "text/plain";
-        respond(socket, missing, request.path);
+        respond(socket, missing);
     } else {
-        respond(socket, *route, request.path);
+        respond(socket, *route);
     }
 }
 
-void HttpFixture::respond(QTcpSocket* socket, const Route& route, const QByteArray& path)
+void HttpFixture::respond(QTcpSocket* socket, const Route& route)
 {
     QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) + ' ' +
                       reasonPhrase(route.status) + "\r\nConnection: close\r\n";
@@ -138,11 +118,6 @@ void HttpFixture::respond(QTcpSocket* socket, const Route& route, const QByteArr
     head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n";
     socket->write(head);
 
-    if (route.holdAfter >= 0) {
-        socket->write(route.body.left(route.holdAfter));
-        m_held[path].append({QPointer<QTcpSocket>(socket), route.body.mid(route.holdAfter)});
-        return;
-    }
     socket->write(route.body);
     socket->disconnectFromHost();
 }

@@ -6,17 +6,15 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
-#include <QPointer>
 #include <QTcpServer>
 #include <QUrl>
 
 class QTcpSocket;
 
 /*!
-    A small HTTP/1.1 server on 127.0.0.1 for tests. Each path answers with a fixed body, a
-    redirect or a body that stops after a number of bytes until released. Every
-    request is recorded with its headers (names in lower case). Each connection serves one
-    request and is closed.
+    A small HTTP/1.1 server on 127.0.0.1 for tests. Each path answers with a fixed body or a
+    redirect. Every request is recorded with its headers (names in lower case). Each connection
+    serves one request and is closed.
 */
 class HttpFixture : public QObject
 {
@@ -37,12 +35,6 @@ public:
     void serve(const QByteArray& path, const QByteArray& body, int status = 200,
                const QByteArray& contentType = "application/octet-stream");
     void redirect(const QByteArray& path, const QByteArray& location, int status = 302);
-    /*!
-        Announces the whole body's length but sends only its first \a holdAfter bytes until
-        release() is called for the path.
-    */
-    void serveHeld(const QByteArray& path, const QByteArray& body, int holdAfter);
-    void release(const QByteArray& path);
 
     QList<Request> requests() const { return m_requests; }
     int requestCount(const QByteArray& path) const;
@@ -57,21 +49,14 @@ private:
         QByteArray body;
         QByteArray contentType;
         QByteArray location;
-        int holdAfter = -1;
-    };
-    struct Held
-    {
-        QPointer<QTcpSocket> socket;
-        QByteArray rest;
     };
 
     void onNewConnection();
     void onReadyRead(QTcpSocket* socket);
-    void respond(QTcpSocket* socket, const Route& route, const QByteArray& path);
+    void respond(QTcpSocket* socket, const Route& route);
 
     QTcpServer m_server;
     QHash<QByteArray, Route> m_routes;
-    QHash<QByteArray, QList<Held>> m_held;
     QList<Request> m_requests;
     QHash<QTcpSocket*, QByteArray> m_buffers;
 };

@@ -195,27 +195,6 @@ private slots:
         QVERIFY(QDir(Downloader::downloadFolder()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_desktop.urls.isEmpty());
     }
-    void stopThenYesAbortsWithoutWarning()
-    {
-        m_server.serveHeld("/slow.bin", randomBytes(100000), 20000);
-        QSignalSpy finished(m_downloader.get(), &Downloader::downloadFinished);
-        m_downloader->setFileName(QStringLiteral("slow.bin"));
-        m_downloader->startDownload(m_server.url(QStringLiteral("/slow.bin")));
-        QTRY_COMPARE(progressBar()->value(), 20);
-
-        // The second answer would close a warning box, which the abort must not bring up.
-        m_answerer->answer(QMessageBox::Yes);
-        m_answerer->answer(QMessageBox::Ok);
-        button("stopButton")->click();
-        QCOMPARE(m_answerer->answered(), 1);
-        QCOMPARE(m_answerer->pending(), 1);
-        QCOMPARE(m_answerer->texts().first(),
-                 QStringLiteral("Are you sure you want to cancel the download?"));
-        QVERIFY(!m_downloader->isVisible());
-        m_server.release("/slow.bin");
-        QCOMPARE(finished.count(), 0);
-        QVERIFY(QDir(Downloader::downloadFolder()).entryList(QDir::Files).isEmpty());
-    }
     // Last: accepting the prompt quits the application, which ends every later event loop.
     void installPromptOkOpensTheInstaller()
     {

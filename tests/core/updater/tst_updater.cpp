@@ -232,34 +232,6 @@ private slots:
         QCOMPARE(downloaded.count(), 0);
         QVERIFY(downloadedFiles().isEmpty());
     }
-    void appcastAndDownloadAreRelayed()
-    {
-        UpdateRegistry* registry = UpdateRegistry::getInstance();
-        m_server.serve("/registry/setup.exe", QByteArray(2048, 's'));
-        const QString download = m_server.url(QStringLiteral("/registry/setup.exe")).toString();
-        const QString url = feedUrl("/registry/full.json", QStringLiteral("9.0"),
-                                    {{QStringLiteral("download-url"), download}});
-
-        registry->setUseCustomAppcast(url, true);
-        QSignalSpy appcast(registry, &UpdateRegistry::appcastDownloaded);
-        QSignalSpy finished(registry, &UpdateRegistry::checkingFinished);
-        registry->checkForUpdates(url, false);
-        QVERIFY(finished.wait(15000));
-        QCOMPARE(appcast.count(), 1);
-        QCOMPARE(appcast.first().at(0).toString(), url);
-        QVERIFY(appcast.first().at(1).toByteArray().contains("9.0"));
-
-        registry->setUseCustomAppcast(url, false);
-        registry->setUseCustomInstallProcedures(url, true);
-        QSignalSpy downloaded(registry, &UpdateRegistry::downloadFinished);
-        ModalAnswerer answerer;
-        answerer.finish(QDialog::Accepted);
-        registry->checkForUpdates(url, false);
-        QTRY_COMPARE_WITH_TIMEOUT(downloaded.count(), 1, 15000);
-        QCOMPARE(downloaded.first().at(0).toString(), url);
-        QCOMPARE(downloaded.first().at(1).toString(), QDir(m_folder->path()).filePath("setup.exe"));
-        QCOMPARE(answerer.answered(), 1);
-    }
     void remotePageDisablesUpdateUntilLoaded_data()
     {
         QTest::addColumn<bool>("capitals");
@@ -278,23 +250,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(updateButton(dialog)->isEnabled(), 20000);
         QCOMPARE(m_server.requestCount("/notes.html"), before + 1);
         QVERIFY(plainText(view(dialog)).contains(QStringLiteral("Fixed crashes.")));
-    }
-    void failedLoadKeepsUpdateDisabled()
-    {
-        QTcpServer closed;
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        const quint16 port = closed.serverPort();
-        closed.close();
-
-        ZNReleaseNoteDlg dialog;
-        QSignalSpy loads(view(dialog), &QWebEngineView::loadFinished);
-        dialog.setReleaseNote(QStringLiteral("http://127.0.0.1:%1/notes.html").arg(port));
-        // The failed load, then the failure text's own successful load.
-        QTRY_VERIFY_WITH_TIMEOUT(loads.count() >= 2, 20000);
-        QCOMPARE(loads.first().first().toBool(), false);
-        QCOMPARE(loads.last().first().toBool(), true);
-        QVERIFY(plainText(view(dialog)).contains(QStringLiteral("Failed to load release notes.")));
-        QVERIFY(!updateButton(dialog)->isEnabled());
     }
 
 private:
@@ -330,17 +285,6 @@ private:
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<ModalAnswerer> m_answerer;
     QString m_heading;
-    QString feedUrl(const QByteArray& path, const QString& version,
-                    const QJsonObject& extra = QJsonObject())
-    {
-        QJsonObject entry = extra;
-        entry.insert(QStringLiteral("latest-version"), version);
-        const QJsonObject updates{{QStringLiteral("windows"), entry}};
-        m_server.serve(path,
-                       QJsonDocument(QJsonObject{{QStringLiteral("updates"), updates}}).toJson(),
-                       200, "application/json");
-        return m_server.url(QString::fromLatin1(path)).toString();
-    }
 
     static QPushButton* updateButton(ZNReleaseNoteDlg& dialog)
     {
