@@ -12,25 +12,6 @@ private slots:
         m_executable = qEnvironmentVariable("ZENUB_BUILD_DIR") + "/bin/zenub-animate";
         QVERIFY2(QFile::exists(m_executable), qPrintable(m_executable));
     }
-    void versionAndHelpPrint_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("version") << "--version"
-                                 << "ZenubAnimate " ZENUB_VERSION;
-        QTest::newRow("help") << "--help"
-                              << "-settingspath <folder>";
-    }
-    void versionAndHelpPrint()
-    {
-        QFETCH(QString, option);
-        QFETCH(QString, expected);
-        QProcess process;
-        process.start(m_executable, {option});
-        QVERIFY(process.waitForFinished(20000));
-        QCOMPARE(process.exitCode(), 0);
-        QVERIFY2(process.readAllStandardOutput().contains(expected.toUtf8()), qPrintable(expected));
-    }
     void secondStartHandsOverFiles()
     {
         QTemporaryDir settings;

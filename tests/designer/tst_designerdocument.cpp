@@ -10,8 +10,6 @@
 
 #include <mainwindow/mainwindow.h>
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -208,49 +206,6 @@ private slots:
 
         document.getUndoStack()->undo();
         QCOMPARE(stateOf(document, ref, 0), before);
-    }
-    void editorLivesInWorkspace()
-    {
-        TestEnvironment environment;
-        MainWindow* window = environment.createMainWindow();
-        auto* area = qobject_cast<QMdiArea*>(window->centralWidget());
-        if (!area) {
-            area = new QMdiArea;
-            window->setCentralWidget(area);
-        }
-        window->show();
-        QTemporaryDir dir;
-        auto* document = new DesignerDocument;
-        document->setFileName(dir.filePath(QStringLiteral("Tabbed.zenub")));
-        QVERIFY(document->initNewDocument(200, 100, 10, false));
-        QVERIFY(document->save());
-        auto* editor = new DesignerEditor;
-        editor->setDocument(document);
-        emit document->aboutToOpen();
-        QCOMPARE(area->subWindowList().size(), 1);
-        QMdiSubWindow* sub = area->subWindowList().constFirst();
-        QCOMPARE(sub->widget(), editor->getWidget());
-        QCOMPARE(sub->windowTitle(), QStringLiteral("Tabbed[*]"));
-        QCOMPARE(sub->windowFilePath(), document->getFileName());
-        QVERIFY(!sub->isWindowModified());
-        QVERIFY(document->addScene());
-        QVERIFY(sub->isWindowModified());
-
-        // Closing the tab asks first; Cancel keeps everything.
-        QSignalSpy closing(document, &IDocument::requestClosing);
-        ModalAnswerer answerer;
-        answerer.answer(QMessageBox::Cancel);
-        sub->close();
-        QCOMPARE(answerer.answered(), 1);
-        QCOMPARE(closing.count(), 0);
-        QCOMPARE(area->subWindowList().size(), 1);
-        answerer.answer(QMessageBox::No);
-        sub->close();
-        QCOMPARE(closing.count(), 1);
-
-        delete editor;
-        QVERIFY(area->subWindowList().isEmpty());
-        delete document;
     }
 };
 

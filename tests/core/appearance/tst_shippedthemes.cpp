@@ -26,14 +26,6 @@ void collectStyleWarnings(QtMsgType type, const QMessageLogContext&, const QStri
         styleWarnings << message;
 }
 
-QString shippedSheet(const char* name)
-{
-    QFile file(QStringLiteral(ZENUB_STYLES_DIR "/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    return QString::fromUtf8(file.readAll());
-}
-
 QStringList themeIdsOf(const IThemesManager& manager)
 {
     QStringList ids;
@@ -53,28 +45,6 @@ class tst_ShippedThemes : public QObject
 {
     Q_OBJECT
 private slots:
-    void marksAreWellFormed_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("scaled");
-
-        QTest::newRow("dark") << "zenub_dark.qss" << true;
-        QTest::newRow("light") << "zenub_light.qss" << false;
-    }
-    void marksAreWellFormed()
-    {
-        QFETCH(QString, file);
-        QFETCH(bool, scaled);
-
-        const QString sheet = shippedSheet(qPrintable(file));
-        QVERIFY2(!sheet.isEmpty(), qPrintable(file));
-        // Only the Dark sheets are scaled; a mark anywhere else would reach the parser as it is.
-        QString rest = sheet;
-        const int marks = rest.remove(QRegularExpression(QStringLiteral("\\$-?\\d+px\\$"))).size();
-        QCOMPARE(rest.count(QLatin1Char('$')), 0);
-        QCOMPARE(marks != sheet.size(), scaled);
-        QVERIFY(!IThemesManager::scaleMarkedLengths(sheet, 144).contains(QLatin1Char('$')));
-    }
     void sheetsDressTheGallery_data()
     {
         QTest::addColumn<QString>("theme");

@@ -187,48 +187,13 @@ private slots:
         QFETCH(QRect, rect);
         QCOMPARE(IMainMenuWidget::titleTextRect(1000, freeLeft, freeRight, textWidth, 20), rect);
     }
-    void draggingMovesWindow()
-    {
-        m_window->move(100, 100);
-        QTRY_COMPARE(m_window->pos(), QPoint(100, 100));
-        const QRect last = m_menuBar->actionGeometry(m_menuBar->actions().last());
-        const QPoint local(last.right() + 40, m_menuBar->height() / 2);
-        const QPoint global = m_menuBar->mapToGlobal(local);
-        sendMouse(m_menuBar, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton,
-                  global);
-        sendMouse(m_menuBar, QEvent::MouseMove, local, Qt::NoButton, Qt::LeftButton,
-                  global + QPoint(30, 20));
-        QTRY_COMPARE(m_window->pos(), QPoint(130, 120));
-        sendMouse(m_menuBar, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton,
-                  global + QPoint(30, 20));
-        sendMouse(m_menuBar, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton,
-                  global + QPoint(90, 90));
-        QCOMPARE(m_window->pos(), QPoint(130, 120));
-
-        // A press on a menu title opens the menu instead of dragging.
-        const QPoint menu = m_menuBar->actionGeometry(m_menuBar->actions().first()).center();
-        QTest::mouseClick(m_menuBar, Qt::LeftButton, {}, menu);
-        QTRY_VERIFY(m_menuBar->actions().first()->menu()->isVisible());
-        m_menuBar->actions().first()->menu()->hide();
-    }
 
 private:
-    void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& local, Qt::MouseButton button,
-                   Qt::MouseButtons buttons, const QPoint& global);
-
     std::unique_ptr<TestEnvironment> m_environment;
     MainWindow* m_window = nullptr;
     IMainMenuWidget* m_titleBar = nullptr;
     QMenuBar* m_menuBar = nullptr;
 };
-
-void tst_ZNStyledFrame::sendMouse(QWidget* widget, QEvent::Type type, const QPoint& local,
-                                  Qt::MouseButton button, Qt::MouseButtons buttons,
-                                  const QPoint& global)
-{
-    QMouseEvent event(type, local, global, button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 QTEST_MAIN(tst_ZNStyledFrame)
 

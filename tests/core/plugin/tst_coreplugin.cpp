@@ -142,26 +142,6 @@ private slots:
             listed << info->langId;
         QCOMPARE(listed, ids);
     }
-    void saveLanguageNeedsExactId_data()
-    {
-        QTest::addColumn<QString>("langId");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("listed") << "de_DE" << true;
-        QTest::newRow("other letter case") << "de_de" << false;
-    }
-    void saveLanguageNeedsExactId()
-    {
-        QFETCH(QString, langId);
-        QFETCH(bool, saved);
-        TestEnvironment environment;
-        environment.userSettings()->setValue("Zenub/Language", "en_US");
-        listFrom({"zenub_de_DE.qm"});
-        ILanguageManager& manager = ILanguageManager::getInstance();
-        QCOMPARE(manager.saveLanguage(langId), saved);
-        QCOMPARE(manager.getSaveLangId(), saved ? langId : QStringLiteral("en_US"));
-        // The choice applies at the next start only.
-        QCOMPARE(manager.getCurrentLangId(), QStringLiteral("en_US"));
-    }
     void shippedGermanCatalogueTranslates()
     {
         const QString folder = qEnvironmentVariable("ZENUB_BUILD_DIR") + "/bin/translations";

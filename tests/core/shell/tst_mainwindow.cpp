@@ -26,15 +26,7 @@
 #include <QTranslator>
 #include <QtTest>
 
-namespace {
-
-QMenu* menuOf(const QString& id)
-{
-    ActionContainer* container = ActionManager::getActionContainer(id);
-    return container ? container->getMenu() : nullptr;
-}
-
-} // namespace
+namespace {} // namespace
 
 class tst_MainWindow : public QObject
 {
@@ -57,49 +49,6 @@ private slots:
         QVERIFY(ILanguageManager::getInstance().initialize(m_catalogues.path()));
         QCOMPARE(ILanguageManager::getInstance().getCurrentLangId(), QStringLiteral("pt_BR"));
         ILanguageManager::getInstance().setSettings(nullptr);
-    }
-    void languageMenuKeepsLanguageInUse()
-    {
-        TestEnvironment environment;
-        MainWindow* window = environment.createMainWindow();
-        ILanguageManager::getInstance().setSettings(environment.userSettings());
-        const auto cleanup =
-            qScopeGuard([] { ILanguageManager::getInstance().setSettings(nullptr); });
-
-        const QList<QAction*> entries = menuOf(QStringLiteral("View.Language"))->actions();
-        QStringList ids;
-        QStringList checked;
-        for (const QAction* entry : entries) {
-            ids << entry->data().toString();
-            if (entry->isChecked())
-                checked << entry->data().toString();
-        }
-        QCOMPARE(ids, (QStringList{"en_US", "de_DE", "pt_BR"}));
-        QCOMPARE(entries.at(1)->text(), QStringLiteral("Deutsch (Germany)"));
-        QCOMPARE(checked, QStringList{"pt_BR"});
-
-        ModalAnswerer answerer;
-        answerer.answer(QMessageBox::Ok);
-        entries.at(1)->trigger();
-        QCOMPARE(answerer.texts(),
-                 QStringList{"The language change will take effect from the next run."});
-        QCOMPARE(environment.userSettings()->value(QStringLiteral("Zenub/Language")).toString(),
-                 QStringLiteral("de_DE"));
-        QVERIFY(!entries.at(1)->isChecked());
-        QVERIFY(entries.at(2)->isChecked());
-
-        // The language in use again: nothing to tell.
-        entries.at(2)->trigger();
-        QCOMPARE(answerer.answered(), 1);
-        QVERIFY(entries.at(2)->isChecked());
-
-        // A language that cannot be stored.
-        QAction unknown;
-        unknown.setData(QStringLiteral("xx_XX"));
-        answerer.answer(QMessageBox::Ok);
-        QMetaObject::invokeMethod(window, "languageChanged", Q_ARG(QAction*, &unknown));
-        QCOMPARE(answerer.texts().last(), QStringLiteral("Failed to change language."));
-        QVERIFY(entries.at(2)->isChecked());
     }
     void tempFolderKeepsLinkedFolders_data()
     {
