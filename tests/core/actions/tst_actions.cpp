@@ -158,6 +158,28 @@ private slots:
                                        a->getAction()};
         QCOMPARE(tools->getMenu()->actions(), expected);
     }
+    void fullText_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QStringList>("menus"); // "id=title" pairs
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no container") << "Test.New" << QStringList() << "Test > New";
+        QTest::newRow("deeper menu under MenuBar prefix")
+            << "File.SaveAs.New"
+            << QStringList{"MenuBar.File=&File", "MenuBar.File.SaveAs=Save &As"}
+            << "File > Save As > New";
+    }
+    void fullText()
+    {
+        QFETCH(QString, id);
+        QFETCH(QStringList, menus);
+        QFETCH(QString, expected);
+        for (const QString& menu : menus)
+            ActionManager::createMenuContainer(menu.section('=', 1), menu.section('=', 0, 0));
+        ContextAction* c = command(id);
+        c->getAction()->setText("&New");
+        QCOMPARE(ActionManager::getActionFullText(c), expected);
+    }
     void shortcutsSurviveARestart()
     {
         m_environment->userSettings()->setValue("Shortcuts/Test.Close", "Ctrl+W");
