@@ -61,6 +61,18 @@ private slots:
         if (expectedId == "Global")
             QCOMPARE(context.widget, static_cast<QWidget*>(m_window));
     }
+    void contextRecordsKeyedByWidgetAndId()
+    {
+        QWidget first, second;
+        ContextManager::registerContext(&first, "Editor", "First");
+        ContextManager::registerContext(&first, "Editor", "Again");
+        ContextManager::registerContext(&second, "Editor", "Second");
+        ContextManager::registerContext(&first, "Other", "Other");
+        QCOMPARE(ContextManager::getContexts().size(), 3);
+        QCOMPARE(ContextManager::getContextId(&second), QString("Editor"));
+        ContextManager::unregisterContext(&first, "Editor");
+        QCOMPARE(ContextManager::getContextId(&first), QString("Other"));
+    }
     void proxyMirroring_data()
     {
         QTest::addColumn<int>("attribute");
