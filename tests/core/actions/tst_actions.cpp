@@ -4,6 +4,7 @@
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
 #include <actions/contextmanager.h>
+#include <actions/menuactioncontainer.h>
 #include <actions/proxyaction.h>
 #include <mainwindow/mainwindow.h>
 
@@ -12,6 +13,16 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
+
+namespace {
+// Opens the protected update to the test, as a subclass of the family may.
+class CheckedMenu : public MenuActionContainer
+{
+public:
+    using MenuActionContainer::MenuActionContainer;
+    using MenuActionContainer::updateInternal;
+};
+} // namespace
 
 // The main window registers the application's own commands; these cases use ids it does not.
 class tst_Actions : public QObject
@@ -169,6 +180,23 @@ private slots:
                                        recent->getMenu()->menuAction(), first->getAction(),
                                        a->getAction()};
         QCOMPARE(tools->getMenu()->actions(), expected);
+    }
+    void unusableMenuIsHidden()
+    {
+        QMenu parent, menu;
+        parent.addMenu(&menu);
+        CheckedMenu container("Tools");
+        container.setMenu(&menu);
+        QAction disabled("Disabled");
+        disabled.setEnabled(false);
+        ContextAction* run = ActionManager::registerAction(&disabled, "Tools.Run", m_window, false);
+        container.insertAction(run, nullptr);
+        QVERIFY(container.insertSeparator(run));
+        QVERIFY(!container.updateInternal());
+        QVERIFY(!menu.menuAction()->isVisible());
+        disabled.setEnabled(true);
+        QVERIFY(container.updateInternal());
+        QVERIFY(menu.menuAction()->isVisible());
     }
     void fullText_data()
     {
