@@ -81,6 +81,9 @@ private slots:
         ContextManager::registerContext(&first, "Other", "Other");
         QCOMPARE(ContextManager::getContexts().size(), 3);
         QCOMPARE(ContextManager::getContextId(&second), QString("Editor"));
+        QCOMPARE(ContextManager::getContextName(&first), QString("First"));
+        ContextManager::unregisterContext(&second, "Other");
+        QCOMPARE(ContextManager::getContexts().size(), 3);
         ContextManager::unregisterContext(&first, "Editor");
         QCOMPARE(ContextManager::getContextId(&first), QString("Other"));
     }
@@ -180,6 +183,15 @@ private slots:
                                        recent->getMenu()->menuAction(), first->getAction(),
                                        a->getAction()};
         QCOMPARE(tools->getMenu()->actions(), expected);
+    }
+    void destroyedContainerIsForgotten()
+    {
+        ActionContainer* view = ActionManager::createMenuContainer("&View", "Test.View");
+        QPointer<QMenu> menu = view->getMenu();
+        delete view;
+        QVERIFY(!ActionManager::getActionContainer("Test.View"));
+        QVERIFY(ActionManager::getActionContainer("MenuBar.File"));
+        delete menu.data();
     }
     void unusableMenuIsHidden()
     {
