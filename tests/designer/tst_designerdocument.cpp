@@ -90,36 +90,6 @@ private slots:
         document.getUndoStack()->redo();
         QCOMPARE(document.getProject(), after);
     }
-    void backupFollowsModification()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Backup.zenub"));
-        const QString backup = DesignerDocument::backupFileName(path);
-        {
-            DesignerDocument document;
-            document.setFileName(path);
-            QVERIFY(document.initNewDocument(300, 200, 12, false));
-            QVERIFY(document.save());
-            QVERIFY(document.saveBackup());
-            QVERIFY2(!QFileInfo::exists(backup), "an unchanged project needs no backup");
-
-            QVERIFY(document.addShape(0, int(ZenubShape::Type::Rectangle)));
-            QVERIFY(document.saveBackup());
-            ZenubProject copy;
-            QVERIFY(ZenubProjectFile(backup).load(&copy));
-            QCOMPARE(copy, document.getProject());
-            ZenubProject onDisk;
-            QVERIFY(ZenubProjectFile(path).load(&onDisk));
-            QVERIFY(onDisk != document.getProject());
-
-            QVERIFY(document.save());
-            QVERIFY(!QFileInfo::exists(backup));
-            QVERIFY(document.addScene());
-            QVERIFY(document.saveBackup());
-            QVERIFY(QFileInfo::exists(backup));
-        }
-        QVERIFY2(!QFileInfo::exists(backup), "a closed project leaves no backup behind");
-    }
     void newerBackupIsOffered_data()
     {
         QTest::addColumn<int>("backupAgeSeconds"); // negative: the backup is newer than the file

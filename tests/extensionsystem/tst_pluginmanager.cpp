@@ -87,9 +87,6 @@ private slots:
         QTest::newRow("no name") << QByteArray(R"({"Version":"1.0"})") << "\"Name\" is missing";
         QTest::newRow("version not numeric")
             << QByteArray(R"({"Name":"x","Version":"one"})") << "invalid version \"one\"";
-        QTest::newRow("dependencies not a list")
-            << QByteArray(R"({"Name":"x","Version":"1","Dependencies":"core"})")
-            << "\"Dependencies\" is not a list";
         QTest::newRow("valid") << QByteArray(R"({"Name":"x","Version":"1.2","Required":true})")
                                << QString();
     }
