@@ -284,6 +284,29 @@ private slots:
         QCOMPARE(DocumentManager::getHBreakpoints(), horizontal);
         QCOMPARE(DocumentManager::getVBreakpoints(), vertical);
     }
+    void initBreakpoints_data()
+    {
+        QTest::addColumn<Breakpoints>("storedH");
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<int>("expectedH"); // entries of the caller's list afterwards
+        const Breakpoints storedH{{10, true}, {20, false}};
+        // The caller's list is appended to when nothing is stored, replaced otherwise.
+        QTest::newRow("nothing stored") << Breakpoints() << false << 6;
+        QTest::newRow("only horizontal stored") << storedH << false << 2;
+        QTest::newRow("reset over stored") << storedH << true << 5;
+    }
+    void initBreakpoints()
+    {
+        QFETCH(Breakpoints, storedH);
+        QFETCH(bool, reset);
+        QFETCH(int, expectedH);
+        DocumentManager::setHBreakpoints(storedH);
+        Breakpoints givenH{{1, true}}, givenV{{1, true}};
+        DocumentManager::initBreakpoints(givenH, givenV, reset);
+        QCOMPARE(givenH.size(), expectedH);
+        QCOMPARE(givenV.isEmpty(), !storedH.isEmpty() && !reset);
+        QCOMPARE(DocumentManager::getHBreakpoints(), storedH);
+    }
     void documentRegistration()
     {
         QUndoGroup* group = DocumentManager::getUndoGroup();
