@@ -187,6 +187,18 @@ private slots:
         QCOMPARE(log->filter(QRegularExpression("^save")).join(',').section(' ', 0, 0), calls);
         QCOMPARE(IRecentFilesManager::getInstance()->getRecentFiles(), recent);
     }
+    void editorKeepsItsFirstDocument()
+    {
+        TestDocument first(nullptr), second(nullptr);
+        IEditor editor;
+        editor.setDocument(&first);
+        editor.setDocument(&second);
+        QCOMPARE(editor.getDocument(), &first);
+        QSignalSpy titles(&editor, &IEditor::documentTitleChanged);
+        emit second.titleChanged();
+        emit first.titleChanged();
+        QCOMPARE(titles.count(), 1);
+    }
     void successor_data()
     {
         QTest::addColumn<int>("count");
@@ -258,6 +270,9 @@ private slots:
         QTest::addColumn<bool>("paste");
         QTest::addColumn<Breakpoints>("horizontal");
         QTest::addColumn<Breakpoints>("vertical");
+        QTest::newRow("stored") << QByteArray("[Zenub]\nAutoBackup.Enable=false\n"
+                                              "AutoBackup.Interval=60\nEdit.PasteSvgAsFreeform=0\n")
+                                << false << 60 << false << Breakpoints() << Breakpoints();
         QTest::newRow("wrong types keep defaults")
             << QByteArray("[Zenub]\nAutoBackup.Enable=maybe\nAutoBackup.Interval=abc\n"
                           "Edit.PasteSvgAsFreeform=1, 2\n")
