@@ -194,6 +194,10 @@ private slots:
         editor.setDocument(&first);
         editor.setDocument(&second);
         QCOMPARE(editor.getDocument(), &first);
+        EditorManager::addEditor(&editor);
+        EditorManager::addEditor(&editor);
+        EditorManager::addEditor(nullptr);
+        QCOMPARE(EditorManager::getEditors(), QList<IEditor*>{&editor});
         QSignalSpy titles(&editor, &IEditor::documentTitleChanged);
         emit second.titleChanged();
         emit first.titleChanged();
@@ -271,8 +275,11 @@ private slots:
         QTest::addColumn<Breakpoints>("horizontal");
         QTest::addColumn<Breakpoints>("vertical");
         QTest::newRow("stored") << QByteArray("[Zenub]\nAutoBackup.Enable=false\n"
-                                              "AutoBackup.Interval=60\nEdit.PasteSvgAsFreeform=0\n")
-                                << false << 60 << false << Breakpoints() << Breakpoints();
+                                              "AutoBackup.Interval=60\nEdit.PasteSvgAsFreeform=0\n"
+                                              "[Breakpoints]\nVertical\\size=1\n"
+                                              "Vertical\\1\\Value=-20\nVertical\\1\\Enable=true\n")
+                                << false << 60 << false << Breakpoints()
+                                << Breakpoints{{-20, true}};
         QTest::newRow("wrong types keep defaults")
             << QByteArray("[Zenub]\nAutoBackup.Enable=maybe\nAutoBackup.Interval=abc\n"
                           "Edit.PasteSvgAsFreeform=1, 2\n")
