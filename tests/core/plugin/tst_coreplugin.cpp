@@ -118,30 +118,6 @@ private slots:
         QFETCH(QString, fileName);
         QCOMPARE(IUi::pixmapFileName(name, state, size, dpi, noScale), fileName);
     }
-    void cataloguesListed_data()
-    {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<bool>("folderExists");
-        QTest::addColumn<QStringList>("ids");
-
-        QTest::newRow("sorted by name") << QStringList{"zenub_fr_FR.qm", "zenub_de_DE.qm"} << true
-                                        << QStringList{"en_US", "de_DE", "fr_FR"};
-        QTest::newRow("other files ignored")
-            << QStringList{"zenub_de_DE.ts", "qt_fr.qm", "zenub_it_IT.qm"} << true
-            << QStringList{"en_US", "it_IT"};
-        QTest::newRow("no folder") << QStringList() << false << QStringList{"en_US"};
-    }
-    void cataloguesListed()
-    {
-        QFETCH(QStringList, files);
-        QFETCH(bool, folderExists);
-        QFETCH(QStringList, ids);
-        TestEnvironment environment;
-        QStringList listed;
-        for (const LanguageInfo* info : listFrom(files, folderExists))
-            listed << info->langId;
-        QCOMPARE(listed, ids);
-    }
     void shippedGermanCatalogueTranslates()
     {
         const QString folder = qEnvironmentVariable("ZENUB_BUILD_DIR") + "/bin/translations";
@@ -150,26 +126,7 @@ private slots:
         QCOMPARE(translator.translate("MainWindow", "Cannot open this file type."),
                  QStringLiteral("Dieser Dateityp kann nicht geöffnet werden."));
     }
-
-private:
-    static void writeImage(const QString& path, Qt::GlobalColor color);
-    // initialize() appends to the one list; each case looks only at what its call added.
-    QList<LanguageInfo*> listFrom(const QStringList& files, bool createFolder = true);
 };
-
-QList<LanguageInfo*> tst_CorePlugin::listFrom(const QStringList& files, bool createFolder)
-{
-    QTemporaryDir folder;
-    const QString path = createFolder ? folder.path() : folder.path() + "/missing";
-    for (const QString& name : files) {
-        QFile file(folder.filePath(name));
-        file.open(QIODevice::WriteOnly);
-    }
-    ILanguageManager& manager = ILanguageManager::getInstance();
-    const int before = manager.getLanguages().size();
-    manager.initialize(path);
-    return manager.getLanguages().mid(before);
-}
 
 QTEST_MAIN(tst_CorePlugin)
 

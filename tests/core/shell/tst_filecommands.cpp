@@ -256,8 +256,6 @@ private slots:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("opened");
 
-        QTest::newRow("packed project")
-            << QStringList{"demo.ZenubPack"} << QStringList{"demo.ZenubPack"};
         QTest::newRow("text file") << QStringList{"notes.txt"} << QStringList();
         QTest::newRow("only the first counts")
             << QStringList{"one.zenub", "two.zenub"} << QStringList{"one.zenub"};

@@ -74,11 +74,9 @@ private slots:
 
         QTest::newRow("no origin") << "" << true;
         QTest::newRow("local file page") << "file://" << true;
-        QTest::newRow("resource page") << "qrc:" << true;
         QTest::newRow("http site") << "http://example.com" << false;
         QTest::newRow("upper-case scheme") << "HTTPS://EXAMPLE.COM" << false;
         QTest::newRow("loopback web server") << "http://127.0.0.1:8080" << false;
-        QTest::newRow("sandboxed frame") << "null" << false;
         QTest::newRow("browser extension") << "chrome-extension://abcdef" << false;
     }
     void origins()
