@@ -6,9 +6,7 @@
 
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 using Error = ZenubProjectFile::Error;

@@ -6,10 +6,8 @@
 #include <plugin/dpi.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QMainWindow>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QtTest>
 
 namespace {

@@ -1,9 +1,6 @@
 #include <appearance/znappstyle.h>
 #include <plugin/dpi.h>
 
-#include <QDockWidget>
-#include <QImage>
-#include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QtTest>

@@ -203,6 +203,16 @@ private slots:
         emit first.titleChanged();
         QCOMPARE(titles.count(), 1);
     }
+    void switchingEditorsDeactivatesThePreviousOne()
+    {
+        EventLog log;
+        auto editors = makeEditors(2, &log);
+        EditorManager::activateEditor(editors[0].get());
+        EditorManager::activateEditor(editors[0].get());
+        EditorManager::activateEditor(editors[1].get());
+        QCOMPARE(log.events, (QStringList{"aboutToActivate:A", "activated:A", "aboutToDeactivate:A",
+                                          "deactivated:A", "aboutToActivate:B", "activated:B"}));
+    }
     void successor_data()
     {
         QTest::addColumn<int>("count");

@@ -11,10 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTcpSocket>
@@ -22,7 +19,6 @@
 #include <QWebChannel>
 #include <QWebSocket>
 #include <QWebSocketServer>
-#include <QWindow>
 #include <QtTest>
 
 namespace {

@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTranslator>
 #include <QtTest>
 
 using Helper = ZNStyledFrameHelper;

@@ -9,10 +9,6 @@
 #include <plugin/iui.h>
 
 #include <QDir>
-#include <QImage>
-#include <QJsonArray>
-#include <QJsonObject>
-#include <QPluginLoader>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>

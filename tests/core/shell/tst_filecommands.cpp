@@ -17,10 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
-#include <QSettings>
-#include <QUndoGroup>
 #include <QUndoStack>
-#include <QWebChannel>
 #include <QtTest>
 
 namespace {

@@ -15,15 +15,8 @@
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
 
-#include <QDesktopServices>
-#include <QDockWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScopeGuard>
-#include <QSettings>
-#include <QToolBar>
-#include <QToolButton>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {} // namespace

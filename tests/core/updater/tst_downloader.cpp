@@ -9,10 +9,8 @@
 #include <updater/downloader.h>
 
 #include <QCryptographicHash>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
-#include <QMetaMethod>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QProgressBar>

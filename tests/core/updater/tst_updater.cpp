@@ -10,16 +10,12 @@
 #include <updater/updateregistry.h>
 #include <updater/znreleasenotedlg.h>
 
-#include <QCryptographicHash>
-#include <QDesktopServices>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QMetaMethod>
 #include <QNetworkProxy>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineView>

@@ -1,7 +1,6 @@
 #include <webchannel/websocketclientwrapper.h>
 #include <webchannel/websockettransport.h>
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
