@@ -380,6 +380,16 @@ private slots:
         QFETCH(int, msecs);
         QCOMPARE(DocumentManager::backupWaitMsecs(seconds), msecs);
     }
+    void backupRepeats()
+    {
+        DocumentManager::setAutobackupTimeout(1);
+        BackupDocument document;
+        DocumentManager::addDocument(&document);
+        DocumentManager::startWaitingBackup(&document);
+        QTRY_COMPARE_WITH_TIMEOUT(document.times.size(), 1, 10000);
+        QVERIFY(backupTimers().first()->isActive());
+        DocumentManager::removeDocument(&document);
+    }
     void documentClosedDuringBackup()
     {
         DocumentManager::setAutobackupTimeout(1);
