@@ -73,11 +73,6 @@ bool TestDocument::saveAs()
     return true;
 }
 
-void TestDocument::cleanTempDir()
-{
-    record(QStringLiteral("cleanTempDir"));
-}
-
 TestEditor::TestEditor(std::shared_ptr<QStringList> log)
     : m_log(log)
 {
@@ -100,36 +95,6 @@ TestNewDocumentDialog::TestNewDocumentDialog(std::shared_ptr<QStringList> log)
     , m_log(log)
 {
     setWindowTitle(QStringLiteral("New Project"));
-}
-
-QString TestNewDocumentDialog::getDocumentPath()
-{
-    m_log->append(QStringLiteral("dialog path"));
-    return path;
-}
-
-int TestNewDocumentDialog::getValue1()
-{
-    m_log->append(QStringLiteral("dialog value1"));
-    return values[0];
-}
-
-int TestNewDocumentDialog::getValue2()
-{
-    m_log->append(QStringLiteral("dialog value2"));
-    return values[1];
-}
-
-int TestNewDocumentDialog::getValue3()
-{
-    m_log->append(QStringLiteral("dialog value3"));
-    return values[2];
-}
-
-bool TestNewDocumentDialog::getFlag()
-{
-    m_log->append(QStringLiteral("dialog flag"));
-    return flag;
 }
 
 int TestOptionsDialog::showDialog()
@@ -172,11 +137,6 @@ IEditor* TestDocumentFactory::createEditor()
     auto* editor = new TestEditor(m_log);
     editors.append(editor);
     return editor;
-}
-
-QStringList TestDocumentFactory::supportedSuffixes()
-{
-    return m_suffixes;
 }
 
 IOptionsDlg* TestDocumentFactory::createOptionsDialog()

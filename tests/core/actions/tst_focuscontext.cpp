@@ -21,12 +21,108 @@ class tst_FocusContext : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void focusSwitchesTheProxy();
-    void focusIntoMenusChangesNothing();
-    void shortcutRunsTheFocusedContextsAction();
-    void handlerMayUnregisterItsOwnCommand();
+    void init()
+    {
+        m_environment = new TestEnvironment;
+        m_window = m_environment->createMainWindow();
+        auto* dock = new QDockWidget("Panel", m_window);
+        auto* panel = new QWidget(dock);
+        auto* layout = new QVBoxLayout(panel);
+        m_globalAction = new QAction("Run", m_window);
+        m_command = ActionManager::registerAction(m_globalAction, "Tools.Run", m_window, false);
+        for (int i = 0; i < 2; ++i) {
+            m_editors[i] = new QWidget(panel);
+            m_fields[i] = new QLineEdit(m_editors[i]);
+            layout->addWidget(m_editors[i]);
+            ContextManager::registerContext(m_editors[i], QString("Editor.%1").arg(i), "Editor");
+            m_editorActions[i] = new QAction("Run in editor", m_editors[i]);
+            ActionManager::registerAction(m_editorActions[i], "Tools.Run", m_editors[i], false);
+        }
+        m_plainField = new QLineEdit(panel);
+        layout->addWidget(m_plainField);
+        dock->setWidget(panel);
+        m_window->addDockWidget(Qt::LeftDockWidgetArea, dock);
+        m_command->setDefaultKeySequence(QKeySequence(Qt::Key_F8));
+        m_proxy = qobject_cast<ProxyAction*>(m_command->getAction());
+
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+    void cleanup() { delete m_environment; }
+    void focusSwitchesTheProxy()
+    {
+        focus(m_fields[0]);
+        QCOMPARE(mirrored(), m_editorActions[0]);
+        focus(m_fields[1]);
+        QCOMPARE(mirrored(), m_editorActions[1]);
+        focus(m_plainField);
+        QCOMPARE(mirrored(), m_globalAction);
+        focus(m_fields[0]);
+        QCOMPARE(mirrored(), m_editorActions[0]);
+    }
+    void focusIntoMenusChangesNothing()
+    {
+        ActionContainer* tools = ActionManager::createMenuContainer("&Tools", "MenuBar.Tools");
+        tools->insertAction(m_command, nullptr);
+        QMenuBar menuBar(m_window);
+        menuBar.addMenu(tools->getMenu());
+        menuBar.show();
+        focus(m_fields[1]);
+
+        focus(&menuBar);
+        QCOMPARE(mirrored(), m_editorActions[1]);
+        QMenu* menu = tools->getMenu();
+        menu->popup(m_window->mapToGlobal(QPoint(20, 20)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        focus(menu);
+        QCOMPARE(mirrored(), m_editorActions[1]);
+
+        // Choosing the entry runs the command of the context the menu was opened from.
+        QSignalSpy editorRan(m_editorActions[1], &QAction::triggered);
+        QSignalSpy globalRan(m_globalAction, &QAction::triggered);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(m_proxy).center());
+        QTRY_COMPARE(editorRan.count(), 1);
+        QCOMPARE(globalRan.count(), 0);
+    }
+    void shortcutRunsTheFocusedContextsAction()
+    {
+        QSignalSpy editorRan(m_editorActions[0], &QAction::triggered);
+        QSignalSpy globalRan(m_globalAction, &QAction::triggered);
+        focus(m_fields[0]);
+        QTest::keyClick(m_window, Qt::Key_F8);
+        QCOMPARE(editorRan.count(), 1);
+        QCOMPARE(globalRan.count(), 0);
+        focus(m_plainField);
+        QTest::keyClick(m_window, Qt::Key_F8);
+        QCOMPARE(editorRan.count(), 1);
+        QCOMPARE(globalRan.count(), 1);
+
+        // A command with no action outside its editor has a dead shortcut there.
+        auto* format = new QAction("Format", m_editors[0]);
+        ActionManager::registerAction(format, "Edit.Format", m_editors[0], false)
+            ->setDefaultKeySequence(QKeySequence(Qt::Key_F9));
+        QSignalSpy formatted(format, &QAction::triggered);
+        focus(m_fields[1]);
+        QTest::keyClick(m_window, Qt::Key_F9);
+        QCOMPARE(formatted.count(), 0);
+        focus(m_fields[0]);
+        QTest::keyClick(m_window, Qt::Key_F9);
+        QCOMPARE(formatted.count(), 1);
+    }
+    void handlerMayUnregisterItsOwnCommand()
+    {
+        auto* once = new QAction("Once", m_window);
+        ActionManager::registerAction(once, "Tools.Once", m_window, false)
+            ->setDefaultKeySequence(QKeySequence(Qt::Key_F10));
+        connect(once, &QAction::triggered, this,
+                [once] { ActionManager::unregisterAction(once, "Tools.Once", QString()); });
+        focus(m_plainField);
+        QTest::keyClick(m_window, Qt::Key_F10);
+        QVERIFY(!ActionManager::getAction("Tools.Once"));
+        QTest::keyClick(m_window, Qt::Key_F10);
+    }
 
 private:
     QAction* mirrored() const { return m_proxy->action(); }
@@ -46,117 +142,6 @@ private:
     ContextAction* m_command = nullptr;
     ProxyAction* m_proxy = nullptr;
 };
-
-void tst_FocusContext::init()
-{
-    m_environment = new TestEnvironment;
-    m_window = m_environment->createMainWindow();
-    auto* dock = new QDockWidget("Panel", m_window);
-    auto* panel = new QWidget(dock);
-    auto* layout = new QVBoxLayout(panel);
-    m_globalAction = new QAction("Run", m_window);
-    m_command = ActionManager::registerAction(m_globalAction, "Tools.Run", m_window, false);
-    for (int i = 0; i < 2; ++i) {
-        m_editors[i] = new QWidget(panel);
-        m_fields[i] = new QLineEdit(m_editors[i]);
-        layout->addWidget(m_editors[i]);
-        ContextManager::registerContext(m_editors[i], QString("Editor.%1").arg(i), "Editor");
-        m_editorActions[i] = new QAction("Run in editor", m_editors[i]);
-        ActionManager::registerAction(m_editorActions[i], "Tools.Run", m_editors[i], false);
-    }
-    m_plainField = new QLineEdit(panel);
-    layout->addWidget(m_plainField);
-    dock->setWidget(panel);
-    m_window->addDockWidget(Qt::LeftDockWidgetArea, dock);
-    m_command->setDefaultKeySequence(QKeySequence(Qt::Key_F8));
-    m_proxy = qobject_cast<ProxyAction*>(m_command->getAction());
-
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-}
-
-void tst_FocusContext::cleanup()
-{
-    delete m_environment;
-}
-
-void tst_FocusContext::focusSwitchesTheProxy()
-{
-    focus(m_fields[0]);
-    QCOMPARE(mirrored(), m_editorActions[0]);
-    focus(m_fields[1]);
-    QCOMPARE(mirrored(), m_editorActions[1]);
-    focus(m_plainField);
-    QCOMPARE(mirrored(), m_globalAction);
-    focus(m_fields[0]);
-    QCOMPARE(mirrored(), m_editorActions[0]);
-}
-
-void tst_FocusContext::focusIntoMenusChangesNothing()
-{
-    ActionContainer* tools = ActionManager::createMenuContainer("&Tools", "MenuBar.Tools");
-    tools->insertAction(m_command, nullptr);
-    QMenuBar menuBar(m_window);
-    menuBar.addMenu(tools->getMenu());
-    menuBar.show();
-    focus(m_fields[1]);
-
-    focus(&menuBar);
-    QCOMPARE(mirrored(), m_editorActions[1]);
-    QMenu* menu = tools->getMenu();
-    menu->popup(m_window->mapToGlobal(QPoint(20, 20)));
-    QVERIFY(QTest::qWaitForWindowExposed(menu));
-    focus(menu);
-    QCOMPARE(mirrored(), m_editorActions[1]);
-
-    // Choosing the entry runs the command of the context the menu was opened from.
-    QSignalSpy editorRan(m_editorActions[1], &QAction::triggered);
-    QSignalSpy globalRan(m_globalAction, &QAction::triggered);
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(m_proxy).center());
-    QTRY_COMPARE(editorRan.count(), 1);
-    QCOMPARE(globalRan.count(), 0);
-}
-
-void tst_FocusContext::shortcutRunsTheFocusedContextsAction()
-{
-    QSignalSpy editorRan(m_editorActions[0], &QAction::triggered);
-    QSignalSpy globalRan(m_globalAction, &QAction::triggered);
-    focus(m_fields[0]);
-    QTest::keyClick(m_window, Qt::Key_F8);
-    QCOMPARE(editorRan.count(), 1);
-    QCOMPARE(globalRan.count(), 0);
-    focus(m_plainField);
-    QTest::keyClick(m_window, Qt::Key_F8);
-    QCOMPARE(editorRan.count(), 1);
-    QCOMPARE(globalRan.count(), 1);
-
-    // A command with no action outside its editor has a dead shortcut there.
-    auto* format = new QAction("Format", m_editors[0]);
-    ActionManager::registerAction(format, "Edit.Format", m_editors[0], false)
-        ->setDefaultKeySequence(QKeySequence(Qt::Key_F9));
-    QSignalSpy formatted(format, &QAction::triggered);
-    focus(m_fields[1]);
-    QTest::keyClick(m_window, Qt::Key_F9);
-    QCOMPARE(formatted.count(), 0);
-    focus(m_fields[0]);
-    QTest::keyClick(m_window, Qt::Key_F9);
-    QCOMPARE(formatted.count(), 1);
-}
-
-void tst_FocusContext::handlerMayUnregisterItsOwnCommand()
-{
-    auto* once = new QAction("Once", m_window);
-    ActionManager::registerAction(once, "Tools.Once", m_window, false)
-        ->setDefaultKeySequence(QKeySequence(Qt::Key_F10));
-    connect(once, &QAction::triggered, this,
-            [once] { ActionManager::unregisterAction(once, "Tools.Once", QString()); });
-    focus(m_plainField);
-    QTest::keyClick(m_window, Qt::Key_F10);
-    QVERIFY(!ActionManager::getAction("Tools.Once"));
-    QTest::keyClick(m_window, Qt::Key_F10);
-}
 
 QTEST_MAIN(tst_FocusContext)
 #include "tst_focuscontext.moc"

@@ -27,7 +27,20 @@ class tst_HostTheme : public QObject
 {
     Q_OBJECT
 private slots:
-    void storedThemeDressesTheWindow();
+    void storedThemeDressesTheWindow()
+    {
+        QString darkStored;
+        QString lightStored;
+        const QImage dark = screenshot(QStringLiteral("Dark"), &darkStored);
+        const QImage light = screenshot(QStringLiteral("Light"), &lightStored);
+        QVERIFY2(!dark.isNull() && !light.isNull(), "the application did not leave a picture");
+        QCOMPARE(darkStored, QStringLiteral("Dark"));
+        QCOMPARE(lightStored, QStringLiteral("Light"));
+        QVERIFY2(meanLightness(light) > meanLightness(dark) + 60,
+                 qPrintable(QStringLiteral("light %1, dark %2")
+                                .arg(meanLightness(light))
+                                .arg(meanLightness(dark))));
+    }
 
 private:
     QImage screenshot(const QString& theme, QString* storedAfter);
@@ -54,21 +67,6 @@ QImage tst_HostTheme::screenshot(const QString& theme, QString* storedAfter)
     *storedAfter =
         QSettings(ini, QSettings::IniFormat).value(QStringLiteral("Zenub/Theme")).toString();
     return QImage(picture);
-}
-
-void tst_HostTheme::storedThemeDressesTheWindow()
-{
-    QString darkStored;
-    QString lightStored;
-    const QImage dark = screenshot(QStringLiteral("Dark"), &darkStored);
-    const QImage light = screenshot(QStringLiteral("Light"), &lightStored);
-    QVERIFY2(!dark.isNull() && !light.isNull(), "the application did not leave a picture");
-    QCOMPARE(darkStored, QStringLiteral("Dark"));
-    QCOMPARE(lightStored, QStringLiteral("Light"));
-    QVERIFY2(meanLightness(light) > meanLightness(dark) + 60,
-             qPrintable(QStringLiteral("light %1, dark %2")
-                            .arg(meanLightness(light))
-                            .arg(meanLightness(dark))));
 }
 
 QTEST_MAIN(tst_HostTheme)

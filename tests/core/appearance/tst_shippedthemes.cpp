@@ -6,10 +6,8 @@
 #include <plugin/dpi.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QMainWindow>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QtTest>
 
 namespace {
@@ -24,14 +22,6 @@ void collectStyleWarnings(QtMsgType type, const QMessageLogContext&, const QStri
         QRegularExpression::CaseInsensitiveOption);
     if (type != QtDebugMsg && aboutSheets.match(message).hasMatch())
         styleWarnings << message;
-}
-
-QString shippedSheet(const char* name)
-{
-    QFile file(QStringLiteral(ZENUB_STYLES_DIR "/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    return QString::fromUtf8(file.readAll());
 }
 
 QStringList themeIdsOf(const IThemesManager& manager)
@@ -53,79 +43,48 @@ class tst_ShippedThemes : public QObject
 {
     Q_OBJECT
 private slots:
-    void marksAreWellFormed_data();
-    void marksAreWellFormed();
-    void sheetsDressTheGallery_data();
-    void sheetsDressTheGallery();
-};
-
-void tst_ShippedThemes::marksAreWellFormed_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("scaled");
-
-    QTest::newRow("dark") << "zenub_dark.qss" << true;
-    QTest::newRow("dark, Windows part") << "win_zenub_dark.qss" << true;
-    QTest::newRow("light") << "zenub_light.qss" << false;
-}
-
-void tst_ShippedThemes::marksAreWellFormed()
-{
-    QFETCH(QString, file);
-    QFETCH(bool, scaled);
-
-    const QString sheet = shippedSheet(qPrintable(file));
-    QVERIFY2(!sheet.isEmpty(), qPrintable(file));
-    // Only the Dark sheets are scaled; a mark anywhere else would reach the parser as it is.
-    QString rest = sheet;
-    const int marks = rest.remove(QRegularExpression(QStringLiteral("\\$-?\\d+px\\$"))).size();
-    QCOMPARE(rest.count(QLatin1Char('$')), 0);
-    QCOMPARE(marks != sheet.size(), scaled);
-    QVERIFY(!IThemesManager::scaleMarkedLengths(sheet, 144).contains(QLatin1Char('$')));
-}
-
-void tst_ShippedThemes::sheetsDressTheGallery_data()
-{
-    QTest::addColumn<QString>("theme");
-    QTest::addColumn<bool>("dark");
-
-    QTest::newRow("Dark") << "Dark" << true;
-    QTest::newRow("Light") << "Light" << false;
-}
-
-void tst_ShippedThemes::sheetsDressTheGallery()
-{
-    QFETCH(QString, theme);
-    QFETCH(bool, dark);
-
-    TestEnvironment environment;
-    environment.userSettings()->setValue(QStringLiteral("Zenub/Theme"), theme);
-    IThemesManager& manager = IThemesManager::getInstance();
-    QVERIFY(manager.initialize(QStringLiteral(ZENUB_STYLES_DIR "/")));
-    QCOMPARE(manager.getCurrentThemeId(), theme);
-    QCOMPARE(themeIdsOf(manager), QStringList({"Dark", "Light"}));
-
-    // Qt reports a sheet it cannot parse only when widgets are polished with it.
-    styleWarnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(collectStyleWarnings);
-    QImage picture;
+    void sheetsDressTheGallery_data()
     {
-        ThemeGallery gallery;
-        picture = gallery.render();
-        QMainWindow* window = gallery.mainWindow();
-        const QPoint background = window->centralWidget()->mapTo(window, QPoint(4, 60));
-        const QImage shot = window->grab().toImage();
-        if (dark)
-            QVERIFY(lightness(shot, background) < 80);
-        else
-            QVERIFY(lightness(shot, background) > 180);
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<bool>("dark");
+
+        QTest::newRow("Dark") << "Dark" << true;
+        QTest::newRow("Light") << "Light" << false;
     }
-    qInstallMessageHandler(previous);
-    QVERIFY2(styleWarnings.isEmpty(), qPrintable(styleWarnings.join(QLatin1Char('\n'))));
-    QVERIFY(!picture.isNull());
-    // The light sheet's check marks come from the plugin's resources.
-    QVERIFY(!QPixmap(QStringLiteral(":/core/styles/check_light.svg")).isNull());
-}
+    void sheetsDressTheGallery()
+    {
+        QFETCH(QString, theme);
+        QFETCH(bool, dark);
+
+        TestEnvironment environment;
+        environment.userSettings()->setValue(QStringLiteral("Zenub/Theme"), theme);
+        IThemesManager& manager = IThemesManager::getInstance();
+        QVERIFY(manager.initialize(QStringLiteral(ZENUB_STYLES_DIR "/")));
+        QCOMPARE(manager.getCurrentThemeId(), theme);
+        QCOMPARE(themeIdsOf(manager), QStringList({"Dark", "Light"}));
+
+        // Qt reports a sheet it cannot parse only when widgets are polished with it.
+        styleWarnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(collectStyleWarnings);
+        QImage picture;
+        {
+            ThemeGallery gallery;
+            picture = gallery.render();
+            QMainWindow* window = gallery.mainWindow();
+            const QPoint background = window->centralWidget()->mapTo(window, QPoint(4, 60));
+            const QImage shot = window->grab().toImage();
+            if (dark)
+                QVERIFY(lightness(shot, background) < 80);
+            else
+                QVERIFY(lightness(shot, background) > 180);
+        }
+        qInstallMessageHandler(previous);
+        QVERIFY2(styleWarnings.isEmpty(), qPrintable(styleWarnings.join(QLatin1Char('\n'))));
+        QVERIFY(!picture.isNull());
+        // The light sheet's check marks come from the plugin's resources.
+        QVERIFY(!QPixmap(QStringLiteral(":/core/styles/check_light.svg")).isNull());
+    }
+};
 
 QTEST_MAIN(tst_ShippedThemes)
 #include "tst_shippedthemes.moc"

@@ -1,7 +1,6 @@
 #include <webchannel/websocketclientwrapper.h>
 #include <webchannel/websockettransport.h>
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
@@ -17,45 +16,127 @@
 
 Q_DECLARE_METATYPE(WebSocketTransport*)
 
-namespace {
-
-// Published on the channel to check that calls really reach native slots.
-class Calculator : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(QString label READ label CONSTANT)
-public:
-    QString label() const { return QStringLiteral("calc"); }
-public slots:
-    int add(int a, int b) { return a + b; }
-};
-
-QJsonObject parseObject(const QString& text)
-{
-    return QJsonDocument::fromJson(text.toUtf8()).object();
-}
-
-} // namespace
-
 class tst_WebChannel : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        qRegisterMetaType<WebSocketTransport*>();
+        m_server = std::make_unique<QWebSocketServer>(QStringLiteral("ZNServer"),
+                                                      QWebSocketServer::NonSecureMode);
+        QVERIFY(m_server->listen(QHostAddress::LocalHost, 0));
+        m_wrapper = std::make_unique<WebSocketClientWrapper>(m_server.get());
+    }
+    void cleanup()
+    {
+        m_wrapper.reset();
+        m_server.reset();
+    }
 
-    void badMessagesAreDroppedAndConnectionStays_data();
-    void badMessagesAreDroppedAndConnectionStays();
-    void objectReachesReceiver();
-    void outgoingObjectIsOneCompactTextFrame();
-    void disconnectDeletesTransportThenSocket();
-    void origins_data();
-    void origins();
-    void oversizedMessageClosesConnection_data();
-    void oversizedMessageClosesConnection();
-    void hugeFrameHeaderIsRefusedBeforeItsPayload();
-    void twoClientsShareOneChannel();
-    void channelRoundTrip();
+    void badMessagesAreDroppedAndConnectionStays_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("warning");
+
+        const QString parse = QStringLiteral("^Failed to parse text message as JSON object: ");
+        QTest::newRow("plain text") << "hello" << parse + "\"hello\" Error is: \"";
+        QTest::newRow("truncated object") << "{\"a\":" << parse;
+        QTest::newRow("array") << "[1,2,3]"
+                               << "^Received JSON message that is not an object:  \"\\[1,2,3\\]\"$";
+    }
+    void badMessagesAreDroppedAndConnectionStays()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, warning);
+
+        Client client = connectClient();
+        QVERIFY(client.transport);
+        QSignalSpy received(client.transport.data(), &WebSocketTransport::messageReceived);
+        QSignalSpy disconnected(client.socket.get(), &QWebSocket::disconnected);
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        client.socket->sendTextMessage(message);
+        // The object after the bad message proves the bad one was processed and dropped.
+        client.socket->sendTextMessage(QStringLiteral("{\"after\":true}"));
+        QTRY_COMPARE(received.count(), 1);
+        QCOMPARE(received.first().first().toJsonObject().value(QStringLiteral("after")),
+                 QJsonValue(true));
+        QVERIFY(disconnected.isEmpty());
+        QCOMPARE(client.socket->state(), QAbstractSocket::ConnectedState);
+        QVERIFY(client.transport);
+    }
+    void origins_data()
+    {
+        QTest::addColumn<QString>("origin");
+        QTest::addColumn<bool>("allowed");
+
+        QTest::newRow("no origin") << "" << true;
+        QTest::newRow("local file page") << "file://" << true;
+        QTest::newRow("http site") << "http://example.com" << false;
+        QTest::newRow("upper-case scheme") << "HTTPS://EXAMPLE.COM" << false;
+        QTest::newRow("loopback web server") << "http://127.0.0.1:8080" << false;
+        QTest::newRow("browser extension") << "chrome-extension://abcdef" << false;
+    }
+    void origins()
+    {
+        QFETCH(QString, origin);
+        QFETCH(bool, allowed);
+
+        QCOMPARE(WebSocketClientWrapper::isOriginAllowed(origin), allowed);
+
+        QSignalSpy transports(m_wrapper.get(), &WebSocketClientWrapper::clientConnected);
+        QWebSocket socket(origin);
+        QSignalSpy connected(&socket, &QWebSocket::connected);
+        QSignalSpy disconnected(&socket, &QWebSocket::disconnected);
+        if (!allowed)
+            QTest::ignoreMessage(
+                QtWarningMsg, QRegularExpression(QStringLiteral("^Refused a WebSocket connection "
+                                                                "from origin \"%1\"\\.$")
+                                                     .arg(QRegularExpression::escape(origin))));
+        socket.open(serverUrl());
+        if (allowed) {
+            QVERIFY(connected.wait(5000));
+            QTRY_COMPARE(transports.count(), 1);
+        } else {
+            QTRY_VERIFY(!disconnected.isEmpty() ||
+                        socket.error() != QAbstractSocket::UnknownSocketError);
+            QVERIFY(connected.isEmpty());
+            QVERIFY(transports.isEmpty());
+        }
+    }
+    void oversizedMessageClosesConnection_data()
+    {
+        QTest::addColumn<bool>("singleFrame");
+        QTest::newRow("one huge frame") << true;
+        QTest::newRow("many small fragments") << false;
+    }
+    void oversizedMessageClosesConnection()
+    {
+        QFETCH(bool, singleFrame);
+
+        Client client = connectClient();
+        QVERIFY(client.transport);
+        QSignalSpy received(client.transport.data(), &WebSocketTransport::messageReceived);
+        QSignalSpy disconnected(client.socket.get(), &QWebSocket::disconnected);
+        const int size = int(WebSocketTransport::maxIncomingMessageSize) + 1024;
+        if (singleFrame)
+            client.socket->setOutgoingFrameSize(quint64(size) * 2);
+        else
+            client.socket->setOutgoingFrameSize(64 * 1024);
+        QString message = QStringLiteral("{\"pad\":\"");
+        message += QString(size, QLatin1Char('x'));
+        message += QStringLiteral("\"}");
+        client.socket->sendTextMessage(message);
+
+        QVERIFY(disconnected.wait(10000));
+        QTRY_VERIFY(client.transport.isNull());
+        QVERIFY(received.isEmpty());
+
+        // The server keeps serving others.
+        Client other = connectClient();
+        QVERIFY(other.transport);
+    }
 
 private:
     struct Client
@@ -73,21 +154,6 @@ private:
     std::unique_ptr<WebSocketClientWrapper> m_wrapper;
 };
 
-void tst_WebChannel::init()
-{
-    qRegisterMetaType<WebSocketTransport*>();
-    m_server = std::make_unique<QWebSocketServer>(QStringLiteral("ZNServer"),
-                                                  QWebSocketServer::NonSecureMode);
-    QVERIFY(m_server->listen(QHostAddress::LocalHost, 0));
-    m_wrapper = std::make_unique<WebSocketClientWrapper>(m_server.get());
-}
-
-void tst_WebChannel::cleanup()
-{
-    m_wrapper.reset();
-    m_server.reset();
-}
-
 tst_WebChannel::Client tst_WebChannel::connectClient(const QString& origin)
 {
     Client client;
@@ -99,264 +165,6 @@ tst_WebChannel::Client tst_WebChannel::connectClient(const QString& origin)
         return client;
     client.transport = transports.first().first().value<WebSocketTransport*>();
     return client;
-}
-
-void tst_WebChannel::badMessagesAreDroppedAndConnectionStays_data()
-{
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("warning");
-
-    const QString parse = QStringLiteral("^Failed to parse text message as JSON object: ");
-    QTest::newRow("plain text") << "hello" << parse + "\"hello\" Error is: \"";
-    QTest::newRow("empty") << "" << parse + "\"\" Error is: \"";
-    QTest::newRow("truncated object") << "{\"a\":" << parse;
-    QTest::newRow("array") << "[1,2,3]"
-                           << "^Received JSON message that is not an object:  \"\\[1,2,3\\]\"$";
-    QTest::newRow("empty array") << "[]"
-                                 << "^Received JSON message that is not an object: ";
-}
-
-void tst_WebChannel::badMessagesAreDroppedAndConnectionStays()
-{
-    QFETCH(QString, message);
-    QFETCH(QString, warning);
-
-    Client client = connectClient();
-    QVERIFY(client.transport);
-    QSignalSpy received(client.transport.data(), &WebSocketTransport::messageReceived);
-    QSignalSpy disconnected(client.socket.get(), &QWebSocket::disconnected);
-
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
-    client.socket->sendTextMessage(message);
-    // The object after the bad message proves the bad one was processed and dropped.
-    client.socket->sendTextMessage(QStringLiteral("{\"after\":true}"));
-    QTRY_COMPARE(received.count(), 1);
-    QCOMPARE(received.first().first().toJsonObject().value(QStringLiteral("after")),
-             QJsonValue(true));
-    QVERIFY(disconnected.isEmpty());
-    QCOMPARE(client.socket->state(), QAbstractSocket::ConnectedState);
-    QVERIFY(client.transport);
-}
-
-void tst_WebChannel::objectReachesReceiver()
-{
-    Client client = connectClient();
-    QVERIFY(client.transport);
-    QSignalSpy received(client.transport.data(), &WebSocketTransport::messageReceived);
-    const QJsonObject sent{{QStringLiteral("type"), 6},
-                           {QStringLiteral("text"), QStringLiteral("Grüße \"quoted\"\n")},
-                           {QStringLiteral("args"), QJsonArray{1, 2.5, QJsonValue()}}};
-    client.socket->sendTextMessage(QString::fromUtf8(QJsonDocument(sent).toJson()));
-    QTRY_COMPARE(received.count(), 1);
-    QCOMPARE(received.first().at(0).toJsonObject(), sent);
-    QCOMPARE(received.first().at(1).value<QWebChannelAbstractTransport*>(),
-             static_cast<QWebChannelAbstractTransport*>(client.transport.data()));
-}
-
-void tst_WebChannel::outgoingObjectIsOneCompactTextFrame()
-{
-    Client client = connectClient();
-    QVERIFY(client.transport);
-    QSignalSpy texts(client.socket.get(), &QWebSocket::textMessageReceived);
-    QSignalSpy binaries(client.socket.get(), &QWebSocket::binaryMessageReceived);
-    const QJsonObject sent{
-        {QStringLiteral("type"), 10},
-        {QStringLiteral("data"), QJsonObject{{QStringLiteral("name"), QStringLiteral("Café")},
-                                             {QStringLiteral("list"), QJsonArray{1, 2}}}}};
-    client.transport->sendMessage(sent);
-    QTRY_COMPARE(texts.count(), 1);
-    const QString text = texts.first().first().toString();
-    QVERIFY2(!text.contains(QLatin1Char('\n')), qPrintable(text));
-    QVERIFY2(!text.contains(QLatin1String(": ")), qPrintable(text));
-    QCOMPARE(parseObject(text), sent);
-    QVERIFY(binaries.isEmpty());
-}
-
-void tst_WebChannel::disconnectDeletesTransportThenSocket()
-{
-    Client client = connectClient();
-    QVERIFY(client.transport);
-    QPointer<QObject> serverSocket = client.transport->parent();
-    QVERIFY(qobject_cast<QWebSocket*>(serverSocket.data()));
-    bool socketAliveWhenTransportDied = false;
-    connect(client.transport.data(), &QObject::destroyed, this,
-            [&] { socketAliveWhenTransportDied = !serverSocket.isNull(); });
-
-    client.socket->close();
-    QTRY_VERIFY(client.transport.isNull());
-    QVERIFY(socketAliveWhenTransportDied);
-    QTRY_VERIFY(serverSocket.isNull());
-}
-
-void tst_WebChannel::origins_data()
-{
-    QTest::addColumn<QString>("origin");
-    QTest::addColumn<bool>("allowed");
-
-    QTest::newRow("no origin") << "" << true;
-    QTest::newRow("local file page") << "file://" << true;
-    QTest::newRow("resource page") << "qrc:" << true;
-    QTest::newRow("http site") << "http://example.com" << false;
-    QTest::newRow("https site") << "https://example.com" << false;
-    QTest::newRow("upper-case scheme") << "HTTPS://EXAMPLE.COM" << false;
-    QTest::newRow("loopback web server") << "http://127.0.0.1:8080" << false;
-    QTest::newRow("localhost web server") << "http://localhost" << false;
-    QTest::newRow("sandboxed frame") << "null" << false;
-    QTest::newRow("browser extension") << "chrome-extension://abcdef" << false;
-}
-
-void tst_WebChannel::origins()
-{
-    QFETCH(QString, origin);
-    QFETCH(bool, allowed);
-
-    QCOMPARE(WebSocketClientWrapper::isOriginAllowed(origin), allowed);
-
-    QSignalSpy transports(m_wrapper.get(), &WebSocketClientWrapper::clientConnected);
-    QWebSocket socket(origin);
-    QSignalSpy connected(&socket, &QWebSocket::connected);
-    QSignalSpy disconnected(&socket, &QWebSocket::disconnected);
-    if (!allowed)
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("^Refused a WebSocket connection "
-                                                               "from origin \"%1\"\\.$")
-                                                    .arg(QRegularExpression::escape(origin))));
-    socket.open(serverUrl());
-    if (allowed) {
-        QVERIFY(connected.wait(5000));
-        QTRY_COMPARE(transports.count(), 1);
-    } else {
-        QTRY_VERIFY(!disconnected.isEmpty() ||
-                    socket.error() != QAbstractSocket::UnknownSocketError);
-        QVERIFY(connected.isEmpty());
-        QVERIFY(transports.isEmpty());
-    }
-}
-
-void tst_WebChannel::oversizedMessageClosesConnection_data()
-{
-    QTest::addColumn<bool>("singleFrame");
-    QTest::newRow("one huge frame") << true;
-    QTest::newRow("many small fragments") << false;
-}
-
-void tst_WebChannel::oversizedMessageClosesConnection()
-{
-    QFETCH(bool, singleFrame);
-
-    Client client = connectClient();
-    QVERIFY(client.transport);
-    QSignalSpy received(client.transport.data(), &WebSocketTransport::messageReceived);
-    QSignalSpy disconnected(client.socket.get(), &QWebSocket::disconnected);
-    const int size = int(WebSocketTransport::maxIncomingMessageSize) + 1024;
-    if (singleFrame)
-        client.socket->setOutgoingFrameSize(quint64(size) * 2);
-    else
-        client.socket->setOutgoingFrameSize(64 * 1024);
-    QString message = QStringLiteral("{\"pad\":\"");
-    message += QString(size, QLatin1Char('x'));
-    message += QStringLiteral("\"}");
-    client.socket->sendTextMessage(message);
-
-    QVERIFY(disconnected.wait(10000));
-    QTRY_VERIFY(client.transport.isNull());
-    QVERIFY(received.isEmpty());
-
-    // The server keeps serving others.
-    Client other = connectClient();
-    QVERIFY(other.transport);
-}
-
-void tst_WebChannel::hugeFrameHeaderIsRefusedBeforeItsPayload()
-{
-    // A raw peer announces a 1 GiB text frame and sends only a little of it: the server must
-    // drop the connection at once instead of waiting to buffer the announced payload.
-    QTcpSocket raw;
-    raw.connectToHost(QHostAddress::LocalHost, m_server->serverPort());
-    QVERIFY(raw.waitForConnected(5000));
-    raw.write("GET / HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\n"
-              "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
-              "Sec-WebSocket-Version: 13\r\n\r\n");
-    QByteArray reply;
-    QTRY_VERIFY((reply += raw.readAll()).contains("\r\n\r\n"));
-    QVERIFY2(reply.startsWith("HTTP/1.1 101"), reply.constData());
-
-    QByteArray frame;
-    frame.append(char(0x81));       // final text frame
-    frame.append(char(0x80 | 127)); // masked, 64-bit length follows
-    const quint64 length = quint64(1) << 30;
-    for (int shift = 56; shift >= 0; shift -= 8)
-        frame.append(char((length >> shift) & 0xff));
-    frame.append("\x01\x02\x03\x04", 4); // mask
-    frame.append(QByteArray(4096, 'x'));
-    raw.write(frame);
-    QSignalSpy closed(&raw, &QTcpSocket::disconnected);
-    QVERIFY(closed.wait(5000));
-}
-
-void tst_WebChannel::twoClientsShareOneChannel()
-{
-    QWebChannel channel;
-    connect(m_wrapper.get(), &WebSocketClientWrapper::clientConnected, &channel,
-            &QWebChannel::connectTo);
-    Calculator calculator;
-    channel.registerObject(QStringLiteral("calc"), &calculator);
-
-    Client first = connectClient();
-    Client second = connectClient();
-    QVERIFY(first.transport);
-    QVERIFY(second.transport);
-    QVERIFY(first.transport != second.transport);
-
-    // Each client gets the init answer through its own transport from the same channel.
-    for (Client* client : {&first, &second}) {
-        QSignalSpy texts(client->socket.get(), &QWebSocket::textMessageReceived);
-        client->socket->sendTextMessage(QStringLiteral("{\"type\":3,\"id\":7}"));
-        QTRY_COMPARE(texts.count(), 1);
-        const QJsonObject answer = parseObject(texts.first().first().toString());
-        QCOMPARE(answer.value(QStringLiteral("id")).toInt(), 7);
-        QVERIFY(answer.value(QStringLiteral("data")).toObject().contains(QStringLiteral("calc")));
-    }
-}
-
-void tst_WebChannel::channelRoundTrip()
-{
-    QWebChannel channel;
-    connect(m_wrapper.get(), &WebSocketClientWrapper::clientConnected, &channel,
-            &QWebChannel::connectTo);
-    Calculator calculator;
-    channel.registerObject(QStringLiteral("calc"), &calculator);
-
-    Client client = connectClient();
-    QVERIFY(client.socket);
-    QSignalSpy texts(client.socket.get(), &QWebSocket::textMessageReceived);
-
-    client.socket->sendTextMessage(QStringLiteral("{\"type\":3,\"id\":1}"));
-    QTRY_COMPARE(texts.count(), 1);
-    const QJsonObject init = parseObject(texts.takeFirst().first().toString());
-    QCOMPARE(init.value(QStringLiteral("type")).toInt(), 10);
-    const QJsonObject calc =
-        init.value(QStringLiteral("data")).toObject().value(QStringLiteral("calc")).toObject();
-    int addIndex = -1;
-    for (const QJsonValue& method : calc.value(QStringLiteral("methods")).toArray()) {
-        const QJsonArray entry = method.toArray();
-        if (entry.at(0).toString() == QLatin1String("add"))
-            addIndex = entry.at(1).toInt();
-    }
-    QVERIFY(addIndex >= 0);
-
-    client.socket->sendTextMessage(QString::fromUtf8(
-        QJsonDocument(QJsonObject{{QStringLiteral("type"), 6},
-                                  {QStringLiteral("id"), 2},
-                                  {QStringLiteral("object"), QStringLiteral("calc")},
-                                  {QStringLiteral("method"), addIndex},
-                                  {QStringLiteral("args"), QJsonArray{20, 22}}})
-            .toJson(QJsonDocument::Compact)));
-    QTRY_COMPARE(texts.count(), 1);
-    const QJsonObject response = parseObject(texts.first().first().toString());
-    QCOMPARE(response.value(QStringLiteral("type")).toInt(), 10);
-    QCOMPARE(response.value(QStringLiteral("id")).toInt(), 2);
-    QCOMPARE(response.value(QStringLiteral("data")).toInt(), 42);
 }
 
 QTEST_MAIN(tst_WebChannel)
