@@ -81,10 +81,19 @@ void FileCommands::updateSaveState()
         m_pSaveState->update();
 }
 
-void FileCommands::watchClosing(IDocument* document)
+void FileCommands::install(IDocument* document, IEditor* editor)
 {
+    editor->setDocument(document);
+    DocumentManager::addDocument(document);
+    EditorManager::addEditor(editor);
+    QUndoGroup* undoGroup = DocumentManager::getUndoGroup();
+    if (QUndoStack* stack = document->getUndoStack())
+        undoGroup->addStack(stack);
+    EditorManager::activateEditor(editor);
+    undoGroup->setActiveStack(document->getUndoStack());
     connect(document, &IDocument::requestClosing, this, &FileCommands::onDocumentRequestClosing,
             Qt::UniqueConnection);
+    emit document->aboutToOpen();
 }
 
 bool FileCommands::loadOpenedDocument(IDocument* document, bool addToRecentFiles)
@@ -100,17 +109,7 @@ bool FileCommands::loadOpenedDocument(IDocument* document, bool addToRecentFiles
         return false;
     if (addToRecentFiles)
         m_pRecentProjects->add(document->getFileName());
-    editor->setDocument(document);
-    DocumentManager::addDocument(document);
-    EditorManager::addEditor(editor);
-
-    QUndoGroup* undoGroup = DocumentManager::getUndoGroup();
-    if (QUndoStack* stack = document->getUndoStack())
-        undoGroup->addStack(stack);
-    EditorManager::activateEditor(editor);
-    undoGroup->setActiveStack(document->getUndoStack());
-    watchClosing(document);
-    emit document->aboutToOpen();
+    install(document, editor);
     if (DocumentManager::isAutobackupEnabled())
         DocumentManager::startWaitingBackup(document);
     updateWelcomeVisibility();
@@ -201,16 +200,7 @@ void FileCommands::newProject()
         updateWelcomeVisibility();
         return;
     }
-    editor->setDocument(document);
-    DocumentManager::addDocument(document);
-    EditorManager::addEditor(editor);
-    QUndoGroup* undoGroup = DocumentManager::getUndoGroup();
-    if (QUndoStack* stack = document->getUndoStack())
-        undoGroup->addStack(stack);
-    undoGroup->setActiveStack(document->getUndoStack());
-    watchClosing(document);
-    EditorManager::activateEditor(editor);
-    emit document->aboutToOpen();
+    install(document, editor);
     document->save();
     if (DocumentManager::isAutobackupEnabled())
         DocumentManager::startWaitingBackup(document);

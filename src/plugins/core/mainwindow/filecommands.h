@@ -7,6 +7,7 @@
 
 class IDocument;
 class IDocumentFactory;
+class IEditor;
 class MainWindow;
 class RecentProjectsMenu;
 class SaveCommandState;
@@ -47,7 +48,8 @@ private slots:
     void onDocumentRequestClosing(bool deleteLater);
 
 private:
-    void watchClosing(IDocument* document);
+    /*! Gives \a document its editor, its undo stack in the group and the user's attention. */
+    void install(IDocument* document, IEditor* editor);
     void updateWelcomeVisibility();
     void updateSaveState();
 
