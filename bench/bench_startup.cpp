@@ -12,9 +12,11 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QUrlQuery>
 #include <QWebEngineView>
 #include <QWebSocket>
 #include <QWebSocketServer>
@@ -88,11 +90,14 @@ double treeMiB(qint64 pid)
 }
 
 // Seconds from start to the end signal (-1 on a time-out); \a idleMiB after two idle seconds.
+// A connection the server refused (no token) also opens first, so the messages are checked.
 double startAndMeasure(const QString& program, const QStringList& arguments, double* idleMiB)
 {
+    QTemporaryDir folder;
+    const QString messages = folder.filePath(QStringLiteral("stderr"));
     QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(messages);
     QElapsedTimer timer;
     timer.start();
     process.start(program, arguments);
@@ -112,6 +117,12 @@ double startAndMeasure(const QString& program, const QStringList& arguments, dou
     if (!process.waitForFinished(5000))
         process.kill();
     process.waitForFinished(5000);
+    QFile log(messages);
+    if (log.open(QIODevice::ReadOnly) && log.readAll().contains("Refused a WebSocket")) {
+        std::fprintf(stderr, "bench_startup: %s refused its page's connection\n",
+                     qPrintable(program));
+        return -1;
+    }
     return seconds;
 }
 
@@ -120,17 +131,25 @@ int runBaseline(int argc, char* argv[])
     QApplication application(argc, argv);
     QWebSocketServer server(QStringLiteral("baseline"), QWebSocketServer::NonSecureMode);
     server.listen(QHostAddress::LocalHost);
+    // The page presents a token as the application's pages do, and the server checks it.
+    const QString token = QString::number(QRandomGenerator::system()->generate64(), 36);
     QList<QWebSocket*> clients;
-    QObject::connect(&server, &QWebSocketServer::newConnection,
-                     [&] { clients.append(server.nextPendingConnection()); });
+    QObject::connect(&server, &QWebSocketServer::newConnection, [&] {
+        QWebSocket* client = server.nextPendingConnection();
+        if (QUrlQuery(client->requestUrl()).queryItemValue(QStringLiteral("token")) == token)
+            clients.append(client);
+        else
+            client->close(QWebSocketProtocol::CloseCodePolicyViolated);
+    });
     QTemporaryDir folder;
     const QString page = folder.filePath(QStringLiteral("page.html"));
     QFile file(page);
     file.open(QIODevice::WriteOnly);
     file.write(QStringLiteral("<!DOCTYPE html><html><body><h1>Welcome</h1><script>"
-                              "var socket = new WebSocket('ws://127.0.0.1:%1');"
+                              "var socket = new WebSocket('ws://127.0.0.1:%1/?token=%2');"
                               "</script></body></html>")
                    .arg(server.serverPort())
+                   .arg(token)
                    .toUtf8());
     file.close();
     QMainWindow window;

@@ -1,8 +1,10 @@
 // Web-channel calls through the application's transport against a raw QWebSocketServer echo,
-// with the same clients (in a thread of their own) sending messages of the same size.
+// with the same clients (in a thread of their own) sending messages of the same size. Clients
+// of both present the run's token, as the application's pages do.
 
 #include "benchrow.h"
 
+#include <webchannel/channelaccess.h>
 #include <webchannel/websocketclientwrapper.h>
 #include <webchannel/websockettransport.h>
 
@@ -137,6 +139,9 @@ int main(int argc, char* argv[])
     QWebSocketServer channelServer(QStringLiteral("bench"), QWebSocketServer::NonSecureMode);
     channelServer.listen(QHostAddress::LocalHost);
     WebSocketClientWrapper wrapper(&channelServer);
+    // As in the application: every client presents this run's token in the address it opens.
+    ChannelAccess access(channelServer.serverPort());
+    wrapper.setAccessToken(access.token());
     QWebChannel webChannel;
     EchoObject echoObject;
     webChannel.registerObject(QStringLiteral("echo"), &echoObject);
@@ -152,8 +157,10 @@ int main(int argc, char* argv[])
             QObject::connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
-    const QUrl channelUrl(QStringLiteral("ws://127.0.0.1:%1").arg(channelServer.serverPort()));
-    const QUrl echoUrl(QStringLiteral("ws://127.0.0.1:%1").arg(echoServer.serverPort()));
+    const QUrl channelUrl = access.url();
+    // The same address with the echo's port, so both handshakes carry the same bytes.
+    QUrl echoUrl = channelUrl;
+    echoUrl.setPort(echoServer.serverPort());
 
     for (int run = 0; run < bench::runs(); ++run) {
         for (const int clients : {1, 10, 50}) {
