@@ -351,11 +351,6 @@ void MainWindow::onHelpContents()
     m_pMenus->helpMenu()->showHelpContents();
 }
 
-IDocument* MainWindow::activeDocument() const
-{
-    return FileCommands::activeDocument();
-}
-
 void MainWindow::updateSaveAsMenu()
 {
     if (m_pSaveState)

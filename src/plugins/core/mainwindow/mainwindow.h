@@ -165,8 +165,6 @@ protected:
     virtual int currentLogicalDpiX() const;
 
 private:
-    IDocument* activeDocument() const;
-
     // Deleted before the workspace area, which must then find no channel.
     ChannelServer* m_pChannelServer = nullptr;
     IMainMdiArea* m_pMdiArea = nullptr;
