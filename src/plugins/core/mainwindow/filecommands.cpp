@@ -15,7 +15,10 @@
 #include <extensionsystem/pluginmanager.h>
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QPointer>
 #include <QReadLocker>
 #include <QUndoGroup>
 #include <QUndoStack>
@@ -284,4 +287,63 @@ void FileCommands::documentRequestsClosing(IDocument* document, bool deleteLater
     updateSaveState();
     // The save prompt may have moved a temporary project's entry.
     m_pRecentProjects->update();
+}
+
+bool FileCommands::closeAll()
+{
+    // Last opened first; every close request takes its editor out of the list.
+    const QList<IEditor*> editors = EditorManager::getEditors();
+    QList<QPointer<IEditor>> guarded(editors.cbegin(), editors.cend());
+    for (auto it = guarded.crbegin(); it != guarded.crend(); ++it) {
+        IEditor* editor = *it;
+        if (!editor || !EditorManager::getEditors().contains(editor))
+            continue;
+        IDocument* document = editor->getDocument();
+        if (!document)
+            continue;
+        if (!document->close())
+            return false;
+        emit document->requestClosing(false);
+    }
+
+    // Documents another plugin registered without an editor.
+    const QList<IDocument*> documents = DocumentManager::getDocuments();
+    QList<QPointer<IDocument>> guardedDocuments(documents.cbegin(), documents.cend());
+    for (const QPointer<IDocument>& document : qAsConst(guardedDocuments)) {
+        if (!document || !DocumentManager::getDocuments().contains(document))
+            continue;
+        if (!document->close())
+            return false;
+        emit document->requestClosing(false);
+    }
+    return true;
+}
+
+void FileCommands::closeAllWithoutAsking()
+{
+    const QList<IEditor*> editors = EditorManager::getEditors();
+    QList<QPointer<IEditor>> guarded(editors.cbegin(), editors.cend());
+    for (const QPointer<IEditor>& editor : qAsConst(guarded)) {
+        if (!editor)
+            continue;
+        if (IDocument* document = editor->getDocument()) {
+            document->close();
+            emit document->requestClosing(false);
+        }
+    }
+}
+
+bool FileCommands::openDropped(QDropEvent* drop)
+{
+    const QList<QUrl> urls = drop->mimeData() ? drop->mimeData()->urls() : QList<QUrl>();
+    if (urls.isEmpty())
+        return false;
+    const QString path = urls.first().toLocalFile();
+    const QString suffix = QFileInfo(path).suffix();
+    if (!path.isEmpty() && (suffix.compare(QLatin1String("zenubpack"), Qt::CaseInsensitive) == 0 ||
+                            suffix.compare(QLatin1String("zenub"), Qt::CaseInsensitive) == 0)) {
+        if (m_pWindow->loadFile(path))
+            drop->acceptProposedAction();
+    }
+    return true;
 }

@@ -9,6 +9,7 @@ class IDocument;
 class IDocumentFactory;
 class IEditor;
 class MainWindow;
+class QDropEvent;
 class RecentProjectsMenu;
 class SaveCommandState;
 
@@ -41,6 +42,18 @@ public:
     void save();
     void saveAs();
     void close();
+    /*!
+        Closes every open document, the last opened first, each asking about unsaved changes;
+        false as soon as one is kept open.
+    */
+    bool closeAll();
+    /*! Closes every document with an editor without the chance to cancel. */
+    void closeAllWithoutAsking();
+    /*!
+        Opens the project dropped on the window, if it is one; other files are ignored. False
+        when the drop carries no file address at all.
+    */
+    bool openDropped(QDropEvent* drop);
     /*! Takes a closing document and its editor apart, now or on return to the event loop. */
     void documentRequestsClosing(IDocument* document, bool deleteLater);
 

@@ -9,8 +9,8 @@ class MainWindow;
 class UpdateCheck;
 
 /*!
-    What the Help menu's commands do, apart from Help Contents: the About dialog, the problem
-    and suggestion reports, and the update checks, manual and at start.
+    What the Help menu's commands do: the help document, the About dialog, the problem and
+    suggestion reports, and the update checks, manual and at start.
 */
 class CORE_EXPORT HelpMenu : public QObject
 {
@@ -22,6 +22,8 @@ public:
     UpdateCheck* updateCheck() const { return m_pUpdateCheck; }
 
 public slots:
+    /*! Opens the help document in the interface language, else the English one. */
+    void showHelpContents();
     void showAbout();
     void reportProblem();
     void provideSuggestion();

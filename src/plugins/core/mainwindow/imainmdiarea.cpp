@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QTabBar>
 #include <QUrl>
 #include <QWebChannel>
 
@@ -43,6 +44,24 @@ IMainMdiArea::~IMainMdiArea()
     if (MainWindow* window = ICore::getMainWindow())
         if (QWebChannel* channel = window->getChannel())
             channel->deregisterObject(m_pWelcome);
+}
+
+void IMainMdiArea::setUpAsWorkspace()
+{
+    setViewMode(QMdiArea::TabbedView);
+    setDocumentMode(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setWindowIcon(QIcon(QStringLiteral(":/app/images/project_icon.ico")));
+    setFocusPolicy(Qt::ClickFocus);
+    if (auto* tabBar = findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly)) {
+        tabBar->setExpanding(false);
+        tabBar->setTabsClosable(true);
+        QFont font = tabBar->font();
+        font.setBold(true);
+        tabBar->setFont(font);
+        tabBar->setDrawBase(false);
+    }
 }
 
 void IMainMdiArea::setWelcomeWidget(QWidget* widget)

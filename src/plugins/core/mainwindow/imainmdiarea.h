@@ -22,6 +22,8 @@ public:
     explicit IMainMdiArea(MainWindow* parent);
     ~IMainMdiArea() override;
 
+    /*! Editors in bold, closable tabs; scroll bars as needed; focus by click only. */
+    void setUpAsWorkspace();
     /*! Keeps the widget that shows the welcome page; not owned. */
     void setWelcomeWidget(QWidget* widget);
     QWidget* getWelcomeWidget() const;

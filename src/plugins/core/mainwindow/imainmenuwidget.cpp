@@ -1,5 +1,6 @@
 #include "imainmenuwidget.h"
 
+#include "windowbuttons.h"
 #include "znnotificationbar.h"
 
 #include "plugin/iui.h"
@@ -7,31 +8,20 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopWidget>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QVBoxLayout>
 
 namespace {
 
-const char* const minimizeButtonName = "minizeButton";
-const char* const maximizeButtonName = "maximizeButton";
-const char* const closeButtonName = "closeButton";
-
 QString imageFolder()
 {
     return QStringLiteral(":/core/images/");
-}
-
-QIcon frameIcon(const char* name)
-{
-    return IUi::getInstance()->getIcon(QLatin1String(name), 2, imageFolder());
 }
 
 QPixmap titleIconPixmap()
@@ -95,43 +85,8 @@ void IMainMenuWidget::installMenuBar(QMenuBar* menuBar)
     m_pIconLabel->setPixmap(titleIconPixmap());
     menuBar->setCornerWidget(m_pIconLabel, Qt::TopLeftCorner);
 
-    auto* corner = new QWidget(menuBar);
-    auto* cornerLayout = new QHBoxLayout(corner);
-    cornerLayout->setContentsMargins(0, 0, 0, 0);
-    cornerLayout->setSpacing(0);
-
-    struct ButtonInfo
-    {
-        const char* name;
-        QString toolTip;
-        const char* icon;
-    };
-    const ButtonInfo buttons[] = {
-        {minimizeButtonName, tr("Minimize"), "minimize"},
-        {maximizeButtonName, tr("Maximize"), "maximize"},
-        {closeButtonName, tr("Close"), "close"},
-    };
-    QPushButton* created[3] = {};
-    int index = 0;
-    for (const ButtonInfo& info : buttons) {
-        auto* button = new QPushButton(corner);
-        button->setObjectName(QLatin1String(info.name));
-        button->setToolTip(info.toolTip);
-        button->setIcon(frameIcon(info.icon));
-        button->setFlat(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        cornerLayout->addWidget(button);
-        created[index++] = button;
-    }
-    connect(created[0], &QPushButton::clicked, this, [this] { window()->showMinimized(); });
-    connect(created[1], &QPushButton::clicked, this, [this] {
-        if (window()->windowState() & Qt::WindowMaximized)
-            window()->showNormal();
-        else
-            window()->showMaximized();
-    });
-    connect(created[2], &QPushButton::clicked, this, [this] { window()->close(); });
-    menuBar->setCornerWidget(corner, Qt::TopRightCorner);
+    m_pWindowButtons = new WindowButtons(menuBar);
+    menuBar->setCornerWidget(m_pWindowButtons, Qt::TopRightCorner);
 
     // The title is shown in the free part of the menu bar; presses go through it to the bar,
     // so the free part still moves the window.
@@ -277,16 +232,8 @@ void IMainMenuWidget::syncNativeTitle()
 
 void IMainMenuWidget::updateMaximized(bool bIsMaximized)
 {
-    auto* button = findChild<QPushButton*>(QLatin1String(maximizeButtonName));
-    if (button) {
-        if (bIsMaximized) {
-            button->setToolTip(tr("Restore Down"));
-            button->setIcon(frameIcon("restore"));
-        } else {
-            button->setToolTip(tr("Maximize"));
-            button->setIcon(frameIcon("maximize"));
-        }
-    }
+    if (m_pWindowButtons)
+        m_pWindowButtons->setMaximized(bIsMaximized);
     update();
 }
 
@@ -314,17 +261,9 @@ void IMainMenuWidget::onDPIChanged()
 {
     if (m_pIconLabel)
         m_pIconLabel->setPixmap(titleIconPixmap());
-    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
-    for (QPushButton* button : buttons) {
-        const QString name = button->objectName();
-        if (name == QLatin1String(minimizeButtonName))
-            button->setIcon(frameIcon("minimize"));
-        else if (name == QLatin1String(maximizeButtonName))
-            button->setIcon(frameIcon("maximize"));
-        else if (name == QLatin1String(closeButtonName))
-            button->setIcon(frameIcon("close"));
-    }
-    updateMaximized(window()->isMaximized());
+    if (m_pWindowButtons)
+        m_pWindowButtons->refreshIcons(window()->isMaximized());
+    update();
 }
 
 bool IMainMenuWidget::eventFilter(QObject* watched, QEvent* event)

@@ -9,6 +9,7 @@
 class QLabel;
 class QMenuBar;
 class QVBoxLayout;
+class WindowButtons;
 class ZNNotificationBar;
 
 /*!
@@ -94,6 +95,7 @@ private:
     bool m_bDragging = false;
     QMenuBar* m_pMenuBar = nullptr;
     QLabel* m_pTitleLabel = nullptr;
+    WindowButtons* m_pWindowButtons = nullptr;
     bool m_bTitleLayoutPending = false;
     QMetaObject::Connection m_dpiConnection;
 };

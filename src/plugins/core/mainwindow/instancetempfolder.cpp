@@ -1,11 +1,11 @@
 #include "instancetempfolder.h"
 
-#include "mainwindow.h"
-
 #include <extensionsystem/privatefolder.h>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 
@@ -53,7 +53,7 @@ void InstanceTempFolder::remove()
         return;
     const QString folder = QDir(parent).filePath(name(QCoreApplication::applicationPid()));
     if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink())
-        MainWindow::removeFolderTree(folder);
+        removeTree(folder);
 }
 
 void InstanceTempFolder::removeLeftovers(const QString& parent)
@@ -68,9 +68,38 @@ void InstanceTempFolder::removeLeftovers(const QString& parent)
         const qint64 processId = match.hasMatch() ? match.captured(2).toLongLong() : 0;
         // A process id in use again keeps its entries: they may be ours.
         if (processId > 0 && ::kill(pid_t(processId), 0) != 0 && errno == ESRCH)
-            MainWindow::removeFolderTree(entry.absoluteFilePath());
+            removeTree(entry.absoluteFilePath());
     }
 #else
     Q_UNUSED(parent)
 #endif
+}
+
+bool InstanceTempFolder::removeTree(const QString& path)
+{
+    const QFileInfo root(path);
+    const auto removeLink = [](const QString& link) {
+        // A link to a folder is a folder entry on Windows; elsewhere it is a plain file.
+        return QFile::remove(link) || QDir().rmdir(link);
+    };
+    if (root.isSymLink() || root.isJunction())
+        return removeLink(path);
+    if (!root.isDir())
+        return !root.exists() || QFile::remove(path);
+
+    const QFileInfoList entries = QDir(path).entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::DirsFirst);
+    for (const QFileInfo& entry : entries) {
+        const QString entryPath = entry.absoluteFilePath();
+        bool removed = false;
+        if (entry.isSymLink() || entry.isJunction())
+            removed = removeLink(entryPath);
+        else if (entry.isDir())
+            removed = removeTree(entryPath);
+        else
+            removed = QFile::remove(entryPath);
+        if (!removed)
+            return false;
+    }
+    return QDir().rmdir(path);
 }

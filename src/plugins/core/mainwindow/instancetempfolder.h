@@ -16,6 +16,11 @@ public:
     static QString path(QString* errorString = nullptr);
     /*! Removes this instance's folder and everything in it. */
     static void remove();
+    /*!
+        Removes \a path and everything below it, folders first, stopping at the first entry that
+        cannot be removed. Links are removed as links, never followed. True when nothing is left.
+    */
+    static bool removeTree(const QString& path);
 
 private:
     static QString name(qint64 processId);

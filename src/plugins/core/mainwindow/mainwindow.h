@@ -10,6 +10,8 @@
 #include <QMap>
 #include <QTimer>
 
+#include <memory>
+
 class ActionContainer;
 class ActionManager;
 class ContextManager;
@@ -31,11 +33,14 @@ class QToolBar;
 class QUrl;
 class QWebChannel;
 class QWebSocketServer;
+class PreferencesCommand;
 class SaveCommandState;
+class ScreenWatch;
 class WebSocketClientWrapper;
-class ChannelAccess;
+class ChannelServer;
 class FileCommands;
 class LanguageMenu;
+class MainMenus;
 class RecentProjectsMenu;
 class WorkspaceCommands;
 
@@ -46,6 +51,9 @@ class WorkspaceCommands;
 class CORE_EXPORT MainWindow : public ZNStyledFrame<QMainWindow>
 {
     Q_OBJECT
+    // The menus connect their commands to the window's own slots.
+    friend class MainMenus;
+
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -157,40 +165,11 @@ protected:
     virtual int currentLogicalDpiX() const;
 
 private:
-    void restoreWindowGeometry();
-    void saveWindowGeometry();
-    void initActions();
-    void createToolBars();
-    QAction* addCommand(ActionContainer* menu, const QString& id, const QString& text,
-                        const QKeySequence& key, const QString& description,
-                        const QString& iconName = QString());
-    void refreshCommandIcons();
-    IDocument* activeDocument() const;
-    void onTimerDPICheck();
-    void fixAutoHideTaskbar();
-    void watchScreenDpi();
-
-    QWebSocketServer* m_pServer = nullptr;
-    QWebChannel* m_pChannel = nullptr;
-    WebSocketClientWrapper* m_pServerWrapper = nullptr;
-    ChannelAccess* m_pChannelAccess = nullptr;
+    // Deleted before the workspace area, which must then find no channel.
+    ChannelServer* m_pChannelServer = nullptr;
     IMainMdiArea* m_pMdiArea = nullptr;
     IMainMenuWidget* m_pTitleBar = nullptr;
-    QToolBar* m_pFileToolbar = nullptr;
-    QAction* m_pNewAction = nullptr;
-    QAction* m_pOpenAction = nullptr;
-    QAction* m_pCloseAction = nullptr;
-    QAction* m_pSaveAction = nullptr;
-    QAction* m_pSaveAsProjectAction = nullptr;
-    QAction* m_pExitAction = nullptr;
-    QAction* m_pPreviewProjectAction = nullptr; // the tool bar's drop-down button
-    QAction* m_pPreviewProjectInBrowserAction = nullptr;
-    QAction* m_pPreviewCurrentSceneAction = nullptr;
-    QAction* m_pExportHtml5Action = nullptr;
-    QAction* m_pExportVideoAction = nullptr;
-    QAction* m_pHelpContentsAction = nullptr;
-    QAction* m_pPreferencesAction = nullptr;
-    QMenu* m_pSaveAsMenu = nullptr;
+    MainMenus* m_pMenus = nullptr;
     SaveCommandState* m_pSaveState = nullptr;
     FileCommands* m_pFileCommands = nullptr;
     RecentProjectsMenu* m_pRecentProjects = nullptr;
@@ -201,15 +180,9 @@ private:
     // Command and context registries live until the process ends; they are never deleted.
     ActionManager* m_pActionManager = nullptr;
     ContextManager* m_pContextManager = nullptr;
-    // Created on first use; a top-level dialog without parent, deleted with the window.
-    IOptionsDlg* m_pOptionsDlg = nullptr;
+    std::unique_ptr<PreferencesCommand> m_pPreferences;
     WorkspaceCommands* m_pWorkspaceCommands = nullptr;
-    int m_nLogicalDpiX = 96;
-    QTimer m_dpiCheckTimer;
-    // Command id to icon name, refreshed when the screen density changes.
-    QMap<QString, QString> m_commandIcons;
-    QMetaObject::Connection m_clientConnection;
-    QMetaObject::Connection m_screenDpiConnection;
+    ScreenWatch* m_pScreenWatch = nullptr;
 };
 
 #endif
