@@ -23,10 +23,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrlQuery>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QWebSocketServer>
-#include <QUrlQuery>
 #include <QtTest>
 
 using ExtensionSystem::PluginManager;

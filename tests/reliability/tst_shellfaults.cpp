@@ -102,10 +102,14 @@ void tst_ShellFaults::oddFilesAreRefused_data()
     // Sparse: one byte past the limit costs no disk.
     QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(ZenubProjectFile::maximumFileSize + 1));
     QVERIFY(::mkfifo(qPrintable(folder + "/pipe.zenub"), 0600) == 0);
-    QTest::newRow("folder") << folder + "/folder.zenub" << "regular files";
-    QTest::newRow("over the size limit") << folder + "/big.zenub" << "64 MiB";
-    QTest::newRow("device") << "/dev/zero" << "regular files";
-    QTest::newRow("FIFO without a writer") << folder + "/pipe.zenub" << "regular files";
+    QTest::newRow("folder") << folder + "/folder.zenub"
+                            << "regular files";
+    QTest::newRow("over the size limit") << folder + "/big.zenub"
+                                         << "64 MiB";
+    QTest::newRow("device") << "/dev/zero"
+                            << "regular files";
+    QTest::newRow("FIFO without a writer") << folder + "/pipe.zenub"
+                                           << "regular files";
 }
 
 void tst_ShellFaults::oddFilesAreRefused()
