@@ -35,12 +35,14 @@ using ExtensionSystem::PluginManager;
 
 namespace {
 
-// receivers() is protected; the walk only asks whether anything listens.
+// receivers() is protected; the walk only asks whether anything listens. A pointer to the
+// member reaches it on any QObject without casting the object to a type it is not.
 struct SignalPeek : QObject
 {
     static int listeners(const QObject* object, const char* signal)
     {
-        return static_cast<const SignalPeek*>(object)->receivers(signal);
+        int (QObject::*receivers)(const char*) const = &SignalPeek::receivers;
+        return (object->*receivers)(signal);
     }
 };
 
