@@ -113,13 +113,19 @@ void tst_ForeignBrowser::browserPage()
     page.setQuery(QStringLiteral("port=%1").arg(m_channel.port()) +
                   (withSecret ? "&" + m_channel.query() : QString()));
 
-    QProcess browser;
-    browser.start(chromium, {"--headless", "--no-sandbox", "--disable-gpu",
-                             "--virtual-time-budget=20000", "--dump-dom", page.toString()});
-    QVERIFY(browser.waitForFinished(60000));
-    const QByteArray dom = browser.readAllStandardOutput();
-    QVERIFY2(dom.contains("<body"), browser.readAllStandardError().constData());
-    QCOMPARE(dom.contains("data-path=\"" + m_project.toUtf8() + "\""), listed);
+    // Headless Chromium's virtual clock can run ahead of the real socket on a busy machine: a
+    // page that must list the project gets three chances; one that must not gets one.
+    const QByteArray entry = "data-path=\"" + m_project.toUtf8() + "\"";
+    QByteArray dom;
+    for (int attempt = 0; attempt < (listed ? 3 : 1) && !dom.contains(entry); ++attempt) {
+        QProcess browser;
+        browser.start(chromium, {"--headless", "--no-sandbox", "--disable-gpu",
+                                 "--virtual-time-budget=20000", "--dump-dom", page.toString()});
+        QVERIFY(browser.waitForFinished(60000));
+        dom = browser.readAllStandardOutput();
+        QVERIFY2(dom.contains("<body"), browser.readAllStandardError().constData());
+    }
+    QCOMPARE(dom.contains(entry), listed);
     web.kill();
     web.waitForFinished();
 }
