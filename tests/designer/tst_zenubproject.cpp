@@ -11,6 +11,7 @@
 
 using Error = ZenubProjectFile::Error;
 Q_DECLARE_METATYPE(ZenubProjectFile::Error)
+Q_DECLARE_METATYPE(ZenubEasing)
 
 namespace {
 
@@ -33,12 +34,24 @@ ZenubProject sampleProject()
     ZenubShape box(ZenubShape::Type::Rectangle, QStringLiteral("Box"));
     box.setFillColor(QColor(QStringLiteral("#ff8800")));
     box.setKeyframe(keyframe(30, 400.25, 100, 80, 40, 90, 0.5));
-    box.setKeyframe(keyframe(0, 0.1, 0.2, 80, 40));
+    ZenubKeyframe start = keyframe(0, 0.1, 0.2, 80, 40);
+    start.setEasing(ZenubEasing::bezier(0.25, -0.5, 0.75, 1.5));
+    box.setKeyframe(start);
+    box.setStrokeWidth(2.5);
+    box.setStrokeColor(QColor(1, 2, 3));
+    box.setCornerRadius(6);
     ZenubShape title(ZenubShape::Type::Text, QStringLiteral("Title"));
     title.setText(QStringLiteral("</script><b>Hallo Welt</b> 日本"));
     title.setKeyframe(keyframe(5, 10, 10, 300, 60, -12.5, 1));
+    title.setFontFamily(QStringLiteral("serif"));
+    title.setFontSize(31);
+    ZenubShape picture(ZenubShape::Type::Image, QStringLiteral("Logo"));
+    picture.setImageFormat(QStringLiteral("png"));
+    picture.setImageData(QByteArray("\x89PNG\r\n\0\xff", 8));
     ZenubLayer hidden(QStringLiteral("Hidden"));
     hidden.setVisible(false);
+    hidden.setLocked(true);
+    hidden.addShape(picture);
     hidden.addShape(ZenubShape(ZenubShape::Type::Ellipse, QStringLiteral("Ghost")));
     project.scenes()[0].layers()[0].addShape(box);
     project.scenes()[0].layers()[0].addShape(title);
@@ -80,7 +93,7 @@ private slots:
 
         const QJsonObject root = QJsonDocument::fromJson(readFile(path)).object();
         QCOMPARE(root.value(QStringLiteral("format")).toString(), QStringLiteral("zenub-project"));
-        QCOMPARE(root.value(QStringLiteral("version")).toInt(), 1);
+        QCOMPARE(root.value(QStringLiteral("version")).toInt(), 2);
 
         ZenubProject loaded;
         ZenubProjectFile reader(path);
@@ -113,15 +126,18 @@ private slots:
         QTest::newRow("missing file")
             << "missing" << QByteArray() << Error::FileNotFound << "does not exist";
         QTest::newRow("newer version")
-            << "file" << QByteArray(R"({"format":"zenub-project","version":2,"project":{}})")
-            << Error::NewerVersion << "(format version 2)";
+            << "file" << QByteArray(R"({"format":"zenub-project","version":3,"project":{}})")
+            << Error::NewerVersion << "(format version 3)";
+        QTest::newRow("unknown easing")
+            << "file" << shape(R"({"keyframes":[{"easing":"bounce"}]})") << Error::InvalidContent
+            << "\"project.scenes[0].layers[0].shapes[0].keyframes[0].easing\" must be";
         QTest::newRow("rate fraction")
             << "file" << project(R"({"frameRate":29.97})") << Error::InvalidContent
             << "\"project.frameRate\" must be a whole number";
         QTest::newRow("unknown shape")
             << "file" << shape(R"({"type":"star"})") << Error::InvalidContent
             << "\"project.scenes[0].layers[0].shapes[0].type\" must be "
-               "one of: rectangle, ellipse, text";
+               "one of: rectangle, ellipse, text, image";
     }
     void loadErrors()
     {
@@ -151,6 +167,87 @@ private slots:
         // The file is only read, never repaired behind the user's back.
         if (setup == QLatin1String("file"))
             QCOMPARE(readFile(path), content);
+    }
+    void olderVersionOpens()
+    {
+        // Written before easing, outlines and images existed: everything takes its default.
+        ZenubProject project;
+        ZenubProjectFile file(QStringLiteral("old.zenub"));
+        QVERIFY2(file.parse(R"({"format":"zenub-project","version":1,"project":{"scenes":[
+            {"layers":[{"shapes":[{"type":"rectangle","keyframes":[{"frame":0,"x":0},
+            {"frame":10,"x":100}]}]}]}]}})",
+                            &project),
+                 qPrintable(file.getErrorString()));
+        const ZenubShape& shape = project.getScenes()[0].getLayers()[0].getShapes()[0];
+        QCOMPARE(shape.getKeyframes()[0].getEasing(), ZenubEasing());
+        QCOMPARE(shape.getStrokeWidth(), 0.0);
+        ZenubKeyframe state;
+        QVERIFY(shape.stateAt(5, &state));
+        QCOMPARE(state.getX(), 50.0);
+    }
+    void easedStates_data()
+    {
+        QTest::addColumn<ZenubEasing>("easing");
+        QTest::addColumn<double>("frame");
+        QTest::addColumn<double>("x");
+        // Keyframes at 10 (x 0) and 20 (x 100); references from an independent solution.
+        QTest::newRow("before the first") << ZenubEasing(ZenubEasing::Type::EaseIn) << 0.0 << 0.0;
+        QTest::newRow("linear") << ZenubEasing() << 12.5 << 25.0;
+        QTest::newRow("ease-in") << ZenubEasing(ZenubEasing::Type::EaseIn) << 15.0
+                                 << 31.535681257253945;
+        QTest::newRow("ease-out") << ZenubEasing(ZenubEasing::Type::EaseOut) << 15.0
+                                  << 68.46431874274606;
+        QTest::newRow("ease-in-out")
+            << ZenubEasing(ZenubEasing::Type::EaseInOut) << 12.5 << 12.91619310473198;
+        QTest::newRow("own curve, below 0")
+            << ZenubEasing::bezier(0.5, -0.5, 0.5, 1.5) << 12.5 << -3.8214913949964575;
+        QTest::newRow("at the last") << ZenubEasing(ZenubEasing::Type::EaseOut) << 20.0 << 100.0;
+    }
+    void easedStates()
+    {
+        QFETCH(ZenubEasing, easing);
+        QFETCH(double, frame);
+        QFETCH(double, x);
+        ZenubShape shape;
+        ZenubKeyframe from = keyframe(10, 0, 0, 10, 10);
+        from.setEasing(easing);
+        shape.setKeyframe(from);
+        shape.setKeyframe(keyframe(20, 100, 0, 10, 10));
+        ZenubKeyframe state;
+        QVERIFY(shape.stateAt(frame, &state));
+        QVERIFY2(qAbs(state.getX() - x) < 1e-9, qPrintable(QString::number(state.getX(), 'g', 17)));
+    }
+    void keyframeRules_data()
+    {
+        QTest::addColumn<QVector<int>>("frames");
+        QTest::addColumn<bool>("autoKey");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QString>("after");
+        // Each keyframe's x starts as its frame times ten; the edit adds 1 to x.
+        QTest::newRow("static moves as a whole") << QVector<int>{0} << false << 12 << "0:1";
+        QTest::newRow("auto-key starts the animation")
+            << QVector<int>{0} << true << 12 << "0:0 12:1";
+        QTest::newRow("auto-key on its own frame") << QVector<int>{4} << true << 4 << "4:41";
+        QTest::newRow("animated: new keyframe from the values there")
+            << QVector<int>{0, 20} << false << 5 << "0:0 5:51 20:200";
+        QTest::newRow("animated: the keyframe there only")
+            << QVector<int>{0, 20} << false << 20 << "0:0 20:201";
+        QTest::newRow("no keyframe yet") << QVector<int>{} << false << 3 << "3:1";
+    }
+    void keyframeRules()
+    {
+        QFETCH(QVector<int>, frames);
+        QFETCH(bool, autoKey);
+        QFETCH(int, frame);
+        QFETCH(QString, after);
+        ZenubShape shape;
+        for (const int each : frames)
+            shape.setKeyframe(keyframe(each, each * 10, 0, 10, 10));
+        shape.editAt(frame, autoKey, [](ZenubKeyframe& state) { state.setX(state.getX() + 1); });
+        QStringList result;
+        for (const ZenubKeyframe& each : shape.getKeyframes())
+            result << QStringLiteral("%1:%2").arg(each.getFrame()).arg(each.getX());
+        QCOMPARE(result.join(' '), after);
     }
     void exportedPageHoldsTheProject()
     {

@@ -14,20 +14,10 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <limits>
 #include <tuple>
 
 namespace {
-
-// Where the shape is at the frame, as a keyframe for that frame (a shape without keyframes
-// gets a default box).
-ZenubKeyframe stateAtFrame(const ZenubShape& shape, int frame)
-{
-    ZenubKeyframe state;
-    if (!shape.stateAt(frame, &state))
-        state = ZenubKeyframe(frame, 0, 0, 100, 100);
-    state.setFrame(frame);
-    return state;
-}
 
 const char* const kTitle = "Zenub Animate";
 
@@ -40,6 +30,8 @@ QString shapeBaseName(ZenubShape::Type type)
         return DesignerDocument::tr("Ellipse");
     case ZenubShape::Type::Text:
         return DesignerDocument::tr("Text");
+    case ZenubShape::Type::Image:
+        return DesignerDocument::tr("Image");
     }
     return QString();
 }
@@ -102,6 +94,71 @@ void DesignerDocument::pushEdit(const QString& text, const ZenubProject& after)
     submitCommand(new ProjectEditCommand(this, text, m_project, after));
 }
 
+bool DesignerDocument::editProject(const QString& text,
+                                   const std::function<bool(ZenubProject&)>& change, int mergeKey)
+{
+    ZenubProject after = m_project;
+    if (!change(after) || after == m_project)
+        return false;
+    submitCommand(new ProjectEditCommand(this, text, m_project, after, mergeKey));
+    return true;
+}
+
+bool DesignerDocument::editShapeStates(const QVector<ShapeRef>& refs, int frame,
+                                       const QString& text,
+                                       const std::function<void(ZenubKeyframe&)>& change,
+                                       int mergeKey)
+{
+    if (frame < 0 || refs.isEmpty())
+        return false;
+    return editProject(
+        text,
+        [&](ZenubProject& project) {
+            for (const ShapeRef& ref : refs) {
+                ZenubShape* shape = mutableShape(project, ref);
+                if (!shape)
+                    return false;
+                shape->editAt(frame, m_bAutoKey, change);
+            }
+            return true;
+        },
+        mergeKey);
+}
+
+bool DesignerDocument::editShapes(const QVector<ShapeRef>& refs, const QString& text,
+                                  const std::function<void(ZenubShape&)>& change, int mergeKey)
+{
+    if (refs.isEmpty())
+        return false;
+    return editProject(
+        text,
+        [&](ZenubProject& project) {
+            for (const ShapeRef& ref : refs) {
+                ZenubShape* shape = mutableShape(project, ref);
+                if (!shape)
+                    return false;
+                change(*shape);
+            }
+            return true;
+        },
+        mergeKey);
+}
+
+int DesignerDocument::newMergeKey()
+{
+    static int last = 0;
+    last = last == std::numeric_limits<int>::max() ? 1 : last + 1;
+    return last;
+}
+
+void DesignerDocument::setAutoKey(bool bAutoKey)
+{
+    if (m_bAutoKey == bAutoKey)
+        return;
+    m_bAutoKey = bAutoKey;
+    emit autoKeyChanged(bAutoKey);
+}
+
 ZenubShape* DesignerDocument::mutableShape(ZenubProject& project, const ShapeRef& ref) const
 {
     if (!ref.isValid() || ref.scene >= project.getScenes().size())
@@ -156,6 +213,9 @@ bool DesignerDocument::addShape(int scene, int type, const QString& text)
         shape.setFillColor(QColor(0x2c, 0x3e, 0x50));
         shape.setText(text.isEmpty() ? tr("Text") : text);
         break;
+    case ZenubShape::Type::Image:
+        // Images come with their picture; see the image insertion.
+        break;
     }
     // New shapes go near the middle of the stage, each one step further down and to the right
     // so that none hides the one before.
@@ -176,26 +236,16 @@ bool DesignerDocument::moveShape(const ShapeRef& ref, int frame, double dx, doub
 
 bool DesignerDocument::moveShapes(const QVector<ShapeRef>& refs, int frame, double dx, double dy)
 {
-    if (frame < 0 || refs.isEmpty())
+    const ZenubShape* first = refs.isEmpty() ? nullptr : shapeAt(refs.constFirst());
+    if (!first)
         return false;
-    ZenubProject after = m_project;
-    QString name;
-    for (const ShapeRef& ref : refs) {
-        ZenubShape* shape = mutableShape(after, ref);
-        if (!shape)
-            return false;
-        ZenubKeyframe state = stateAtFrame(*shape, frame);
-        state.setX(state.getX() + dx);
-        state.setY(state.getY() + dy);
-        // A shape with a single keyframe is static: moving it moves it for the whole scene.
-        if (shape->getKeyframes().size() == 1)
-            state.setFrame(shape->getKeyframes().constFirst().getFrame());
-        shape->setKeyframe(state);
-        name = shape->getName();
-    }
-    pushEdit(refs.size() == 1 ? tr("Move %1").arg(name) : tr("Move %n Shapes", "", refs.size()),
-             after);
-    return true;
+    return editShapeStates(refs, frame,
+                           refs.size() == 1 ? tr("Move %1").arg(first->getName())
+                                            : tr("Move %n Shapes", "", refs.size()),
+                           [dx, dy](ZenubKeyframe& state) {
+                               state.setX(state.getX() + dx);
+                               state.setY(state.getY() + dy);
+                           });
 }
 
 QVector<ShapeRef> DesignerDocument::addShapes(int scene,
@@ -227,7 +277,7 @@ bool DesignerDocument::setKeyframe(const ShapeRef& ref, int frame)
     ZenubShape* shape = mutableShape(after, ref);
     if (!shape || frame < 0)
         return false;
-    ZenubKeyframe state = stateAtFrame(*shape, frame);
+    ZenubKeyframe state = shape->stateAtFrame(frame);
     shape->setKeyframe(state);
     pushEdit(tr("Set Keyframe"), after);
     return true;

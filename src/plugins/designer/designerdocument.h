@@ -7,6 +7,7 @@
 
 #include <QPair>
 #include <QVector>
+#include <functional>
 
 /*! Addresses one shape of a project: scene, layer and shape index. */
 struct ShapeRef
@@ -42,6 +43,29 @@ public:
     bool initNewDocument(int nValue1, int nValue2, int nValue3, bool bFlag) override;
     void submitCommand(QUndoCommand* command) override;
 
+    /*!
+        Runs \a change on a copy of the project and pushes the copy as one command named
+        \a text; pushes nothing when \a change returns false or changes nothing. Edits in a
+        row with the same non-zero \a mergeKey merge into one undo step: take a fresh key from
+        newMergeKey() for each gesture.
+    */
+    bool editProject(const QString& text, const std::function<bool(ZenubProject&)>& change,
+                     int mergeKey = 0);
+    /*!
+        Changes the position, size, rotation or opacity of each shape as seen at \a frame, by
+        the keyframe rules of ZenubShape::editAt() with the document's auto-key setting.
+    */
+    bool editShapeStates(const QVector<ShapeRef>& refs, int frame, const QString& text,
+                         const std::function<void(ZenubKeyframe&)>& change, int mergeKey = 0);
+    /*! Changes what does not move over time (colours, outline, font, text) of each shape. */
+    bool editShapes(const QVector<ShapeRef>& refs, const QString& text,
+                    const std::function<void(ZenubShape&)>& change, int mergeKey = 0);
+    static int newMergeKey();
+
+    /*! Whether an edit of a static shape at another frame than its keyframe animates it. */
+    bool isAutoKey() const { return m_bAutoKey; }
+    void setAutoKey(bool bAutoKey);
+
     // Edits; each pushes one undoable command and returns false when it names nothing.
     bool addShape(int scene, int type, const QString& text = QString());
     bool moveShape(const ShapeRef& ref, int frame, double dx, double dy);
@@ -73,6 +97,9 @@ public:
     /*! Where the automatic backup of \a fileName is written. */
     static QString backupFileName(const QString& fileName);
 
+signals:
+    void autoKeyChanged(bool bAutoKey);
+
 public slots:
     bool open() override;
     bool save() override;
@@ -91,6 +118,7 @@ private:
     void reportError(const QString& text);
 
     ZenubProject m_project;
+    bool m_bAutoKey = false;
 };
 
 #endif

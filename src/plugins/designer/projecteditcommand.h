@@ -14,16 +14,23 @@ class DesignerDocument;
 class ProjectEditCommand : public QUndoCommand
 {
 public:
+    /*!
+        Edits in a row with the same non-zero \a mergeKey become one step, so that a drag on a
+        spin box is undone as a whole.
+    */
     ProjectEditCommand(DesignerDocument* document, const QString& text, const ZenubProject& before,
-                       const ZenubProject& after);
+                       const ZenubProject& after, int mergeKey = 0);
 
     void undo() override;
     void redo() override;
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
 
 private:
     DesignerDocument* m_pDocument;
     ZenubProject m_before;
     ZenubProject m_after;
+    int m_mergeKey;
 };
 
 #endif

@@ -127,6 +127,8 @@ QByteArray ShapeClipboard::toSvg(const QVector<ZenubShape>& shapes, int frame)
             xml.writeAttribute(QStringLiteral("y"), number(box.y()));
             xml.writeAttribute(QStringLiteral("width"), number(box.width()));
             xml.writeAttribute(QStringLiteral("height"), number(box.height()));
+            if (shape.getCornerRadius() > 0)
+                xml.writeAttribute(QStringLiteral("rx"), number(shape.getCornerRadius()));
             break;
         case ZenubShape::Type::Ellipse:
             xml.writeStartElement(QStringLiteral("ellipse"));
@@ -143,8 +145,27 @@ QByteArray ShapeClipboard::toSvg(const QVector<ZenubShape>& shapes, int frame)
             xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
             xml.writeAttribute(QStringLiteral("dominant-baseline"), QStringLiteral("central"));
             break;
+        case ZenubShape::Type::Image:
+            xml.writeStartElement(QStringLiteral("image"));
+            xml.writeAttribute(QStringLiteral("x"), number(box.x()));
+            xml.writeAttribute(QStringLiteral("y"), number(box.y()));
+            xml.writeAttribute(QStringLiteral("width"), number(box.width()));
+            xml.writeAttribute(QStringLiteral("height"), number(box.height()));
+            xml.writeAttribute(QStringLiteral("preserveAspectRatio"), QStringLiteral("none"));
+            xml.writeAttribute(QStringLiteral("href"),
+                               QStringLiteral("data:image/%1;base64,")
+                                       .arg(shape.getImageFormat() == QLatin1String("svg")
+                                                ? QStringLiteral("svg+xml")
+                                                : shape.getImageFormat()) +
+                                   QString::fromLatin1(shape.getImageData().toBase64()));
+            break;
         }
-        xml.writeAttribute(QStringLiteral("fill"), fill);
+        if (shape.getType() != ZenubShape::Type::Image)
+            xml.writeAttribute(QStringLiteral("fill"), fill);
+        if (shape.getStrokeWidth() > 0) {
+            xml.writeAttribute(QStringLiteral("stroke"), shape.getStrokeColor().name());
+            xml.writeAttribute(QStringLiteral("stroke-width"), number(shape.getStrokeWidth()));
+        }
         if (opacity < 1.0)
             xml.writeAttribute(QStringLiteral("opacity"), number(opacity));
         if (state.getRotation() != 0.0)

@@ -15,11 +15,13 @@ ZenubKeyframe::ZenubKeyframe(int frame, double x, double y, double width, double
 ZenubKeyframe ZenubKeyframe::interpolate(const ZenubKeyframe& from, const ZenubKeyframe& to,
                                          double t)
 {
-    const auto mix = [t](double a, double b) {
-        return a + (b - a) * t;
+    const double eased = from.m_easing.valueFor(t);
+    const auto mix = [eased](double a, double b) {
+        return a + (b - a) * eased;
     };
     ZenubKeyframe result;
-    result.m_frame = qRound(mix(from.m_frame, to.m_frame));
+    result.m_frame = qRound(from.m_frame + (to.m_frame - from.m_frame) * t);
+    result.m_easing = from.m_easing;
     result.m_x = mix(from.m_x, to.m_x);
     result.m_y = mix(from.m_y, to.m_y);
     result.m_width = mix(from.m_width, to.m_width);
@@ -31,13 +33,17 @@ ZenubKeyframe ZenubKeyframe::interpolate(const ZenubKeyframe& from, const ZenubK
 
 QJsonObject ZenubKeyframe::toJson() const
 {
-    return QJsonObject{{QStringLiteral("frame"), m_frame},
+    QJsonObject object{{QStringLiteral("frame"), m_frame},
                        {QStringLiteral("x"), m_x},
                        {QStringLiteral("y"), m_y},
                        {QStringLiteral("width"), m_width},
                        {QStringLiteral("height"), m_height},
                        {QStringLiteral("rotation"), m_rotation},
                        {QStringLiteral("opacity"), m_opacity}};
+    // Linear is the default, so files without easing stay as they were.
+    if (m_easing != ZenubEasing())
+        object.insert(QStringLiteral("easing"), m_easing.toJson());
+    return object;
 }
 
 ZenubKeyframe ZenubKeyframe::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
@@ -60,6 +66,9 @@ ZenubKeyframe ZenubKeyframe::fromJson(const QJsonObject& object, ZenubJsonReader
                                             defaults.m_rotation, -limit, limit);
     keyframe.m_opacity =
         reader.readNumber(object, path, QStringLiteral("opacity"), defaults.m_opacity, 0, 1);
+    keyframe.m_easing =
+        ZenubEasing::fromJson(object.value(QStringLiteral("easing")), reader,
+                              ZenubJsonReader::child(path, QStringLiteral("easing")));
     return keyframe;
 }
 
@@ -68,5 +77,6 @@ bool ZenubKeyframe::operator==(const ZenubKeyframe& other) const
     // Exact: a saved and reloaded project must come back bit for bit.
     return m_frame == other.m_frame && m_x == other.m_x && m_y == other.m_y &&
            m_width == other.m_width && m_height == other.m_height &&
-           m_rotation == other.m_rotation && m_opacity == other.m_opacity;
+           m_rotation == other.m_rotation && m_opacity == other.m_opacity &&
+           m_easing == other.m_easing;
 }

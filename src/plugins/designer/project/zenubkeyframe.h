@@ -1,6 +1,8 @@
 #ifndef ZENUBKEYFRAME_H
 #define ZENUBKEYFRAME_H
 
+#include "zenubeasing.h"
+
 #include <QJsonObject>
 #include <QString>
 
@@ -8,7 +10,8 @@ class ZenubJsonReader;
 
 /*!
     Where a shape is and how it looks at one frame of its scene. Between two keyframes every
-    value moves in a straight line; before the first and after the last the shape holds still.
+    value travels along the first keyframe's easing curve; before the first and after the last
+    the shape holds still.
     Positions and sizes are stage pixels, the rotation is in degrees clockwise about the shape's
     centre, the opacity runs from 0 (invisible) to 1.
 */
@@ -32,8 +35,14 @@ public:
     void setRotation(double degrees) { m_rotation = degrees; }
     double getOpacity() const { return m_opacity; }
     void setOpacity(double opacity) { m_opacity = opacity; }
+    /*! How the values travel from this keyframe to the next. */
+    const ZenubEasing& getEasing() const { return m_easing; }
+    void setEasing(const ZenubEasing& easing) { m_easing = easing; }
 
-    /*! The state \a t of the way from \a from to \a to (0 gives \a from, 1 gives \a to). */
+    /*!
+        The state \a t of the way in time from \a from to \a to (0 gives \a from, 1 gives
+        \a to), eased by \a from's curve; the result keeps that curve for the rest of the way.
+    */
     static ZenubKeyframe interpolate(const ZenubKeyframe& from, const ZenubKeyframe& to, double t);
 
     QJsonObject toJson() const;
@@ -51,6 +60,7 @@ private:
     double m_height = 100;
     double m_rotation = 0;
     double m_opacity = 1;
+    ZenubEasing m_easing;
 };
 
 #endif

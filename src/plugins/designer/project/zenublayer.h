@@ -21,6 +21,9 @@ public:
     void setName(const QString& name) { m_name = name; }
     bool isVisible() const { return m_bVisible; }
     void setVisible(bool bVisible) { m_bVisible = bVisible; }
+    /*! A locked layer is drawn but its shapes cannot be picked on the stage. */
+    bool isLocked() const { return m_bLocked; }
+    void setLocked(bool bLocked) { m_bLocked = bLocked; }
 
     const QVector<ZenubShape>& getShapes() const { return m_shapes; }
     QVector<ZenubShape>& shapes() { return m_shapes; }
@@ -36,6 +39,7 @@ public:
 private:
     QString m_name;
     bool m_bVisible = true;
+    bool m_bLocked = false;
     QVector<ZenubShape> m_shapes;
 };
 

@@ -35,7 +35,7 @@ public:
     };
 
     static QString formatId() { return QStringLiteral("zenub-project"); }
-    static constexpr int formatVersion() { return 1; }
+    static constexpr int formatVersion() { return 2; }
     /*!
         Larger files are refused unread. Real projects are a few hundred KiB; Qt's JSON reader
         cannot hold a document much beyond 128 MiB anyway, and 64 MiB reads in well under a

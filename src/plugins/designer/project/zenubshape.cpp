@@ -34,6 +34,22 @@ bool ZenubShape::removeKeyframe(int frame)
     return false;
 }
 
+ZenubKeyframe ZenubShape::stateAtFrame(int frame) const
+{
+    ZenubKeyframe state;
+    if (!stateAt(frame, &state))
+        state = ZenubKeyframe(frame, 0, 0, 100, 100);
+    // A keyframe already on this frame keeps its easing; a new one continues the curve it
+    // splits.
+    state.setFrame(frame);
+    return state;
+}
+
+QStringList ZenubShape::imageFormats()
+{
+    return {QStringLiteral("png"), QStringLiteral("jpeg"), QStringLiteral("svg")};
+}
+
 bool ZenubShape::stateAt(double frame, ZenubKeyframe* state) const
 {
     if (m_keyframes.isEmpty())
@@ -63,13 +79,15 @@ QString ZenubShape::typeName(Type type)
         return QStringLiteral("ellipse");
     case Type::Text:
         return QStringLiteral("text");
+    case Type::Image:
+        return QStringLiteral("image");
     }
     return QString();
 }
 
 bool ZenubShape::typeFromName(const QString& name, Type* type)
 {
-    for (const Type candidate : {Type::Rectangle, Type::Ellipse, Type::Text}) {
+    for (const Type candidate : {Type::Rectangle, Type::Ellipse, Type::Text, Type::Image}) {
         if (typeName(candidate) == name) {
             *type = candidate;
             return true;
@@ -89,6 +107,22 @@ QJsonObject ZenubShape::toJson() const
                        {QStringLiteral("keyframes"), keyframes}};
     if (!m_text.isEmpty())
         object.insert(QStringLiteral("text"), m_text);
+    // Only what differs from the defaults, so older projects are saved as they were.
+    const ZenubShape defaults;
+    if (m_strokeWidth != defaults.m_strokeWidth) {
+        object.insert(QStringLiteral("stroke"), ZenubJsonReader::colorName(m_strokeColor));
+        object.insert(QStringLiteral("strokeWidth"), m_strokeWidth);
+    }
+    if (m_cornerRadius != defaults.m_cornerRadius)
+        object.insert(QStringLiteral("cornerRadius"), m_cornerRadius);
+    if (m_fontFamily != defaults.m_fontFamily)
+        object.insert(QStringLiteral("fontFamily"), m_fontFamily);
+    if (m_fontSize != defaults.m_fontSize)
+        object.insert(QStringLiteral("fontSize"), m_fontSize);
+    if (m_type == Type::Image) {
+        object.insert(QStringLiteral("imageFormat"), m_imageFormat);
+        object.insert(QStringLiteral("image"), QString::fromLatin1(m_imageData.toBase64()));
+    }
     return object;
 }
 
@@ -98,13 +132,30 @@ ZenubShape ZenubShape::fromJson(const QJsonObject& object, ZenubJsonReader& read
     ZenubShape shape;
     // An unknown kind is refused rather than dropped, so that saving cannot lose it.
     static const QStringList types{typeName(Type::Rectangle), typeName(Type::Ellipse),
-                                   typeName(Type::Text)};
+                                   typeName(Type::Text), typeName(Type::Image)};
     typeFromName(
         reader.readChoice(object, path, QStringLiteral("type"), types, typeName(shape.m_type)),
         &shape.m_type);
     shape.m_name = reader.readString(object, path, QStringLiteral("name"), QString());
     shape.m_fillColor = reader.readColor(object, path, QStringLiteral("fill"), shape.m_fillColor);
     shape.m_text = reader.readString(object, path, QStringLiteral("text"), QString());
+    shape.m_strokeColor =
+        reader.readColor(object, path, QStringLiteral("stroke"), shape.m_strokeColor);
+    const double limit = ZenubJsonReader::coordinateLimit();
+    shape.m_strokeWidth = reader.readNumber(object, path, QStringLiteral("strokeWidth"),
+                                            shape.m_strokeWidth, 0, limit);
+    shape.m_cornerRadius = reader.readNumber(object, path, QStringLiteral("cornerRadius"),
+                                             shape.m_cornerRadius, 0, limit);
+    shape.m_fontFamily =
+        reader.readString(object, path, QStringLiteral("fontFamily"), shape.m_fontFamily);
+    shape.m_fontSize =
+        reader.readNumber(object, path, QStringLiteral("fontSize"), shape.m_fontSize, 0, limit);
+    if (shape.m_type == Type::Image) {
+        shape.m_imageFormat = reader.readChoice(object, path, QStringLiteral("imageFormat"),
+                                                imageFormats(), QStringLiteral("png"));
+        shape.m_imageData = QByteArray::fromBase64(
+            reader.readString(object, path, QStringLiteral("image"), QString()).toLatin1());
+    }
 
     const QString keyframesPath = ZenubJsonReader::child(path, QStringLiteral("keyframes"));
     const QJsonArray keyframes = reader.readArray(object, path, QStringLiteral("keyframes"));
@@ -130,5 +181,9 @@ ZenubShape ZenubShape::fromJson(const QJsonObject& object, ZenubJsonReader& read
 bool ZenubShape::operator==(const ZenubShape& other) const
 {
     return m_type == other.m_type && m_name == other.m_name && m_fillColor == other.m_fillColor &&
-           m_text == other.m_text && m_keyframes == other.m_keyframes;
+           m_text == other.m_text && m_strokeColor == other.m_strokeColor &&
+           m_strokeWidth == other.m_strokeWidth && m_cornerRadius == other.m_cornerRadius &&
+           m_fontFamily == other.m_fontFamily && m_fontSize == other.m_fontSize &&
+           m_imageData == other.m_imageData && m_imageFormat == other.m_imageFormat &&
+           m_keyframes == other.m_keyframes;
 }

@@ -1,6 +1,7 @@
 #include "framerenderer.h"
 
 #include "project/zenubproject.h"
+#include "shapeimages.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -94,24 +95,37 @@ void FrameRenderer::paintShape(QPainter* painter, const ZenubShape& shape,
 {
     painter->setOpacity(state.getOpacity());
     const QRectF box = shapeRect(state);
-    painter->setPen(Qt::NoPen);
+    QPen outline(Qt::NoPen);
+    if (shape.getStrokeWidth() > 0) {
+        outline = QPen(shape.getStrokeColor(), shape.getStrokeWidth());
+        outline.setJoinStyle(Qt::MiterJoin);
+    }
+    painter->setPen(outline);
     painter->setBrush(shape.getFillColor());
     switch (shape.getType()) {
-    case ZenubShape::Type::Rectangle:
-        painter->drawRect(box);
+    case ZenubShape::Type::Rectangle: {
+        const double radius =
+            std::min(shape.getCornerRadius(), std::min(box.width(), box.height()) / 2);
+        if (radius > 0)
+            painter->drawRoundedRect(box, radius, radius);
+        else
+            painter->drawRect(box);
         break;
+    }
     case ZenubShape::Type::Ellipse:
         painter->drawEllipse(box);
         break;
     case ZenubShape::Type::Text: {
         // A named family rather than the widget's font: every picture of a frame must match.
-        QFont font(QStringLiteral("sans-serif"));
+        QFont font(shape.getFontFamily());
         font.setStyleHint(QFont::SansSerif);
-        // Sized to the box's height, shrunk when the words would run past its sides.
-        int pixels = std::max(1, int(box.height() * 0.7));
+        // Without a size of its own, sized to the box's height and shrunk when the words would
+        // run past its sides.
+        int pixels = shape.getFontSize() > 0 ? std::max(1, int(shape.getFontSize()))
+                                             : std::max(1, int(box.height() * 0.7));
         font.setPixelSize(pixels);
         const double textWidth = QFontMetricsF(font).horizontalAdvance(shape.getText());
-        if (textWidth > box.width() && textWidth > 0) {
+        if (shape.getFontSize() <= 0 && textWidth > box.width() && textWidth > 0) {
             pixels = std::max(1, int(pixels * box.width() / textWidth));
             font.setPixelSize(pixels);
         }
@@ -120,6 +134,14 @@ void FrameRenderer::paintShape(QPainter* painter, const ZenubShape& shape,
         painter->drawText(box, Qt::AlignCenter | Qt::TextDontClip, shape.getText());
         break;
     }
+    case ZenubShape::Type::Image:
+        ShapeImages::paint(painter, shape.getImageData(), shape.getImageFormat(), box);
+        if (shape.getStrokeWidth() > 0) {
+            painter->setBrush(Qt::NoBrush);
+            painter->setPen(outline);
+            painter->drawRect(box);
+        }
+        break;
     }
 }
 
@@ -143,9 +165,9 @@ bool FrameRenderer::shapeAt(int scene, double frame, const QPointF& point, int* 
     if (scene < 0 || scene >= m_project.getScenes().size())
         return false;
     const QVector<ZenubLayer>& layers = m_project.getScenes().at(scene).getLayers();
-    // Last drawn is on top, so search backwards.
+    // Last drawn is on top, so search backwards; a locked layer's shapes cannot be picked.
     for (int l = layers.size() - 1; l >= 0; --l) {
-        if (!layers.at(l).isVisible())
+        if (!layers.at(l).isVisible() || layers.at(l).isLocked())
             continue;
         const QVector<ZenubShape>& shapes = layers.at(l).getShapes();
         for (int s = shapes.size() - 1; s >= 0; --s) {

@@ -39,7 +39,10 @@ public:
     */
     QImage render(int scene, double frame, const QSize& size) const;
 
-    /*! The topmost drawn shape at stage point \a point; false when there is none. */
+    /*!
+        The topmost drawn shape at stage point \a point that may be picked (not on a locked
+        layer); false when there is none.
+    */
     bool shapeAt(int scene, double frame, const QPointF& point, int* layer, int* shape) const;
 
     static QRectF shapeRect(const ZenubKeyframe& state);

@@ -1,0 +1,52 @@
+#ifndef ZENUBEASING_H
+#define ZENUBEASING_H
+
+#include <QJsonValue>
+#include <QString>
+
+class ZenubJsonReader;
+
+/*!
+    How the values of a keyframe travel to the next keyframe. The named curves are the cubic
+    Béziers web pages know under the same names, so the exported player can use the same
+    numbers; a cubic Bézier of the user's own choosing takes its two control points.
+*/
+class ZenubEasing
+{
+public:
+    enum class Type { Linear, EaseIn, EaseOut, EaseInOut, CubicBezier };
+
+    ZenubEasing() = default;
+    explicit ZenubEasing(Type type);
+    /*! A curve of the user's own; the x values are clamped to 0..1, as they must be. */
+    static ZenubEasing bezier(double x1, double y1, double x2, double y2);
+
+    Type getType() const { return m_type; }
+    double x1() const { return m_x1; }
+    double y1() const { return m_y1; }
+    double x2() const { return m_x2; }
+    double y2() const { return m_y2; }
+
+    /*! The eased progress for the linear progress \a t (0 gives 0, 1 gives 1). */
+    double valueFor(double t) const;
+
+    static QString typeName(Type type);
+    static bool typeFromName(const QString& name, Type* type);
+
+    /*! A name for the named curves, an object with the control points for the user's own. */
+    QJsonValue toJson() const;
+    static ZenubEasing fromJson(const QJsonValue& value, ZenubJsonReader& reader,
+                                const QString& path);
+
+    bool operator==(const ZenubEasing& other) const;
+    bool operator!=(const ZenubEasing& other) const { return !(*this == other); }
+
+private:
+    Type m_type = Type::Linear;
+    double m_x1 = 0;
+    double m_y1 = 0;
+    double m_x2 = 1;
+    double m_y2 = 1;
+};
+
+#endif
