@@ -107,11 +107,6 @@ MainWindow::MainWindow(QWidget* parent)
     m_pPreferences = std::make_unique<PreferencesCommand>();
     m_pMenus = new MainMenus(this);
     m_pMenus->build(m_pTitleBar);
-    m_pWorkspaceCommands = m_pMenus->workspaceCommands();
-    m_pRecentProjects = m_pMenus->recentProjects();
-    m_pFileCommands = m_pMenus->fileCommands();
-    m_pSaveState = m_pMenus->saveState();
-    m_pLanguageMenu = m_pMenus->languageMenu();
 
     // Connected last: the title bar and the command icons follow a density change before the
     // window's own receiver runs.
@@ -228,8 +223,8 @@ void MainWindow::setVisibleWelcomeWidget(bool bVisible)
     // Its own state, not whether it shows: the window itself may still be hidden.
     if (welcome->isHidden() == bVisible)
         welcome->setVisible(bVisible);
-    if (m_pWorkspaceCommands)
-        m_pWorkspaceCommands->setWelcomeShown(bVisible);
+    if (m_pMenus)
+        m_pMenus->workspaceCommands()->setWelcomeShown(bVisible);
     if (bVisible)
         emit m_pMdiArea->resetRecentFiles();
 }
@@ -328,12 +323,12 @@ QToolBar* MainWindow::getFileToolbar() const
 
 void MainWindow::languageChanged(QAction* pAction)
 {
-    m_pLanguageMenu->choose(pAction);
+    m_pMenus->languageMenu()->choose(pAction);
 }
 
 void MainWindow::onDPIChanged()
 {
-    m_pLanguageMenu->refreshIcon();
+    m_pMenus->languageMenu()->refreshIcon();
 }
 
 IOptionsDlg* MainWindow::getOptionsDialog()
@@ -353,8 +348,8 @@ void MainWindow::onHelpContents()
 
 void MainWindow::updateSaveAsMenu()
 {
-    if (m_pSaveState)
-        m_pSaveState->update();
+    if (m_pMenus)
+        m_pMenus->saveState()->update();
 }
 
 void MainWindow::onEnabledSaveActionChanged(bool bDisabled)
@@ -368,49 +363,49 @@ void MainWindow::onEnabledSaveActionChanged(bool bDisabled)
 
 void MainWindow::updateRecentFileActions()
 {
-    if (m_pRecentProjects)
-        m_pRecentProjects->update();
+    if (m_pMenus)
+        m_pMenus->recentProjects()->update();
 }
 
 void MainWindow::recentFileOpen()
 {
     if (const auto* action = qobject_cast<const QAction*>(sender()))
-        m_pRecentProjects->open(action->data().toString());
+        m_pMenus->recentProjects()->open(action->data().toString());
 }
 
 bool MainWindow::loadOpenedDocument(IDocument* pDoc, bool bAddToRecentFile)
 {
-    return m_pFileCommands->loadOpenedDocument(pDoc, bAddToRecentFile);
+    return m_pMenus->fileCommands()->loadOpenedDocument(pDoc, bAddToRecentFile);
 }
 
 bool MainWindow::loadFile(const QString& strFileName)
 {
-    return m_pFileCommands->loadFile(strFileName);
+    return m_pMenus->fileCommands()->loadFile(strFileName);
 }
 
 void MainWindow::fileNew()
 {
-    m_pFileCommands->newProject();
+    m_pMenus->fileCommands()->newProject();
 }
 
 void MainWindow::fileOpen()
 {
-    m_pFileCommands->open();
+    m_pMenus->fileCommands()->open();
 }
 
 void MainWindow::fileSave()
 {
-    m_pFileCommands->save();
+    m_pMenus->fileCommands()->save();
 }
 
 void MainWindow::fileSaveAs()
 {
-    m_pFileCommands->saveAs();
+    m_pMenus->fileCommands()->saveAs();
 }
 
 void MainWindow::fileClose()
 {
-    m_pFileCommands->close();
+    m_pMenus->fileCommands()->close();
 }
 
 void MainWindow::fileExit()
@@ -420,7 +415,7 @@ void MainWindow::fileExit()
 
 void MainWindow::onDocumentRequestClosing(bool bDeleteLater)
 {
-    m_pFileCommands->documentRequestsClosing(qobject_cast<IDocument*>(sender()), bDeleteLater);
+    m_pMenus->fileCommands()->documentRequestsClosing(qobject_cast<IDocument*>(sender()), bDeleteLater);
 }
 
 void MainWindow::updateActivatedMdiSubFilePath(QMdiSubWindow* mdiSubWindow)
@@ -440,7 +435,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     m_pCore->saveSettings();
 
-    if (!m_pFileCommands->closeAll()) {
+    if (!m_pMenus->fileCommands()->closeAll()) {
         event->ignore();
         return;
     }
@@ -450,7 +445,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::forceQuit()
 {
-    m_pFileCommands->closeAllWithoutAsking();
+    m_pMenus->fileCommands()->closeAllWithoutAsking();
     QCoreApplication::quit();
 }
 
@@ -465,7 +460,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         event->accept();
         return ZNStyledFrame<QMainWindow>::eventFilter(watched, event);
     case QEvent::Drop:
-        return m_pFileCommands->openDropped(static_cast<QDropEvent*>(event));
+        return m_pMenus->fileCommands()->openDropped(static_cast<QDropEvent*>(event));
     default:
         return ZNStyledFrame<QMainWindow>::eventFilter(watched, event);
     }

@@ -34,15 +34,10 @@ class QUrl;
 class QWebChannel;
 class QWebSocketServer;
 class PreferencesCommand;
-class SaveCommandState;
 class ScreenWatch;
 class WebSocketClientWrapper;
 class ChannelServer;
-class FileCommands;
-class LanguageMenu;
 class MainMenus;
-class RecentProjectsMenu;
-class WorkspaceCommands;
 
 /*!
     The application's single top-level window and the owner of the core services. Created hidden
@@ -170,10 +165,6 @@ private:
     IMainMdiArea* m_pMdiArea = nullptr;
     IMainMenuWidget* m_pTitleBar = nullptr;
     MainMenus* m_pMenus = nullptr;
-    SaveCommandState* m_pSaveState = nullptr;
-    FileCommands* m_pFileCommands = nullptr;
-    RecentProjectsMenu* m_pRecentProjects = nullptr;
-    LanguageMenu* m_pLanguageMenu = nullptr;
     ICore* m_pCore = nullptr;
     DocumentManager* m_pDocumentManager = nullptr;
     EditorManager* m_pEditorManager = nullptr;
@@ -181,7 +172,6 @@ private:
     ActionManager* m_pActionManager = nullptr;
     ContextManager* m_pContextManager = nullptr;
     std::unique_ptr<PreferencesCommand> m_pPreferences;
-    WorkspaceCommands* m_pWorkspaceCommands = nullptr;
     ScreenWatch* m_pScreenWatch = nullptr;
 };
 
