@@ -1,0 +1,573 @@
+#include "timelineview.h"
+
+#include "easingmenu.h"
+#include "keyframeedits.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kNameWidth = 170;
+constexpr int kRulerHeight = 22;
+constexpr int kRowHeight = 22;
+constexpr int kMark = 5;
+const QColor kMarkerColor(0xd9, 0x30, 0x25);
+const QColor kAnimatedColor(0xf0, 0x9a, 0x1a);
+
+bool isAnimated(const ZenubScene& scene, int layer, int shape)
+{
+    return scene.getLayers().at(layer).getShapes().at(shape).isAnimated();
+}
+
+void drawMark(QPainter& painter, const QPointF& centre, bool bEased, double size)
+{
+    if (bEased) {
+        painter.drawEllipse(centre, size, size);
+        return;
+    }
+    QPainterPath diamond;
+    diamond.moveTo(centre.x(), centre.y() - size);
+    diamond.lineTo(centre.x() + size, centre.y());
+    diamond.lineTo(centre.x(), centre.y() + size);
+    diamond.lineTo(centre.x() - size, centre.y());
+    diamond.closeSubpath();
+    painter.drawPath(diamond);
+}
+
+} // namespace
+
+TimelineView::TimelineView(QWidget* parent)
+    : QAbstractScrollArea(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setMouseTracking(false);
+    setMinimumHeight(kRulerHeight + 3 * kRowHeight);
+}
+
+void TimelineView::setDocument(DesignerDocument* document)
+{
+    m_pDocument = document;
+    m_selection.clear();
+    refresh();
+}
+
+void TimelineView::setScene(int scene)
+{
+    if (scene == m_scene)
+        return;
+    m_scene = scene;
+    m_selection.clear();
+    refresh();
+    emit selectionChanged();
+}
+
+const ZenubScene* TimelineView::scene() const
+{
+    if (!m_pDocument)
+        return nullptr;
+    const QVector<ZenubScene>& scenes = m_pDocument->getProject().getScenes();
+    return m_scene >= 0 && m_scene < scenes.size() ? &scenes.at(m_scene) : nullptr;
+}
+
+void TimelineView::setFrame(int frame)
+{
+    if (frame == m_frame)
+        return;
+    m_frame = frame;
+    // Keeps the marker in sight while playing or stepping.
+    const int x = frameX(frame);
+    const int visible = viewport()->width() - kNameWidth;
+    if (visible > m_frameWidth && (x < kNameWidth || x > viewport()->width() - m_frameWidth))
+        horizontalScrollBar()->setValue(frame * m_frameWidth - visible / 2);
+    viewport()->update();
+}
+
+void TimelineView::setHighlightedShapes(const QVector<ShapeRef>& refs)
+{
+    m_highlighted = refs;
+    viewport()->update();
+}
+
+void TimelineView::setSelection(const KeyframeRefs& refs)
+{
+    const ZenubScene* current = scene();
+    const KeyframeRefs selection =
+        current ? KeyframeEdits::existing(*current, refs) : KeyframeRefs();
+    if (selection == m_selection)
+        return;
+    m_selection = selection;
+    viewport()->update();
+    emit selectionChanged();
+}
+
+void TimelineView::refresh()
+{
+    m_rows.clear();
+    if (const ZenubScene* current = scene()) {
+        // Top layers first, as they are drawn on top.
+        for (int layer = current->getLayers().size() - 1; layer >= 0; --layer) {
+            m_rows.append(Row{layer, -1});
+            const int shapes = current->getLayers().at(layer).getShapes().size();
+            for (int shape = shapes - 1; shape >= 0; --shape)
+                m_rows.append(Row{layer, shape});
+        }
+    }
+    const KeyframeRefs before = m_selection;
+    m_selection = scene() ? KeyframeEdits::existing(*scene(), m_selection) : KeyframeRefs();
+    updateScrollBars();
+    viewport()->update();
+    if (before != m_selection)
+        emit selectionChanged();
+}
+
+void TimelineView::setFrameWidth(int pixels)
+{
+    const int width = std::clamp(pixels, 4, 48);
+    if (width == m_frameWidth)
+        return;
+    // Zooming keeps the marker where it was on screen.
+    const int markerOnScreen = frameX(m_frame);
+    m_frameWidth = width;
+    updateScrollBars();
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + frameX(m_frame) -
+                                    markerOnScreen);
+    viewport()->update();
+}
+
+int TimelineView::duration() const
+{
+    const ZenubScene* current = scene();
+    return current ? std::max(1, current->getDuration()) : 1;
+}
+
+int TimelineView::frameX(int frame) const
+{
+    return kNameWidth + frame * m_frameWidth + m_frameWidth / 2 - horizontalScrollBar()->value();
+}
+
+int TimelineView::frameAtX(int x) const
+{
+    const int offset = x - kNameWidth + horizontalScrollBar()->value();
+    return offset < 0 ? -1 - (-offset - 1) / m_frameWidth : offset / m_frameWidth;
+}
+
+int TimelineView::rowY(int row) const
+{
+    return kRulerHeight + row * kRowHeight - verticalScrollBar()->value();
+}
+
+int TimelineView::rowAtY(int y) const
+{
+    if (y < kRulerHeight)
+        return -1;
+    const int row = (y - kRulerHeight + verticalScrollBar()->value()) / kRowHeight;
+    return row < m_rows.size() ? row : -1;
+}
+
+QPoint TimelineView::keyframePoint(const KeyframeRef& ref) const
+{
+    for (int i = 0; i < m_rows.size(); ++i)
+        if (m_rows.at(i).layer == ref.layer && m_rows.at(i).shape == ref.shape)
+            return QPoint(frameX(ref.frame), rowY(i) + kRowHeight / 2);
+    return QPoint(-1, -1);
+}
+
+QPoint TimelineView::rulerPoint(int frame) const
+{
+    return QPoint(frameX(frame), kRulerHeight / 2);
+}
+
+QVector<int> TimelineView::rowFrames(const Row& row) const
+{
+    QVector<int> frames;
+    const ZenubScene* current = scene();
+    if (!current)
+        return frames;
+    const QVector<ZenubShape>& shapes = current->getLayers().at(row.layer).getShapes();
+    for (int shape = 0; shape < shapes.size(); ++shape) {
+        if (row.shape >= 0 && shape != row.shape)
+            continue;
+        for (const ZenubKeyframe& keyframe : shapes.at(shape).getKeyframes())
+            frames.append(keyframe.getFrame());
+    }
+    std::sort(frames.begin(), frames.end());
+    frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
+    return frames;
+}
+
+KeyframeRefs TimelineView::refsAt(int row, int frame) const
+{
+    KeyframeRefs refs;
+    const ZenubScene* current = scene();
+    if (!current || row < 0 || row >= m_rows.size())
+        return refs;
+    const Row& target = m_rows.at(row);
+    const int shapes = current->getLayers().at(target.layer).getShapes().size();
+    for (int shape = 0; shape < shapes; ++shape)
+        if (target.shape < 0 || shape == target.shape)
+            refs.append(KeyframeRef{target.layer, shape, frame});
+    return KeyframeEdits::existing(*current, refs);
+}
+
+KeyframeRefs TimelineView::hitKeyframes(const QPoint& point) const
+{
+    const int row = rowAtY(point.y());
+    if (row < 0 || point.x() < kNameWidth)
+        return KeyframeRefs();
+    // The nearest mark within reach wins, so small zooms still let a click land.
+    const int reach = std::max(kMark + 1, m_frameWidth / 2);
+    int best = -1;
+    for (const int frame : rowFrames(m_rows.at(row)))
+        if (std::abs(frameX(frame) - point.x()) <= reach &&
+            (best < 0 || std::abs(frameX(frame) - point.x()) < std::abs(frameX(best) - point.x())))
+            best = frame;
+    return best < 0 ? KeyframeRefs() : refsAt(row, best);
+}
+
+void TimelineView::updateScrollBars()
+{
+    const int trackWidth = std::max(0, viewport()->width() - kNameWidth);
+    horizontalScrollBar()->setRange(0, std::max(0, duration() * m_frameWidth - trackWidth));
+    horizontalScrollBar()->setPageStep(trackWidth);
+    horizontalScrollBar()->setSingleStep(m_frameWidth);
+    const int rowsHeight = std::max(0, viewport()->height() - kRulerHeight);
+    verticalScrollBar()->setRange(0, std::max(0, int(m_rows.size()) * kRowHeight - rowsHeight));
+    verticalScrollBar()->setPageStep(rowsHeight);
+    verticalScrollBar()->setSingleStep(kRowHeight);
+}
+
+void TimelineView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void TimelineView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), palette().base());
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const int y = rowY(i);
+        if (y + kRowHeight >= kRulerHeight && y < viewport()->height())
+            paintRow(painter, i, y);
+    }
+    paintRuler(painter);
+
+    // The marker runs over every row; the name column stays on top of it.
+    const int x = frameX(m_frame);
+    if (x >= kNameWidth) {
+        painter.setPen(QPen(kMarkerColor, 1));
+        painter.drawLine(x, kRulerHeight, x, viewport()->height());
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath head;
+        head.addRoundedRect(QRectF(x - 6, 3, 12, kRulerHeight - 8), 2, 2);
+        head.moveTo(x - 4, kRulerHeight - 5);
+        head.lineTo(x, kRulerHeight);
+        head.lineTo(x + 4, kRulerHeight - 5);
+        painter.fillPath(head, kMarkerColor);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+    painter.setPen(palette().mid().color());
+    painter.drawLine(kNameWidth - 1, 0, kNameWidth - 1, viewport()->height());
+}
+
+void TimelineView::paintRuler(QPainter& painter) const
+{
+    const QRect ruler(0, 0, viewport()->width(), kRulerHeight);
+    painter.fillRect(ruler, palette().button());
+    painter.setPen(palette().buttonText().color());
+    painter.drawText(QRect(6, 0, kNameWidth - 12, kRulerHeight), Qt::AlignVCenter, tr("Layers"));
+    // Labels at least 40 pixels apart, on multiples of 1, 5, 10, 25, 50...
+    int step = 1;
+    for (const int candidate : {1, 2, 5, 10, 25, 50, 100, 250, 500, 1000, 5000}) {
+        step = candidate;
+        if (candidate * m_frameWidth >= 40)
+            break;
+    }
+    painter.save();
+    painter.setClipRect(QRect(kNameWidth, 0, viewport()->width() - kNameWidth, kRulerHeight));
+    const int first = std::max(0, frameAtX(kNameWidth));
+    const int last = std::min(duration() - 1, frameAtX(viewport()->width()));
+    for (int frame = first; frame <= last; ++frame) {
+        const int x = frameX(frame);
+        const bool bLabel = frame % step == 0;
+        if (!bLabel && m_frameWidth < 6)
+            continue;
+        painter.drawLine(x, kRulerHeight - (bLabel ? 7 : 3), x, kRulerHeight - 1);
+        if (bLabel)
+            painter.drawText(QRect(x + 2, 0, 60, kRulerHeight - 6), Qt::AlignBottom,
+                             QString::number(frame));
+    }
+    painter.restore();
+    painter.setPen(palette().mid().color());
+    painter.drawLine(0, kRulerHeight - 1, viewport()->width(), kRulerHeight - 1);
+}
+
+void TimelineView::paintRow(QPainter& painter, int index, int y) const
+{
+    const Row& row = m_rows.at(index);
+    const ZenubScene& current = *scene();
+    const ZenubLayer& layer = current.getLayers().at(row.layer);
+    const QRect band(0, y, viewport()->width(), kRowHeight);
+    const bool bHighlighted =
+        row.shape >= 0 && m_highlighted.contains(ShapeRef{m_scene, row.layer, row.shape});
+    painter.save();
+    painter.setClipRect(QRect(0, kRulerHeight, viewport()->width(), viewport()->height()));
+    painter.fillRect(band, row.shape < 0 ? palette().alternateBase() : palette().base());
+    if (bHighlighted) {
+        QColor tint = palette().highlight().color();
+        tint.setAlpha(50);
+        painter.fillRect(band, tint);
+    }
+    // Frames past the scene's end are greyed: nothing plays there.
+    const int end = frameX(duration()) - m_frameWidth / 2;
+    if (end < band.right()) {
+        QColor shade = palette().mid().color();
+        shade.setAlpha(90);
+        painter.fillRect(QRect(std::max(end, kNameWidth), y, band.right() - end + 1, kRowHeight),
+                         shade);
+    }
+    painter.setPen(palette().midlight().color());
+    painter.drawLine(0, y + kRowHeight - 1, band.right(), y + kRowHeight - 1);
+
+    const QVector<int> frames = rowFrames(row);
+    const int middle = y + kRowHeight / 2;
+    painter.save();
+    painter.setClipRect(
+        QRect(kNameWidth, std::max(y, kRulerHeight), viewport()->width() - kNameWidth, kRowHeight));
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (row.shape >= 0 && frames.size() > 1) {
+        QColor span = kAnimatedColor;
+        span.setAlpha(110);
+        painter.fillRect(QRect(frameX(frames.constFirst()), middle - 3,
+                               frameX(frames.constLast()) - frameX(frames.constFirst()), 6),
+                         span);
+    }
+    for (const int frame : frames) {
+        const KeyframeRefs refs = refsAt(index, frame);
+        const bool bSelected = std::all_of(refs.cbegin(), refs.cend(), [this](const auto& ref) {
+            return m_selection.contains(ref);
+        });
+        bool bEased = false;
+        if (row.shape >= 0)
+            for (const ZenubKeyframe& keyframe : layer.getShapes().at(row.shape).getKeyframes())
+                if (keyframe.getFrame() == frame)
+                    bEased = keyframe.getEasing().getType() != ZenubEasing::Type::Linear;
+        const int shift = bSelected ? m_dragDelta : 0;
+        if (shift != 0) {
+            painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            drawMark(painter, QPointF(frameX(frame), middle), bEased, kMark);
+        }
+        painter.setPen(
+            QPen(bSelected ? palette().highlightedText().color() : palette().base().color(), 1));
+        painter.setBrush(bSelected ? palette().highlight() : palette().text());
+        drawMark(painter, QPointF(frameX(frame + shift), middle), bEased,
+                 bSelected ? kMark + 1 : kMark);
+    }
+    painter.restore();
+
+    // The name column.
+    const QRect name(0, y, kNameWidth - 1, kRowHeight);
+    painter.fillRect(name, row.shape < 0 ? palette().button() : palette().window());
+    if (bHighlighted) {
+        QColor tint = palette().highlight().color();
+        tint.setAlpha(70);
+        painter.fillRect(name, tint);
+    }
+    QFont font = painter.font();
+    font.setBold(row.shape < 0);
+    painter.setFont(font);
+    QString text;
+    if (row.shape < 0) {
+        text = layer.getName();
+        if (!layer.isVisible())
+            text = tr("%1 (hidden)").arg(text);
+        else if (layer.isLocked())
+            text = tr("%1 (locked)").arg(text);
+    } else {
+        text = layer.getShapes().at(row.shape).getName();
+    }
+    const int indent = row.shape < 0 ? 6 : 20;
+    painter.setPen(layer.isVisible() ? palette().windowText().color() : palette().mid().color());
+    painter.drawText(
+        name.adjusted(indent, 0, -22, 0), Qt::AlignVCenter,
+        painter.fontMetrics().elidedText(text, Qt::ElideRight, name.width() - indent - 22));
+    if (row.shape >= 0 && isAnimated(current, row.layer, row.shape)) {
+        // The same orange as the span between the keyframes: this shape moves.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kAnimatedColor);
+        drawMark(painter, QPointF(kNameWidth - 16, middle - 2), false, 4);
+        drawMark(painter, QPointF(kNameWidth - 10, middle + 2), false, 4);
+    }
+    painter.restore();
+}
+
+QString TimelineView::toolTipAt(const QPoint& point) const
+{
+    const int row = rowAtY(point.y());
+    const ZenubScene* current = scene();
+    if (!current || row < 0)
+        return QString();
+    const Row& target = m_rows.at(row);
+    if (point.x() < kNameWidth) {
+        if (target.shape < 0)
+            return QString();
+        const ZenubShape& shape =
+            current->getLayers().at(target.layer).getShapes().at(target.shape);
+        return shape.isAnimated()
+                   ? tr("Animated: %n keyframe(s)", nullptr, shape.getKeyframes().size())
+                   : tr("Static: its one keyframe holds for the whole scene");
+    }
+    const KeyframeRefs hits = hitKeyframes(point);
+    if (hits.isEmpty())
+        return QString();
+    const ZenubShape& shape =
+        current->getLayers().at(hits.constFirst().layer).getShapes().at(hits.constFirst().shape);
+    for (const ZenubKeyframe& keyframe : shape.getKeyframes())
+        if (keyframe.getFrame() == hits.constFirst().frame)
+            return tr("Frame %1, %2")
+                .arg(keyframe.getFrame())
+                .arg(EasingMenu::displayName(keyframe.getEasing().getType())
+                         .remove(QLatin1Char('&')));
+    return QString();
+}
+
+bool TimelineView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = toolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, viewport());
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TimelineView::scrubTo(int x)
+{
+    const int frame = std::clamp(frameAtX(x), 0, duration() - 1);
+    if (frame != m_frame)
+        emit frameScrubbed(frame);
+}
+
+void TimelineView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !scene()) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    const QPoint point = event->pos();
+    const bool bAdd = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    if (point.x() < kNameWidth) {
+        const int row = rowAtY(point.y());
+        if (row < 0)
+            return;
+        QVector<ShapeRef> shapes;
+        const Row& target = m_rows.at(row);
+        const int count = scene()->getLayers().at(target.layer).getShapes().size();
+        for (int shape = 0; shape < count; ++shape)
+            if (target.shape < 0 || shape == target.shape)
+                shapes.append(ShapeRef{m_scene, target.layer, shape});
+        emit shapesPicked(shapes);
+        return;
+    }
+    if (point.y() < kRulerHeight) {
+        m_bScrubbing = true;
+        scrubTo(point.x());
+        return;
+    }
+    const KeyframeRefs hits = hitKeyframes(point);
+    if (hits.isEmpty()) {
+        if (!bAdd)
+            setSelection(KeyframeRefs());
+        m_bScrubbing = true;
+        scrubTo(point.x());
+        return;
+    }
+    const bool bAllSelected = std::all_of(
+        hits.cbegin(), hits.cend(), [this](const auto& ref) { return m_selection.contains(ref); });
+    KeyframeRefs selection = bAdd ? m_selection : KeyframeRefs();
+    if (bAdd && bAllSelected) {
+        for (const KeyframeRef& ref : hits)
+            selection.removeAll(ref);
+        setSelection(selection);
+        return;
+    }
+    if (!bAllSelected || bAdd)
+        setSelection(selection + hits);
+    m_bDragPending = true;
+    m_pressFrame = hits.constFirst().frame;
+    m_dragDelta = 0;
+}
+
+void TimelineView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_bScrubbing) {
+        scrubTo(event->pos().x());
+    } else if (m_bDragPending && scene()) {
+        const int delta = KeyframeEdits::clampDelta(*scene(), m_selection,
+                                                    frameAtX(event->pos().x()) - m_pressFrame);
+        if (delta != m_dragDelta) {
+            m_dragDelta = delta;
+            viewport()->update();
+        }
+    }
+}
+
+void TimelineView::mouseReleaseEvent(QMouseEvent* event)
+{
+    mouseMoveEvent(event);
+    const int delta = m_bDragPending ? m_dragDelta : 0;
+    m_bScrubbing = false;
+    m_bDragPending = false;
+    m_dragDelta = 0;
+    viewport()->update();
+    if (delta != 0)
+        emit moveRequested(m_selection, delta);
+}
+
+void TimelineView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const KeyframeRefs hits = hitKeyframes(event->pos());
+    if (event->button() == Qt::LeftButton && !hits.isEmpty())
+        emit keyframeActivated(hits.constFirst());
+    else
+        mousePressEvent(event);
+}
+
+void TimelineView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right click on an unselected keyframe acts on that one, as file managers do.
+    const KeyframeRefs hits = hitKeyframes(event->pos());
+    if (!hits.isEmpty() && !std::all_of(hits.cbegin(), hits.cend(), [this](const auto& ref) {
+            return m_selection.contains(ref);
+        }))
+        setSelection(hits);
+    emit contextMenuRequested(event->globalPos());
+}
+
+void TimelineView::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int steps = event->angleDelta().y() / 120;
+        if (steps != 0)
+            setFrameWidth(m_frameWidth + steps * 2);
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
+}
