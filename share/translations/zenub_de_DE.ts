@@ -1745,16 +1745,16 @@ Die Projekte selbst werden nicht gelöscht.</translation>
 <context>
     <name>TimelineWidget</name>
     <message>
-        <source>|&lt;</source>
-        <translation>|&lt;</translation>
+        <source>First Frame</source>
+        <translation>Erstes Bild</translation>
     </message>
     <message>
         <source>First frame (Home)</source>
         <translation>Erstes Bild (Pos1)</translation>
     </message>
     <message>
-        <source>&lt;</source>
-        <translation>&lt;</translation>
+        <source>Previous Frame</source>
+        <translation>Vorheriges Bild</translation>
     </message>
     <message>
         <source>Previous frame (,)</source>
@@ -1769,16 +1769,16 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>Die aktuelle Szene abspielen oder anhalten (Leertaste in der Zeitleiste)</translation>
     </message>
     <message>
-        <source>&gt;</source>
-        <translation>&gt;</translation>
+        <source>Next Frame</source>
+        <translation>Nächstes Bild</translation>
     </message>
     <message>
         <source>Next frame (.)</source>
         <translation>Nächstes Bild (.)</translation>
     </message>
     <message>
-        <source>&gt;|</source>
-        <translation>&gt;|</translation>
+        <source>Last Frame</source>
+        <translation>Letztes Bild</translation>
     </message>
     <message>
         <source>Last frame (End)</source>

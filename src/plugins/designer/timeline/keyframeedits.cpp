@@ -14,19 +14,6 @@ ZenubShape* shapeOf(ZenubScene& scene, int layer, int shape)
     return shape >= 0 && shape < shapes.size() ? &shapes[shape] : nullptr;
 }
 
-const ZenubKeyframe* keyframeOf(const ZenubScene& scene, const KeyframeRef& ref)
-{
-    if (ref.layer < 0 || ref.layer >= scene.getLayers().size())
-        return nullptr;
-    const QVector<ZenubShape>& shapes = scene.getLayers().at(ref.layer).getShapes();
-    if (ref.shape < 0 || ref.shape >= shapes.size())
-        return nullptr;
-    for (const ZenubKeyframe& keyframe : shapes.at(ref.shape).getKeyframes())
-        if (keyframe.getFrame() == ref.frame)
-            return &keyframe;
-    return nullptr;
-}
-
 int lastFrame(const ZenubScene& scene)
 {
     return std::max(0, scene.getDuration() - 1);
@@ -44,11 +31,24 @@ bool KeyframeClip::isSingleShape() const
 
 namespace KeyframeEdits {
 
+const ZenubKeyframe* find(const ZenubScene& scene, const KeyframeRef& ref)
+{
+    if (ref.layer < 0 || ref.layer >= scene.getLayers().size())
+        return nullptr;
+    const QVector<ZenubShape>& shapes = scene.getLayers().at(ref.layer).getShapes();
+    if (ref.shape < 0 || ref.shape >= shapes.size())
+        return nullptr;
+    for (const ZenubKeyframe& keyframe : shapes.at(ref.shape).getKeyframes())
+        if (keyframe.getFrame() == ref.frame)
+            return &keyframe;
+    return nullptr;
+}
+
 KeyframeRefs existing(const ZenubScene& scene, const KeyframeRefs& refs)
 {
     KeyframeRefs result;
     for (const KeyframeRef& ref : refs)
-        if (keyframeOf(scene, ref))
+        if (find(scene, ref))
             result.append(ref);
     std::sort(result.begin(), result.end());
     result.erase(std::unique(result.begin(), result.end()), result.end());
@@ -77,7 +77,7 @@ bool move(ZenubScene& scene, const KeyframeRefs& refs, int delta, KeyframeRefs* 
     // the old frame of another moving one does not replace it.
     QVector<ZenubKeyframe> taken;
     for (const KeyframeRef& ref : valid) {
-        taken.append(*keyframeOf(scene, ref));
+        taken.append(*find(scene, ref));
         shapeOf(scene, ref.layer, ref.shape)->removeKeyframe(ref.frame);
     }
     KeyframeRefs result;
@@ -107,7 +107,7 @@ bool setEasing(ZenubScene& scene, const KeyframeRefs& refs, const ZenubEasing& e
 {
     bool bChanged = false;
     for (const KeyframeRef& ref : existing(scene, refs)) {
-        ZenubKeyframe keyframe = *keyframeOf(scene, ref);
+        ZenubKeyframe keyframe = *find(scene, ref);
         if (keyframe.getEasing() == easing)
             continue;
         keyframe.setEasing(easing);
@@ -127,7 +127,7 @@ KeyframeClip copy(const ZenubScene& scene, const KeyframeRefs& refs)
     for (const KeyframeRef& ref : valid)
         first = std::min(first, ref.frame);
     for (const KeyframeRef& ref : valid) {
-        ZenubKeyframe keyframe = *keyframeOf(scene, ref);
+        ZenubKeyframe keyframe = *find(scene, ref);
         keyframe.setFrame(ref.frame - first);
         clip.entries.append({ref.layer, ref.shape, keyframe});
     }

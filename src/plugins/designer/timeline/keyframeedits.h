@@ -28,6 +28,9 @@ struct KeyframeClip
 */
 namespace KeyframeEdits {
 
+/*! The keyframe \a ref names, or null. */
+const ZenubKeyframe* find(const ZenubScene& scene, const KeyframeRef& ref);
+
 /*! Keeps only the references that name a keyframe of \a scene, sorted and without repeats. */
 KeyframeRefs existing(const ZenubScene& scene, const KeyframeRefs& refs);
 

@@ -1,6 +1,5 @@
 #include "timelineview.h"
 
-#include "easingmenu.h"
 #include "keyframeedits.h"
 
 #include <QHelpEvent>
@@ -17,14 +16,9 @@ namespace {
 constexpr int kNameWidth = 170;
 constexpr int kRulerHeight = 22;
 constexpr int kRowHeight = 22;
-constexpr int kMark = 5;
+constexpr int kMark = 6;
 const QColor kMarkerColor(0xd9, 0x30, 0x25);
 const QColor kAnimatedColor(0xf0, 0x9a, 0x1a);
-
-bool isAnimated(const ZenubScene& scene, int layer, int shape)
-{
-    return scene.getLayers().at(layer).getShapes().at(shape).isAnimated();
-}
 
 void drawMark(QPainter& painter, const QPointF& centre, bool bEased, double size)
 {
@@ -111,16 +105,7 @@ void TimelineView::setSelection(const KeyframeRefs& refs)
 
 void TimelineView::refresh()
 {
-    m_rows.clear();
-    if (const ZenubScene* current = scene()) {
-        // Top layers first, as they are drawn on top.
-        for (int layer = current->getLayers().size() - 1; layer >= 0; --layer) {
-            m_rows.append(Row{layer, -1});
-            const int shapes = current->getLayers().at(layer).getShapes().size();
-            for (int shape = shapes - 1; shape >= 0; --shape)
-                m_rows.append(Row{layer, shape});
-        }
-    }
+    m_rows.build(scene());
     const KeyframeRefs before = m_selection;
     m_selection = scene() ? KeyframeEdits::existing(*scene(), m_selection) : KeyframeRefs();
     updateScrollBars();
@@ -170,15 +155,13 @@ int TimelineView::rowAtY(int y) const
     if (y < kRulerHeight)
         return -1;
     const int row = (y - kRulerHeight + verticalScrollBar()->value()) / kRowHeight;
-    return row < m_rows.size() ? row : -1;
+    return row < m_rows.count() ? row : -1;
 }
 
 QPoint TimelineView::keyframePoint(const KeyframeRef& ref) const
 {
-    for (int i = 0; i < m_rows.size(); ++i)
-        if (m_rows.at(i).layer == ref.layer && m_rows.at(i).shape == ref.shape)
-            return QPoint(frameX(ref.frame), rowY(i) + kRowHeight / 2);
-    return QPoint(-1, -1);
+    const int row = m_rows.indexOf(ref.layer, ref.shape);
+    return row < 0 ? QPoint(-1, -1) : QPoint(frameX(ref.frame), rowY(row) + kRowHeight / 2);
 }
 
 QPoint TimelineView::rulerPoint(int frame) const
@@ -186,36 +169,12 @@ QPoint TimelineView::rulerPoint(int frame) const
     return QPoint(frameX(frame), kRulerHeight / 2);
 }
 
-QVector<int> TimelineView::rowFrames(const Row& row) const
-{
-    QVector<int> frames;
-    const ZenubScene* current = scene();
-    if (!current)
-        return frames;
-    const QVector<ZenubShape>& shapes = current->getLayers().at(row.layer).getShapes();
-    for (int shape = 0; shape < shapes.size(); ++shape) {
-        if (row.shape >= 0 && shape != row.shape)
-            continue;
-        for (const ZenubKeyframe& keyframe : shapes.at(shape).getKeyframes())
-            frames.append(keyframe.getFrame());
-    }
-    std::sort(frames.begin(), frames.end());
-    frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
-    return frames;
-}
-
 KeyframeRefs TimelineView::refsAt(int row, int frame) const
 {
-    KeyframeRefs refs;
     const ZenubScene* current = scene();
-    if (!current || row < 0 || row >= m_rows.size())
-        return refs;
-    const Row& target = m_rows.at(row);
-    const int shapes = current->getLayers().at(target.layer).getShapes().size();
-    for (int shape = 0; shape < shapes; ++shape)
-        if (target.shape < 0 || shape == target.shape)
-            refs.append(KeyframeRef{target.layer, shape, frame});
-    return KeyframeEdits::existing(*current, refs);
+    if (!current || row < 0 || row >= m_rows.count())
+        return KeyframeRefs();
+    return TimelineRows::refsAt(*current, m_rows.at(row), frame);
 }
 
 KeyframeRefs TimelineView::hitKeyframes(const QPoint& point) const
@@ -226,7 +185,7 @@ KeyframeRefs TimelineView::hitKeyframes(const QPoint& point) const
     // The nearest mark within reach wins, so small zooms still let a click land.
     const int reach = std::max(kMark + 1, m_frameWidth / 2);
     int best = -1;
-    for (const int frame : rowFrames(m_rows.at(row)))
+    for (const int frame : TimelineRows::frames(*scene(), m_rows.at(row)))
         if (std::abs(frameX(frame) - point.x()) <= reach &&
             (best < 0 || std::abs(frameX(frame) - point.x()) < std::abs(frameX(best) - point.x())))
             best = frame;
@@ -240,7 +199,7 @@ void TimelineView::updateScrollBars()
     horizontalScrollBar()->setPageStep(trackWidth);
     horizontalScrollBar()->setSingleStep(m_frameWidth);
     const int rowsHeight = std::max(0, viewport()->height() - kRulerHeight);
-    verticalScrollBar()->setRange(0, std::max(0, int(m_rows.size()) * kRowHeight - rowsHeight));
+    verticalScrollBar()->setRange(0, std::max(0, int(m_rows.count()) * kRowHeight - rowsHeight));
     verticalScrollBar()->setPageStep(rowsHeight);
     verticalScrollBar()->setSingleStep(kRowHeight);
 }
@@ -255,7 +214,7 @@ void TimelineView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), palette().base());
-    for (int i = 0; i < m_rows.size(); ++i) {
+    for (int i = 0; i < m_rows.count(); ++i) {
         const int y = rowY(i);
         if (y + kRowHeight >= kRulerHeight && y < viewport()->height())
             paintRow(painter, i, y);
@@ -314,7 +273,7 @@ void TimelineView::paintRuler(QPainter& painter) const
 
 void TimelineView::paintRow(QPainter& painter, int index, int y) const
 {
-    const Row& row = m_rows.at(index);
+    const TimelineRows::Row& row = m_rows.at(index);
     const ZenubScene& current = *scene();
     const ZenubLayer& layer = current.getLayers().at(row.layer);
     const QRect band(0, y, viewport()->width(), kRowHeight);
@@ -322,7 +281,7 @@ void TimelineView::paintRow(QPainter& painter, int index, int y) const
         row.shape >= 0 && m_highlighted.contains(ShapeRef{m_scene, row.layer, row.shape});
     painter.save();
     painter.setClipRect(QRect(0, kRulerHeight, viewport()->width(), viewport()->height()));
-    painter.fillRect(band, row.shape < 0 ? palette().alternateBase() : palette().base());
+    painter.fillRect(band, row.shape < 0 ? palette().button() : palette().base());
     if (bHighlighted) {
         QColor tint = palette().highlight().color();
         tint.setAlpha(50);
@@ -339,7 +298,7 @@ void TimelineView::paintRow(QPainter& painter, int index, int y) const
     painter.setPen(palette().midlight().color());
     painter.drawLine(0, y + kRowHeight - 1, band.right(), y + kRowHeight - 1);
 
-    const QVector<int> frames = rowFrames(row);
+    const QVector<int> frames = TimelineRows::frames(current, row);
     const int middle = y + kRowHeight / 2;
     painter.save();
     painter.setClipRect(
@@ -357,11 +316,10 @@ void TimelineView::paintRow(QPainter& painter, int index, int y) const
         const bool bSelected = std::all_of(refs.cbegin(), refs.cend(), [this](const auto& ref) {
             return m_selection.contains(ref);
         });
-        bool bEased = false;
-        if (row.shape >= 0)
-            for (const ZenubKeyframe& keyframe : layer.getShapes().at(row.shape).getKeyframes())
-                if (keyframe.getFrame() == frame)
-                    bEased = keyframe.getEasing().getType() != ZenubEasing::Type::Linear;
+        const ZenubKeyframe* keyframe =
+            row.shape >= 0 ? KeyframeEdits::find(current, refs.constFirst()) : nullptr;
+        const bool bEased =
+            keyframe && keyframe->getEasing().getType() != ZenubEasing::Type::Linear;
         const int shift = bSelected ? m_dragDelta : 0;
         if (shift != 0) {
             painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
@@ -387,22 +345,13 @@ void TimelineView::paintRow(QPainter& painter, int index, int y) const
     QFont font = painter.font();
     font.setBold(row.shape < 0);
     painter.setFont(font);
-    QString text;
-    if (row.shape < 0) {
-        text = layer.getName();
-        if (!layer.isVisible())
-            text = tr("%1 (hidden)").arg(text);
-        else if (layer.isLocked())
-            text = tr("%1 (locked)").arg(text);
-    } else {
-        text = layer.getShapes().at(row.shape).getName();
-    }
+    const QString text = TimelineRows::title(current, row);
     const int indent = row.shape < 0 ? 6 : 20;
     painter.setPen(layer.isVisible() ? palette().windowText().color() : palette().mid().color());
     painter.drawText(
         name.adjusted(indent, 0, -22, 0), Qt::AlignVCenter,
         painter.fontMetrics().elidedText(text, Qt::ElideRight, name.width() - indent - 22));
-    if (row.shape >= 0 && isAnimated(current, row.layer, row.shape)) {
+    if (TimelineRows::isAnimated(current, row)) {
         // The same orange as the span between the keyframes: this shape moves.
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
@@ -419,28 +368,12 @@ QString TimelineView::toolTipAt(const QPoint& point) const
     const ZenubScene* current = scene();
     if (!current || row < 0)
         return QString();
-    const Row& target = m_rows.at(row);
-    if (point.x() < kNameWidth) {
-        if (target.shape < 0)
-            return QString();
-        const ZenubShape& shape =
-            current->getLayers().at(target.layer).getShapes().at(target.shape);
-        return shape.isAnimated()
-                   ? tr("Animated: %n keyframe(s)", nullptr, shape.getKeyframes().size())
-                   : tr("Static: its one keyframe holds for the whole scene");
-    }
+    if (point.x() < kNameWidth)
+        return TimelineRows::motionHint(*current, m_rows.at(row));
     const KeyframeRefs hits = hitKeyframes(point);
-    if (hits.isEmpty())
-        return QString();
-    const ZenubShape& shape =
-        current->getLayers().at(hits.constFirst().layer).getShapes().at(hits.constFirst().shape);
-    for (const ZenubKeyframe& keyframe : shape.getKeyframes())
-        if (keyframe.getFrame() == hits.constFirst().frame)
-            return tr("Frame %1, %2")
-                .arg(keyframe.getFrame())
-                .arg(EasingMenu::displayName(keyframe.getEasing().getType())
-                         .remove(QLatin1Char('&')));
-    return QString();
+    const ZenubKeyframe* keyframe =
+        hits.isEmpty() ? nullptr : KeyframeEdits::find(*current, hits.constFirst());
+    return keyframe ? TimelineRows::keyframeHint(*keyframe) : QString();
 }
 
 bool TimelineView::viewportEvent(QEvent* event)
@@ -477,7 +410,7 @@ void TimelineView::mousePressEvent(QMouseEvent* event)
         if (row < 0)
             return;
         QVector<ShapeRef> shapes;
-        const Row& target = m_rows.at(row);
+        const TimelineRows::Row& target = m_rows.at(row);
         const int count = scene()->getLayers().at(target.layer).getShapes().size();
         for (int shape = 0; shape < count; ++shape)
             if (target.shape < 0 || shape == target.shape)

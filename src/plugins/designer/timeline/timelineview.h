@@ -3,6 +3,7 @@
 
 #include "designerdocument.h"
 #include "keyframeref.h"
+#include "timelinerows.h"
 
 #include <QAbstractScrollArea>
 #include <QPointer>
@@ -68,18 +69,11 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    struct Row
-    {
-        int layer;
-        int shape; // -1: the layer's own row
-    };
-
     int duration() const;
     int frameX(int frame) const;
     int frameAtX(int x) const;
     int rowAtY(int y) const;
     int rowY(int row) const;
-    QVector<int> rowFrames(const Row& row) const;
     KeyframeRefs refsAt(int row, int frame) const;
     KeyframeRefs hitKeyframes(const QPoint& point) const;
     QString toolTipAt(const QPoint& point) const;
@@ -92,7 +86,7 @@ private:
     int m_scene = 0;
     int m_frame = 0;
     int m_frameWidth = 14;
-    QVector<Row> m_rows;
+    TimelineRows m_rows;
     QVector<ShapeRef> m_highlighted;
     KeyframeRefs m_selection;
     bool m_bScrubbing = false;

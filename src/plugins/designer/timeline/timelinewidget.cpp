@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -32,9 +33,12 @@ QString framesSuffix(int count)
     return count == 1 ? QStringLiteral(" frame") : QStringLiteral(" frames");
 }
 
-QAction* addTool(QToolBar* bar, const QString& text, const QString& name, const QString& tip)
+QAction* addTool(QToolBar* bar, const QString& text, const QString& name, const QString& tip,
+                 QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
 {
     QAction* action = bar->addAction(text);
+    if (icon != QStyle::SP_CustomBase)
+        action->setIcon(bar->style()->standardIcon(icon));
     action->setObjectName(name);
     action->setToolTip(tip);
     return action;
@@ -55,16 +59,22 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     layout->setSpacing(0);
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("timelineToolBar"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_pFirst = addTool(bar, tr("|<"), QStringLiteral("firstFrame"), tr("First frame (Home)"));
-    m_pPrevious = addTool(bar, tr("<"), QStringLiteral("previousFrame"), tr("Previous frame (,)"));
+    // Buttons without an icon show their text.
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_pFirst = addTool(bar, tr("First Frame"), QStringLiteral("firstFrame"),
+                       tr("First frame (Home)"), QStyle::SP_MediaSkipBackward);
+    m_pPrevious = addTool(bar, tr("Previous Frame"), QStringLiteral("previousFrame"),
+                          tr("Previous frame (,)"), QStyle::SP_MediaSeekBackward);
     m_pPrevious->setShortcut(QKeySequence(Qt::Key_Comma));
     m_pPlay = addTool(bar, tr("Play"), QStringLiteral("play"),
-                      tr("Play or pause the current scene (Space in the time line)"));
+                      tr("Play or pause the current scene (Space in the time line)"),
+                      QStyle::SP_MediaPlay);
     m_pPlay->setCheckable(true);
-    m_pNext = addTool(bar, tr(">"), QStringLiteral("nextFrame"), tr("Next frame (.)"));
+    m_pNext = addTool(bar, tr("Next Frame"), QStringLiteral("nextFrame"), tr("Next frame (.)"),
+                      QStyle::SP_MediaSeekForward);
     m_pNext->setShortcut(QKeySequence(Qt::Key_Period));
-    m_pLast = addTool(bar, tr(">|"), QStringLiteral("lastFrame"), tr("Last frame (End)"));
+    m_pLast = addTool(bar, tr("Last Frame"), QStringLiteral("lastFrame"), tr("Last frame (End)"),
+                      QStyle::SP_MediaSkipForward);
     for (QAction* action : {m_pPrevious, m_pNext}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         action->setAutoRepeat(true);
@@ -222,6 +232,8 @@ void TimelineWidget::setPlaying(bool bPlaying)
     const QSignalBlocker block(m_pPlay);
     m_pPlay->setChecked(bPlaying);
     m_pPlay->setText(bPlaying ? tr("Pause") : tr("Play"));
+    m_pPlay->setIcon(
+        style()->standardIcon(bPlaying ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
 }
 
 void TimelineWidget::updateStageSelection()
@@ -237,11 +249,8 @@ void TimelineWidget::showContextMenu(const QPoint& globalPos)
     const KeyframeRefs selection = m_pView->getSelection();
     if (!selection.isEmpty()) {
         const ZenubScene* scene = m_pView->scene();
-        const KeyframeRef& first = selection.constFirst();
-        for (const ZenubKeyframe& keyframe :
-             scene->getLayers().at(first.layer).getShapes().at(first.shape).getKeyframes())
-            if (keyframe.getFrame() == first.frame)
-                m_pEasingMenu->setCurrent(keyframe.getEasing());
+        if (const ZenubKeyframe* keyframe = KeyframeEdits::find(*scene, selection.constFirst()))
+            m_pEasingMenu->setCurrent(keyframe->getEasing());
         menu.addMenu(m_pEasingMenu);
         menu.addSeparator();
     }
@@ -258,13 +267,8 @@ void TimelineWidget::editEasing()
     const ZenubScene* scene = m_pView->scene();
     if (selection.isEmpty() || !scene)
         return;
-    const KeyframeRef first = selection.constFirst();
-    ZenubEasing current;
-    for (const ZenubKeyframe& keyframe :
-         scene->getLayers().at(first.layer).getShapes().at(first.shape).getKeyframes())
-        if (keyframe.getFrame() == first.frame)
-            current = keyframe.getEasing();
-    BezierEasingDialog dialog(current, this);
+    const ZenubKeyframe* keyframe = KeyframeEdits::find(*scene, selection.constFirst());
+    BezierEasingDialog dialog(keyframe ? keyframe->getEasing() : ZenubEasing(), this);
     // The dialog runs its own event loop: the document may be gone when it returns.
     if (dialog.exec() == QDialog::Accepted && m_pDocument)
         m_pCommands->setEasing(dialog.easing());
