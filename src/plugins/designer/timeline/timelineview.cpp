@@ -1,11 +1,11 @@
 #include "timelineview.h"
 
 #include "keyframeedits.h"
+#include "timelinepainting.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScrollBar>
 #include <QToolTip>
 
@@ -17,24 +17,6 @@ constexpr int kNameWidth = 170;
 constexpr int kRulerHeight = 22;
 constexpr int kRowHeight = 22;
 constexpr int kMark = 6;
-const QColor kMarkerColor(0xd9, 0x30, 0x25);
-const QColor kAnimatedColor(0xf0, 0x9a, 0x1a);
-
-void drawMark(QPainter& painter, const QPointF& centre, bool bEased, double size)
-{
-    if (bEased) {
-        painter.drawEllipse(centre, size, size);
-        return;
-    }
-    QPainterPath diamond;
-    diamond.moveTo(centre.x(), centre.y() - size);
-    diamond.lineTo(centre.x() + size, centre.y());
-    diamond.lineTo(centre.x(), centre.y() + size);
-    diamond.lineTo(centre.x() - size, centre.y());
-    diamond.closeSubpath();
-    painter.drawPath(diamond);
-}
-
 } // namespace
 
 TimelineView::TimelineView(QWidget* parent)
@@ -221,52 +203,23 @@ void TimelineView::paintEvent(QPaintEvent*)
     }
     paintRuler(painter);
 
-    // The marker runs over every row; the name column stays on top of it.
+    // The marker runs over every row.
     const int x = frameX(m_frame);
-    if (x >= kNameWidth) {
-        painter.setPen(QPen(kMarkerColor, 1));
-        painter.drawLine(x, kRulerHeight, x, viewport()->height());
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath head;
-        head.addRoundedRect(QRectF(x - 6, 3, 12, kRulerHeight - 8), 2, 2);
-        head.moveTo(x - 4, kRulerHeight - 5);
-        head.lineTo(x, kRulerHeight);
-        head.lineTo(x + 4, kRulerHeight - 5);
-        painter.fillPath(head, kMarkerColor);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-    }
+    if (x >= kNameWidth)
+        TimelinePainting::drawMarker(painter, x, kRulerHeight, viewport()->height());
     painter.setPen(palette().mid().color());
     painter.drawLine(kNameWidth - 1, 0, kNameWidth - 1, viewport()->height());
 }
 
 void TimelineView::paintRuler(QPainter& painter) const
 {
-    const QRect ruler(0, 0, viewport()->width(), kRulerHeight);
-    painter.fillRect(ruler, palette().button());
+    painter.fillRect(QRect(0, 0, kNameWidth, kRulerHeight), palette().button());
     painter.setPen(palette().buttonText().color());
     painter.drawText(QRect(6, 0, kNameWidth - 12, kRulerHeight), Qt::AlignVCenter, tr("Layers"));
-    // Labels at least 40 pixels apart, on multiples of 1, 5, 10, 25, 50...
-    int step = 1;
-    for (const int candidate : {1, 2, 5, 10, 25, 50, 100, 250, 500, 1000, 5000}) {
-        step = candidate;
-        if (candidate * m_frameWidth >= 40)
-            break;
-    }
-    painter.save();
-    painter.setClipRect(QRect(kNameWidth, 0, viewport()->width() - kNameWidth, kRulerHeight));
-    const int first = std::max(0, frameAtX(kNameWidth));
-    const int last = std::min(duration() - 1, frameAtX(viewport()->width()));
-    for (int frame = first; frame <= last; ++frame) {
-        const int x = frameX(frame);
-        const bool bLabel = frame % step == 0;
-        if (!bLabel && m_frameWidth < 6)
-            continue;
-        painter.drawLine(x, kRulerHeight - (bLabel ? 7 : 3), x, kRulerHeight - 1);
-        if (bLabel)
-            painter.drawText(QRect(x + 2, 0, 60, kRulerHeight - 6), Qt::AlignBottom,
-                             QString::number(frame));
-    }
-    painter.restore();
+    TimelinePainting::drawRuler(
+        painter, palette(), QRect(kNameWidth, 0, viewport()->width() - kNameWidth, kRulerHeight),
+        std::max(0, frameAtX(kNameWidth)), std::min(duration() - 1, frameAtX(viewport()->width())),
+        m_frameWidth, [this](int frame) { return frameX(frame); });
     painter.setPen(palette().mid().color());
     painter.drawLine(0, kRulerHeight - 1, viewport()->width(), kRulerHeight - 1);
 }
@@ -305,7 +258,7 @@ void TimelineView::paintRow(QPainter& painter, int index, int y) const
         QRect(kNameWidth, std::max(y, kRulerHeight), viewport()->width() - kNameWidth, kRowHeight));
     painter.setRenderHint(QPainter::Antialiasing);
     if (row.shape >= 0 && frames.size() > 1) {
-        QColor span = kAnimatedColor;
+        QColor span = TimelinePainting::animatedColor();
         span.setAlpha(110);
         painter.fillRect(QRect(frameX(frames.constFirst()), middle - 3,
                                frameX(frames.constLast()) - frameX(frames.constFirst()), 6),
@@ -324,13 +277,13 @@ void TimelineView::paintRow(QPainter& painter, int index, int y) const
         if (shift != 0) {
             painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
             painter.setBrush(Qt::NoBrush);
-            drawMark(painter, QPointF(frameX(frame), middle), bEased, kMark);
+            TimelinePainting::drawKeyframe(painter, QPointF(frameX(frame), middle), bEased, kMark);
         }
         painter.setPen(
             QPen(bSelected ? palette().highlightedText().color() : palette().base().color(), 1));
         painter.setBrush(bSelected ? palette().highlight() : palette().text());
-        drawMark(painter, QPointF(frameX(frame + shift), middle), bEased,
-                 bSelected ? kMark + 1 : kMark);
+        TimelinePainting::drawKeyframe(painter, QPointF(frameX(frame + shift), middle), bEased,
+                                       bSelected ? kMark + 1 : kMark);
     }
     painter.restore();
 
@@ -355,9 +308,9 @@ void TimelineView::paintRow(QPainter& painter, int index, int y) const
         // The same orange as the span between the keyframes: this shape moves.
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(kAnimatedColor);
-        drawMark(painter, QPointF(kNameWidth - 16, middle - 2), false, 4);
-        drawMark(painter, QPointF(kNameWidth - 10, middle + 2), false, 4);
+        painter.setBrush(TimelinePainting::animatedColor());
+        TimelinePainting::drawKeyframe(painter, QPointF(kNameWidth - 16, middle - 2), false, 4);
+        TimelinePainting::drawKeyframe(painter, QPointF(kNameWidth - 10, middle + 2), false, 4);
     }
     painter.restore();
 }
