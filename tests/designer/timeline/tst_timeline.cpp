@@ -160,10 +160,15 @@ private slots:
         QCOMPARE(keys(), QStringLiteral("0:0 15:10 20:20"));
         QCOMPARE(document.getUndoStack()->count(), steps + 1);
 
-        // The Edit menu's Delete must not take the key from the time line.
+        // A rectangle dragged over empty cells picks the keyframes in it.
+        const QPoint corner = view->keyframePoint({0, 0, 12}) - QPoint(0, 8);
+        QTest::mousePress(cells, Qt::LeftButton, Qt::NoModifier, corner);
+        QTest::mouseMove(cells, view->keyframePoint({0, 0, 25}) + QPoint(0, 8));
+        QTest::mouseRelease(cells, Qt::LeftButton, Qt::NoModifier,
+                            view->keyframePoint({0, 0, 25}) + QPoint(0, 8));
         view->setFocus();
         QTest::keyClick(view, Qt::Key_Delete);
-        QCOMPARE(keys(), QStringLiteral("0:0 20:20"));
+        QCOMPARE(keys(), QStringLiteral("0:0"));
         document.getUndoStack()->undo();
         document.getUndoStack()->undo();
         QCOMPARE(keys(), QStringLiteral("0:0 10:10 20:20"));

@@ -69,4 +69,36 @@ void drawMarker(QPainter& painter, int x, int rulerHeight, int bottom)
     painter.restore();
 }
 
+void drawRowHeader(QPainter& painter, const QPalette& palette, const QRect& rect,
+                   const QString& title, bool bLayer, bool bDimmed, bool bAnimated,
+                   bool bHighlighted)
+{
+    painter.save();
+    painter.fillRect(rect, bLayer ? palette.button() : palette.window());
+    if (bHighlighted) {
+        QColor tint = palette.highlight().color();
+        tint.setAlpha(70);
+        painter.fillRect(rect, tint);
+    }
+    QFont font = painter.font();
+    font.setBold(bLayer);
+    painter.setFont(font);
+    const int indent = bLayer ? 6 : 20;
+    const int markWidth = 22;
+    painter.setPen(bDimmed ? palette.mid().color() : palette.windowText().color());
+    painter.drawText(
+        rect.adjusted(indent, 0, -markWidth, 0), Qt::AlignVCenter,
+        painter.fontMetrics().elidedText(title, Qt::ElideRight, rect.width() - indent - markWidth));
+    if (bAnimated) {
+        // The same colour as the span between the keyframes: this shape moves.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(animatedColor());
+        const QPointF centre(rect.right() - 12, rect.center().y());
+        drawKeyframe(painter, centre + QPointF(-3, -2), false, 4);
+        drawKeyframe(painter, centre + QPointF(3, 2), false, 4);
+    }
+    painter.restore();
+}
+
 } // namespace TimelinePainting

@@ -9,6 +9,7 @@ class QPainter;
 class QPalette;
 class QPointF;
 class QRect;
+class QString;
 
 /*! The marks a time line draws, apart from the widget that places them. */
 namespace TimelinePainting {
@@ -28,6 +29,14 @@ void drawRuler(QPainter& painter, const QPalette& palette, const QRect& ruler, i
 
 /*! The current-frame marker at \a x: a head in the ruler and a line down to \a bottom. */
 void drawMarker(QPainter& painter, int x, int rulerHeight, int bottom);
+
+/*!
+    A row's header: its title, bold for a layer, dimmed for a hidden one, and the mark of a
+    shape that moves.
+*/
+void drawRowHeader(QPainter& painter, const QPalette& palette, const QRect& rect,
+                   const QString& title, bool bLayer, bool bDimmed, bool bAnimated,
+                   bool bHighlighted);
 
 } // namespace TimelinePainting
 

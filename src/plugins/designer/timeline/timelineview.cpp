@@ -174,6 +174,20 @@ KeyframeRefs TimelineView::hitKeyframes(const QPoint& point) const
     return best < 0 ? KeyframeRefs() : refsAt(row, best);
 }
 
+KeyframeRefs TimelineView::keyframesIn(const QRect& rect) const
+{
+    KeyframeRefs refs;
+    for (int row = 0; row < m_rows.count(); ++row) {
+        const int y = rowY(row) + kRowHeight / 2;
+        if (y < rect.top() || y > rect.bottom())
+            continue;
+        for (const int frame : TimelineRows::frames(*scene(), m_rows.at(row)))
+            if (rect.contains(frameX(frame), y))
+                refs += refsAt(row, frame);
+    }
+    return refs;
+}
+
 void TimelineView::updateScrollBars()
 {
     const int trackWidth = std::max(0, viewport()->width() - kNameWidth);
@@ -207,6 +221,13 @@ void TimelineView::paintEvent(QPaintEvent*)
     const int x = frameX(m_frame);
     if (x >= kNameWidth)
         TimelinePainting::drawMarker(painter, x, kRulerHeight, viewport()->height());
+    if (m_bBand) {
+        QColor fill = palette().highlight().color();
+        fill.setAlpha(40);
+        painter.setPen(palette().highlight().color());
+        painter.setBrush(fill);
+        painter.drawRect(m_band.normalized());
+    }
     painter.setPen(palette().mid().color());
     painter.drawLine(kNameWidth - 1, 0, kNameWidth - 1, viewport()->height());
 }
@@ -287,31 +308,10 @@ void TimelineView::paintRow(QPainter& painter, int index, int y) const
     }
     painter.restore();
 
-    // The name column.
-    const QRect name(0, y, kNameWidth - 1, kRowHeight);
-    painter.fillRect(name, row.shape < 0 ? palette().button() : palette().window());
-    if (bHighlighted) {
-        QColor tint = palette().highlight().color();
-        tint.setAlpha(70);
-        painter.fillRect(name, tint);
-    }
-    QFont font = painter.font();
-    font.setBold(row.shape < 0);
-    painter.setFont(font);
-    const QString text = TimelineRows::title(current, row);
-    const int indent = row.shape < 0 ? 6 : 20;
-    painter.setPen(layer.isVisible() ? palette().windowText().color() : palette().mid().color());
-    painter.drawText(
-        name.adjusted(indent, 0, -22, 0), Qt::AlignVCenter,
-        painter.fontMetrics().elidedText(text, Qt::ElideRight, name.width() - indent - 22));
-    if (TimelineRows::isAnimated(current, row)) {
-        // The same orange as the span between the keyframes: this shape moves.
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(TimelinePainting::animatedColor());
-        TimelinePainting::drawKeyframe(painter, QPointF(kNameWidth - 16, middle - 2), false, 4);
-        TimelinePainting::drawKeyframe(painter, QPointF(kNameWidth - 10, middle + 2), false, 4);
-    }
+    TimelinePainting::drawRowHeader(painter, palette(), QRect(0, y, kNameWidth - 1, kRowHeight),
+                                    TimelineRows::title(current, row), row.shape < 0,
+                                    !layer.isVisible(), TimelineRows::isAnimated(current, row),
+                                    bHighlighted);
     painter.restore();
 }
 
@@ -378,10 +378,10 @@ void TimelineView::mousePressEvent(QMouseEvent* event)
     }
     const KeyframeRefs hits = hitKeyframes(point);
     if (hits.isEmpty()) {
-        if (!bAdd)
-            setSelection(KeyframeRefs());
-        m_bScrubbing = true;
-        scrubTo(point.x());
+        // A click here moves the marker; a drag picks the keyframes in a rectangle.
+        m_bBandPending = true;
+        m_band = QRect(point, point);
+        m_bandBase = bAdd ? m_selection : KeyframeRefs();
         return;
     }
     const bool bAllSelected = std::all_of(
@@ -402,7 +402,14 @@ void TimelineView::mousePressEvent(QMouseEvent* event)
 
 void TimelineView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_bScrubbing) {
+    if (m_bBandPending) {
+        m_band.setBottomRight(event->pos());
+        if (!m_bBand && (m_band.bottomRight() - m_band.topLeft()).manhattanLength() >= 4)
+            m_bBand = true;
+        if (m_bBand)
+            setSelection(m_bandBase + keyframesIn(m_band.normalized()));
+        viewport()->update();
+    } else if (m_bScrubbing) {
         scrubTo(event->pos().x());
     } else if (m_bDragPending && scene()) {
         const int delta = KeyframeEdits::clampDelta(*scene(), m_selection,
@@ -418,6 +425,12 @@ void TimelineView::mouseReleaseEvent(QMouseEvent* event)
 {
     mouseMoveEvent(event);
     const int delta = m_bDragPending ? m_dragDelta : 0;
+    if (m_bBandPending && !m_bBand) {
+        setSelection(m_bandBase);
+        scrubTo(event->pos().x());
+    }
+    m_bBandPending = false;
+    m_bBand = false;
     m_bScrubbing = false;
     m_bDragPending = false;
     m_dragDelta = 0;

@@ -13,8 +13,9 @@ class ZenubScene;
 /*!
     The rows and frames of a scene's time line: each layer a row showing the keyframes of all its
     shapes, each shape a row of its own beneath it. Clicking the ruler or an empty cell moves the
-    current-frame marker; keyframes are picked with a click (Ctrl or Shift adds) and dragged
-    along the frames. The view only reports what the user asks for; TimelineWidget edits.
+    current-frame marker; keyframes are picked with a click (Ctrl or Shift adds) or with a
+    rectangle dragged over empty cells, and dragged along the frames. The view only reports what the
+   user asks for; TimelineWidget edits.
 */
 class TimelineView : public QAbstractScrollArea
 {
@@ -76,6 +77,7 @@ private:
     int rowY(int row) const;
     KeyframeRefs refsAt(int row, int frame) const;
     KeyframeRefs hitKeyframes(const QPoint& point) const;
+    KeyframeRefs keyframesIn(const QRect& rect) const;
     QString toolTipAt(const QPoint& point) const;
     void updateScrollBars();
     void scrubTo(int x);
@@ -93,6 +95,10 @@ private:
     bool m_bDragPending = false;
     int m_pressFrame = 0;
     int m_dragDelta = 0;
+    bool m_bBandPending = false;
+    bool m_bBand = false;
+    QRect m_band;
+    KeyframeRefs m_bandBase;
 };
 
 #endif

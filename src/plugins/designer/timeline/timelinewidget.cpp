@@ -246,6 +246,7 @@ void TimelineWidget::updateStageSelection()
 void TimelineWidget::showContextMenu(const QPoint& globalPos)
 {
     QMenu menu(this);
+    m_pCommands->updateActions();
     const KeyframeRefs selection = m_pView->getSelection();
     if (!selection.isEmpty()) {
         const ZenubScene* scene = m_pView->scene();
@@ -280,24 +281,31 @@ bool TimelineWidget::eventFilter(QObject* watched, QEvent* event)
         (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    // The edit keys are the time line's only when there is something for them to act on;
+    // otherwise the Edit menu acts on the stage's shapes as usual.
+    m_pCommands->updateActions();
+    const auto can = [](QAction* action) {
+        return action->isEnabled();
+    };
     const struct
     {
         bool bMatches;
         std::function<void()> run;
     } keys[] = {
-        {key->matches(QKeySequence::Copy),
+        {key->matches(QKeySequence::Copy) && can(m_pCommands->copyAction()),
          [this] {
              m_pCommands->copy();
          }},
-        {key->matches(QKeySequence::Cut),
+        {key->matches(QKeySequence::Cut) && can(m_pCommands->cutAction()),
          [this] {
              m_pCommands->cut();
          }},
-        {key->matches(QKeySequence::Paste),
+        {key->matches(QKeySequence::Paste) && can(m_pCommands->pasteAction()),
          [this] {
              m_pCommands->paste();
          }},
-        {key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace,
+        {(key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace) &&
+             can(m_pCommands->deleteAction()),
          [this] {
              m_pCommands->remove();
          }},
