@@ -210,6 +210,9 @@ void TimelineWidget::refresh()
     m_pPlay->setEnabled(bScene);
     setFrame(getFrame());
     updateStageSelection();
+    // The scene's length or the frame rate may have changed under the running clock.
+    if (isPlaying())
+        setPlaying(true);
 }
 
 bool TimelineWidget::isPlaying() const
