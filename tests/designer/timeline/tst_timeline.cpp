@@ -173,6 +173,10 @@ private slots:
         document.getUndoStack()->undo();
         QCOMPARE(keys(), QStringLiteral("0:0 10:10 20:20"));
 
+        // A click on a keyframe shows it on the stage, ready for editing.
+        QTest::mouseClick(cells, Qt::LeftButton, Qt::NoModifier, view->keyframePoint({0, 0, 10}));
+        QCOMPARE(widget.getStage()->getFrame(), 10);
+        QCOMPARE(widget.getStage()->getSelectedShapes(), QVector<ShapeRef>({{0, 0, 0}}));
         QTest::mouseClick(cells, Qt::LeftButton, Qt::NoModifier, view->rulerPoint(7));
         QCOMPARE(widget.getStage()->getFrame(), 7);
         QTest::keyClick(view, Qt::Key_Right);

@@ -264,8 +264,7 @@ void TimelineView::paintRow(QPainter& painter, int index, int y) const
     // Frames past the scene's end are greyed: nothing plays there.
     const int end = frameX(duration()) - m_frameWidth / 2;
     if (end < band.right()) {
-        QColor shade = palette().mid().color();
-        shade.setAlpha(90);
+        const QColor shade(128, 128, 128, 60);
         painter.fillRect(QRect(std::max(end, kNameWidth), y, band.right() - end + 1, kRowHeight),
                          shade);
     }
@@ -396,6 +395,7 @@ void TimelineView::mousePressEvent(QMouseEvent* event)
     if (!bAllSelected || bAdd)
         setSelection(selection + hits);
     m_bDragPending = true;
+    m_pressHits = bAdd ? KeyframeRefs() : hits;
     m_pressFrame = hits.constFirst().frame;
     m_dragDelta = 0;
 }
@@ -435,8 +435,18 @@ void TimelineView::mouseReleaseEvent(QMouseEvent* event)
     m_bDragPending = false;
     m_dragDelta = 0;
     viewport()->update();
-    if (delta != 0)
+    if (delta != 0) {
         emit moveRequested(m_selection, delta);
+    } else if (!m_pressHits.isEmpty()) {
+        // A click on a keyframe brings up its frame and shapes, so the stage and the
+        // properties show and edit that keyframe.
+        QVector<ShapeRef> shapes;
+        for (const KeyframeRef& ref : qAsConst(m_pressHits))
+            shapes.append(ShapeRef{m_scene, ref.layer, ref.shape});
+        emit frameScrubbed(m_pressFrame);
+        emit shapesPicked(shapes);
+    }
+    m_pressHits.clear();
 }
 
 void TimelineView::mouseDoubleClickEvent(QMouseEvent* event)

@@ -94,6 +94,7 @@ private:
     bool m_bScrubbing = false;
     bool m_bDragPending = false;
     int m_pressFrame = 0;
+    KeyframeRefs m_pressHits;
     int m_dragDelta = 0;
     bool m_bBandPending = false;
     bool m_bBand = false;
