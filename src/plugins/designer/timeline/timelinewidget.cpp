@@ -57,6 +57,40 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addWidget(createToolBar());
+    layout->addWidget(m_pView, 1);
+    m_pView->setObjectName(QStringLiteral("timelineView"));
+    m_pView->installEventFilter(this);
+
+    connect(m_pFirst, &QAction::triggered, this, [this] { setFrame(0); });
+    connect(m_pLast, &QAction::triggered, this, [this] { setFrame(duration() - 1); });
+    connect(m_pPrevious, &QAction::triggered, this, [this] { step(-1); });
+    connect(m_pNext, &QAction::triggered, this, [this] { step(1); });
+    connect(m_pPlay, &QAction::toggled, this, &TimelineWidget::setPlaying);
+    connect(m_pLoop, &QAction::toggled, m_pClock, &PlaybackClock::setLoop);
+    connect(m_pClock, &PlaybackClock::frameChanged, this, &TimelineWidget::setFrame);
+    connect(m_pClock, &PlaybackClock::finished, this, [this] { setPlaying(false); });
+    connect(m_pFrameSpin, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &TimelineWidget::setFrame);
+    connect(m_pDurationSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int n) {
+        if (m_pDocument)
+            m_pDocument->setSceneDuration(m_pStage->getScene(), n);
+    });
+    connect(m_pAutoKey, &QAction::toggled, this, [this](bool bOn) {
+        if (m_pDocument)
+            m_pDocument->setAutoKey(bOn);
+    });
+    connect(m_pView, &TimelineView::frameScrubbed, this, &TimelineWidget::setFrame);
+    connect(m_pView, &TimelineView::shapesPicked, m_pStage, &StageWidget::setSelectedShapes);
+    connect(m_pView, &TimelineView::contextMenuRequested, this, &TimelineWidget::showContextMenu);
+    connect(m_pView, &TimelineView::keyframeActivated, this, &TimelineWidget::editEasing);
+    connect(m_pEasingMenu, &EasingMenu::easingChosen, m_pCommands, &KeyframeCommands::setEasing);
+    connect(m_pStage, &StageWidget::selectionChanged, this, &TimelineWidget::updateStageSelection);
+    refresh();
+}
+
+QToolBar* TimelineWidget::createToolBar()
+{
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("timelineToolBar"));
     // Buttons without an icon show their text.
@@ -103,36 +137,7 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
                          tr("When on, changing a static shape at another frame than its "
                             "keyframe starts its animation there"));
     m_pAutoKey->setCheckable(true);
-    layout->addWidget(bar);
-    layout->addWidget(m_pView, 1);
-    m_pView->setObjectName(QStringLiteral("timelineView"));
-    m_pView->installEventFilter(this);
-
-    connect(m_pFirst, &QAction::triggered, this, [this] { setFrame(0); });
-    connect(m_pLast, &QAction::triggered, this, [this] { setFrame(duration() - 1); });
-    connect(m_pPrevious, &QAction::triggered, this, [this] { step(-1); });
-    connect(m_pNext, &QAction::triggered, this, [this] { step(1); });
-    connect(m_pPlay, &QAction::toggled, this, &TimelineWidget::setPlaying);
-    connect(m_pLoop, &QAction::toggled, m_pClock, &PlaybackClock::setLoop);
-    connect(m_pClock, &PlaybackClock::frameChanged, this, &TimelineWidget::setFrame);
-    connect(m_pClock, &PlaybackClock::finished, this, [this] { setPlaying(false); });
-    connect(m_pFrameSpin, QOverload<int>::of(&QSpinBox::valueChanged), this,
-            &TimelineWidget::setFrame);
-    connect(m_pDurationSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int n) {
-        if (m_pDocument)
-            m_pDocument->setSceneDuration(m_pStage->getScene(), n);
-    });
-    connect(m_pAutoKey, &QAction::toggled, this, [this](bool bOn) {
-        if (m_pDocument)
-            m_pDocument->setAutoKey(bOn);
-    });
-    connect(m_pView, &TimelineView::frameScrubbed, this, &TimelineWidget::setFrame);
-    connect(m_pView, &TimelineView::shapesPicked, m_pStage, &StageWidget::setSelectedShapes);
-    connect(m_pView, &TimelineView::contextMenuRequested, this, &TimelineWidget::showContextMenu);
-    connect(m_pView, &TimelineView::keyframeActivated, this, &TimelineWidget::editEasing);
-    connect(m_pEasingMenu, &EasingMenu::easingChosen, m_pCommands, &KeyframeCommands::setEasing);
-    connect(m_pStage, &StageWidget::selectionChanged, this, &TimelineWidget::updateStageSelection);
-    refresh();
+    return bar;
 }
 
 QList<QAction*> TimelineWidget::editorActions() const

@@ -11,6 +11,7 @@ class PlaybackClock;
 class QAction;
 class QLabel;
 class QSpinBox;
+class QToolBar;
 class StageWidget;
 class TimelineView;
 
@@ -44,6 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QToolBar* createToolBar();
     int duration() const;
     void step(int delta);
     void showContextMenu(const QPoint& globalPos);
