@@ -1742,4 +1742,229 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>Duplizieren</translation>
     </message>
 </context>
+<context>
+    <name>TimelineWidget</name>
+    <message>
+        <source>First Frame</source>
+        <translation>Erstes Bild</translation>
+    </message>
+    <message>
+        <source>First frame (Home)</source>
+        <translation>Erstes Bild (Pos1)</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>Vorheriges Bild</translation>
+    </message>
+    <message>
+        <source>Previous frame (,)</source>
+        <translation>Vorheriges Bild (,)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Play or pause the current scene (Space in the time line)</source>
+        <translation>Die aktuelle Szene abspielen oder anhalten (Leertaste in der Zeitleiste)</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>Nächstes Bild</translation>
+    </message>
+    <message>
+        <source>Next frame (.)</source>
+        <translation>Nächstes Bild (.)</translation>
+    </message>
+    <message>
+        <source>Last Frame</source>
+        <translation>Letztes Bild</translation>
+    </message>
+    <message>
+        <source>Last frame (End)</source>
+        <translation>Letztes Bild (Ende)</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>Start again at the first frame after the last</source>
+        <translation>Nach dem letzten Bild wieder beim ersten beginnen</translation>
+    </message>
+    <message>
+        <source>Frame:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Scene length:</source>
+        <translation>Szenenlänge:</translation>
+    </message>
+    <message>
+        <source>Auto-Key</source>
+        <translation>Auto-Key</translation>
+    </message>
+    <message>
+        <source>When on, changing a static shape at another frame than its keyframe starts its animation there</source>
+        <translation>Wenn eingeschaltet, beginnt eine Änderung einer statischen Form an einem anderen Bild als ihrem Schlüsselbild dort ihre Animation</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message numerus="yes">
+        <source> frame(s)</source>
+        <translation>
+            <numerusform> Bild</numerusform>
+            <numerusform> Bilder</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TimelineView</name>
+    <message>
+        <source>Layers</source>
+        <translation>Ebenen</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (ausgeblendet)</translation>
+    </message>
+    <message>
+        <source>%1 (locked)</source>
+        <translation>%1 (gesperrt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Animated: %n keyframe(s)</source>
+        <translation>
+            <numerusform>Animiert: %n Schlüsselbild</numerusform>
+            <numerusform>Animiert: %n Schlüsselbilder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Static: its one keyframe holds for the whole scene</source>
+        <translation>Statisch: ihr einziges Schlüsselbild gilt für die ganze Szene</translation>
+    </message>
+    <message>
+        <source>Frame %1, %2</source>
+        <translation>Bild %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>KeyframeCommands</name>
+    <message>
+        <source>Cu&amp;t Keyframes</source>
+        <translation>Schlüsselbilder &amp;ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Keyframes</source>
+        <translation>Schlüsselbilder &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Keyframes</source>
+        <translation>Schlüsselbilder &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Keyframes</source>
+        <translation>Schlüsselbilder &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All Keyframes</source>
+        <translation>&amp;Alle Schlüsselbilder auswählen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Keyframe</source>
+        <translation>Schlüssel&amp;bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Store the selected shapes&apos; state at the current frame as keyframes</source>
+        <translation>Den Zustand der ausgewählten Formen am aktuellen Bild als Schlüsselbilder speichern</translation>
+    </message>
+    <message>
+        <source>Cut Keyframes</source>
+        <translation>Schlüsselbilder ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste Keyframes</source>
+        <translation>Schlüsselbilder einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Keyframes</source>
+        <translation>Schlüsselbilder löschen</translation>
+    </message>
+    <message>
+        <source>Move Keyframes</source>
+        <translation>Schlüsselbilder verschieben</translation>
+    </message>
+    <message>
+        <source>Change Easing</source>
+        <translation>Beschleunigung ändern</translation>
+    </message>
+    <message>
+        <source>Add Keyframe</source>
+        <translation>Schlüsselbild hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>EasingMenu</name>
+    <message>
+        <source>&amp;Easing</source>
+        <translation>&amp;Beschleunigung</translation>
+    </message>
+    <message>
+        <source>&amp;Custom Curve...</source>
+        <translation>&amp;Eigene Kurve...</translation>
+    </message>
+    <message>
+        <source>&amp;Linear</source>
+        <translation>&amp;Linear</translation>
+    </message>
+    <message>
+        <source>Ease &amp;In</source>
+        <translation>&amp;Langsam beginnen</translation>
+    </message>
+    <message>
+        <source>Ease &amp;Out</source>
+        <translation>Langsam &amp;enden</translation>
+    </message>
+    <message>
+        <source>Ease In-O&amp;ut</source>
+        <translation>Langsam beginnen und en&amp;den</translation>
+    </message>
+    <message>
+        <source>Custom Curve</source>
+        <translation>Eigene Kurve</translation>
+    </message>
+</context>
+<context>
+    <name>BezierEasingDialog</name>
+    <message>
+        <source>Custom Easing Curve</source>
+        <translation>Eigene Beschleunigungskurve</translation>
+    </message>
+    <message>
+        <source>Drag the two control points. Time runs to the right, progress upwards.</source>
+        <translation>Ziehen Sie die beiden Kontrollpunkte. Die Zeit läuft nach rechts, der Fortschritt nach oben.</translation>
+    </message>
+    <message>
+        <source>First point, time:</source>
+        <translation>Erster Punkt, Zeit:</translation>
+    </message>
+    <message>
+        <source>First point, progress:</source>
+        <translation>Erster Punkt, Fortschritt:</translation>
+    </message>
+    <message>
+        <source>Second point, time:</source>
+        <translation>Zweiter Punkt, Zeit:</translation>
+    </message>
+    <message>
+        <source>Second point, progress:</source>
+        <translation>Zweiter Punkt, Fortschritt:</translation>
+    </message>
+</context>
 </TS>

@@ -4,38 +4,20 @@
 #include "render/framerenderer.h"
 #include "shapeedits.h"
 #include "stagewidget.h"
+#include "timeline/timelinewidget.h"
 
 #include <plugin/iui.h>
 
 #include <QAction>
 #include <QColorDialog>
-#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
-#include <QSignalBlocker>
-#include <QSlider>
-#include <QSpinBox>
 #include <QSplitter>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
-
-namespace {
-
-// English is the source language and has no catalogue, so its two forms are chosen here.
-QString framesSuffix(int count)
-{
-    const char* const source = " frame(s)";
-    const QString translated = DesignerEditorWidget::tr(source, nullptr, count);
-    if (translated != QLatin1String(source))
-        return translated;
-    return count == 1 ? QStringLiteral(" frame") : QStringLiteral(" frames");
-}
-
-} // namespace
 
 DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     : QWidget(parent)
@@ -112,57 +94,11 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     splitter->setSizes({180, 800});
     layout->addWidget(splitter, 1);
 
-    auto* timeline = new QWidget(this);
-    auto* timeLayout = new QHBoxLayout(timeline);
-    timeLayout->setContentsMargins(6, 4, 6, 4);
-    auto* play = new QToolButton(timeline);
-    play->setObjectName(QStringLiteral("play"));
-    m_pPlayAction = new QAction(tr("Play"), this);
-    m_pPlayAction->setCheckable(true);
-    m_pPlayAction->setToolTip(tr("Play the current scene"));
-    play->setDefaultAction(m_pPlayAction);
-    connect(m_pPlayAction, &QAction::toggled, this, &DesignerEditorWidget::setPlaying);
-    timeLayout->addWidget(play);
-    m_pPlayTimer = new QTimer(this);
-    connect(m_pPlayTimer, &QTimer::timeout, this, [this] {
-        // Loops the scene, as the exported page does.
-        setCurrentFrame((getCurrentFrame() + 1) % (m_pFrameSlider->maximum() + 1));
-    });
-    timeLayout->addWidget(new QLabel(tr("Frame:"), timeline));
-    m_pFrameSlider = new QSlider(Qt::Horizontal, timeline);
-    m_pFrameSlider->setObjectName(QStringLiteral("frameSlider"));
-    timeLayout->addWidget(m_pFrameSlider, 1);
-    m_pFrameSpin = new QSpinBox(timeline);
-    m_pFrameSpin->setObjectName(QStringLiteral("frameSpin"));
-    timeLayout->addWidget(m_pFrameSpin);
-    m_pFrameLabel = new QLabel(timeline);
-    timeLayout->addWidget(m_pFrameLabel);
-    timeLayout->addWidget(new QLabel(tr("Scene length:"), timeline));
-    m_pDurationSpin = new QSpinBox(timeline);
-    m_pDurationSpin->setObjectName(QStringLiteral("durationSpin"));
-    m_pDurationSpin->setRange(1, 100000);
-    m_pDurationSpin->setSuffix(framesSuffix(m_pDurationSpin->value()));
-    m_pDurationSpin->setKeyboardTracking(false);
-    timeLayout->addWidget(m_pDurationSpin);
-    auto* keyframe = new QToolButton(timeline);
-    keyframe->setObjectName(QStringLiteral("setKeyframe"));
-    m_pKeyframeAction = new QAction(tr("Set Keyframe"), this);
-    m_pKeyframeAction->setToolTip(tr("Store the selected shape's position at this frame"));
-    keyframe->setDefaultAction(m_pKeyframeAction);
-    connect(m_pKeyframeAction, &QAction::triggered, this, [this] {
-        if (m_pDocument)
-            m_pDocument->setKeyframe(m_pStage->getSelection(), getCurrentFrame());
-    });
-    timeLayout->addWidget(keyframe);
-    layout->addWidget(timeline);
+    m_pTimeline = new TimelineWidget(m_pStage, this);
+    m_pTimeline->setObjectName(QStringLiteral("timeline"));
+    addActions(m_pTimeline->editorActions());
+    layout->addWidget(m_pTimeline);
 
-    connect(m_pFrameSlider, &QSlider::valueChanged, this, &DesignerEditorWidget::setCurrentFrame);
-    connect(m_pFrameSpin, QOverload<int>::of(&QSpinBox::valueChanged), this,
-            &DesignerEditorWidget::setCurrentFrame);
-    connect(m_pDurationSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int n) {
-        if (m_pDocument)
-            m_pDocument->setSceneDuration(getCurrentScene(), n);
-    });
     connect(m_pSceneList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
             m_pStage->setScene(row);
@@ -194,6 +130,7 @@ void DesignerEditorWidget::setDocument(DesignerDocument* document)
         disconnect(m_pDocument, nullptr, this, nullptr);
     m_pDocument = document;
     m_pStage->setDocument(document);
+    m_pTimeline->setDocument(document);
     if (document) {
         connect(document, &IDocument::dataChanged, this, &DesignerEditorWidget::refresh);
         QUndoStack* stack = document->getUndoStack();
@@ -221,12 +158,7 @@ int DesignerEditorWidget::getCurrentFrame() const
 
 void DesignerEditorWidget::setCurrentFrame(int frame)
 {
-    m_pStage->setFrame(frame);
-    const QSignalBlocker sliderBlock(m_pFrameSlider);
-    const QSignalBlocker spinBlock(m_pFrameSpin);
-    m_pFrameSlider->setValue(frame);
-    m_pFrameSpin->setValue(frame);
-    updateTimeline();
+    m_pTimeline->setFrame(frame);
 }
 
 void DesignerEditorWidget::setCurrentScene(int scene)
@@ -264,26 +196,7 @@ void DesignerEditorWidget::refresh()
 
 void DesignerEditorWidget::updateTimeline()
 {
-    int duration = 1;
-    if (m_pDocument) {
-        const QVector<ZenubScene>& scenes = m_pDocument->getProject().getScenes();
-        const int scene = m_pStage->getScene();
-        if (scene >= 0 && scene < scenes.size())
-            duration = std::max(1, scenes.at(scene).getDuration());
-    }
-    const int frame = std::min(m_pStage->getFrame(), duration - 1);
-    const QSignalBlocker sliderBlock(m_pFrameSlider);
-    const QSignalBlocker spinBlock(m_pFrameSpin);
-    const QSignalBlocker durationBlock(m_pDurationSpin);
-    m_pFrameSlider->setRange(0, duration - 1);
-    m_pFrameSpin->setRange(0, duration - 1);
-    m_pFrameSlider->setValue(frame);
-    m_pFrameSpin->setValue(frame);
-    m_pDurationSpin->setValue(duration);
-    m_pDurationSpin->setSuffix(framesSuffix(duration));
-    if (frame != m_pStage->getFrame())
-        m_pStage->setFrame(frame);
-    m_pFrameLabel->setText(tr("of %1").arg(duration - 1));
+    m_pTimeline->refresh();
 }
 
 void DesignerEditorWidget::updateButtons()
@@ -291,19 +204,6 @@ void DesignerEditorWidget::updateButtons()
     const bool bSelected = m_pDocument && m_pDocument->shapeAt(m_pStage->getSelection());
     m_pDeleteAction->setEnabled(bSelected);
     m_pColorAction->setEnabled(bSelected);
-    m_pKeyframeAction->setEnabled(bSelected);
-}
-
-void DesignerEditorWidget::setPlaying(bool bPlaying)
-{
-    if (!bPlaying || !m_pDocument) {
-        m_pPlayTimer->stop();
-        m_pPlayAction->setText(tr("Play"));
-        return;
-    }
-    const int rate = std::max(1, m_pDocument->getProject().getFrameRate());
-    m_pPlayTimer->start(1000 / rate);
-    m_pPlayAction->setText(tr("Stop"));
 }
 
 void DesignerEditorWidget::editText(const ShapeRef& ref)

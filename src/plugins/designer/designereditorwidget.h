@@ -10,15 +10,13 @@ class DesignerDocument;
 class QLabel;
 class ShapeEdits;
 class QListWidget;
-class QSlider;
-class QTimer;
-class QSpinBox;
 class QToolBar;
 class StageWidget;
+class TimelineWidget;
 
 /*!
     The editing surface of a project: a tool bar for adding shapes and scenes, the scene list,
-    the stage and a time line with the frame slider and "Set Keyframe".
+    the stage and the time line.
 */
 class DesignerEditorWidget : public QWidget
 {
@@ -28,6 +26,7 @@ public:
 
     void setDocument(DesignerDocument* document);
     StageWidget* getStage() const { return m_pStage; }
+    TimelineWidget* getTimeline() const { return m_pTimeline; }
     int getCurrentScene() const;
     int getCurrentFrame() const;
     void setCurrentFrame(int frame);
@@ -41,22 +40,15 @@ private:
     void addShape(int type);
     void updateTimeline();
     void updateButtons();
-    void setPlaying(bool bPlaying);
     void editText(const ShapeRef& ref);
 
     QPointer<DesignerDocument> m_pDocument;
     QToolBar* m_pToolBar = nullptr;
     QListWidget* m_pSceneList = nullptr;
     StageWidget* m_pStage = nullptr;
-    QSlider* m_pFrameSlider = nullptr;
-    QSpinBox* m_pFrameSpin = nullptr;
-    QSpinBox* m_pDurationSpin = nullptr;
-    QLabel* m_pFrameLabel = nullptr;
+    TimelineWidget* m_pTimeline = nullptr;
     QAction* m_pDeleteAction = nullptr;
     QAction* m_pColorAction = nullptr;
-    QAction* m_pKeyframeAction = nullptr;
-    QAction* m_pPlayAction = nullptr;
-    QTimer* m_pPlayTimer = nullptr;
     QAction* m_pUndoAction = nullptr;
     QAction* m_pRedoAction = nullptr;
     ShapeEdits* m_pShapeEdits = nullptr;

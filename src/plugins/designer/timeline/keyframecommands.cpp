@@ -1,0 +1,180 @@
+#include "keyframecommands.h"
+
+#include "keyframeedits.h"
+#include "timelineview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+
+namespace {
+
+// Keyframes copied in any open project; they carry no meaning for other programs.
+KeyframeClip& clip()
+{
+    static KeyframeClip keyframes;
+    return keyframes;
+}
+
+// Shown beside the text only: the Edit menu owns the keys, the time line claims them when it
+// has the focus.
+QString withKeys(const QString& text, QKeySequence::StandardKey key)
+{
+    return text + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
+}
+
+} // namespace
+
+KeyframeCommands::KeyframeCommands(TimelineView* view, QObject* parent)
+    : QObject(parent)
+    , m_pView(view)
+{
+    m_pCut = new QAction(withKeys(tr("Cu&t Keyframes"), QKeySequence::Cut), this);
+    m_pCopy = new QAction(withKeys(tr("&Copy Keyframes"), QKeySequence::Copy), this);
+    m_pPaste = new QAction(withKeys(tr("&Paste Keyframes"), QKeySequence::Paste), this);
+    m_pDelete = new QAction(withKeys(tr("&Delete Keyframes"), QKeySequence::Delete), this);
+    m_pSelectAll =
+        new QAction(withKeys(tr("Select &All Keyframes"), QKeySequence::SelectAll), this);
+    m_pAddKeyframe = new QAction(tr("Add &Keyframe"), this);
+    m_pAddKeyframe->setObjectName(QStringLiteral("addKeyframe"));
+    m_pAddKeyframe->setToolTip(
+        tr("Store the selected shapes' state at the current frame as keyframes"));
+    connect(m_pCut, &QAction::triggered, this, &KeyframeCommands::cut);
+    connect(m_pCopy, &QAction::triggered, this, &KeyframeCommands::copy);
+    connect(m_pPaste, &QAction::triggered, this, &KeyframeCommands::paste);
+    connect(m_pDelete, &QAction::triggered, this, &KeyframeCommands::remove);
+    connect(m_pSelectAll, &QAction::triggered, this, &KeyframeCommands::selectAll);
+    connect(m_pAddKeyframe, &QAction::triggered, this, &KeyframeCommands::addKeyframes);
+    connect(view, &TimelineView::selectionChanged, this, &KeyframeCommands::updateActions);
+    connect(view, &TimelineView::moveRequested, this, &KeyframeCommands::move);
+    updateActions();
+}
+
+void KeyframeCommands::setDocument(DesignerDocument* document)
+{
+    m_pDocument = document;
+    updateActions();
+}
+
+void KeyframeCommands::setTargetShapes(const QVector<ShapeRef>& shapes)
+{
+    m_targets = shapes;
+    updateActions();
+}
+
+void KeyframeCommands::updateActions()
+{
+    const bool bSelected = !m_pView->getSelection().isEmpty();
+    m_pCut->setEnabled(bSelected);
+    m_pCopy->setEnabled(bSelected);
+    m_pDelete->setEnabled(bSelected);
+    m_pPaste->setEnabled(m_pDocument && !clip().isEmpty());
+    m_pSelectAll->setEnabled(m_pView->scene());
+    m_pAddKeyframe->setEnabled(m_pDocument && !m_targets.isEmpty());
+}
+
+bool KeyframeCommands::edit(const QString& text, const std::function<bool(ZenubScene&)>& change)
+{
+    const int scene = m_pView->getScene();
+    if (!m_pDocument)
+        return false;
+    return m_pDocument->editProject(text, [&](ZenubProject& project) {
+        return scene >= 0 && scene < project.getScenes().size() && change(project.scenes()[scene]);
+    });
+}
+
+void KeyframeCommands::copy()
+{
+    if (const ZenubScene* scene = m_pView->scene()) {
+        const KeyframeClip copied = KeyframeEdits::copy(*scene, m_pView->getSelection());
+        if (!copied.isEmpty())
+            clip() = copied;
+    }
+    updateActions();
+}
+
+void KeyframeCommands::cut()
+{
+    copy();
+    const KeyframeRefs refs = m_pView->getSelection();
+    if (!edit(tr("Cut Keyframes"),
+              [&](ZenubScene& scene) { return KeyframeEdits::remove(scene, refs); }))
+        QApplication::beep();
+}
+
+void KeyframeCommands::paste()
+{
+    // Targets of another scene do not count here.
+    KeyframeRefs targets;
+    for (const ShapeRef& shape : qAsConst(m_targets))
+        if (shape.scene == m_pView->getScene())
+            targets.append(KeyframeRef{shape.layer, shape.shape, -1});
+    KeyframeRefs pasted;
+    const int frame = m_pView->getFrame();
+    if (edit(tr("Paste Keyframes"), [&](ZenubScene& scene) {
+            return KeyframeEdits::paste(scene, clip(), frame, targets, &pasted);
+        }))
+        m_pView->setSelection(pasted);
+    else
+        QApplication::beep();
+}
+
+void KeyframeCommands::remove()
+{
+    const KeyframeRefs refs = m_pView->getSelection();
+    // A shape's last keyframe stays: nothing to delete beeps rather than doing nothing silently.
+    if (!edit(tr("Delete Keyframes"),
+              [&](ZenubScene& scene) { return KeyframeEdits::remove(scene, refs); }))
+        QApplication::beep();
+}
+
+void KeyframeCommands::selectAll()
+{
+    const ZenubScene* scene = m_pView->scene();
+    if (!scene)
+        return;
+    KeyframeRefs all;
+    for (int layer = 0; layer < scene->getLayers().size(); ++layer) {
+        const QVector<ZenubShape>& shapes = scene->getLayers().at(layer).getShapes();
+        for (int shape = 0; shape < shapes.size(); ++shape)
+            for (const ZenubKeyframe& keyframe : shapes.at(shape).getKeyframes())
+                all.append(KeyframeRef{layer, shape, keyframe.getFrame()});
+    }
+    m_pView->setSelection(all);
+}
+
+void KeyframeCommands::move(const KeyframeRefs& refs, int delta)
+{
+    KeyframeRefs moved;
+    if (edit(tr("Move Keyframes"),
+             [&](ZenubScene& scene) { return KeyframeEdits::move(scene, refs, delta, &moved); }))
+        m_pView->setSelection(moved);
+}
+
+void KeyframeCommands::setEasing(const ZenubEasing& easing)
+{
+    const KeyframeRefs refs = m_pView->getSelection();
+    edit(tr("Change Easing"),
+         [&](ZenubScene& scene) { return KeyframeEdits::setEasing(scene, refs, easing); });
+}
+
+void KeyframeCommands::addKeyframes()
+{
+    if (!m_pDocument)
+        return;
+    const int frame = m_pView->getFrame();
+    const QVector<ShapeRef> targets = m_targets;
+    m_pDocument->editProject(tr("Add Keyframe"), [&](ZenubProject& project) {
+        for (const ShapeRef& ref : targets) {
+            if (ref.scene < 0 || ref.scene >= project.getScenes().size())
+                return false;
+            ZenubScene& scene = project.scenes()[ref.scene];
+            if (ref.layer < 0 || ref.layer >= scene.getLayers().size() || ref.shape < 0 ||
+                ref.shape >= scene.getLayers().at(ref.layer).getShapes().size())
+                return false;
+            ZenubShape& shape = scene.layers()[ref.layer].shapes()[ref.shape];
+            shape.setKeyframe(shape.stateAtFrame(frame));
+        }
+        return true;
+    });
+}

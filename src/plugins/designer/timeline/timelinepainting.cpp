@@ -1,0 +1,104 @@
+#include "timelinepainting.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+
+namespace TimelinePainting {
+
+QColor animatedColor()
+{
+    return QColor(0xf0, 0x9a, 0x1a);
+}
+
+void drawKeyframe(QPainter& painter, const QPointF& centre, bool bEased, double size)
+{
+    if (bEased) {
+        painter.drawEllipse(centre, size, size);
+        return;
+    }
+    QPainterPath diamond;
+    diamond.moveTo(centre.x(), centre.y() - size);
+    diamond.lineTo(centre.x() + size, centre.y());
+    diamond.lineTo(centre.x(), centre.y() + size);
+    diamond.lineTo(centre.x() - size, centre.y());
+    diamond.closeSubpath();
+    painter.drawPath(diamond);
+}
+
+void drawRuler(QPainter& painter, const QPalette& palette, const QRect& ruler, int first, int last,
+               int frameWidth, const std::function<int(int)>& frameX)
+{
+    painter.save();
+    painter.fillRect(ruler, palette.button());
+    painter.setPen(palette.buttonText().color());
+    painter.setClipRect(ruler);
+    // Labels at least 40 pixels apart, on round numbers.
+    int step = 1;
+    for (const int candidate : {1, 2, 5, 10, 25, 50, 100, 250, 500, 1000, 5000}) {
+        step = candidate;
+        if (candidate * frameWidth >= 40)
+            break;
+    }
+    for (int frame = first; frame <= last; ++frame) {
+        const int x = frameX(frame);
+        const bool bLabel = frame % step == 0;
+        if (!bLabel && frameWidth < 6)
+            continue;
+        painter.drawLine(x, ruler.bottom() - (bLabel ? 6 : 2), x, ruler.bottom());
+        if (bLabel)
+            painter.drawText(QRect(x + 2, ruler.top(), 60, ruler.height() - 6), Qt::AlignBottom,
+                             QString::number(frame));
+    }
+    painter.restore();
+}
+
+void drawMarker(QPainter& painter, int x, int rulerHeight, int bottom)
+{
+    const QColor red(0xd9, 0x30, 0x25);
+    painter.save();
+    painter.setPen(QPen(red, 1));
+    painter.drawLine(x, rulerHeight, x, bottom);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath head;
+    head.addRoundedRect(QRectF(x - 6, 3, 12, rulerHeight - 8), 2, 2);
+    head.moveTo(x - 4, rulerHeight - 5);
+    head.lineTo(x, rulerHeight);
+    head.lineTo(x + 4, rulerHeight - 5);
+    painter.fillPath(head, red);
+    painter.restore();
+}
+
+void drawRowHeader(QPainter& painter, const QPalette& palette, const QRect& rect,
+                   const QString& title, bool bLayer, bool bDimmed, bool bAnimated,
+                   bool bHighlighted)
+{
+    painter.save();
+    painter.fillRect(rect, bLayer ? palette.button() : palette.window());
+    if (bHighlighted) {
+        QColor tint = palette.highlight().color();
+        tint.setAlpha(70);
+        painter.fillRect(rect, tint);
+    }
+    QFont font = painter.font();
+    font.setBold(bLayer);
+    painter.setFont(font);
+    const int indent = bLayer ? 6 : 20;
+    const int markWidth = 22;
+    painter.setPen(bDimmed ? palette.mid().color() : palette.windowText().color());
+    painter.drawText(
+        rect.adjusted(indent, 0, -markWidth, 0), Qt::AlignVCenter,
+        painter.fontMetrics().elidedText(title, Qt::ElideRight, rect.width() - indent - markWidth));
+    if (bAnimated) {
+        // The same colour as the span between the keyframes: this shape moves.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(animatedColor());
+        const QPointF centre(rect.right() - 12, rect.center().y());
+        drawKeyframe(painter, centre + QPointF(-3, -2), false, 4);
+        drawKeyframe(painter, centre + QPointF(3, 2), false, 4);
+    }
+    painter.restore();
+}
+
+} // namespace TimelinePainting

@@ -1,0 +1,43 @@
+#ifndef TIMELINEPAINTING_H
+#define TIMELINEPAINTING_H
+
+#include <QColor>
+
+#include <functional>
+
+class QPainter;
+class QPalette;
+class QPointF;
+class QRect;
+class QString;
+
+/*! The marks a time line draws, apart from the widget that places them. */
+namespace TimelinePainting {
+
+/*! The colour of shapes that move: the span between their keyframes and their row's mark. */
+QColor animatedColor();
+
+/*! A keyframe: a diamond for linear motion, a circle for an eased one. */
+void drawKeyframe(QPainter& painter, const QPointF& centre, bool bEased, double size);
+
+/*!
+    Frame numbers and ticks in \a ruler for the frames \a first to \a last; \a frameX gives the
+    centre of a frame.
+*/
+void drawRuler(QPainter& painter, const QPalette& palette, const QRect& ruler, int first, int last,
+               int frameWidth, const std::function<int(int)>& frameX);
+
+/*! The current-frame marker at \a x: a head in the ruler and a line down to \a bottom. */
+void drawMarker(QPainter& painter, int x, int rulerHeight, int bottom);
+
+/*!
+    A row's header: its title, bold for a layer, dimmed for a hidden one, and the mark of a
+    shape that moves.
+*/
+void drawRowHeader(QPainter& painter, const QPalette& palette, const QRect& rect,
+                   const QString& title, bool bLayer, bool bDimmed, bool bAnimated,
+                   bool bHighlighted);
+
+} // namespace TimelinePainting
+
+#endif

@@ -1,0 +1,88 @@
+#include "timelinerows.h"
+
+#include "easingmenu.h"
+#include "keyframeedits.h"
+#include "timelineview.h"
+
+#include "project/zenubscene.h"
+
+#include <algorithm>
+
+void TimelineRows::build(const ZenubScene* scene)
+{
+    m_rows.clear();
+    if (!scene)
+        return;
+    // Top layers first, as they are drawn on top.
+    for (int layer = scene->getLayers().size() - 1; layer >= 0; --layer) {
+        m_rows.append(Row{layer, -1});
+        for (int shape = scene->getLayers().at(layer).getShapes().size() - 1; shape >= 0; --shape)
+            m_rows.append(Row{layer, shape});
+    }
+}
+
+int TimelineRows::indexOf(int layer, int shape) const
+{
+    for (int i = 0; i < m_rows.size(); ++i)
+        if (m_rows.at(i).layer == layer && m_rows.at(i).shape == shape)
+            return i;
+    return -1;
+}
+
+QVector<int> TimelineRows::frames(const ZenubScene& scene, const Row& row)
+{
+    QVector<int> result;
+    const QVector<ZenubShape>& shapes = scene.getLayers().at(row.layer).getShapes();
+    for (int shape = 0; shape < shapes.size(); ++shape)
+        if (row.shape < 0 || shape == row.shape)
+            for (const ZenubKeyframe& keyframe : shapes.at(shape).getKeyframes())
+                result.append(keyframe.getFrame());
+    std::sort(result.begin(), result.end());
+    result.erase(std::unique(result.begin(), result.end()), result.end());
+    return result;
+}
+
+KeyframeRefs TimelineRows::refsAt(const ZenubScene& scene, const Row& row, int frame)
+{
+    KeyframeRefs refs;
+    const int shapes = scene.getLayers().at(row.layer).getShapes().size();
+    for (int shape = 0; shape < shapes; ++shape)
+        if (row.shape < 0 || shape == row.shape)
+            refs.append(KeyframeRef{row.layer, shape, frame});
+    return KeyframeEdits::existing(scene, refs);
+}
+
+bool TimelineRows::isAnimated(const ZenubScene& scene, const Row& row)
+{
+    return row.shape >= 0 && scene.getLayers().at(row.layer).getShapes().at(row.shape).isAnimated();
+}
+
+QString TimelineRows::title(const ZenubScene& scene, const Row& row)
+{
+    const ZenubLayer& layer = scene.getLayers().at(row.layer);
+    if (row.shape >= 0)
+        return layer.getShapes().at(row.shape).getName();
+    if (!layer.isVisible())
+        return TimelineView::tr("%1 (hidden)").arg(layer.getName());
+    if (layer.isLocked())
+        return TimelineView::tr("%1 (locked)").arg(layer.getName());
+    return layer.getName();
+}
+
+QString TimelineRows::motionHint(const ZenubScene& scene, const Row& row)
+{
+    if (row.shape < 0)
+        return QString();
+    const ZenubShape& shape = scene.getLayers().at(row.layer).getShapes().at(row.shape);
+    return shape.isAnimated()
+               ? TimelineView::tr("Animated: %n keyframe(s)", nullptr, shape.getKeyframes().size())
+               : TimelineView::tr("Static: its one keyframe holds for the "
+                                  "whole scene");
+}
+
+QString TimelineRows::keyframeHint(const ZenubKeyframe& keyframe)
+{
+    return TimelineView::tr("Frame %1, %2")
+        .arg(keyframe.getFrame())
+        .arg(EasingMenu::displayName(keyframe.getEasing().getType()).remove(QLatin1Char('&')));
+}

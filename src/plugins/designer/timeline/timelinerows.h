@@ -1,0 +1,45 @@
+#ifndef TIMELINEROWS_H
+#define TIMELINEROWS_H
+
+#include "keyframeref.h"
+
+#include <QString>
+
+class ZenubKeyframe;
+class ZenubScene;
+
+/*!
+    The rows a time line shows for a scene: each layer, top layer first, followed by its shapes,
+    topmost first. What the rows hold is read from the scene each time, since every edit
+    replaces the project.
+*/
+class TimelineRows
+{
+public:
+    struct Row
+    {
+        int layer = -1;
+        int shape = -1; // -1: the layer's own row, which shows all its shapes' keyframes
+    };
+
+    void build(const ZenubScene* scene);
+    int count() const { return m_rows.size(); }
+    const Row& at(int index) const { return m_rows.at(index); }
+    int indexOf(int layer, int shape) const;
+
+    /*! The frames with a keyframe in the row, in order, each once. */
+    static QVector<int> frames(const ZenubScene& scene, const Row& row);
+    /*! The keyframes the row shows at \a frame. */
+    static KeyframeRefs refsAt(const ZenubScene& scene, const Row& row, int frame);
+    static bool isAnimated(const ZenubScene& scene, const Row& row);
+    /*! The name shown in the row's header, with the layer's state. */
+    static QString title(const ZenubScene& scene, const Row& row);
+    /*! Explains whether the row's shape is animated or static. */
+    static QString motionHint(const ZenubScene& scene, const Row& row);
+    static QString keyframeHint(const ZenubKeyframe& keyframe);
+
+private:
+    QVector<Row> m_rows;
+};
+
+#endif

@@ -1,0 +1,105 @@
+#ifndef TIMELINEVIEW_H
+#define TIMELINEVIEW_H
+
+#include "designerdocument.h"
+#include "keyframeref.h"
+#include "timelinerows.h"
+
+#include <QAbstractScrollArea>
+#include <QPointer>
+
+class ZenubScene;
+
+/*!
+    The rows and frames of a scene's time line: each layer a row showing the keyframes of all its
+    shapes, each shape a row of its own beneath it. Clicking the ruler or an empty cell moves the
+    current-frame marker; keyframes are picked with a click (Ctrl or Shift adds) or with a
+    rectangle dragged over empty cells, and dragged along the frames. The view only reports what the
+   user asks for; TimelineWidget edits.
+*/
+class TimelineView : public QAbstractScrollArea
+{
+    Q_OBJECT
+public:
+    explicit TimelineView(QWidget* parent = nullptr);
+
+    void setDocument(DesignerDocument* document);
+    void setScene(int scene);
+    int getScene() const { return m_scene; }
+    void setFrame(int frame);
+    int getFrame() const { return m_frame; }
+    /*! The shapes selected on the stage; their rows are highlighted. */
+    void setHighlightedShapes(const QVector<ShapeRef>& refs);
+
+    KeyframeRefs getSelection() const { return m_selection; }
+    void setSelection(const KeyframeRefs& refs);
+    /*! Re-reads the scene, dropping selected keyframes that no longer exist. */
+    void refresh();
+    /*! The scene shown, or null. */
+    const ZenubScene* scene() const;
+
+    /*! Centre of a keyframe's mark in viewport coordinates (the shape's own row). */
+    QPoint keyframePoint(const KeyframeRef& ref) const;
+    /*! Centre of frame \a frame in the ruler, in viewport coordinates. */
+    QPoint rulerPoint(int frame) const;
+
+    void setFrameWidth(int pixels);
+    int getFrameWidth() const { return m_frameWidth; }
+
+    QSize sizeHint() const override { return QSize(600, 160); }
+
+signals:
+    void frameScrubbed(int frame);
+    void selectionChanged();
+    /*! The user dropped the selected keyframes \a delta frames away. */
+    void moveRequested(const KeyframeRefs& refs, int delta);
+    /*! A click on a row's name picks its shapes on the stage. */
+    void shapesPicked(const QVector<ShapeRef>& refs);
+    void keyframeActivated(const KeyframeRef& ref);
+    void contextMenuRequested(const QPoint& globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    int duration() const;
+    int frameX(int frame) const;
+    int frameAtX(int x) const;
+    int rowAtY(int y) const;
+    int rowY(int row) const;
+    KeyframeRefs refsAt(int row, int frame) const;
+    KeyframeRefs hitKeyframes(const QPoint& point) const;
+    KeyframeRefs keyframesIn(const QRect& rect) const;
+    QString toolTipAt(const QPoint& point) const;
+    void updateScrollBars();
+    void scrubTo(int x);
+    void paintRow(QPainter& painter, int index, int y) const;
+    void paintRuler(QPainter& painter) const;
+
+    QPointer<DesignerDocument> m_pDocument;
+    int m_scene = 0;
+    int m_frame = 0;
+    int m_frameWidth = 14;
+    TimelineRows m_rows;
+    QVector<ShapeRef> m_highlighted;
+    KeyframeRefs m_selection;
+    bool m_bScrubbing = false;
+    bool m_bDragPending = false;
+    int m_pressFrame = 0;
+    KeyframeRefs m_pressHits;
+    int m_dragDelta = 0;
+    bool m_bBandPending = false;
+    bool m_bBand = false;
+    QRect m_band;
+    KeyframeRefs m_bandBase;
+};
+
+#endif

@@ -1,0 +1,356 @@
+#include "timelinewidget.h"
+
+#include "beziereasingdialog.h"
+#include "designerdocument.h"
+#include "easingmenu.h"
+#include "keyframecommands.h"
+#include "keyframeedits.h"
+#include "playbackclock.h"
+#include "stagewidget.h"
+#include "timelineview.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// English is the source language and has no catalogue, so its two forms are chosen here.
+QString framesSuffix(int count)
+{
+    const char* const source = " frame(s)";
+    const QString translated = TimelineWidget::tr(source, nullptr, count);
+    if (translated != QLatin1String(source))
+        return translated;
+    return count == 1 ? QStringLiteral(" frame") : QStringLiteral(" frames");
+}
+
+QAction* addTool(QToolBar* bar, const QString& text, const QString& name, const QString& tip,
+                 QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
+{
+    QAction* action = bar->addAction(text);
+    if (icon != QStyle::SP_CustomBase)
+        action->setIcon(bar->style()->standardIcon(icon));
+    action->setObjectName(name);
+    action->setToolTip(tip);
+    return action;
+}
+
+} // namespace
+
+TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
+    : QWidget(parent)
+    , m_pStage(stage)
+    , m_pView(new TimelineView(this))
+    , m_pCommands(new KeyframeCommands(m_pView, this))
+    , m_pClock(new PlaybackClock(this))
+    , m_pEasingMenu(new EasingMenu(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createToolBar());
+    layout->addWidget(m_pView, 1);
+    m_pView->setObjectName(QStringLiteral("timelineView"));
+    m_pView->installEventFilter(this);
+
+    connect(m_pFirst, &QAction::triggered, this, [this] { setFrame(0); });
+    connect(m_pLast, &QAction::triggered, this, [this] { setFrame(duration() - 1); });
+    connect(m_pPrevious, &QAction::triggered, this, [this] { step(-1); });
+    connect(m_pNext, &QAction::triggered, this, [this] { step(1); });
+    connect(m_pPlay, &QAction::toggled, this, &TimelineWidget::setPlaying);
+    connect(m_pLoop, &QAction::toggled, m_pClock, &PlaybackClock::setLoop);
+    connect(m_pClock, &PlaybackClock::frameChanged, this, &TimelineWidget::setFrame);
+    connect(m_pClock, &PlaybackClock::finished, this, [this] { setPlaying(false); });
+    connect(m_pFrameSpin, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &TimelineWidget::setFrame);
+    connect(m_pDurationSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int n) {
+        if (m_pDocument)
+            m_pDocument->setSceneDuration(m_pStage->getScene(), n);
+    });
+    connect(m_pAutoKey, &QAction::toggled, this, [this](bool bOn) {
+        if (m_pDocument)
+            m_pDocument->setAutoKey(bOn);
+    });
+    connect(m_pView, &TimelineView::frameScrubbed, this, &TimelineWidget::setFrame);
+    connect(m_pView, &TimelineView::shapesPicked, m_pStage, &StageWidget::setSelectedShapes);
+    connect(m_pView, &TimelineView::contextMenuRequested, this, &TimelineWidget::showContextMenu);
+    connect(m_pView, &TimelineView::keyframeActivated, this, &TimelineWidget::editEasing);
+    connect(m_pEasingMenu, &EasingMenu::easingChosen, m_pCommands, &KeyframeCommands::setEasing);
+    connect(m_pStage, &StageWidget::selectionChanged, this, &TimelineWidget::updateStageSelection);
+    refresh();
+}
+
+QToolBar* TimelineWidget::createToolBar()
+{
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("timelineToolBar"));
+    // Buttons without an icon show their text.
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_pFirst = addTool(bar, tr("First Frame"), QStringLiteral("firstFrame"),
+                       tr("First frame (Home)"), QStyle::SP_MediaSkipBackward);
+    m_pPrevious = addTool(bar, tr("Previous Frame"), QStringLiteral("previousFrame"),
+                          tr("Previous frame (,)"), QStyle::SP_MediaSeekBackward);
+    m_pPrevious->setShortcut(QKeySequence(Qt::Key_Comma));
+    m_pPlay = addTool(bar, tr("Play"), QStringLiteral("play"),
+                      tr("Play or pause the current scene (Space in the time line)"),
+                      QStyle::SP_MediaPlay);
+    m_pPlay->setCheckable(true);
+    m_pNext = addTool(bar, tr("Next Frame"), QStringLiteral("nextFrame"), tr("Next frame (.)"),
+                      QStyle::SP_MediaSeekForward);
+    m_pNext->setShortcut(QKeySequence(Qt::Key_Period));
+    m_pLast = addTool(bar, tr("Last Frame"), QStringLiteral("lastFrame"), tr("Last frame (End)"),
+                      QStyle::SP_MediaSkipForward);
+    for (QAction* action : {m_pPrevious, m_pNext}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setAutoRepeat(true);
+    }
+    m_pLoop = addTool(bar, tr("Loop"), QStringLiteral("loop"),
+                      tr("Start again at the first frame after the last"));
+    m_pLoop->setCheckable(true);
+    m_pLoop->setChecked(true);
+    bar->addSeparator();
+    bar->addWidget(new QLabel(tr("Frame:"), bar));
+    m_pFrameSpin = new QSpinBox(bar);
+    m_pFrameSpin->setObjectName(QStringLiteral("frameSpin"));
+    bar->addWidget(m_pFrameSpin);
+    m_pFrameCount = new QLabel(bar);
+    m_pFrameCount->setContentsMargins(4, 0, 8, 0);
+    bar->addWidget(m_pFrameCount);
+    bar->addWidget(new QLabel(tr("Scene length:"), bar));
+    m_pDurationSpin = new QSpinBox(bar);
+    m_pDurationSpin->setObjectName(QStringLiteral("durationSpin"));
+    m_pDurationSpin->setRange(1, 100000);
+    m_pDurationSpin->setKeyboardTracking(false);
+    bar->addWidget(m_pDurationSpin);
+    bar->addSeparator();
+    bar->addAction(m_pCommands->addKeyframeAction());
+    m_pAutoKey = addTool(bar, tr("Auto-Key"), QStringLiteral("autoKey"),
+                         tr("When on, changing a static shape at another frame than its "
+                            "keyframe starts its animation there"));
+    m_pAutoKey->setCheckable(true);
+    return bar;
+}
+
+QList<QAction*> TimelineWidget::editorActions() const
+{
+    return {m_pPrevious, m_pNext};
+}
+
+void TimelineWidget::setDocument(DesignerDocument* document)
+{
+    setPlaying(false);
+    if (m_pDocument)
+        disconnect(m_pDocument, nullptr, this, nullptr);
+    m_pDocument = document;
+    m_pView->setDocument(document);
+    m_pCommands->setDocument(document);
+    if (document) {
+        connect(document, &DesignerDocument::dataChanged, this, &TimelineWidget::refresh);
+        connect(document, &DesignerDocument::autoKeyChanged, m_pAutoKey, &QAction::setChecked);
+        m_pAutoKey->setChecked(document->isAutoKey());
+    }
+    m_pAutoKey->setEnabled(document);
+    refresh();
+}
+
+int TimelineWidget::duration() const
+{
+    const ZenubScene* scene = m_pView->scene();
+    return scene ? std::max(1, scene->getDuration()) : 1;
+}
+
+int TimelineWidget::getFrame() const
+{
+    return m_pStage->getFrame();
+}
+
+void TimelineWidget::setFrame(int frame)
+{
+    frame = std::clamp(frame, 0, duration() - 1);
+    if (frame != m_pStage->getFrame())
+        m_pStage->setFrame(frame);
+    m_pView->setFrame(frame);
+    const QSignalBlocker block(m_pFrameSpin);
+    m_pFrameSpin->setValue(frame);
+    m_pFirst->setEnabled(frame > 0);
+    m_pPrevious->setEnabled(frame > 0);
+    m_pLast->setEnabled(frame < duration() - 1);
+    m_pNext->setEnabled(frame < duration() - 1);
+}
+
+void TimelineWidget::step(int delta)
+{
+    setPlaying(false);
+    setFrame(getFrame() + delta);
+}
+
+void TimelineWidget::refresh()
+{
+    if (m_pView->getScene() != m_pStage->getScene())
+        setPlaying(false);
+    m_pView->setScene(m_pStage->getScene());
+    m_pView->refresh();
+    const int frames = duration();
+    {
+        const QSignalBlocker spinBlock(m_pFrameSpin);
+        const QSignalBlocker durationBlock(m_pDurationSpin);
+        m_pFrameSpin->setRange(0, frames - 1);
+        m_pDurationSpin->setValue(frames);
+        m_pDurationSpin->setSuffix(framesSuffix(frames));
+    }
+    m_pFrameCount->setText(tr("of %1").arg(frames - 1));
+    const bool bScene = m_pView->scene();
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_pFrameSpin), static_cast<QWidget*>(m_pDurationSpin)})
+        widget->setEnabled(bScene);
+    m_pPlay->setEnabled(bScene);
+    setFrame(getFrame());
+    updateStageSelection();
+    // The scene's length or the frame rate may have changed under the running clock.
+    if (isPlaying())
+        setPlaying(true);
+}
+
+bool TimelineWidget::isPlaying() const
+{
+    return m_pClock->isRunning();
+}
+
+void TimelineWidget::setPlaying(bool bPlaying)
+{
+    if (bPlaying && m_pDocument && m_pView->scene()) {
+        // Play from the start when the marker sits on the last frame, as players do.
+        const int start = getFrame() >= duration() - 1 ? 0 : getFrame();
+        setFrame(start);
+        m_pClock->start(start, m_pDocument->getProject().getFrameRate(), duration(),
+                        m_pLoop->isChecked());
+    } else {
+        m_pClock->stop();
+        bPlaying = false;
+    }
+    const QSignalBlocker block(m_pPlay);
+    m_pPlay->setChecked(bPlaying);
+    m_pPlay->setText(bPlaying ? tr("Pause") : tr("Play"));
+    m_pPlay->setIcon(
+        style()->standardIcon(bPlaying ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+}
+
+void TimelineWidget::updateStageSelection()
+{
+    const QVector<ShapeRef> shapes = m_pStage->getSelectedShapes();
+    m_pView->setHighlightedShapes(shapes);
+    m_pCommands->setTargetShapes(shapes);
+}
+
+void TimelineWidget::showContextMenu(const QPoint& globalPos)
+{
+    QMenu menu(this);
+    m_pCommands->updateActions();
+    const KeyframeRefs selection = m_pView->getSelection();
+    if (!selection.isEmpty()) {
+        const ZenubScene* scene = m_pView->scene();
+        if (const ZenubKeyframe* keyframe = KeyframeEdits::find(*scene, selection.constFirst()))
+            m_pEasingMenu->setCurrent(keyframe->getEasing());
+        menu.addMenu(m_pEasingMenu);
+        menu.addSeparator();
+    }
+    menu.addActions({m_pCommands->cutAction(), m_pCommands->copyAction(),
+                     m_pCommands->pasteAction(), m_pCommands->deleteAction()});
+    menu.addSeparator();
+    menu.addActions({m_pCommands->selectAllAction(), m_pCommands->addKeyframeAction()});
+    menu.exec(globalPos);
+}
+
+void TimelineWidget::editEasing()
+{
+    const KeyframeRefs selection = m_pView->getSelection();
+    const ZenubScene* scene = m_pView->scene();
+    if (selection.isEmpty() || !scene)
+        return;
+    const ZenubKeyframe* keyframe = KeyframeEdits::find(*scene, selection.constFirst());
+    BezierEasingDialog dialog(keyframe ? keyframe->getEasing() : ZenubEasing(), this);
+    // The dialog runs its own event loop: the document may be gone when it returns.
+    if (dialog.exec() == QDialog::Accepted && m_pDocument)
+        m_pCommands->setEasing(dialog.easing());
+}
+
+bool TimelineWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_pView ||
+        (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    // The edit keys are the time line's only when there is something for them to act on;
+    // otherwise the Edit menu acts on the stage's shapes as usual.
+    m_pCommands->updateActions();
+    const auto can = [](QAction* action) {
+        return action->isEnabled();
+    };
+    const struct
+    {
+        bool bMatches;
+        std::function<void()> run;
+    } keys[] = {
+        {key->matches(QKeySequence::Copy) && can(m_pCommands->copyAction()),
+         [this] {
+             m_pCommands->copy();
+         }},
+        {key->matches(QKeySequence::Cut) && can(m_pCommands->cutAction()),
+         [this] {
+             m_pCommands->cut();
+         }},
+        {key->matches(QKeySequence::Paste) && can(m_pCommands->pasteAction()),
+         [this] {
+             m_pCommands->paste();
+         }},
+        {(key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace) &&
+             can(m_pCommands->deleteAction()),
+         [this] {
+             m_pCommands->remove();
+         }},
+        {key->matches(QKeySequence::SelectAll),
+         [this] {
+             m_pCommands->selectAll();
+         }},
+        {key->key() == Qt::Key_Space,
+         [this] {
+             setPlaying(!isPlaying());
+         }},
+        {key->key() == Qt::Key_Left,
+         [this] {
+             step(-1);
+         }},
+        {key->key() == Qt::Key_Right,
+         [this] {
+             step(1);
+         }},
+        {key->key() == Qt::Key_Home,
+         [this] {
+             setFrame(0);
+         }},
+        {key->key() == Qt::Key_End,
+         [this] {
+             setFrame(duration() - 1);
+         }},
+    };
+    for (const auto& entry : keys) {
+        if (!entry.bMatches)
+            continue;
+        // Claiming the key keeps the Edit menu's shortcut from taking it while the time line
+        // has the focus.
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            entry.run();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,73 @@
+#ifndef TIMELINEWIDGET_H
+#define TIMELINEWIDGET_H
+
+#include <QPointer>
+#include <QWidget>
+
+class DesignerDocument;
+class EasingMenu;
+class KeyframeCommands;
+class PlaybackClock;
+class QAction;
+class QLabel;
+class QSpinBox;
+class QToolBar;
+class StageWidget;
+class TimelineView;
+
+/*!
+    The time line under the stage: transport buttons, the frame and scene length, the auto-key
+    switch and the rows of keyframes. It owns the current frame of its stage: scrubbing, stepping
+    and playing all move the stage with it.
+*/
+class TimelineWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TimelineWidget(StageWidget* stage, QWidget* parent = nullptr);
+
+    void setDocument(DesignerDocument* document);
+    int getFrame() const;
+    void setFrame(int frame);
+    /*! Re-reads the stage's scene and the document; call after the scene changed. */
+    void refresh();
+    bool isPlaying() const;
+    void setPlaying(bool bPlaying);
+
+    TimelineView* getView() const { return m_pView; }
+    /*!
+        Frame stepping that works wherever the focus is in the editor: add these to the editor
+        widget (their shortcuts are WidgetWithChildrenShortcut).
+    */
+    QList<QAction*> editorActions() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QToolBar* createToolBar();
+    int duration() const;
+    void step(int delta);
+    void showContextMenu(const QPoint& globalPos);
+    void editEasing();
+    void updateStageSelection();
+
+    StageWidget* m_pStage;
+    QPointer<DesignerDocument> m_pDocument;
+    TimelineView* m_pView;
+    KeyframeCommands* m_pCommands;
+    PlaybackClock* m_pClock;
+    EasingMenu* m_pEasingMenu;
+    QSpinBox* m_pFrameSpin;
+    QLabel* m_pFrameCount;
+    QSpinBox* m_pDurationSpin;
+    QAction* m_pPlay;
+    QAction* m_pLoop;
+    QAction* m_pAutoKey;
+    QAction* m_pPrevious;
+    QAction* m_pNext;
+    QAction* m_pFirst;
+    QAction* m_pLast;
+};
+
+#endif

@@ -1,0 +1,196 @@
+#include "designerdocument.h"
+#include "designereditorwidget.h"
+#include "stagewidget.h"
+#include "timeline/keyframeedits.h"
+#include "timeline/playbackclock.h"
+#include "timeline/timelineview.h"
+#include "timeline/timelinewidget.h"
+
+#include <QUndoStack>
+#include <QtTest>
+
+namespace {
+
+// Shape 0 moves through keyframes at 0, 10 and 20 (x equals the frame); shape 1 stands at x 5.
+ZenubScene testScene()
+{
+    ZenubLayer layer(QStringLiteral("Layer"));
+    ZenubShape moving(ZenubShape::Type::Rectangle, QStringLiteral("Moving"));
+    for (const int frame : {0, 10, 20})
+        moving.setKeyframe(ZenubKeyframe(frame, frame, 0, 10, 10));
+    ZenubShape still(ZenubShape::Type::Ellipse, QStringLiteral("Still"));
+    still.setKeyframe(ZenubKeyframe(0, 5, 5, 10, 10));
+    layer.addShape(moving);
+    layer.addShape(still);
+    ZenubScene scene(QStringLiteral("Scene"), 30);
+    scene.addLayer(layer);
+    return scene;
+}
+
+// "frame:x" of each keyframe of a shape, so a keyframe that lands with the wrong values shows.
+QString keysOf(const ZenubScene& scene, int shape)
+{
+    QStringList keys;
+    for (const ZenubKeyframe& keyframe :
+         scene.getLayers().at(0).getShapes().at(shape).getKeyframes())
+        keys << QStringLiteral("%1:%2").arg(keyframe.getFrame()).arg(keyframe.getX());
+    return keys.join(QLatin1Char(' '));
+}
+
+// "shape:frame ..." to references on layer 0.
+KeyframeRefs refs(const QString& text)
+{
+    KeyframeRefs result;
+    for (const QString& item : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        result.append(KeyframeRef{0, item.section(QLatin1Char(':'), 0, 0).toInt(),
+                                  item.section(QLatin1Char(':'), 1, 1).toInt()});
+    return result;
+}
+
+} // namespace
+
+class tst_Timeline : public QObject
+{
+    Q_OBJECT
+private slots:
+    void playbackDropsFramesRatherThanSlowing_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("elapsed");
+        QTest::addColumn<bool>("loop");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<bool>("ended");
+        // 24 frames per second, 48 frames long.
+        QTest::newRow("just before the next frame") << 0 << 41 << true << 0 << false;
+        QTest::newRow("next frame") << 0 << 42 << true << 1 << false;
+        QTest::newRow("a late tick skips frames") << 0 << 1000 << true << 24 << false;
+        QTest::newRow("loop wraps") << 40 << 500 << true << 4 << false;
+        QTest::newRow("no loop holds the last frame") << 40 << 500 << false << 47 << true;
+        QTest::newRow("no loop before the end") << 40 << 250 << false << 46 << false;
+    }
+    void playbackDropsFramesRatherThanSlowing()
+    {
+        QFETCH(int, start);
+        QFETCH(int, elapsed);
+        QFETCH(bool, loop);
+        QFETCH(bool, ended);
+        bool bEnded = !ended;
+        QFETCH(int, frame);
+        QCOMPARE(PlaybackClock::frameAt(start, elapsed, 24, 48, loop, &bEnded), frame);
+        QCOMPARE(bEnded, ended);
+    }
+
+    void keyframeEdits_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("moving");
+        QTest::addColumn<QString>("still");
+        QTest::newRow("move replaces the keyframe it lands on") << "move"
+                                                                << "0:10" << 10 << "0:0 20:10"
+                                                                << "0:5";
+        QTest::newRow("move stops at the scene's end") << "move"
+                                                       << "0:10 0:20" << 50 << "0:0 19:10 29:20"
+                                                       << "0:5";
+        QTest::newRow("move onto a moving keyframe's old frame keeps both")
+            << "move"
+            << "0:0 0:10" << 10 << "10:0 20:10"
+            << "0:5";
+        QTest::newRow("delete keeps each shape's last keyframe")
+            << "delete"
+            << "0:0 0:10 0:20 1:0" << 0 << "20:20"
+            << "0:5";
+        QTest::newRow("paste leaves out what falls past the end")
+            << "paste"
+            << "0:10 0:20" << 25 << "0:0 10:10 20:20 25:10"
+            << "0:5";
+        QTest::newRow("one shape's keyframes paste onto the target")
+            << "paste"
+            << "1:0" << 7 << "0:0 7:5 10:10 20:20"
+            << "0:5";
+    }
+    void keyframeEdits()
+    {
+        QFETCH(QString, edit);
+        QFETCH(int, value);
+        ZenubScene scene = testScene();
+        QFETCH(QString, selected);
+        QFETCH(QString, moving);
+        QFETCH(QString, still);
+        if (edit == QLatin1String("move")) {
+            QVERIFY(KeyframeEdits::move(scene, refs(selected), value));
+        } else if (edit == QLatin1String("delete")) {
+            QVERIFY(KeyframeEdits::remove(scene, refs(selected)));
+        } else {
+            const KeyframeClip clip = KeyframeEdits::copy(scene, refs(selected));
+            QVERIFY(KeyframeEdits::paste(scene, clip, value, refs(QStringLiteral("0:0"))));
+        }
+        QCOMPARE(keysOf(scene, 0), moving);
+        QCOMPARE(keysOf(scene, 1), still);
+    }
+
+    void dragDeleteUndoAndScrubInTheEditor()
+    {
+        DesignerDocument document;
+        QVERIFY(document.initNewDocument(400, 300, 24, false));
+        QVERIFY(document.editProject(QStringLiteral("Set up"), [](ZenubProject& project) {
+            project.scenes()[0] = testScene();
+            return true;
+        }));
+        DesignerEditorWidget widget;
+        widget.setDocument(&document);
+        widget.resize(1000, 700);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        TimelineView* view = widget.getTimeline()->getView();
+        QWidget* cells = view->viewport();
+        const auto keys = [&] {
+            return keysOf(document.getProject().getScenes().at(0), 0);
+        };
+        const int steps = document.getUndoStack()->count();
+
+        const QPoint from = view->keyframePoint({0, 0, 10});
+        const QPoint to = view->keyframePoint({0, 0, 15});
+        QTest::mousePress(cells, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(cells, (from + to) / 2);
+        QTest::mouseMove(cells, to);
+        QCOMPARE(document.getUndoStack()->count(), steps);
+        QTest::mouseRelease(cells, Qt::LeftButton, Qt::NoModifier, to);
+        QCOMPARE(keys(), QStringLiteral("0:0 15:10 20:20"));
+        QCOMPARE(document.getUndoStack()->count(), steps + 1);
+
+        // A rectangle dragged over empty cells picks the keyframes in it.
+        const QPoint corner = view->keyframePoint({0, 0, 12}) - QPoint(0, 8);
+        QTest::mousePress(cells, Qt::LeftButton, Qt::NoModifier, corner);
+        QTest::mouseMove(cells, view->keyframePoint({0, 0, 25}) + QPoint(0, 8));
+        QTest::mouseRelease(cells, Qt::LeftButton, Qt::NoModifier,
+                            view->keyframePoint({0, 0, 25}) + QPoint(0, 8));
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(keys(), QStringLiteral("0:0"));
+        document.getUndoStack()->undo();
+        document.getUndoStack()->undo();
+        QCOMPARE(keys(), QStringLiteral("0:0 10:10 20:20"));
+
+        // A click on a keyframe shows it on the stage, ready for editing.
+        QTest::mouseClick(cells, Qt::LeftButton, Qt::NoModifier, view->keyframePoint({0, 0, 10}));
+        QCOMPARE(widget.getStage()->getFrame(), 10);
+        QCOMPARE(widget.getStage()->getSelectedShapes(), QVector<ShapeRef>({{0, 0, 0}}));
+        QTest::mouseClick(cells, Qt::LeftButton, Qt::NoModifier, view->rulerPoint(7));
+        QCOMPARE(widget.getStage()->getFrame(), 7);
+        QTest::keyClick(view, Qt::Key_Right);
+        // Stepping works with the focus on the stage too.
+        QApplication::setActiveWindow(&widget);
+        widget.getStage()->setFocus();
+        QTest::keyClick(widget.getStage(), Qt::Key_Period);
+        QCOMPARE(widget.getStage()->getFrame(), 9);
+        QTest::keyClick(view, Qt::Key_Space);
+        QTRY_VERIFY(widget.getStage()->getFrame() != 9);
+        QTest::keyClick(view, Qt::Key_Space);
+        QVERIFY(!widget.getTimeline()->isPlaying());
+    }
+};
+
+QTEST_MAIN(tst_Timeline)
+#include "tst_timeline.moc"
