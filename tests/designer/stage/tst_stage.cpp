@@ -21,7 +21,7 @@ struct Editor
         document.editShapeStates({{0, 0, 0}}, 0, "place",
                                  [](ZenubKeyframe& s) { s = ZenubKeyframe(0, 100, 100, 80, 40); });
         document.editShapeStates({{0, 0, 1}}, 0, "place",
-                                 [](ZenubKeyframe& s) { s = ZenubKeyframe(0, 260, 210, 50, 50); });
+                                 [](ZenubKeyframe& s) { s = ZenubKeyframe(0, 263, 212, 50, 50); });
         widget.setDocument(&document);
         widget.resize(1000, 800);
         widget.show();
@@ -123,6 +123,14 @@ private slots:
 
     void moveSnapsUnlessAltIsHeld()
     {
+        {
+            // With the grid shown the second box lies off its lines: a click must not pull it on.
+            Editor editor;
+            editor.stage->setGridVisible(true);
+            const int steps = editor.document.getUndoStack()->count();
+            editor.drag({288, 237}, {288.2, 237.2});
+            QCOMPARE(editor.document.getUndoStack()->count(), steps);
+        }
         for (const bool alt : {false, true}) {
             Editor editor;
             // 2 px short of putting the box's centre on the stage's centre (200, 150).

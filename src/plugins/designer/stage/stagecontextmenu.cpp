@@ -3,6 +3,9 @@
 #include "shapeedits.h"
 #include "stagewidget.h"
 
+#include <actions/actionmanager.h>
+#include <actions/contextaction.h>
+
 #include <QAction>
 #include <QMenu>
 
@@ -13,14 +16,13 @@ StageContextMenu::StageContextMenu(StageWidget* stage, ShapeEdits* edits)
     , m_pMenu(new QMenu(stage))
 {
     m_pMenu->setObjectName(QStringLiteral("stageContextMenu"));
-    // The Edit menu's own commands own these keys; here they are only shown.
-    m_pCut = addEdit(tr("Cu&t"), QKeySequence::Cut, &ShapeEdits::cut);
-    m_pCopy = addEdit(tr("&Copy"), QKeySequence::Copy, &ShapeEdits::copy);
-    m_pPaste = addEdit(tr("&Paste"), QKeySequence::Paste, &ShapeEdits::paste);
-    m_pDuplicate = addEdit(tr("D&uplicate"), QKeySequence(), &ShapeEdits::duplicate);
-    m_pDelete = addEdit(tr("&Delete"), QKeySequence::Delete, &ShapeEdits::deleteSelection);
+    m_pCut = addEdit(tr("Cu&t"), "Edit.Cut", &ShapeEdits::cut);
+    m_pCopy = addEdit(tr("&Copy"), "Edit.Copy", &ShapeEdits::copy);
+    m_pPaste = addEdit(tr("&Paste"), "Edit.Paste", &ShapeEdits::paste);
+    m_pDuplicate = addEdit(tr("D&uplicate"), "Edit.Duplicate", &ShapeEdits::duplicate);
+    m_pDelete = addEdit(tr("&Delete"), "Edit.Delete", &ShapeEdits::deleteSelection);
     m_pMenu->addSeparator();
-    m_pSelectAll = addEdit(tr("Select &All"), QKeySequence::SelectAll, &ShapeEdits::selectAll);
+    m_pSelectAll = addEdit(tr("Select &All"), "Edit.Select_All", &ShapeEdits::selectAll);
     m_pMenu->addSeparator();
     QMenu* arrange = m_pMenu->addMenu(tr("A&rrange"));
     arrange->setObjectName(QStringLiteral("stageArrangeMenu"));
@@ -42,12 +44,12 @@ StageContextMenu::StageContextMenu(StageWidget* stage, ShapeEdits* edits)
     updateActions();
 }
 
-QAction* StageContextMenu::addEdit(const QString& text, const QKeySequence& keys,
+QAction* StageContextMenu::addEdit(const QString& text, const char* command,
                                    void (ShapeEdits::*slot)())
 {
     QAction* action = m_pMenu->addAction(text);
-    action->setShortcut(keys);
     action->setShortcutContext(Qt::WidgetShortcut);
+    m_commands.insert(action, QString::fromLatin1(command));
     connect(action, &QAction::triggered, m_pEdits, slot);
     return action;
 }
@@ -85,5 +87,10 @@ void StageContextMenu::updateActions()
 void StageContextMenu::popup(const QPoint& pos)
 {
     updateActions();
+    // The Edit menu's commands own these keys, as the user set them; here they are only shown.
+    for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it) {
+        const ContextAction* command = ActionManager::getAction(it.value());
+        it.key()->setShortcuts(command ? command->getAction()->shortcuts() : QList<QKeySequence>());
+    }
     m_pMenu->popup(m_pStage->mapToGlobal(pos));
 }

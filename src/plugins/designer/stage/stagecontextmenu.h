@@ -3,6 +3,7 @@
 
 #include "shapearranger.h"
 
+#include <QHash>
 #include <QObject>
 #include <QVector>
 
@@ -26,7 +27,7 @@ public:
     void updateActions();
 
 private:
-    QAction* addEdit(const QString& text, const QKeySequence& keys, void (ShapeEdits::*slot)());
+    QAction* addEdit(const QString& text, const char* command, void (ShapeEdits::*slot)());
     QAction* addArrange(QMenu* menu, const QString& text, const QKeySequence& keys,
                         ShapeArranger::Order order);
     void popup(const QPoint& pos);
@@ -41,6 +42,8 @@ private:
     QAction* m_pDelete = nullptr;
     QAction* m_pSelectAll = nullptr;
     QVector<QAction*> m_arrange;
+    // The Edit menu's command of each edit action, whose keys it shows.
+    QHash<QAction*, QString> m_commands;
 };
 
 #endif

@@ -56,6 +56,7 @@ void StageDrag::beginHandle(const ZenubProject& project, int scene, int frame,
 void StageDrag::end()
 {
     m_kind = Kind::None;
+    m_bStarted = false;
     m_handle = StageHandles::None;
     m_startBounds = QRectF();
     m_offset = QPointF();
@@ -66,9 +67,13 @@ void StageDrag::end()
 
 void StageDrag::dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers, double zoom)
 {
-    m_point = point;
     m_modifiers = modifiers;
     m_guides.clear();
+    // A click, or a hand that shakes by a pixel, must not nudge or snap anything.
+    m_bStarted = m_bStarted || QLineF(point, m_press).length() * zoom >= 3.0;
+    if (!m_bStarted)
+        return;
+    m_point = point;
     const double tolerance = kSnapDistance / zoom;
     // Alt lets the shape go where the pointer is, as in other drawing programs.
     const bool bSnap = !(modifiers & Qt::AltModifier) && m_pSnapper;

@@ -49,6 +49,7 @@ public:
 
 private:
     Kind m_kind = Kind::None;
+    bool m_bStarted = false;
     StageHandles::Handle m_handle = StageHandles::None;
     ZenubKeyframe m_start;
     QRectF m_startBounds;
