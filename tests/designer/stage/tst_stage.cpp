@@ -1,4 +1,5 @@
 #include "designereditorwidget.h"
+#include "shapeedits.h"
 #include "stage/shapearranger.h"
 #include "stage/stagehandles.h"
 #include "stagewidget.h"
@@ -155,6 +156,8 @@ private slots:
             return true;
         });
         editor.drag({10, 10}, {390, 290});
+        QVERIFY(editor.stage->getSelectedShapes().isEmpty());
+        editor.widget.getShapeEdits()->selectAll();
         QVERIFY(editor.stage->getSelectedShapes().isEmpty());
     }
 

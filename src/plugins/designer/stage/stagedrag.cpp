@@ -95,7 +95,7 @@ void StageDrag::dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers, do
             m_guides.erase(std::remove_if(m_guides.begin(), m_guides.end(), held), m_guides.end());
         }
         m_offset = offset;
-    } else if (m_kind == Kind::Resize && bSnap && std::fmod(m_start.getRotation(), 90.0) == 0.0) {
+    } else if (m_kind == Kind::Resize && bSnap && std::fmod(m_start.getRotation(), 180.0) == 0.0) {
         // Edges of a turned shape do not run along the stage's lines, so only upright ones snap.
         m_point = m_pSnapper->snapPoint(
             point, m_handle != StageHandles::Top && m_handle != StageHandles::Bottom,
