@@ -195,6 +195,8 @@ private slots:
         stage->setZoom(0.9);
         QTest::keyClick(stage, Qt::Key_Equal, Qt::ControlModifier);
         QCOMPARE(stage->getZoom(), 1.0);
+        QTest::keyClick(stage, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(stage->getZoom(), 0.8);
         // The middle button pans by what the pointer travels, and records nothing.
         const int steps = editor.document.getUndoStack()->count();
         const QPointF before = stage->fromStage({0, 0});

@@ -62,12 +62,17 @@ QAction* StageViewActions::addAction(const QString& text, const QString& name,
 {
     QAction* action = m_pToolBar->addAction(text);
     action->setObjectName(name);
-    action->setShortcuts(keys);
+    // The platform's keys may already hold ours; a key listed twice would be ambiguous.
+    QList<QKeySequence> unique;
+    for (const QKeySequence& key : keys)
+        if (!key.isEmpty() && !unique.contains(key))
+            unique.append(key);
+    action->setShortcuts(unique);
     // Several projects may be open, each with its own stage: the keys act on the one in use.
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_pKeyScope->addAction(action);
     action->setToolTip(QStringLiteral("%1 (%2)").arg(
-        toolTip, keys.constFirst().toString(QKeySequence::NativeText)));
+        toolTip, unique.constFirst().toString(QKeySequence::NativeText)));
     return action;
 }
 
