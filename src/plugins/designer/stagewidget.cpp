@@ -197,6 +197,22 @@ QVector<ShapeRef> StageWidget::shapesInBand(const QRectF& band) const
     return found;
 }
 
+const ZenubShape* StageWidget::handledShape() const
+{
+    if (!m_pDocument || m_selected.size() != 1 || m_selection.scene != m_scene)
+        return nullptr;
+    const ZenubShape* shape = m_pDocument->shapeAt(m_selection);
+    // A locked shape, picked elsewhere (in the layers), stays as it is.
+    if (!shape || m_pDocument->getProject()
+                      .getScenes()
+                      .at(m_selection.scene)
+                      .getLayers()
+                      .at(m_selection.layer)
+                      .isLocked())
+        return nullptr;
+    return shape;
+}
+
 void StageWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -232,7 +248,7 @@ void StageWidget::paintEvent(QPaintEvent* event)
         overlay.paintGrid(QSizeF(project.getStageWidth(), project.getStageHeight()));
     overlay.paintAnimatedMarks(project, m_scene, m_frame);
     // Handles only where a drag of them can start: one shape, not while the selection moves.
-    if (m_selected.size() == 1 && m_drag.kind() != StageDrag::Kind::Move)
+    if (handledShape() && m_drag.kind() != StageDrag::Kind::Move)
         overlay.paintHandles(project, m_selection, m_frame);
     overlay.paintGuides(m_drag.guides());
     if (m_gesture == Gesture::Select)
@@ -275,9 +291,8 @@ void StageWidget::startGesture(QMouseEvent* event)
     const double grid = m_bGrid ? StageOverlay::gridSpacing(getZoom()) : 0;
     const ZenubProject& project = m_pDocument->getProject();
     const bool bShift = event->modifiers() & Qt::ShiftModifier;
-    const ZenubShape* single = m_selected.size() == 1 ? m_pDocument->shapeAt(m_selection) : nullptr;
     // The grips come first, also with Shift held: Shift there keeps the aspect.
-    if (single && m_selection.scene == m_scene) {
+    if (const ZenubShape* single = handledShape()) {
         const StageHandles::Handle handle =
             StageHandles::handleAt(single->stateAtFrame(m_frame), point, getZoom());
         if (handle != StageHandles::None) {
@@ -404,9 +419,7 @@ void StageWidget::updateCursor(const QPointF& widgetPoint)
         setCursor(Qt::OpenHandCursor);
         return;
     }
-    const ZenubShape* single =
-        m_selected.size() == 1 && m_pDocument ? m_pDocument->shapeAt(m_selection) : nullptr;
-    if (single && m_selection.scene == m_scene) {
+    if (const ZenubShape* single = handledShape()) {
         const ZenubKeyframe state = single->stateAtFrame(m_frame);
         setCursor(StageHandles::cursor(
             state, StageHandles::handleAt(state, toStage(widgetPoint), getZoom())));
@@ -483,6 +496,9 @@ void StageWidget::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
         m_pDocument->removeShapes(m_selected);
+        break;
+    case Qt::Key_Escape:
+        setSelection(ShapeRef());
         break;
     default:
         QWidget::keyPressEvent(event);

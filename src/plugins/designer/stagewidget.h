@@ -89,6 +89,8 @@ private:
     void cancelGesture();
     void updatePreview();
     QVector<ShapeRef> shapesInBand(const QRectF& band) const;
+    /*! The one selected shape whose handles show, or none. */
+    const ZenubShape* handledShape() const;
     void updateCursor(const QPointF& widgetPoint);
 
     QPointer<DesignerDocument> m_pDocument;
