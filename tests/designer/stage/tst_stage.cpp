@@ -107,8 +107,8 @@ private slots:
         QCOMPARE(editor.document.getUndoStack()->count(), steps + 1);
         const ZenubKeyframe after = editor.state(0);
         // A pointer lands on whole screen pixels.
-        const QRect got = QRectF(after.getX(), after.getY(), after.getWidth(), after.getHeight())
-                              .toRect();
+        const QRect got =
+            QRectF(after.getX(), after.getY(), after.getWidth(), after.getHeight()).toRect();
         QCOMPARE(got, box.toRect());
         QVERIFY(qAbs(after.getRotation() - turned) < (shift ? 0.001 : 1.5));
         editor.document.getUndoStack()->undo();
