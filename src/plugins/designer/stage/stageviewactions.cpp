@@ -2,12 +2,21 @@
 
 #include "stagewidget.h"
 
+#include <extensionsystem/pluginmanager.h>
+
 #include <QAction>
 #include <QMenu>
+#include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <cmath>
+
+namespace {
+
+const char* const kGridKey = "Designer/ShowGrid";
+
+} // namespace
 
 StageViewActions::StageViewActions(StageWidget* stage, QToolBar* toolBar, QWidget* keyScope)
     : QObject(stage)
@@ -50,7 +59,14 @@ StageViewActions::StageViewActions(StageWidget* stage, QToolBar* toolBar, QWidge
                         tr("Show a grid on the stage; moved shapes snap to it"),
                         {QKeySequence(Qt::CTRL + Qt::Key_Apostrophe)});
     m_pGrid->setCheckable(true);
-    connect(m_pGrid, &QAction::toggled, stage, &StageWidget::setGridVisible);
+    connect(m_pGrid, &QAction::toggled, stage, [stage](bool bShown) {
+        stage->setGridVisible(bShown);
+        // The next project opens with the grid as the user left it.
+        if (QSettings* settings = ExtensionSystem::PluginManager::settings())
+            settings->setValue(QLatin1String(kGridKey), bShown);
+    });
+    if (const QSettings* settings = ExtensionSystem::PluginManager::settings())
+        stage->setGridVisible(settings->value(QLatin1String(kGridKey), false).toBool());
 
     connect(stage, &StageWidget::viewChanged, this, &StageViewActions::updateState);
     connect(stage, &StageWidget::documentChanged, this, &StageViewActions::updateState);
