@@ -2,7 +2,7 @@
 
 #include "render/framerenderer.h"
 #include "stage/stageoverlay.h"
-#include "stage/stagesnapper.h"
+#include "stage/stagepicker.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -170,47 +170,17 @@ ShapeRef StageWidget::shapeAtStagePoint(const QPointF& point) const
 {
     if (!m_pDocument)
         return ShapeRef();
-    int layer = -1;
-    int shape = -1;
-    if (!FrameRenderer(m_pDocument->getProject()).shapeAt(m_scene, m_frame, point, &layer, &shape))
-        return ShapeRef();
-    return ShapeRef{m_scene, layer, shape};
-}
-
-QVector<ShapeRef> StageWidget::shapesInBand(const QRectF& band) const
-{
-    QVector<ShapeRef> found;
-    if (!m_pDocument || m_scene < 0 || m_scene >= m_pDocument->getProject().getScenes().size())
-        return found;
-    const QVector<ZenubLayer>& layers =
-        m_pDocument->getProject().getScenes().at(m_scene).getLayers();
-    for (int l = 0; l < layers.size(); ++l) {
-        // What a click cannot pick, a rectangle does not pick either.
-        if (!layers.at(l).isVisible() || layers.at(l).isLocked())
-            continue;
-        const QVector<ZenubShape>& shapes = layers.at(l).getShapes();
-        for (int s = 0; s < shapes.size(); ++s)
-            if (!shapes.at(s).getKeyframes().isEmpty() &&
-                band.intersects(StageSnapper::boundsOf(shapes.at(s), m_frame)))
-                found.append(ShapeRef{m_scene, l, s});
-    }
-    return found;
+    return StagePicker(m_pDocument->getProject(), m_scene, m_frame).shapeAt(point);
 }
 
 const ZenubShape* StageWidget::handledShape() const
 {
     if (!m_pDocument || m_selected.size() != 1 || m_selection.scene != m_scene)
         return nullptr;
-    const ZenubShape* shape = m_pDocument->shapeAt(m_selection);
     // A locked shape, picked elsewhere (in the layers), stays as it is.
-    if (!shape || m_pDocument->getProject()
-                      .getScenes()
-                      .at(m_selection.scene)
-                      .getLayers()
-                      .at(m_selection.layer)
-                      .isLocked())
+    if (!StagePicker(m_pDocument->getProject(), m_scene, m_frame).isPickable(m_selection))
         return nullptr;
-    return shape;
+    return m_pDocument->shapeAt(m_selection);
 }
 
 void StageWidget::resizeEvent(QResizeEvent* event)
@@ -344,7 +314,8 @@ void StageWidget::dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modif
     m_dragStage = toStage(widgetPoint);
     if (m_gesture == Gesture::Select) {
         QVector<ShapeRef> picked = m_selectedBefore;
-        for (const ShapeRef& ref : shapesInBand(QRectF(m_pressStage, m_dragStage).normalized()))
+        const StagePicker picker(m_pDocument->getProject(), m_scene, m_frame);
+        for (const ShapeRef& ref : picker.shapesIn(QRectF(m_pressStage, m_dragStage).normalized()))
             if (!picked.contains(ref))
                 picked.append(ref);
         setSelectedShapes(picked);

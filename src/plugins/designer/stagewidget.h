@@ -88,7 +88,6 @@ private:
     void finishGesture();
     void cancelGesture();
     void updatePreview();
-    QVector<ShapeRef> shapesInBand(const QRectF& band) const;
     /*! The one selected shape whose handles show, or none. */
     const ZenubShape* handledShape() const;
     void updateCursor(const QPointF& widgetPoint);
