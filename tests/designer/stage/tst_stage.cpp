@@ -190,12 +190,18 @@ private slots:
         QCOMPARE(stage->getZoom(), 1.0);
         QTest::keyClick(stage, Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(stage->getZoom(), 0.8);
-        // The middle button pans by what the pointer travels, and records nothing.
+        // The middle button, or the left one with Space held, pans by what the pointer travels
+        // (over a shape too) and records nothing.
         const int steps = editor.document.getUndoStack()->count();
-        const QPointF before = stage->fromStage({0, 0});
-        editor.drag(stage->toStage({500, 400}), stage->toStage({460, 430}), Qt::NoModifier,
-                    Qt::MiddleButton);
-        QVERIFY(QLineF(stage->fromStage({0, 0}), before + QPointF(-40, 30)).length() < 1);
+        for (const Qt::MouseButton button : {Qt::MiddleButton, Qt::LeftButton}) {
+            const QPointF before = stage->fromStage({0, 0});
+            if (button == Qt::LeftButton)
+                QTest::keyPress(stage, Qt::Key_Space);
+            editor.drag({140, 120}, stage->toStage(stage->fromStage({140, 120}) + QPointF(-40, 30)),
+                        Qt::NoModifier, button);
+            QTest::keyRelease(stage, Qt::Key_Space);
+            QVERIFY(QLineF(stage->fromStage({0, 0}), before + QPointF(-40, 30)).length() < 1);
+        }
         QCOMPARE(editor.document.getUndoStack()->count(), steps);
         QTest::keyClick(stage, Qt::Key_0, Qt::ControlModifier);
         QVERIFY(stage->isFitToView());
