@@ -1869,5 +1869,19 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Rotate %1</source>
         <translation>%1 drehen</translation>
     </message>
+    <message numerus="yes">
+        <source>Resize %n Shapes</source>
+        <translation>
+            <numerusform>Größe von %n Form ändern</numerusform>
+            <numerusform>Größe von %n Formen ändern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rotate %n Shapes</source>
+        <translation>
+            <numerusform>%n Form drehen</numerusform>
+            <numerusform>%n Formen drehen</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

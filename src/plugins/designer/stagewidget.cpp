@@ -173,14 +173,16 @@ ShapeRef StageWidget::shapeAtStagePoint(const QPointF& point) const
     return StagePicker(m_pDocument->getProject(), m_scene, m_frame).shapeAt(point);
 }
 
-const ZenubShape* StageWidget::handledShape() const
+bool StageWidget::handleBox(const ZenubProject& project, ZenubKeyframe* box) const
 {
-    if (!m_pDocument || m_selected.size() != 1 || m_selection.scene != m_scene)
-        return nullptr;
-    // A locked shape, picked elsewhere (in the layers), stays as it is.
-    if (!StagePicker(m_pDocument->getProject(), m_scene, m_frame).isPickable(m_selection))
-        return nullptr;
-    return m_pDocument->shapeAt(m_selection);
+    if (m_selected.isEmpty())
+        return false;
+    // Locked shapes, picked elsewhere (in the layers), stay as they are.
+    const StagePicker picker(project, m_scene, m_frame);
+    for (const ShapeRef& ref : qAsConst(m_selected))
+        if (ref.scene != m_scene || !picker.isPickable(ref))
+            return false;
+    return StageDrag::handleBox(project, m_frame, m_selected, box);
 }
 
 void StageWidget::resizeEvent(QResizeEvent* event)
@@ -218,8 +220,9 @@ void StageWidget::paintEvent(QPaintEvent* event)
         overlay.paintGrid(QSizeF(project.getStageWidth(), project.getStageHeight()));
     overlay.paintAnimatedMarks(project, m_scene, m_frame);
     // Handles only where a drag of them can start: one shape, not while the selection moves.
-    if (handledShape() && m_drag.kind() != StageDrag::Kind::Move)
-        overlay.paintHandles(project, m_selection, m_frame);
+    ZenubKeyframe box;
+    if (m_drag.kind() != StageDrag::Kind::Move && handleBox(project, &box))
+        overlay.paintHandles(box);
     overlay.paintGuides(m_drag.guides());
     if (m_gesture == Gesture::Select)
         overlay.paintRubberBand(QRectF(m_pressStage, m_dragStage));
@@ -262,11 +265,11 @@ void StageWidget::startGesture(QMouseEvent* event)
     const ZenubProject& project = m_pDocument->getProject();
     const bool bShift = event->modifiers() & Qt::ShiftModifier;
     // The grips come first, also with Shift held: Shift there keeps the aspect.
-    if (const ZenubShape* single = handledShape()) {
-        const StageHandles::Handle handle =
-            StageHandles::handleAt(single->stateAtFrame(m_frame), point, getZoom());
+    ZenubKeyframe box;
+    if (handleBox(project, &box)) {
+        const StageHandles::Handle handle = StageHandles::handleAt(box, point, getZoom());
         if (handle != StageHandles::None) {
-            m_drag.beginHandle(project, m_scene, m_frame, m_selection, handle, point, grid);
+            m_drag.beginHandle(project, m_scene, m_frame, m_selected, handle, point, grid);
             m_gesture = Gesture::Drag;
             return;
         }
@@ -372,10 +375,18 @@ void StageWidget::finishGesture()
             m_pDocument->moveShapes(m_selected, m_frame, m_drag.offset().x(), m_drag.offset().y());
             break;
         case StageDrag::Kind::Resize:
-            m_pDocument->editShapeStates(m_selected, m_frame, tr("Resize %1").arg(name), change);
+            m_pDocument->editShapeStates(m_selected, m_frame,
+                                         m_selected.size() == 1
+                                             ? tr("Resize %1").arg(name)
+                                             : tr("Resize %n Shapes", "", m_selected.size()),
+                                         change);
             break;
         case StageDrag::Kind::Rotate:
-            m_pDocument->editShapeStates(m_selected, m_frame, tr("Rotate %1").arg(name), change);
+            m_pDocument->editShapeStates(m_selected, m_frame,
+                                         m_selected.size() == 1
+                                             ? tr("Rotate %1").arg(name)
+                                             : tr("Rotate %n Shapes", "", m_selected.size()),
+                                         change);
             break;
         case StageDrag::Kind::None:
             break;
@@ -390,10 +401,10 @@ void StageWidget::updateCursor(const QPointF& widgetPoint)
         setCursor(Qt::OpenHandCursor);
         return;
     }
-    if (const ZenubShape* single = handledShape()) {
-        const ZenubKeyframe state = single->stateAtFrame(m_frame);
+    ZenubKeyframe box;
+    if (m_pDocument && handleBox(m_pDocument->getProject(), &box)) {
         setCursor(StageHandles::cursor(
-            state, StageHandles::handleAt(state, toStage(widgetPoint), getZoom())));
+            box, StageHandles::handleAt(box, toStage(widgetPoint), getZoom())));
         return;
     }
     unsetCursor();

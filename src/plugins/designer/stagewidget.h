@@ -13,7 +13,7 @@
 /*!
     Draws one scene of a project at one frame and lets the user pick shapes (click, Shift+click,
     a rectangle dragged over the empty stage), move them, resize and turn them with the handles
-    of a single selected shape, and zoom and pan the view. While a drag runs only the picture
+    around the selection, and zoom and pan the view. While a drag runs only the picture
     follows the pointer; on release it becomes one command on the document's undo stack.
 */
 class StageWidget : public QWidget
@@ -88,8 +88,8 @@ private:
     void finishGesture();
     void cancelGesture();
     void updatePreview();
-    /*! The one selected shape whose handles show, or none. */
-    const ZenubShape* handledShape() const;
+    /*! Where the selection's handles sit in \a project; false when they do not show. */
+    bool handleBox(const ZenubProject& project, ZenubKeyframe* box) const;
     void updateCursor(const QPointF& widgetPoint);
 
     QPointer<DesignerDocument> m_pDocument;

@@ -115,6 +115,21 @@ private slots:
         QCOMPARE(editor.state(0), before);
     }
 
+    void severalShapesScaleAsOneBox()
+    {
+        Editor editor;
+        editor.stage->setSelectedShapes({{0, 0, 0}, {0, 0, 1}});
+        const int steps = editor.document.getUndoStack()->count();
+        // Their box runs from (100, 100) to (313, 262); its corner goes 25 % further out.
+        editor.drag({313, 262}, {366.25, 302.5}, Qt::AltModifier);
+        QCOMPARE(editor.document.getUndoStack()->count(), steps + 1);
+        const ZenubKeyframe first = editor.state(0);
+        QCOMPARE(QRectF(first.getX(), first.getY(), first.getWidth(), first.getHeight()).toRect(),
+                 QRect(100, 100, 100, 50));
+        QVERIFY(qAbs(editor.state(1).getX() - 303.75) < 0.5);
+        QVERIFY(qAbs(editor.state(1).getWidth() - 62.5) < 0.5);
+    }
+
     void moveSnapsUnlessAltIsHeld()
     {
         {

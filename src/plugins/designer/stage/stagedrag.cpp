@@ -1,6 +1,9 @@
 #include "stagedrag.h"
 
+#include "render/framerenderer.h"
 #include "stagesnapper.h"
+
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -34,29 +37,50 @@ void StageDrag::beginMove(const ZenubProject& project, int scene, int frame,
     m_pSnapper.reset(new StageSnapper(project, scene, frame, shapes, grid));
 }
 
+bool StageDrag::handleBox(const ZenubProject& project, int frame, const QVector<ShapeRef>& shapes,
+                          ZenubKeyframe* box)
+{
+    QRectF bounds;
+    for (const ShapeRef& ref : shapes) {
+        if (ref.scene < 0 || ref.scene >= project.getScenes().size() || ref.layer < 0 ||
+            ref.layer >= project.getScenes().at(ref.scene).getLayers().size())
+            return false;
+        const QVector<ZenubShape>& layer =
+            project.getScenes().at(ref.scene).getLayers().at(ref.layer).getShapes();
+        if (ref.shape < 0 || ref.shape >= layer.size())
+            return false;
+        if (shapes.size() == 1) {
+            *box = layer.at(ref.shape).stateAtFrame(frame);
+            return true;
+        }
+        bounds |= StageSnapper::boundsOf(layer.at(ref.shape), frame);
+    }
+    if (shapes.isEmpty())
+        return false;
+    *box = ZenubKeyframe(frame, bounds.x(), bounds.y(), bounds.width(), bounds.height());
+    return true;
+}
+
 void StageDrag::beginHandle(const ZenubProject& project, int scene, int frame,
-                            const ShapeRef& shape, StageHandles::Handle handle,
+                            const QVector<ShapeRef>& shapes, StageHandles::Handle handle,
                             const QPointF& press, double grid)
 {
     end();
+    if (!handleBox(project, frame, shapes, &m_start))
+        return;
     m_kind = handle == StageHandles::Rotate ? Kind::Rotate : Kind::Resize;
+    m_bGroup = shapes.size() > 1;
     m_handle = handle;
     m_press = press;
     m_point = press;
-    m_start = project.getScenes()
-                  .at(shape.scene)
-                  .getLayers()
-                  .at(shape.layer)
-                  .getShapes()
-                  .at(shape.shape)
-                  .stateAtFrame(frame);
-    m_pSnapper.reset(new StageSnapper(project, scene, frame, {shape}, grid));
+    m_pSnapper.reset(new StageSnapper(project, scene, frame, shapes, grid));
 }
 
 void StageDrag::end()
 {
     m_kind = Kind::None;
     m_bStarted = false;
+    m_bGroup = false;
     m_handle = StageHandles::None;
     m_startBounds = QRectF();
     m_offset = QPointF();
@@ -111,7 +135,7 @@ bool StageDrag::hasChanged() const
         return !m_offset.isNull();
     case Kind::Resize:
     case Kind::Rotate:
-        return applied(m_start) != m_start;
+        return m_bStarted && applied(m_start) != m_start;
     case Kind::None:
         break;
     }
@@ -120,6 +144,8 @@ bool StageDrag::hasChanged() const
 
 ZenubKeyframe StageDrag::applied(const ZenubKeyframe& state) const
 {
+    if (m_bGroup)
+        return appliedToGroup(state);
     ZenubKeyframe result = state;
     const bool bShift = m_modifiers & Qt::ShiftModifier;
     switch (m_kind) {
@@ -140,6 +166,39 @@ ZenubKeyframe StageDrag::applied(const ZenubKeyframe& state) const
         break;
     case Kind::None:
         break;
+    }
+    return result;
+}
+
+ZenubKeyframe StageDrag::appliedToGroup(const ZenubKeyframe& state) const
+{
+    // Each shape keeps its place in the box: its middle goes where the box takes it.
+    const QRectF before = FrameRenderer::shapeRect(m_start);
+    const QPointF middle = FrameRenderer::shapeRect(state).center();
+    ZenubKeyframe result = state;
+    if (m_kind == Kind::Resize) {
+        const QRectF after = FrameRenderer::shapeRect(
+            StageHandles::resized(m_start, m_handle, m_point, m_modifiers & Qt::ShiftModifier));
+        const double sx = before.width() > 0 ? after.width() / before.width() : 1.0;
+        const double sy = before.height() > 0 ? after.height() / before.height() : 1.0;
+        const QPointF moved = after.topLeft() + QPointF((middle.x() - before.left()) * sx,
+                                                        (middle.y() - before.top()) * sy);
+        result.setWidth(state.getWidth() * sx);
+        result.setHeight(state.getHeight() * sy);
+        result.setX(moved.x() - result.getWidth() / 2);
+        result.setY(moved.y() - result.getHeight() / 2);
+    } else if (m_kind == Kind::Rotate) {
+        const double turn =
+            StageHandles::rotated(m_start, m_press, m_point, m_modifiers & Qt::ShiftModifier)
+                .getRotation();
+        QTransform about;
+        about.translate(before.center().x(), before.center().y());
+        about.rotate(turn);
+        about.translate(-before.center().x(), -before.center().y());
+        const QPointF moved = about.map(middle);
+        result.setX(moved.x() - state.getWidth() / 2);
+        result.setY(moved.y() - state.getHeight() / 2);
+        result.setRotation(state.getRotation() + turn);
     }
     return result;
 }

@@ -28,9 +28,18 @@ public:
     /*! \a grid is the spacing of the shown grid, 0 without one. */
     void beginMove(const ZenubProject& project, int scene, int frame,
                    const QVector<ShapeRef>& shapes, const QPointF& press, double grid);
-    void beginHandle(const ZenubProject& project, int scene, int frame, const ShapeRef& shape,
-                     StageHandles::Handle handle, const QPointF& press, double grid);
+    /*! Several shapes resize and turn as one box, about its middle. */
+    void beginHandle(const ZenubProject& project, int scene, int frame,
+                     const QVector<ShapeRef>& shapes, StageHandles::Handle handle,
+                     const QPointF& press, double grid);
     void end();
+
+    /*!
+        The box the handles of \a shapes sit on: one shape's own, turned with it, or the upright
+        bounds of several; false when a shape is missing.
+    */
+    static bool handleBox(const ZenubProject& project, int frame, const QVector<ShapeRef>& shapes,
+                          ZenubKeyframe* box);
 
     Kind kind() const { return m_kind; }
     /*!
@@ -48,8 +57,11 @@ public:
     const QVector<QLineF>& guides() const { return m_guides; }
 
 private:
+    ZenubKeyframe appliedToGroup(const ZenubKeyframe& state) const;
+
     Kind m_kind = Kind::None;
     bool m_bStarted = false;
+    bool m_bGroup = false;
     StageHandles::Handle m_handle = StageHandles::None;
     ZenubKeyframe m_start;
     QRectF m_startBounds;

@@ -52,16 +52,8 @@ void StageOverlay::paintGrid(const QSizeF& stage)
     m_pPainter->restore();
 }
 
-void StageOverlay::paintHandles(const ZenubProject& project, const ShapeRef& ref, int frame)
+void StageOverlay::paintHandles(const ZenubKeyframe& state)
 {
-    if (ref.scene < 0 || ref.scene >= project.getScenes().size() || ref.layer < 0 ||
-        ref.layer >= project.getScenes().at(ref.scene).getLayers().size())
-        return;
-    const QVector<ZenubShape>& shapes =
-        project.getScenes().at(ref.scene).getLayers().at(ref.layer).getShapes();
-    if (ref.shape < 0 || ref.shape >= shapes.size())
-        return;
-    const ZenubKeyframe state = shapes.at(ref.shape).stateAtFrame(frame);
     const double scale = m_viewport.scale();
     m_pPainter->save();
     m_pPainter->setRenderHint(QPainter::Antialiasing);

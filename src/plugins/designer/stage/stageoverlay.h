@@ -7,8 +7,8 @@
 
 class QPainter;
 class StageViewport;
+class ZenubKeyframe;
 class ZenubProject;
-struct ShapeRef;
 
 /*!
     What the stage draws over the picture of the frame for the editor only: the grid, the
@@ -23,8 +23,8 @@ public:
     /*! The grid's spacing in stage pixels: the finest of 10, 20, 40, ... that stays readable. */
     static double gridSpacing(double scale);
     void paintGrid(const QSizeF& stage);
-    /*! The handles of shape \a ref as it is at \a frame, when it is in \a project. */
-    void paintHandles(const ZenubProject& project, const ShapeRef& ref, int frame);
+    /*! The handles around \a box, turned with it. */
+    void paintHandles(const ZenubKeyframe& box);
     /*! A small keyframe diamond at the top right of each animated shape of the scene. */
     void paintAnimatedMarks(const ZenubProject& project, int scene, int frame);
     void paintGuides(const QVector<QLineF>& guides);
