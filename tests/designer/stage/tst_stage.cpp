@@ -35,6 +35,12 @@ struct Editor
     {
         return document.shapeAt({0, 0, shape})->stateAtFrame(0);
     }
+    // To whole stage pixels: a pointer lands on whole screen pixels.
+    QRect box(int shape) const
+    {
+        const ZenubKeyframe s = state(shape);
+        return QRectF(s.getX(), s.getY(), s.getWidth(), s.getHeight()).toRect();
+    }
     // Presses at stage point \a from, moves in two steps and releases at \a to.
     void drag(const QPointF& from, const QPointF& to, Qt::KeyboardModifiers keys = Qt::NoModifier,
               Qt::MouseButton button = Qt::LeftButton)
@@ -105,12 +111,8 @@ private slots:
         editor.drag(StageHandles::position(before, Handle(handle), zoom), to,
                     Qt::AltModifier | (shift ? Qt::ShiftModifier : Qt::NoModifier));
         QCOMPARE(editor.document.getUndoStack()->count(), steps + 1);
-        const ZenubKeyframe after = editor.state(0);
-        // A pointer lands on whole screen pixels.
-        const QRect got =
-            QRectF(after.getX(), after.getY(), after.getWidth(), after.getHeight()).toRect();
-        QCOMPARE(got, box.toRect());
-        QVERIFY(qAbs(after.getRotation() - turned) < (shift ? 0.001 : 1.5));
+        QCOMPARE(editor.box(0), box.toRect());
+        QVERIFY(qAbs(editor.state(0).getRotation() - turned) < (shift ? 0.001 : 1.5));
         editor.document.getUndoStack()->undo();
         QCOMPARE(editor.state(0), before);
     }
@@ -123,9 +125,7 @@ private slots:
         // Their box runs from (100, 100) to (313, 262); its corner goes 25 % further out.
         editor.drag({313, 262}, {366.25, 302.5}, Qt::AltModifier);
         QCOMPARE(editor.document.getUndoStack()->count(), steps + 1);
-        const ZenubKeyframe first = editor.state(0);
-        QCOMPARE(QRectF(first.getX(), first.getY(), first.getWidth(), first.getHeight()).toRect(),
-                 QRect(100, 100, 100, 50));
+        QCOMPARE(editor.box(0), QRect(100, 100, 100, 50));
         QVERIFY(qAbs(editor.state(1).getX() - 303.75) < 0.5);
         QVERIFY(qAbs(editor.state(1).getWidth() - 62.5) < 0.5);
     }
