@@ -57,6 +57,15 @@ void StageOverlay::paintHandles(const ZenubKeyframe& state)
     const double scale = m_viewport.scale();
     m_pPainter->save();
     m_pPainter->setRenderHint(QPainter::Antialiasing);
+    // The box of several shapes has no outline of its own; a shape's own outline covers this.
+    QPen frame(kAccent, 1, Qt::DashLine);
+    m_pPainter->setPen(frame);
+    const StageHandles::Handle corners[] = {StageHandles::TopLeft, StageHandles::TopRight,
+                                            StageHandles::BottomRight, StageHandles::BottomLeft};
+    QPolygonF outline;
+    for (const StageHandles::Handle corner : corners)
+        outline << m_viewport.fromStage(StageHandles::position(state, corner, scale));
+    m_pPainter->drawPolygon(outline);
     m_pPainter->setPen(QPen(QColor(0x10, 0x10, 0x10), 1));
     const QPointF top =
         m_viewport.fromStage(StageHandles::position(state, StageHandles::Top, scale));
