@@ -1967,4 +1967,146 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>Zweiter Punkt, Fortschritt:</translation>
     </message>
 </context>
+<context>
+    <name>ShapeArranger</name>
+    <message>
+        <source>Bring to Front</source>
+        <translation>In den Vordergrund</translation>
+    </message>
+    <message>
+        <source>Bring Forward</source>
+        <translation>Eine Stufe nach vorne</translation>
+    </message>
+    <message>
+        <source>Send Backward</source>
+        <translation>Eine Stufe nach hinten</translation>
+    </message>
+    <message>
+        <source>Send to Back</source>
+        <translation>In den Hintergrund</translation>
+    </message>
+</context>
+<context>
+    <name>StageContextMenu</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Alles aus&amp;wählen</translation>
+    </message>
+    <message>
+        <source>A&amp;rrange</source>
+        <translation>A&amp;nordnen</translation>
+    </message>
+    <message>
+        <source>Bring to &amp;Front</source>
+        <translation>In den &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>Bring F&amp;orward</source>
+        <translation>Eine Stufe nach v&amp;orne</translation>
+    </message>
+    <message>
+        <source>Send &amp;Backward</source>
+        <translation>Eine Stufe nach &amp;hinten</translation>
+    </message>
+    <message>
+        <source>Send to Bac&amp;k</source>
+        <translation>In den Hinter&amp;grund</translation>
+    </message>
+</context>
+<context>
+    <name>StageViewActions</name>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Show the stage smaller</source>
+        <translation>Die Bühne kleiner zeigen</translation>
+    </message>
+    <message>
+        <source>Zoom level</source>
+        <translation>Zoomstufe</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Show the stage larger</source>
+        <translation>Die Bühne größer zeigen</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Fit the whole stage in view</source>
+        <translation>Die ganze Bühne einpassen</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>Show one stage pixel as one screen pixel</source>
+        <translation>Ein Bühnenpixel als ein Bildschirmpixel zeigen</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Raster</translation>
+    </message>
+    <message>
+        <source>Show a grid on the stage; moved shapes snap to it</source>
+        <translation>Ein Raster auf der Bühne zeigen; verschobene Formen rasten daran ein</translation>
+    </message>
+</context>
+<context>
+    <name>StageWidget</name>
+    <message>
+        <source>Resize %1</source>
+        <translation>Größe von %1 ändern</translation>
+    </message>
+    <message>
+        <source>Rotate %1</source>
+        <translation>%1 drehen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Resize %n Shapes</source>
+        <translation>
+            <numerusform>Größe von %n Form ändern</numerusform>
+            <numerusform>Größe von %n Formen ändern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rotate %n Shapes</source>
+        <translation>
+            <numerusform>%n Form drehen</numerusform>
+            <numerusform>%n Formen drehen</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

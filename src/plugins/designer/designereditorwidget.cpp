@@ -3,6 +3,8 @@
 #include "designerdocument.h"
 #include "render/framerenderer.h"
 #include "shapeedits.h"
+#include "stage/stagecontextmenu.h"
+#include "stage/stageviewactions.h"
 #include "stagewidget.h"
 #include "timeline/timelinewidget.h"
 
@@ -117,6 +119,8 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     });
     connect(m_pStage, &StageWidget::selectionChanged, this, &DesignerEditorWidget::updateButtons);
     m_pShapeEdits = new ShapeEdits(m_pStage, this);
+    new StageContextMenu(m_pStage, m_pShapeEdits);
+    new StageViewActions(m_pStage, m_pToolBar, this);
     // Another scene offers other shapes to select.
     connect(m_pSceneList, &QListWidget::currentRowChanged, m_pShapeEdits,
             &ShapeEdits::stateChanged);

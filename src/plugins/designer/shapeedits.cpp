@@ -89,7 +89,7 @@ bool ShapeEdits::canSelectAll() const
         return false;
     for (const ZenubLayer& layer :
          document()->getProject().getScenes().at(m_pStage->getScene()).getLayers())
-        if (layer.isVisible() && !layer.getShapes().isEmpty())
+        if (layer.isVisible() && !layer.isLocked() && !layer.getShapes().isEmpty())
             return true;
     return false;
 }
@@ -170,7 +170,8 @@ void ShapeEdits::selectAll()
     QVector<ShapeRef> all;
     for (int l = 0; l < current.getLayers().size(); ++l) {
         const ZenubLayer& layer = current.getLayers().at(l);
-        if (!layer.isVisible())
+        // A locked layer's shapes cannot be picked, so they are not picked in bulk either.
+        if (!layer.isVisible() || layer.isLocked())
             continue;
         for (int s = 0; s < layer.getShapes().size(); ++s)
             all.append(ShapeRef{scene, l, s});

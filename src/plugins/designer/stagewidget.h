@@ -2,15 +2,19 @@
 #define STAGEWIDGET_H
 
 #include "designerdocument.h"
+#include "stage/stagedrag.h"
+#include "stage/stageviewport.h"
 
+#include <QLineF>
 #include <QPointer>
 #include <QVector>
 #include <QWidget>
 
 /*!
-    Draws one scene of a project at one frame, scaled to fit, and lets the user pick a shape
-    and drag it. A drag becomes a single move on the document's undo stack when the mouse is
-    released; while dragging only the picture follows the pointer.
+    Draws one scene of a project at one frame and lets the user pick shapes (click, Shift+click,
+    a rectangle dragged over the empty stage), move them, resize and turn them with the handles
+    around the selection, and zoom and pan the view. While a drag runs only the picture
+    follows the pointer; on release it becomes one command on the document's undo stack.
 */
 class StageWidget : public QWidget
 {
@@ -33,39 +37,80 @@ public:
 
     /*! The topmost drawn shape under stage point \a point, or an invalid reference. */
     ShapeRef shapeAtStagePoint(const QPointF& point) const;
-    /*! Widget point to stage pixels and back, with the current zoom. */
+    /*! Widget point to stage pixels and back, with the current zoom and panning. */
     QPointF toStage(const QPointF& widgetPoint) const;
     QPointF fromStage(const QPointF& stagePoint) const;
 
+    /*! Screen pixels per stage pixel. */
+    double getZoom() const;
+    bool isFitToView() const { return m_viewport.isFit(); }
+    bool isGridVisible() const { return m_bGrid; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+public slots:
+    void zoomIn();
+    void zoomOut();
+    void zoomToFit();
+    void zoomToActualSize();
+    /*! Shows the stage at \a zoom screen pixels per stage pixel, centred. */
+    void setZoom(double zoom);
+    void setGridVisible(bool bVisible);
 
 signals:
     void selectionChanged();
     /*! Another document, or new content in it. */
     void documentChanged();
     void shapeActivated(const ShapeRef& ref);
+    /*! The zoom, the panning or the grid changed. */
+    void viewChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    double scale() const;
-    QPointF origin() const;
+    enum class Gesture { None, Drag, Select, Pan };
+
+    void syncViewport();
+    void zoomAbout(double zoom, const QPointF& anchor);
+    void startGesture(QMouseEvent* event);
+    void dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modifiers);
+    void finishGesture();
+    void cancelGesture();
+    void updatePreview();
+    /*! Where the selection's handles sit in \a project; false when they do not show. */
+    bool handleBox(const ZenubProject& project, ZenubKeyframe* box) const;
+    void updateCursor(const QPointF& widgetPoint);
 
     QPointer<DesignerDocument> m_pDocument;
     int m_scene = 0;
     int m_frame = 0;
     ShapeRef m_selection;
     QVector<ShapeRef> m_selected;
-    bool m_bDragging = false;
-    QPointF m_dragStart;
-    QPointF m_dragOffset;
+    StageViewport m_viewport;
+    bool m_bGrid = false;
+    bool m_bSpaceHeld = false;
+
+    Gesture m_gesture = Gesture::None;
+    Qt::MouseButton m_gestureButton = Qt::NoButton;
+    StageDrag m_drag;
+    QPointF m_pressStage;
+    QPointF m_dragStage;
+    QPointF m_lastWidget;
+    QVector<ShapeRef> m_selectedBefore;
+    // The project as the running drag would leave it, drawn in place of the document's.
+    ZenubProject m_preview;
+    bool m_bPreview = false;
 };
 
 #endif

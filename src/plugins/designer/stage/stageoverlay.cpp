@@ -1,0 +1,136 @@
+#include "stageoverlay.h"
+
+#include "designerdocument.h"
+#include "project/zenubkeyframe.h"
+#include "stagehandles.h"
+#include "stagesnapper.h"
+#include "stageviewport.h"
+
+#include <QPainter>
+#include <QPalette>
+
+#include <cmath>
+
+namespace {
+
+const QColor kAccent(0xff, 0x8c, 0x00);
+const QColor kGuide(0xe0, 0x20, 0xc0);
+
+} // namespace
+
+StageOverlay::StageOverlay(QPainter* painter, const StageViewport& viewport)
+    : m_pPainter(painter)
+    , m_viewport(viewport)
+{}
+
+double StageOverlay::gridSpacing(double scale)
+{
+    double spacing = 10.0;
+    while (spacing * scale < 8.0)
+        spacing *= 2;
+    return spacing;
+}
+
+void StageOverlay::paintGrid(const QSizeF& stage)
+{
+    const double spacing = gridSpacing(m_viewport.scale());
+    m_pPainter->save();
+    m_pPainter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(QColor(0x80, 0x80, 0x80, 70));
+    pen.setCosmetic(true);
+    m_pPainter->setPen(pen);
+    const QPointF topLeft = m_viewport.fromStage(QPointF(0, 0));
+    const QPointF bottomRight = m_viewport.fromStage(QPointF(stage.width(), stage.height()));
+    for (double x = spacing; x < stage.width(); x += spacing) {
+        const double at = m_viewport.fromStage(QPointF(x, 0)).x();
+        m_pPainter->drawLine(QLineF(at, topLeft.y(), at, bottomRight.y()));
+    }
+    for (double y = spacing; y < stage.height(); y += spacing) {
+        const double at = m_viewport.fromStage(QPointF(0, y)).y();
+        m_pPainter->drawLine(QLineF(topLeft.x(), at, bottomRight.x(), at));
+    }
+    m_pPainter->restore();
+}
+
+void StageOverlay::paintHandles(const ZenubKeyframe& state)
+{
+    const double scale = m_viewport.scale();
+    m_pPainter->save();
+    m_pPainter->setRenderHint(QPainter::Antialiasing);
+    // The box of several shapes has no outline of its own; a shape's own outline covers this.
+    QPen frame(kAccent, 1, Qt::DashLine);
+    m_pPainter->setPen(frame);
+    const StageHandles::Handle corners[] = {StageHandles::TopLeft, StageHandles::TopRight,
+                                            StageHandles::BottomRight, StageHandles::BottomLeft};
+    QPolygonF outline;
+    for (const StageHandles::Handle corner : corners)
+        outline << m_viewport.fromStage(StageHandles::position(state, corner, scale));
+    m_pPainter->drawPolygon(outline);
+    m_pPainter->setPen(QPen(QColor(0x10, 0x10, 0x10), 1));
+    const QPointF top =
+        m_viewport.fromStage(StageHandles::position(state, StageHandles::Top, scale));
+    const QPointF rotate =
+        m_viewport.fromStage(StageHandles::position(state, StageHandles::Rotate, scale));
+    m_pPainter->drawLine(top, rotate);
+    const double half = StageHandles::kGripSize / 2;
+    m_pPainter->setBrush(kAccent);
+    m_pPainter->drawEllipse(rotate, half, half);
+    m_pPainter->setBrush(Qt::white);
+    for (int i = 0; i < StageHandles::Rotate; ++i) {
+        const QPointF at =
+            m_viewport.fromStage(StageHandles::position(state, StageHandles::Handle(i), scale));
+        m_pPainter->drawRect(QRectF(at - QPointF(half, half), QSizeF(2 * half, 2 * half)));
+    }
+    m_pPainter->restore();
+}
+
+void StageOverlay::paintAnimatedMarks(const ZenubProject& project, int scene, int frame)
+{
+    if (scene < 0 || scene >= project.getScenes().size())
+        return;
+    m_pPainter->save();
+    m_pPainter->setRenderHint(QPainter::Antialiasing);
+    m_pPainter->setPen(QPen(QColor(0x10, 0x10, 0x10), 1.5));
+    m_pPainter->setBrush(QColor(0xff, 0xd0, 0x30));
+    for (const ZenubLayer& layer : project.getScenes().at(scene).getLayers()) {
+        if (!layer.isVisible())
+            continue;
+        for (const ZenubShape& shape : layer.getShapes()) {
+            if (!shape.isAnimated())
+                continue;
+            const QRectF bounds = StageSnapper::boundsOf(shape, frame);
+            const QPointF corner = m_viewport.fromStage(bounds.topRight()) + QPointF(-7, 7);
+            const double r = 5.0;
+            const QPointF diamond[] = {corner + QPointF(0, -r), corner + QPointF(r, 0),
+                                       corner + QPointF(0, r), corner + QPointF(-r, 0)};
+            m_pPainter->drawPolygon(diamond, 4);
+        }
+    }
+    m_pPainter->restore();
+}
+
+void StageOverlay::paintGuides(const QVector<QLineF>& guides)
+{
+    m_pPainter->save();
+    QPen pen(kGuide);
+    pen.setCosmetic(true);
+    m_pPainter->setPen(pen);
+    for (const QLineF& guide : guides)
+        m_pPainter->drawLine(
+            QLineF(m_viewport.fromStage(guide.p1()), m_viewport.fromStage(guide.p2())));
+    m_pPainter->restore();
+}
+
+void StageOverlay::paintRubberBand(const QRectF& band)
+{
+    const QRectF box =
+        QRectF(m_viewport.fromStage(band.topLeft()), m_viewport.fromStage(band.bottomRight()))
+            .normalized();
+    m_pPainter->save();
+    QColor fill = QPalette().color(QPalette::Highlight);
+    m_pPainter->setPen(fill);
+    fill.setAlpha(50);
+    m_pPainter->setBrush(fill);
+    m_pPainter->drawRect(box);
+    m_pPainter->restore();
+}

@@ -1,0 +1,38 @@
+#ifndef STAGEOVERLAY_H
+#define STAGEOVERLAY_H
+
+#include <QLineF>
+#include <QRectF>
+#include <QVector>
+
+class QPainter;
+class StageViewport;
+class ZenubKeyframe;
+class ZenubProject;
+
+/*!
+    What the stage draws over the picture of the frame for the editor only: the grid, the
+    handles of the selected shape, the marks of animated shapes, snapping guides and the
+    selection rectangle. Never exported. Sizes are screen pixels at any zoom.
+*/
+class StageOverlay
+{
+public:
+    explicit StageOverlay(QPainter* painter, const StageViewport& viewport);
+
+    /*! The grid's spacing in stage pixels: the finest of 10, 20, 40, ... that stays readable. */
+    static double gridSpacing(double scale);
+    void paintGrid(const QSizeF& stage);
+    /*! The handles around \a box, turned with it. */
+    void paintHandles(const ZenubKeyframe& box);
+    /*! A small keyframe diamond at the top right of each animated shape of the scene. */
+    void paintAnimatedMarks(const ZenubProject& project, int scene, int frame);
+    void paintGuides(const QVector<QLineF>& guides);
+    void paintRubberBand(const QRectF& band);
+
+private:
+    QPainter* m_pPainter;
+    const StageViewport& m_viewport;
+};
+
+#endif
