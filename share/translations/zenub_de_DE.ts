@@ -814,6 +814,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
 <context>
     <name>DesignerEditor</name>
     <message>
+        <source>&amp;Image...</source>
+        <translation>&amp;Bild...</translation>
+    </message>
+    <message>
         <source>Designer</source>
         <translation>Designer</translation>
     </message>
@@ -1711,6 +1715,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
 <context>
     <name>ShapeClipboard</name>
     <message>
+        <source>Pasted Image</source>
+        <translation>Eingefügtes Bild</translation>
+    </message>
+    <message>
         <source>The clipboard holds no shapes.</source>
         <translation>Die Zwischenablage enthält keine Formen.</translation>
     </message>
@@ -1740,6 +1748,67 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Duplicate</source>
         <translation>Duplizieren</translation>
+    </message>
+</context>
+<context>
+    <name>ImageImport</name>
+    <message>
+        <source>The image &quot;%1&quot; cannot be read: %2</source>
+        <translation>Das Bild „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is %2; images of at most %3 can be inserted, since the project keeps a copy of each.</source>
+        <translation>Das Bild „%1“ ist %2 groß; eingefügt werden können Bilder bis %3, da das Projekt von jedem eine Kopie enthält.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PNG, JPEG or SVG image; only these can be inserted.</source>
+        <translation>„%1“ ist kein PNG-, JPEG- oder SVG-Bild; nur diese können eingefügt werden.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is %2 × %3 pixels; images of at most %4 pixels a side can be inserted.</source>
+        <translation>Das Bild „%1“ hat %2 × %3 Pixel; eingefügt werden können Bilder mit höchstens %4 Pixeln je Seite.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is damaged and cannot be shown.</source>
+        <translation>Das Bild „%1“ ist beschädigt und kann nicht angezeigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageInsertion</name>
+    <message>
+        <source>Insert Image</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.svg);;All Files (*)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>There is no scene to insert the image into.</source>
+        <translation>Es gibt keine Szene, in die das Bild eingefügt werden kann.</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Image...</source>
+        <translation>&amp;Bild...</translation>
+    </message>
+</context>
+<context>
+    <name>SvgShapes</name>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "shapeclipboard.h"
 
+#include "images/imageimport.h"
+#include "images/svgshapes.h"
 #include "project/zenubjsonreader.h"
 
 #include <QJsonArray>
@@ -43,10 +45,11 @@ QMimeData* ShapeClipboard::toMimeData(const QVector<ZenubShape>& shapes, int fra
 
 bool ShapeClipboard::canPaste(const QMimeData* data)
 {
-    return data && data->hasFormat(mimeType());
+    return data && (data->hasFormat(mimeType()) || data->hasFormat(svgMimeType()));
 }
 
-QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, QString* errorString)
+QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, const QSizeF& stage,
+                                                 bool bSvgAsShapes, QString* errorString)
 {
     const auto fail = [errorString](const QString& message) {
         if (errorString)
@@ -55,6 +58,16 @@ QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, QString*
     };
     if (!canPaste(data))
         return fail(tr("The clipboard holds no shapes."));
+    if (!data->hasFormat(mimeType())) {
+        const QByteArray svg = data->data(svgMimeType());
+        QVector<ZenubShape> shapes;
+        if (bSvgAsShapes && SvgShapes::convert(svg, &shapes))
+            return shapes;
+        bool bOk = false;
+        const ZenubShape image =
+            ImageImport::fromData(svg, tr("Pasted Image"), stage, &bOk, errorString);
+        return bOk ? QVector<ZenubShape>{image} : QVector<ZenubShape>();
+    }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(data->data(mimeType()), &parseError);
     const QJsonObject root = document.object();

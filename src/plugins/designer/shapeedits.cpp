@@ -3,6 +3,7 @@
 #include "shapeclipboard.h"
 #include "stagewidget.h"
 
+#include <documents/documentmanager.h>
 #include <plugin/iui.h>
 
 #include <QApplication>
@@ -115,8 +116,11 @@ void ShapeEdits::paste()
     if (!canPaste())
         return;
     QString error;
+    const ZenubProject& project = document()->getProject();
     const QVector<ZenubShape> shapes =
-        ShapeClipboard::fromMimeData(QApplication::clipboard()->mimeData(), &error);
+        ShapeClipboard::fromMimeData(QApplication::clipboard()->mimeData(),
+                                     QSizeF(project.getStageWidth(), project.getStageHeight()),
+                                     DocumentManager::isPasteSvgAsFreeform(), &error);
     if (shapes.isEmpty()) {
         IUi::getInstance()->showWarning(m_pStage, QStringLiteral("Zenub Animate"), error,
                                         QMessageBox::Ok, QMessageBox::Ok);
