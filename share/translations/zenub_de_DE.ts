@@ -1753,6 +1753,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
 <context>
     <name>ImageImport</name>
     <message>
+        <source>&quot;%1&quot; is not a file.</source>
+        <translation>„%1“ ist keine Datei.</translation>
+    </message>
+    <message>
         <source>The image &quot;%1&quot; cannot be read: %2</source>
         <translation>Das Bild „%1“ kann nicht gelesen werden: %2</translation>
     </message>

@@ -47,6 +47,11 @@ ZenubShape ImageImport::fromFile(const QString& fileName, const QSizeF& stage, b
 {
     const QString name = QFileInfo(fileName).fileName();
     QFile file(fileName);
+    // A pipe or device would block the reading, or never end.
+    if (!QFileInfo(fileName).isFile()) {
+        fail(ok, errorString, tr("\"%1\" is not a file.").arg(name));
+        return ZenubShape();
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         fail(ok, errorString,
              tr("The image \"%1\" cannot be read: %2").arg(name, file.errorString()));
@@ -56,7 +61,10 @@ ZenubShape ImageImport::fromFile(const QString& fileName, const QSizeF& stage, b
         fail(ok, errorString, tooLarge(name, file.size()));
         return ZenubShape();
     }
-    return fromData(file.readAll(), QFileInfo(fileName).completeBaseName(), stage, ok, errorString);
+    // Messages name the file; the shape goes without the extension.
+    ZenubShape shape = fromData(file.readAll(), name, stage, ok, errorString);
+    shape.setName(QFileInfo(fileName).completeBaseName());
+    return shape;
 }
 
 ZenubShape ImageImport::fromData(const QByteArray& data, const QString& name, const QSizeF& stage,

@@ -8,6 +8,7 @@
 #include <plugin/iui.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -17,7 +18,10 @@ namespace {
 // Where the last picture came from, so the next one is a click away (this run only).
 QString& lastFolder()
 {
-    static QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    static QString folder = [] {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        return QDir(pictures).exists() ? pictures : QDir::homePath();
+    }();
     return folder;
 }
 
