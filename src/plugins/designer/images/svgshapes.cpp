@@ -13,6 +13,7 @@
 namespace {
 
 const int kMaximumShapes = 10000;
+const int kMaximumDepth = 64;
 
 // What an element inherits from its groups, and the placement of the root's view box.
 struct Style
@@ -76,7 +77,7 @@ public:
 
 private:
     bool readRoot();
-    bool readElement(const Style& inherited);
+    bool readElement(const Style& inherited, int depth);
     bool readShape(const QString& kind, const Style& style);
     bool readText(ZenubShape* shape, const Style& style, double x, double y);
     Style styleOf(const Style& inherited) const;
@@ -129,7 +130,7 @@ bool Reader::read(QVector<ZenubShape>* shapes)
         return false;
     const Style root = styleOf(Style());
     while (m_xml.readNextStartElement()) {
-        if (!readElement(root))
+        if (!readElement(root, 1))
             return false;
     }
     if (m_xml.hasError() || m_shapes.isEmpty())
@@ -164,8 +165,11 @@ bool Reader::readRoot()
     return true;
 }
 
-bool Reader::readElement(const Style& inherited)
+bool Reader::readElement(const Style& inherited, int depth)
 {
+    // Groups in groups without end would exhaust the stack; no drawing nests this deep.
+    if (depth > kMaximumDepth)
+        return false;
     // Editors' own data (another namespace) and descriptions draw nothing.
     const QString kind = m_xml.name().toString();
     const QStringRef space = m_xml.namespaceUri();
@@ -181,7 +185,7 @@ bool Reader::readElement(const Style& inherited)
     const bool hidden = style.properties.value(QStringLiteral("display")) == QLatin1String("none");
     if (kind == QLatin1String("g")) {
         while (m_xml.readNextStartElement())
-            if (!readElement(style))
+            if (!readElement(style, depth + 1))
                 return false;
         return true;
     }
