@@ -1,5 +1,7 @@
 #include "svgshapes.h"
 
+#include "project/zenubjsonreader.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -40,7 +42,16 @@ bool length(const QString& text, double* value)
         number.chop(2);
     bool ok = false;
     *value = number.toDouble(&ok);
-    return ok && std::isfinite(*value);
+    // Beyond what a project file may hold the pasted shapes could not be saved and read back.
+    return ok && std::abs(*value) <= ZenubJsonReader::coordinateLimit();
+}
+
+// An opacity: what is missing or no number is opaque.
+double fraction(const QString& text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && std::isfinite(value) ? std::clamp(value, 0.0, 1.0) : 1.0;
 }
 
 bool color(const QString& text, double opacity, QColor* result)
@@ -63,7 +74,7 @@ bool color(const QString& text, double opacity, QColor* result)
         *result = QColor(name);
     else
         return false;
-    result->setAlphaF(std::clamp(opacity, 0.0, 1.0));
+    result->setAlphaF(opacity);
     return true;
 }
 
@@ -109,18 +120,16 @@ Style Reader::styleOf(const Style& inherited) const
     // The style attribute wins over the presentation attributes.
     const QStringList declarations =
         attributes.value(QStringLiteral("style")).toString().split(QLatin1Char(';'));
-    double opacity = attributes.value(QStringLiteral("opacity")).isNull()
-                         ? 1
-                         : attributes.value(QStringLiteral("opacity")).toDouble();
+    double opacity = fraction(attributes.value(QStringLiteral("opacity")).toString());
     for (const QString& declaration : declarations) {
         const QString name = declaration.section(QLatin1Char(':'), 0, 0).trimmed();
         const QString value = declaration.section(QLatin1Char(':'), 1).trimmed();
         if (name == QLatin1String("opacity"))
-            opacity = value.toDouble();
+            opacity = fraction(value);
         else if (!name.isEmpty())
             style.properties.insert(name, value);
     }
-    style.opacity *= std::clamp(opacity, 0.0, 1.0);
+    style.opacity *= opacity;
     return style;
 }
 
@@ -254,8 +263,8 @@ bool Reader::readShape(const QString& kind, const Style& style)
         return style.properties.value(QLatin1String(name), QLatin1String(fallback));
     };
     if (!ok || box.width() < 0 || box.height() < 0 ||
-        !color(value("fill", "black"), value("fill-opacity", "1").toDouble(), &fill) ||
-        !color(value("stroke", "none"), value("stroke-opacity", "1").toDouble(), &stroke) ||
+        !color(value("fill", "black"), fraction(value("fill-opacity", "1")), &fill) ||
+        !color(value("stroke", "none"), fraction(value("stroke-opacity", "1")), &stroke) ||
         !length(value("stroke-width", "1"), &strokeWidth))
         return false;
     if (value("visibility", "visible") != QLatin1String("visible") || box.isEmpty())
@@ -267,6 +276,11 @@ bool Reader::readShape(const QString& kind, const Style& style)
     shape.setFontSize(shape.getFontSize() * m_scaleY);
     ZenubKeyframe keyframe(0, m_origin.x() + box.x() * m_scaleX, m_origin.y() + box.y() * m_scaleY,
                            box.width() * m_scaleX, box.height() * m_scaleY);
+    const double limit = ZenubJsonReader::coordinateLimit();
+    for (const double value : {keyframe.getX(), keyframe.getY(), keyframe.getWidth(),
+                               keyframe.getHeight(), shape.getStrokeWidth(), shape.getFontSize()})
+        if (!(std::abs(value) <= limit))
+            return false;
     keyframe.setOpacity(style.opacity);
     shape.setKeyframe(keyframe);
     m_shapes.append(shape);
