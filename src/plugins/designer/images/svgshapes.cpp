@@ -227,16 +227,16 @@ bool Reader::readShape(const QString& kind, const Style& style)
         radius = rx > 0 && ry > 0 ? std::min(rx, ry) : std::max(rx, ry);
     } else if (kind == QLatin1String("text")) {
         shape = ZenubShape(ZenubShape::Type::Text, SvgShapes::tr("Text"));
-        const double x = m_xml.attributes()
-                             .value(QStringLiteral("x"))
-                             .toString()
-                             .section(QLatin1Char(' '), 0, 0)
-                             .toDouble();
-        const double y = m_xml.attributes()
-                             .value(QStringLiteral("y"))
-                             .toString()
-                             .section(QLatin1Char(' '), 0, 0)
-                             .toDouble();
+        // A list of positions places each letter; the first one places the words.
+        const auto first = [this, &ok](const char* name) {
+            const QString list = m_xml.attributes().value(QLatin1String(name)).toString();
+            double value = 0;
+            if (!list.isEmpty() && !length(list.section(QLatin1Char(' '), 0, 0), &value))
+                ok = false;
+            return value;
+        };
+        const double x = first("x");
+        const double y = first("y");
         if (!readText(&shape, style, x, y))
             return false;
         box = QRectF(shape.getKeyframes().constFirst().getX(),
