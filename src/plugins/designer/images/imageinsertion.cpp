@@ -1,6 +1,7 @@
 #include "imageinsertion.h"
 
 #include "imageimport.h"
+#include "shapeedits.h"
 #include "stagewidget.h"
 
 #include <actions/actioncontainer.h>
@@ -57,12 +58,7 @@ bool ImageInsertion::insertFile(StageWidget* stage, const QString& fileName, QSt
         fileName, QSizeF(project.getStageWidth(), project.getStageHeight()), &bOk, errorString);
     if (!bOk)
         return false;
-    // The topmost layer the user can see and pick; a locked one would swallow the picture.
-    const QVector<ZenubLayer>& layers = project.getScenes().at(scene).getLayers();
-    int layer = -1;
-    for (int l = layers.size() - 1; l >= 0 && layer < 0; --l)
-        if (layers.at(l).isVisible() && !layers.at(l).isLocked())
-            layer = l;
+    const int layer = ShapeEdits::insertionLayer(project.getScenes().at(scene));
     const QVector<ShapeRef> added =
         document->addShapes(scene, {qMakePair(layer, shape)}, tr("Insert Image"));
     stage->setSelectedShapes(added);
