@@ -43,7 +43,17 @@ class tst_Images : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { m_widget.setDocument(&m_document); }
-    void init() { QVERIFY(m_document.initNewDocument(320, 240, 24, false)); }
+    void init()
+    {
+        QVERIFY(m_document.initNewDocument(320, 240, 24, false));
+        // New shapes must not vanish into a hidden top layer.
+        ZenubLayer hidden(QStringLiteral("Hidden"));
+        hidden.setVisible(false);
+        QVERIFY(m_document.editProject({}, [&](ZenubProject& project) {
+            project.scenes()[0].addLayer(hidden);
+            return true;
+        }));
+    }
     // The pictures of a file or of another program's clipboard, with the paste preference.
     void insertAndPaste_data()
     {
@@ -102,6 +112,7 @@ private slots:
             return;
         QCOMPARE(stage->getSelectedShapes().size(), shapes);
         const ShapeRef first = stage->getSelectedShapes().constFirst();
+        QCOMPARE(first.layer, 0);
         QCOMPARE(boxOf(*m_document.shapeAt(first)), box);
         m_document.getUndoStack()->undo();
         QVERIFY(!m_document.shapeAt(first));
