@@ -1023,6 +1023,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
 <context>
     <name>DesignerOptionsDlg</name>
     <message>
+        <source>Pasting</source>
+        <translation>Einfügen aus der Zwischenablage</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
@@ -1813,6 +1817,17 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Text</source>
         <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>PasteOptionPage</name>
+    <message>
+        <source>Paste SVG drawings from other programs as &amp;editable shapes</source>
+        <translation>SVG-Zeichnungen aus anderen Programmen als &amp;bearbeitbare Formen einfügen</translation>
+    </message>
+    <message>
+        <source>Rectangles, circles, ellipses and texts become shapes of their own. A drawing with anything else, and every drawing when this is off, is pasted whole as one image.</source>
+        <translation>Rechtecke, Kreise, Ellipsen und Texte werden zu eigenen Formen. Eine Zeichnung mit anderen Elementen, und jede Zeichnung, wenn dies ausgeschaltet ist, wird als ein einziges Bild eingefügt.</translation>
     </message>
 </context>
 </TS>
