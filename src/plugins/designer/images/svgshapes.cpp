@@ -270,8 +270,11 @@ bool Reader::readShape(const QString& kind, const Style& style)
     if (value("visibility", "visible") != QLatin1String("visible") || box.isEmpty())
         return true;
     shape.setFillColor(fill);
-    shape.setStrokeColor(stroke);
-    shape.setStrokeWidth(stroke.alpha() > 0 ? std::max(0.0, strokeWidth * m_scaleY) : 0);
+    // An outline that is not drawn keeps the default colour, as a saved file would give back.
+    if (stroke.alpha() > 0 && strokeWidth > 0) {
+        shape.setStrokeColor(stroke);
+        shape.setStrokeWidth(strokeWidth * m_scaleY);
+    }
     shape.setCornerRadius(radius * std::min(m_scaleX, m_scaleY));
     shape.setFontSize(shape.getFontSize() * m_scaleY);
     ZenubKeyframe keyframe(0, m_origin.x() + box.x() * m_scaleX, m_origin.y() + box.y() * m_scaleY,
