@@ -1,5 +1,6 @@
 #include "designereditorwidget.h"
 #include "images/imageinsertion.h"
+#include "render/framerenderer.h"
 #include "shapeclipboard.h"
 #include "shapeedits.h"
 #include "stagewidget.h"
@@ -27,8 +28,7 @@ QByteArray encoded(const QSize& size, const char* format)
 
 QRectF boxOf(const ZenubShape& shape)
 {
-    const ZenubKeyframe& key = shape.getKeyframes().constFirst();
-    return QRectF(key.getX(), key.getY(), key.getWidth(), key.getHeight());
+    return FrameRenderer::shapeRect(shape.getKeyframes().constFirst());
 }
 
 const QByteArray kShapes = "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='80'>"
