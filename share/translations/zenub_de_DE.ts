@@ -885,6 +885,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Select &amp;All</source>
         <translation>Alles aus&amp;wählen</translation>
     </message>
+    <message>
+        <source>&amp;Image...</source>
+        <translation>&amp;Bild...</translation>
+    </message>
 </context>
 <context>
     <name>DesignerEditorWidget</name>
@@ -1037,6 +1041,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Breakpoints</source>
         <translation>Umbruchpunkte</translation>
+    </message>
+    <message>
+        <source>Pasting</source>
+        <translation>Einfügen aus der Zwischenablage</translation>
     </message>
 </context>
 <context>
@@ -1726,6 +1734,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>The clipboard holds too many shapes (%1).</source>
         <translation>Die Zwischenablage enthält zu viele Formen (%1).</translation>
     </message>
+    <message>
+        <source>Pasted Image</source>
+        <translation>Eingefügtes Bild</translation>
+    </message>
 </context>
 <context>
     <name>ShapeEdits</name>
@@ -2107,6 +2119,82 @@ Die Projekte selbst werden nicht gelöscht.</translation>
             <numerusform>%n Form drehen</numerusform>
             <numerusform>%n Formen drehen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ImageImport</name>
+    <message>
+        <source>&quot;%1&quot; is not a file.</source>
+        <translation>„%1“ ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; cannot be read: %2</source>
+        <translation>Das Bild „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is %2; images of at most %3 can be inserted, since the project keeps a copy of each.</source>
+        <translation>Das Bild „%1“ ist %2 groß; eingefügt werden können Bilder bis %3, da das Projekt von jedem eine Kopie enthält.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PNG, JPEG or SVG image; only these can be inserted.</source>
+        <translation>„%1“ ist kein PNG-, JPEG- oder SVG-Bild; nur diese können eingefügt werden.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is %2 × %3 pixels; images of at most %4 pixels a side can be inserted.</source>
+        <translation>Das Bild „%1“ hat %2 × %3 Pixel; eingefügt werden können Bilder mit höchstens %4 Pixeln je Seite.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is damaged and cannot be shown.</source>
+        <translation>Das Bild „%1“ ist beschädigt und kann nicht angezeigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageInsertion</name>
+    <message>
+        <source>Insert Image</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.svg);;All Files (*)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>There is no scene to insert the image into.</source>
+        <translation>Es gibt keine Szene, in die das Bild eingefügt werden kann.</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Image...</source>
+        <translation>&amp;Bild...</translation>
+    </message>
+</context>
+<context>
+    <name>SvgShapes</name>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>PasteOptionPage</name>
+    <message>
+        <source>Paste SVG drawings from other programs as &amp;editable shapes</source>
+        <translation>SVG-Zeichnungen aus anderen Programmen als &amp;bearbeitbare Formen einfügen</translation>
+    </message>
+    <message>
+        <source>Rectangles, circles, ellipses and texts become shapes of their own. A drawing with anything else, and every drawing when this is off, is pasted whole as one image.</source>
+        <translation>Rechtecke, Kreise, Ellipsen und Texte werden zu eigenen Formen. Eine Zeichnung mit anderen Elementen, und jede Zeichnung, wenn dies ausgeschaltet ist, wird als ein einziges Bild eingefügt.</translation>
     </message>
 </context>
 </TS>

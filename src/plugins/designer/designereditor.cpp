@@ -3,6 +3,7 @@
 #include "designerdocument.h"
 #include "designereditorwidget.h"
 #include "export/videoexportdialog.h"
+#include "images/imageinsertion.h"
 #include "project/zenubhtmlexporter.h"
 #include "shapeedits.h"
 
@@ -160,6 +161,7 @@ void DesignerEditor::registerCommands()
         {"File.Preview_Project", tr("Preview Project in Browser"), &DesignerEditor::previewProject},
         {"File.Export_To_HTML5", tr("Export to HTML5"), &DesignerEditor::exportToHtml5},
         {"File.Export_To_Video", tr("Export to Video"), &DesignerEditor::exportToVideo},
+        {"Insert.Image", tr("&Image..."), &DesignerEditor::insertImage},
     };
     for (const auto& command : commands) {
         auto* action = new QAction(command.text, this);
@@ -318,4 +320,9 @@ void DesignerEditor::exportToVideo()
         return;
     VideoExportDialog::exportScene(ICore::getMainWindow(), document->getProject(),
                                    m_pWidget->getCurrentScene(), document->getFileName());
+}
+
+void DesignerEditor::insertImage()
+{
+    ImageInsertion::run(m_pWidget ? m_pWidget->getStage() : nullptr);
 }

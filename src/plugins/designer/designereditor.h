@@ -39,6 +39,7 @@ public slots:
     void previewCurrentScene();
     void exportToHtml5();
     void exportToVideo();
+    void insertImage();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "designeroptionsdlg.h"
 
 #include "backupoptionpage.h"
+#include "images/pasteoptionpage.h"
 
 #include <extensionsystem/pluginmanager.h>
 #include <options/appearanceoptionpage.h>
@@ -76,6 +77,7 @@ void DesignerOptionsDlg::createPages()
     addPage(new KeyboardOptionPage(m_pStack), tr("Keyboard"), "keyboardPage");
     addPage(new AppearanceOptionPage(m_pStack), tr("Appearance"), "appearancePage");
     addPage(new BreakpointsOptionPage(m_pStack), tr("Breakpoints"), "breakpointsPage");
+    addPage(new PasteOptionPage(m_pStack), tr("Pasting"), "pastePage");
     // Pages other plugins offer come after the application's own.
     for (IOptionPageFactory* factory : pageFactories()) {
         if (IOptionPage* page = factory->createPage(m_pStack))

@@ -3,6 +3,7 @@
 #include "backuprestoredialog.h"
 #include "designerdocumentfactory.h"
 #include "export/projectexporter.h"
+#include "images/imageinsertion.h"
 #include "welcomeview.h"
 
 #include <extensionsystem/pluginmanager.h>
@@ -61,6 +62,7 @@ void DesignerPlugin::extensionsInitialized()
     connect(window, &MainWindow::extsInitialized, this, [window] {
         QTimer::singleShot(0, window, [window] { BackupRestoreDialog::offerAtStart(window); });
     });
+    ImageInsertion::addMenu(window);
     m_pWelcome = new WelcomeView();
     if (IMainMdiArea* area = window->getMdiArea())
         m_pWelcome->coverWidget(area->viewport());

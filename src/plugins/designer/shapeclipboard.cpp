@@ -1,7 +1,11 @@
 #include "shapeclipboard.h"
 
+#include "images/imageimport.h"
+#include "images/svgshapes.h"
 #include "project/zenubjsonreader.h"
+#include "render/framerenderer.h"
 
+#include <QFont>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMimeData>
@@ -43,10 +47,21 @@ QMimeData* ShapeClipboard::toMimeData(const QVector<ZenubShape>& shapes, int fra
 
 bool ShapeClipboard::canPaste(const QMimeData* data)
 {
-    return data && data->hasFormat(mimeType());
+    return data && (data->hasFormat(mimeType()) || !pictureFormat(data).isEmpty());
 }
 
-QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, QString* errorString)
+QString ShapeClipboard::pictureFormat(const QMimeData* data)
+{
+    // SVG first: a program offering it with a bitmap copied drawings, not photos.
+    for (const QString& format :
+         {svgMimeType(), QStringLiteral("image/png"), QStringLiteral("image/jpeg")})
+        if (data->hasFormat(format))
+            return format;
+    return QString();
+}
+
+QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, const QSizeF& stage,
+                                                 bool bSvgAsShapes, QString* errorString)
 {
     const auto fail = [errorString](const QString& message) {
         if (errorString)
@@ -55,6 +70,17 @@ QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, QString*
     };
     if (!canPaste(data))
         return fail(tr("The clipboard holds no shapes."));
+    if (!data->hasFormat(mimeType())) {
+        const QString format = pictureFormat(data);
+        const QByteArray picture = data->data(format);
+        QVector<ZenubShape> shapes;
+        if (format == svgMimeType() && bSvgAsShapes && SvgShapes::convert(picture, &shapes))
+            return shapes;
+        bool bOk = false;
+        const ZenubShape image =
+            ImageImport::fromData(picture, tr("Pasted Image"), stage, &bOk, errorString);
+        return bOk ? QVector<ZenubShape>{image} : QVector<ZenubShape>();
+    }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(data->data(mimeType()), &parseError);
     const QJsonObject root = document.object();
@@ -119,7 +145,7 @@ QByteArray ShapeClipboard::toSvg(const QVector<ZenubShape>& shapes, int frame)
         const ZenubKeyframe& state = entry.second;
         const QRectF box = boxOf(state);
         const QString fill = shape.getFillColor().name(QColor::HexRgb);
-        const double opacity = state.getOpacity() * shape.getFillColor().alphaF();
+        const double opacity = state.getOpacity();
         switch (shape.getType()) {
         case ZenubShape::Type::Rectangle:
             xml.writeStartElement(QStringLiteral("rect"));
@@ -137,14 +163,17 @@ QByteArray ShapeClipboard::toSvg(const QVector<ZenubShape>& shapes, int frame)
             xml.writeAttribute(QStringLiteral("rx"), number(box.width() / 2));
             xml.writeAttribute(QStringLiteral("ry"), number(box.height() / 2));
             break;
-        case ZenubShape::Type::Text:
+        case ZenubShape::Type::Text: {
+            const QFont font = FrameRenderer::textFont(shape, box);
             xml.writeStartElement(QStringLiteral("text"));
             xml.writeAttribute(QStringLiteral("x"), number(box.center().x()));
             xml.writeAttribute(QStringLiteral("y"), number(box.center().y()));
-            xml.writeAttribute(QStringLiteral("font-size"), number(box.height() * 0.7));
+            xml.writeAttribute(QStringLiteral("font-family"), shape.getFontFamily());
+            xml.writeAttribute(QStringLiteral("font-size"), number(font.pixelSize()));
             xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
             xml.writeAttribute(QStringLiteral("dominant-baseline"), QStringLiteral("central"));
             break;
+        }
         case ZenubShape::Type::Image:
             xml.writeStartElement(QStringLiteral("image"));
             xml.writeAttribute(QStringLiteral("x"), number(box.x()));
@@ -160,11 +189,19 @@ QByteArray ShapeClipboard::toSvg(const QVector<ZenubShape>& shapes, int frame)
                                    QString::fromLatin1(shape.getImageData().toBase64()));
             break;
         }
-        if (shape.getType() != ZenubShape::Type::Image)
+        if (shape.getType() != ZenubShape::Type::Image) {
             xml.writeAttribute(QStringLiteral("fill"), fill);
-        if (shape.getStrokeWidth() > 0) {
+            if (shape.getFillColor().alpha() < 255)
+                xml.writeAttribute(QStringLiteral("fill-opacity"),
+                                   number(shape.getFillColor().alphaF()));
+        }
+        // Texts are drawn in their fill colour alone, as on the stage.
+        if (shape.getStrokeWidth() > 0 && shape.getType() != ZenubShape::Type::Text) {
             xml.writeAttribute(QStringLiteral("stroke"), shape.getStrokeColor().name());
             xml.writeAttribute(QStringLiteral("stroke-width"), number(shape.getStrokeWidth()));
+            if (shape.getStrokeColor().alpha() < 255)
+                xml.writeAttribute(QStringLiteral("stroke-opacity"),
+                                   number(shape.getStrokeColor().alphaF()));
         }
         if (opacity < 1.0)
             xml.writeAttribute(QStringLiteral("opacity"), number(opacity));

@@ -4,6 +4,7 @@
 #include "project/zenubshape.h"
 
 #include <QCoreApplication>
+#include <QSizeF>
 #include <QString>
 #include <QVector>
 
@@ -23,9 +24,19 @@ public:
 
     /*! Both formats of \a shapes, the picture drawn at \a frame. The caller owns the result. */
     static QMimeData* toMimeData(const QVector<ZenubShape>& shapes, int frame);
+    /*! Our own shapes, or an SVG, PNG or JPEG picture from another program. */
     static bool canPaste(const QMimeData* data);
-    /*! The shapes in \a data; empty with \a errorString set when they cannot be read. */
-    static QVector<ZenubShape> fromMimeData(const QMimeData* data, QString* errorString);
+    /*!
+        The shapes in \a data; empty with \a errorString set when they cannot be read. Our
+        own shapes come first; an SVG picture becomes editable shapes when \a bSvgAsShapes
+        asks for it and it can, else one image shape fitted to \a stage, as a bitmap does.
+    */
+    static QVector<ZenubShape> fromMimeData(const QMimeData* data, const QSizeF& stage,
+                                            bool bSvgAsShapes, QString* errorString);
+
+private:
+    /*! The MIME type of the picture \a data offers, or empty. */
+    static QString pictureFormat(const QMimeData* data);
     /*! An SVG document showing \a shapes at \a frame, cropped to them. */
     static QByteArray toSvg(const QVector<ZenubShape>& shapes, int frame);
 };

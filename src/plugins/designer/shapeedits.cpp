@@ -3,6 +3,7 @@
 #include "shapeclipboard.h"
 #include "stagewidget.h"
 
+#include <documents/documentmanager.h>
 #include <plugin/iui.h>
 
 #include <QApplication>
@@ -82,6 +83,15 @@ bool ShapeEdits::canPaste() const
            m_bClipboardHasShapes;
 }
 
+int ShapeEdits::insertionLayer(const ZenubScene& scene)
+{
+    const QVector<ZenubLayer>& layers = scene.getLayers();
+    for (int l = layers.size() - 1; l >= 0; --l)
+        if (layers.at(l).isVisible() && !layers.at(l).isLocked())
+            return l;
+    return -1;
+}
+
 bool ShapeEdits::canSelectAll() const
 {
     if (!document() || m_pStage->getScene() < 0 ||
@@ -115,8 +125,11 @@ void ShapeEdits::paste()
     if (!canPaste())
         return;
     QString error;
+    const ZenubProject& project = document()->getProject();
     const QVector<ZenubShape> shapes =
-        ShapeClipboard::fromMimeData(QApplication::clipboard()->mimeData(), &error);
+        ShapeClipboard::fromMimeData(QApplication::clipboard()->mimeData(),
+                                     QSizeF(project.getStageWidth(), project.getStageHeight()),
+                                     DocumentManager::isPasteSvgAsFreeform(), &error);
     if (shapes.isEmpty()) {
         IUi::getInstance()->showWarning(m_pStage, QStringLiteral("Zenub Animate"), error,
                                         QMessageBox::Ok, QMessageBox::Ok);
@@ -135,9 +148,10 @@ void ShapeEdits::paste()
          tries < 100 && taken.contains(placeOf(shapes.constFirst()) + QPointF(offset, offset));
          ++tries)
         offset += step;
+    const int layer = insertionLayer(document()->getProject().getScenes().at(m_pStage->getScene()));
     QVector<QPair<int, ZenubShape>> placed;
     for (const ZenubShape& shape : shapes)
-        placed.append(qMakePair(-1, movedBy(shape, offset, offset)));
+        placed.append(qMakePair(layer, movedBy(shape, offset, offset)));
     m_pStage->setSelectedShapes(document()->addShapes(m_pStage->getScene(), placed, tr("Paste")));
     m_pStage->setFocus();
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 
 class DesignerDocument;
+class ZenubScene;
 class StageWidget;
 
 /*!
@@ -19,6 +20,11 @@ public:
     bool hasSelection() const;
     bool canPaste() const;
     bool canSelectAll() const;
+    /*!
+        Where new shapes go in \a scene: the topmost layer that is shown and not locked (-1,
+        the top layer, when there is none), so they never vanish into a hidden or locked one.
+    */
+    static int insertionLayer(const ZenubScene& scene);
 
 public slots:
     void copy();

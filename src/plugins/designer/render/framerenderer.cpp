@@ -20,6 +20,24 @@ void FrameRenderer::setSelection(const QVector<ShapeIndex>& shapes, const QPoint
     m_selectionOffset = offset;
 }
 
+QFont FrameRenderer::textFont(const ZenubShape& shape, const QRectF& box)
+{
+    // A named family rather than the widget's font: every picture of a frame must match.
+    QFont font(shape.getFontFamily());
+    font.setStyleHint(QFont::SansSerif);
+    // Without a size of its own, sized to the box's height and shrunk when the words would
+    // run past its sides.
+    int pixels = shape.getFontSize() > 0 ? std::max(1, int(shape.getFontSize()))
+                                         : std::max(1, int(box.height() * 0.7));
+    font.setPixelSize(pixels);
+    const double textWidth = QFontMetricsF(font).horizontalAdvance(shape.getText());
+    if (shape.getFontSize() <= 0 && textWidth > box.width() && textWidth > 0) {
+        pixels = std::max(1, int(pixels * box.width() / textWidth));
+        font.setPixelSize(pixels);
+    }
+    return font;
+}
+
 QRectF FrameRenderer::shapeRect(const ZenubKeyframe& state)
 {
     return QRectF(state.getX(), state.getY(), state.getWidth(), state.getHeight());
@@ -116,20 +134,7 @@ void FrameRenderer::paintShape(QPainter* painter, const ZenubShape& shape,
         painter->drawEllipse(box);
         break;
     case ZenubShape::Type::Text: {
-        // A named family rather than the widget's font: every picture of a frame must match.
-        QFont font(shape.getFontFamily());
-        font.setStyleHint(QFont::SansSerif);
-        // Without a size of its own, sized to the box's height and shrunk when the words would
-        // run past its sides.
-        int pixels = shape.getFontSize() > 0 ? std::max(1, int(shape.getFontSize()))
-                                             : std::max(1, int(box.height() * 0.7));
-        font.setPixelSize(pixels);
-        const double textWidth = QFontMetricsF(font).horizontalAdvance(shape.getText());
-        if (shape.getFontSize() <= 0 && textWidth > box.width() && textWidth > 0) {
-            pixels = std::max(1, int(pixels * box.width() / textWidth));
-            font.setPixelSize(pixels);
-        }
-        painter->setFont(font);
+        painter->setFont(textFont(shape, box));
         painter->setPen(shape.getFillColor());
         painter->drawText(box, Qt::AlignCenter | Qt::TextDontClip, shape.getText());
         break;

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QVector>
 
+class QFont;
 class QImage;
 class QPainter;
 class QTransform;
@@ -46,6 +47,8 @@ public:
     bool shapeAt(int scene, double frame, const QPointF& point, int* layer, int* shape) const;
 
     static QRectF shapeRect(const ZenubKeyframe& state);
+    /*! The font a text shape is drawn with in \a box; the exported player repeats the rule. */
+    static QFont textFont(const ZenubShape& shape, const QRectF& box);
     /*! Shapes turn about their centre. */
     static QTransform shapeTransform(const ZenubKeyframe& state);
     /*! A two-tone outline, so it stands out from any fill colour and background. */
