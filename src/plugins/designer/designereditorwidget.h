@@ -7,9 +7,9 @@
 #include <QWidget>
 
 class DesignerDocument;
+class DockArea;
 class QLabel;
 class ShapeEdits;
-class QListWidget;
 class QSlider;
 class QTimer;
 class QSpinBox;
@@ -17,8 +17,8 @@ class QToolBar;
 class StageWidget;
 
 /*!
-    The editing surface of a project: a tool bar for adding shapes and scenes, the scene list,
-    the stage and a time line with the frame slider and "Set Keyframe".
+    The editing surface of a project: a tool bar for adding shapes, the stage amid its panels
+    (properties, layers, scenes) and a time line with the frame slider and "Set Keyframe".
 */
 class DesignerEditorWidget : public QWidget
 {
@@ -46,7 +46,7 @@ private:
 
     QPointer<DesignerDocument> m_pDocument;
     QToolBar* m_pToolBar = nullptr;
-    QListWidget* m_pSceneList = nullptr;
+    DockArea* m_pDocks = nullptr;
     StageWidget* m_pStage = nullptr;
     QSlider* m_pFrameSlider = nullptr;
     QSpinBox* m_pFrameSpin = nullptr;

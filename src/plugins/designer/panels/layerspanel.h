@@ -1,0 +1,57 @@
+#ifndef LAYERSPANEL_H
+#define LAYERSPANEL_H
+
+#include <QVector>
+#include <QWidget>
+
+#include <functional>
+
+class DesignerDocument;
+class QAction;
+class QListWidget;
+class QListWidgetItem;
+class StageWidget;
+class ZenubScene;
+
+/*!
+    Whether \a order, the old indexes of rows in their new places, moves any of \a count rows
+    and names each exactly once.
+*/
+bool isReordering(const QVector<int>& order, int count);
+
+/*!
+    The layers of the stage's scene, the topmost first: add, delete, rename in place, reorder
+    by dragging, show or hide with the check box, lock. Every change is one undo step.
+*/
+class LayersPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit LayersPanel(StageWidget* stage, QWidget* parent = nullptr);
+
+    /*! The layer index in the scene of the highlighted row, or -1. */
+    int currentLayer() const;
+
+public slots:
+    void refresh();
+
+private:
+    bool editScene(const QString& text, const std::function<bool(ZenubScene&)>& change);
+    void addLayer();
+    void deleteLayer();
+    void moveLayer(int step);
+    void applyOrder();
+    void itemChanged(QListWidgetItem* item);
+    void updateActions();
+    DesignerDocument* document() const;
+
+    StageWidget* m_pStage;
+    QListWidget* m_pList = nullptr;
+    QAction* m_pDeleteAction = nullptr;
+    QAction* m_pLockAction = nullptr;
+    QAction* m_pRaiseAction = nullptr;
+    QAction* m_pLowerAction = nullptr;
+    bool m_bRefreshing = false;
+};
+
+#endif
