@@ -32,8 +32,9 @@ DockArea::DockArea(StageWidget* stage, QWidget* parent)
     addPanel(m_pScenes, tr("Scenes"), "scenesDock", Qt::LeftDockWidgetArea);
     addPanel(m_pProperties, tr("Properties"), "propertiesDock", Qt::RightDockWidgetArea);
     addPanel(m_pLayers, tr("Layers"), "layersDock", Qt::RightDockWidgetArea);
-    resizeDocks({m_docks.at(0)}, {190}, Qt::Horizontal);
-    resizeDocks({m_docks.at(1)}, {240}, Qt::Horizontal);
+    resizeDocks({m_docks.at(0)}, {255}, Qt::Horizontal);
+    resizeDocks({m_docks.at(1)}, {250}, Qt::Horizontal);
+    resizeDocks({m_docks.at(1), m_docks.at(2)}, {3, 2}, Qt::Vertical);
     connect(m_pScenes, &ScenesPanel::currentSceneChanged, m_pLayers, &LayersPanel::refresh);
 
     if (const QSettings* settings = ExtensionSystem::PluginManager::settings())

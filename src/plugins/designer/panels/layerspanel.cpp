@@ -1,12 +1,12 @@
 #include "layerspanel.h"
 
 #include "designerdocument.h"
+#include "paneltoolbar.h"
 #include "stagewidget.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QPainter>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -57,9 +57,7 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto* tools = new QToolBar(this);
-    tools->setIconSize(QSize(16, 16));
-    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* tools = new PanelToolBar(this);
     layout->addWidget(tools);
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("layerList"));
@@ -87,10 +85,14 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
         });
     });
     // Dragging reorders too; these serve the keyboard.
-    m_pRaiseAction = tools->addAction(tr("Up"), this, [this] { moveLayer(1); });
+    m_pRaiseAction = new QAction(tr("Move Up"), this);
+    connect(m_pRaiseAction, &QAction::triggered, this, [this] { moveLayer(1); });
+    tools->addArrowAction(m_pRaiseAction, Qt::UpArrow);
     m_pRaiseAction->setObjectName(QStringLiteral("raiseLayer"));
     m_pRaiseAction->setToolTip(tr("Move the selected layer up, in front of the one above"));
-    m_pLowerAction = tools->addAction(tr("Down"), this, [this] { moveLayer(-1); });
+    m_pLowerAction = new QAction(tr("Move Down"), this);
+    connect(m_pLowerAction, &QAction::triggered, this, [this] { moveLayer(-1); });
+    tools->addArrowAction(m_pLowerAction, Qt::DownArrow);
     m_pLowerAction->setObjectName(QStringLiteral("lowerLayer"));
     m_pLowerAction->setToolTip(tr("Move the selected layer down, behind the one below"));
     QAction* rename = new QAction(tr("Rename"), this);
@@ -98,7 +100,7 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
         if (QListWidgetItem* item = m_pList->currentItem())
             m_pList->editItem(item);
     });
-    m_pList->addActions({rename, m_pLockAction, m_pDeleteAction});
+    m_pList->addActions({rename, m_pLockAction, m_pRaiseAction, m_pLowerAction, m_pDeleteAction});
 
     connect(m_pList, &QListWidget::itemChanged, this, &LayersPanel::itemChanged);
     connect(m_pList, &QListWidget::currentRowChanged, this, &LayersPanel::updateActions);

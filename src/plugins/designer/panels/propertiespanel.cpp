@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -44,11 +45,16 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
     m_pTitle = new QLabel(this);
     m_pTitle->setObjectName(QStringLiteral("propertiesTitle"));
     layout->addWidget(m_pTitle);
-    m_pForm = new QWidget(this);
+    // The panel may be short when it shares its side with others; the rows scroll then.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pForm = new QWidget(scroll);
     auto* form = new QFormLayout(m_pForm);
-    form->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_pForm);
-    layout->addStretch(1);
+    form->setContentsMargins(0, 0, 4, 0);
+    scroll->setWidget(m_pForm);
+    layout->addWidget(scroll, 1);
 
     const double far = 1000000;
     addStateSpin(tr("X:"), "propertyX", -far, far, tr("Change X"), &ZenubKeyframe::getX,
@@ -101,6 +107,10 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
     m_pFontCombo->setObjectName(QStringLiteral("propertyFont"));
     m_pFontCombo->setEditable(true);
     m_pFontCombo->setInsertPolicy(QComboBox::NoInsert);
+    // Long family names must not widen the panel.
+    m_pFontCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pFontCombo->setMinimumContentsLength(6);
+    m_pFontCombo->setMinimumWidth(70);
     // The generic families every browser knows come first: the exported page uses them too.
     m_pFontCombo->addItems(
         {QStringLiteral("sans-serif"), QStringLiteral("serif"), QStringLiteral("monospace")});
@@ -210,6 +220,8 @@ QDoubleSpinBox* PropertiesPanel::addSpin(const QString& label, const char* name,
     spin->setObjectName(QLatin1String(name));
     spin->setRange(minimum, maximum);
     spin->setDecimals(1);
+    // The widest value of the range would otherwise set the panel's narrowest width.
+    spin->setMinimumWidth(70);
     // Typed digits apply on Enter or on leaving the box, not at every key.
     spin->setKeyboardTracking(false);
     m_pGesture->watch(spin);

@@ -2,6 +2,7 @@
 
 #include "designerdocument.h"
 #include "layerspanel.h"
+#include "paneltoolbar.h"
 #include "render/framerenderer.h"
 #include "spingesture.h"
 #include "stagewidget.h"
@@ -14,7 +15,6 @@
 #include <QFormLayout>
 #include <QListWidget>
 #include <QSpinBox>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,8 +47,7 @@ ScenesPanel::ScenesPanel(StageWidget* stage, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto* tools = new QToolBar(this);
-    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* tools = new PanelToolBar(this);
     layout->addWidget(tools);
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("sceneList"));
@@ -80,10 +79,14 @@ ScenesPanel::ScenesPanel(StageWidget* stage, QWidget* parent)
     m_pDeleteAction = tools->addAction(tr("Delete"), this, &ScenesPanel::deleteScene);
     m_pDeleteAction->setObjectName(QStringLiteral("deleteScene"));
     m_pDeleteAction->setToolTip(tr("Delete the selected scene"));
-    m_pUpAction = tools->addAction(tr("Up"), this, [this] { moveScene(-1); });
+    m_pUpAction = new QAction(tr("Move Up"), this);
+    connect(m_pUpAction, &QAction::triggered, this, [this] { moveScene(-1); });
+    tools->addArrowAction(m_pUpAction, Qt::UpArrow);
     m_pUpAction->setObjectName(QStringLiteral("sceneUp"));
     m_pUpAction->setToolTip(tr("Play the selected scene earlier"));
-    m_pDownAction = tools->addAction(tr("Down"), this, [this] { moveScene(1); });
+    m_pDownAction = new QAction(tr("Move Down"), this);
+    connect(m_pDownAction, &QAction::triggered, this, [this] { moveScene(1); });
+    tools->addArrowAction(m_pDownAction, Qt::DownArrow);
     m_pDownAction->setObjectName(QStringLiteral("sceneDown"));
     m_pDownAction->setToolTip(tr("Play the selected scene later"));
     QAction* rename = new QAction(tr("Rename"), this);
@@ -91,7 +94,7 @@ ScenesPanel::ScenesPanel(StageWidget* stage, QWidget* parent)
         if (QListWidgetItem* item = m_pList->currentItem())
             m_pList->editItem(item);
     });
-    m_pList->addActions({rename, m_pDuplicateAction, m_pDeleteAction});
+    m_pList->addActions({rename, m_pDuplicateAction, m_pUpAction, m_pDownAction, m_pDeleteAction});
 
     connect(m_pList, &QListWidget::currentRowChanged, this, &ScenesPanel::showScene);
     connect(m_pList, &QListWidget::itemChanged, this, &ScenesPanel::renamed);
