@@ -79,6 +79,8 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
     m_pLockAction->setToolTip(tr("Keep the shapes of the selected layer from being picked"));
     connect(m_pLockAction, &QAction::triggered, this, [this](bool bLocked) {
         const int layer = currentLayer();
+        if (bLocked)
+            deselectLayer(layer);
         editScene(bLocked ? tr("Lock Layer") : tr("Unlock Layer"), [=](ZenubScene& scene) {
             scene.layers()[layer].setLocked(bLocked);
             return true;
@@ -111,6 +113,12 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
     connect(m_pList->model(), &QAbstractItemModel::rowsRemoved, this, &LayersPanel::applyOrder,
             Qt::QueuedConnection);
     connect(stage, &StageWidget::documentChanged, this, &LayersPanel::refresh);
+    // The layer of the shape picked last is the one the user works on.
+    connect(stage, &StageWidget::selectionChanged, this, [this] {
+        const ShapeRef picked = m_pStage->getSelection();
+        if (picked.isValid() && picked.layer < m_pList->count())
+            m_pList->setCurrentRow(m_pList->count() - 1 - picked.layer);
+    });
     refresh();
 }
 
@@ -175,6 +183,16 @@ bool LayersPanel::editScene(const QString& text, const std::function<bool(ZenubS
         return false;
     return doc->editProject(
         text, [&](ZenubProject& project) { return change(project.scenes()[sceneIndex]); });
+}
+
+void LayersPanel::deselectLayer(int layer)
+{
+    // Shapes that cannot be seen or picked should not be moved by the next nudge either.
+    QVector<ShapeRef> kept;
+    for (const ShapeRef& ref : m_pStage->getSelectedShapes())
+        if (ref.layer != layer)
+            kept.append(ref);
+    m_pStage->setSelectedShapes(kept);
 }
 
 void LayersPanel::addLayer()
@@ -262,6 +280,8 @@ void LayersPanel::itemChanged(QListWidgetItem* item)
     const ZenubLayer& before =
         doc->getProject().getScenes().at(m_pStage->getScene()).getLayers().at(layer);
     if (before.isVisible() != bVisible) {
+        if (!bVisible)
+            deselectLayer(layer);
         editScene(bVisible ? tr("Show Layer") : tr("Hide Layer"), [=](ZenubScene& scene) {
             scene.layers()[layer].setVisible(bVisible);
             return true;

@@ -37,6 +37,7 @@ public slots:
 
 private:
     bool editScene(const QString& text, const std::function<bool(ZenubScene&)>& change);
+    void deselectLayer(int layer);
     void addLayer();
     void deleteLayer();
     void moveLayer(int step);

@@ -161,6 +161,9 @@ void ScenesPanel::refresh()
     }
     m_bRefreshing = false;
     updateControls();
+    // The scene shown went away: the panels that follow the stage's scene must know.
+    if (m_pStage->getScene() != current)
+        emit currentSceneChanged(m_pStage->getScene());
 }
 
 void ScenesPanel::updateControls()
