@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -191,25 +190,26 @@ void PropertiesPanel::refresh()
     m_pCornerSpin->setEnabled(bRectangle);
 
     const ZenubKeyframe state = shape->stateAtFrame(m_pStage->getFrame());
-    const QList<QWidget*> widgets = m_pForm->findChildren<QWidget*>();
-    QList<QSharedPointer<QSignalBlocker>> blockers;
-    for (QWidget* widget : widgets)
-        blockers.append(QSharedPointer<QSignalBlocker>::create(widget));
+    // Showing a value is not an edit of it.
+    m_bShowing = true;
     for (const auto& show : qAsConst(m_showers))
         show(*shape, state);
+    m_bShowing = false;
 }
 
 void PropertiesPanel::editStates(const QString& text, int mergeKey,
                                  const std::function<void(ZenubKeyframe&)>& change)
 {
-    if (DesignerDocument* doc = document())
+    DesignerDocument* doc = document();
+    if (doc && !m_bShowing)
         doc->editShapeStates(selection(), m_pStage->getFrame(), text, change, mergeKey);
 }
 
 void PropertiesPanel::editShapes(const QString& text, int mergeKey, bool bTextOnly,
                                  const std::function<void(ZenubShape&)>& change)
 {
-    if (DesignerDocument* doc = document())
+    DesignerDocument* doc = document();
+    if (doc && !m_bShowing)
         doc->editShapes(selection(bTextOnly), text, change, mergeKey);
 }
 
@@ -237,6 +237,8 @@ QDoubleSpinBox* PropertiesPanel::addStateSpin(const QString& label, const char* 
     QDoubleSpinBox* spin = addSpin(label, name, minimum, maximum);
     connect(spin, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
             [this, spin, write, undoText, scale](double value) {
+                if (m_bShowing)
+                    return;
                 editStates(
                     undoText, m_pGesture->mergeKey(spin),
                     [write, value, scale](ZenubKeyframe& state) { (state.*write)(value / scale); });
@@ -254,6 +256,8 @@ QDoubleSpinBox* PropertiesPanel::addShapeSpin(const QString& label, const char* 
     QDoubleSpinBox* spin = addSpin(label, name, 0, maximum);
     connect(spin, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
             [this, spin, write, undoText](double value) {
+                if (m_bShowing)
+                    return;
                 editShapes(undoText, m_pGesture->mergeKey(spin), false,
                            [write, value](ZenubShape& shape) { (shape.*write)(value); });
             });

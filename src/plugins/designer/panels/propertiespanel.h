@@ -64,6 +64,7 @@ private:
     QWidget* m_pCornerSpin = nullptr;
     QLineEdit* m_pTextEdit = nullptr;
     QComboBox* m_pFontCombo = nullptr;
+    bool m_bShowing = false;
 };
 
 #endif
