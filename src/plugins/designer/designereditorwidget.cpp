@@ -2,7 +2,6 @@
 
 #include "designerdocument.h"
 #include "panels/dockarea.h"
-#include "panels/propertiespanel.h"
 #include "panels/scenespanel.h"
 #include "shapeedits.h"
 #include "stagewidget.h"
@@ -198,7 +197,6 @@ void DesignerEditorWidget::setCurrentFrame(int frame)
     m_pFrameSlider->setValue(frame);
     m_pFrameSpin->setValue(frame);
     updateTimeline();
-    m_pDocks->getProperties()->refresh();
 }
 
 void DesignerEditorWidget::setCurrentScene(int scene)

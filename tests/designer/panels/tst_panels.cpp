@@ -100,6 +100,10 @@ private slots:
         QCOMPARE(m_document.shapeAt(still)->getKeyframes().size(), 1);
         QCOMPARE(m_document.shapeAt(still)->stateAtFrame(0).getX(), spin->value());
 
+        // The panel follows the frame, however the stage got there.
+        m_widget->setCurrentFrame(20);
+        QTRY_COMPARE(spin->value(), moving.getKeyframes().at(2).getX());
+
         // The next press is a gesture of its own.
         QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, up);
         QCOMPARE(m_document.getUndoStack()->count(), steps + 2);

@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QLabel>
@@ -144,7 +145,18 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
         refresh();
     });
     connect(stage, &StageWidget::documentChanged, this, &PropertiesPanel::refresh);
+    stage->installEventFilter(this);
     refresh();
+}
+
+bool PropertiesPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // The stage repaints after every change of its frame, whoever made it (scrubbing,
+    // playback, stepping); that is the cue to show the values at the new frame.
+    if (watched == m_pStage && event->type() == QEvent::Paint &&
+        m_pStage->getFrame() != m_shownFrame)
+        QMetaObject::invokeMethod(this, &PropertiesPanel::refresh, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
 }
 
 DesignerDocument* PropertiesPanel::document() const
@@ -174,6 +186,7 @@ void PropertiesPanel::refresh()
     if (!shape && !refs.isEmpty())
         shape = document()->shapeAt(refs.constLast());
     m_pForm->setEnabled(shape);
+    m_shownFrame = m_pStage->getFrame();
     if (!shape) {
         m_pTitle->setText(tr("No shape selected"));
         return;
@@ -189,7 +202,7 @@ void PropertiesPanel::refresh()
             bRectangle || document()->shapeAt(ref)->getType() == ZenubShape::Type::Rectangle;
     m_pCornerSpin->setEnabled(bRectangle);
 
-    const ZenubKeyframe state = shape->stateAtFrame(m_pStage->getFrame());
+    const ZenubKeyframe state = shape->stateAtFrame(m_shownFrame);
     // Showing a value is not an edit of it.
     m_bShowing = true;
     for (const auto& show : qAsConst(m_showers))

@@ -31,6 +31,9 @@ public slots:
     /*! Shows the values of the selection at the stage's current frame. */
     void refresh();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     using StateGetter = double (ZenubKeyframe::*)() const;
     using StateSetter = void (ZenubKeyframe::*)(double);
@@ -65,6 +68,7 @@ private:
     QLineEdit* m_pTextEdit = nullptr;
     QComboBox* m_pFontCombo = nullptr;
     bool m_bShowing = false;
+    int m_shownFrame = -1;
 };
 
 #endif
