@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QStyleOptionSpinBox>
 #include <QUndoStack>
@@ -147,9 +148,13 @@ private slots:
             find<QAction>("lockLayer")->trigger();
         else if (edit == "drag")
             QVERIFY(list->model()->moveRow({}, 0, {}, 2));
-        else if (edit == "rename" || edit == "blank")
-            list->item(0)->setText(edit == "rename" ? "Sky" : " ");
-        else
+        else if (edit == "rename" || edit == "blank") {
+            list->editItem(list->item(0));
+            auto* editor = list->findChild<QLineEdit*>();
+            QVERIFY(editor);
+            editor->setText(edit == "rename" ? "Sky" : " ");
+            QTest::keyClick(editor, Qt::Key_Return);
+        } else
             find<QAction>("deleteLayer")->trigger();
 
         QTRY_COMPARE(layersOf(m_document), layers);

@@ -104,7 +104,16 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
     });
     m_pList->addActions({rename, m_pLockAction, m_pRaiseAction, m_pLowerAction, m_pDeleteAction});
 
-    connect(m_pList, &QListWidget::itemChanged, this, &LayersPanel::itemChanged);
+    // Not while the list is still busy with the change: the edit rebuilds its rows.
+    connect(m_pList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (m_bRefreshing)
+            return;
+        const int layer = item->data(kLayerRole).toInt();
+        const bool bVisible = item->checkState() == Qt::Checked;
+        const QString name = item->text().trimmed();
+        QMetaObject::invokeMethod(
+            this, [=] { itemChanged(layer, bVisible, name); }, Qt::QueuedConnection);
+    });
     connect(m_pList, &QListWidget::currentRowChanged, this, &LayersPanel::updateActions);
     // After the drop has finished with its rows; the list is rebuilt from the project then.
     connect(m_pList->model(), &QAbstractItemModel::rowsMoved, this, &LayersPanel::applyOrder,
@@ -169,10 +178,18 @@ void LayersPanel::updateActions()
     m_pRaiseAction->setEnabled(layer >= 0 && layer < count - 1);
     m_pLowerAction->setEnabled(layer > 0);
     const QSignalBlocker block(m_pLockAction);
-    DesignerDocument* doc = document();
-    m_pLockAction->setChecked(
-        layer >= 0 && doc &&
-        doc->getProject().getScenes().at(m_pStage->getScene()).getLayers().at(layer).isLocked());
+    const ZenubLayer* shown = layerAt(layer);
+    m_pLockAction->setChecked(shown && shown->isLocked());
+}
+
+const ZenubLayer* LayersPanel::layerAt(int layer) const
+{
+    const DesignerDocument* doc = document();
+    const int scene = m_pStage->getScene();
+    if (!doc || scene < 0 || scene >= doc->getProject().getScenes().size())
+        return nullptr;
+    const QVector<ZenubLayer>& layers = doc->getProject().getScenes().at(scene).getLayers();
+    return layer >= 0 && layer < layers.size() ? &layers.at(layer) : nullptr;
 }
 
 bool LayersPanel::editScene(const QString& text, const std::function<bool(ZenubScene&)>& change)
@@ -267,19 +284,15 @@ void LayersPanel::applyOrder()
     m_pList->setCurrentRow(int(order.size()) - 1 - int(order.indexOf(moved)));
 }
 
-void LayersPanel::itemChanged(QListWidgetItem* item)
+void LayersPanel::itemChanged(int layer, bool bVisible, const QString& name)
 {
-    if (m_bRefreshing)
+    const ZenubLayer* shown = layerAt(layer);
+    if (!shown)
         return;
-    const int layer = item->data(kLayerRole).toInt();
-    const bool bVisible = item->checkState() == Qt::Checked;
-    const QString name = item->text().trimmed();
-    DesignerDocument* doc = document();
-    if (!doc)
-        return;
-    const ZenubLayer& before =
-        doc->getProject().getScenes().at(m_pStage->getScene()).getLayers().at(layer);
-    if (before.isVisible() != bVisible) {
+    // Copied: the edit below replaces the project the pointer looks into.
+    const bool bWasVisible = shown->isVisible();
+    const QString oldName = shown->getName();
+    if (bWasVisible != bVisible) {
         if (!bVisible)
             deselectLayer(layer);
         editScene(bVisible ? tr("Show Layer") : tr("Hide Layer"), [=](ZenubScene& scene) {
@@ -288,7 +301,7 @@ void LayersPanel::itemChanged(QListWidgetItem* item)
         });
     } else if (name.isEmpty()) {
         refresh();
-    } else if (name != before.getName()) {
+    } else if (name != oldName) {
         editScene(tr("Rename Layer"), [=](ZenubScene& scene) {
             scene.layers()[layer].setName(name);
             return true;

@@ -9,8 +9,8 @@
 class DesignerDocument;
 class QAction;
 class QListWidget;
-class QListWidgetItem;
 class StageWidget;
+class ZenubLayer;
 class ZenubScene;
 
 /*!
@@ -42,9 +42,11 @@ private:
     void deleteLayer();
     void moveLayer(int step);
     void applyOrder();
-    void itemChanged(QListWidgetItem* item);
+    void itemChanged(int layer, bool bVisible, const QString& name);
     void updateActions();
     DesignerDocument* document() const;
+    /*! The layer of the stage's scene, or null when there is none of that index. */
+    const ZenubLayer* layerAt(int layer) const;
 
     StageWidget* m_pStage;
     QListWidget* m_pList = nullptr;

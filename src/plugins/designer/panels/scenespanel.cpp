@@ -97,7 +97,15 @@ ScenesPanel::ScenesPanel(StageWidget* stage, QWidget* parent)
     m_pList->addActions({rename, m_pDuplicateAction, m_pUpAction, m_pDownAction, m_pDeleteAction});
 
     connect(m_pList, &QListWidget::currentRowChanged, this, &ScenesPanel::showScene);
-    connect(m_pList, &QListWidget::itemChanged, this, &ScenesPanel::renamed);
+    // Not while the list is still busy with the change: the edit rebuilds its rows.
+    connect(m_pList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (m_bRefreshing)
+            return;
+        const int row = m_pList->row(item);
+        const QString name = item->text();
+        QMetaObject::invokeMethod(
+            this, [=] { renamed(row, name); }, Qt::QueuedConnection);
+    });
     // After the drop has finished with its rows; the list is rebuilt from the project then.
     connect(m_pList->model(), &QAbstractItemModel::rowsMoved, this, &ScenesPanel::applyOrder,
             Qt::QueuedConnection);
@@ -279,12 +287,10 @@ void ScenesPanel::applyOrder()
     setCurrentScene(order.indexOf(moved));
 }
 
-void ScenesPanel::renamed(QListWidgetItem* item)
+void ScenesPanel::renamed(int row, const QString& name)
 {
     DesignerDocument* doc = document();
-    if (m_bRefreshing || !doc)
-        return;
     // A blank name is refused; the list shows the old one again.
-    if (!doc->renameScene(m_pList->row(item), item->text()))
-        QMetaObject::invokeMethod(this, &ScenesPanel::refresh, Qt::QueuedConnection);
+    if (doc && !doc->renameScene(row, name))
+        refresh();
 }

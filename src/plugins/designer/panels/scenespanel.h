@@ -6,7 +6,6 @@
 class DesignerDocument;
 class QAction;
 class QListWidget;
-class QListWidgetItem;
 class QSpinBox;
 class SpinGesture;
 class StageWidget;
@@ -37,7 +36,7 @@ private:
     void deleteScene();
     void moveScene(int step);
     void applyOrder();
-    void renamed(QListWidgetItem* item);
+    void renamed(int row, const QString& name);
     void showScene(int row);
     void updateControls();
     DesignerDocument* document() const;
