@@ -2,6 +2,7 @@
 
 #include "designerdocument.h"
 #include "panels/dockarea.h"
+#include "panels/layerspanel.h"
 #include "panels/scenespanel.h"
 #include "shapeedits.h"
 #include "stagewidget.h"
@@ -280,9 +281,10 @@ void DesignerEditorWidget::addShape(int type)
         if (!bOk)
             return;
     }
-    if (m_pDocument->addShape(getCurrentScene(), type, text)) {
+    const int target = m_pDocks->getLayers()->targetLayer();
+    if (m_pDocument->addShape(getCurrentScene(), type, text, target)) {
         const ZenubScene& scene = m_pDocument->getProject().getScenes().at(getCurrentScene());
-        const int layer = scene.getLayers().size() - 1;
+        const int layer = target >= 0 ? target : scene.getLayers().size() - 1;
         m_pStage->setSelection(ShapeRef{getCurrentScene(), layer,
                                         int(scene.getLayers().at(layer).getShapes().size()) - 1});
         m_pStage->setFocus();

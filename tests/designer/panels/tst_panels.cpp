@@ -17,13 +17,14 @@
 
 namespace {
 
-// Bottom layer first; "~" marks a hidden layer, "#" a locked one.
+// Bottom layer first; "~" marks a hidden layer, "#" a locked one; then the number of shapes.
 QString layersOf(const DesignerDocument& document)
 {
     QStringList names;
     for (const ZenubLayer& layer : document.getProject().getScenes().at(0).getLayers())
         names.append(layer.getName() + (layer.isVisible() ? "" : "~") +
-                     (layer.isLocked() ? "#" : ""));
+                     (layer.isLocked() ? "#" : "") + ':' +
+                     QString::number(layer.getShapes().size()));
     return names.join('|');
 }
 
@@ -117,20 +118,17 @@ private slots:
     {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("layers");
-        QTest::newRow("add above selected") << "add"
-                                            << "Layer 1|Layer 2|Layer 3";
-        QTest::newRow("hide") << "hide"
-                              << "Layer 1~|Layer 2";
-        QTest::newRow("lock") << "lock"
-                              << "Layer 1|Layer 2#";
-        QTest::newRow("drag to bottom") << "drag"
-                                        << "Layer 2|Layer 1";
-        QTest::newRow("rename") << "rename"
-                                << "Layer 1|Sky";
-        QTest::newRow("blank name refused") << "blank"
-                                            << "Layer 1|Layer 2";
-        QTest::newRow("delete") << "delete"
-                                << "Layer 1";
+        const char* const rows[][3] = {
+            {"add above selected", "add", "Layer 1:1|Layer 2:0|Layer 3:0"},
+            {"hide", "hide", "Layer 1~:1|Layer 2:0"},
+            {"lock", "lock", "Layer 1:1|Layer 2#:0"},
+            {"drag to bottom", "drag", "Layer 2:0|Layer 1:1"},
+            {"rename", "rename", "Layer 1:1|Sky:0"},
+            {"blank name refused", "blank", "Layer 1:1|Layer 2:0"},
+            {"new shape into highlighted", "shape", "Layer 1:2|Layer 2:0"},
+            {"delete", "delete", "Layer 1:1"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
     }
     void layerEditsAreOneUndoStepEach()
     {
@@ -146,7 +144,10 @@ private slots:
             list->item(1)->setCheckState(Qt::Unchecked);
         else if (edit == "lock")
             find<QAction>("lockLayer")->trigger();
-        else if (edit == "drag")
+        else if (edit == "shape") {
+            list->setCurrentRow(1);
+            find<QAction>("addRectangle")->trigger();
+        } else if (edit == "drag")
             QVERIFY(list->model()->moveRow({}, 0, {}, 2));
         else if (edit == "rename" || edit == "blank") {
             list->editItem(list->item(0));

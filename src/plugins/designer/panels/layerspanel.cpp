@@ -142,6 +142,21 @@ int LayersPanel::currentLayer() const
     return item ? item->data(kLayerRole).toInt() : -1;
 }
 
+int LayersPanel::targetLayer() const
+{
+    const auto usable = [this](int layer) {
+        const ZenubLayer* shown = layerAt(layer);
+        return shown && shown->isVisible() && !shown->isLocked();
+    };
+    if (usable(currentLayer()))
+        return currentLayer();
+    // A shape put where it cannot be seen or picked would look lost.
+    for (int row = 0; row < m_pList->count(); ++row)
+        if (usable(m_pList->item(row)->data(kLayerRole).toInt()))
+            return m_pList->item(row)->data(kLayerRole).toInt();
+    return -1;
+}
+
 void LayersPanel::refresh()
 {
     const int current = currentLayer();

@@ -31,6 +31,11 @@ public:
 
     /*! The layer index in the scene of the highlighted row, or -1. */
     int currentLayer() const;
+    /*!
+        Where new shapes go: the highlighted layer, or else the topmost one, that is shown and
+        not locked; -1 when there is none.
+    */
+    int targetLayer() const;
 
 public slots:
     void refresh();
