@@ -1019,6 +1019,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Delete the selected shapes</source>
         <translation>Die ausgewählten Formen löschen</translation>
     </message>
+    <message>
+        <source>Panels</source>
+        <translation>Bereiche</translation>
+    </message>
+    <message>
+        <source>Show or hide the panels around the stage</source>
+        <translation>Die Bereiche um die Bühne ein- oder ausblenden</translation>
+    </message>
 </context>
 <context>
     <name>DesignerOptionsDlg</name>
@@ -2195,6 +2203,312 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Rectangles, circles, ellipses and texts become shapes of their own. A drawing with anything else, and every drawing when this is off, is pasted whole as one image.</source>
         <translation>Rechtecke, Kreise, Ellipsen und Texte werden zu eigenen Formen. Eine Zeichnung mit anderen Elementen, und jede Zeichnung, wenn dies ausgeschaltet ist, wird als ein einziges Bild eingefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>DockArea</name>
+    <message>
+        <source>Scenes</source>
+        <translation>Szenen</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Ebenen</translation>
+    </message>
+</context>
+<context>
+    <name>LayersPanel</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a layer above the selected one</source>
+        <translation>Über der gewählten Ebene eine Ebene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected layer and its shapes</source>
+        <translation>Die gewählte Ebene mit ihren Formen löschen</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Keep the shapes of the selected layer from being picked</source>
+        <translation>Die Formen der gewählten Ebene vor dem Auswählen schützen</translation>
+    </message>
+    <message>
+        <source>Lock Layer</source>
+        <translation>Ebene sperren</translation>
+    </message>
+    <message>
+        <source>Unlock Layer</source>
+        <translation>Ebene entsperren</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move the selected layer up, in front of the one above</source>
+        <translation>Die gewählte Ebene nach oben verschieben, vor die darüber</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move the selected layer down, behind the one below</source>
+        <translation>Die gewählte Ebene nach unten verschieben, hinter die darunter</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Tick to show the layer, untick to hide it</source>
+        <translation>Anhaken zeigt die Ebene, Abhaken blendet sie aus</translation>
+    </message>
+    <message>
+        <source>Add Layer</source>
+        <translation>Ebene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Layer %1</source>
+        <translation>Ebene %1</translation>
+    </message>
+    <message>
+        <source>Delete Layer</source>
+        <translation>Ebene löschen</translation>
+    </message>
+    <message>
+        <source>Move Layer</source>
+        <translation>Ebene verschieben</translation>
+    </message>
+    <message>
+        <source>Show Layer</source>
+        <translation>Ebene einblenden</translation>
+    </message>
+    <message>
+        <source>Hide Layer</source>
+        <translation>Ebene ausblenden</translation>
+    </message>
+    <message>
+        <source>Rename Layer</source>
+        <translation>Ebene umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>PropertiesPanel</name>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Change X</source>
+        <translation>X ändern</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Change Y</source>
+        <translation>Y ändern</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Change Width</source>
+        <translation>Breite ändern</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>Change Height</source>
+        <translation>Höhe ändern</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Drehung:</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <source>Change Opacity</source>
+        <translation>Deckkraft ändern</translation>
+    </message>
+    <message>
+        <source>Fill:</source>
+        <translation>Füllung:</translation>
+    </message>
+    <message>
+        <source>Change Fill</source>
+        <translation>Füllung ändern</translation>
+    </message>
+    <message>
+        <source>Outline:</source>
+        <translation>Kontur:</translation>
+    </message>
+    <message>
+        <source>Change Outline</source>
+        <translation>Kontur ändern</translation>
+    </message>
+    <message>
+        <source>Outline width:</source>
+        <translation>Konturbreite:</translation>
+    </message>
+    <message>
+        <source>Corner radius:</source>
+        <translation>Eckenradius:</translation>
+    </message>
+    <message>
+        <source>Change Corner Radius</source>
+        <translation>Eckenradius ändern</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Schrift:</translation>
+    </message>
+    <message>
+        <source>Change Font</source>
+        <translation>Schrift ändern</translation>
+    </message>
+    <message>
+        <source>Font size:</source>
+        <translation>Schriftgröße:</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>Schriftgröße ändern</translation>
+    </message>
+    <message>
+        <source>Fit to box</source>
+        <translation>An Rahmen anpassen</translation>
+    </message>
+    <message>
+        <source>No shape selected</source>
+        <translation>Keine Form ausgewählt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shapes selected</source>
+        <translation>
+            <numerusform>%n Form ausgewählt</numerusform>
+            <numerusform>%n Formen ausgewählt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ScenesPanel</name>
+    <message>
+        <source>How long the selected scene plays</source>
+        <translation>Wie lange die gewählte Szene läuft</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a scene at the end</source>
+        <translation>Am Ende eine Szene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Add a copy of the selected scene after it</source>
+        <translation>Hinter der gewählten Szene eine Kopie von ihr einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected scene</source>
+        <translation>Die gewählte Szene löschen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Play the selected scene earlier</source>
+        <translation>Die gewählte Szene früher abspielen</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Play the selected scene later</source>
+        <translation>Die gewählte Szene später abspielen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Change Scene Length</source>
+        <translation>Szenenlänge ändern</translation>
+    </message>
+    <message>
+        <source>Duplicate Scene</source>
+        <translation>Szene duplizieren</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 Kopie</translation>
+    </message>
+    <message>
+        <source>Delete Scene</source>
+        <translation>Szene löschen</translation>
+    </message>
+    <message>
+        <source>The scene &quot;%1&quot; holds shapes. Do you want to delete it with everything on it?</source>
+        <translation>Die Szene „%1“ enthält Formen. Möchten Sie sie mit allem, was darauf ist, löschen?</translation>
+    </message>
+    <message>
+        <source>Move Scene</source>
+        <translation>Szene verschieben</translation>
+    </message>
+    <message numerus="yes">
+        <source> frame(s)</source>
+        <translation>
+            <numerusform> Bild</numerusform>
+            <numerusform> Bilder</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

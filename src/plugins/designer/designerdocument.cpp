@@ -177,7 +177,7 @@ const ZenubShape* DesignerDocument::shapeAt(const ShapeRef& ref) const
     return mutableShape(const_cast<ZenubProject&>(m_project), ref);
 }
 
-bool DesignerDocument::addShape(int scene, int type, const QString& text)
+bool DesignerDocument::addShape(int scene, int type, const QString& text, int layerIndex)
 {
     if (scene < 0 || scene >= m_project.getScenes().size() || type < 0 ||
         type > int(ZenubShape::Type::Text))
@@ -186,7 +186,9 @@ bool DesignerDocument::addShape(int scene, int type, const QString& text)
     ZenubScene& target = after.scenes()[scene];
     if (target.getLayers().isEmpty())
         target.addLayer(ZenubLayer(tr("Layer 1")));
-    ZenubLayer& layer = target.layers().last();
+    ZenubLayer& layer = layerIndex >= 0 && layerIndex < target.getLayers().size()
+                            ? target.layers()[layerIndex]
+                            : target.layers().last();
 
     const auto shapeType = ZenubShape::Type(type);
     int sameType = 1;

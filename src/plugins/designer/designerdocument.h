@@ -67,7 +67,8 @@ public:
     void setAutoKey(bool bAutoKey);
 
     // Edits; each pushes one undoable command and returns false when it names nothing.
-    bool addShape(int scene, int type, const QString& text = QString());
+    /*! Adds to \a layer of \a scene (-1 or a layer that does not exist: the top layer). */
+    bool addShape(int scene, int type, const QString& text = QString(), int layer = -1);
     bool moveShape(const ShapeRef& ref, int frame, double dx, double dy);
     /*! Moves every shape of \a refs by the same step, as one command. */
     bool moveShapes(const QVector<ShapeRef>& refs, int frame, double dx, double dy);

@@ -1,7 +1,9 @@
 #include "designereditorwidget.h"
 
 #include "designerdocument.h"
-#include "render/framerenderer.h"
+#include "panels/dockarea.h"
+#include "panels/layerspanel.h"
+#include "panels/scenespanel.h"
 #include "shapeedits.h"
 #include "stage/stagecontextmenu.h"
 #include "stage/stageviewactions.h"
@@ -14,8 +16,6 @@
 #include <QColorDialog>
 #include <QInputDialog>
 #include <QLabel>
-#include <QListWidget>
-#include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -70,59 +70,30 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     m_pRedoAction = m_pToolBar->addAction(tr("Redo"));
     layout->addWidget(m_pToolBar);
 
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    auto* scenePanel = new QWidget(splitter);
-    auto* sceneLayout = new QVBoxLayout(scenePanel);
-    sceneLayout->setContentsMargins(4, 4, 4, 4);
-    sceneLayout->addWidget(new QLabel(tr("Scenes"), scenePanel));
-    m_pSceneList = new QListWidget(scenePanel);
-    m_pSceneList->setObjectName(QStringLiteral("sceneList"));
-    m_pSceneList->setIconSize(QSize(64, 40));
-    sceneLayout->addWidget(m_pSceneList);
-    auto* addScene = new QToolButton(scenePanel);
-    addScene->setText(tr("Add Scene"));
-    addScene->setObjectName(QStringLiteral("addScene"));
-    connect(addScene, &QToolButton::clicked, this, [this] {
-        if (m_pDocument && m_pDocument->addScene())
-            setCurrentScene(m_pDocument->getProject().getScenes().size() - 1);
-    });
-    sceneLayout->addWidget(addScene);
-    m_pStage = new StageWidget(splitter);
+    m_pStage = new StageWidget(this);
     m_pStage->setObjectName(QStringLiteral("stage"));
-    splitter->addWidget(scenePanel);
-    splitter->addWidget(m_pStage);
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({180, 800});
-    layout->addWidget(splitter, 1);
+    m_pDocks = new DockArea(m_pStage, this);
+    layout->addWidget(m_pDocks, 1);
+    auto* panels = new QToolButton(m_pToolBar);
+    panels->setText(tr("Panels"));
+    panels->setToolTip(tr("Show or hide the panels around the stage"));
+    panels->setPopupMode(QToolButton::InstantPopup);
+    panels->addActions(m_pDocks->panelActions());
+    m_pToolBar->addWidget(panels);
 
     m_pTimeline = new TimelineWidget(m_pStage, this);
     m_pTimeline->setObjectName(QStringLiteral("timeline"));
     addActions(m_pTimeline->editorActions());
     layout->addWidget(m_pTimeline);
 
-    connect(m_pSceneList, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            m_pStage->setScene(row);
-            updateTimeline();
-        }
-    });
-    connect(m_pSceneList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        if (!m_pDocument || !item)
-            return;
-        const int row = m_pSceneList->row(item);
-        bool bOk = false;
-        const QString name = QInputDialog::getText(this, tr("Rename Scene"), tr("Scene name:"),
-                                                   QLineEdit::Normal, item->text(), &bOk);
-        if (bOk && m_pDocument)
-            m_pDocument->renameScene(row, name);
-    });
+    connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, this,
+            &DesignerEditorWidget::updateTimeline);
     connect(m_pStage, &StageWidget::selectionChanged, this, &DesignerEditorWidget::updateButtons);
     m_pShapeEdits = new ShapeEdits(m_pStage, this);
     new StageContextMenu(m_pStage, m_pShapeEdits);
     new StageViewActions(m_pStage, m_pToolBar, this);
     // Another scene offers other shapes to select.
-    connect(m_pSceneList, &QListWidget::currentRowChanged, m_pShapeEdits,
+    connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, m_pShapeEdits,
             &ShapeEdits::stateChanged);
     connect(m_pStage, &StageWidget::shapeActivated, this, &DesignerEditorWidget::editText);
     updateButtons();
@@ -167,33 +138,11 @@ void DesignerEditorWidget::setCurrentFrame(int frame)
 
 void DesignerEditorWidget::setCurrentScene(int scene)
 {
-    m_pSceneList->setCurrentRow(scene);
+    m_pDocks->getScenes()->setCurrentScene(scene);
 }
 
 void DesignerEditorWidget::refresh()
 {
-    const QSignalBlocker block(m_pSceneList);
-    const int current = std::max(0, m_pStage->getScene());
-    m_pSceneList->clear();
-    if (m_pDocument) {
-        const ZenubProject& project = m_pDocument->getProject();
-        const QVector<ZenubScene>& scenes = project.getScenes();
-        // Each scene's first frame, drawn as the stage and the exports draw it.
-        const FrameRenderer renderer(project);
-        const qreal ratio = devicePixelRatioF();
-        const QSize thumbnail =
-            QSize(std::max(1, project.getStageWidth()), std::max(1, project.getStageHeight()))
-                .scaled(m_pSceneList->iconSize() * ratio, Qt::KeepAspectRatio)
-                .expandedTo(QSize(1, 1));
-        for (int i = 0; i < scenes.size(); ++i) {
-            QPixmap picture = QPixmap::fromImage(renderer.render(i, 0, thumbnail));
-            picture.setDevicePixelRatio(ratio);
-            m_pSceneList->addItem(new QListWidgetItem(QIcon(picture), scenes.at(i).getName()));
-        }
-        const int row = scenes.isEmpty() ? -1 : std::min(current, int(scenes.size()) - 1);
-        m_pSceneList->setCurrentRow(row);
-        m_pStage->setScene(std::max(0, row));
-    }
     updateTimeline();
     updateButtons();
 }
@@ -236,9 +185,10 @@ void DesignerEditorWidget::addShape(int type)
         if (!bOk)
             return;
     }
-    if (m_pDocument->addShape(getCurrentScene(), type, text)) {
+    const int target = m_pDocks->getLayers()->targetLayer();
+    if (m_pDocument->addShape(getCurrentScene(), type, text, target)) {
         const ZenubScene& scene = m_pDocument->getProject().getScenes().at(getCurrentScene());
-        const int layer = scene.getLayers().size() - 1;
+        const int layer = target >= 0 ? target : scene.getLayers().size() - 1;
         m_pStage->setSelection(ShapeRef{getCurrentScene(), layer,
                                         int(scene.getLayers().at(layer).getShapes().size()) - 1});
         m_pStage->setFocus();

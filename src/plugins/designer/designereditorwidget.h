@@ -7,16 +7,16 @@
 #include <QWidget>
 
 class DesignerDocument;
+class DockArea;
 class QLabel;
 class ShapeEdits;
-class QListWidget;
 class QToolBar;
 class StageWidget;
 class TimelineWidget;
 
 /*!
-    The editing surface of a project: a tool bar for adding shapes and scenes, the scene list,
-    the stage and the time line.
+    The editing surface of a project: a tool bar for adding shapes, the stage amid its panels
+    (properties, layers, scenes) and a time line with the frame slider and "Set Keyframe".
 */
 class DesignerEditorWidget : public QWidget
 {
@@ -44,7 +44,7 @@ private:
 
     QPointer<DesignerDocument> m_pDocument;
     QToolBar* m_pToolBar = nullptr;
-    QListWidget* m_pSceneList = nullptr;
+    DockArea* m_pDocks = nullptr;
     StageWidget* m_pStage = nullptr;
     TimelineWidget* m_pTimeline = nullptr;
     QAction* m_pDeleteAction = nullptr;

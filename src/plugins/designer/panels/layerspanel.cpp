@@ -1,0 +1,325 @@
+#include "layerspanel.h"
+
+#include "designerdocument.h"
+#include "paneltoolbar.h"
+#include "stagewidget.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const int kLayerRole = Qt::UserRole;
+
+} // namespace
+
+bool isReordering(const QVector<int>& order, int count)
+{
+    QVector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    QVector<int> all(count);
+    std::iota(all.begin(), all.end(), 0);
+    // Anything else is a drop still under way, or one that moved nothing.
+    return sorted == all && order != all;
+}
+
+namespace {
+
+QIcon lockIcon(bool bLocked)
+{
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    // An empty picture of the same size keeps the names of all rows in line.
+    if (bLocked) {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.6));
+        painter.drawArc(QRectF(4.5, 1.5, 7, 8), 0, 180 * 16);
+        painter.drawLine(QPointF(4.5, 5.5), QPointF(4.5, 7.5));
+        painter.drawLine(QPointF(11.5, 5.5), QPointF(11.5, 7.5));
+        painter.setBrush(QColor(0x55, 0x55, 0x55));
+        painter.drawRoundedRect(QRectF(2.5, 7.5, 11, 7), 1.5, 1.5);
+    }
+    return QIcon(picture);
+}
+
+} // namespace
+
+LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
+    : QWidget(parent)
+    , m_pStage(stage)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* tools = new PanelToolBar(this);
+    layout->addWidget(tools);
+    m_pList = new QListWidget(this);
+    m_pList->setObjectName(QStringLiteral("layerList"));
+    m_pList->setDragDropMode(QAbstractItemView::InternalMove);
+    m_pList->setDefaultDropAction(Qt::MoveAction);
+    m_pList->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    m_pList->setContextMenuPolicy(Qt::ActionsContextMenu);
+    layout->addWidget(m_pList, 1);
+
+    QAction* add = tools->addAction(tr("Add"), this, &LayersPanel::addLayer);
+    add->setObjectName(QStringLiteral("addLayer"));
+    add->setToolTip(tr("Add a layer above the selected one"));
+    m_pDeleteAction = tools->addAction(tr("Delete"), this, &LayersPanel::deleteLayer);
+    m_pDeleteAction->setObjectName(QStringLiteral("deleteLayer"));
+    m_pDeleteAction->setToolTip(tr("Delete the selected layer and its shapes"));
+    m_pLockAction = tools->addAction(tr("Lock"));
+    m_pLockAction->setObjectName(QStringLiteral("lockLayer"));
+    m_pLockAction->setCheckable(true);
+    m_pLockAction->setToolTip(tr("Keep the shapes of the selected layer from being picked"));
+    connect(m_pLockAction, &QAction::triggered, this, [this](bool bLocked) {
+        const int layer = currentLayer();
+        if (bLocked)
+            deselectLayer(layer);
+        editScene(bLocked ? tr("Lock Layer") : tr("Unlock Layer"), [=](ZenubScene& scene) {
+            scene.layers()[layer].setLocked(bLocked);
+            return true;
+        });
+    });
+    // Dragging reorders too; these serve the keyboard.
+    m_pRaiseAction = new QAction(tr("Move Up"), this);
+    connect(m_pRaiseAction, &QAction::triggered, this, [this] { moveLayer(1); });
+    tools->addArrowAction(m_pRaiseAction, Qt::UpArrow);
+    m_pRaiseAction->setObjectName(QStringLiteral("raiseLayer"));
+    m_pRaiseAction->setToolTip(tr("Move the selected layer up, in front of the one above"));
+    m_pLowerAction = new QAction(tr("Move Down"), this);
+    connect(m_pLowerAction, &QAction::triggered, this, [this] { moveLayer(-1); });
+    tools->addArrowAction(m_pLowerAction, Qt::DownArrow);
+    m_pLowerAction->setObjectName(QStringLiteral("lowerLayer"));
+    m_pLowerAction->setToolTip(tr("Move the selected layer down, behind the one below"));
+    QAction* rename = new QAction(tr("Rename"), this);
+    connect(rename, &QAction::triggered, this, [this] {
+        if (QListWidgetItem* item = m_pList->currentItem())
+            m_pList->editItem(item);
+    });
+    m_pList->addActions({rename, m_pLockAction, m_pRaiseAction, m_pLowerAction, m_pDeleteAction});
+
+    // Not while the list is still busy with the change: the edit rebuilds its rows.
+    connect(m_pList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (m_bRefreshing)
+            return;
+        const int layer = item->data(kLayerRole).toInt();
+        const bool bVisible = item->checkState() == Qt::Checked;
+        const QString name = item->text().trimmed();
+        QMetaObject::invokeMethod(
+            this, [=] { itemChanged(layer, bVisible, name); }, Qt::QueuedConnection);
+    });
+    connect(m_pList, &QListWidget::currentRowChanged, this, &LayersPanel::updateActions);
+    // After the drop has finished with its rows; the list is rebuilt from the project then.
+    connect(m_pList->model(), &QAbstractItemModel::rowsMoved, this, &LayersPanel::applyOrder,
+            Qt::QueuedConnection);
+    // A drop the view does as insert and remove ends with the remove.
+    connect(m_pList->model(), &QAbstractItemModel::rowsRemoved, this, &LayersPanel::applyOrder,
+            Qt::QueuedConnection);
+    connect(stage, &StageWidget::documentChanged, this, &LayersPanel::refresh);
+    // The layer of the shape picked last is the one the user works on.
+    connect(stage, &StageWidget::selectionChanged, this, [this] {
+        const ShapeRef picked = m_pStage->getSelection();
+        if (picked.isValid() && picked.layer < m_pList->count())
+            m_pList->setCurrentRow(m_pList->count() - 1 - picked.layer);
+    });
+    refresh();
+}
+
+DesignerDocument* LayersPanel::document() const
+{
+    return m_pStage->getDocument();
+}
+
+int LayersPanel::currentLayer() const
+{
+    const QListWidgetItem* item = m_pList->currentItem();
+    return item ? item->data(kLayerRole).toInt() : -1;
+}
+
+int LayersPanel::targetLayer() const
+{
+    const auto usable = [this](int layer) {
+        const ZenubLayer* shown = layerAt(layer);
+        return shown && shown->isVisible() && !shown->isLocked();
+    };
+    if (usable(currentLayer()))
+        return currentLayer();
+    // A shape put where it cannot be seen or picked would look lost.
+    for (int row = 0; row < m_pList->count(); ++row)
+        if (usable(m_pList->item(row)->data(kLayerRole).toInt()))
+            return m_pList->item(row)->data(kLayerRole).toInt();
+    return -1;
+}
+
+void LayersPanel::refresh()
+{
+    const int current = currentLayer();
+    m_bRefreshing = true;
+    m_pList->clear();
+    DesignerDocument* doc = document();
+    const int sceneIndex = m_pStage->getScene();
+    if (doc && sceneIndex >= 0 && sceneIndex < doc->getProject().getScenes().size()) {
+        const QVector<ZenubLayer>& layers =
+            doc->getProject().getScenes().at(sceneIndex).getLayers();
+        for (int i = layers.size() - 1; i >= 0; --i) {
+            auto* item =
+                new QListWidgetItem(lockIcon(layers.at(i).isLocked()), layers.at(i).getName());
+            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable |
+                           Qt::ItemIsUserCheckable | Qt::ItemIsDragEnabled);
+            item->setCheckState(layers.at(i).isVisible() ? Qt::Checked : Qt::Unchecked);
+            item->setData(kLayerRole, i);
+            item->setToolTip(tr("Tick to show the layer, untick to hide it"));
+            m_pList->addItem(item);
+        }
+        const int row = layers.size() - 1 - std::min(std::max(current, 0), int(layers.size()) - 1);
+        m_pList->setCurrentRow(current < 0 ? 0 : row);
+    }
+    m_bRefreshing = false;
+    updateActions();
+}
+
+void LayersPanel::updateActions()
+{
+    const int layer = currentLayer();
+    const int count = m_pList->count();
+    m_pDeleteAction->setEnabled(layer >= 0);
+    m_pLockAction->setEnabled(layer >= 0);
+    m_pRaiseAction->setEnabled(layer >= 0 && layer < count - 1);
+    m_pLowerAction->setEnabled(layer > 0);
+    const QSignalBlocker block(m_pLockAction);
+    const ZenubLayer* shown = layerAt(layer);
+    m_pLockAction->setChecked(shown && shown->isLocked());
+}
+
+const ZenubLayer* LayersPanel::layerAt(int layer) const
+{
+    const DesignerDocument* doc = document();
+    const int scene = m_pStage->getScene();
+    if (!doc || scene < 0 || scene >= doc->getProject().getScenes().size())
+        return nullptr;
+    const QVector<ZenubLayer>& layers = doc->getProject().getScenes().at(scene).getLayers();
+    return layer >= 0 && layer < layers.size() ? &layers.at(layer) : nullptr;
+}
+
+bool LayersPanel::editScene(const QString& text, const std::function<bool(ZenubScene&)>& change)
+{
+    DesignerDocument* doc = document();
+    const int sceneIndex = m_pStage->getScene();
+    if (!doc || sceneIndex < 0 || sceneIndex >= doc->getProject().getScenes().size())
+        return false;
+    return doc->editProject(
+        text, [&](ZenubProject& project) { return change(project.scenes()[sceneIndex]); });
+}
+
+void LayersPanel::deselectLayer(int layer)
+{
+    // Shapes that cannot be seen or picked should not be moved by the next nudge either.
+    QVector<ShapeRef> kept;
+    for (const ShapeRef& ref : m_pStage->getSelectedShapes())
+        if (ref.layer != layer)
+            kept.append(ref);
+    m_pStage->setSelectedShapes(kept);
+}
+
+void LayersPanel::addLayer()
+{
+    const int above = currentLayer() + 1;
+    int at = above;
+    const bool bAdded = editScene(tr("Add Layer"), [&](ZenubScene& scene) {
+        QStringList names;
+        for (const ZenubLayer& layer : scene.getLayers())
+            names.append(layer.getName());
+        int number = scene.getLayers().size() + 1;
+        while (names.contains(tr("Layer %1").arg(number)))
+            ++number;
+        at = std::min(std::max(above, 0), int(scene.getLayers().size()));
+        scene.layers().insert(at, ZenubLayer(tr("Layer %1").arg(number)));
+        return true;
+    });
+    if (bAdded) {
+        m_pList->setCurrentRow(m_pList->count() - 1 - at);
+        m_pList->editItem(m_pList->currentItem());
+    }
+}
+
+void LayersPanel::deleteLayer()
+{
+    const int layer = currentLayer();
+    if (layer < 0)
+        return;
+    // Shapes of other layers may move up an index; the selection would name the wrong ones.
+    m_pStage->setSelection(ShapeRef());
+    editScene(tr("Delete Layer"), [layer](ZenubScene& scene) {
+        scene.layers().removeAt(layer);
+        return true;
+    });
+}
+
+void LayersPanel::moveLayer(int step)
+{
+    const int layer = currentLayer();
+    const int target = layer + step;
+    if (layer < 0 || target < 0 || target >= m_pList->count())
+        return;
+    m_pStage->setSelection(ShapeRef());
+    if (editScene(tr("Move Layer"), [=](ZenubScene& scene) {
+            scene.layers().move(layer, target);
+            return true;
+        }))
+        m_pList->setCurrentRow(m_pList->count() - 1 - target);
+}
+
+void LayersPanel::applyOrder()
+{
+    DesignerDocument* doc = document();
+    const int sceneIndex = m_pStage->getScene();
+    if (m_bRefreshing || !doc || sceneIndex < 0 ||
+        sceneIndex >= doc->getProject().getScenes().size())
+        return;
+    QVector<int> order;
+    for (int row = m_pList->count() - 1; row >= 0; --row)
+        order.append(m_pList->item(row)->data(kLayerRole).toInt());
+    if (!isReordering(order, doc->getProject().getScenes().at(sceneIndex).getLayers().size()))
+        return;
+    const int moved = currentLayer();
+    m_pStage->setSelection(ShapeRef());
+    editScene(tr("Move Layer"), [&](ZenubScene& scene) {
+        QVector<ZenubLayer> layers;
+        for (int index : qAsConst(order))
+            layers.append(scene.getLayers().at(index));
+        scene.layers() = layers;
+        return true;
+    });
+    m_pList->setCurrentRow(int(order.size()) - 1 - int(order.indexOf(moved)));
+}
+
+void LayersPanel::itemChanged(int layer, bool bVisible, const QString& name)
+{
+    const ZenubLayer* shown = layerAt(layer);
+    if (!shown)
+        return;
+    // Copied: the edit below replaces the project the pointer looks into.
+    const bool bWasVisible = shown->isVisible();
+    const QString oldName = shown->getName();
+    if (bWasVisible != bVisible) {
+        if (!bVisible)
+            deselectLayer(layer);
+        editScene(bVisible ? tr("Show Layer") : tr("Hide Layer"), [=](ZenubScene& scene) {
+            scene.layers()[layer].setVisible(bVisible);
+            return true;
+        });
+    } else if (name.isEmpty()) {
+        refresh();
+    } else if (name != oldName) {
+        editScene(tr("Rename Layer"), [=](ZenubScene& scene) {
+            scene.layers()[layer].setName(name);
+            return true;
+        });
+    }
+}

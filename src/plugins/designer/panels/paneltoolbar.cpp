@@ -1,0 +1,21 @@
+#include "paneltoolbar.h"
+
+#include <QAction>
+#include <QToolButton>
+
+PanelToolBar::PanelToolBar(QWidget* parent)
+    : QToolBar(parent)
+{
+    setToolButtonStyle(Qt::ToolButtonTextOnly);
+    setIconSize(QSize(12, 12));
+}
+
+void PanelToolBar::addArrowAction(QAction* action, Qt::ArrowType type)
+{
+    auto* button = new QToolButton(this);
+    button->setDefaultAction(action);
+    button->setArrowType(type);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setAutoRaise(true);
+    addWidget(button);
+}

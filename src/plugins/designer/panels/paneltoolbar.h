@@ -1,0 +1,20 @@
+#ifndef PANELTOOLBAR_H
+#define PANELTOOLBAR_H
+
+#include <QToolBar>
+
+/*!
+    The row of commands on top of a panel: words for the commands, arrows for moving rows, so
+    that all of them fit a narrow dock.
+*/
+class PanelToolBar : public QToolBar
+{
+    Q_OBJECT
+public:
+    explicit PanelToolBar(QWidget* parent = nullptr);
+
+    /*! Adds \a action as a button that shows an arrow of \a type instead of its text. */
+    void addArrowAction(QAction* action, Qt::ArrowType type);
+};
+
+#endif

@@ -1,0 +1,210 @@
+#include <modalanswerer.h>
+#include <testenvironment.h>
+
+#include "designereditorwidget.h"
+#include "stagewidget.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStyleOptionSpinBox>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Bottom layer first; "~" marks a hidden layer, "#" a locked one; then the number of shapes.
+QString layersOf(const DesignerDocument& document)
+{
+    QStringList names;
+    for (const ZenubLayer& layer : document.getProject().getScenes().at(0).getLayers())
+        names.append(layer.getName() + (layer.isVisible() ? "" : "~") +
+                     (layer.isLocked() ? "#" : "") + ':' +
+                     QString::number(layer.getShapes().size()));
+    return names.join('|');
+}
+
+} // namespace
+
+class tst_Panels : public QObject
+{
+    Q_OBJECT
+private:
+    TestEnvironment m_environment;
+    DesignerDocument m_document;
+    std::unique_ptr<DesignerEditorWidget> m_widget;
+
+    template<typename T>
+    T* find(const char* name) const
+    {
+        T* child = m_widget->findChild<T*>(QLatin1String(name));
+        if (!child)
+            qFatal("no %s", name);
+        return child;
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_document.initNewDocument(400, 300, 24, false));
+        QVERIFY(m_document.addShape(0, int(ZenubShape::Type::Rectangle)));
+        m_document.editProject("setup", [](ZenubProject& project) {
+            project.scenes()[0].addLayer(ZenubLayer("Layer 2"));
+            return true;
+        });
+        m_widget.reset(new DesignerEditorWidget);
+        m_widget->setDocument(&m_document);
+        m_widget->resize(1200, 800);
+        m_widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_widget.get()));
+    }
+    void cleanup() { m_widget.reset(); }
+
+    void holdingSpinArrowEditsAllAtFrameInOneStep()
+    {
+        // One shape moves between frames 0 and 20; the other, on the top layer, stands still.
+        QVERIFY(m_document.addShape(0, int(ZenubShape::Type::Ellipse)));
+        const ShapeRef animated{0, 0, 0}, still{0, 1, 0};
+        m_document.editShapes({animated}, "animate", [](ZenubShape& shape) {
+            ZenubKeyframe end = shape.stateAtFrame(20);
+            end.setX(end.getX() + 100);
+            shape.setKeyframe(end);
+        });
+        const ZenubProject before = m_document.getProject();
+        m_widget->setCurrentFrame(10);
+        m_widget->getStage()->setSelectedShapes({still, animated});
+        auto* spin = find<QDoubleSpinBox>("propertyX");
+        const double start = m_document.shapeAt(animated)->stateAtFrame(10).getX();
+        QCOMPARE(spin->value(), qRound(start * 10) / 10.0);
+        const int steps = m_document.getUndoStack()->count();
+
+        QStyleOptionSpinBox option;
+        option.initFrom(spin);
+        option.subControls = QStyle::SC_SpinBoxUp;
+        const QPoint up =
+            spin->style()
+                ->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, spin)
+                .center();
+        QTest::mousePress(spin, Qt::LeftButton, Qt::NoModifier, up);
+        QTRY_VERIFY(spin->value() >= start + 3);
+        QTest::mouseRelease(spin, Qt::LeftButton, Qt::NoModifier, up);
+
+        QCOMPARE(m_document.getUndoStack()->count(), steps + 1);
+        const ZenubShape& moving = *m_document.shapeAt(animated);
+        QCOMPARE(moving.getKeyframes().size(), 3);
+        QCOMPARE(moving.getKeyframes().at(1).getX(), spin->value());
+        QCOMPARE(moving.getKeyframes().at(0),
+                 before.getScenes()[0].getLayers()[0].getShapes()[0].getKeyframes().at(0));
+        QCOMPARE(m_document.shapeAt(still)->getKeyframes().size(), 1);
+        QCOMPARE(m_document.shapeAt(still)->stateAtFrame(0).getX(), spin->value());
+
+        // The panel follows the frame, however the stage got there.
+        m_widget->setCurrentFrame(20);
+        QTRY_COMPARE(spin->value(), moving.getKeyframes().at(2).getX());
+
+        // The next press is a gesture of its own.
+        QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, up);
+        QCOMPARE(m_document.getUndoStack()->count(), steps + 2);
+        m_document.getUndoStack()->undo();
+        m_document.getUndoStack()->undo();
+        QCOMPARE(m_document.getProject(), before);
+    }
+
+    void layerEditsAreOneUndoStepEach_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("layers");
+        const char* const rows[][3] = {
+            {"add above selected", "add", "Layer 1:1|Layer 2:0|Layer 3:0"},
+            {"hide", "hide", "Layer 1~:1|Layer 2:0"},
+            {"lock", "lock", "Layer 1:1|Layer 2#:0"},
+            {"drag to bottom", "drag", "Layer 2:0|Layer 1:1"},
+            {"rename", "rename", "Layer 1:1|Sky:0"},
+            {"blank name refused", "blank", "Layer 1:1|Layer 2:0"},
+            {"new shape into highlighted", "shape", "Layer 1:2|Layer 2:0"},
+            {"delete", "delete", "Layer 1:1"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
+    }
+    void layerEditsAreOneUndoStepEach()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, layers);
+        const QString before = layersOf(m_document);
+        const int steps = m_document.getUndoStack()->count();
+        auto* list = find<QListWidget>("layerList");
+        QCOMPARE(list->currentRow(), 0);
+        if (edit == "add")
+            find<QAction>("addLayer")->trigger();
+        else if (edit == "hide")
+            list->item(1)->setCheckState(Qt::Unchecked);
+        else if (edit == "lock")
+            find<QAction>("lockLayer")->trigger();
+        else if (edit == "shape") {
+            list->setCurrentRow(1);
+            find<QAction>("addRectangle")->trigger();
+        } else if (edit == "drag")
+            QVERIFY(list->model()->moveRow({}, 0, {}, 2));
+        else if (edit == "rename" || edit == "blank") {
+            list->editItem(list->item(0));
+            auto* editor = list->findChild<QLineEdit*>();
+            QVERIFY(editor);
+            editor->setText(edit == "rename" ? "Sky" : " ");
+            QTest::keyClick(editor, Qt::Key_Return);
+        } else
+            find<QAction>("deleteLayer")->trigger();
+
+        QTRY_COMPARE(layersOf(m_document), layers);
+        QCOMPARE(m_document.getUndoStack()->count(), steps + (layers != before));
+        if (layers != before) {
+            m_document.getUndoStack()->undo();
+            QCOMPARE(layersOf(m_document), before);
+        }
+    }
+
+    void deletingSceneAsksOnlyWhenItHoldsShapes_data()
+    {
+        QTest::addColumn<bool>("withShapes");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("scenesLeft");
+        QTest::newRow("empty: no question") << false << -1 << 1;
+        QTest::newRow("shapes, No keeps it") << true << int(QMessageBox::No) << 2;
+        QTest::newRow("shapes, Yes deletes") << true << int(QMessageBox::Yes) << 1;
+    }
+    void deletingSceneAsksOnlyWhenItHoldsShapes()
+    {
+        QFETCH(bool, withShapes);
+        QFETCH(int, answer);
+        QFETCH(int, scenesLeft);
+        find<QAction>(withShapes ? "duplicateScene" : "addScene")->trigger();
+        QCOMPARE(find<QListWidget>("sceneList")->currentRow(), 1);
+        QCOMPARE(m_widget->getCurrentScene(), 1);
+        ModalAnswerer answerer;
+        if (answer >= 0)
+            answerer.answer(QMessageBox::StandardButton(answer));
+        find<QAction>("deleteScene")->trigger();
+        QCOMPARE(answerer.answered(), answer >= 0 ? 1 : 0);
+        QCOMPARE(m_document.getProject().getScenes().size(), scenesLeft);
+        QCOMPARE(m_widget->getCurrentScene(), scenesLeft - 1);
+        // The last scene stays: there is always one to show.
+        QVERIFY(!find<QAction>("deleteScene")->isEnabled() || scenesLeft == 2);
+    }
+
+    void panelLayoutIsRemembered()
+    {
+        QDockWidget* layers = find<QDockWidget>("layersDock");
+        QVERIFY(layers->isVisible());
+        layers->toggleViewAction()->trigger();
+        m_widget.reset();
+        init();
+        QVERIFY(!find<QDockWidget>("layersDock")->isVisible());
+        QVERIFY(find<QDockWidget>("propertiesDock")->isVisible());
+    }
+};
+
+QTEST_MAIN(tst_Panels)
+#include "tst_panels.moc"
