@@ -16,7 +16,7 @@ class TimelineWidget;
 
 /*!
     The editing surface of a project: a tool bar for adding shapes, the stage amid its panels
-    (properties, layers, scenes) and a time line with the frame slider and "Set Keyframe".
+    (properties, layers, scenes) and the time line below.
 */
 class DesignerEditorWidget : public QWidget
 {
