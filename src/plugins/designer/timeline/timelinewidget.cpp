@@ -23,16 +23,6 @@
 
 namespace {
 
-// English is the source language and has no catalogue, so its two forms are chosen here.
-QString framesSuffix(int count)
-{
-    const char* const source = " frame(s)";
-    const QString translated = TimelineWidget::tr(source, nullptr, count);
-    if (translated != QLatin1String(source))
-        return translated;
-    return count == 1 ? QStringLiteral(" frame") : QStringLiteral(" frames");
-}
-
 QAction* addTool(QToolBar* bar, const QString& text, const QString& name, const QString& tip,
                  QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
 {
@@ -72,10 +62,6 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     connect(m_pClock, &PlaybackClock::finished, this, [this] { setPlaying(false); });
     connect(m_pFrameSpin, QOverload<int>::of(&QSpinBox::valueChanged), this,
             &TimelineWidget::setFrame);
-    connect(m_pDurationSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int n) {
-        if (m_pDocument)
-            m_pDocument->setSceneDuration(m_pStage->getScene(), n);
-    });
     connect(m_pAutoKey, &QAction::toggled, this, [this](bool bOn) {
         if (m_pDocument)
             m_pDocument->setAutoKey(bOn);
@@ -125,12 +111,6 @@ QToolBar* TimelineWidget::createToolBar()
     m_pFrameCount = new QLabel(bar);
     m_pFrameCount->setContentsMargins(4, 0, 8, 0);
     bar->addWidget(m_pFrameCount);
-    bar->addWidget(new QLabel(tr("Scene length:"), bar));
-    m_pDurationSpin = new QSpinBox(bar);
-    m_pDurationSpin->setObjectName(QStringLiteral("durationSpin"));
-    m_pDurationSpin->setRange(1, 100000);
-    m_pDurationSpin->setKeyboardTracking(false);
-    bar->addWidget(m_pDurationSpin);
     bar->addSeparator();
     bar->addAction(m_pCommands->addKeyframeAction());
     m_pAutoKey = addTool(bar, tr("Auto-Key"), QStringLiteral("autoKey"),
@@ -202,16 +182,11 @@ void TimelineWidget::refresh()
     const int frames = duration();
     {
         const QSignalBlocker spinBlock(m_pFrameSpin);
-        const QSignalBlocker durationBlock(m_pDurationSpin);
         m_pFrameSpin->setRange(0, frames - 1);
-        m_pDurationSpin->setValue(frames);
-        m_pDurationSpin->setSuffix(framesSuffix(frames));
     }
     m_pFrameCount->setText(tr("of %1").arg(frames - 1));
     const bool bScene = m_pView->scene();
-    for (QWidget* widget :
-         {static_cast<QWidget*>(m_pFrameSpin), static_cast<QWidget*>(m_pDurationSpin)})
-        widget->setEnabled(bScene);
+    m_pFrameSpin->setEnabled(bScene);
     m_pPlay->setEnabled(bScene);
     setFrame(getFrame());
     updateStageSelection();

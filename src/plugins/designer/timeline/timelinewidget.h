@@ -60,7 +60,6 @@ private:
     EasingMenu* m_pEasingMenu;
     QSpinBox* m_pFrameSpin;
     QLabel* m_pFrameCount;
-    QSpinBox* m_pDurationSpin;
     QAction* m_pPlay;
     QAction* m_pLoop;
     QAction* m_pAutoKey;
