@@ -2105,7 +2105,7 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     </message>
 </context>
 <context>
-    <name>StageWidget</name>
+    <name>StageGesture</name>
     <message>
         <source>Resize %1</source>
         <translation>Größe von %1 ändern</translation>

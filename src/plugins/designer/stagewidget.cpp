@@ -12,18 +12,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-QString shapeName(const DesignerDocument* document, const ShapeRef& ref)
-{
-    const ZenubShape* shape = document ? document->shapeAt(ref) : nullptr;
-    return shape ? shape->getName() : QString();
-}
-
-} // namespace
-
 StageWidget::StageWidget(QWidget* parent)
     : QWidget(parent)
+    , m_gesture(this)
 {
     setFocusPolicy(Qt::StrongFocus);
     // Hovering shows which handle a press would take.
@@ -36,7 +27,8 @@ void StageWidget::setDocument(DesignerDocument* document)
     if (m_pDocument)
         disconnect(m_pDocument, nullptr, this, nullptr);
     m_pDocument = document;
-    cancelGesture();
+    m_bPanning = false;
+    m_gesture.reset();
     if (document)
         connect(document, &IDocument::dataChanged, this, [this] {
             // An undo may take away selected shapes.
@@ -173,18 +165,6 @@ ShapeRef StageWidget::shapeAtStagePoint(const QPointF& point) const
     return StagePicker(m_pDocument->getProject(), m_scene, m_frame).shapeAt(point);
 }
 
-bool StageWidget::handleBox(const ZenubProject& project, ZenubKeyframe* box) const
-{
-    if (m_selected.isEmpty())
-        return false;
-    // Locked shapes, picked elsewhere (in the layers), stay as they are.
-    const StagePicker picker(project, m_scene, m_frame);
-    for (const ShapeRef& ref : qAsConst(m_selected))
-        if (ref.scene != m_scene || !picker.isPickable(ref))
-            return false;
-    return StageDrag::handleBox(project, m_frame, m_selected, box);
-}
-
 void StageWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -201,7 +181,8 @@ void StageWidget::paintEvent(QPaintEvent* event)
     if (!m_pDocument)
         return;
     syncViewport();
-    const ZenubProject& project = m_bPreview ? m_preview : m_pDocument->getProject();
+    const ZenubProject& project =
+        m_gesture.preview() ? *m_gesture.preview() : m_pDocument->getProject();
     FrameRenderer renderer(project);
     QVector<FrameRenderer::ShapeIndex> selected;
     for (const ShapeRef& ref : qAsConst(m_selected)) {
@@ -221,21 +202,21 @@ void StageWidget::paintEvent(QPaintEvent* event)
     overlay.paintAnimatedMarks(project, m_scene, m_frame);
     // Handles only where a drag of them can start: one shape, not while the selection moves.
     ZenubKeyframe box;
-    if (m_drag.kind() != StageDrag::Kind::Move && handleBox(project, &box))
+    if (m_gesture.drag().kind() != StageDrag::Kind::Move && m_gesture.handleBox(project, &box))
         overlay.paintHandles(box);
-    overlay.paintGuides(m_drag.guides());
-    if (m_gesture == Gesture::Select)
-        overlay.paintRubberBand(QRectF(m_pressStage, m_dragStage));
+    overlay.paintGuides(m_gesture.drag().guides());
+    if (m_gesture.kind() == StageGesture::Kind::Select)
+        overlay.paintRubberBand(m_gesture.rubberBand());
 }
 
 void StageWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (m_gesture != Gesture::None)
+    if (isBusy())
         return;
     if (event->button() == Qt::MiddleButton ||
         (event->button() == Qt::LeftButton && m_bSpaceHeld)) {
-        m_gesture = Gesture::Pan;
-        m_gestureButton = event->button();
+        m_bPanning = true;
+        m_panButton = event->button();
         m_lastWidget = event->localPos();
         setCursor(Qt::ClosedHandCursor);
         return;
@@ -252,53 +233,12 @@ void StageWidget::mousePressEvent(QMouseEvent* event)
         QWidget::mousePressEvent(event);
         return;
     }
-    startGesture(event);
-}
-
-void StageWidget::startGesture(QMouseEvent* event)
-{
-    const QPointF point = toStage(event->localPos());
-    m_pressStage = point;
-    m_dragStage = point;
-    m_gestureButton = Qt::LeftButton;
-    const double grid = m_bGrid ? StageOverlay::gridSpacing(getZoom()) : 0;
-    const ZenubProject& project = m_pDocument->getProject();
-    const bool bShift = event->modifiers() & Qt::ShiftModifier;
-    // The grips come first, also with Shift held: Shift there keeps the aspect.
-    ZenubKeyframe box;
-    if (handleBox(project, &box)) {
-        const StageHandles::Handle handle = StageHandles::handleAt(box, point, getZoom());
-        if (handle != StageHandles::None) {
-            m_drag.beginHandle(project, m_scene, m_frame, m_selected, handle, point, grid);
-            m_gesture = Gesture::Drag;
-            return;
-        }
-    }
-    const ShapeRef hit = shapeAtStagePoint(point);
-    if (!hit.isValid()) {
-        m_selectedBefore = bShift ? m_selected : QVector<ShapeRef>();
-        setSelectedShapes(m_selectedBefore);
-        m_gesture = Gesture::Select;
-        return;
-    }
-    if (bShift && m_selected.contains(hit)) {
-        QVector<ShapeRef> rest = m_selected;
-        rest.removeAll(hit);
-        setSelectedShapes(rest);
-        return;
-    }
-    // Pressing on a shape of a larger selection drags the whole selection.
-    if (bShift)
-        setSelectedShapes(m_selected + QVector<ShapeRef>{hit});
-    else if (!m_selected.contains(hit))
-        setSelection(hit);
-    m_drag.beginMove(project, m_scene, m_frame, m_selected, point, grid);
-    m_gesture = Gesture::Drag;
+    m_gesture.press(toStage(event->localPos()), event->modifiers());
 }
 
 void StageWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_gesture == Gesture::None)
+    if (!isBusy())
         updateCursor(event->localPos());
     else
         dragTo(event->localPos(), event->modifiers());
@@ -306,7 +246,7 @@ void StageWidget::mouseMoveEvent(QMouseEvent* event)
 
 void StageWidget::dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modifiers)
 {
-    if (m_gesture == Gesture::Pan) {
+    if (m_bPanning) {
         syncViewport();
         m_viewport.panBy(widgetPoint - m_lastWidget);
         m_lastWidget = widgetPoint;
@@ -314,85 +254,23 @@ void StageWidget::dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modif
         emit viewChanged();
         return;
     }
-    m_dragStage = toStage(widgetPoint);
-    if (m_gesture == Gesture::Select) {
-        QVector<ShapeRef> picked = m_selectedBefore;
-        const StagePicker picker(m_pDocument->getProject(), m_scene, m_frame);
-        for (const ShapeRef& ref : picker.shapesIn(QRectF(m_pressStage, m_dragStage).normalized()))
-            if (!picked.contains(ref))
-                picked.append(ref);
-        setSelectedShapes(picked);
-        update();
-        return;
-    }
-    m_drag.dragTo(m_dragStage, modifiers, getZoom());
-    updatePreview();
-}
-
-void StageWidget::updatePreview()
-{
-    m_preview = m_pDocument->getProject();
-    for (const ShapeRef& ref : qAsConst(m_selected)) {
-        if (!m_pDocument->shapeAt(ref))
-            continue;
-        ZenubShape& shape = m_preview.scenes()[ref.scene].layers()[ref.layer].shapes()[ref.shape];
-        // The same keyframe rule the document applies on release, so the picture does not jump.
-        shape.editAt(m_frame, m_pDocument->isAutoKey(),
-                     [this](ZenubKeyframe& state) { state = m_drag.applied(state); });
-    }
-    m_bPreview = true;
-    update();
+    m_gesture.dragTo(toStage(widgetPoint), modifiers);
 }
 
 void StageWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (m_gesture == Gesture::None || event->button() != m_gestureButton)
+    const Qt::MouseButton button = m_bPanning ? m_panButton : Qt::LeftButton;
+    if (!isBusy() || event->button() != button)
         return;
     dragTo(event->localPos(), event->modifiers());
-    finishGesture();
+    m_bPanning = false;
+    m_gesture.finish();
     updateCursor(event->localPos());
 }
 
-void StageWidget::cancelGesture()
+bool StageWidget::isBusy() const
 {
-    m_gesture = Gesture::None;
-    m_drag.end();
-    m_bPreview = false;
-    m_preview = ZenubProject();
-    update();
-}
-
-void StageWidget::finishGesture()
-{
-    if (m_gesture == Gesture::Drag && m_pDocument && m_drag.hasChanged()) {
-        const StageDrag& drag = m_drag;
-        const QString name = shapeName(m_pDocument, m_selection);
-        const auto change = [&drag](ZenubKeyframe& state) {
-            state = drag.applied(state);
-        };
-        switch (m_drag.kind()) {
-        case StageDrag::Kind::Move:
-            m_pDocument->moveShapes(m_selected, m_frame, m_drag.offset().x(), m_drag.offset().y());
-            break;
-        case StageDrag::Kind::Resize:
-            m_pDocument->editShapeStates(m_selected, m_frame,
-                                         m_selected.size() == 1
-                                             ? tr("Resize %1").arg(name)
-                                             : tr("Resize %n Shapes", "", m_selected.size()),
-                                         change);
-            break;
-        case StageDrag::Kind::Rotate:
-            m_pDocument->editShapeStates(m_selected, m_frame,
-                                         m_selected.size() == 1
-                                             ? tr("Rotate %1").arg(name)
-                                             : tr("Rotate %n Shapes", "", m_selected.size()),
-                                         change);
-            break;
-        case StageDrag::Kind::None:
-            break;
-        }
-    }
-    cancelGesture();
+    return m_bPanning || m_gesture.isActive();
 }
 
 void StageWidget::updateCursor(const QPointF& widgetPoint)
@@ -402,7 +280,7 @@ void StageWidget::updateCursor(const QPointF& widgetPoint)
         return;
     }
     ZenubKeyframe box;
-    if (m_pDocument && handleBox(m_pDocument->getProject(), &box)) {
+    if (m_pDocument && m_gesture.handleBox(m_pDocument->getProject(), &box)) {
         setCursor(StageHandles::cursor(
             box, StageHandles::handleAt(box, toStage(widgetPoint), getZoom())));
         return;
@@ -445,19 +323,18 @@ void StageWidget::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Space) {
         if (!event->isAutoRepeat()) {
             m_bSpaceHeld = true;
-            if (m_gesture == Gesture::None)
+            if (!isBusy())
                 setCursor(Qt::OpenHandCursor);
         }
         return;
     }
-    if (event->key() == Qt::Key_Escape && m_gesture != Gesture::None) {
+    if (event->key() == Qt::Key_Escape && isBusy()) {
         // Escape drops the drag: nothing reaches the document.
-        if (m_gesture == Gesture::Select)
-            setSelectedShapes(m_selectedBefore);
-        cancelGesture();
+        m_bPanning = false;
+        m_gesture.cancel();
         return;
     }
-    if (!m_pDocument || !m_selection.isValid() || m_gesture != Gesture::None) {
+    if (!m_pDocument || !m_selection.isValid() || isBusy()) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -491,7 +368,7 @@ void StageWidget::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
         m_bSpaceHeld = false;
-        if (m_gesture == Gesture::None)
+        if (!isBusy())
             unsetCursor();
         return;
     }

@@ -2,7 +2,7 @@
 #define STAGEWIDGET_H
 
 #include "designerdocument.h"
-#include "stage/stagedrag.h"
+#include "stage/stagegesture.h"
 #include "stage/stageviewport.h"
 
 #include <QLineF>
@@ -79,17 +79,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    enum class Gesture { None, Drag, Select, Pan };
-
     void syncViewport();
     void zoomAbout(double zoom, const QPointF& anchor);
-    void startGesture(QMouseEvent* event);
+    /*! Whether a pan or a gesture runs. */
+    bool isBusy() const;
     void dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modifiers);
-    void finishGesture();
-    void cancelGesture();
-    void updatePreview();
-    /*! Where the selection's handles sit in \a project; false when they do not show. */
-    bool handleBox(const ZenubProject& project, ZenubKeyframe* box) const;
     void updateCursor(const QPointF& widgetPoint);
 
     QPointer<DesignerDocument> m_pDocument;
@@ -101,16 +95,10 @@ private:
     bool m_bGrid = false;
     bool m_bSpaceHeld = false;
 
-    Gesture m_gesture = Gesture::None;
-    Qt::MouseButton m_gestureButton = Qt::NoButton;
-    StageDrag m_drag;
-    QPointF m_pressStage;
-    QPointF m_dragStage;
+    bool m_bPanning = false;
+    Qt::MouseButton m_panButton = Qt::NoButton;
     QPointF m_lastWidget;
-    QVector<ShapeRef> m_selectedBefore;
-    // The project as the running drag would leave it, drawn in place of the document's.
-    ZenubProject m_preview;
-    bool m_bPreview = false;
+    StageGesture m_gesture;
 };
 
 #endif

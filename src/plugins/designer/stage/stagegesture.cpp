@@ -1,0 +1,163 @@
+#include "stagegesture.h"
+
+#include "stage/stageoverlay.h"
+#include "stage/stagepicker.h"
+#include "stagewidget.h"
+
+namespace {
+
+QString shapeName(const DesignerDocument* document, const ShapeRef& ref)
+{
+    const ZenubShape* shape = document ? document->shapeAt(ref) : nullptr;
+    return shape ? shape->getName() : QString();
+}
+
+} // namespace
+
+StageGesture::StageGesture(StageWidget* stage)
+    : m_pStage(stage)
+{}
+
+bool StageGesture::handleBox(const ZenubProject& project, ZenubKeyframe* box) const
+{
+    const QVector<ShapeRef> selected = m_pStage->getSelectedShapes();
+    if (selected.isEmpty())
+        return false;
+    // Locked shapes, picked elsewhere (in the layers), stay as they are.
+    const int scene = m_pStage->getScene();
+    const StagePicker picker(project, scene, m_pStage->getFrame());
+    for (const ShapeRef& ref : selected)
+        if (ref.scene != scene || !picker.isPickable(ref))
+            return false;
+    return StageDrag::handleBox(project, m_pStage->getFrame(), selected, box);
+}
+
+void StageGesture::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
+{
+    m_pressStage = point;
+    m_dragStage = point;
+    const double zoom = m_pStage->getZoom();
+    const double grid = m_pStage->isGridVisible() ? StageOverlay::gridSpacing(zoom) : 0;
+    const ZenubProject& project = m_pStage->getDocument()->getProject();
+    const int scene = m_pStage->getScene();
+    const int frame = m_pStage->getFrame();
+    const bool bShift = modifiers & Qt::ShiftModifier;
+    // The grips come first, also with Shift held: Shift there keeps the aspect.
+    ZenubKeyframe box;
+    if (handleBox(project, &box)) {
+        const StageHandles::Handle handle = StageHandles::handleAt(box, point, zoom);
+        if (handle != StageHandles::None) {
+            m_drag.beginHandle(project, scene, frame, m_pStage->getSelectedShapes(), handle, point,
+                               grid);
+            m_kind = Kind::Drag;
+            return;
+        }
+    }
+    const QVector<ShapeRef> selected = m_pStage->getSelectedShapes();
+    const ShapeRef hit = m_pStage->shapeAtStagePoint(point);
+    if (!hit.isValid()) {
+        m_selectedBefore = bShift ? selected : QVector<ShapeRef>();
+        m_pStage->setSelectedShapes(m_selectedBefore);
+        m_kind = Kind::Select;
+        return;
+    }
+    if (bShift && selected.contains(hit)) {
+        QVector<ShapeRef> rest = selected;
+        rest.removeAll(hit);
+        m_pStage->setSelectedShapes(rest);
+        return;
+    }
+    // Pressing on a shape of a larger selection drags the whole selection.
+    if (bShift)
+        m_pStage->setSelectedShapes(selected + QVector<ShapeRef>{hit});
+    else if (!selected.contains(hit))
+        m_pStage->setSelection(hit);
+    m_drag.beginMove(project, scene, frame, m_pStage->getSelectedShapes(), point, grid);
+    m_kind = Kind::Drag;
+}
+
+void StageGesture::dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers)
+{
+    m_dragStage = point;
+    if (m_kind == Kind::Select) {
+        QVector<ShapeRef> picked = m_selectedBefore;
+        const StagePicker picker(m_pStage->getDocument()->getProject(), m_pStage->getScene(),
+                                 m_pStage->getFrame());
+        for (const ShapeRef& ref : picker.shapesIn(QRectF(m_pressStage, m_dragStage).normalized()))
+            if (!picked.contains(ref))
+                picked.append(ref);
+        m_pStage->setSelectedShapes(picked);
+        m_pStage->update();
+        return;
+    }
+    m_drag.dragTo(m_dragStage, modifiers, m_pStage->getZoom());
+    updatePreview();
+}
+
+void StageGesture::updatePreview()
+{
+    const DesignerDocument* document = m_pStage->getDocument();
+    m_preview = document->getProject();
+    for (const ShapeRef& ref : m_pStage->getSelectedShapes()) {
+        if (!document->shapeAt(ref))
+            continue;
+        ZenubShape& shape = m_preview.scenes()[ref.scene].layers()[ref.layer].shapes()[ref.shape];
+        // The same keyframe rule the document applies on release, so the picture does not jump.
+        shape.editAt(m_pStage->getFrame(), document->isAutoKey(),
+                     [this](ZenubKeyframe& state) { state = m_drag.applied(state); });
+    }
+    m_bPreview = true;
+    m_pStage->update();
+}
+
+void StageGesture::finish()
+{
+    DesignerDocument* document = m_pStage->getDocument();
+    if (m_kind == Kind::Drag && document && m_drag.hasChanged()) {
+        const StageDrag& drag = m_drag;
+        const QVector<ShapeRef> selected = m_pStage->getSelectedShapes();
+        const int frame = m_pStage->getFrame();
+        const QString name = shapeName(document, m_pStage->getSelection());
+        const auto change = [&drag](ZenubKeyframe& state) {
+            state = drag.applied(state);
+        };
+        switch (m_drag.kind()) {
+        case StageDrag::Kind::Move:
+            document->moveShapes(selected, frame, m_drag.offset().x(), m_drag.offset().y());
+            break;
+        case StageDrag::Kind::Resize:
+            document->editShapeStates(selected, frame,
+                                      selected.size() == 1
+                                          ? tr("Resize %1").arg(name)
+                                          : tr("Resize %n Shapes", "", selected.size()),
+                                      change);
+            break;
+        case StageDrag::Kind::Rotate:
+            document->editShapeStates(selected, frame,
+                                      selected.size() == 1
+                                          ? tr("Rotate %1").arg(name)
+                                          : tr("Rotate %n Shapes", "", selected.size()),
+                                      change);
+            break;
+        case StageDrag::Kind::None:
+            break;
+        }
+    }
+    reset();
+}
+
+void StageGesture::cancel()
+{
+    if (m_kind == Kind::Select)
+        m_pStage->setSelectedShapes(m_selectedBefore);
+    reset();
+}
+
+void StageGesture::reset()
+{
+    m_kind = Kind::None;
+    m_drag.end();
+    m_bPreview = false;
+    m_preview = ZenubProject();
+    m_pStage->update();
+}
