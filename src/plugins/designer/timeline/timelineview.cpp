@@ -2,6 +2,7 @@
 
 #include "keyframeedits.h"
 #include "timelinepainting.h"
+#include "timelinerowpainter.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -13,14 +14,15 @@
 
 namespace {
 
-constexpr int kNameWidth = 170;
-constexpr int kRulerHeight = 22;
-constexpr int kRowHeight = 22;
-constexpr int kMark = 6;
+constexpr int kNameWidth = TimelineLayout::kNameWidth;
+constexpr int kRulerHeight = TimelineLayout::kRulerHeight;
+constexpr int kRowHeight = TimelineLayout::kRowHeight;
+
 } // namespace
 
 TimelineView::TimelineView(QWidget* parent)
     : QAbstractScrollArea(parent)
+    , m_layout(m_rows, horizontalScrollBar(), verticalScrollBar())
 {
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -60,10 +62,11 @@ void TimelineView::setFrame(int frame)
         return;
     m_frame = frame;
     // Keeps the marker in sight while playing or stepping.
-    const int x = frameX(frame);
+    const int x = m_layout.frameX(frame);
     const int visible = viewport()->width() - kNameWidth;
-    if (visible > m_frameWidth && (x < kNameWidth || x > viewport()->width() - m_frameWidth))
-        horizontalScrollBar()->setValue(frame * m_frameWidth - visible / 2);
+    if (visible > m_layout.frameWidth() &&
+        (x < kNameWidth || x > viewport()->width() - m_layout.frameWidth()))
+        horizontalScrollBar()->setValue(frame * m_layout.frameWidth() - visible / 2);
     viewport()->update();
 }
 
@@ -99,13 +102,13 @@ void TimelineView::refresh()
 void TimelineView::setFrameWidth(int pixels)
 {
     const int width = std::clamp(pixels, 4, 48);
-    if (width == m_frameWidth)
+    if (width == m_layout.frameWidth())
         return;
     // Zooming keeps the marker where it was on screen.
-    const int markerOnScreen = frameX(m_frame);
-    m_frameWidth = width;
+    const int markerOnScreen = m_layout.frameX(m_frame);
+    m_layout.setFrameWidth(width);
     updateScrollBars();
-    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + frameX(m_frame) -
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + m_layout.frameX(m_frame) -
                                     markerOnScreen);
     viewport()->update();
 }
@@ -116,84 +119,25 @@ int TimelineView::duration() const
     return current ? std::max(1, current->getDuration()) : 1;
 }
 
-int TimelineView::frameX(int frame) const
-{
-    return kNameWidth + frame * m_frameWidth + m_frameWidth / 2 - horizontalScrollBar()->value();
-}
-
-int TimelineView::frameAtX(int x) const
-{
-    const int offset = x - kNameWidth + horizontalScrollBar()->value();
-    return offset < 0 ? -1 - (-offset - 1) / m_frameWidth : offset / m_frameWidth;
-}
-
-int TimelineView::rowY(int row) const
-{
-    return kRulerHeight + row * kRowHeight - verticalScrollBar()->value();
-}
-
-int TimelineView::rowAtY(int y) const
-{
-    if (y < kRulerHeight)
-        return -1;
-    const int row = (y - kRulerHeight + verticalScrollBar()->value()) / kRowHeight;
-    return row < m_rows.count() ? row : -1;
-}
-
 QPoint TimelineView::keyframePoint(const KeyframeRef& ref) const
 {
     const int row = m_rows.indexOf(ref.layer, ref.shape);
-    return row < 0 ? QPoint(-1, -1) : QPoint(frameX(ref.frame), rowY(row) + kRowHeight / 2);
+    return row < 0 ? QPoint(-1, -1)
+                   : QPoint(m_layout.frameX(ref.frame), m_layout.rowY(row) + kRowHeight / 2);
 }
 
 QPoint TimelineView::rulerPoint(int frame) const
 {
-    return QPoint(frameX(frame), kRulerHeight / 2);
-}
-
-KeyframeRefs TimelineView::refsAt(int row, int frame) const
-{
-    const ZenubScene* current = scene();
-    if (!current || row < 0 || row >= m_rows.count())
-        return KeyframeRefs();
-    return TimelineRows::refsAt(*current, m_rows.at(row), frame);
-}
-
-KeyframeRefs TimelineView::hitKeyframes(const QPoint& point) const
-{
-    const int row = rowAtY(point.y());
-    if (row < 0 || point.x() < kNameWidth)
-        return KeyframeRefs();
-    // The nearest mark within reach wins, so small zooms still let a click land.
-    const int reach = std::max(kMark + 1, m_frameWidth / 2);
-    int best = -1;
-    for (const int frame : TimelineRows::frames(*scene(), m_rows.at(row)))
-        if (std::abs(frameX(frame) - point.x()) <= reach &&
-            (best < 0 || std::abs(frameX(frame) - point.x()) < std::abs(frameX(best) - point.x())))
-            best = frame;
-    return best < 0 ? KeyframeRefs() : refsAt(row, best);
-}
-
-KeyframeRefs TimelineView::keyframesIn(const QRect& rect) const
-{
-    KeyframeRefs refs;
-    for (int row = 0; row < m_rows.count(); ++row) {
-        const int y = rowY(row) + kRowHeight / 2;
-        if (y < rect.top() || y > rect.bottom())
-            continue;
-        for (const int frame : TimelineRows::frames(*scene(), m_rows.at(row)))
-            if (rect.contains(frameX(frame), y))
-                refs += refsAt(row, frame);
-    }
-    return refs;
+    return QPoint(m_layout.frameX(frame), kRulerHeight / 2);
 }
 
 void TimelineView::updateScrollBars()
 {
     const int trackWidth = std::max(0, viewport()->width() - kNameWidth);
-    horizontalScrollBar()->setRange(0, std::max(0, duration() * m_frameWidth - trackWidth));
+    horizontalScrollBar()->setRange(0,
+                                    std::max(0, duration() * m_layout.frameWidth() - trackWidth));
     horizontalScrollBar()->setPageStep(trackWidth);
-    horizontalScrollBar()->setSingleStep(m_frameWidth);
+    horizontalScrollBar()->setSingleStep(m_layout.frameWidth());
     const int rowsHeight = std::max(0, viewport()->height() - kRulerHeight);
     verticalScrollBar()->setRange(0, std::max(0, int(m_rows.count()) * kRowHeight - rowsHeight));
     verticalScrollBar()->setPageStep(rowsHeight);
@@ -210,15 +154,21 @@ void TimelineView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), palette().base());
+    TimelineRowPainter rows(m_layout, m_rows, palette(), viewport()->size());
+    rows.setSelection(m_selection, m_dragDelta);
     for (int i = 0; i < m_rows.count(); ++i) {
-        const int y = rowY(i);
-        if (y + kRowHeight >= kRulerHeight && y < viewport()->height())
-            paintRow(painter, i, y);
+        const int y = m_layout.rowY(i);
+        if (y + kRowHeight < kRulerHeight || y >= viewport()->height())
+            continue;
+        const TimelineRows::Row& row = m_rows.at(i);
+        const bool bHighlighted =
+            row.shape >= 0 && m_highlighted.contains(ShapeRef{m_scene, row.layer, row.shape});
+        rows.paint(painter, *scene(), i, y, duration(), bHighlighted);
     }
     paintRuler(painter);
 
     // The marker runs over every row.
-    const int x = frameX(m_frame);
+    const int x = m_layout.frameX(m_frame);
     if (x >= kNameWidth)
         TimelinePainting::drawMarker(painter, x, kRulerHeight, viewport()->height());
     if (m_bBand) {
@@ -239,90 +189,22 @@ void TimelineView::paintRuler(QPainter& painter) const
     painter.drawText(QRect(6, 0, kNameWidth - 12, kRulerHeight), Qt::AlignVCenter, tr("Layers"));
     TimelinePainting::drawRuler(
         painter, palette(), QRect(kNameWidth, 0, viewport()->width() - kNameWidth, kRulerHeight),
-        std::max(0, frameAtX(kNameWidth)), std::min(duration() - 1, frameAtX(viewport()->width())),
-        m_frameWidth, [this](int frame) { return frameX(frame); });
+        std::max(0, m_layout.frameAtX(kNameWidth)),
+        std::min(duration() - 1, m_layout.frameAtX(viewport()->width())), m_layout.frameWidth(),
+        [this](int frame) { return m_layout.frameX(frame); });
     painter.setPen(palette().mid().color());
     painter.drawLine(0, kRulerHeight - 1, viewport()->width(), kRulerHeight - 1);
 }
 
-void TimelineView::paintRow(QPainter& painter, int index, int y) const
-{
-    const TimelineRows::Row& row = m_rows.at(index);
-    const ZenubScene& current = *scene();
-    const ZenubLayer& layer = current.getLayers().at(row.layer);
-    const QRect band(0, y, viewport()->width(), kRowHeight);
-    const bool bHighlighted =
-        row.shape >= 0 && m_highlighted.contains(ShapeRef{m_scene, row.layer, row.shape});
-    painter.save();
-    painter.setClipRect(QRect(0, kRulerHeight, viewport()->width(), viewport()->height()));
-    painter.fillRect(band, row.shape < 0 ? palette().button() : palette().base());
-    if (bHighlighted) {
-        QColor tint = palette().highlight().color();
-        tint.setAlpha(50);
-        painter.fillRect(band, tint);
-    }
-    // Frames past the scene's end are greyed: nothing plays there.
-    const int end = frameX(duration()) - m_frameWidth / 2;
-    if (end < band.right()) {
-        const QColor shade(128, 128, 128, 60);
-        painter.fillRect(QRect(std::max(end, kNameWidth), y, band.right() - end + 1, kRowHeight),
-                         shade);
-    }
-    painter.setPen(palette().midlight().color());
-    painter.drawLine(0, y + kRowHeight - 1, band.right(), y + kRowHeight - 1);
-
-    const QVector<int> frames = TimelineRows::frames(current, row);
-    const int middle = y + kRowHeight / 2;
-    painter.save();
-    painter.setClipRect(
-        QRect(kNameWidth, std::max(y, kRulerHeight), viewport()->width() - kNameWidth, kRowHeight));
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (row.shape >= 0 && frames.size() > 1) {
-        QColor span = TimelinePainting::animatedColor();
-        span.setAlpha(110);
-        painter.fillRect(QRect(frameX(frames.constFirst()), middle - 3,
-                               frameX(frames.constLast()) - frameX(frames.constFirst()), 6),
-                         span);
-    }
-    for (const int frame : frames) {
-        const KeyframeRefs refs = refsAt(index, frame);
-        const bool bSelected = std::all_of(refs.cbegin(), refs.cend(), [this](const auto& ref) {
-            return m_selection.contains(ref);
-        });
-        const ZenubKeyframe* keyframe =
-            row.shape >= 0 ? KeyframeEdits::find(current, refs.constFirst()) : nullptr;
-        const bool bEased =
-            keyframe && keyframe->getEasing().getType() != ZenubEasing::Type::Linear;
-        const int shift = bSelected ? m_dragDelta : 0;
-        if (shift != 0) {
-            painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
-            painter.setBrush(Qt::NoBrush);
-            TimelinePainting::drawKeyframe(painter, QPointF(frameX(frame), middle), bEased, kMark);
-        }
-        painter.setPen(
-            QPen(bSelected ? palette().highlightedText().color() : palette().base().color(), 1));
-        painter.setBrush(bSelected ? palette().highlight() : palette().text());
-        TimelinePainting::drawKeyframe(painter, QPointF(frameX(frame + shift), middle), bEased,
-                                       bSelected ? kMark + 1 : kMark);
-    }
-    painter.restore();
-
-    TimelinePainting::drawRowHeader(painter, palette(), QRect(0, y, kNameWidth - 1, kRowHeight),
-                                    TimelineRows::title(current, row), row.shape < 0,
-                                    !layer.isVisible(), TimelineRows::isAnimated(current, row),
-                                    bHighlighted);
-    painter.restore();
-}
-
 QString TimelineView::toolTipAt(const QPoint& point) const
 {
-    const int row = rowAtY(point.y());
+    const int row = m_layout.rowAtY(point.y());
     const ZenubScene* current = scene();
     if (!current || row < 0)
         return QString();
     if (point.x() < kNameWidth)
         return TimelineRows::motionHint(*current, m_rows.at(row));
-    const KeyframeRefs hits = hitKeyframes(point);
+    const KeyframeRefs hits = m_layout.hitKeyframes(scene(), point);
     const ZenubKeyframe* keyframe =
         hits.isEmpty() ? nullptr : KeyframeEdits::find(*current, hits.constFirst());
     return keyframe ? TimelineRows::keyframeHint(*keyframe) : QString();
@@ -344,7 +226,7 @@ bool TimelineView::viewportEvent(QEvent* event)
 
 void TimelineView::scrubTo(int x)
 {
-    const int frame = std::clamp(frameAtX(x), 0, duration() - 1);
+    const int frame = std::clamp(m_layout.frameAtX(x), 0, duration() - 1);
     if (frame != m_frame)
         emit frameScrubbed(frame);
 }
@@ -358,7 +240,7 @@ void TimelineView::mousePressEvent(QMouseEvent* event)
     const QPoint point = event->pos();
     const bool bAdd = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
     if (point.x() < kNameWidth) {
-        const int row = rowAtY(point.y());
+        const int row = m_layout.rowAtY(point.y());
         if (row < 0)
             return;
         QVector<ShapeRef> shapes;
@@ -375,7 +257,7 @@ void TimelineView::mousePressEvent(QMouseEvent* event)
         scrubTo(point.x());
         return;
     }
-    const KeyframeRefs hits = hitKeyframes(point);
+    const KeyframeRefs hits = m_layout.hitKeyframes(scene(), point);
     if (hits.isEmpty()) {
         // A click here moves the marker; a drag picks the keyframes in a rectangle.
         m_bBandPending = true;
@@ -407,13 +289,13 @@ void TimelineView::mouseMoveEvent(QMouseEvent* event)
         if (!m_bBand && (m_band.bottomRight() - m_band.topLeft()).manhattanLength() >= 4)
             m_bBand = true;
         if (m_bBand)
-            setSelection(m_bandBase + keyframesIn(m_band.normalized()));
+            setSelection(m_bandBase + m_layout.keyframesIn(scene(), m_band.normalized()));
         viewport()->update();
     } else if (m_bScrubbing) {
         scrubTo(event->pos().x());
     } else if (m_bDragPending && scene()) {
-        const int delta = KeyframeEdits::clampDelta(*scene(), m_selection,
-                                                    frameAtX(event->pos().x()) - m_pressFrame);
+        const int delta = KeyframeEdits::clampDelta(
+            *scene(), m_selection, m_layout.frameAtX(event->pos().x()) - m_pressFrame);
         if (delta != m_dragDelta) {
             m_dragDelta = delta;
             viewport()->update();
@@ -451,7 +333,7 @@ void TimelineView::mouseReleaseEvent(QMouseEvent* event)
 
 void TimelineView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    const KeyframeRefs hits = hitKeyframes(event->pos());
+    const KeyframeRefs hits = m_layout.hitKeyframes(scene(), event->pos());
     if (event->button() == Qt::LeftButton && !hits.isEmpty())
         emit keyframeActivated(hits.constFirst());
     else
@@ -461,7 +343,7 @@ void TimelineView::mouseDoubleClickEvent(QMouseEvent* event)
 void TimelineView::contextMenuEvent(QContextMenuEvent* event)
 {
     // A right click on an unselected keyframe acts on that one, as file managers do.
-    const KeyframeRefs hits = hitKeyframes(event->pos());
+    const KeyframeRefs hits = m_layout.hitKeyframes(scene(), event->pos());
     if (!hits.isEmpty() && !std::all_of(hits.cbegin(), hits.cend(), [this](const auto& ref) {
             return m_selection.contains(ref);
         }))
@@ -474,7 +356,7 @@ void TimelineView::wheelEvent(QWheelEvent* event)
     if (event->modifiers() & Qt::ControlModifier) {
         const int steps = event->angleDelta().y() / 120;
         if (steps != 0)
-            setFrameWidth(m_frameWidth + steps * 2);
+            setFrameWidth(m_layout.frameWidth() + steps * 2);
         event->accept();
         return;
     }

@@ -3,6 +3,7 @@
 
 #include "designerdocument.h"
 #include "keyframeref.h"
+#include "timelinelayout.h"
 #include "timelinerows.h"
 
 #include <QAbstractScrollArea>
@@ -44,7 +45,7 @@ public:
     QPoint rulerPoint(int frame) const;
 
     void setFrameWidth(int pixels);
-    int getFrameWidth() const { return m_frameWidth; }
+    int getFrameWidth() const { return m_layout.frameWidth(); }
 
     QSize sizeHint() const override { return QSize(600, 160); }
 
@@ -71,24 +72,16 @@ protected:
 
 private:
     int duration() const;
-    int frameX(int frame) const;
-    int frameAtX(int x) const;
-    int rowAtY(int y) const;
-    int rowY(int row) const;
-    KeyframeRefs refsAt(int row, int frame) const;
-    KeyframeRefs hitKeyframes(const QPoint& point) const;
-    KeyframeRefs keyframesIn(const QRect& rect) const;
     QString toolTipAt(const QPoint& point) const;
     void updateScrollBars();
     void scrubTo(int x);
-    void paintRow(QPainter& painter, int index, int y) const;
     void paintRuler(QPainter& painter) const;
 
     QPointer<DesignerDocument> m_pDocument;
     int m_scene = 0;
     int m_frame = 0;
-    int m_frameWidth = 14;
     TimelineRows m_rows;
+    TimelineLayout m_layout;
     QVector<ShapeRef> m_highlighted;
     KeyframeRefs m_selection;
     bool m_bScrubbing = false;

@@ -1,0 +1,109 @@
+#include "timelinerowpainter.h"
+
+#include "keyframeedits.h"
+#include "project/zenubscene.h"
+#include "timelinelayout.h"
+#include "timelinepainting.h"
+#include "timelinerows.h"
+
+#include <QPainter>
+#include <QPalette>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kNameWidth = TimelineLayout::kNameWidth;
+constexpr int kRulerHeight = TimelineLayout::kRulerHeight;
+constexpr int kRowHeight = TimelineLayout::kRowHeight;
+constexpr int kMark = TimelineLayout::kMark;
+
+} // namespace
+
+TimelineRowPainter::TimelineRowPainter(const TimelineLayout& layout, const TimelineRows& rows,
+                                       const QPalette& palette, const QSize& viewport)
+    : m_layout(layout)
+    , m_rows(rows)
+    , m_palette(palette)
+    , m_viewport(viewport)
+{}
+
+void TimelineRowPainter::setSelection(const KeyframeRefs& selection, int dragDelta)
+{
+    m_selection = selection;
+    m_dragDelta = dragDelta;
+}
+
+void TimelineRowPainter::paint(QPainter& painter, const ZenubScene& scene, int index, int y,
+                               int duration, bool bHighlighted) const
+{
+    const TimelineRows::Row& row = m_rows.at(index);
+    const ZenubLayer& layer = scene.getLayers().at(row.layer);
+    const QRect band(0, y, m_viewport.width(), kRowHeight);
+    painter.save();
+    painter.setClipRect(QRect(0, kRulerHeight, m_viewport.width(), m_viewport.height()));
+    painter.fillRect(band, row.shape < 0 ? m_palette.button() : m_palette.base());
+    if (bHighlighted) {
+        QColor tint = m_palette.highlight().color();
+        tint.setAlpha(50);
+        painter.fillRect(band, tint);
+    }
+    // Frames past the scene's end are greyed: nothing plays there.
+    const int end = m_layout.frameX(duration) - m_layout.frameWidth() / 2;
+    if (end < band.right()) {
+        const QColor shade(128, 128, 128, 60);
+        painter.fillRect(QRect(std::max(end, kNameWidth), y, band.right() - end + 1, kRowHeight),
+                         shade);
+    }
+    painter.setPen(m_palette.midlight().color());
+    painter.drawLine(0, y + kRowHeight - 1, band.right(), y + kRowHeight - 1);
+    paintKeyframes(painter, scene, index, y);
+    TimelinePainting::drawRowHeader(painter, m_palette, QRect(0, y, kNameWidth - 1, kRowHeight),
+                                    TimelineRows::title(scene, row), row.shape < 0,
+                                    !layer.isVisible(), TimelineRows::isAnimated(scene, row),
+                                    bHighlighted);
+    painter.restore();
+}
+
+void TimelineRowPainter::paintKeyframes(QPainter& painter, const ZenubScene& scene, int index,
+                                        int y) const
+{
+    const TimelineRows::Row& row = m_rows.at(index);
+    const QVector<int> frames = TimelineRows::frames(scene, row);
+    const int middle = y + kRowHeight / 2;
+    painter.save();
+    painter.setClipRect(
+        QRect(kNameWidth, std::max(y, kRulerHeight), m_viewport.width() - kNameWidth, kRowHeight));
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (row.shape >= 0 && frames.size() > 1) {
+        QColor span = TimelinePainting::animatedColor();
+        span.setAlpha(110);
+        painter.fillRect(
+            QRect(m_layout.frameX(frames.constFirst()), middle - 3,
+                  m_layout.frameX(frames.constLast()) - m_layout.frameX(frames.constFirst()), 6),
+            span);
+    }
+    for (const int frame : frames) {
+        const KeyframeRefs refs = m_layout.refsAt(&scene, index, frame);
+        const bool bSelected = std::all_of(refs.cbegin(), refs.cend(), [this](const auto& ref) {
+            return m_selection.contains(ref);
+        });
+        const ZenubKeyframe* keyframe =
+            row.shape >= 0 ? KeyframeEdits::find(scene, refs.constFirst()) : nullptr;
+        const bool bEased =
+            keyframe && keyframe->getEasing().getType() != ZenubEasing::Type::Linear;
+        const int shift = bSelected ? m_dragDelta : 0;
+        if (shift != 0) {
+            painter.setPen(QPen(m_palette.highlight().color(), 1, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            TimelinePainting::drawKeyframe(painter, QPointF(m_layout.frameX(frame), middle), bEased,
+                                           kMark);
+        }
+        painter.setPen(
+            QPen(bSelected ? m_palette.highlightedText().color() : m_palette.base().color(), 1));
+        painter.setBrush(bSelected ? m_palette.highlight() : m_palette.text());
+        TimelinePainting::drawKeyframe(painter, QPointF(m_layout.frameX(frame + shift), middle),
+                                       bEased, bSelected ? kMark + 1 : kMark);
+    }
+    painter.restore();
+}

@@ -1,0 +1,41 @@
+#ifndef TIMELINEROWPAINTER_H
+#define TIMELINEROWPAINTER_H
+
+#include "keyframeref.h"
+
+#include <QSize>
+
+class QPainter;
+class QPalette;
+class TimelineLayout;
+class TimelineRows;
+class ZenubScene;
+
+/*!
+    Paints the rows of a scene's time line: each row's header, the marks of its keyframes, the
+    span a moving shape covers and the frames past the scene's end.
+*/
+class TimelineRowPainter
+{
+public:
+    TimelineRowPainter(const TimelineLayout& layout, const TimelineRows& rows,
+                       const QPalette& palette, const QSize& viewport);
+
+    /*! The marks of \a selection are drawn \a dragDelta frames on, where a drag drops them. */
+    void setSelection(const KeyframeRefs& selection, int dragDelta);
+    /*! Row \a index with its top at \a y; \a duration is the scene's length in frames. */
+    void paint(QPainter& painter, const ZenubScene& scene, int index, int y, int duration,
+               bool bHighlighted) const;
+
+private:
+    void paintKeyframes(QPainter& painter, const ZenubScene& scene, int index, int y) const;
+
+    const TimelineLayout& m_layout;
+    const TimelineRows& m_rows;
+    const QPalette& m_palette;
+    QSize m_viewport;
+    KeyframeRefs m_selection;
+    int m_dragDelta = 0;
+};
+
+#endif
