@@ -706,32 +706,8 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
 <context>
     <name>DesignerDocument</name>
     <message>
-        <source>Rectangle</source>
-        <translation>Rechteck</translation>
-    </message>
-    <message>
-        <source>Ellipse</source>
-        <translation>Ellipse</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Text</translation>
-    </message>
-    <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Layer 1</source>
-        <translation>Ebene 1</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Add %1</source>
@@ -748,10 +724,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Delete %1</source>
         <translation>%1 löschen</translation>
-    </message>
-    <message>
-        <source>Scene %1</source>
-        <translation>Szene %1</translation>
     </message>
     <message>
         <source>Add Scene</source>
@@ -774,10 +746,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <source>%1 has unsaved changes from an earlier session. Do you want to recover them?</source>
-        <translation>%1 hat ungespeicherte Änderungen aus einer früheren Sitzung. Möchten Sie sie wiederherstellen?</translation>
-    </message>
-    <message>
         <source>Save Project As</source>
         <translation>Projekt speichern unter</translation>
     </message>
@@ -798,6 +766,48 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
             <numerusform>%n Form löschen</numerusform>
             <numerusform>%n Formen löschen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>NewContent</name>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Ebene 1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scene %1</source>
+        <translation>Szene %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectBackup</name>
+    <message>
+        <source>%1 has unsaved changes from an earlier session. Do you want to recover them?</source>
+        <translation>%1 hat ungespeicherte Änderungen aus einer früheren Sitzung. Möchten Sie sie wiederherstellen?</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "designerdocument.h"
 
+#include "newcontent.h"
 #include "project/zenubprojectfile.h"
+#include "projectbackup.h"
 #include "projecteditcommand.h"
 
 #include <mainwindow/mainwindow.h>
@@ -8,7 +10,6 @@
 #include <plugin/iui.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QUndoStack>
@@ -16,27 +17,6 @@
 #include <algorithm>
 #include <limits>
 #include <tuple>
-
-namespace {
-
-const char* const kTitle = "Zenub Animate";
-
-QString shapeBaseName(ZenubShape::Type type)
-{
-    switch (type) {
-    case ZenubShape::Type::Rectangle:
-        return DesignerDocument::tr("Rectangle");
-    case ZenubShape::Type::Ellipse:
-        return DesignerDocument::tr("Ellipse");
-    case ZenubShape::Type::Text:
-        return DesignerDocument::tr("Text");
-    case ZenubShape::Type::Image:
-        return DesignerDocument::tr("Image");
-    }
-    return QString();
-}
-
-} // namespace
 
 DesignerDocument::DesignerDocument()
 {
@@ -50,7 +30,7 @@ DesignerDocument::~DesignerDocument()
     // Closing normally means the user decided about the changes; only a crash keeps the copy.
     const QString fileName = getFileName();
     if (!fileName.isEmpty())
-        QFile::remove(backupFileName(fileName));
+        ProjectBackup::remove(fileName);
 }
 
 void DesignerDocument::setProject(const ZenubProject& project)
@@ -69,15 +49,8 @@ bool DesignerDocument::initNewDocument(int nValue1, int nValue2, int nValue3, bo
     if (name.isEmpty())
         name = tr("Untitled");
     ZenubProject project = ZenubProject::createNew(name, nValue1, nValue2, nValue3);
-    if (bFlag) {
-        ZenubShape title(ZenubShape::Type::Text, tr("Title"));
-        title.setText(name);
-        title.setFillColor(QColor(0x20, 0x20, 0x20));
-        const double width = nValue1 * 0.6;
-        const double height = nValue2 * 0.15;
-        title.setKeyframe(ZenubKeyframe(0, (nValue1 - width) / 2, nValue2 * 0.12, width, height));
-        project.scenes()[0].layers()[0].addShape(title);
-    }
+    if (bFlag)
+        project.scenes()[0].layers()[0].addShape(NewContent::title(name, nValue1, nValue2));
     m_pUndoStack->clear();
     setProject(project);
     emit titleChanged();
@@ -115,7 +88,7 @@ bool DesignerDocument::editShapeStates(const QVector<ShapeRef>& refs, int frame,
         text,
         [&](ZenubProject& project) {
             for (const ShapeRef& ref : refs) {
-                ZenubShape* shape = mutableShape(project, ref);
+                ZenubShape* shape = ref.find(project);
                 if (!shape)
                     return false;
                 shape->editAt(frame, m_bAutoKey, change);
@@ -134,7 +107,7 @@ bool DesignerDocument::editShapes(const QVector<ShapeRef>& refs, const QString& 
         text,
         [&](ZenubProject& project) {
             for (const ShapeRef& ref : refs) {
-                ZenubShape* shape = mutableShape(project, ref);
+                ZenubShape* shape = ref.find(project);
                 if (!shape)
                     return false;
                 change(*shape);
@@ -159,22 +132,9 @@ void DesignerDocument::setAutoKey(bool bAutoKey)
     emit autoKeyChanged(bAutoKey);
 }
 
-ZenubShape* DesignerDocument::mutableShape(ZenubProject& project, const ShapeRef& ref) const
-{
-    if (!ref.isValid() || ref.scene >= project.getScenes().size())
-        return nullptr;
-    ZenubScene& scene = project.scenes()[ref.scene];
-    if (ref.layer >= scene.getLayers().size())
-        return nullptr;
-    ZenubLayer& layer = scene.layers()[ref.layer];
-    if (ref.shape >= layer.getShapes().size())
-        return nullptr;
-    return &layer.shapes()[ref.shape];
-}
-
 const ZenubShape* DesignerDocument::shapeAt(const ShapeRef& ref) const
 {
-    return mutableShape(const_cast<ZenubProject&>(m_project), ref);
+    return ref.find(m_project);
 }
 
 bool DesignerDocument::addShape(int scene, int type, const QString& text, int layerIndex)
@@ -182,50 +142,11 @@ bool DesignerDocument::addShape(int scene, int type, const QString& text, int la
     if (scene < 0 || scene >= m_project.getScenes().size() || type < 0 ||
         type > int(ZenubShape::Type::Text))
         return false;
+    const ZenubShape shape = NewContent::shape(m_project, scene, ZenubShape::Type(type), text);
     ZenubProject after = m_project;
     ZenubScene& target = after.scenes()[scene];
-    if (target.getLayers().isEmpty())
-        target.addLayer(ZenubLayer(tr("Layer 1")));
-    ZenubLayer& layer = layerIndex >= 0 && layerIndex < target.getLayers().size()
-                            ? target.layers()[layerIndex]
-                            : target.layers().last();
-
-    const auto shapeType = ZenubShape::Type(type);
-    int sameType = 1;
-    int total = 0;
-    for (const ZenubLayer& each : target.getLayers()) {
-        for (const ZenubShape& shape : each.getShapes()) {
-            sameType += shape.getType() == shapeType ? 1 : 0;
-            ++total;
-        }
-    }
-    ZenubShape shape(shapeType, tr("%1 %2").arg(shapeBaseName(shapeType)).arg(sameType));
-    const double width = std::max(20.0, after.getStageWidth() / 4.0);
-    const double height = shapeType == ZenubShape::Type::Text
-                              ? std::max(20.0, after.getStageHeight() / 10.0)
-                              : std::max(20.0, after.getStageHeight() / 4.0);
-    switch (shapeType) {
-    case ZenubShape::Type::Rectangle:
-        shape.setFillColor(QColor(0x3d, 0x9b, 0xe9));
-        break;
-    case ZenubShape::Type::Ellipse:
-        shape.setFillColor(QColor(0xf3, 0x9c, 0x12));
-        break;
-    case ZenubShape::Type::Text:
-        shape.setFillColor(QColor(0x2c, 0x3e, 0x50));
-        shape.setText(text.isEmpty() ? tr("Text") : text);
-        break;
-    case ZenubShape::Type::Image:
-        // Images come with their picture; see the image insertion.
-        break;
-    }
-    // New shapes go near the middle of the stage, each one step further down and to the right
-    // so that none hides the one before.
-    const double step =
-        std::max(8.0, std::min(after.getStageWidth(), after.getStageHeight()) / 20.0);
-    const double offset = step * (total % 6) - step * 2.5;
-    shape.setKeyframe(ZenubKeyframe(0, (after.getStageWidth() - width) / 2 + offset,
-                                    (after.getStageHeight() - height) / 2 + offset, width, height));
+    NewContent::ensureLayer(target);
+    ZenubLayer& layer = target.layers()[NewContent::layerFor(target, layerIndex)];
     layer.addShape(shape);
     pushEdit(tr("Add %1").arg(shape.getName()), after);
     return true;
@@ -258,13 +179,10 @@ QVector<ShapeRef> DesignerDocument::addShapes(int scene,
         return {};
     ZenubProject after = m_project;
     ZenubScene& target = after.scenes()[scene];
-    if (target.getLayers().isEmpty())
-        target.addLayer(ZenubLayer(tr("Layer 1")));
+    NewContent::ensureLayer(target);
     QVector<ShapeRef> added;
     for (const auto& entry : shapes) {
-        const int layer = entry.first >= 0 && entry.first < target.getLayers().size()
-                              ? entry.first
-                              : target.getLayers().size() - 1;
+        const int layer = NewContent::layerFor(target, entry.first);
         target.layers()[layer].addShape(entry.second);
         added.append(
             ShapeRef{scene, layer, int(target.getLayers().at(layer).getShapes().size()) - 1});
@@ -276,7 +194,7 @@ QVector<ShapeRef> DesignerDocument::addShapes(int scene,
 bool DesignerDocument::setKeyframe(const ShapeRef& ref, int frame)
 {
     ZenubProject after = m_project;
-    ZenubShape* shape = mutableShape(after, ref);
+    ZenubShape* shape = ref.find(after);
     if (!shape || frame < 0)
         return false;
     ZenubKeyframe state = shape->stateAtFrame(frame);
@@ -303,7 +221,7 @@ bool DesignerDocument::removeShapes(const QVector<ShapeRef>& refs, const QString
     ZenubProject after = m_project;
     QString name;
     for (const ShapeRef& ref : qAsConst(sorted)) {
-        const ZenubShape* shape = mutableShape(after, ref);
+        const ZenubShape* shape = ref.find(after);
         if (!shape)
             return false;
         name = shape->getName();
@@ -320,10 +238,7 @@ bool DesignerDocument::removeShapes(const QVector<ShapeRef>& refs, const QString
 bool DesignerDocument::addScene()
 {
     ZenubProject after = m_project;
-    ZenubScene scene(tr("Scene %1").arg(after.getScenes().size() + 1),
-                     2 * std::max(1, after.getFrameRate()));
-    scene.addLayer(ZenubLayer(tr("Layer 1")));
-    after.addScene(scene);
+    after.addScene(NewContent::scene(after));
     pushEdit(tr("Add Scene"), after);
     return true;
 }
@@ -354,7 +269,7 @@ bool DesignerDocument::renameScene(int scene, const QString& name)
 bool DesignerDocument::setShapeColor(const ShapeRef& ref, const QColor& color)
 {
     ZenubProject after = m_project;
-    ZenubShape* shape = mutableShape(after, ref);
+    ZenubShape* shape = ref.find(after);
     if (!shape || !color.isValid() || shape->getFillColor() == color)
         return false;
     shape->setFillColor(color);
@@ -365,7 +280,7 @@ bool DesignerDocument::setShapeColor(const ShapeRef& ref, const QColor& color)
 bool DesignerDocument::setShapeText(const ShapeRef& ref, const QString& text)
 {
     ZenubProject after = m_project;
-    ZenubShape* shape = mutableShape(after, ref);
+    ZenubShape* shape = ref.find(after);
     if (!shape || shape->getType() != ZenubShape::Type::Text || text.isEmpty() ||
         shape->getText() == text)
         return false;
@@ -376,7 +291,7 @@ bool DesignerDocument::setShapeText(const ShapeRef& ref, const QString& text)
 
 void DesignerDocument::reportError(const QString& text)
 {
-    IUi::getInstance()->showWarning(ICore::getMainWindow(), QString::fromLatin1(kTitle), text,
+    IUi::getInstance()->showWarning(ICore::getMainWindow(), QStringLiteral("Zenub Animate"), text,
                                     QMessageBox::Ok, QMessageBox::Ok);
 }
 
@@ -390,18 +305,8 @@ bool DesignerDocument::open()
     }
     m_pUndoStack->clear();
     setOpenAsBackup(false);
-    // A backup newer than the file holds edits that were never saved: offer them back.
-    const QFileInfo backupInfo(backupFileName(getFileName()));
     ZenubProject recovered;
-    if (backupInfo.exists() &&
-        backupInfo.lastModified() >= QFileInfo(getFileName()).lastModified() &&
-        ZenubProjectFile(backupInfo.filePath()).load(&recovered) && recovered != project &&
-        IUi::getInstance()->showQuestion(
-            ICore::getMainWindow(), QString::fromLatin1(kTitle),
-            tr("%1 has unsaved changes from an earlier session. Do you want to recover "
-               "them?")
-                .arg(QFileInfo(getFileName()).completeBaseName()),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes) {
+    if (ProjectBackup::offerRecovery(getFileName(), project, &recovered)) {
         setProject(recovered);
         setOpenAsBackup(true);
         // The recovered edits are not on disk yet, so closing must still ask to save them.
@@ -443,7 +348,7 @@ bool DesignerDocument::save(const QString& strFile)
     }
     const QString oldName = getFileName();
     if (!oldName.isEmpty())
-        QFile::remove(backupFileName(oldName));
+        ProjectBackup::remove(oldName);
     if (oldName != strFile) {
         setFileName(strFile);
         emit titleChanged();
@@ -485,7 +390,7 @@ bool DesignerDocument::revert()
 
 QString DesignerDocument::backupFileName(const QString& fileName)
 {
-    return fileName + QLatin1String(".bak");
+    return ProjectBackup::fileName(fileName);
 }
 
 bool DesignerDocument::saveBackup()
@@ -495,6 +400,5 @@ bool DesignerDocument::saveBackup()
     // Nothing to lose while the file on disk matches the editor.
     if (!isModified())
         return true;
-    ZenubProjectFile file(backupFileName(getFileName()));
-    return file.save(m_project);
+    return ProjectBackup::write(getFileName(), m_project);
 }

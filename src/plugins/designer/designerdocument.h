@@ -2,25 +2,13 @@
 #define DESIGNERDOCUMENT_H
 
 #include "project/zenubproject.h"
+#include "shaperef.h"
 
 #include <documents/idocument.h>
 
 #include <QPair>
 #include <QVector>
 #include <functional>
-
-/*! Addresses one shape of a project: scene, layer and shape index. */
-struct ShapeRef
-{
-    int scene = -1;
-    int layer = -1;
-    int shape = -1;
-    bool isValid() const { return scene >= 0 && layer >= 0 && shape >= 0; }
-    bool operator==(const ShapeRef& other) const
-    {
-        return scene == other.scene && layer == other.layer && shape == other.shape;
-    }
-};
 
 /*!
     A ".zenub" project opened in the application. Every edit goes through the undo stack as a
@@ -115,7 +103,6 @@ protected:
 
 private:
     void pushEdit(const QString& text, const ZenubProject& after);
-    ZenubShape* mutableShape(ZenubProject& project, const ShapeRef& ref) const;
     void reportError(const QString& text);
 
     ZenubProject m_project;
