@@ -2424,6 +2424,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>An Rahmen anpassen</translation>
     </message>
     <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
         <source>No shape selected</source>
         <translation>Keine Form ausgewählt</translation>
     </message>

@@ -114,6 +114,66 @@ private slots:
         QCOMPARE(m_document.getProject(), before);
     }
 
+    void mixedFieldIsEmptyAndAnEntrySetsAll_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed"); // empty: the value the box steps from
+        QTest::newRow("x") << "propertyX"
+                           << "50";
+        QTest::newRow("x, the current shape's own") << "propertyX"
+                                                    << "";
+        QTest::newRow("font size to fit") << "propertyFontSize"
+                                          << "0";
+        QTest::newRow("text") << "propertyText"
+                              << "Same";
+    }
+    void mixedFieldIsEmptyAndAnEntrySetsAll()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QVERIFY(m_document.addShape(0, int(ZenubShape::Type::Text), "One"));
+        QVERIFY(m_document.addShape(0, int(ZenubShape::Type::Text), "Two"));
+        const QVector<ShapeRef> texts{{0, 1, 0}, {0, 1, 1}};
+        m_document.editShapes({texts[1]}, "differ", [](ZenubShape& shape) {
+            ZenubKeyframe state = shape.stateAtFrame(0);
+            state.setX(state.getX() + 30);
+            shape.setKeyframe(state);
+            shape.setFontSize(20);
+        });
+        m_widget->getStage()->setSelectedShapes(texts);
+        const auto read = [&](const ZenubShape& shape) {
+            return field == "propertyX"          ? QString::number(shape.stateAtFrame(0).getX())
+                   : field == "propertyFontSize" ? QString::number(shape.getFontSize())
+                                                 : shape.getText();
+        };
+        auto* widget = find<QWidget>(qPrintable(field));
+        QCOMPARE(widget->property("text").toString(), QString());
+        if (typed.isEmpty())
+            typed = read(*m_document.shapeAt(m_widget->getStage()->getSelection()));
+        const int steps = m_document.getUndoStack()->count();
+        widget->setFocus();
+        QTest::keyClicks(widget, typed);
+        QTest::keyClick(widget, Qt::Key_Return);
+        QCOMPARE(m_document.getUndoStack()->count(), steps + 1);
+        for (const ShapeRef& ref : texts)
+            QCOMPARE(read(*m_document.shapeAt(ref)), typed);
+    }
+
+    void pictureShowsNoTextOrFillFields()
+    {
+        const ShapeRef picture{0, 0, 0};
+        m_document.editShapes({picture}, "picture",
+                              [](ZenubShape& shape) { shape.setType(ZenubShape::Type::Image); });
+        QVERIFY(m_document.addShape(0, int(ZenubShape::Type::Text), "Words"));
+        for (const bool bWithText : {false, true}) {
+            m_widget->getStage()->setSelectedShapes(
+                bWithText ? QVector<ShapeRef>{picture, {0, 1, 0}} : QVector<ShapeRef>{picture});
+            for (const char* name :
+                 {"propertyText", "propertyFont", "propertyFontSize", "propertyFill"})
+                QVERIFY2(find<QWidget>(name)->isVisible() == bWithText, name);
+        }
+    }
+
     void layerEditsAreOneUndoStepEach_data()
     {
         QTest::addColumn<QString>("edit");

@@ -14,7 +14,7 @@
 // so pixels are compared in blocks of 8 x 8: the mean of each channel of a block may differ by
 // at most 16 (of 255); the frames here differ by 12 at most, all of it in rotated text. Each
 // rule the player could get wrong (a curve, a corner, an outline, a font family, the text's
-// fitting or baseline, a picture) moves or recolours whole blocks: by 17 to 238.
+// fitting, baseline or line spacing, a picture) moves or recolours whole blocks: by 17 to 238.
 static const int kBlock = 8;
 static const int kBlockTolerance = 16;
 
@@ -25,8 +25,8 @@ private slots:
     void initTestCase()
     {
         // parity.zenub holds every rule at once: named and overshooting curves, outlines,
-        // rounded corners, fitted and sized fonts, a translucent fill, PNG and SVG pictures,
-        // a locked layer (drawn) and a hidden one (not drawn).
+        // rounded corners, fitted and sized fonts, text on two lines, a translucent fill, PNG
+        // and SVG pictures, a locked layer (drawn) and a hidden one (not drawn).
         ZenubProjectFile file(QStringLiteral(PARITY_PROJECT));
         QVERIFY2(file.load(&m_project), qPrintable(file.getErrorString()));
         QString error;

@@ -1,11 +1,11 @@
 #include "propertiespanel.h"
 
+#include "mixedspinbox.h"
 #include "spingesture.h"
 #include "stagewidget.h"
 
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -31,6 +31,27 @@ QIcon swatch(const QColor& color)
     painter.setPen(Qt::darkGray);
     painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
     return QIcon(picture);
+}
+
+// Whether \a read gives some shape another value than the first one's.
+template<typename Read>
+bool differ(const QVector<const ZenubShape*>& shapes, Read read)
+{
+    for (const ZenubShape* shape : shapes) {
+        if (!(read(*shape) == read(*shapes.first())))
+            return true;
+    }
+    return false;
+}
+
+QVector<const ZenubShape*> ofType(const QVector<const ZenubShape*>& shapes, int only)
+{
+    QVector<const ZenubShape*> kept;
+    for (const ZenubShape* shape : shapes) {
+        if (only < 0 || int(shape->getType()) == only)
+            kept.append(shape);
+    }
+    return kept;
 }
 
 } // namespace
@@ -67,26 +88,27 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
                  &ZenubKeyframe::getHeight, &ZenubKeyframe::setHeight);
     addStateSpin(tr("Rotation:"), "propertyRotation", -3600, 3600, tr("Rotate"),
                  &ZenubKeyframe::getRotation, &ZenubKeyframe::setRotation)
-        ->setSuffix(QStringLiteral("\u00b0"));
+        ->setShownSuffix(QStringLiteral("\u00b0"));
     // Shown in per cent, kept as a fraction.
-    QDoubleSpinBox* opacity =
+    MixedSpinBox* opacity =
         addStateSpin(tr("Opacity:"), "propertyOpacity", 0, 100, tr("Change Opacity"),
                      &ZenubKeyframe::getOpacity, &ZenubKeyframe::setOpacity, 100);
-    opacity->setSuffix(QStringLiteral(" %"));
+    opacity->setShownSuffix(QStringLiteral(" %"));
     opacity->setDecimals(0);
 
-    addColorButton(tr("Fill:"), "propertyFill", tr("Change Fill"), &ZenubShape::getFillColor,
-                   &ZenubShape::setFillColor);
+    m_pFillButton = addColorButton(tr("Fill:"), "propertyFill", tr("Change Fill"),
+                                   &ZenubShape::getFillColor, &ZenubShape::setFillColor);
     addColorButton(tr("Outline:"), "propertyStroke", tr("Change Outline"),
                    &ZenubShape::getStrokeColor, &ZenubShape::setStrokeColor);
     addShapeSpin(tr("Outline width:"), "propertyStrokeWidth", 1000, tr("Change Outline"),
                  &ZenubShape::getStrokeWidth, &ZenubShape::setStrokeWidth);
-    m_pCornerSpin =
-        addShapeSpin(tr("Corner radius:"), "propertyCornerRadius", far, tr("Change Corner Radius"),
-                     &ZenubShape::getCornerRadius, &ZenubShape::setCornerRadius);
+    m_pCornerSpin = addShapeSpin(tr("Corner radius:"), "propertyCornerRadius", far,
+                                 tr("Change Corner Radius"), &ZenubShape::getCornerRadius,
+                                 &ZenubShape::setCornerRadius, int(ZenubShape::Type::Rectangle));
 
     m_pTextEdit = new QLineEdit(m_pForm);
     m_pTextEdit->setObjectName(QStringLiteral("propertyText"));
+    m_pTextEdit->setPlaceholderText(tr("Mixed"));
     form->addRow(tr("Text:"), m_pTextEdit);
     m_textOnly.append(m_pTextEdit);
     connect(m_pTextEdit, &QLineEdit::editingFinished, this, [this] {
@@ -96,11 +118,16 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
             refresh();
             return;
         }
-        editShapes(tr("Edit Text"), 0, true, [text](ZenubShape& shape) { shape.setText(text); });
+        editShapes(tr("Edit Text"), 0, int(ZenubShape::Type::Text),
+                   [text](ZenubShape& shape) { shape.setText(text); });
     });
-    m_showers.append([this](const ZenubShape& shape, const ZenubKeyframe&) {
-        if (!m_pTextEdit->hasFocus())
-            m_pTextEdit->setText(shape.getText());
+    m_showers.append([this](const Shapes& shapes) {
+        const Shapes texts = ofType(shapes, int(ZenubShape::Type::Text));
+        const auto read = [](const ZenubShape& shape) {
+            return shape.getText();
+        };
+        if (!texts.isEmpty() && !m_pTextEdit->hasFocus())
+            m_pTextEdit->setText(differ(texts, read) ? QString() : read(*texts.first()));
     });
 
     m_pFontCombo = new QComboBox(m_pForm);
@@ -116,6 +143,7 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
         {QStringLiteral("sans-serif"), QStringLiteral("serif"), QStringLiteral("monospace")});
     m_pFontCombo->insertSeparator(m_pFontCombo->count());
     m_pFontCombo->addItems(QFontDatabase().families());
+    m_pFontCombo->lineEdit()->setPlaceholderText(tr("Mixed"));
     form->addRow(tr("Font:"), m_pFontCombo);
     m_textOnly.append(m_pFontCombo);
     const auto applyFont = [this] {
@@ -124,20 +152,24 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
             refresh();
             return;
         }
-        editShapes(tr("Change Font"), 0, true,
+        editShapes(tr("Change Font"), 0, int(ZenubShape::Type::Text),
                    [family](ZenubShape& shape) { shape.setFontFamily(family); });
     };
     connect(m_pFontCombo, QOverload<int>::of(&QComboBox::activated), this, applyFont);
     connect(m_pFontCombo->lineEdit(), &QLineEdit::editingFinished, this, applyFont);
-    m_showers.append([this](const ZenubShape& shape, const ZenubKeyframe&) {
-        if (!m_pFontCombo->hasFocus())
-            m_pFontCombo->setEditText(shape.getFontFamily());
+    m_showers.append([this](const Shapes& shapes) {
+        const Shapes texts = ofType(shapes, int(ZenubShape::Type::Text));
+        const auto read = [](const ZenubShape& shape) {
+            return shape.getFontFamily();
+        };
+        if (!texts.isEmpty() && !m_pFontCombo->hasFocus())
+            m_pFontCombo->setEditText(differ(texts, read) ? QString() : read(*texts.first()));
     });
-    QDoubleSpinBox* fontSize =
-        addShapeSpin(tr("Font size:"), "propertyFontSize", 10000, tr("Change Font Size"),
-                     &ZenubShape::getFontSize, &ZenubShape::setFontSize);
+    MixedSpinBox* fontSize = addShapeSpin(tr("Font size:"), "propertyFontSize", 10000,
+                                          tr("Change Font Size"), &ZenubShape::getFontSize,
+                                          &ZenubShape::setFontSize, int(ZenubShape::Type::Text));
     // A size of 0 fits the text to its box.
-    fontSize->setSpecialValueText(tr("Fit to box"));
+    fontSize->setShownSpecialValueText(tr("Fit to box"));
     m_textOnly.append(fontSize);
 
     connect(stage, &StageWidget::selectionChanged, this, [this] {
@@ -164,7 +196,7 @@ DesignerDocument* PropertiesPanel::document() const
     return m_pStage->getDocument();
 }
 
-QVector<ShapeRef> PropertiesPanel::selection(bool bTextOnly) const
+QVector<ShapeRef> PropertiesPanel::selection(int only) const
 {
     QVector<ShapeRef> refs;
     DesignerDocument* doc = document();
@@ -172,7 +204,7 @@ QVector<ShapeRef> PropertiesPanel::selection(bool bTextOnly) const
         return refs;
     for (const ShapeRef& ref : m_pStage->getSelectedShapes()) {
         const ZenubShape* shape = doc->shapeAt(ref);
-        if (shape && (!bTextOnly || shape->getType() == ZenubShape::Type::Text))
+        if (shape && (only < 0 || int(shape->getType()) == only))
             refs.append(ref);
     }
     return refs;
@@ -181,33 +213,44 @@ QVector<ShapeRef> PropertiesPanel::selection(bool bTextOnly) const
 void PropertiesPanel::refresh()
 {
     const QVector<ShapeRef> refs = selection();
-    const ZenubShape* shape =
-        refs.isEmpty() ? nullptr : document()->shapeAt(m_pStage->getSelection());
-    if (!shape && !refs.isEmpty())
-        shape = document()->shapeAt(refs.constLast());
-    m_pForm->setEnabled(shape);
+    Shapes shapes;
+    for (const ShapeRef& ref : refs) {
+        const ZenubShape* shape = document()->shapeAt(ref);
+        // The shape the stage marks as current shows its value where the others' differ,
+        // and the arrows step from it.
+        if (ref == m_pStage->getSelection())
+            shapes.prepend(shape);
+        else
+            shapes.append(shape);
+    }
+    m_pForm->setEnabled(!shapes.isEmpty());
     m_shownFrame = m_pStage->getFrame();
-    if (!shape) {
+    if (shapes.isEmpty()) {
         m_pTitle->setText(tr("No shape selected"));
         return;
     }
-    m_pTitle->setText(refs.size() == 1 ? shape->getName()
+    m_pTitle->setText(refs.size() == 1 ? shapes.first()->getName()
                                        : tr("%n shapes selected", "", refs.size()));
-    const bool bText = !selection(true).isEmpty();
+    // Only the fields some selected shape uses are shown: a picture has no words or fill.
+    const bool bText = !ofType(shapes, int(ZenubShape::Type::Text)).isEmpty();
     for (QWidget* widget : qAsConst(m_textOnly))
-        widget->setEnabled(bText);
-    bool bRectangle = false;
-    for (const ShapeRef& ref : refs)
-        bRectangle =
-            bRectangle || document()->shapeAt(ref)->getType() == ZenubShape::Type::Rectangle;
-    m_pCornerSpin->setEnabled(bRectangle);
+        setRowVisible(widget, bText);
+    setRowVisible(m_pFillButton,
+                  ofType(shapes, int(ZenubShape::Type::Image)).size() < shapes.size());
+    m_pCornerSpin->setEnabled(!ofType(shapes, int(ZenubShape::Type::Rectangle)).isEmpty());
 
-    const ZenubKeyframe state = shape->stateAtFrame(m_shownFrame);
     // Showing a value is not an edit of it.
     m_bShowing = true;
     for (const auto& show : qAsConst(m_showers))
-        show(*shape, state);
+        show(shapes);
     m_bShowing = false;
+}
+
+void PropertiesPanel::setRowVisible(QWidget* field, bool bVisible)
+{
+    field->setVisible(bVisible);
+    if (QWidget* label = static_cast<QFormLayout*>(m_pForm->layout())->labelForField(field))
+        label->setVisible(bVisible);
 }
 
 void PropertiesPanel::editStates(const QString& text, int mergeKey,
@@ -218,18 +261,18 @@ void PropertiesPanel::editStates(const QString& text, int mergeKey,
         doc->editShapeStates(selection(), m_pStage->getFrame(), text, change, mergeKey);
 }
 
-void PropertiesPanel::editShapes(const QString& text, int mergeKey, bool bTextOnly,
+void PropertiesPanel::editShapes(const QString& text, int mergeKey, int only,
                                  const std::function<void(ZenubShape&)>& change)
 {
     DesignerDocument* doc = document();
     if (doc && !m_bShowing)
-        doc->editShapes(selection(bTextOnly), text, change, mergeKey);
+        doc->editShapes(selection(only), text, change, mergeKey);
 }
 
-QDoubleSpinBox* PropertiesPanel::addSpin(const QString& label, const char* name, double minimum,
-                                         double maximum)
+MixedSpinBox* PropertiesPanel::addSpin(const QString& label, const char* name, double minimum,
+                                       double maximum)
 {
-    auto* spin = new QDoubleSpinBox(m_pForm);
+    auto* spin = new MixedSpinBox(m_pForm);
     spin->setObjectName(QLatin1String(name));
     spin->setRange(minimum, maximum);
     spin->setDecimals(1);
@@ -242,12 +285,11 @@ QDoubleSpinBox* PropertiesPanel::addSpin(const QString& label, const char* name,
     return spin;
 }
 
-QDoubleSpinBox* PropertiesPanel::addStateSpin(const QString& label, const char* name,
-                                              double minimum, double maximum,
-                                              const QString& undoText, StateGetter read,
-                                              StateSetter write, double scale)
+MixedSpinBox* PropertiesPanel::addStateSpin(const QString& label, const char* name, double minimum,
+                                            double maximum, const QString& undoText,
+                                            StateGetter read, StateSetter write, double scale)
 {
-    QDoubleSpinBox* spin = addSpin(label, name, minimum, maximum);
+    MixedSpinBox* spin = addSpin(label, name, minimum, maximum);
     connect(spin, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
             [this, spin, write, undoText, scale](double value) {
                 if (m_bShowing)
@@ -256,26 +298,34 @@ QDoubleSpinBox* PropertiesPanel::addStateSpin(const QString& label, const char* 
                     undoText, m_pGesture->mergeKey(spin),
                     [write, value, scale](ZenubKeyframe& state) { (state.*write)(value / scale); });
             });
-    m_showers.append([spin, read, scale](const ZenubShape&, const ZenubKeyframe& state) {
-        spin->setValue((state.*read)() * scale);
+    m_showers.append([this, spin, read, scale](const Shapes& shapes) {
+        const auto value = [this, read](const ZenubShape& shape) {
+            return (shape.stateAtFrame(m_shownFrame).*read)();
+        };
+        spin->display(value(*shapes.first()) * scale, differ(shapes, value));
     });
     return spin;
 }
 
-QDoubleSpinBox* PropertiesPanel::addShapeSpin(const QString& label, const char* name,
-                                              double maximum, const QString& undoText,
-                                              ShapeGetter read, ShapeSetter write)
+MixedSpinBox* PropertiesPanel::addShapeSpin(const QString& label, const char* name, double maximum,
+                                            const QString& undoText, ShapeGetter read,
+                                            ShapeSetter write, int only)
 {
-    QDoubleSpinBox* spin = addSpin(label, name, 0, maximum);
+    MixedSpinBox* spin = addSpin(label, name, 0, maximum);
     connect(spin, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            [this, spin, write, undoText](double value) {
+            [this, spin, write, undoText, only](double value) {
                 if (m_bShowing)
                     return;
-                editShapes(undoText, m_pGesture->mergeKey(spin), false,
+                editShapes(undoText, m_pGesture->mergeKey(spin), only,
                            [write, value](ZenubShape& shape) { (shape.*write)(value); });
             });
-    m_showers.append([spin, read](const ZenubShape& shape, const ZenubKeyframe&) {
-        spin->setValue((shape.*read)());
+    m_showers.append([spin, read, only](const Shapes& shapes) {
+        const Shapes kept = ofType(shapes, only);
+        const auto value = [read](const ZenubShape& shape) {
+            return (shape.*read)();
+        };
+        if (!kept.isEmpty())
+            spin->display(value(*kept.first()), differ(kept, value));
     });
     return spin;
 }
@@ -302,8 +352,16 @@ QToolButton* PropertiesPanel::addColorButton(const QString& label, const char* n
             doc->editShapes(refs, undoText,
                             [write, color](ZenubShape& each) { (each.*write)(color); });
     });
-    m_showers.append([button, read](const ZenubShape& shape, const ZenubKeyframe&) {
-        const QColor color = (shape.*read)();
+    m_showers.append([button, read](const Shapes& shapes) {
+        const auto value = [read](const ZenubShape& shape) {
+            return (shape.*read)();
+        };
+        if (differ(shapes, value)) {
+            button->setIcon(QIcon());
+            button->setText(tr("Mixed"));
+            return;
+        }
+        const QColor color = value(*shapes.first());
         button->setIcon(swatch(color));
         button->setText(color.alpha() == 255 ? color.name() : color.name(QColor::HexArgb));
     });

@@ -9,17 +9,18 @@
 #include <functional>
 
 class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
+class MixedSpinBox;
 class SpinGesture;
 class StageWidget;
 
 /*!
     Shows the selected shapes' properties and edits all of them at once. Position, size,
     rotation and opacity are the values at the stage's frame and follow the keyframe rules;
-    colours, outline, corners, text and font belong to the shape as a whole.
+    colours, outline, corners, text and font belong to the shape as a whole. A field whose
+    value differs between the selected shapes is empty, and an entry there sets all of them.
 */
 class PropertiesPanel : public QWidget
 {
@@ -41,29 +42,35 @@ private:
     using ShapeSetter = void (ZenubShape::*)(double);
     using ColorGetter = QColor (ZenubShape::*)() const;
     using ColorSetter = void (ZenubShape::*)(const QColor&);
+    using Shapes = QVector<const ZenubShape*>;
 
-    QDoubleSpinBox* addSpin(const QString& label, const char* name, double minimum, double maximum);
+    MixedSpinBox* addSpin(const QString& label, const char* name, double minimum, double maximum);
     /*! \a scale converts the stored value to the shown one. */
-    QDoubleSpinBox* addStateSpin(const QString& label, const char* name, double minimum,
-                                 double maximum, const QString& undoText, StateGetter read,
-                                 StateSetter write, double scale = 1);
-    QDoubleSpinBox* addShapeSpin(const QString& label, const char* name, double maximum,
-                                 const QString& undoText, ShapeGetter read, ShapeSetter write);
+    MixedSpinBox* addStateSpin(const QString& label, const char* name, double minimum,
+                               double maximum, const QString& undoText, StateGetter read,
+                               StateSetter write, double scale = 1);
+    /*! Shows and edits only the shapes of type \a only, when it is given. */
+    MixedSpinBox* addShapeSpin(const QString& label, const char* name, double maximum,
+                               const QString& undoText, ShapeGetter read, ShapeSetter write,
+                               int only = -1);
     QToolButton* addColorButton(const QString& label, const char* name, const QString& undoText,
                                 ColorGetter read, ColorSetter write);
     void editStates(const QString& text, int mergeKey,
                     const std::function<void(ZenubKeyframe&)>& change);
-    void editShapes(const QString& text, int mergeKey, bool bTextOnly,
+    void editShapes(const QString& text, int mergeKey, int only,
                     const std::function<void(ZenubShape&)>& change);
     DesignerDocument* document() const;
-    QVector<ShapeRef> selection(bool bTextOnly = false) const;
+    QVector<ShapeRef> selection(int only = -1) const;
+    void setRowVisible(QWidget* field, bool bVisible);
 
     StageWidget* m_pStage;
     SpinGesture* m_pGesture;
     QLabel* m_pTitle = nullptr;
     QWidget* m_pForm = nullptr;
-    QList<std::function<void(const ZenubShape&, const ZenubKeyframe&)>> m_showers;
+    /*! Each gets the selected shapes, the one the stage marks as current first. */
+    QList<std::function<void(const Shapes&)>> m_showers;
     QList<QWidget*> m_textOnly;
+    QWidget* m_pFillButton = nullptr;
     QWidget* m_pCornerSpin = nullptr;
     QLineEdit* m_pTextEdit = nullptr;
     QComboBox* m_pFontCombo = nullptr;

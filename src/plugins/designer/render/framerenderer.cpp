@@ -25,12 +25,16 @@ QFont FrameRenderer::textFont(const ZenubShape& shape, const QRectF& box)
     // A named family rather than the widget's font: every picture of a frame must match.
     QFont font(shape.getFontFamily());
     font.setStyleHint(QFont::SansSerif);
-    // Without a size of its own, sized to the box's height and shrunk when the words would
-    // run past its sides.
+    // Without a size of its own, each line gets its share of the box's height, and the text
+    // shrinks when its widest line would run past the box's sides.
+    const QStringList lines = shape.getText().split(QLatin1Char('\n'));
     int pixels = shape.getFontSize() > 0 ? std::max(1, int(shape.getFontSize()))
-                                         : std::max(1, int(box.height() * 0.7));
+                                         : std::max(1, int(box.height() * 0.7 / lines.size()));
     font.setPixelSize(pixels);
-    const double textWidth = QFontMetricsF(font).horizontalAdvance(shape.getText());
+    const QFontMetricsF metrics(font);
+    double textWidth = 0;
+    for (const QString& line : lines)
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     if (shape.getFontSize() <= 0 && textWidth > box.width() && textWidth > 0) {
         pixels = std::max(1, int(pixels * box.width() / textWidth));
         font.setPixelSize(pixels);
