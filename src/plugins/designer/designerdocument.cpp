@@ -82,20 +82,10 @@ bool DesignerDocument::editShapeStates(const QVector<ShapeRef>& refs, int frame,
                                        const std::function<void(ZenubKeyframe&)>& change,
                                        int mergeKey)
 {
-    if (frame < 0 || refs.isEmpty())
+    if (frame < 0)
         return false;
-    return editProject(
-        text,
-        [&](ZenubProject& project) {
-            for (const ShapeRef& ref : refs) {
-                ZenubShape* shape = ref.find(project);
-                if (!shape)
-                    return false;
-                shape->editAt(frame, m_bAutoKey, change);
-            }
-            return true;
-        },
-        mergeKey);
+    return editShapes(
+        refs, text, [&](ZenubShape& shape) { shape.editAt(frame, m_bAutoKey, change); }, mergeKey);
 }
 
 bool DesignerDocument::editShapes(const QVector<ShapeRef>& refs, const QString& text,

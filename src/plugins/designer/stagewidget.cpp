@@ -57,8 +57,12 @@ void StageWidget::setScene(int scene)
 
 void StageWidget::setFrame(int frame)
 {
-    m_frame = std::max(0, frame);
+    frame = std::max(0, frame);
+    if (frame == m_frame)
+        return;
+    m_frame = frame;
     update();
+    emit frameChanged(frame);
 }
 
 void StageWidget::setSelection(const ShapeRef& ref)

@@ -65,6 +65,8 @@ signals:
     void shapeActivated(const ShapeRef& ref);
     /*! The zoom, the panning or the grid changed. */
     void viewChanged();
+    /*! Whoever moved it: scrubbing, playback, stepping. */
+    void frameChanged(int frame);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

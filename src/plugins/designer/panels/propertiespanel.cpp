@@ -177,18 +177,8 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
         refresh();
     });
     connect(stage, &StageWidget::documentChanged, this, &PropertiesPanel::refresh);
-    stage->installEventFilter(this);
+    connect(stage, &StageWidget::frameChanged, this, &PropertiesPanel::refresh);
     refresh();
-}
-
-bool PropertiesPanel::eventFilter(QObject* watched, QEvent* event)
-{
-    // The stage repaints after every change of its frame, whoever made it (scrubbing,
-    // playback, stepping); that is the cue to show the values at the new frame.
-    if (watched == m_pStage && event->type() == QEvent::Paint &&
-        m_pStage->getFrame() != m_shownFrame)
-        QMetaObject::invokeMethod(this, &PropertiesPanel::refresh, Qt::QueuedConnection);
-    return QWidget::eventFilter(watched, event);
 }
 
 DesignerDocument* PropertiesPanel::document() const

@@ -32,9 +32,6 @@ public slots:
     /*! Shows the values of the selection at the stage's current frame. */
     void refresh();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     using StateGetter = double (ZenubKeyframe::*)() const;
     using StateSetter = void (ZenubKeyframe::*)(double);
