@@ -415,7 +415,8 @@ void MainWindow::fileExit()
 
 void MainWindow::onDocumentRequestClosing(bool bDeleteLater)
 {
-    m_pMenus->fileCommands()->documentRequestsClosing(qobject_cast<IDocument*>(sender()), bDeleteLater);
+    m_pMenus->fileCommands()->documentRequestsClosing(qobject_cast<IDocument*>(sender()),
+                                                      bDeleteLater);
 }
 
 void MainWindow::updateActivatedMdiSubFilePath(QMdiSubWindow* mdiSubWindow)
