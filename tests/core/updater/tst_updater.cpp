@@ -130,6 +130,36 @@ private slots:
         QCOMPARE(m_updater->changelog(), QStringLiteral("<p>kept</p>"));
         QCOMPARE(m_answerer->answered(), 0);
     }
+    void noUpdateIsToldOnlyWhenAskedAndNotSilent_data()
+    {
+        QTest::addColumn<bool>("notifyOnFinish");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("asked") << true << false << 1;
+        QTest::newRow("not asked") << false << false << 0;
+        QTest::newRow("silent") << true << true << 0;
+    }
+    void noUpdateIsToldOnlyWhenAskedAndNotSilent()
+    {
+        QFETCH(bool, notifyOnFinish);
+        QFETCH(bool, silent);
+        QFETCH(int, boxes);
+        useFeed(feed(QStringLiteral("0.0.1")));
+        m_updater->setNotifyOnFinish(notifyOnFinish);
+        m_answerer->answer(QMessageBox::Close);
+        QVERIFY(check(silent));
+        QVERIFY(!m_updater->updateAvailable());
+        QCOMPARE(m_answerer->answered(), boxes);
+    }
+    void registryKeepsOneUpdaterPerAddress()
+    {
+        // Settings made for one address are seen by later calls for it, and only for it.
+        UpdateRegistry* registry = UpdateRegistry::getInstance();
+        const QString first = m_server.url(QStringLiteral("/first.json")).toString();
+        registry->setModuleName(first, QStringLiteral("Kept"));
+        QCOMPARE(registry->getModuleName(first), QStringLiteral("Kept"));
+        QVERIFY(registry->getModuleName(first + QStringLiteral("?other")) != QLatin1String("Kept"));
+    }
     void releaseNotesDialog_data()
     {
         QTest::addColumn<bool>("notifyOnUpdate");
