@@ -72,6 +72,9 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
 
     m_pStage = new StageWidget(this);
     m_pStage->setObjectName(QStringLiteral("stage"));
+    // Focus given to the editor (a tab switch, a closed dialog) lands on the stage, so the
+    // editor's commands stay current and the keys act on the shapes at once.
+    setFocusProxy(m_pStage);
     m_pDocks = new DockArea(m_pStage, this);
     layout->addWidget(m_pDocks, 1);
     auto* panels = new QToolButton(m_pToolBar);
