@@ -1,5 +1,6 @@
 #include "zenubeasing.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
 #include "zenubjsonwriter.h"
 
@@ -146,11 +147,11 @@ ZenubEasing ZenubEasing::fromJson(const QJsonValue& value, ZenubJsonReader& read
 {
     if (value.isObject()) {
         enum { X1, Y1, X2, Y2, Count };
-        static const QLatin1String keys[Count] = {QLatin1String("x1"), QLatin1String("y1"),
-                                                  QLatin1String("x2"), QLatin1String("y2")};
+        static const ZenubJsonKeys keys{QLatin1String("x1"), QLatin1String("y1"),
+                                        QLatin1String("x2"), QLatin1String("y2")};
         int at[Count];
         const QJsonObject object = value.toObject();
-        ZenubJsonReader::collect(object, keys, at);
+        keys.find(object, at);
         const auto values = [&](int field) {
             return ZenubJsonReader::member(object, at[field]);
         };

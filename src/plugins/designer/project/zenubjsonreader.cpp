@@ -3,36 +3,7 @@
 #include <QColor>
 #include <QStringList>
 
-#include <algorithm>
 #include <cmath>
-
-void ZenubJsonReader::collect(const QJsonObject& object, const QLatin1String* keys, int* positions,
-                              int count)
-{
-    std::fill(positions, positions + count, -1);
-    // Compared here rather than with QString's operator==: a large project has hundreds of
-    // thousands of keys, almost all short.
-    const auto equal = [](const QString& key, QLatin1String candidate) {
-        if (key.size() != candidate.size())
-            return false;
-        const QChar* text = key.constData();
-        for (int i = 0; i < candidate.size(); ++i) {
-            if (text[i].unicode() != uchar(candidate.data()[i]))
-                return false;
-        }
-        return true;
-    };
-    int position = 0;
-    for (auto it = object.constBegin(), end = object.constEnd(); it != end; ++it, ++position) {
-        const QString key = it.key();
-        for (int i = 0; i < count; ++i) {
-            if (equal(key, keys[i])) {
-                positions[i] = position;
-                break;
-            }
-        }
-    }
-}
 
 QString ZenubJsonReader::readString(const QJsonValue& value, const ZenubJsonPath& path,
                                     QLatin1String key, const QString& fallback)
@@ -49,10 +20,11 @@ QString ZenubJsonReader::readString(const QJsonValue& value, const ZenubJsonPath
 int ZenubJsonReader::readInt(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key,
                              int fallback, int minimum, int maximum)
 {
-    if (value.isUndefined())
+    const QJsonValue::Type type = value.type();
+    if (type == QJsonValue::Undefined)
         return fallback;
     const double number = value.toDouble();
-    if (!value.isDouble() || std::floor(number) != number) {
+    if (type != QJsonValue::Double || std::floor(number) != number) {
         fail(tr("The field \"%1\" must be a whole number.").arg(path.child(key)));
         return fallback;
     }
@@ -70,9 +42,10 @@ double ZenubJsonReader::readNumber(const QJsonValue& value, const ZenubJsonPath&
                                    QLatin1String key, double fallback, double minimum,
                                    double maximum)
 {
-    if (value.isUndefined())
+    const QJsonValue::Type type = value.type();
+    if (type == QJsonValue::Undefined)
         return fallback;
-    if (!value.isDouble()) {
+    if (type != QJsonValue::Double) {
         fail(tr("The field \"%1\" must be a number.").arg(path.child(key)));
         return fallback;
     }
@@ -106,18 +79,24 @@ QColor ZenubJsonReader::readColor(const QJsonValue& value, const ZenubJsonPath& 
         return fallback;
     // Only the hexadecimal forms: colour names would make the file depend on Qt's name table.
     const QString text = value.toString();
-    const auto isHexDigit = [](QChar c) {
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-               (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-               (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-    };
-    const bool hex = (text.size() == 7 || text.size() == 9) && text.at(0) == QLatin1Char('#') &&
-                     std::all_of(text.begin() + 1, text.end(), isHexDigit);
+    bool hex = (text.size() == 7 || text.size() == 9) && text.at(0) == QLatin1Char('#');
+    // Read here rather than by QColor's name parser, which a large project calls thousands of
+    // times.
+    QRgb rgba = 0;
+    for (int i = 1; hex && i < text.size(); ++i) {
+        const ushort c = text.at(i).unicode();
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
+        hex = digit >= 0;
+        rgba = rgba << 4 | QRgb(digit);
+    }
     if (!value.isString() || !hex) {
         fail(tr("The field \"%1\" must be a colour such as \"#ff8800\".").arg(path.child(key)));
         return fallback;
     }
-    return QColor(text);
+    return text.size() == 7 ? QColor(rgba) : QColor::fromRgba(rgba);
 }
 
 QString ZenubJsonReader::readChoice(const QJsonValue& value, const ZenubJsonPath& path,
@@ -126,12 +105,13 @@ QString ZenubJsonReader::readChoice(const QJsonValue& value, const ZenubJsonPath
 {
     if (value.isUndefined())
         return fallback;
-    if (!value.isString() || !choices.contains(value.toString())) {
+    const QString text = value.toString();
+    if (!value.isString() || !choices.contains(text)) {
         fail(tr("The field \"%1\" must be one of: %2.")
                  .arg(path.child(key), choices.join(QStringLiteral(", "))));
         return fallback;
     }
-    return value.toString();
+    return text;
 }
 
 QJsonArray ZenubJsonReader::readArray(const QJsonValue& value, const ZenubJsonPath& path,

@@ -25,19 +25,7 @@ public:
     bool hasError() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
 
-    /*!
-        Finds the members of \a object named in \a keys in one pass over its members: each
-        entry of \a positions gets the member's position in \a object, or -1 when it is absent.
-    */
-    static void collect(const QJsonObject& object, const QLatin1String* keys, int* positions,
-                        int count);
-    template<int N>
-    static void collect(const QJsonObject& object, const QLatin1String (&keys)[N],
-                        int (&positions)[N])
-    {
-        collect(object, keys, positions, N);
-    }
-    /*! The value at \a position of \a object, undefined for -1. */
+    /*! The value at \a position of \a object (from ZenubJsonKeys::find()), undefined for -1. */
     static QJsonValue member(const QJsonObject& object, int position)
     {
         return position < 0 ? QJsonValue(QJsonValue::Undefined)

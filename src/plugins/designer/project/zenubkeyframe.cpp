@@ -1,5 +1,6 @@
 #include "zenubkeyframe.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
 #include "zenubjsonwriter.h"
 
@@ -68,12 +69,12 @@ ZenubKeyframe ZenubKeyframe::fromJson(const QJsonObject& object, ZenubJsonReader
                                       const ZenubJsonPath& path)
 {
     enum { Frame, X, Y, Width, Height, Rotation, Opacity, Easing, Count };
-    static const QLatin1String keys[Count] = {QLatin1String("frame"),   QLatin1String("x"),
-                                              QLatin1String("y"),       QLatin1String("width"),
-                                              QLatin1String("height"),  QLatin1String("rotation"),
-                                              QLatin1String("opacity"), QLatin1String("easing")};
+    static const ZenubJsonKeys keys{QLatin1String("frame"),   QLatin1String("x"),
+                                    QLatin1String("y"),       QLatin1String("width"),
+                                    QLatin1String("height"),  QLatin1String("rotation"),
+                                    QLatin1String("opacity"), QLatin1String("easing")};
     int at[Count];
-    ZenubJsonReader::collect(object, keys, at);
+    keys.find(object, at);
     const auto values = [&](int field) {
         return ZenubJsonReader::member(object, at[field]);
     };

@@ -1,5 +1,6 @@
 #include "zenublayer.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
 #include "zenubjsonwriter.h"
 
@@ -41,10 +42,10 @@ ZenubLayer ZenubLayer::fromJson(const QJsonObject& object, ZenubJsonReader& read
                                 const ZenubJsonPath& path)
 {
     enum { Name, Visible, Locked, Shapes, Count };
-    static const QLatin1String keys[Count] = {QLatin1String("name"), QLatin1String("visible"),
-                                              QLatin1String("locked"), QLatin1String("shapes")};
+    static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("visible"),
+                                    QLatin1String("locked"), QLatin1String("shapes")};
     int at[Count];
-    ZenubJsonReader::collect(object, keys, at);
+    keys.find(object, at);
     const auto values = [&](int field) {
         return ZenubJsonReader::member(object, at[field]);
     };

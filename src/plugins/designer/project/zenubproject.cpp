@@ -1,5 +1,6 @@
 #include "zenubproject.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
 #include "zenubjsonwriter.h"
 
@@ -81,10 +82,10 @@ ZenubProject ZenubProject::fromJson(const QJsonObject& object, ZenubJsonReader& 
                                     const ZenubJsonPath& path)
 {
     enum { Name, Stage, FrameRate, Scenes, Count };
-    static const QLatin1String keys[Count] = {QLatin1String("name"), QLatin1String("stage"),
-                                              QLatin1String("frameRate"), QLatin1String("scenes")};
+    static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("stage"),
+                                    QLatin1String("frameRate"), QLatin1String("scenes")};
     int at[Count];
-    ZenubJsonReader::collect(object, keys, at);
+    keys.find(object, at);
     const auto values = [&](int field) {
         return ZenubJsonReader::member(object, at[field]);
     };
@@ -93,11 +94,11 @@ ZenubProject ZenubProject::fromJson(const QJsonObject& object, ZenubJsonReader& 
     project.m_name = reader.readString(values(Name), path, keys[Name], QString());
     const ZenubJsonPath stagePath(path, keys[Stage]);
     enum { Width, Height, Background, StageCount };
-    static const QLatin1String stageKeys[StageCount] = {
-        QLatin1String("width"), QLatin1String("height"), QLatin1String("background")};
+    static const ZenubJsonKeys stageKeys{QLatin1String("width"), QLatin1String("height"),
+                                         QLatin1String("background")};
     const QJsonObject stageObject = reader.readObject(values(Stage), path, keys[Stage]);
     int stageAt[StageCount];
-    ZenubJsonReader::collect(stageObject, stageKeys, stageAt);
+    stageKeys.find(stageObject, stageAt);
     const auto stage = [&](int field) {
         return ZenubJsonReader::member(stageObject, stageAt[field]);
     };

@@ -1,5 +1,6 @@
 #include "zenubscene.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
 #include "zenubjsonwriter.h"
 
@@ -37,10 +38,10 @@ ZenubScene ZenubScene::fromJson(const QJsonObject& object, ZenubJsonReader& read
                                 const ZenubJsonPath& path)
 {
     enum { Name, Duration, Layers, Count };
-    static const QLatin1String keys[Count] = {QLatin1String("name"), QLatin1String("duration"),
-                                              QLatin1String("layers")};
+    static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("duration"),
+                                    QLatin1String("layers")};
     int at[Count];
-    ZenubJsonReader::collect(object, keys, at);
+    keys.find(object, at);
     const auto values = [&](int field) {
         return ZenubJsonReader::member(object, at[field]);
     };

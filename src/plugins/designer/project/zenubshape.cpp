@@ -1,5 +1,6 @@
 #include "zenubshape.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
 #include "zenubjsonwriter.h"
 
@@ -183,13 +184,13 @@ ZenubShape ZenubShape::fromJson(const QJsonObject& object, ZenubJsonReader& read
         Keyframes,
         Count
     };
-    static const QLatin1String keys[Count] = {
+    static const ZenubJsonKeys keys{
         QLatin1String("type"),         QLatin1String("name"),       QLatin1String("fill"),
         QLatin1String("text"),         QLatin1String("stroke"),     QLatin1String("strokeWidth"),
         QLatin1String("cornerRadius"), QLatin1String("fontFamily"), QLatin1String("fontSize"),
         QLatin1String("imageFormat"),  QLatin1String("image"),      QLatin1String("keyframes")};
     int at[Count];
-    ZenubJsonReader::collect(object, keys, at);
+    keys.find(object, at);
     const auto values = [&](int field) {
         return ZenubJsonReader::member(object, at[field]);
     };
