@@ -8,6 +8,7 @@
 
 ZenubJsonKeys::ZenubJsonKeys(std::initializer_list<QLatin1String> names)
     : m_names(names)
+    , m_follows(new std::atomic<int>[names.size() + 1])
 {
     m_sortedIndex.resize(m_names.size());
     std::iota(m_sortedIndex.begin(), m_sortedIndex.end(), 0);
@@ -15,6 +16,9 @@ ZenubJsonKeys::ZenubJsonKeys(std::initializer_list<QLatin1String> names)
               [this](int a, int b) { return QString(m_names.at(a)) < QString(m_names.at(b)); });
     for (const int index : qAsConst(m_sortedIndex))
         m_sorted.append(QCborValue(QString(m_names.at(index))));
+    // Until objects are seen, the names are expected in order, all present.
+    for (int i = 0; i <= m_names.size(); ++i)
+        m_follows[i].store(i + 1 < m_names.size() ? i + 1 : 0, std::memory_order_relaxed);
 }
 
 void ZenubJsonKeys::find(const QJsonObject& object, int* positions) const
@@ -23,18 +27,23 @@ void ZenubJsonKeys::find(const QJsonObject& object, int* positions) const
     std::fill(positions, positions + count, -1);
     // The map shares the object's data, so its keys compare without being copied.
     const QCborMap map = QCborMap::fromJsonObject(object);
-    int next = 0;
+    int previous = count;
     int position = 0;
     for (auto it = map.constBegin(), end = map.constEnd(); it != end; ++it, ++position) {
         const QCborValue key = it.key();
-        // Both sides are sorted alike, so the next name expected is nearly always the one.
+        std::atomic<int>& follows = m_follows[previous];
+        const int guess = follows.load(std::memory_order_relaxed);
+        int candidate = guess;
         for (int tried = 0; tried < count; ++tried) {
-            const int candidate = (next + tried) % count;
             if (key == m_sorted.at(candidate)) {
                 positions[m_sortedIndex.at(candidate)] = position;
-                next = candidate + 1;
+                if (candidate != guess)
+                    follows.store(candidate, std::memory_order_relaxed);
+                previous = candidate;
                 break;
             }
+            if (++candidate == count)
+                candidate = 0;
         }
     }
 }

@@ -5,7 +5,9 @@
 #include <QLatin1String>
 #include <QVector>
 
+#include <atomic>
 #include <initializer_list>
+#include <memory>
 
 class QJsonObject;
 
@@ -18,6 +20,8 @@ class ZenubJsonKeys
 {
 public:
     ZenubJsonKeys(std::initializer_list<QLatin1String> names);
+    ZenubJsonKeys(const ZenubJsonKeys&) = delete;
+    ZenubJsonKeys& operator=(const ZenubJsonKeys&) = delete;
 
     int size() const { return m_names.size(); }
     QLatin1String operator[](int index) const { return m_names.at(index); }
@@ -34,6 +38,10 @@ private:
     // The names as CBOR strings, in the order QJsonObject keeps its keys.
     QVector<QCborValue> m_sorted;
     QVector<int> m_sortedIndex;
+    // Which name followed which in the last object read (by sorted index; the last entry is for
+    // the first member): objects of one kind nearly always have the same members, so a key
+    // usually matches the first name tried. Only a guess, so sharing it between threads is safe.
+    std::unique_ptr<std::atomic<int>[]> m_follows;
 };
 
 #endif
