@@ -52,6 +52,7 @@ public:
     /*! The element \a index of an array that must hold objects. */
     QJsonObject objectAt(const QJsonArray& array, const ZenubJsonPath& path, int index);
 
+    // For callers that keep their path as text.
     QJsonArray readArray(const QJsonObject& object, const QString& path, const QString& key);
     QJsonObject objectAt(const QJsonArray& array, const QString& path, int index);
 

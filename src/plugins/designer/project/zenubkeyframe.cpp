@@ -94,10 +94,10 @@ ZenubKeyframe ZenubKeyframe::fromJson(const QJsonObject& object, ZenubJsonReader
                                             defaults.m_rotation, -limit, limit);
     keyframe.m_opacity =
         reader.readNumber(values(Opacity), path, keys[Opacity], defaults.m_opacity, 0, 1);
-    if (!values(Easing).isUndefined()) {
+    const QJsonValue easing = values(Easing);
+    if (!easing.isUndefined())
         keyframe.m_easing =
-            ZenubEasing::fromJson(values(Easing), reader, ZenubJsonPath(path, keys[Easing]));
-    }
+            ZenubEasing::fromJson(easing, reader, ZenubJsonPath(path, keys[Easing]));
     return keyframe;
 }
 
