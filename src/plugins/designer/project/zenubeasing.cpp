@@ -1,6 +1,8 @@
 #include "zenubeasing.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
+#include "zenubjsonwriter.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -126,23 +128,46 @@ QJsonValue ZenubEasing::toJson() const
                        {QStringLiteral("y2"), m_y2}};
 }
 
+void ZenubEasing::write(ZenubJsonWriter& writer) const
+{
+    if (m_type != Type::CubicBezier) {
+        writer.value(typeName(m_type));
+        return;
+    }
+    writer.beginObject();
+    writer.member(QLatin1String("x1"), m_x1);
+    writer.member(QLatin1String("x2"), m_x2);
+    writer.member(QLatin1String("y1"), m_y1);
+    writer.member(QLatin1String("y2"), m_y2);
+    writer.endObject();
+}
+
 ZenubEasing ZenubEasing::fromJson(const QJsonValue& value, ZenubJsonReader& reader,
-                                  const QString& path)
+                                  const ZenubJsonPath& path)
 {
     if (value.isObject()) {
+        enum { X1, Y1, X2, Y2, Count };
+        static const ZenubJsonKeys keys{QLatin1String("x1"), QLatin1String("y1"),
+                                        QLatin1String("x2"), QLatin1String("y2")};
+        int at[Count];
         const QJsonObject object = value.toObject();
+        keys.find(object, at);
+        const auto values = [&](int field) {
+            return ZenubJsonReader::member(object, at[field]);
+        };
         // Control values far outside the unit square only make the shape fly off the stage.
         const double limit = 100;
-        return bezier(reader.readNumber(object, path, QStringLiteral("x1"), 0, 0, 1),
-                      reader.readNumber(object, path, QStringLiteral("y1"), 0, -limit, limit),
-                      reader.readNumber(object, path, QStringLiteral("x2"), 1, 0, 1),
-                      reader.readNumber(object, path, QStringLiteral("y2"), 1, -limit, limit));
+        return bezier(reader.readNumber(values(X1), path, keys[X1], 0, 0, 1),
+                      reader.readNumber(values(Y1), path, keys[Y1], 0, -limit, limit),
+                      reader.readNumber(values(X2), path, keys[X2], 1, 0, 1),
+                      reader.readNumber(values(Y2), path, keys[Y2], 1, -limit, limit));
     }
     Type type = Type::Linear;
     if (!value.isUndefined() &&
         (!typeFromName(value.toString(), &type) || type == Type::CubicBezier)) {
-        reader.fail(ZenubJsonReader::tr("The field \"%1\" must be one of: %2.")
-                        .arg(path, QStringLiteral("linear, ease-in, ease-out, ease-in-out")));
+        reader.fail(
+            ZenubJsonReader::tr("The field \"%1\" must be one of: %2.")
+                .arg(path.toString(), QStringLiteral("linear, ease-in, ease-out, ease-in-out")));
     }
     return ZenubEasing(type);
 }

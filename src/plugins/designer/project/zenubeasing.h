@@ -4,7 +4,9 @@
 #include <QJsonValue>
 #include <QString>
 
+class ZenubJsonPath;
 class ZenubJsonReader;
+class ZenubJsonWriter;
 
 /*!
     How the values of a keyframe travel to the next keyframe. The named curves are the cubic
@@ -35,8 +37,10 @@ public:
 
     /*! A name for the named curves, an object with the control points for the user's own. */
     QJsonValue toJson() const;
+    /*! Writes the same value as toJson() gives. */
+    void write(ZenubJsonWriter& writer) const;
     static ZenubEasing fromJson(const QJsonValue& value, ZenubJsonReader& reader,
-                                const QString& path);
+                                const ZenubJsonPath& path);
 
     bool operator==(const ZenubEasing& other) const;
     bool operator!=(const ZenubEasing& other) const { return !(*this == other); }

@@ -3,36 +3,34 @@
 #include <QColor>
 #include <QStringList>
 
-#include <algorithm>
 #include <cmath>
 
-QString ZenubJsonReader::readString(const QJsonObject& object, const QString& path,
-                                    const QString& key, const QString& fallback)
+QString ZenubJsonReader::readString(const QJsonValue& value, const ZenubJsonPath& path,
+                                    QLatin1String key, const QString& fallback)
 {
-    const QJsonValue value = object.value(key);
     if (value.isUndefined())
         return fallback;
     if (!value.isString()) {
-        fail(tr("The field \"%1\" must be text.").arg(child(path, key)));
+        fail(tr("The field \"%1\" must be text.").arg(path.child(key)));
         return fallback;
     }
     return value.toString();
 }
 
-int ZenubJsonReader::readInt(const QJsonObject& object, const QString& path, const QString& key,
+int ZenubJsonReader::readInt(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key,
                              int fallback, int minimum, int maximum)
 {
-    const QJsonValue value = object.value(key);
-    if (value.isUndefined())
+    const QJsonValue::Type type = value.type();
+    if (type == QJsonValue::Undefined)
         return fallback;
     const double number = value.toDouble();
-    if (!value.isDouble() || std::floor(number) != number) {
-        fail(tr("The field \"%1\" must be a whole number.").arg(child(path, key)));
+    if (type != QJsonValue::Double || std::floor(number) != number) {
+        fail(tr("The field \"%1\" must be a whole number.").arg(path.child(key)));
         return fallback;
     }
     if (number < minimum || number > maximum) {
         fail(tr("The field \"%1\" must lie between %2 and %3.")
-                 .arg(child(path, key))
+                 .arg(path.child(key))
                  .arg(minimum)
                  .arg(maximum));
         return fallback;
@@ -40,21 +38,21 @@ int ZenubJsonReader::readInt(const QJsonObject& object, const QString& path, con
     return static_cast<int>(number);
 }
 
-double ZenubJsonReader::readNumber(const QJsonObject& object, const QString& path,
-                                   const QString& key, double fallback, double minimum,
+double ZenubJsonReader::readNumber(const QJsonValue& value, const ZenubJsonPath& path,
+                                   QLatin1String key, double fallback, double minimum,
                                    double maximum)
 {
-    const QJsonValue value = object.value(key);
-    if (value.isUndefined())
+    const QJsonValue::Type type = value.type();
+    if (type == QJsonValue::Undefined)
         return fallback;
-    if (!value.isDouble()) {
-        fail(tr("The field \"%1\" must be a number.").arg(child(path, key)));
+    if (type != QJsonValue::Double) {
+        fail(tr("The field \"%1\" must be a number.").arg(path.child(key)));
         return fallback;
     }
     const double number = value.toDouble();
     if (!(number >= minimum && number <= maximum)) {
         fail(tr("The field \"%1\" must lie between %2 and %3.")
-                 .arg(child(path, key))
+                 .arg(path.child(key))
                  .arg(minimum)
                  .arg(maximum));
         return fallback;
@@ -62,54 +60,92 @@ double ZenubJsonReader::readNumber(const QJsonObject& object, const QString& pat
     return number;
 }
 
-bool ZenubJsonReader::readBool(const QJsonObject& object, const QString& path, const QString& key,
-                               bool fallback)
+bool ZenubJsonReader::readBool(const QJsonValue& value, const ZenubJsonPath& path,
+                               QLatin1String key, bool fallback)
 {
-    const QJsonValue value = object.value(key);
     if (value.isUndefined())
         return fallback;
     if (!value.isBool()) {
-        fail(tr("The field \"%1\" must be true or false.").arg(child(path, key)));
+        fail(tr("The field \"%1\" must be true or false.").arg(path.child(key)));
         return fallback;
     }
     return value.toBool();
 }
 
-QColor ZenubJsonReader::readColor(const QJsonObject& object, const QString& path,
-                                  const QString& key, const QColor& fallback)
+QColor ZenubJsonReader::readColor(const QJsonValue& value, const ZenubJsonPath& path,
+                                  QLatin1String key, const QColor& fallback)
 {
-    const QJsonValue value = object.value(key);
     if (value.isUndefined())
         return fallback;
     // Only the hexadecimal forms: colour names would make the file depend on Qt's name table.
     const QString text = value.toString();
-    const auto isHexDigit = [](QChar c) {
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-               (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-               (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-    };
-    const bool hex = (text.size() == 7 || text.size() == 9) && text.at(0) == QLatin1Char('#') &&
-                     std::all_of(text.begin() + 1, text.end(), isHexDigit);
+    bool hex = (text.size() == 7 || text.size() == 9) && text.at(0) == QLatin1Char('#');
+    // Read here rather than by QColor's name parser, which a large project calls thousands of
+    // times.
+    QRgb rgba = 0;
+    for (int i = 1; hex && i < text.size(); ++i) {
+        const ushort c = text.at(i).unicode();
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
+        hex = digit >= 0;
+        rgba = rgba << 4 | QRgb(digit);
+    }
     if (!value.isString() || !hex) {
-        fail(tr("The field \"%1\" must be a colour such as \"#ff8800\".").arg(child(path, key)));
+        fail(tr("The field \"%1\" must be a colour such as \"#ff8800\".").arg(path.child(key)));
         return fallback;
     }
-    return QColor(text);
+    return text.size() == 7 ? QColor(rgba) : QColor::fromRgba(rgba);
 }
 
-QString ZenubJsonReader::readChoice(const QJsonObject& object, const QString& path,
-                                    const QString& key, const QStringList& choices,
+QString ZenubJsonReader::readChoice(const QJsonValue& value, const ZenubJsonPath& path,
+                                    QLatin1String key, const QStringList& choices,
                                     const QString& fallback)
 {
-    const QJsonValue value = object.value(key);
     if (value.isUndefined())
         return fallback;
-    if (!value.isString() || !choices.contains(value.toString())) {
+    const QString text = value.toString();
+    if (!value.isString() || !choices.contains(text)) {
         fail(tr("The field \"%1\" must be one of: %2.")
-                 .arg(child(path, key), choices.join(QStringLiteral(", "))));
+                 .arg(path.child(key), choices.join(QStringLiteral(", "))));
         return fallback;
     }
-    return value.toString();
+    return text;
+}
+
+QJsonArray ZenubJsonReader::readArray(const QJsonValue& value, const ZenubJsonPath& path,
+                                      QLatin1String key)
+{
+    if (value.isUndefined())
+        return {};
+    if (!value.isArray()) {
+        fail(tr("The field \"%1\" must be a list.").arg(path.child(key)));
+        return {};
+    }
+    return value.toArray();
+}
+
+QJsonObject ZenubJsonReader::readObject(const QJsonValue& value, const ZenubJsonPath& path,
+                                        QLatin1String key)
+{
+    if (value.isUndefined())
+        return {};
+    if (!value.isObject()) {
+        fail(tr("The field \"%1\" must be an object.").arg(path.child(key)));
+        return {};
+    }
+    return value.toObject();
+}
+
+QJsonObject ZenubJsonReader::objectAt(const QJsonArray& array, const ZenubJsonPath& path, int index)
+{
+    const QJsonValue value = array.at(index);
+    if (!value.isObject()) {
+        fail(tr("The field \"%1\" must be an object.").arg(element(path.toString(), index)));
+        return {};
+    }
+    return value.toObject();
 }
 
 QJsonArray ZenubJsonReader::readArray(const QJsonObject& object, const QString& path,
@@ -125,27 +161,9 @@ QJsonArray ZenubJsonReader::readArray(const QJsonObject& object, const QString& 
     return value.toArray();
 }
 
-QJsonObject ZenubJsonReader::readObject(const QJsonObject& object, const QString& path,
-                                        const QString& key)
-{
-    const QJsonValue value = object.value(key);
-    if (value.isUndefined())
-        return {};
-    if (!value.isObject()) {
-        fail(tr("The field \"%1\" must be an object.").arg(child(path, key)));
-        return {};
-    }
-    return value.toObject();
-}
-
 QJsonObject ZenubJsonReader::objectAt(const QJsonArray& array, const QString& path, int index)
 {
-    const QJsonValue value = array.at(index);
-    if (!value.isObject()) {
-        fail(tr("The field \"%1\" must be an object.").arg(element(path, index)));
-        return {};
-    }
-    return value.toObject();
+    return objectAt(array, ZenubJsonPath(path), index);
 }
 
 QString ZenubJsonReader::child(const QString& path, const QString& key)

@@ -1,6 +1,8 @@
 #ifndef ZENUBJSONREADER_H
 #define ZENUBJSONREADER_H
 
+#include "zenubjsonpath.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -23,23 +25,35 @@ public:
     bool hasError() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
 
-    QString readString(const QJsonObject& object, const QString& path, const QString& key,
+    /*! The value at \a position of \a object (from ZenubJsonKeys::find()), undefined for -1. */
+    static QJsonValue member(const QJsonObject& object, int position)
+    {
+        return position < 0 ? QJsonValue(QJsonValue::Undefined)
+                            : (object.constBegin() + position).value();
+    }
+
+    // Each reads \a value, found as \a key below \a path; an undefined value gives the fallback.
+    QString readString(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key,
                        const QString& fallback);
-    int readInt(const QJsonObject& object, const QString& path, const QString& key, int fallback,
+    int readInt(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key, int fallback,
                 int minimum, int maximum);
-    double readNumber(const QJsonObject& object, const QString& path, const QString& key,
+    double readNumber(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key,
                       double fallback, double minimum, double maximum);
-    bool readBool(const QJsonObject& object, const QString& path, const QString& key,
+    bool readBool(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key,
                   bool fallback);
     /*! Colours are written "#rrggbb", or "#aarrggbb" when not opaque. */
-    QColor readColor(const QJsonObject& object, const QString& path, const QString& key,
+    QColor readColor(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key,
                      const QColor& fallback);
     /*! A text that must be one of \a choices. */
-    QString readChoice(const QJsonObject& object, const QString& path, const QString& key,
+    QString readChoice(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key,
                        const QStringList& choices, const QString& fallback);
-    QJsonArray readArray(const QJsonObject& object, const QString& path, const QString& key);
-    QJsonObject readObject(const QJsonObject& object, const QString& path, const QString& key);
+    QJsonArray readArray(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key);
+    QJsonObject readObject(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key);
     /*! The element \a index of an array that must hold objects. */
+    QJsonObject objectAt(const QJsonArray& array, const ZenubJsonPath& path, int index);
+
+    // For callers that keep their path as text.
+    QJsonArray readArray(const QJsonObject& object, const QString& path, const QString& key);
     QJsonObject objectAt(const QJsonArray& array, const QString& path, int index);
 
     /*! Path of \a key below \a path. */

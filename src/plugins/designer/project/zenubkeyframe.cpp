@@ -1,6 +1,8 @@
 #include "zenubkeyframe.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
+#include "zenubjsonwriter.h"
 
 #include <QtGlobal>
 
@@ -46,29 +48,56 @@ QJsonObject ZenubKeyframe::toJson() const
     return object;
 }
 
-ZenubKeyframe ZenubKeyframe::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
-                                      const QString& path)
+void ZenubKeyframe::write(ZenubJsonWriter& writer) const
 {
+    writer.beginObject();
+    if (m_easing != ZenubEasing()) {
+        writer.key(QLatin1String("easing"));
+        m_easing.write(writer);
+    }
+    writer.member(QLatin1String("frame"), m_frame);
+    writer.member(QLatin1String("height"), m_height);
+    writer.member(QLatin1String("opacity"), m_opacity);
+    writer.member(QLatin1String("rotation"), m_rotation);
+    writer.member(QLatin1String("width"), m_width);
+    writer.member(QLatin1String("x"), m_x);
+    writer.member(QLatin1String("y"), m_y);
+    writer.endObject();
+}
+
+ZenubKeyframe ZenubKeyframe::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
+                                      const ZenubJsonPath& path)
+{
+    enum { Frame, X, Y, Width, Height, Rotation, Opacity, Easing, Count };
+    static const ZenubJsonKeys keys{QLatin1String("frame"),   QLatin1String("x"),
+                                    QLatin1String("y"),       QLatin1String("width"),
+                                    QLatin1String("height"),  QLatin1String("rotation"),
+                                    QLatin1String("opacity"), QLatin1String("easing")};
+    int at[Count];
+    keys.find(object, at);
+    const auto values = [&](int field) {
+        return ZenubJsonReader::member(object, at[field]);
+    };
+
     const ZenubKeyframe defaults;
     const double limit = ZenubJsonReader::coordinateLimit();
     ZenubKeyframe keyframe;
-    keyframe.m_frame = reader.readInt(object, path, QStringLiteral("frame"), defaults.m_frame, 0,
+    keyframe.m_frame = reader.readInt(values(Frame), path, keys[Frame], defaults.m_frame, 0,
                                       ZenubJsonReader::frameLimit());
-    keyframe.m_x =
-        reader.readNumber(object, path, QStringLiteral("x"), defaults.m_x, -limit, limit);
-    keyframe.m_y =
-        reader.readNumber(object, path, QStringLiteral("y"), defaults.m_y, -limit, limit);
+    keyframe.m_x = reader.readNumber(values(X), path, keys[X], defaults.m_x, -limit, limit);
+    keyframe.m_y = reader.readNumber(values(Y), path, keys[Y], defaults.m_y, -limit, limit);
     keyframe.m_width =
-        reader.readNumber(object, path, QStringLiteral("width"), defaults.m_width, 0, limit);
+        reader.readNumber(values(Width), path, keys[Width], defaults.m_width, 0, limit);
     keyframe.m_height =
-        reader.readNumber(object, path, QStringLiteral("height"), defaults.m_height, 0, limit);
-    keyframe.m_rotation = reader.readNumber(object, path, QStringLiteral("rotation"),
+        reader.readNumber(values(Height), path, keys[Height], defaults.m_height, 0, limit);
+    keyframe.m_rotation = reader.readNumber(values(Rotation), path, keys[Rotation],
                                             defaults.m_rotation, -limit, limit);
     keyframe.m_opacity =
-        reader.readNumber(object, path, QStringLiteral("opacity"), defaults.m_opacity, 0, 1);
-    keyframe.m_easing =
-        ZenubEasing::fromJson(object.value(QStringLiteral("easing")), reader,
-                              ZenubJsonReader::child(path, QStringLiteral("easing")));
+        reader.readNumber(values(Opacity), path, keys[Opacity], defaults.m_opacity, 0, 1);
+    const QJsonValue easing = values(Easing);
+    if (!easing.isUndefined())
+        keyframe.m_easing =
+            ZenubEasing::fromJson(easing, reader, ZenubJsonPath(path, keys[Easing]));
     return keyframe;
 }
 

@@ -6,7 +6,9 @@
 #include <QJsonObject>
 #include <QString>
 
+class ZenubJsonPath;
 class ZenubJsonReader;
+class ZenubJsonWriter;
 
 /*!
     Where a shape is and how it looks at one frame of its scene. Between two keyframes every
@@ -46,8 +48,10 @@ public:
     static ZenubKeyframe interpolate(const ZenubKeyframe& from, const ZenubKeyframe& to, double t);
 
     QJsonObject toJson() const;
+    /*! Writes the same member values as toJson() gives. */
+    void write(ZenubJsonWriter& writer) const;
     static ZenubKeyframe fromJson(const QJsonObject& object, ZenubJsonReader& reader,
-                                  const QString& path);
+                                  const ZenubJsonPath& path);
 
     bool operator==(const ZenubKeyframe& other) const;
     bool operator!=(const ZenubKeyframe& other) const { return !(*this == other); }

@@ -1,6 +1,8 @@
 #include "zenublayer.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
+#include "zenubjsonwriter.h"
 
 #include <QJsonArray>
 
@@ -21,18 +23,43 @@ QJsonObject ZenubLayer::toJson() const
     return object;
 }
 
-ZenubLayer ZenubLayer::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
-                                const QString& path)
+void ZenubLayer::write(ZenubJsonWriter& writer) const
 {
+    writer.beginObject();
+    if (m_bLocked)
+        writer.member(QLatin1String("locked"), true);
+    writer.member(QLatin1String("name"), m_name);
+    writer.key(QLatin1String("shapes"));
+    writer.beginArray();
+    for (const ZenubShape& shape : m_shapes)
+        shape.write(writer);
+    writer.endArray();
+    writer.member(QLatin1String("visible"), m_bVisible);
+    writer.endObject();
+}
+
+ZenubLayer ZenubLayer::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
+                                const ZenubJsonPath& path)
+{
+    enum { Name, Visible, Locked, Shapes, Count };
+    static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("visible"),
+                                    QLatin1String("locked"), QLatin1String("shapes")};
+    int at[Count];
+    keys.find(object, at);
+    const auto values = [&](int field) {
+        return ZenubJsonReader::member(object, at[field]);
+    };
+
     ZenubLayer layer;
-    layer.m_name = reader.readString(object, path, QStringLiteral("name"), QString());
-    layer.m_bVisible = reader.readBool(object, path, QStringLiteral("visible"), true);
-    layer.m_bLocked = reader.readBool(object, path, QStringLiteral("locked"), false);
-    const QString shapesPath = ZenubJsonReader::child(path, QStringLiteral("shapes"));
-    const QJsonArray shapes = reader.readArray(object, path, QStringLiteral("shapes"));
+    layer.m_name = reader.readString(values(Name), path, keys[Name], QString());
+    layer.m_bVisible = reader.readBool(values(Visible), path, keys[Visible], true);
+    layer.m_bLocked = reader.readBool(values(Locked), path, keys[Locked], false);
+    const ZenubJsonPath shapesPath(path, keys[Shapes]);
+    const QJsonArray shapes = reader.readArray(values(Shapes), path, keys[Shapes]);
+    layer.m_shapes.reserve(shapes.size());
     for (int i = 0; i < shapes.size() && !reader.hasError(); ++i) {
         layer.m_shapes.append(ZenubShape::fromJson(reader.objectAt(shapes, shapesPath, i), reader,
-                                                   ZenubJsonReader::element(shapesPath, i)));
+                                                   ZenubJsonPath(shapesPath, i)));
     }
     return layer;
 }

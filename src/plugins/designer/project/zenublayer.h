@@ -30,8 +30,10 @@ public:
     void addShape(const ZenubShape& shape) { m_shapes.append(shape); }
 
     QJsonObject toJson() const;
+    /*! Writes the same members as toJson() gives. */
+    void write(ZenubJsonWriter& writer) const;
     static ZenubLayer fromJson(const QJsonObject& object, ZenubJsonReader& reader,
-                               const QString& path);
+                               const ZenubJsonPath& path);
 
     bool operator==(const ZenubLayer& other) const;
     bool operator!=(const ZenubLayer& other) const { return !(*this == other); }

@@ -1,6 +1,8 @@
 #include "zenubproject.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
+#include "zenubjsonwriter.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -43,10 +45,30 @@ QJsonObject ZenubProject::toJson() const
                        {QStringLiteral("scenes"), scenes}};
 }
 
+void ZenubProject::write(ZenubJsonWriter& writer) const
+{
+    writer.beginObject();
+    writer.member(QLatin1String("frameRate"), m_frameRate);
+    writer.member(QLatin1String("name"), m_name);
+    writer.key(QLatin1String("scenes"));
+    writer.beginArray();
+    for (const ZenubScene& scene : m_scenes)
+        scene.write(writer);
+    writer.endArray();
+    writer.key(QLatin1String("stage"));
+    writer.beginObject();
+    writer.member(QLatin1String("background"), ZenubJsonReader::colorName(m_backgroundColor));
+    writer.member(QLatin1String("height"), m_stageHeight);
+    writer.member(QLatin1String("width"), m_stageWidth);
+    writer.endObject();
+    writer.endObject();
+}
+
 bool ZenubProject::fromJson(const QJsonObject& object, ZenubProject* project, QString* errorString)
 {
     ZenubJsonReader reader;
-    const ZenubProject read = fromJson(object, reader, QStringLiteral("project"));
+    const QString root = QStringLiteral("project");
+    const ZenubProject read = fromJson(object, reader, ZenubJsonPath(root));
     if (reader.hasError()) {
         if (errorString)
             *errorString = reader.errorString();
@@ -57,25 +79,42 @@ bool ZenubProject::fromJson(const QJsonObject& object, ZenubProject* project, QS
 }
 
 ZenubProject ZenubProject::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
-                                    const QString& path)
+                                    const ZenubJsonPath& path)
 {
+    enum { Name, Stage, FrameRate, Scenes, Count };
+    static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("stage"),
+                                    QLatin1String("frameRate"), QLatin1String("scenes")};
+    int at[Count];
+    keys.find(object, at);
+    const auto values = [&](int field) {
+        return ZenubJsonReader::member(object, at[field]);
+    };
+
     ZenubProject project;
-    project.m_name = reader.readString(object, path, QStringLiteral("name"), QString());
-    const QString stagePath = ZenubJsonReader::child(path, QStringLiteral("stage"));
-    const QJsonObject stage = reader.readObject(object, path, QStringLiteral("stage"));
-    project.m_stageWidth = reader.readInt(stage, stagePath, QStringLiteral("width"),
+    project.m_name = reader.readString(values(Name), path, keys[Name], QString());
+    const ZenubJsonPath stagePath(path, keys[Stage]);
+    enum { Width, Height, Background, StageCount };
+    static const ZenubJsonKeys stageKeys{QLatin1String("width"), QLatin1String("height"),
+                                         QLatin1String("background")};
+    const QJsonObject stageObject = reader.readObject(values(Stage), path, keys[Stage]);
+    int stageAt[StageCount];
+    stageKeys.find(stageObject, stageAt);
+    const auto stage = [&](int field) {
+        return ZenubJsonReader::member(stageObject, stageAt[field]);
+    };
+    project.m_stageWidth = reader.readInt(stage(Width), stagePath, stageKeys[Width],
                                           project.m_stageWidth, 1, maximumStageSize());
-    project.m_stageHeight = reader.readInt(stage, stagePath, QStringLiteral("height"),
+    project.m_stageHeight = reader.readInt(stage(Height), stagePath, stageKeys[Height],
                                            project.m_stageHeight, 1, maximumStageSize());
-    project.m_backgroundColor =
-        reader.readColor(stage, stagePath, QStringLiteral("background"), project.m_backgroundColor);
-    project.m_frameRate = reader.readInt(object, path, QStringLiteral("frameRate"),
+    project.m_backgroundColor = reader.readColor(stage(Background), stagePath,
+                                                 stageKeys[Background], project.m_backgroundColor);
+    project.m_frameRate = reader.readInt(values(FrameRate), path, keys[FrameRate],
                                          project.m_frameRate, 1, maximumFrameRate());
-    const QString scenesPath = ZenubJsonReader::child(path, QStringLiteral("scenes"));
-    const QJsonArray scenes = reader.readArray(object, path, QStringLiteral("scenes"));
+    const ZenubJsonPath scenesPath(path, keys[Scenes]);
+    const QJsonArray scenes = reader.readArray(values(Scenes), path, keys[Scenes]);
     for (int i = 0; i < scenes.size() && !reader.hasError(); ++i) {
         project.m_scenes.append(ZenubScene::fromJson(reader.objectAt(scenes, scenesPath, i), reader,
-                                                     ZenubJsonReader::element(scenesPath, i)));
+                                                     ZenubJsonPath(scenesPath, i)));
     }
     return project;
 }

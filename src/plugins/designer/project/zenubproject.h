@@ -49,8 +49,10 @@ public:
     */
     static bool fromJson(const QJsonObject& object, ZenubProject* project,
                          QString* errorString = nullptr);
+    /*! Writes the same members as toJson() gives. */
+    void write(ZenubJsonWriter& writer) const;
     static ZenubProject fromJson(const QJsonObject& object, ZenubJsonReader& reader,
-                                 const QString& path);
+                                 const ZenubJsonPath& path);
 
     bool operator==(const ZenubProject& other) const;
     bool operator!=(const ZenubProject& other) const { return !(*this == other); }

@@ -1,6 +1,7 @@
 #include "zenubprojectfile.h"
 
 #include "zenubjsonreader.h"
+#include "zenubjsonwriter.h"
 #include "zenubproject.h"
 
 #include <QDir>
@@ -139,8 +140,9 @@ bool ZenubProjectFile::parse(const QByteArray& data, ZenubProject* project)
     if (!root.value(QStringLiteral("project")).isObject())
         reader.fail(ZenubJsonReader::tr("The field \"%1\" must be an object.")
                         .arg(QStringLiteral("project")));
+    const QString rootPath = QStringLiteral("project");
     const ZenubProject read = ZenubProject::fromJson(
-        root.value(QStringLiteral("project")).toObject(), reader, QStringLiteral("project"));
+        root.value(QStringLiteral("project")).toObject(), reader, ZenubJsonPath(rootPath));
     if (reader.hasError()) {
         return fail(Error::InvalidContent,
                     tr("The project file %1 is damaged: %2").arg(shown, reader.errorString()));
@@ -171,8 +173,9 @@ bool ZenubProjectFile::save(const ZenubProject& project)
         return fail(Error::WriteFailed,
                     tr("The project cannot be saved as %1: %2").arg(shown, file.errorString()));
     }
-    const QByteArray data = toBytes(project);
-    if (file.write(data) != data.size() || !file.commit()) {
+    ZenubJsonWriter writer(&file);
+    write(project, writer);
+    if (!writer.finish() || !file.commit()) {
         return fail(Error::WriteFailed,
                     tr("The project cannot be saved as %1: %2").arg(shown, file.errorString()));
     }
@@ -192,8 +195,22 @@ QJsonObject ZenubProjectFile::toDocument(const ZenubProject& project)
 
 QByteArray ZenubProjectFile::toBytes(const ZenubProject& project)
 {
-    // Indented, so that projects under version control give readable differences.
-    return QJsonDocument(toDocument(project)).toJson(QJsonDocument::Indented);
+    ZenubJsonWriter writer;
+    write(project, writer);
+    return writer.takeBytes();
+}
+
+void ZenubProjectFile::write(const ZenubProject& project, ZenubJsonWriter& writer)
+{
+    // Indented as QJsonDocument does, so that projects under version control give readable
+    // differences and files saved before the writer streamed do not change.
+    writer.beginObject();
+    writer.member(QLatin1String("application"), QStringLiteral("Zenub Animate " ZENUB_VERSION));
+    writer.member(QLatin1String("format"), formatId());
+    writer.key(QLatin1String("project"));
+    project.write(writer);
+    writer.member(QLatin1String("version"), formatVersion());
+    writer.endObject();
 }
 
 bool ZenubProjectFile::fail(Error error, const QString& message)

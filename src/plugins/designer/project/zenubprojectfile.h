@@ -6,6 +6,7 @@
 #include <QString>
 
 class QFile;
+class ZenubJsonWriter;
 class ZenubProject;
 
 /*!
@@ -60,6 +61,7 @@ public:
     static QByteArray toBytes(const ZenubProject& project);
 
 private:
+    static void write(const ZenubProject& project, ZenubJsonWriter& writer);
     bool fail(Error error, const QString& message);
     /*! Opens the file for reading only when it is a regular file within the size limit. */
     bool openRegularFile(QFile* file);

@@ -1,6 +1,8 @@
 #include "zenubscene.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
+#include "zenubjsonwriter.h"
 
 #include <QJsonArray>
 
@@ -19,18 +21,40 @@ QJsonObject ZenubScene::toJson() const
                        {QStringLiteral("layers"), layers}};
 }
 
-ZenubScene ZenubScene::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
-                                const QString& path)
+void ZenubScene::write(ZenubJsonWriter& writer) const
 {
+    writer.beginObject();
+    writer.member(QLatin1String("duration"), m_duration);
+    writer.key(QLatin1String("layers"));
+    writer.beginArray();
+    for (const ZenubLayer& layer : m_layers)
+        layer.write(writer);
+    writer.endArray();
+    writer.member(QLatin1String("name"), m_name);
+    writer.endObject();
+}
+
+ZenubScene ZenubScene::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
+                                const ZenubJsonPath& path)
+{
+    enum { Name, Duration, Layers, Count };
+    static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("duration"),
+                                    QLatin1String("layers")};
+    int at[Count];
+    keys.find(object, at);
+    const auto values = [&](int field) {
+        return ZenubJsonReader::member(object, at[field]);
+    };
+
     ZenubScene scene;
-    scene.m_name = reader.readString(object, path, QStringLiteral("name"), QString());
-    scene.m_duration = reader.readInt(object, path, QStringLiteral("duration"), scene.m_duration, 1,
+    scene.m_name = reader.readString(values(Name), path, keys[Name], QString());
+    scene.m_duration = reader.readInt(values(Duration), path, keys[Duration], scene.m_duration, 1,
                                       ZenubJsonReader::frameLimit());
-    const QString layersPath = ZenubJsonReader::child(path, QStringLiteral("layers"));
-    const QJsonArray layers = reader.readArray(object, path, QStringLiteral("layers"));
+    const ZenubJsonPath layersPath(path, keys[Layers]);
+    const QJsonArray layers = reader.readArray(values(Layers), path, keys[Layers]);
     for (int i = 0; i < layers.size() && !reader.hasError(); ++i) {
         scene.m_layers.append(ZenubLayer::fromJson(reader.objectAt(layers, layersPath, i), reader,
-                                                   ZenubJsonReader::element(layersPath, i)));
+                                                   ZenubJsonPath(layersPath, i)));
     }
     return scene;
 }

@@ -27,8 +27,10 @@ public:
     void addLayer(const ZenubLayer& layer) { m_layers.append(layer); }
 
     QJsonObject toJson() const;
+    /*! Writes the same members as toJson() gives. */
+    void write(ZenubJsonWriter& writer) const;
     static ZenubScene fromJson(const QJsonObject& object, ZenubJsonReader& reader,
-                               const QString& path);
+                               const ZenubJsonPath& path);
 
     bool operator==(const ZenubScene& other) const;
     bool operator!=(const ZenubScene& other) const { return !(*this == other); }

@@ -1,6 +1,8 @@
 #include "zenubshape.h"
 
+#include "zenubjsonkeys.h"
 #include "zenubjsonreader.h"
+#include "zenubjsonwriter.h"
 
 #include <QJsonArray>
 #include <QStringList>
@@ -126,41 +128,105 @@ QJsonObject ZenubShape::toJson() const
     return object;
 }
 
+void ZenubShape::write(ZenubJsonWriter& writer) const
+{
+    const ZenubShape defaults;
+    const bool stroked = m_strokeWidth != defaults.m_strokeWidth;
+    writer.beginObject();
+    if (m_cornerRadius != defaults.m_cornerRadius)
+        writer.member(QLatin1String("cornerRadius"), m_cornerRadius);
+    writer.member(QLatin1String("fill"), ZenubJsonReader::colorName(m_fillColor));
+    if (m_fontFamily != defaults.m_fontFamily)
+        writer.member(QLatin1String("fontFamily"), m_fontFamily);
+    if (m_fontSize != defaults.m_fontSize)
+        writer.member(QLatin1String("fontSize"), m_fontSize);
+    if (m_type == Type::Image) {
+        writer.member(QLatin1String("image"), QString::fromLatin1(m_imageData.toBase64()));
+        writer.member(QLatin1String("imageFormat"), m_imageFormat);
+    }
+    writer.key(QLatin1String("keyframes"));
+    writer.beginArray();
+    for (const ZenubKeyframe& keyframe : m_keyframes)
+        keyframe.write(writer);
+    writer.endArray();
+    writer.member(QLatin1String("name"), m_name);
+    if (stroked) {
+        writer.member(QLatin1String("stroke"), ZenubJsonReader::colorName(m_strokeColor));
+        writer.member(QLatin1String("strokeWidth"), m_strokeWidth);
+    }
+    if (!m_text.isEmpty())
+        writer.member(QLatin1String("text"), m_text);
+    writer.member(QLatin1String("type"), typeName(m_type));
+    writer.endObject();
+}
+
 ZenubShape ZenubShape::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
                                 const QString& path)
 {
+    return fromJson(object, reader, ZenubJsonPath(path));
+}
+
+ZenubShape ZenubShape::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
+                                const ZenubJsonPath& path)
+{
+    enum {
+        TypeKey,
+        Name,
+        Fill,
+        Text,
+        Stroke,
+        StrokeWidth,
+        CornerRadius,
+        FontFamily,
+        FontSize,
+        ImageFormat,
+        Image,
+        Keyframes,
+        Count
+    };
+    static const ZenubJsonKeys keys{
+        QLatin1String("type"),         QLatin1String("name"),       QLatin1String("fill"),
+        QLatin1String("text"),         QLatin1String("stroke"),     QLatin1String("strokeWidth"),
+        QLatin1String("cornerRadius"), QLatin1String("fontFamily"), QLatin1String("fontSize"),
+        QLatin1String("imageFormat"),  QLatin1String("image"),      QLatin1String("keyframes")};
+    int at[Count];
+    keys.find(object, at);
+    const auto values = [&](int field) {
+        return ZenubJsonReader::member(object, at[field]);
+    };
+
     ZenubShape shape;
     // An unknown kind is refused rather than dropped, so that saving cannot lose it.
     static const QStringList types{typeName(Type::Rectangle), typeName(Type::Ellipse),
                                    typeName(Type::Text), typeName(Type::Image)};
     typeFromName(
-        reader.readChoice(object, path, QStringLiteral("type"), types, typeName(shape.m_type)),
+        reader.readChoice(values(TypeKey), path, keys[TypeKey], types, typeName(shape.m_type)),
         &shape.m_type);
-    shape.m_name = reader.readString(object, path, QStringLiteral("name"), QString());
-    shape.m_fillColor = reader.readColor(object, path, QStringLiteral("fill"), shape.m_fillColor);
-    shape.m_text = reader.readString(object, path, QStringLiteral("text"), QString());
-    shape.m_strokeColor =
-        reader.readColor(object, path, QStringLiteral("stroke"), shape.m_strokeColor);
+    shape.m_name = reader.readString(values(Name), path, keys[Name], QString());
+    shape.m_fillColor = reader.readColor(values(Fill), path, keys[Fill], shape.m_fillColor);
+    shape.m_text = reader.readString(values(Text), path, keys[Text], QString());
+    shape.m_strokeColor = reader.readColor(values(Stroke), path, keys[Stroke], shape.m_strokeColor);
     const double limit = ZenubJsonReader::coordinateLimit();
-    shape.m_strokeWidth = reader.readNumber(object, path, QStringLiteral("strokeWidth"),
+    shape.m_strokeWidth = reader.readNumber(values(StrokeWidth), path, keys[StrokeWidth],
                                             shape.m_strokeWidth, 0, limit);
-    shape.m_cornerRadius = reader.readNumber(object, path, QStringLiteral("cornerRadius"),
+    shape.m_cornerRadius = reader.readNumber(values(CornerRadius), path, keys[CornerRadius],
                                              shape.m_cornerRadius, 0, limit);
     shape.m_fontFamily =
-        reader.readString(object, path, QStringLiteral("fontFamily"), shape.m_fontFamily);
+        reader.readString(values(FontFamily), path, keys[FontFamily], shape.m_fontFamily);
     shape.m_fontSize =
-        reader.readNumber(object, path, QStringLiteral("fontSize"), shape.m_fontSize, 0, limit);
+        reader.readNumber(values(FontSize), path, keys[FontSize], shape.m_fontSize, 0, limit);
     if (shape.m_type == Type::Image) {
-        shape.m_imageFormat = reader.readChoice(object, path, QStringLiteral("imageFormat"),
+        shape.m_imageFormat = reader.readChoice(values(ImageFormat), path, keys[ImageFormat],
                                                 imageFormats(), QStringLiteral("png"));
         shape.m_imageData = QByteArray::fromBase64(
-            reader.readString(object, path, QStringLiteral("image"), QString()).toLatin1());
+            reader.readString(values(Image), path, keys[Image], QString()).toLatin1());
     }
 
-    const QString keyframesPath = ZenubJsonReader::child(path, QStringLiteral("keyframes"));
-    const QJsonArray keyframes = reader.readArray(object, path, QStringLiteral("keyframes"));
+    const ZenubJsonPath keyframesPath(path, keys[Keyframes]);
+    const QJsonArray keyframes = reader.readArray(values(Keyframes), path, keys[Keyframes]);
+    shape.m_keyframes.reserve(keyframes.size());
     for (int i = 0; i < keyframes.size(); ++i) {
-        const QString keyframePath = ZenubJsonReader::element(keyframesPath, i);
+        const ZenubJsonPath keyframePath(keyframesPath, i);
         const ZenubKeyframe keyframe = ZenubKeyframe::fromJson(
             reader.objectAt(keyframes, keyframesPath, i), reader, keyframePath);
         if (reader.hasError())
@@ -170,7 +236,7 @@ ZenubShape ZenubShape::fromJson(const QJsonObject& object, ZenubJsonReader& read
         shape.setKeyframe(keyframe);
         if (shape.m_keyframes.size() == before) {
             reader.fail(ZenubJsonReader::tr("The field \"%1\" repeats frame %2.")
-                            .arg(keyframePath)
+                            .arg(keyframePath.toString())
                             .arg(keyframe.getFrame()));
             break;
         }

@@ -88,8 +88,12 @@ public:
     static bool typeFromName(const QString& name, Type* type);
 
     QJsonObject toJson() const;
+    /*! Writes the same members as toJson() gives. */
+    void write(ZenubJsonWriter& writer) const;
     static ZenubShape fromJson(const QJsonObject& object, ZenubJsonReader& reader,
                                const QString& path);
+    static ZenubShape fromJson(const QJsonObject& object, ZenubJsonReader& reader,
+                               const ZenubJsonPath& path);
 
     bool operator==(const ZenubShape& other) const;
     bool operator!=(const ZenubShape& other) const { return !(*this == other); }

@@ -1,0 +1,69 @@
+#ifndef ZENUBJSONWRITER_H
+#define ZENUBJSONWRITER_H
+
+#include <QByteArray>
+#include <QLatin1String>
+#include <QString>
+#include <QVarLengthArray>
+
+class QIODevice;
+
+/*!
+    Writes JSON as it goes, with the same bytes as QJsonDocument::toJson(QJsonDocument::Indented)
+    gives for the same document, so that saving a project needs no QJsonObject tree first and
+    saved files do not change. Like QJsonObject, the output has an object's members in ascending
+    order of their keys: callers give them in that order.
+
+    With a device the bytes are written to it in large blocks as they grow; without one they are
+    kept for takeBytes().
+*/
+class ZenubJsonWriter
+{
+public:
+    explicit ZenubJsonWriter(QIODevice* device = nullptr);
+
+    void beginObject();
+    void endObject();
+    void beginArray();
+    void endArray();
+    /*! Starts the member \a name of the current object; its value follows. */
+    void key(QLatin1String name);
+
+    void value(const QString& text);
+    void value(double number);
+    void value(int number) { value(double(number)); }
+    void value(bool flag);
+
+    template<typename T>
+    void member(QLatin1String name, const T& value)
+    {
+        key(name);
+        this->value(value);
+    }
+
+    /*! Writes what is still held to the device; false if any write to it failed. */
+    bool finish();
+    QByteArray takeBytes();
+
+private:
+    void beginValue();
+    void open(char bracket);
+    void close(char bracket);
+    void indent(int depth);
+    void writeInteger(qint64 number);
+    void writeEscaped(const QString& text);
+    void append(const char* data, int size) { m_buffer.append(data, size); }
+    void append(char c) { m_buffer.append(c); }
+
+    QIODevice* m_device = nullptr;
+    QByteArray m_buffer;
+    // Whether each open container has an element yet, innermost last.
+    QVarLengthArray<bool, 16> m_open;
+    bool m_afterKey = false;
+    bool m_failed = false;
+#ifndef QT_NO_DEBUG
+    QVarLengthArray<QLatin1String, 16> m_lastKey;
+#endif
+};
+
+#endif
