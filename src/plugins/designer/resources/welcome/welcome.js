@@ -255,27 +255,26 @@
         loadRecent();
     }
 
+    // The page's first script has opened the socket already; it may even be open by now.
     function connect() {
-        var query = new URLSearchParams(window.location.search);
-        var port = Number(query.get("port"));
-        if (!Number.isInteger(port) || port < 1 || port > 65535 || typeof QWebChannel !== "function") {
+        var socket = window.welcomeSocket;
+        if (!socket || typeof QWebChannel !== "function") {
+            if (socket)
+                socket.close();
             setState("offline");
             return;
         }
-        var socket;
-        try {
-            // The application serves only clients that present this run's secret.
-            socket = new WebSocket("ws://127.0.0.1:" + port + "/?token=" +
-                                   encodeURIComponent(query.get("token") || ""));
-        } catch (error) {
-            setState("offline");
-            return;
-        }
-        socket.addEventListener("open", function () {
+        function start() {
             new QWebChannel(socket, onChannel);
-        });
+        }
         socket.addEventListener("error", goOffline);
         socket.addEventListener("close", goOffline);
+        if (socket.readyState === WebSocket.OPEN)
+            start();
+        else if (socket.readyState === WebSocket.CONNECTING)
+            socket.addEventListener("open", start);
+        else
+            goOffline();
     }
 
     document.addEventListener("DOMContentLoaded", function () {
