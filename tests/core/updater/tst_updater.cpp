@@ -3,6 +3,7 @@
 #include <modalanswerer.h>
 #include <ownmethods.h>
 #include <testenvironment.h>
+#include <testfiles.h>
 
 #include <mainwindow/mainwindow.h>
 #include <updater/downloader.h>
@@ -108,7 +109,10 @@ private slots:
     void failedChecksEndWithoutUpdate_data()
     {
         QTest::addColumn<QString>("url");
-        m_server.redirect("/to-file.json", "file:///etc/hostname");
+        // A feed that would offer an update, so only the refusal keeps it out.
+        const QString local = m_localFeeds.filePath(QStringLiteral("feed.json"));
+        QVERIFY(writeFile(local, feed(QStringLiteral("99.0"))));
+        m_server.redirect("/to-file.json", QUrl::fromLocalFile(local).toEncoded());
         QTest::newRow("not found") << m_server.url(QStringLiteral("/missing.json")).toString();
         QTest::newRow("redirect to a file")
             << m_server.url(QStringLiteral("/to-file.json")).toString();
@@ -299,6 +303,7 @@ private:
     }
 
     HttpFixture m_server;
+    QTemporaryDir m_localFeeds;
     DesktopRecorder m_desktop;
     int m_feedCount = 0;
     std::unique_ptr<QTemporaryDir> m_folder;
