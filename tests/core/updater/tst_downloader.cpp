@@ -168,11 +168,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("blockedPartFile");
         const QString failed = QStringLiteral("Cannot download update: %1.");
         QTest::newRow("redirect to a local file")
-            << QByteArray("/to-file") << "only http and https addresses are allowed";
+            << QByteArray("/to-file") << "only http and https addresses are allowed" << false;
         QTest::newRow("redirect loop")
-            << QByteArray("/loop") << failed.arg(int(QNetworkReply::TooManyRedirectsError));
+            << QByteArray("/loop") << failed.arg(int(QNetworkReply::TooManyRedirectsError))
+            << false;
+        QTest::newRow("part file cannot be written")
+            << QByteArray("/whole.bin") << "Cannot write the update to" << true;
+        m_server.serve("/whole.bin", "payload");
         m_server.serve("/broken.bin", "oops", 500, "text/plain");
         m_server.redirect("/to-file", "file:///bin/sh");
         m_server.redirect("/loop", "/loop");
@@ -181,6 +186,11 @@ private slots:
     {
         QFETCH(QByteArray, path);
         QFETCH(QString, message);
+        QFETCH(bool, blockedPartFile);
+        // A folder where the part file must go: it can be neither removed nor written.
+        if (blockedPartFile)
+            QVERIFY(
+                QDir().mkpath(Downloader::downloadFolder() + QStringLiteral("/failed.bin.part")));
         QSignalSpy finished(m_downloader.get(), &Downloader::downloadFinished);
         m_answerer->answer(QMessageBox::Ok);
         m_downloader->setFileName(QStringLiteral("failed.bin"));
