@@ -213,7 +213,8 @@ void PropertiesPanel::refresh()
         else
             shapes.append(shape);
     }
-    m_pForm->setEnabled(!shapes.isEmpty());
+    // Nothing selected: no fields with values that belong to no shape.
+    m_pForm->setVisible(!shapes.isEmpty());
     m_shownFrame = m_pStage->getFrame();
     if (shapes.isEmpty()) {
         m_pTitle->setText(tr("No shape selected"));
