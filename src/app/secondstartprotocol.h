@@ -18,7 +18,10 @@ class QIODevice;
 */
 namespace SecondStartProtocol {
 
-constexpr int timeoutMs = 3000;
+// How long a later start waits for each answer. The running instance answers from its event
+// loop, which its own start-up (the web engine above all) can hold for seconds on a slow or busy
+// machine; giving up early would open a second window on the same settings.
+constexpr int timeoutMs = 10000;
 constexpr int challengeSize = 16;
 constexpr int maxPayload = 256 * 1024;
 constexpr quint32 maxArguments = 4096;
