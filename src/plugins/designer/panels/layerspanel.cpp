@@ -97,11 +97,7 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
     tools->addArrowAction(m_pLowerAction, Qt::DownArrow);
     m_pLowerAction->setObjectName(QStringLiteral("lowerLayer"));
     m_pLowerAction->setToolTip(tr("Move the selected layer down, behind the one below"));
-    QAction* rename = new QAction(tr("Rename"), this);
-    connect(rename, &QAction::triggered, this, [this] {
-        if (QListWidgetItem* item = m_pList->currentItem())
-            m_pList->editItem(item);
-    });
+    QAction* rename = PanelToolBar::renameAction(m_pList, tr("Rename"));
     m_pList->addActions({rename, m_pLockAction, m_pRaiseAction, m_pLowerAction, m_pDeleteAction});
 
     // Not while the list is still busy with the change: the edit rebuilds its rows.

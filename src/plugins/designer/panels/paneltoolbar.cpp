@@ -1,6 +1,7 @@
 #include "paneltoolbar.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QToolButton>
 
 PanelToolBar::PanelToolBar(QWidget* parent)
@@ -18,4 +19,14 @@ void PanelToolBar::addArrowAction(QAction* action, Qt::ArrowType type)
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setAutoRaise(true);
     addWidget(button);
+}
+
+QAction* PanelToolBar::renameAction(QListWidget* list, const QString& text)
+{
+    auto* action = new QAction(text, list);
+    connect(action, &QAction::triggered, list, [list] {
+        if (QListWidgetItem* item = list->currentItem())
+            list->editItem(item);
+    });
+    return action;
 }

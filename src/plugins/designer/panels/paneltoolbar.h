@@ -3,6 +3,8 @@
 
 #include <QToolBar>
 
+class QListWidget;
+
 /*!
     The row of commands on top of a panel: words for the commands, arrows for moving rows, so
     that all of them fit a narrow dock.
@@ -15,6 +17,8 @@ public:
 
     /*! Adds \a action as a button that shows an arrow of \a type instead of its text. */
     void addArrowAction(QAction* action, Qt::ArrowType type);
+    /*! A command named \a text that starts editing \a list's current row in place. */
+    static QAction* renameAction(QListWidget* list, const QString& text);
 };
 
 #endif

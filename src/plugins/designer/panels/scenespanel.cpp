@@ -89,11 +89,7 @@ ScenesPanel::ScenesPanel(StageWidget* stage, QWidget* parent)
     tools->addArrowAction(m_pDownAction, Qt::DownArrow);
     m_pDownAction->setObjectName(QStringLiteral("sceneDown"));
     m_pDownAction->setToolTip(tr("Play the selected scene later"));
-    QAction* rename = new QAction(tr("Rename"), this);
-    connect(rename, &QAction::triggered, this, [this] {
-        if (QListWidgetItem* item = m_pList->currentItem())
-            m_pList->editItem(item);
-    });
+    QAction* rename = PanelToolBar::renameAction(m_pList, tr("Rename"));
     m_pList->addActions({rename, m_pDuplicateAction, m_pUpAction, m_pDownAction, m_pDeleteAction});
 
     connect(m_pList, &QListWidget::currentRowChanged, this, &ScenesPanel::showScene);
