@@ -1153,6 +1153,13 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>LoadedVideoEncoder</name>
+    <message>
+        <source>The video encoder cannot be loaded: %1</source>
+        <translation>Der Video-Encoder kann nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>VideoEncoder</name>
     <message>
         <source>%1 (%2)</source>

@@ -1,7 +1,6 @@
 #include "videoencoder.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QSaveFile>
 
@@ -82,26 +81,6 @@ struct VideoEncoder::Private
 
 VideoEncoder::VideoEncoder() = default;
 VideoEncoder::~VideoEncoder() = default;
-
-bool VideoEncoder::formatForFileName(const QString& fileName, Format* format)
-{
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("mp4"))
-        *format = Format::Mp4;
-    else if (suffix == QLatin1String("webm"))
-        *format = Format::WebM;
-    else
-        return false;
-    return true;
-}
-
-QSize VideoEncoder::encodedSize(Format format, const QSize& size)
-{
-    // Browsers play H.264 only with halved colour planes, which need even sides.
-    if (format == Format::Mp4)
-        return QSize(size.width() + size.width() % 2, size.height() + size.height() % 2);
-    return size;
-}
 
 bool VideoEncoder::fail(const QString& message, int code)
 {

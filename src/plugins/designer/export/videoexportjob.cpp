@@ -1,5 +1,6 @@
 #include "videoexportjob.h"
 
+#include "loadedvideoencoder.h"
 #include "render/framerenderer.h"
 #include "videoencoder.h"
 
@@ -41,7 +42,7 @@ bool VideoExportJob::run(const Progress& progress, const std::atomic_bool* cance
         return false;
     }
     const QSize stage(m_project.getStageWidth(), m_project.getStageHeight());
-    VideoEncoder encoder;
+    LoadedVideoEncoder encoder;
     if (!encoder.open(m_fileName, stage, m_project.getFrameRate())) {
         m_errorString = encoder.errorString();
         return false;
