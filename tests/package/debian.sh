@@ -22,6 +22,7 @@ for expected in \
     ./opt/zenub-animate/lib/zenub/libExtensionSystem.so \
     ./opt/zenub-animate/lib/zenub/plugins/libCore.so \
     ./opt/zenub-animate/lib/zenub/plugins/libDesigner.so \
+    ./opt/zenub-animate/lib/zenub/libZenubVideoEncoder.so \
     ./opt/zenub-animate/bin/translations/zenub_de_DE.qm \
     ./opt/zenub-animate/lib/cmake/ZenubCore/ZenubCoreConfig.cmake \
     ./opt/zenub-animate/include/zenub/core/documents/idocument.h \
