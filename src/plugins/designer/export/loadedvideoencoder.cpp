@@ -2,17 +2,39 @@
 
 #include "videoencoderapi.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <dlfcn.h>
 
 namespace {
 
-// Stays loaded once loaded: FFmpeg's libraries do not expect to be unloaded. Our own dlopen()
-// searches the run paths of the calling library, which name the folder the encoder is in.
+// The encoder library sits in the folder of the libraries; this code runs in the Designer
+// plugin (one folder below it) or in a program built with it (bin/ or a test folder beside
+// lib/). An explicit path, because dlopen() searches the run paths of its caller, and under
+// the address sanitizer that caller is the sanitizer's own library.
+QString encoderLibraryPath()
+{
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void*>(&encoderLibraryPath), &info) || !info.dli_fname)
+        return QStringLiteral(ZENUB_VIDEO_ENCODER_LIBRARY);
+    const QDir here = QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteDir();
+    for (const char* folder : {".", "..", "../lib/zenub", "../../lib/zenub"}) {
+        const QString candidate = QDir::cleanPath(here.filePath(
+            QLatin1String(folder) + QLatin1Char('/') + QLatin1String(ZENUB_VIDEO_ENCODER_LIBRARY)));
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return QStringLiteral(ZENUB_VIDEO_ENCODER_LIBRARY);
+}
+
+// Stays loaded once loaded: FFmpeg's libraries do not expect to be unloaded.
 const VideoEncoderApi* loadApi(QString* error)
 {
     static void* handle = nullptr;
     if (!handle)
-        handle = dlopen(ZENUB_VIDEO_ENCODER_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        handle = dlopen(QFile::encodeName(encoderLibraryPath()).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         *error = QString::fromLocal8Bit(dlerror());
         return nullptr;
