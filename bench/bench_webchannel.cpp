@@ -22,6 +22,9 @@
 #include <memory>
 #include <vector>
 
+#include <pthread.h>
+#include <time.h>
+
 class EchoObject : public QObject
 {
     Q_OBJECT
@@ -32,6 +35,24 @@ public:
 namespace {
 
 const QString kPayload(64, QLatin1Char('x'));
+
+// The server side (our transport and channel, or the echo) runs on the main thread.
+clockid_t serverClock;
+
+double cpuSeconds(clockid_t clock)
+{
+    timespec now{};
+    clock_gettime(clock, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+struct Figures
+{
+    double callsPerSecond = -1;
+    // CPU time per call of the thread serving the sockets and of the clients' thread, in us.
+    double serverCpu = 0;
+    double clientCpu = 0;
+};
 
 QString callText(int method, int id)
 {
@@ -45,7 +66,7 @@ QString callText(int method, int id)
 
 // Closed loop: each client sends its next call as soon as the answer to the last one is in.
 // Calls per second over \a milliseconds, or -1 when the clients could not connect.
-double measure(const QUrl& url, int clients, bool channel, int milliseconds)
+Figures measure(const QUrl& url, int clients, bool channel, int milliseconds)
 {
     QEventLoop loop;
     std::vector<std::unique_ptr<QWebSocket>> sockets;
@@ -61,7 +82,7 @@ double measure(const QUrl& url, int clients, bool channel, int milliseconds)
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     loop.exec();
     if (connected < clients)
-        return -1;
+        return {};
 
     int method = 0;
     if (channel) {
@@ -105,20 +126,26 @@ double measure(const QUrl& url, int clients, bool channel, int milliseconds)
                 loop.quit();
         });
     }
+    const double server0 = cpuSeconds(serverClock);
+    const double client0 = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
     timer.start();
     for (auto& socket : sockets)
         socket->sendTextMessage(text);
     QTimer::singleShot(milliseconds, [&] { stopping = true; });
     loop.exec();
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    Figures figures;
+    figures.callsPerSecond = double(calls) / seconds;
+    figures.serverCpu = (cpuSeconds(serverClock) - server0) * 1e6 / double(calls);
+    figures.clientCpu = (cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - client0) * 1e6 / double(calls);
     for (auto& socket : sockets)
         socket->close();
-    return double(calls) / seconds;
+    return figures;
 }
 
-double measureFromThread(const QUrl& url, int clients, bool channel, int milliseconds)
+Figures measureFromThread(const QUrl& url, int clients, bool channel, int milliseconds)
 {
-    double result = -1;
+    Figures result;
     QThread* thread =
         QThread::create([&] { result = measure(url, clients, channel, milliseconds); });
     QEventLoop loop;
@@ -135,6 +162,7 @@ double measureFromThread(const QUrl& url, int clients, bool channel, int millise
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    pthread_getcpuclockid(pthread_self(), &serverClock);
 
     QWebSocketServer channelServer(QStringLiteral("bench"), QWebSocketServer::NonSecureMode);
     channelServer.listen(QHostAddress::LocalHost);
@@ -164,10 +192,12 @@ int main(int argc, char* argv[])
 
     for (int run = 0; run < bench::runs(); ++run) {
         for (const int clients : {1, 10, 50}) {
-            const double ours = measureFromThread(channelUrl, clients, true, 700);
-            const double echo = measureFromThread(echoUrl, clients, false, 700);
-            if (ours < 0 || echo < 0)
+            const Figures channel = measureFromThread(channelUrl, clients, true, 700);
+            const Figures raw = measureFromThread(echoUrl, clients, false, 700);
+            if (channel.callsPerSecond < 0 || raw.callsPerSecond < 0)
                 return 1;
+            const double ours = channel.callsPerSecond;
+            const double echo = raw.callsPerSecond;
             bench::row("Web-channel calls per second", QString::number(clients), ours, echo,
                        "calls/s", bench::Better::Higher, 0.8,
                        "method calls through the application's WebSocket transport and "
@@ -179,6 +209,15 @@ int main(int argc, char* argv[])
                            "time from sending a call to its answer with one client, against "
                            "the echo");
             }
+            // Where the time goes: whether the thread serving the sockets is the bottleneck.
+            bench::row("Web-channel server thread CPU per call", QString::number(clients),
+                       channel.serverCpu, raw.serverCpu, "us", bench::Better::Lower, 0,
+                       "CPU time the thread serving the sockets spends per call, against the "
+                       "echo's; with two cores, the clients' thread takes the other");
+            bench::row("Web-channel clients' thread CPU per call", QString::number(clients),
+                       channel.clientCpu, raw.clientCpu, "us", bench::Better::Lower, 0,
+                       "CPU time of the thread running the clients per call, the same work on "
+                       "both sides");
         }
     }
     return 0;
