@@ -138,6 +138,10 @@ private slots:
             << "file" << shape(R"({"type":"star"})") << Error::InvalidContent
             << "\"project.scenes[0].layers[0].shapes[0].type\" must be "
                "one of: rectangle, ellipse, text, image";
+        // Scenes are read side by side; the first fault in the file is the one named.
+        QTest::newRow("first of two faulty scenes")
+            << "file" << project(R"({"scenes":[{},{"layers":[{"shapes":[{"type":"star"}]}]},7]})")
+            << Error::InvalidContent << "\"project.scenes[1].layers[0].shapes[0].type\"";
     }
     void loadErrors()
     {
