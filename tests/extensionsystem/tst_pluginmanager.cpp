@@ -58,6 +58,9 @@ private slots:
         QTest::newRow("missing dependency")
             << "missingdep"
             << "Plugin \"orphan\": the plugin \"nowhere\" it depends on is missing" << true;
+        QTest::newRow("dependency failed")
+            << "faileddep"
+            << "Plugin \"dependent\": the plugin \"notaplugin\" it depends on failed" << true;
         QTest::newRow("required plugin fails")
             << "requiredfail"
             << "Plugin \"requiredfailing\": initialisation failed: the test asked it to fail"
@@ -73,7 +76,9 @@ private slots:
         PluginManager::setPluginPaths({pluginFolder(scenario)});
         QTest::ignoreMessage(QtWarningMsg, qPrintable(error));
         QCOMPARE(PluginManager::loadPlugins(), started);
-        QCOMPARE(PluginManager::errors(), QStringList(error));
+        // A dependent's error comes after its dependency's own.
+        QCOMPARE(PluginManager::errors().size(), scenario == QLatin1String("faileddep") ? 2 : 1);
+        QCOMPARE(PluginManager::errors().constLast(), error);
         // A failing plugin does not keep a healthy neighbour from running.
         if (scenario == QLatin1String("failinit"))
             QVERIFY(log().contains(QStringLiteral("alpha:postInitialize")));
@@ -85,6 +90,10 @@ private slots:
         QTest::addColumn<QString>("error");
 
         QTest::newRow("no name") << QByteArray(R"({"Version":"1.0"})") << "\"Name\" is missing";
+        QTest::newRow("vendor not text") << QByteArray(R"({"Name":"x","Version":"1.0","Vendor":7})")
+                                         << "\"Vendor\" is not a string";
+        QTest::newRow("copyright in lines")
+            << QByteArray(R"({"Name":"x","Version":"1.0","Copyright":["a","b"]})") << QString();
         QTest::newRow("valid") << QByteArray(R"({"Name":"x","Version":"1.2","Required":true})")
                                << QString();
     }

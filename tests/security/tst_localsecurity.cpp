@@ -114,6 +114,8 @@ void tst_LocalSecurity::brokenSettingsAreKeptAside()
     QCOMPARE(boxes.filter(aside.first()).size(), 1);
     QVERIFY2(boxes.filter(aside.first()).first().contains(file + "\""),
              qPrintable(boxes.join('\n')));
+    // The run kept its settings in the usual file again, not in a scratch file that is lost.
+    QVERIFY(QFileInfo(file).isFile());
 }
 
 void tst_LocalSecurity::malformedMessagesAreLoggedBriefly()
