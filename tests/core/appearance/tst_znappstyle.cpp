@@ -1,6 +1,7 @@
 #include <appearance/znappstyle.h>
 #include <plugin/dpi.h>
 
+#include <QSlider>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QtTest>
@@ -129,6 +130,35 @@ private slots:
         option.state = QStyle::State(optionState);
         QCOMPARE(probe.pixelMetric(metric, optionState < 0 ? nullptr : &option, widgets[widget]),
                  expected);
+    }
+    void sliderMetricsAskTheProxy_data()
+    {
+        QTest::addColumn<QStyle::PixelMetric>("metric");
+        QTest::addColumn<Qt::Orientation>("orientation");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("expected");
+
+        // A 200 x 40 groove; the probe's handle is 30 long and its groove 10 thick.
+        QTest::newRow("space beside the handle")
+            << QStyle::PM_SliderSpaceAvailable << Qt::Horizontal << int(QSlider::NoTicks) << 170;
+        QTest::newRow("ticks on both sides") << QStyle::PM_SliderTickmarkOffset << Qt::Horizontal
+                                             << int(QSlider::TicksBothSides) << 15;
+        QTest::newRow("ticks above, upright")
+            << QStyle::PM_SliderTickmarkOffset << Qt::Vertical << int(QSlider::TicksAbove) << 190;
+    }
+    void sliderMetricsAskTheProxy()
+    {
+        QFETCH(QStyle::PixelMetric, metric);
+        QFETCH(Qt::Orientation, orientation);
+        QFETCH(int, ticks);
+        QFETCH(int, expected);
+
+        ProbeStyle probe(new ZNAppStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+        QStyleOptionSlider slider;
+        slider.orientation = orientation;
+        slider.rect = QRect(0, 0, 200, 40);
+        slider.tickPosition = QSlider::TickPosition(ticks);
+        QCOMPARE(probe.pixelMetric(metric, &slider), expected);
     }
 };
 
