@@ -107,6 +107,22 @@ private slots:
         // The application style is installed below the sheet.
         QCOMPARE(QApplication::style()->pixelMetric(QStyle::PM_DefaultFrameWidth), 0);
     }
+    void chosenPlainThemeIsStoredAndSurvivesADensityChange()
+    {
+        TestEnvironment environment;
+        StyleFolder styles;
+        IThemesManager& manager = IThemesManager::getInstance();
+        manager.setSettings(environment.userSettings());
+        QVERIFY(manager.initialize(styles.path()));
+        QVERIFY(manager.saveThemes(QStringLiteral("Blue")));
+        QCOMPARE(environment.userSettings()->value(themeKey).toString(), QStringLiteral("Blue"));
+
+        QVERIFY(manager.initialize(styles.path()));
+        const QString blue = qApp->styleSheet();
+        QVERIFY2(blue.startsWith(QStringLiteral("QLabel { margin: 12px; }")), qPrintable(blue));
+        manager.processDPIChange();
+        QCOMPARE(qApp->styleSheet(), blue);
+    }
     void uninstalledThemeFallsBack_data()
     {
         QTest::addColumn<bool>("darkInstalled");

@@ -114,6 +114,31 @@ private slots:
         QFETCH(QString, fileName);
         QCOMPARE(IUi::pixmapFileName(name, state, size, dpi, noScale), fileName);
     }
+    void storedLanguageOnlyWhenShipped_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("active");
+        QTest::newRow("shipped") << "pt_BR"
+                                 << "pt_BR";
+        QTest::newRow("not shipped: English") << "fr_FR"
+                                              << "en_US";
+    }
+    void storedLanguageOnlyWhenShipped()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, active);
+        TestEnvironment environment;
+        QTemporaryDir catalogues;
+        QFile file(catalogues.filePath(QStringLiteral("zenub_pt_BR.qm")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        environment.userSettings()->setValue(QStringLiteral("Zenub/Language"), stored);
+        ILanguageManager& languages = ILanguageManager::getInstance();
+        languages.setSettings(environment.userSettings());
+        QVERIFY(languages.initialize(catalogues.path()));
+        QCOMPARE(languages.getActiveLangId(), active);
+        languages.setSettings(nullptr);
+    }
     void shippedGermanCatalogueTranslates()
     {
         const QString folder = qEnvironmentVariable("ZENUB_BUILD_DIR") + "/bin/translations";
