@@ -8,6 +8,8 @@
 
 #include <dlfcn.h>
 
+#include <mutex>
+
 namespace {
 
 // The encoder library sits in the folder of the libraries; this code runs in the Designer
@@ -29,9 +31,12 @@ QString encoderLibraryPath()
     return QStringLiteral(ZENUB_VIDEO_ENCODER_LIBRARY);
 }
 
-// Stays loaded once loaded: FFmpeg's libraries do not expect to be unloaded.
+// Stays loaded once loaded: FFmpeg's libraries do not expect to be unloaded. Exports of two
+// projects may start at once, each on its own thread.
 const VideoEncoderApi* loadApi(QString* error)
 {
+    static std::mutex mutex;
+    const std::lock_guard<std::mutex> lock(mutex);
     static void* handle = nullptr;
     if (!handle)
         handle = dlopen(QFile::encodeName(encoderLibraryPath()).constData(), RTLD_NOW | RTLD_LOCAL);
