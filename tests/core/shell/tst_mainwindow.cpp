@@ -12,14 +12,15 @@
 #include <appearance/ilanguagemanager.h>
 #include <extensionsystem/pluginmanager.h>
 #include <mainwindow/imainmenuwidget.h>
+#include <mainwindow/irecentfilesmanager.h>
 #include <mainwindow/mainwindow.h>
+#include <mainwindow/recentprojectstatus.h>
 #include <plugin/icore.h>
 
+#include <QDockWidget>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QtTest>
-
-namespace {} // namespace
 
 class tst_MainWindow : public QObject
 {
@@ -47,6 +48,7 @@ private slots:
     {
         QTest::addColumn<bool>("folderIsLink");
         QTest::newRow("the folder itself is a link") << true;
+        QTest::newRow("links inside the folder") << false;
     }
     void tempFolderKeepsLinkedFolders()
     {
@@ -89,6 +91,52 @@ private slots:
         window->removeDefaultTempDir();
         QVERIFY(QFileInfo(window->getDefaultTempPath()).isDir());
         QVERIFY(MainWindow::removeFolderTree(temp));
+    }
+
+    void recentProjectStatus_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("blocking");
+        QTest::newRow("present") << "here.zenub" << int(RecentProjectStatus::Present) << "";
+        QTest::newRow("file gone") << "gone.zenub" << int(RecentProjectStatus::Missing) << ".";
+        QTest::newRow("folder gone")
+            << "drive/work/gone.zenub" << int(RecentProjectStatus::FolderMissing) << "drive/work";
+    }
+    void recentProjectStatus()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, status);
+        QFETCH(QString, blocking);
+        QTemporaryDir folder;
+        QVERIFY(writeFile(folder.filePath(QStringLiteral("here.zenub"))));
+        QString blockingFolder;
+        QCOMPARE(int(::recentProjectStatus(folder.filePath(path), &blockingFolder)), status);
+        if (status != int(RecentProjectStatus::Present))
+            QCOMPARE(blockingFolder, QDir::cleanPath(folder.filePath(blocking)));
+    }
+    void everyRecentProjectHasItsEntry()
+    {
+        TestEnvironment environment;
+        MainWindow* window = environment.createMainWindow();
+        IRecentFilesManager* recent = IRecentFilesManager::getInstance();
+        const int count = recent->getMaxRecentFiles();
+        for (int i = 0; i < count; ++i)
+            recent->addRecentFile(environment.path() + QStringLiteral("/p%1.zenub").arg(i));
+        window->updateRecentFileActions();
+        const ContextAction* last =
+            ActionManager::getAction(QStringLiteral("File.Recent_Projects.Project_%1").arg(count));
+        QVERIFY(last && last->getAction()->isVisible());
+        QVERIFY(last->getAction()->text().contains(QStringLiteral("p0.zenub")));
+    }
+    void docksAreListedByArea()
+    {
+        TestEnvironment environment;
+        MainWindow* window = environment.createMainWindow();
+        auto* dock = new QDockWidget(window);
+        window->addDockWidget(Qt::LeftDockWidgetArea, dock);
+        QVERIFY(window->getListDockWidgetsByArea(Qt::LeftDockWidgetArea).contains(dock));
+        QVERIFY(!window->getListDockWidgetsByArea(Qt::RightDockWidgetArea).contains(dock));
     }
 
 private:

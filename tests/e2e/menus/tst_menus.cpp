@@ -180,6 +180,17 @@ void tst_Menus::everyEntryWorksAndEveryKeyIsBoundOnce()
           "File.Preview_Project", "File.Export_To_HTML5"})
         QVERIFY2(command(id)->isEnabled() == withProject, id);
     if (withProject) {
+        // Opening the open project again brings its tab forward instead of a second one.
+        const QString path = m_window->getMdiArea()->activeSubWindow()->windowFilePath();
+        QVERIFY(m_window->loadFile(path));
+        QCOMPARE(m_window->getMdiArea()->subWindowList().size(), 1);
+        // The welcome page can be shown over an open project, and hidden again.
+        auto* welcome = m_window->findChild<QWidget*>(QStringLiteral("welcomeView"));
+        QVERIFY(welcome && !welcome->isVisible());
+        command("View.Welcome_Page")->trigger();
+        QVERIFY(welcome->isVisible());
+        command("View.Welcome_Page")->trigger();
+        QVERIFY(!welcome->isVisible());
         ModalAnswerer answerer;
         answerer.answer(QMessageBox::No);
         command("File.Close")->trigger();
@@ -266,7 +277,8 @@ void tst_Menus::aboutCopiesAndReportOpensTheAddress()
     QCOMPARE(desktop.urls.size(), 1);
     const QString sent = desktop.urls.first().toString(QUrl::FullyEncoded);
     QVERIFY2(sent.contains("body=Paste%20%2B%20undo") &&
-                 sent.contains("Version%3A%20" ZENUB_VERSION),
+                 sent.contains("Version%3A%20" ZENUB_VERSION) &&
+                 sent.contains("Animate%20Problem%3A%20Paste"),
              qPrintable(sent));
 }
 

@@ -1,6 +1,8 @@
 #ifndef RECENTPROJECTSTATUS_H
 #define RECENTPROJECTSTATUS_H
 
+#include "core_export.h"
+
 #include <QString>
 
 /*! Why a recent project cannot be opened, so the user is told the right thing. */
@@ -12,6 +14,7 @@ enum class RecentProjectStatus {
 };
 
 /*! The status of the project at \a path; \a blockingFolder receives the folder at fault. */
-RecentProjectStatus recentProjectStatus(const QString& path, QString* blockingFolder = nullptr);
+CORE_EXPORT RecentProjectStatus recentProjectStatus(const QString& path,
+                                                    QString* blockingFolder = nullptr);
 
 #endif
