@@ -165,6 +165,30 @@ private slots:
         const QPoint point = target->mapTo(m_window, local);
         QCOMPARE(m_titleBar->isTitleBarArea(point.x(), point.y()), titleBar);
     }
+    void frameWithoutWindowManager()
+    {
+        // No window manager runs here: the frame shows its cursors, resizes and maximizes
+        // itself, and a press on its border never reaches the window.
+        FramedWindow window;
+        window.resize(400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWindow* handle = window.windowHandle();
+        const QPoint edge(window.width() - 2, 150);
+
+        QTest::mouseMove(handle, edge);
+        QTRY_COMPARE(window.cursor().shape(), Qt::SizeHorCursor);
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, edge);
+        QTest::mouseMove(handle, edge + QPoint(50, 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, edge + QPoint(50, 0));
+        QCOMPARE(window.width(), 450);
+        QCOMPARE(window.presses, 0);
+
+        QTest::mouseDClick(handle, Qt::LeftButton, Qt::NoModifier, QPoint(200, 10));
+        QVERIFY(window.isMaximized());
+        QTest::mouseDClick(handle, Qt::LeftButton, Qt::NoModifier, QPoint(200, 10));
+        QVERIFY(!window.isMaximized());
+    }
     void titleTextRect_data()
     {
         QTest::addColumn<int>("freeLeft");
