@@ -189,6 +189,26 @@ private slots:
         QTest::mouseDClick(handle, Qt::LeftButton, Qt::NoModifier, QPoint(200, 10));
         QVERIFY(!window.isMaximized());
     }
+    void titleBarDragWithoutWindowManager()
+    {
+        // The bar moves the window itself, and dragging a maximized window restores it first.
+        QWindow* handle = m_window->windowHandle();
+        const QRect last = m_menuBar->actionGeometry(m_menuBar->actions().last());
+        const QPoint grip =
+            m_menuBar->mapTo(m_window, QPoint(last.right() + 40, m_menuBar->height() / 2));
+        const QPoint start = m_window->pos();
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grip);
+        QTest::mouseMove(handle, grip + QPoint(60, 40));
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grip + QPoint(60, 40));
+        // Synthetic moves are given in window coordinates, so the window may follow twice.
+        QTRY_VERIFY(m_window->pos().x() > start.x() && m_window->pos().y() > start.y());
+
+        m_window->showMaximized();
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grip);
+        QTest::mouseMove(handle, grip + QPoint(0, 80));
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grip + QPoint(0, 80));
+        QTRY_VERIFY(!m_window->isMaximized());
+    }
     void titleTextRect_data()
     {
         QTest::addColumn<int>("freeLeft");
