@@ -29,6 +29,7 @@ class FramedWindow : public ZNStyledFrame<QMainWindow>
 {
 public:
     int presses = 0;
+    void dropNativeWindow() { destroy(); }
 
 protected:
     bool isStyledFrameTitleBar(int x, int y) const override
@@ -188,6 +189,14 @@ private slots:
         QVERIFY(window.isMaximized());
         QTest::mouseDClick(handle, Qt::LeftButton, Qt::NoModifier, QPoint(200, 10));
         QVERIFY(!window.isMaximized());
+
+        // A new native window (as after a move to another screen) starts with the plain cursor.
+        QTest::mouseMove(handle, QPoint(window.width() - 2, 150));
+        QTRY_COMPARE(window.cursor().shape(), Qt::SizeHorCursor);
+        window.dropNativeWindow();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
     }
     void titleBarDragWithoutWindowManager()
     {
