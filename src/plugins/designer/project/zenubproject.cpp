@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -88,13 +89,19 @@ QVector<ZenubScene> readScenes(const QJsonArray& scenes, ZenubJsonReader& reader
                                                    ZenubJsonPath(scenesPath, i));
         }
     };
+    bool shared = false;
     if (count > 1 && QThread::idealThreadCount() > 1) {
-        std::thread helper(work);
-        work();
-        helper.join();
-    } else {
-        work();
+        try {
+            std::thread helper(work);
+            shared = true;
+            work();
+            helper.join();
+        } catch (const std::system_error&) {
+            // No thread to be had: this one reads them all.
+        }
     }
+    if (!shared)
+        work();
     QVector<ZenubScene> result;
     result.reserve(count);
     for (int i = 0; i < count; ++i) {
