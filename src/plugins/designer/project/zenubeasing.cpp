@@ -146,15 +146,10 @@ ZenubEasing ZenubEasing::fromJson(const QJsonValue& value, ZenubJsonReader& read
                                   const ZenubJsonPath& path)
 {
     if (value.isObject()) {
-        enum { X1, Y1, X2, Y2, Count };
+        enum { X1, Y1, X2, Y2 };
         static const ZenubJsonKeys keys{QLatin1String("x1"), QLatin1String("y1"),
                                         QLatin1String("x2"), QLatin1String("y2")};
-        int at[Count];
-        const QJsonObject object = value.toObject();
-        keys.find(object, at);
-        const auto values = [&](int field) {
-            return ZenubJsonReader::member(object, at[field]);
-        };
+        const ZenubJsonKeys::Found values = keys.find(value.toObject());
         // Control values far outside the unit square only make the shape fly off the stage.
         const double limit = 100;
         return bezier(reader.readNumber(values(X1), path, keys[X1], 0, 0, 1),

@@ -21,10 +21,14 @@ ZenubJsonKeys::ZenubJsonKeys(std::initializer_list<QLatin1String> names)
         m_follows[i].store(i + 1 < m_names.size() ? i + 1 : 0, std::memory_order_relaxed);
 }
 
-void ZenubJsonKeys::find(const QJsonObject& object, int* positions) const
+ZenubJsonKeys::Found ZenubJsonKeys::find(const QJsonObject& object) const
 {
     const int count = m_sorted.size();
-    std::fill(positions, positions + count, -1);
+    Found found;
+    found.m_object = object;
+    found.m_positions.resize(count);
+    std::fill(found.m_positions.begin(), found.m_positions.end(), -1);
+    int* positions = found.m_positions.data();
     // The map shares the object's data, so its keys compare without being copied.
     const QCborMap map = QCborMap::fromJsonObject(object);
     int previous = count;
@@ -46,4 +50,5 @@ void ZenubJsonKeys::find(const QJsonObject& object, int* positions) const
                 candidate = 0;
         }
     }
+    return found;
 }

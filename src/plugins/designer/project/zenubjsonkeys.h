@@ -2,14 +2,15 @@
 #define ZENUBJSONKEYS_H
 
 #include <QCborValue>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QLatin1String>
+#include <QVarLengthArray>
 #include <QVector>
 
 #include <atomic>
 #include <initializer_list>
 #include <memory>
-
-class QJsonObject;
 
 /*!
     The member names one kind of object is read with, kept in a form that matches an object's
@@ -26,12 +27,26 @@ public:
     int size() const { return m_names.size(); }
     QLatin1String operator[](int index) const { return m_names.at(index); }
 
-    /*!
-        Finds the members of \a object named here in one pass over its members: each entry of
-        \a positions (size() of them) gets the member's position in \a object, or -1 when it is
-        absent.
-    */
-    void find(const QJsonObject& object, int* positions) const;
+    /*! The members of one object that these names found, read by the names' index. */
+    class Found
+    {
+    public:
+        /*! The member named keys[\a field], undefined when the object has none. */
+        QJsonValue operator()(int field) const
+        {
+            const int position = m_positions[field];
+            return position < 0 ? QJsonValue(QJsonValue::Undefined)
+                                : (m_object.constBegin() + position).value();
+        }
+
+    private:
+        friend class ZenubJsonKeys;
+        QJsonObject m_object;
+        QVarLengthArray<int, 16> m_positions;
+    };
+
+    /*! Finds the members of \a object named here, in one pass over its members. */
+    Found find(const QJsonObject& object) const;
 
 private:
     QVector<QLatin1String> m_names;

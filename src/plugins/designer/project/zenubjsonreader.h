@@ -25,13 +25,6 @@ public:
     bool hasError() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
 
-    /*! The value at \a position of \a object (from ZenubJsonKeys::find()), undefined for -1. */
-    static QJsonValue member(const QJsonObject& object, int position)
-    {
-        return position < 0 ? QJsonValue(QJsonValue::Undefined)
-                            : (object.constBegin() + position).value();
-    }
-
     // Each reads \a value, found as \a key below \a path; an undefined value gives the fallback.
     QString readString(const QJsonValue& value, const ZenubJsonPath& path, QLatin1String key,
                        const QString& fallback);

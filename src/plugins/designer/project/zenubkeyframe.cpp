@@ -68,16 +68,12 @@ void ZenubKeyframe::write(ZenubJsonWriter& writer) const
 ZenubKeyframe ZenubKeyframe::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
                                       const ZenubJsonPath& path)
 {
-    enum { Frame, X, Y, Width, Height, Rotation, Opacity, Easing, Count };
+    enum { Frame, X, Y, Width, Height, Rotation, Opacity, Easing };
     static const ZenubJsonKeys keys{QLatin1String("frame"),   QLatin1String("x"),
                                     QLatin1String("y"),       QLatin1String("width"),
                                     QLatin1String("height"),  QLatin1String("rotation"),
                                     QLatin1String("opacity"), QLatin1String("easing")};
-    int at[Count];
-    keys.find(object, at);
-    const auto values = [&](int field) {
-        return ZenubJsonReader::member(object, at[field]);
-    };
+    const ZenubJsonKeys::Found values = keys.find(object);
 
     const ZenubKeyframe defaults;
     const double limit = ZenubJsonReader::coordinateLimit();

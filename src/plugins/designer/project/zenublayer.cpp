@@ -41,14 +41,10 @@ void ZenubLayer::write(ZenubJsonWriter& writer) const
 ZenubLayer ZenubLayer::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
                                 const ZenubJsonPath& path)
 {
-    enum { Name, Visible, Locked, Shapes, Count };
+    enum { Name, Visible, Locked, Shapes };
     static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("visible"),
                                     QLatin1String("locked"), QLatin1String("shapes")};
-    int at[Count];
-    keys.find(object, at);
-    const auto values = [&](int field) {
-        return ZenubJsonReader::member(object, at[field]);
-    };
+    const ZenubJsonKeys::Found values = keys.find(object);
 
     ZenubLayer layer;
     layer.m_name = reader.readString(values(Name), path, keys[Name], QString());

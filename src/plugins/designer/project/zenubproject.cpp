@@ -133,27 +133,19 @@ bool ZenubProject::fromJson(const QJsonObject& object, ZenubProject* project, QS
 ZenubProject ZenubProject::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
                                     const ZenubJsonPath& path)
 {
-    enum { Name, Stage, FrameRate, Scenes, Count };
+    enum { Name, Stage, FrameRate, Scenes };
     static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("stage"),
                                     QLatin1String("frameRate"), QLatin1String("scenes")};
-    int at[Count];
-    keys.find(object, at);
-    const auto values = [&](int field) {
-        return ZenubJsonReader::member(object, at[field]);
-    };
+    const ZenubJsonKeys::Found values = keys.find(object);
 
     ZenubProject project;
     project.m_name = reader.readString(values(Name), path, keys[Name], QString());
     const ZenubJsonPath stagePath(path, keys[Stage]);
-    enum { Width, Height, Background, StageCount };
+    enum { Width, Height, Background };
     static const ZenubJsonKeys stageKeys{QLatin1String("width"), QLatin1String("height"),
                                          QLatin1String("background")};
-    const QJsonObject stageObject = reader.readObject(values(Stage), path, keys[Stage]);
-    int stageAt[StageCount];
-    stageKeys.find(stageObject, stageAt);
-    const auto stage = [&](int field) {
-        return ZenubJsonReader::member(stageObject, stageAt[field]);
-    };
+    const ZenubJsonKeys::Found stage =
+        stageKeys.find(reader.readObject(values(Stage), path, keys[Stage]));
     project.m_stageWidth = reader.readInt(stage(Width), stagePath, stageKeys[Width],
                                           project.m_stageWidth, 1, maximumStageSize());
     project.m_stageHeight = reader.readInt(stage(Height), stagePath, stageKeys[Height],

@@ -37,14 +37,10 @@ void ZenubScene::write(ZenubJsonWriter& writer) const
 ZenubScene ZenubScene::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
                                 const ZenubJsonPath& path)
 {
-    enum { Name, Duration, Layers, Count };
+    enum { Name, Duration, Layers };
     static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("duration"),
                                     QLatin1String("layers")};
-    int at[Count];
-    keys.find(object, at);
-    const auto values = [&](int field) {
-        return ZenubJsonReader::member(object, at[field]);
-    };
+    const ZenubJsonKeys::Found values = keys.find(object);
 
     ZenubScene scene;
     scene.m_name = reader.readString(values(Name), path, keys[Name], QString());

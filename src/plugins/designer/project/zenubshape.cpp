@@ -181,19 +181,14 @@ ZenubShape ZenubShape::fromJson(const QJsonObject& object, ZenubJsonReader& read
         FontSize,
         ImageFormat,
         Image,
-        Keyframes,
-        Count
+        Keyframes
     };
     static const ZenubJsonKeys keys{
         QLatin1String("type"),         QLatin1String("name"),       QLatin1String("fill"),
         QLatin1String("text"),         QLatin1String("stroke"),     QLatin1String("strokeWidth"),
         QLatin1String("cornerRadius"), QLatin1String("fontFamily"), QLatin1String("fontSize"),
         QLatin1String("imageFormat"),  QLatin1String("image"),      QLatin1String("keyframes")};
-    int at[Count];
-    keys.find(object, at);
-    const auto values = [&](int field) {
-        return ZenubJsonReader::member(object, at[field]);
-    };
+    const ZenubJsonKeys::Found values = keys.find(object);
 
     ZenubShape shape;
     // An unknown kind is refused rather than dropped, so that saving cannot lose it.
