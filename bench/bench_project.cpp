@@ -5,9 +5,9 @@
 
 #include <testenvironment.h>
 
-#include <designerdocument.h>
-#include <project/zenubprojectfile.h>
-#include <stagewidget.h>
+#include <document/designerdocument.h>
+#include <model/io/zenub/zenubprojectfile.h>
+#include <stage/stagewidget.h>
 
 #include <QApplication>
 #include <QJsonDocument>

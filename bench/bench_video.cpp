@@ -4,9 +4,9 @@
 
 #include "benchrow.h"
 
-#include <export/videoencoder.h>
-#include <project/zenubproject.h>
-#include <render/framerenderer.h>
+#include <video/encoder/videoencoder.h>
+#include <model/project/zenubproject.h>
+#include <model/render/framerenderer.h>
 
 #include <QGuiApplication>
 #include <QImage>

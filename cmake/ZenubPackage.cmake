@@ -15,21 +15,43 @@ if(NOT ZENUB_CORE_API_VERSION)
     message(FATAL_ERROR "src/plugins/core/core.json names no Version")
 endif()
 
-# Headers keep the source tree's folders, so plugins include them as the Designer plugin does:
-# <extensionsystem/iplugin.h>, <documents/idocument.h>.
-file(GLOB extensionsystem_headers ${PROJECT_SOURCE_DIR}/src/libs/extensionsystem/*.h)
-install(FILES ${extensionsystem_headers}
-    ${PROJECT_BINARY_DIR}/src/libs/extensionsystem/extensionsystem_export.h
+# The plugin API is this list: each header compiles on its own, and nothing else is installed, so
+# moving a file inside the core cannot change what plugins see. Headers keep the source tree's
+# folders, so plugins include them as the Designer plugin does: <documents/idocument.h>.
+set(ZENUB_EXTENSIONSYSTEM_API iplugin.h pluginmanager.h pluginspec.h)
+set(ZENUB_CORE_API
+    plugin/coreplugin.h plugin/icore.h plugin/iui.h plugin/isingleton.h plugin/dpi.h
+    actions/context.h actions/contextmanager.h actions/proxyaction.h actions/contextaction.h
+    actions/actioncontainer.h actions/menuactioncontainer.h actions/menubaractioncontainer.h
+    actions/actionmanager.h
+    documents/idocument.h documents/ieditor.h documents/idocumentfactory.h
+    documents/icreatedocumentdlg.h documents/documentmanager.h documents/editormanager.h
+    mainwindow/mainwindow.h mainwindow/imainmdiarea.h
+    mainwindow/frame/imainmenuwidget.h mainwindow/frame/znnotificationbar.h
+    mainwindow/frame/znstyledframe.h mainwindow/frame/znstyledframehelper.h
+    mainwindow/welcome/znhtmlexposingwelcome.h mainwindow/menus/irecentfilesmanager.h
+    webchannel/websocketclientwrapper.h webchannel/websockettransport.h
+    appearance/ilanguagemanager.h appearance/languageinfo.h appearance/ithemesmanager.h
+    appearance/themesinfo.h appearance/znappstyle.h
+    options/ioptionpage.h options/ioptionpagefactory.h options/ioptionsdlg.h
+    options/keyboardoptionpage.h options/appearanceoptionpage.h options/breakpointsoptionpage.h
+    updater/updateregistry.h)
+# Headers of the 1.x API that moved: each forwards to its new place.
+file(GLOB ZENUB_CORE_COMPAT_HEADERS ${PROJECT_SOURCE_DIR}/src/plugins/core/compat/mainwindow/*.h)
+
+foreach(header ${ZENUB_EXTENSIONSYSTEM_API})
+    install(FILES ${PROJECT_SOURCE_DIR}/src/libs/extensionsystem/${header}
+        DESTINATION ${ZENUB_INCLUDE_DIR}/extensionsystem COMPONENT development)
+endforeach()
+install(FILES ${PROJECT_BINARY_DIR}/src/libs/extensionsystem/extensionsystem_export.h
     DESTINATION ${ZENUB_INCLUDE_DIR}/extensionsystem COMPONENT development)
-file(GLOB_RECURSE core_headers RELATIVE ${PROJECT_SOURCE_DIR}/src/plugins/core CONFIGURE_DEPENDS
-    ${PROJECT_SOURCE_DIR}/src/plugins/core/*.h)
-# Private records (*_p.h) stay inside the core.
-list(FILTER core_headers EXCLUDE REGEX "_p\\.h$")
-foreach(header ${core_headers})
+foreach(header ${ZENUB_CORE_API})
     get_filename_component(folder ${header} DIRECTORY)
     install(FILES ${PROJECT_SOURCE_DIR}/src/plugins/core/${header}
         DESTINATION ${ZENUB_INCLUDE_DIR}/core/${folder} COMPONENT development)
 endforeach()
+install(FILES ${ZENUB_CORE_COMPAT_HEADERS}
+    DESTINATION ${ZENUB_INCLUDE_DIR}/core/mainwindow COMPONENT development)
 install(FILES ${PROJECT_BINARY_DIR}/src/plugins/core/core_export.h
     DESTINATION ${ZENUB_INCLUDE_DIR}/core COMPONENT development)
 

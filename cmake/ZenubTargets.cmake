@@ -5,6 +5,21 @@ set(ZENUB_APP_RPATH "$ORIGIN/../lib/zenub;$ORIGIN/../lib/zenub/plugins")
 set(ZENUB_PLUGIN_RPATH "$ORIGIN;$ORIGIN/..")
 set(ZENUB_TEST_RPATH "$ORIGIN/../../lib/zenub;$ORIGIN/../../lib/zenub/plugins")
 
+# zenub_sources(<var> <folder>...): every .cpp, .h, .ui and .qrc file below the folders (relative
+# to the current source folder). Sources are listed by folder, so a subsystem grows without
+# touching the build files, and a folder shows which target its files belong to.
+function(zenub_sources var)
+    set(patterns)
+    foreach(folder ${ARGN})
+        foreach(suffix cpp h ui qrc)
+            list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.${suffix})
+        endforeach()
+    endforeach()
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${patterns})
+    list(SORT found)
+    set(${var} ${found} PARENT_SCOPE)
+endfunction()
+
 # zenub_plugin(<name> SOURCES ... [LIBS ...] [EXPORT <set>])
 # A plugin is a shared library (other plugins may link against it) in lib/zenub/plugins.
 # EXPORT adds it to an export set of the installed CMake package.

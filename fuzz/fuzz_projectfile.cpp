@@ -1,7 +1,7 @@
 // The project-file loader: arbitrary bytes are refused with a message or read as a project;
 // what is read is written back and must read again to the same project.
-#include "project/zenubproject.h"
-#include "project/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
+#include "model/io/zenub/zenubprojectfile.h"
 
 #include <cstdint>
 #include <cstdlib>

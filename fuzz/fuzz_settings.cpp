@@ -3,7 +3,7 @@
 #include <actions/actionmanager.h>
 #include <documents/documentmanager.h>
 #include <extensionsystem/pluginmanager.h>
-#include <mainwindow/irecentfilesmanager.h>
+#include <mainwindow/menus/irecentfilesmanager.h>
 #include <mainwindow/mainwindow.h>
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SVG pasted from other programs: any bytes become editable shapes, one image, or a message;
 // never a shape that a saved project could not hold and read back.
-#include "images/imageimport.h"
-#include "images/svgshapes.h"
-#include "project/zenubjsonreader.h"
+#include "model/images/imageimport.h"
+#include "model/io/svg/svgshapes.h"
+#include "model/io/zenub/zenubjsonreader.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,6 @@
 #include "testenvironment.h"
 
-#include <designeroptionsdlg.h>
+#include <options/designeroptionsdlg.h>
 #include <extensionsystem/pluginmanager.h>
 #include <options/ioptionpage.h>
 #include <options/ioptionpagefactory.h>

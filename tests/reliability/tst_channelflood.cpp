@@ -1,7 +1,7 @@
 #include <testenvironment.h>
 
 #include <mainwindow/mainwindow.h>
-#include <mainwindow/znhtmlexposingwelcome.h>
+#include <mainwindow/welcome/znhtmlexposingwelcome.h>
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include <testfiles.h>
 
-#include "project/zenubproject.h"
-#include "project/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
+#include "model/io/zenub/zenubprojectfile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

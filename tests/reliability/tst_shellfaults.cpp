@@ -1,8 +1,8 @@
 #include <modalanswerer.h>
 #include <testenvironment.h>
 
-#include "project/zenubproject.h"
-#include "project/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
+#include "model/io/zenub/zenubprojectfile.h"
 
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>

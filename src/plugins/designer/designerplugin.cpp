@@ -1,10 +1,10 @@
 #include "designerplugin.h"
 
-#include "backuprestoredialog.h"
-#include "designerdocumentfactory.h"
-#include "export/projectexporter.h"
-#include "images/imageinsertion.h"
-#include "welcomeview.h"
+#include "dialogs/backuprestoredialog.h"
+#include "document/designerdocumentfactory.h"
+#include "document/projectexporter.h"
+#include "editor/imageinsertion.h"
+#include "welcome/welcomeview.h"
 
 #include <extensionsystem/pluginmanager.h>
 #include <mainwindow/imainmdiarea.h>

@@ -4,7 +4,7 @@
 
 #include <documents/documentmanager.h>
 #include <documents/editormanager.h>
-#include <mainwindow/irecentfilesmanager.h>
+#include <mainwindow/menus/irecentfilesmanager.h>
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

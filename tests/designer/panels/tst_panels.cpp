@@ -1,8 +1,8 @@
 #include <modalanswerer.h>
 #include <testenvironment.h>
 
-#include "designereditorwidget.h"
-#include "stagewidget.h"
+#include "editor/designereditorwidget.h"
+#include "stage/stagewidget.h"
 
 #include <QAction>
 #include <QDockWidget>

@@ -1,8 +1,8 @@
-#include "designereditorwidget.h"
-#include "shapeedits.h"
+#include "editor/designereditorwidget.h"
+#include "editor/shapeedits.h"
 #include "stage/shapearranger.h"
 #include "stage/stagehandles.h"
-#include "stagewidget.h"
+#include "stage/stagewidget.h"
 
 #include <QUndoStack>
 #include <QtTest>

@@ -2,8 +2,8 @@
 #include <modalanswerer.h>
 #include <testenvironment.h>
 
-#include "project/zenubproject.h"
-#include "project/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
+#include "model/io/zenub/zenubprojectfile.h"
 
 #include <actions/actioncontainer.h>
 #include <actions/actionmanager.h>
@@ -12,8 +12,8 @@
 #include <extensionsystem/pluginmanager.h>
 #include <mainwindow/imainmdiarea.h>
 #include <mainwindow/mainwindow.h>
-#include <mainwindow/reportdialog.h>
-#include <mainwindow/updatecheck.h>
+#include <help/reportdialog.h>
+#include <updater/updatecheck.h>
 #include <plugin/icore.h>
 
 #include <QApplication>

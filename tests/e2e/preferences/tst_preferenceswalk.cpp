@@ -1,8 +1,8 @@
 #include <modalanswerer.h>
 #include <testenvironment.h>
 
-#include "project/zenubproject.h"
-#include "project/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
+#include "model/io/zenub/zenubprojectfile.h"
 
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
@@ -10,7 +10,7 @@
 #include <documents/idocument.h>
 #include <documents/ieditor.h>
 #include <extensionsystem/pluginmanager.h>
-#include <mainwindow/irecentfilesmanager.h>
+#include <mainwindow/menus/irecentfilesmanager.h>
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
 

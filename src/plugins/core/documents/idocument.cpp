@@ -1,6 +1,6 @@
 #include "idocument.h"
 
-#include "mainwindow/irecentfilesmanager.h"
+#include "mainwindow/menus/irecentfilesmanager.h"
 #include "mainwindow/mainwindow.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"

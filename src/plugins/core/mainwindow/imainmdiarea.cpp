@@ -3,11 +3,11 @@
 #include "actions/actionmanager.h"
 #include "actions/contextaction.h"
 #include "appearance/ilanguagemanager.h"
-#include "irecentfilesmanager.h"
+#include "mainwindow/menus/irecentfilesmanager.h"
 #include "mainwindow.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
-#include "znhtmlexposingwelcome.h"
+#include "mainwindow/welcome/znhtmlexposingwelcome.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -2,8 +2,8 @@
 #define MAINWINDOW_H
 
 #include "core_export.h"
-#include "znnotificationbar.h"
-#include "znstyledframe.h"
+#include "mainwindow/frame/znnotificationbar.h"
+#include "mainwindow/frame/znstyledframe.h"
 
 #include <QList>
 #include <QMainWindow>

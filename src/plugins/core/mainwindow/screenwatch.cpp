@@ -1,7 +1,7 @@
 #include "screenwatch.h"
 
 #include "mainwindow.h"
-#include "znstyledframehelper.h"
+#include "mainwindow/frame/znstyledframehelper.h"
 
 #include <QScreen>
 #include <QWindow>

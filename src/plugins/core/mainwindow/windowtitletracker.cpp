@@ -3,7 +3,7 @@
 #include "documents/editormanager.h"
 #include "documents/idocument.h"
 #include "documents/ieditor.h"
-#include "imainmenuwidget.h"
+#include "mainwindow/frame/imainmenuwidget.h"
 #include "mainwindow.h"
 
 WindowTitleTracker::WindowTitleTracker(MainWindow* window)

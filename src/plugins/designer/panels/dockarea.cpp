@@ -3,7 +3,7 @@
 #include "layerspanel.h"
 #include "propertiespanel.h"
 #include "scenespanel.h"
-#include "stagewidget.h"
+#include "stage/stagewidget.h"
 
 #include <extensionsystem/pluginmanager.h>
 

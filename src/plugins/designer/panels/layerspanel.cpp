@@ -1,8 +1,8 @@
 #include "layerspanel.h"
 
-#include "designerdocument.h"
+#include "document/designerdocument.h"
 #include "paneltoolbar.h"
-#include "stagewidget.h"
+#include "stage/stagewidget.h"
 
 #include <QAction>
 #include <QListWidget>

@@ -2,7 +2,7 @@
 
 #include "mixedspinbox.h"
 #include "spingesture.h"
-#include "stagewidget.h"
+#include "stage/stagewidget.h"
 
 #include <QColorDialog>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #ifndef PROPERTIESPANEL_H
 #define PROPERTIESPANEL_H
 
-#include "designerdocument.h"
+#include "document/designerdocument.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,11 +1,11 @@
 #include "scenespanel.h"
 
-#include "designerdocument.h"
+#include "document/designerdocument.h"
 #include "layerspanel.h"
 #include "paneltoolbar.h"
-#include "render/framerenderer.h"
+#include "model/render/framerenderer.h"
 #include "spingesture.h"
-#include "stagewidget.h"
+#include "stage/stagewidget.h"
 
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>

@@ -1,6 +1,6 @@
 #include "spingesture.h"
 
-#include "designerdocument.h"
+#include "document/designerdocument.h"
 
 #include <QAbstractSpinBox>
 #include <QKeyEvent>

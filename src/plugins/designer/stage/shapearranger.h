@@ -1,7 +1,7 @@
 #ifndef SHAPEARRANGER_H
 #define SHAPEARRANGER_H
 
-#include "designerdocument.h"
+#include "document/designerdocument.h"
 
 #include <QVector>
 

@@ -1,6 +1,6 @@
 #include "stagecontextmenu.h"
 
-#include "shapeedits.h"
+#include "editor/shapeedits.h"
 #include "stagewidget.h"
 
 #include <actions/actionmanager.h>

@@ -1,6 +1,6 @@
 #include "stagedrag.h"
 
-#include "render/framerenderer.h"
+#include "model/render/framerenderer.h"
 #include "stagesnapper.h"
 
 #include <QTransform>

@@ -1,7 +1,7 @@
 #ifndef STAGEDRAG_H
 #define STAGEDRAG_H
 
-#include "designerdocument.h"
+#include "document/designerdocument.h"
 #include "stagehandles.h"
 
 #include <QLineF>

@@ -1,7 +1,7 @@
 #ifndef STAGEGESTURE_H
 #define STAGEGESTURE_H
 
-#include "designerdocument.h"
+#include "document/designerdocument.h"
 #include "stagedrag.h"
 
 #include <QCoreApplication>

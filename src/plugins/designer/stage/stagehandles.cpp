@@ -1,7 +1,7 @@
 #include "stagehandles.h"
 
-#include "project/zenubkeyframe.h"
-#include "render/framerenderer.h"
+#include "model/project/zenubkeyframe.h"
+#include "model/render/framerenderer.h"
 
 #include <QLineF>
 #include <QRectF>

@@ -1,7 +1,7 @@
 #include "stageoverlay.h"
 
-#include "designerdocument.h"
-#include "project/zenubkeyframe.h"
+#include "document/designerdocument.h"
+#include "model/project/zenubkeyframe.h"
 #include "stagehandles.h"
 #include "stagesnapper.h"
 #include "stageviewport.h"

@@ -1,6 +1,6 @@
 #include "stagepicker.h"
 
-#include "render/framerenderer.h"
+#include "model/render/framerenderer.h"
 #include "stagesnapper.h"
 
 StagePicker::StagePicker(const ZenubProject& project, int scene, int frame)

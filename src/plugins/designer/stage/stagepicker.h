@@ -1,7 +1,7 @@
 #ifndef STAGEPICKER_H
 #define STAGEPICKER_H
 
-#include "designerdocument.h"
+#include "document/designerdocument.h"
 
 #include <QRectF>
 #include <QVector>

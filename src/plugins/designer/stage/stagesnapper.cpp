@@ -1,6 +1,6 @@
 #include "stagesnapper.h"
 
-#include "render/framerenderer.h"
+#include "model/render/framerenderer.h"
 
 #include <QTransform>
 

@@ -1,7 +1,7 @@
 #ifndef STAGESNAPPER_H
 #define STAGESNAPPER_H
 
-#include "designerdocument.h"
+#include "document/designerdocument.h"
 
 #include <QLineF>
 #include <QRectF>

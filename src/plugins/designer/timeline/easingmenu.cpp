@@ -1,6 +1,6 @@
 #include "easingmenu.h"
 
-#include "beziereasingdialog.h"
+#include "dialogs/beziereasingdialog.h"
 
 #include <QActionGroup>
 

@@ -1,7 +1,7 @@
 #ifndef EASINGMENU_H
 #define EASINGMENU_H
 
-#include "project/zenubeasing.h"
+#include "model/project/zenubeasing.h"
 
 #include <QMenu>
 

@@ -1,6 +1,6 @@
 #include "keyframecommands.h"
 
-#include "keyframeedits.h"
+#include "model/edits/keyframeedits.h"
 #include "timelineview.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #ifndef KEYFRAMECOMMANDS_H
 #define KEYFRAMECOMMANDS_H
 
-#include "designerdocument.h"
-#include "keyframeref.h"
+#include "document/designerdocument.h"
+#include "model/edits/keyframeref.h"
 
 #include <QObject>
 #include <QPointer>

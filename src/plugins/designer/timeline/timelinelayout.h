@@ -1,7 +1,7 @@
 #ifndef TIMELINELAYOUT_H
 #define TIMELINELAYOUT_H
 
-#include "keyframeref.h"
+#include "model/edits/keyframeref.h"
 
 class QPoint;
 class QRect;

@@ -1,7 +1,7 @@
 #include "timelinerowpainter.h"
 
-#include "keyframeedits.h"
-#include "project/zenubscene.h"
+#include "model/edits/keyframeedits.h"
+#include "model/project/zenubscene.h"
 #include "timelinelayout.h"
 #include "timelinepainting.h"
 #include "timelinerows.h"

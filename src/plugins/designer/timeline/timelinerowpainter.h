@@ -1,7 +1,7 @@
 #ifndef TIMELINEROWPAINTER_H
 #define TIMELINEROWPAINTER_H
 
-#include "keyframeref.h"
+#include "model/edits/keyframeref.h"
 
 #include <QSize>
 

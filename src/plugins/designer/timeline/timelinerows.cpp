@@ -1,10 +1,10 @@
 #include "timelinerows.h"
 
 #include "easingmenu.h"
-#include "keyframeedits.h"
+#include "model/edits/keyframeedits.h"
 #include "timelineview.h"
 
-#include "project/zenubscene.h"
+#include "model/project/zenubscene.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #ifndef TIMELINEROWS_H
 #define TIMELINEROWS_H
 
-#include "keyframeref.h"
+#include "model/edits/keyframeref.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "timelineview.h"
 
-#include "keyframeedits.h"
+#include "model/edits/keyframeedits.h"
 #include "timelinepainting.h"
 #include "timelinerowpainter.h"
 

@@ -1,8 +1,8 @@
 #ifndef TIMELINEVIEW_H
 #define TIMELINEVIEW_H
 
-#include "designerdocument.h"
-#include "keyframeref.h"
+#include "document/designerdocument.h"
+#include "model/edits/keyframeref.h"
 #include "timelinelayout.h"
 #include "timelinerows.h"
 

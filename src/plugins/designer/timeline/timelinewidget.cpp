@@ -1,12 +1,12 @@
 #include "timelinewidget.h"
 
-#include "beziereasingdialog.h"
-#include "designerdocument.h"
+#include "dialogs/beziereasingdialog.h"
+#include "document/designerdocument.h"
 #include "easingmenu.h"
 #include "keyframecommands.h"
-#include "keyframeedits.h"
+#include "model/edits/keyframeedits.h"
 #include "playbackclock.h"
-#include "stagewidget.h"
+#include "stage/stagewidget.h"
 #include "timelineview.h"
 
 #include <QAction>

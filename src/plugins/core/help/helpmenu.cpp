@@ -1,0 +1,77 @@
+#include "helpmenu.h"
+
+#include "aboutdialog.h"
+#include "appearance/ilanguagemanager.h"
+#include "mainwindow/mainwindow.h"
+#include "plugin/icore.h"
+#include "reportdialog.h"
+#include "updater/updatecheck.h"
+#include "warninglog.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+// Late enough not to compete with the start itself for the network and the processor.
+const int kAutomaticCheckDelayMs = 30000;
+} // namespace
+
+HelpMenu::HelpMenu(MainWindow* window)
+    : QObject(window)
+    , m_pWindow(window)
+    , m_pUpdateCheck(new UpdateCheck(window))
+{
+    WarningLog::install();
+    m_pUpdateCheck->scheduleAutomaticCheck(kAutomaticCheckDelayMs);
+}
+
+void HelpMenu::showHelpContents()
+{
+    const QDir folder(ICore::resourcePath());
+    const QString lang = ILanguageManager::getInstance().getCurrentLangNoCountry();
+    QString candidate = folder.absoluteFilePath(QStringLiteral("zenub_help_%1.pdf").arg(lang));
+    if (!QFileInfo::exists(candidate))
+        candidate = folder.absoluteFilePath(QStringLiteral("zenub_help_en.pdf"));
+
+    // The texts keep MainWindow's translation context, where the catalogue files them.
+    QString message;
+    if (QFileInfo::exists(candidate)) {
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(candidate)))
+            return;
+        message = MainWindow::tr("Could not open help file.");
+        qInfo().noquote() << QStringLiteral("Failed to open help file: ") + candidate;
+    } else {
+        message = MainWindow::tr("Help document is missing.");
+        qInfo().noquote() << QStringLiteral("Help file not found: ") + candidate;
+    }
+    QMessageBox box;
+    box.setText(message);
+    box.exec();
+}
+
+void HelpMenu::showAbout()
+{
+    AboutDialog dialog(m_pWindow);
+    dialog.exec();
+}
+
+void HelpMenu::reportProblem()
+{
+    ReportDialog dialog(ReportDialog::Problem, m_pWindow);
+    dialog.exec();
+}
+
+void HelpMenu::provideSuggestion()
+{
+    ReportDialog dialog(ReportDialog::Suggestion, m_pWindow);
+    dialog.exec();
+}
+
+void HelpMenu::checkUpdates()
+{
+    m_pUpdateCheck->checkNow();
+}

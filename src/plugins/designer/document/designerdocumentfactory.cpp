@@ -1,0 +1,69 @@
+#include "designerdocumentfactory.h"
+
+#include "designerdocument.h"
+#include "editor/designereditor.h"
+#include "options/designeroptionsdlg.h"
+#include "dialogs/newprojectdialog.h"
+
+#include <extensionsystem/pluginmanager.h>
+#include <mainwindow/mainwindow.h>
+#include <plugin/icore.h>
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const char* const kOpenFolderKey = "Designer/LastOpenFolder";
+
+} // namespace
+
+DesignerDocumentFactory::DesignerDocumentFactory(QObject* parent)
+    : IDocumentFactory(parent)
+{}
+
+IDocument* DesignerDocumentFactory::createDocument()
+{
+    return new DesignerDocument();
+}
+
+IEditor* DesignerDocumentFactory::createEditor()
+{
+    return new DesignerEditor();
+}
+
+QStringList DesignerDocumentFactory::supportedSuffixes()
+{
+    return {QStringLiteral("zenub"), QStringLiteral("zenubpack")};
+}
+
+IOptionsDlg* DesignerDocumentFactory::createOptionsDialog()
+{
+    return new DesignerOptionsDlg();
+}
+
+ICreateDocumentDlg* DesignerDocumentFactory::createNewDocumentDialog()
+{
+    return new NewProjectDialog(ICore::getMainWindow());
+}
+
+QString DesignerDocumentFactory::openFilter()
+{
+    return tr("Zenub projects (*.zenub *.zenubpack)");
+}
+
+QString DesignerDocumentFactory::selectFileToOpen()
+{
+    QSettings* settings = ExtensionSystem::PluginManager::settings();
+    QString folder =
+        settings ? settings->value(QLatin1String(kOpenFolderKey)).toString() : QString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString file = QFileDialog::getOpenFileName(ICore::getMainWindow(), tr("Open Project"),
+                                                      folder, openFilter());
+    if (!file.isEmpty() && settings)
+        settings->setValue(QLatin1String(kOpenFolderKey), QFileInfo(file).absolutePath());
+    return file;
+}

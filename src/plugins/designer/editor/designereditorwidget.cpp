@@ -1,0 +1,199 @@
+#include "designereditorwidget.h"
+
+#include "document/designerdocument.h"
+#include "panels/dockarea.h"
+#include "panels/layerspanel.h"
+#include "panels/scenespanel.h"
+#include "shapeedits.h"
+#include "stage/stagecontextmenu.h"
+#include "stage/stageviewactions.h"
+#include "stage/stagewidget.h"
+#include "timeline/timelinewidget.h"
+
+#include <plugin/iui.h>
+
+#include <QAction>
+#include <QColorDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_pToolBar = new QToolBar(this);
+    m_pToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_pToolBar->setObjectName(QStringLiteral("designerToolBar"));
+    QAction* rectangle = m_pToolBar->addAction(tr("Rectangle"));
+    rectangle->setObjectName(QStringLiteral("addRectangle"));
+    rectangle->setToolTip(tr("Add a rectangle to the current scene"));
+    connect(rectangle, &QAction::triggered, this, [this] { addShape(0); });
+    QAction* ellipse = m_pToolBar->addAction(tr("Ellipse"));
+    ellipse->setObjectName(QStringLiteral("addEllipse"));
+    ellipse->setToolTip(tr("Add an ellipse to the current scene"));
+    connect(ellipse, &QAction::triggered, this, [this] { addShape(1); });
+    QAction* text = m_pToolBar->addAction(tr("Text"));
+    text->setObjectName(QStringLiteral("addText"));
+    text->setToolTip(tr("Add a line of text to the current scene"));
+    connect(text, &QAction::triggered, this, [this] { addShape(2); });
+    m_pToolBar->addSeparator();
+    m_pDeleteAction = m_pToolBar->addAction(tr("Delete"));
+    m_pDeleteAction->setObjectName(QStringLiteral("deleteShape"));
+    m_pDeleteAction->setToolTip(tr("Delete the selected shapes"));
+    connect(m_pDeleteAction, &QAction::triggered, this,
+            [this] { m_pShapeEdits->deleteSelection(); });
+    m_pColorAction = m_pToolBar->addAction(tr("Colour..."));
+    m_pColorAction->setObjectName(QStringLiteral("shapeColor"));
+    m_pColorAction->setToolTip(tr("Choose the fill colour of the selected shape"));
+    connect(m_pColorAction, &QAction::triggered, this, [this] {
+        if (!m_pDocument)
+            return;
+        const ShapeRef ref = m_pStage->getSelection();
+        const ZenubShape* shape = m_pDocument->shapeAt(ref);
+        if (!shape)
+            return;
+        const QColor color =
+            QColorDialog::getColor(shape->getFillColor(), this, tr("Shape Colour"));
+        // The dialog ran an event loop: the shape may be gone by now.
+        if (color.isValid() && m_pDocument)
+            m_pDocument->setShapeColor(ref, color);
+    });
+    m_pToolBar->addSeparator();
+    m_pUndoAction = m_pToolBar->addAction(tr("Undo"));
+    m_pRedoAction = m_pToolBar->addAction(tr("Redo"));
+    layout->addWidget(m_pToolBar);
+
+    m_pStage = new StageWidget(this);
+    m_pStage->setObjectName(QStringLiteral("stage"));
+    // Focus given to the editor (a tab switch, a closed dialog) lands on the stage, so the
+    // editor's commands stay current and the keys act on the shapes at once.
+    setFocusProxy(m_pStage);
+    m_pDocks = new DockArea(m_pStage, this);
+    layout->addWidget(m_pDocks, 1);
+    auto* panels = new QToolButton(m_pToolBar);
+    panels->setText(tr("Panels"));
+    panels->setToolTip(tr("Show or hide the panels around the stage"));
+    panels->setPopupMode(QToolButton::InstantPopup);
+    panels->addActions(m_pDocks->panelActions());
+    m_pToolBar->addWidget(panels);
+
+    m_pTimeline = new TimelineWidget(m_pStage, this);
+    m_pTimeline->setObjectName(QStringLiteral("timeline"));
+    addActions(m_pTimeline->editorActions());
+    layout->addWidget(m_pTimeline);
+
+    connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, this,
+            &DesignerEditorWidget::updateTimeline);
+    connect(m_pStage, &StageWidget::selectionChanged, this, &DesignerEditorWidget::updateButtons);
+    m_pShapeEdits = new ShapeEdits(m_pStage, this);
+    new StageContextMenu(m_pStage, m_pShapeEdits);
+    new StageViewActions(m_pStage, m_pToolBar, this);
+    // Another scene offers other shapes to select.
+    connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, m_pShapeEdits,
+            &ShapeEdits::stateChanged);
+    connect(m_pStage, &StageWidget::shapeActivated, this, &DesignerEditorWidget::editText);
+    updateButtons();
+}
+
+void DesignerEditorWidget::setDocument(DesignerDocument* document)
+{
+    if (m_pDocument)
+        disconnect(m_pDocument, nullptr, this, nullptr);
+    m_pDocument = document;
+    m_pStage->setDocument(document);
+    m_pTimeline->setDocument(document);
+    if (document) {
+        connect(document, &IDocument::dataChanged, this, &DesignerEditorWidget::refresh);
+        QUndoStack* stack = document->getUndoStack();
+        disconnect(m_pUndoAction, nullptr, nullptr, nullptr);
+        disconnect(m_pRedoAction, nullptr, nullptr, nullptr);
+        connect(m_pUndoAction, &QAction::triggered, stack, &QUndoStack::undo);
+        connect(m_pRedoAction, &QAction::triggered, stack, &QUndoStack::redo);
+        connect(stack, &QUndoStack::canUndoChanged, m_pUndoAction, &QAction::setEnabled);
+        connect(stack, &QUndoStack::canRedoChanged, m_pRedoAction, &QAction::setEnabled);
+        m_pUndoAction->setEnabled(stack->canUndo());
+        m_pRedoAction->setEnabled(stack->canRedo());
+    }
+    refresh();
+}
+
+int DesignerEditorWidget::getCurrentScene() const
+{
+    return m_pStage->getScene();
+}
+
+int DesignerEditorWidget::getCurrentFrame() const
+{
+    return m_pStage->getFrame();
+}
+
+void DesignerEditorWidget::setCurrentFrame(int frame)
+{
+    m_pTimeline->setFrame(frame);
+}
+
+void DesignerEditorWidget::setCurrentScene(int scene)
+{
+    m_pDocks->getScenes()->setCurrentScene(scene);
+}
+
+void DesignerEditorWidget::refresh()
+{
+    updateTimeline();
+    updateButtons();
+}
+
+void DesignerEditorWidget::updateTimeline()
+{
+    m_pTimeline->refresh();
+}
+
+void DesignerEditorWidget::updateButtons()
+{
+    const bool bSelected = m_pDocument && m_pDocument->shapeAt(m_pStage->getSelection());
+    m_pDeleteAction->setEnabled(bSelected);
+    m_pColorAction->setEnabled(bSelected);
+}
+
+void DesignerEditorWidget::editText(const ShapeRef& ref)
+{
+    if (!m_pDocument)
+        return;
+    const ZenubShape* shape = m_pDocument->shapeAt(ref);
+    if (!shape || shape->getType() != ZenubShape::Type::Text)
+        return;
+    bool bOk = false;
+    const QString text = QInputDialog::getText(this, tr("Edit Text"), tr("Text:"),
+                                               QLineEdit::Normal, shape->getText(), &bOk);
+    if (bOk && m_pDocument)
+        m_pDocument->setShapeText(ref, text);
+}
+
+void DesignerEditorWidget::addShape(int type)
+{
+    if (!m_pDocument)
+        return;
+    QString text;
+    if (type == 2) {
+        bool bOk = false;
+        text = QInputDialog::getText(this, tr("Add Text"), tr("Text:"), QLineEdit::Normal,
+                                     tr("Text"), &bOk);
+        if (!bOk)
+            return;
+    }
+    const int target = m_pDocks->getLayers()->targetLayer();
+    if (m_pDocument->addShape(getCurrentScene(), type, text, target)) {
+        const ZenubScene& scene = m_pDocument->getProject().getScenes().at(getCurrentScene());
+        const int layer = target >= 0 ? target : scene.getLayers().size() - 1;
+        m_pStage->setSelection(ShapeRef{getCurrentScene(), layer,
+                                        int(scene.getLayers().at(layer).getShapes().size()) - 1});
+        m_pStage->setFocus();
+    }
+}

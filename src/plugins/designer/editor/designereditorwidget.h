@@ -1,0 +1,57 @@
+#ifndef DESIGNEREDITORWIDGET_H
+#define DESIGNEREDITORWIDGET_H
+
+#include "document/designerdocument.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class DesignerDocument;
+class DockArea;
+class QLabel;
+class ShapeEdits;
+class QToolBar;
+class StageWidget;
+class TimelineWidget;
+
+/*!
+    The editing surface of a project: a tool bar for adding shapes, the stage amid its panels
+    (properties, layers, scenes) and the time line below.
+*/
+class DesignerEditorWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DesignerEditorWidget(QWidget* parent = nullptr);
+
+    void setDocument(DesignerDocument* document);
+    StageWidget* getStage() const { return m_pStage; }
+    TimelineWidget* getTimeline() const { return m_pTimeline; }
+    int getCurrentScene() const;
+    int getCurrentFrame() const;
+    void setCurrentFrame(int frame);
+    void setCurrentScene(int scene);
+
+    /*! The Edit menu's commands on the stage's selection. */
+    ShapeEdits* getShapeEdits() const { return m_pShapeEdits; }
+
+private:
+    void refresh();
+    void addShape(int type);
+    void updateTimeline();
+    void updateButtons();
+    void editText(const ShapeRef& ref);
+
+    QPointer<DesignerDocument> m_pDocument;
+    QToolBar* m_pToolBar = nullptr;
+    DockArea* m_pDocks = nullptr;
+    StageWidget* m_pStage = nullptr;
+    TimelineWidget* m_pTimeline = nullptr;
+    QAction* m_pDeleteAction = nullptr;
+    QAction* m_pColorAction = nullptr;
+    QAction* m_pUndoAction = nullptr;
+    QAction* m_pRedoAction = nullptr;
+    ShapeEdits* m_pShapeEdits = nullptr;
+};
+
+#endif

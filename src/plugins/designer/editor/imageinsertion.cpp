@@ -1,0 +1,82 @@
+#include "imageinsertion.h"
+
+#include "model/images/imageimport.h"
+#include "shapeedits.h"
+#include "stage/stagewidget.h"
+
+#include <actions/actioncontainer.h>
+#include <actions/actionmanager.h>
+#include <plugin/iui.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// Where the last picture came from, so the next one is a click away (this run only).
+QString& lastFolder()
+{
+    static QString folder = [] {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        return QDir(pictures).exists() ? pictures : QDir::homePath();
+    }();
+    return folder;
+}
+
+} // namespace
+
+void ImageInsertion::run(StageWidget* stage)
+{
+    if (!stage || !stage->getDocument())
+        return;
+    const QString fileName =
+        QFileDialog::getOpenFileName(stage->window(), tr("Insert Image"), lastFolder(),
+                                     tr("Images (*.png *.jpg *.jpeg *.svg);;All Files (*)"));
+    if (fileName.isEmpty())
+        return;
+    lastFolder() = QFileInfo(fileName).absolutePath();
+    QString error;
+    if (!insertFile(stage, fileName, &error))
+        IUi::getInstance()->showWarning(stage->window(), QStringLiteral("Zenub Animate"), error,
+                                        QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool ImageInsertion::insertFile(StageWidget* stage, const QString& fileName, QString* errorString)
+{
+    DesignerDocument* document = stage->getDocument();
+    const int scene = stage->getScene();
+    if (!document || scene < 0 || scene >= document->getProject().getScenes().size()) {
+        *errorString = tr("There is no scene to insert the image into.");
+        return false;
+    }
+    const ZenubProject& project = document->getProject();
+    bool bOk = false;
+    const ZenubShape shape = ImageImport::fromFile(
+        fileName, QSizeF(project.getStageWidth(), project.getStageHeight()), &bOk, errorString);
+    if (!bOk)
+        return false;
+    const int layer = ShapeEdits::insertionLayer(project.getScenes().at(scene));
+    const QVector<ShapeRef> added =
+        document->addShapes(scene, {qMakePair(layer, shape)}, tr("Insert Image"));
+    stage->setSelectedShapes(added);
+    stage->setFocus();
+    return !added.isEmpty();
+}
+
+void ImageInsertion::addMenu(QWidget* window)
+{
+    ActionContainer* bar = ActionManager::getActionContainer(QStringLiteral("Zenub.MenuBar"));
+    if (!bar || ActionManager::getActionContainer(QStringLiteral("MenuBar.Insert")))
+        return;
+    ActionContainer* menu =
+        ActionManager::createMenuContainer(tr("&Insert"), QStringLiteral("MenuBar.Insert"));
+    bar->insertMenu(menu, ActionManager::getActionContainer(QStringLiteral("MenuBar.View")));
+    auto* action = new QAction(tr("&Image..."), window);
+    action->setEnabled(false);
+    if (ContextAction* command =
+            ActionManager::registerAction(action, QStringLiteral("Insert.Image"), window, false))
+        menu->insertAction(command, static_cast<ContextAction*>(nullptr));
+}

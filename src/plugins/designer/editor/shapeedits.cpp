@@ -1,0 +1,194 @@
+#include "shapeedits.h"
+
+#include "model/io/clipboard/shapeclipboard.h"
+#include "stage/stagewidget.h"
+
+#include <documents/documentmanager.h>
+#include <plugin/iui.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPointF>
+
+#include <algorithm>
+
+ShapeEdits::ShapeEdits(StageWidget* stage, QObject* parent)
+    : QObject(parent)
+    , m_pStage(stage)
+{
+    connect(stage, &StageWidget::selectionChanged, this, &ShapeEdits::stateChanged);
+    connect(stage, &StageWidget::documentChanged, this, &ShapeEdits::stateChanged);
+    // Asking another program's clipboard can take long, so it is asked once per change.
+    const auto readClipboard = [this] {
+        m_bClipboardHasShapes = ShapeClipboard::canPaste(QApplication::clipboard()->mimeData());
+        emit stateChanged();
+    };
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, readClipboard);
+    m_bClipboardHasShapes = ShapeClipboard::canPaste(QApplication::clipboard()->mimeData());
+}
+
+DesignerDocument* ShapeEdits::document() const
+{
+    return m_pStage->getDocument();
+}
+
+namespace {
+
+QVector<ZenubShape> shapesOf(const DesignerDocument* document, const QVector<ShapeRef>& refs)
+{
+    QVector<ZenubShape> shapes;
+    for (const ShapeRef& ref : refs)
+        if (const ZenubShape* shape = document->shapeAt(ref))
+            shapes.append(*shape);
+    return shapes;
+}
+
+ZenubShape movedBy(ZenubShape shape, double dx, double dy)
+{
+    const QVector<ZenubKeyframe> keyframes = shape.getKeyframes();
+    for (ZenubKeyframe keyframe : keyframes) {
+        keyframe.setX(keyframe.getX() + dx);
+        keyframe.setY(keyframe.getY() + dy);
+        shape.setKeyframe(keyframe);
+    }
+    return shape;
+}
+
+// Where the first keyframe puts a shape: pasted copies are told apart from originals by it.
+QPointF placeOf(const ZenubShape& shape)
+{
+    if (shape.getKeyframes().isEmpty())
+        return QPointF();
+    const ZenubKeyframe& first = shape.getKeyframes().constFirst();
+    return QPointF(first.getX(), first.getY());
+}
+
+double pasteStep(const ZenubProject& project)
+{
+    return std::max(8.0, std::min(project.getStageWidth(), project.getStageHeight()) / 40.0);
+}
+
+} // namespace
+
+bool ShapeEdits::hasSelection() const
+{
+    return document() && !m_pStage->getSelectedShapes().isEmpty();
+}
+
+bool ShapeEdits::canPaste() const
+{
+    return document() && m_pStage->getScene() >= 0 &&
+           m_pStage->getScene() < document()->getProject().getScenes().size() &&
+           m_bClipboardHasShapes;
+}
+
+int ShapeEdits::insertionLayer(const ZenubScene& scene)
+{
+    const QVector<ZenubLayer>& layers = scene.getLayers();
+    for (int l = layers.size() - 1; l >= 0; --l)
+        if (layers.at(l).isVisible() && !layers.at(l).isLocked())
+            return l;
+    return -1;
+}
+
+bool ShapeEdits::canSelectAll() const
+{
+    if (!document() || m_pStage->getScene() < 0 ||
+        m_pStage->getScene() >= document()->getProject().getScenes().size())
+        return false;
+    for (const ZenubLayer& layer :
+         document()->getProject().getScenes().at(m_pStage->getScene()).getLayers())
+        if (layer.isVisible() && !layer.isLocked() && !layer.getShapes().isEmpty())
+            return true;
+    return false;
+}
+
+void ShapeEdits::copy()
+{
+    if (!hasSelection())
+        return;
+    QApplication::clipboard()->setMimeData(ShapeClipboard::toMimeData(
+        shapesOf(document(), m_pStage->getSelectedShapes()), m_pStage->getFrame()));
+}
+
+void ShapeEdits::cut()
+{
+    if (!hasSelection())
+        return;
+    copy();
+    document()->removeShapes(m_pStage->getSelectedShapes(), tr("Cut"));
+}
+
+void ShapeEdits::paste()
+{
+    if (!canPaste())
+        return;
+    QString error;
+    const ZenubProject& project = document()->getProject();
+    const QVector<ZenubShape> shapes =
+        ShapeClipboard::fromMimeData(QApplication::clipboard()->mimeData(),
+                                     QSizeF(project.getStageWidth(), project.getStageHeight()),
+                                     DocumentManager::isPasteSvgAsFreeform(), &error);
+    if (shapes.isEmpty()) {
+        IUi::getInstance()->showWarning(m_pStage, QStringLiteral("Zenub Animate"), error,
+                                        QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
+    // Pasted where it came from unless that spot is taken, so that a copy never hides its
+    // original and repeated pastes fan out.
+    QVector<QPointF> taken;
+    for (const ZenubLayer& layer :
+         document()->getProject().getScenes().at(m_pStage->getScene()).getLayers())
+        for (const ZenubShape& shape : layer.getShapes())
+            taken.append(placeOf(shape));
+    const double step = pasteStep(document()->getProject());
+    double offset = 0;
+    for (int tries = 0;
+         tries < 100 && taken.contains(placeOf(shapes.constFirst()) + QPointF(offset, offset));
+         ++tries)
+        offset += step;
+    const int layer = insertionLayer(document()->getProject().getScenes().at(m_pStage->getScene()));
+    QVector<QPair<int, ZenubShape>> placed;
+    for (const ZenubShape& shape : shapes)
+        placed.append(qMakePair(layer, movedBy(shape, offset, offset)));
+    m_pStage->setSelectedShapes(document()->addShapes(m_pStage->getScene(), placed, tr("Paste")));
+    m_pStage->setFocus();
+}
+
+void ShapeEdits::duplicate()
+{
+    if (!hasSelection())
+        return;
+    const double step = pasteStep(document()->getProject());
+    QVector<QPair<int, ZenubShape>> copies;
+    for (const ShapeRef& ref : m_pStage->getSelectedShapes())
+        if (const ZenubShape* shape = document()->shapeAt(ref))
+            copies.append(qMakePair(ref.layer, movedBy(*shape, step, step)));
+    m_pStage->setSelectedShapes(
+        document()->addShapes(m_pStage->getScene(), copies, tr("Duplicate")));
+}
+
+void ShapeEdits::deleteSelection()
+{
+    if (hasSelection())
+        document()->removeShapes(m_pStage->getSelectedShapes());
+}
+
+void ShapeEdits::selectAll()
+{
+    if (!canSelectAll())
+        return;
+    const int scene = m_pStage->getScene();
+    const ZenubScene& current = document()->getProject().getScenes().at(scene);
+    QVector<ShapeRef> all;
+    for (int l = 0; l < current.getLayers().size(); ++l) {
+        const ZenubLayer& layer = current.getLayers().at(l);
+        // A locked layer's shapes cannot be picked, so they are not picked in bulk either.
+        if (!layer.isVisible() || layer.isLocked())
+            continue;
+        for (int s = 0; s < layer.getShapes().size(); ++s)
+            all.append(ShapeRef{scene, l, s});
+    }
+    m_pStage->setSelectedShapes(all);
+}

@@ -1,0 +1,387 @@
+#include "stagewidget.h"
+
+#include "model/render/framerenderer.h"
+#include "stage/stageoverlay.h"
+#include "stage/stagepicker.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+StageWidget::StageWidget(QWidget* parent)
+    : QWidget(parent)
+    , m_gesture(this)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    // Hovering shows which handle a press would take.
+    setMouseTracking(true);
+    setAutoFillBackground(false);
+}
+
+void StageWidget::setDocument(DesignerDocument* document)
+{
+    if (m_pDocument)
+        disconnect(m_pDocument, nullptr, this, nullptr);
+    m_pDocument = document;
+    m_bPanning = false;
+    m_gesture.reset();
+    if (document)
+        connect(document, &IDocument::dataChanged, this, [this] {
+            // An undo may take away selected shapes.
+            QVector<ShapeRef> kept;
+            for (const ShapeRef& ref : qAsConst(m_selected))
+                if (m_pDocument && m_pDocument->shapeAt(ref))
+                    kept.append(ref);
+            setSelectedShapes(kept);
+            syncViewport();
+            update();
+            emit documentChanged();
+        });
+    syncViewport();
+    update();
+    emit documentChanged();
+}
+
+void StageWidget::setScene(int scene)
+{
+    if (scene == m_scene)
+        return;
+    m_scene = scene;
+    setSelection(ShapeRef());
+    update();
+}
+
+void StageWidget::setFrame(int frame)
+{
+    frame = std::max(0, frame);
+    if (frame == m_frame)
+        return;
+    m_frame = frame;
+    update();
+    emit frameChanged(frame);
+}
+
+void StageWidget::setSelection(const ShapeRef& ref)
+{
+    setSelectedShapes(ref.isValid() ? QVector<ShapeRef>{ref} : QVector<ShapeRef>());
+}
+
+void StageWidget::setSelectedShapes(const QVector<ShapeRef>& refs)
+{
+    if (refs == m_selected)
+        return;
+    m_selected = refs;
+    m_selection = refs.isEmpty() ? ShapeRef() : refs.constLast();
+    update();
+    emit selectionChanged();
+}
+
+QSize StageWidget::sizeHint() const
+{
+    return QSize(800, 500);
+}
+
+QSize StageWidget::minimumSizeHint() const
+{
+    return QSize(200, 150);
+}
+
+void StageWidget::syncViewport()
+{
+    m_viewport.setWidgetSize(size());
+    if (m_pDocument)
+        m_viewport.setStageSize(QSizeF(m_pDocument->getProject().getStageWidth(),
+                                       m_pDocument->getProject().getStageHeight()));
+}
+
+QPointF StageWidget::toStage(const QPointF& widgetPoint) const
+{
+    return m_viewport.toStage(widgetPoint);
+}
+
+QPointF StageWidget::fromStage(const QPointF& stagePoint) const
+{
+    return m_viewport.fromStage(stagePoint);
+}
+
+double StageWidget::getZoom() const
+{
+    return m_viewport.scale();
+}
+
+void StageWidget::zoomAbout(double zoom, const QPointF& anchor)
+{
+    syncViewport();
+    m_viewport.zoomTo(zoom, anchor);
+    update();
+    emit viewChanged();
+}
+
+void StageWidget::zoomIn()
+{
+    zoomAbout(StageViewport::steppedZoom(getZoom(), 1), rect().center());
+}
+
+void StageWidget::zoomOut()
+{
+    zoomAbout(StageViewport::steppedZoom(getZoom(), -1), rect().center());
+}
+
+void StageWidget::zoomToFit()
+{
+    m_viewport.fit();
+    update();
+    emit viewChanged();
+}
+
+void StageWidget::zoomToActualSize()
+{
+    setZoom(1.0);
+}
+
+void StageWidget::setZoom(double zoom)
+{
+    // A fitted stage sits in the middle, so zooming about the middle keeps it there.
+    syncViewport();
+    m_viewport.fit();
+    m_viewport.zoomTo(zoom, QPointF(width() / 2.0, height() / 2.0));
+    update();
+    emit viewChanged();
+}
+
+void StageWidget::setGridVisible(bool bVisible)
+{
+    if (m_bGrid == bVisible)
+        return;
+    m_bGrid = bVisible;
+    update();
+    emit viewChanged();
+}
+
+ShapeRef StageWidget::shapeAtStagePoint(const QPointF& point) const
+{
+    if (!m_pDocument)
+        return ShapeRef();
+    return StagePicker(m_pDocument->getProject(), m_scene, m_frame).shapeAt(point);
+}
+
+void StageWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    syncViewport();
+    if (m_viewport.isFit())
+        emit viewChanged();
+}
+
+void StageWidget::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event)
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window).darker(125));
+    if (!m_pDocument)
+        return;
+    syncViewport();
+    const ZenubProject& project =
+        m_gesture.preview() ? *m_gesture.preview() : m_pDocument->getProject();
+    FrameRenderer renderer(project);
+    QVector<FrameRenderer::ShapeIndex> selected;
+    for (const ShapeRef& ref : qAsConst(m_selected)) {
+        if (ref.scene == m_scene)
+            selected.append({ref.layer, ref.shape});
+    }
+    renderer.setSelection(selected);
+    painter.save();
+    painter.translate(m_viewport.origin());
+    painter.scale(getZoom(), getZoom());
+    renderer.paint(&painter, m_scene, m_frame);
+    painter.restore();
+
+    StageOverlay overlay(&painter, m_viewport);
+    if (m_bGrid)
+        overlay.paintGrid(QSizeF(project.getStageWidth(), project.getStageHeight()));
+    overlay.paintAnimatedMarks(project, m_scene, m_frame);
+    // Handles only where a drag of them can start: one shape, not while the selection moves.
+    ZenubKeyframe box;
+    if (m_gesture.drag().kind() != StageDrag::Kind::Move && m_gesture.handleBox(project, &box))
+        overlay.paintHandles(box);
+    overlay.paintGuides(m_gesture.drag().guides());
+    if (m_gesture.kind() == StageGesture::Kind::Select)
+        overlay.paintRubberBand(m_gesture.rubberBand());
+}
+
+void StageWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (isBusy())
+        return;
+    if (event->button() == Qt::MiddleButton ||
+        (event->button() == Qt::LeftButton && m_bSpaceHeld)) {
+        m_bPanning = true;
+        m_panButton = event->button();
+        m_lastWidget = event->localPos();
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
+    if (event->button() == Qt::RightButton) {
+        // The menu acts on what was clicked: a shape outside the selection becomes it.
+        const ShapeRef hit = shapeAtStagePoint(toStage(event->localPos()));
+        if (!m_selected.contains(hit))
+            setSelection(hit);
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (event->button() != Qt::LeftButton || !m_pDocument) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    m_gesture.press(toStage(event->localPos()), event->modifiers());
+}
+
+void StageWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!isBusy())
+        updateCursor(event->localPos());
+    else
+        dragTo(event->localPos(), event->modifiers());
+}
+
+void StageWidget::dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modifiers)
+{
+    if (m_bPanning) {
+        syncViewport();
+        m_viewport.panBy(widgetPoint - m_lastWidget);
+        m_lastWidget = widgetPoint;
+        update();
+        emit viewChanged();
+        return;
+    }
+    m_gesture.dragTo(toStage(widgetPoint), modifiers);
+}
+
+void StageWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const Qt::MouseButton button = m_bPanning ? m_panButton : Qt::LeftButton;
+    if (!isBusy() || event->button() != button)
+        return;
+    dragTo(event->localPos(), event->modifiers());
+    m_bPanning = false;
+    m_gesture.finish();
+    updateCursor(event->localPos());
+}
+
+bool StageWidget::isBusy() const
+{
+    return m_bPanning || m_gesture.isActive();
+}
+
+void StageWidget::updateCursor(const QPointF& widgetPoint)
+{
+    if (m_bSpaceHeld) {
+        setCursor(Qt::OpenHandCursor);
+        return;
+    }
+    ZenubKeyframe box;
+    if (m_pDocument && m_gesture.handleBox(m_pDocument->getProject(), &box)) {
+        setCursor(StageHandles::cursor(
+            box, StageHandles::handleAt(box, toStage(widgetPoint), getZoom())));
+        return;
+    }
+    unsetCursor();
+}
+
+void StageWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const ShapeRef ref = shapeAtStagePoint(toStage(event->localPos()));
+    if (ref.isValid())
+        emit shapeActivated(ref);
+}
+
+void StageWidget::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        zoomAbout(StageViewport::steppedZoom(getZoom(), event->angleDelta().y() / 120.0),
+                  event->position());
+        event->accept();
+        return;
+    }
+    // A fitted stage has nothing to scroll to.
+    if (m_viewport.isFit()) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    QPointF delta = event->pixelDelta().isNull() ? QPointF(event->angleDelta()) / 3.0
+                                                 : QPointF(event->pixelDelta());
+    if (event->modifiers() & Qt::ShiftModifier)
+        delta = QPointF(delta.y(), delta.x());
+    m_viewport.panBy(delta);
+    update();
+    emit viewChanged();
+    event->accept();
+}
+
+void StageWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space) {
+        if (!event->isAutoRepeat()) {
+            m_bSpaceHeld = true;
+            if (!isBusy())
+                setCursor(Qt::OpenHandCursor);
+        }
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && isBusy()) {
+        // Escape drops the drag: nothing reaches the document.
+        m_bPanning = false;
+        m_gesture.cancel();
+        return;
+    }
+    if (!m_pDocument || !m_selection.isValid() || isBusy()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const double step = (event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        m_pDocument->moveShapes(m_selected, m_frame, -step, 0);
+        break;
+    case Qt::Key_Right:
+        m_pDocument->moveShapes(m_selected, m_frame, step, 0);
+        break;
+    case Qt::Key_Up:
+        m_pDocument->moveShapes(m_selected, m_frame, 0, -step);
+        break;
+    case Qt::Key_Down:
+        m_pDocument->moveShapes(m_selected, m_frame, 0, step);
+        break;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        m_pDocument->removeShapes(m_selected);
+        break;
+    case Qt::Key_Escape:
+        setSelection(ShapeRef());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void StageWidget::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        m_bSpaceHeld = false;
+        if (!isBusy())
+            unsetCursor();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void StageWidget::focusOutEvent(QFocusEvent* event)
+{
+    // The release of Space goes elsewhere once focus has left.
+    m_bSpaceHeld = false;
+    QWidget::focusOutEvent(event);
+}

@@ -1,0 +1,106 @@
+#ifndef STAGEWIDGET_H
+#define STAGEWIDGET_H
+
+#include "document/designerdocument.h"
+#include "stage/stagegesture.h"
+#include "stage/stageviewport.h"
+
+#include <QLineF>
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+
+/*!
+    Draws one scene of a project at one frame and lets the user pick shapes (click, Shift+click,
+    a rectangle dragged over the empty stage), move them, resize and turn them with the handles
+    around the selection, and zoom and pan the view. While a drag runs only the picture
+    follows the pointer; on release it becomes one command on the document's undo stack.
+*/
+class StageWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit StageWidget(QWidget* parent = nullptr);
+
+    void setDocument(DesignerDocument* document);
+    DesignerDocument* getDocument() const { return m_pDocument; }
+    void setScene(int scene);
+    int getScene() const { return m_scene; }
+    void setFrame(int frame);
+    int getFrame() const { return m_frame; }
+    /*! The shape picked last; the one single-shape commands act on. */
+    ShapeRef getSelection() const { return m_selection; }
+    void setSelection(const ShapeRef& ref);
+    /*! Every selected shape, the one picked last at the end. */
+    QVector<ShapeRef> getSelectedShapes() const { return m_selected; }
+    void setSelectedShapes(const QVector<ShapeRef>& refs);
+
+    /*! The topmost drawn shape under stage point \a point, or an invalid reference. */
+    ShapeRef shapeAtStagePoint(const QPointF& point) const;
+    /*! Widget point to stage pixels and back, with the current zoom and panning. */
+    QPointF toStage(const QPointF& widgetPoint) const;
+    QPointF fromStage(const QPointF& stagePoint) const;
+
+    /*! Screen pixels per stage pixel. */
+    double getZoom() const;
+    bool isFitToView() const { return m_viewport.isFit(); }
+    bool isGridVisible() const { return m_bGrid; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+public slots:
+    void zoomIn();
+    void zoomOut();
+    void zoomToFit();
+    void zoomToActualSize();
+    /*! Shows the stage at \a zoom screen pixels per stage pixel, centred. */
+    void setZoom(double zoom);
+    void setGridVisible(bool bVisible);
+
+signals:
+    void selectionChanged();
+    /*! Another document, or new content in it. */
+    void documentChanged();
+    void shapeActivated(const ShapeRef& ref);
+    /*! The zoom, the panning or the grid changed. */
+    void viewChanged();
+    /*! Whoever moved it: scrubbing, playback, stepping. */
+    void frameChanged(int frame);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void syncViewport();
+    void zoomAbout(double zoom, const QPointF& anchor);
+    /*! Whether a pan or a gesture runs. */
+    bool isBusy() const;
+    void dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modifiers);
+    void updateCursor(const QPointF& widgetPoint);
+
+    QPointer<DesignerDocument> m_pDocument;
+    int m_scene = 0;
+    int m_frame = 0;
+    ShapeRef m_selection;
+    QVector<ShapeRef> m_selected;
+    StageViewport m_viewport;
+    bool m_bGrid = false;
+    bool m_bSpaceHeld = false;
+
+    bool m_bPanning = false;
+    Qt::MouseButton m_panButton = Qt::NoButton;
+    QPointF m_lastWidget;
+    StageGesture m_gesture;
+};
+
+#endif

@@ -1,0 +1,236 @@
+#include <model/project/zenubproject.h>
+#include <model/io/zenub/zenubprojectfile.h>
+#include <model/render/framerenderer.h>
+#include <testfiles.h>
+
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libswscale/swscale.h>
+}
+
+namespace {
+
+// 161 x 90 (an odd width, which H.264 cannot hold as it is) at 12 frames a second. Scene 1,
+// 12 frames: a red square crossing the stage over a white "Hi". Scene 2, 6 frames: an ellipse.
+ZenubProject exportProject()
+{
+    ZenubProject project = ZenubProject::createNew(QStringLiteral("Export"), 161, 90, 12);
+    project.setBackgroundColor(QColor(0x20, 0x30, 0x40));
+    ZenubScene& first = project.scenes()[0];
+    first.setDuration(12);
+    ZenubShape text(ZenubShape::Type::Text, QStringLiteral("Text"));
+    text.setText(QStringLiteral("Hi"));
+    text.setFillColor(Qt::white);
+    text.setKeyframe(ZenubKeyframe(0, 40, 20, 80, 50));
+    ZenubShape square(ZenubShape::Type::Rectangle, QStringLiteral("Square"));
+    square.setFillColor(Qt::red);
+    square.setKeyframe(ZenubKeyframe(0, 0, 20, 40, 40));
+    square.setKeyframe(ZenubKeyframe(11, 121, 20, 40, 40));
+    first.layers()[0].shapes() << text << square;
+    ZenubScene second(QStringLiteral("Second"), 6);
+    second.addLayer(ZenubLayer(QStringLiteral("Layer")));
+    ZenubShape ellipse(ZenubShape::Type::Ellipse, QStringLiteral("Ellipse"));
+    ellipse.setFillColor(Qt::green);
+    ellipse.setKeyframe(ZenubKeyframe(0, 20, 10, 120, 70));
+    second.layers()[0].addShape(ellipse);
+    project.addScene(second);
+    return project;
+}
+
+struct Decoded
+{
+    QVector<QImage> frames;
+    QString codec;
+    double seconds = 0;
+};
+
+// Reads the file back with the libraries that wrote it: every frame as RGB.
+Decoded decode(const QString& fileName)
+{
+    Decoded video;
+    AVFormatContext* format = nullptr;
+    const AVCodec* decoder = nullptr;
+    if (avformat_open_input(&format, qPrintable(fileName), nullptr, nullptr) < 0)
+        return video;
+    const int stream = avformat_find_stream_info(format, nullptr) < 0
+                           ? -1
+                           : av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, &decoder, 0);
+    AVCodecContext* codec = avcodec_alloc_context3(decoder);
+    if (stream >= 0 &&
+        avcodec_parameters_to_context(codec, format->streams[stream]->codecpar) >= 0 &&
+        avcodec_open2(codec, decoder, nullptr) >= 0) {
+        video.codec = QString::fromLatin1(decoder->name);
+        video.seconds = format->duration / double(AV_TIME_BASE);
+        AVPacket* packet = av_packet_alloc();
+        AVFrame* frame = av_frame_alloc();
+        const auto receive = [&] {
+            while (avcodec_receive_frame(codec, frame) == 0) {
+                QImage image(frame->width, frame->height, QImage::Format_RGB32);
+                SwsContext* scaler =
+                    sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format),
+                                   frame->width, frame->height, AV_PIX_FMT_BGRA,
+                                   SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr);
+                uint8_t* const target[] = {image.bits()};
+                const int stride[] = {int(image.bytesPerLine())};
+                sws_scale(scaler, frame->data, frame->linesize, 0, frame->height, target, stride);
+                sws_freeContext(scaler);
+                video.frames.append(image);
+            }
+        };
+        while (av_read_frame(format, packet) == 0) {
+            if (packet->stream_index == stream && avcodec_send_packet(codec, packet) == 0)
+                receive();
+            av_packet_unref(packet);
+        }
+        avcodec_send_packet(codec, nullptr);
+        receive();
+        av_frame_free(&frame);
+        av_packet_free(&packet);
+    }
+    avcodec_free_context(&codec);
+    avformat_close_input(&format);
+    return video;
+}
+
+// Mean absolute difference per colour channel, 0 to 255.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return 255;
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum +=
+                qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+} // namespace
+
+/*! The command-line exports through the real executable, as a build script runs them. */
+class tst_CommandLineExport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void exportsPage();
+    void exportsVideo_data();
+    void exportsVideo();
+    void failsWithMessage_data();
+    void failsWithMessage();
+
+private:
+    /*! Runs the application with no display at all; returns its exit code. */
+    int run(const QStringList& arguments);
+
+    QString m_executable;
+    QTemporaryDir m_folder;
+    QByteArray m_errors;
+};
+
+void tst_CommandLineExport::initTestCase()
+{
+    m_executable = qEnvironmentVariable("ZENUB_BUILD_DIR") + "/bin/zenub-animate";
+    QVERIFY2(QFile::exists(m_executable), qPrintable(m_executable));
+    QVERIFY(ZenubProjectFile(m_folder.filePath("export.zenub")).save(exportProject()));
+}
+
+int tst_CommandLineExport::run(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_folder.path());
+    process.start(m_executable, QStringList{"-settingspath", m_folder.filePath("s")} + arguments);
+    const bool bEnded = process.waitForFinished(120000);
+    m_errors = process.readAllStandardError();
+    return bEnded && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+void tst_CommandLineExport::exportsPage()
+{
+    QCOMPARE(run({"--export-html5", "export.zenub", "web"}), 0);
+    // The page carries the project it plays; read it back as the player does.
+    const QByteArray page = readFile(m_folder.filePath("web/index.html"));
+    const int start = page.indexOf('>', page.indexOf("id=\"zenub-project\"")) + 1;
+    ZenubProject project;
+    ZenubProjectFile reader{QString()};
+    QVERIFY2(reader.parse(page.mid(start, page.indexOf("</script>", start) - start), &project),
+             qPrintable(reader.getErrorString()));
+    QCOMPARE(project, exportProject());
+}
+
+void tst_CommandLineExport::exportsVideo_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("codec");
+    QTest::addColumn<QSize>("size");
+    // H.264 needs even sides: the odd column takes the background colour.
+    QTest::newRow("mp4") << "all.mp4"
+                         << "h264" << QSize(162, 90);
+    QTest::newRow("webm") << "all.webm"
+                          << "vp9" << QSize(161, 90);
+}
+
+void tst_CommandLineExport::exportsVideo()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, codec);
+    QFETCH(QSize, size);
+    QCOMPARE(run({"--export-video", "export.zenub", name}), 0);
+    QVERIFY2(m_errors.contains("Frame 18 of 18 (100 %)"), m_errors.constData());
+    const Decoded video = decode(m_folder.filePath(name));
+    QCOMPARE(video.codec, codec);
+    // Both scenes one after the other: 18 frames, 1.5 seconds give or take a frame.
+    QCOMPARE(video.frames.size(), 18);
+    QCOMPARE(video.frames.at(0).size(), size);
+    QVERIFY2(qAbs(video.seconds - 1.5) <= 1.0 / 12, qPrintable(QString::number(video.seconds)));
+
+    // Frame 5, the square half way. Lossy coding and halved colour planes blur the edges, so
+    // the mean differs by about 1; the square one frame off makes it several times that.
+    QImage rendered(size, QImage::Format_RGB32);
+    rendered.fill(exportProject().getBackgroundColor());
+    QPainter painter(&rendered);
+    const ZenubProject project = exportProject();
+    FrameRenderer(project).paint(&painter, 0, 5);
+    painter.end();
+    const double difference = meanDifference(video.frames.at(5), rendered);
+    QVERIFY2(difference < 3.0, qPrintable(QString::number(difference)));
+    QVERIFY(meanDifference(video.frames.at(4), rendered) > 2 * difference);
+}
+
+void tst_CommandLineExport::failsWithMessage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("html5") << QStringList{"--export-html5", "missing.zenub", "out"}
+                           << "missing.zenub does not exist";
+    QTest::newRow("video") << QStringList{"--export-video", "missing.zenub", "out.mp4"}
+                           << "missing.zenub does not exist";
+    QTest::newRow("suffix") << QStringList{"--export-video", "export.zenub", "out.avi"}
+                            << "must end in \".mp4\" or \".webm\"";
+    QTest::newRow("no target") << QStringList{"--export-video", "export.zenub"}
+                               << "needs a project file and a video file";
+}
+
+void tst_CommandLineExport::failsWithMessage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QCOMPARE(run(arguments), 1);
+    QVERIFY2(m_errors.contains(message.toUtf8()), m_errors.constData());
+    QVERIFY(QDir(m_folder.path()).entryList({"out*"}).isEmpty());
+}
+
+QTEST_MAIN(tst_CommandLineExport)
+#include "tst_commandlineexport.moc"

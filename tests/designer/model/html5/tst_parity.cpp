@@ -1,0 +1,102 @@
+#include "runscript.h"
+
+#include <model/html5/zenubhtmlexporter.h>
+#include <model/project/zenubproject.h>
+#include <model/io/zenub/zenubprojectfile.h>
+#include <model/render/framerenderer.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWebEngineView>
+#include <QtTest>
+
+// Antialiased edges and glyphs differ a little between Qt's and the browser's rasterisers,
+// so pixels are compared in blocks of 8 x 8: the mean of each channel of a block may differ by
+// at most 16 (of 255); the frames here differ by 12 at most, all of it in rotated text. Each
+// rule the player could get wrong (a curve, a corner, an outline, a font family, the text's
+// fitting, baseline or line spacing, a picture) moves or recolours whole blocks: by 17 to 238.
+static const int kBlock = 8;
+static const int kBlockTolerance = 16;
+
+class tst_Parity : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // parity.zenub holds every rule at once: named and overshooting curves, outlines,
+        // rounded corners, fitted and sized fonts, text on two lines, a translucent fill, PNG
+        // and SVG pictures, a locked layer (drawn) and a hidden one (not drawn).
+        ZenubProjectFile file(QStringLiteral(PARITY_PROJECT));
+        QVERIFY2(file.load(&m_project), qPrintable(file.getErrorString()));
+        QString error;
+        QVERIFY2(ZenubHtmlExporter::exportHtml5(m_project, m_dir.path(), &error),
+                 qPrintable(error));
+        m_view.resize(400, 300);
+        m_view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_view));
+        QSignalSpy loaded(&m_view, &QWebEngineView::loadFinished);
+        m_view.load(QUrl::fromLocalFile(m_dir.filePath(ZenubHtmlExporter::indexFileName())));
+        QVERIFY(loaded.wait(20000));
+        QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("window.zenubPlayer.isReady()")).toBool(),
+                                 10000);
+    }
+    void sameFrames_data()
+    {
+        QTest::addColumn<int>("frame");
+        for (const int frame : {0, 3, 9, 14, 20})
+            QTest::addRow("frame %d", frame) << frame;
+    }
+    void sameFrames()
+    {
+        QFETCH(int, frame);
+        const QImage editor = FrameRenderer(m_project).render(0, frame, QSize(320, 240));
+        run(QStringLiteral("window.zenubPlayer.seek(%1)").arg(frame));
+        const QString url =
+            run(QStringLiteral("document.getElementById('stage').toDataURL()")).toString();
+        const QImage page =
+            QImage::fromData(QByteArray::fromBase64(url.section(QLatin1Char(','), 1).toLatin1()),
+                             "PNG")
+                .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(page.size(), editor.size());
+        int worst = 0;
+        QPoint where;
+        for (int y = 0; y + kBlock <= editor.height(); y += kBlock) {
+            for (int x = 0; x + kBlock <= editor.width(); x += kBlock) {
+                for (const int shift : {16, 8, 0}) {
+                    int sum = 0;
+                    for (int i = 0; i < kBlock * kBlock; ++i) {
+                        const QPoint at(x + i % kBlock, y + i / kBlock);
+                        sum += int((editor.pixel(at) >> shift) & 0xff) -
+                               int((page.pixel(at) >> shift) & 0xff);
+                    }
+                    if (std::abs(sum) / (kBlock * kBlock) > worst) {
+                        worst = std::abs(sum) / (kBlock * kBlock);
+                        where = QPoint(x, y);
+                    }
+                }
+            }
+        }
+        if (worst > kBlockTolerance) {
+            m_dir.setAutoRemove(false);
+            editor.save(m_dir.filePath(QStringLiteral("editor-%1.png").arg(frame)));
+            page.save(m_dir.filePath(QStringLiteral("page-%1.png").arg(frame)));
+        }
+        QVERIFY2(worst <= kBlockTolerance,
+                 qPrintable(QStringLiteral("block at %1,%2 differs by %3; pictures in %4")
+                                .arg(where.x())
+                                .arg(where.y())
+                                .arg(worst)
+                                .arg(m_dir.path())));
+    }
+
+private:
+    QVariant run(const QString& script) { return runScript(m_view.page(), script); }
+
+    ZenubProject m_project;
+    QTemporaryDir m_dir;
+    QWebEngineView m_view;
+};
+
+QTEST_MAIN(tst_Parity)
+#include "tst_parity.moc"

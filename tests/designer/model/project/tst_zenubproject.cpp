@@ -1,0 +1,300 @@
+#include <germancatalogue.h>
+#include <model/html5/zenubhtmlexporter.h>
+#include <model/project/zenubproject.h>
+#include <model/io/zenub/zenubprojectfile.h>
+#include <testfiles.h>
+
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Error = ZenubProjectFile::Error;
+Q_DECLARE_METATYPE(ZenubProjectFile::Error)
+Q_DECLARE_METATYPE(ZenubEasing)
+
+namespace {
+
+ZenubKeyframe keyframe(int frame, double x, double y, double width, double height,
+                       double rotation = 0, double opacity = 1)
+{
+    ZenubKeyframe result(frame, x, y, width, height);
+    result.setRotation(rotation);
+    result.setOpacity(opacity);
+    return result;
+}
+
+// Touches every field, with values that survive only an exact round trip.
+ZenubProject sampleProject()
+{
+    ZenubProject project =
+        ZenubProject::createNew(QStringLiteral("Straße & <Intro> \"one\""), 960, 540, 30);
+    project.setBackgroundColor(QColor(0x10, 0x20, 0x30, 0x80));
+
+    ZenubShape box(ZenubShape::Type::Rectangle, QStringLiteral("Box"));
+    box.setFillColor(QColor(QStringLiteral("#ff8800")));
+    box.setKeyframe(keyframe(30, 400.25, 100, 80, 40, 90, 0.5));
+    ZenubKeyframe start = keyframe(0, 0.1, 0.2, 80, 40);
+    start.setEasing(ZenubEasing::bezier(0.25, -0.5, 0.75, 1.5));
+    box.setKeyframe(start);
+    box.setStrokeWidth(2.5);
+    box.setStrokeColor(QColor(1, 2, 3));
+    box.setCornerRadius(6);
+    ZenubShape title(ZenubShape::Type::Text, QStringLiteral("Title"));
+    title.setText(QStringLiteral("</script><b>Hallo Welt</b> 日本"));
+    title.setKeyframe(keyframe(5, 10, 10, 300, 60, -12.5, 1));
+    title.setFontFamily(QStringLiteral("serif"));
+    title.setFontSize(31);
+    ZenubShape picture(ZenubShape::Type::Image, QStringLiteral("Logo"));
+    picture.setImageFormat(QStringLiteral("png"));
+    picture.setImageData(QByteArray("\x89PNG\r\n\0\xff", 8));
+    ZenubLayer hidden(QStringLiteral("Hidden"));
+    hidden.setVisible(false);
+    hidden.setLocked(true);
+    hidden.addShape(picture);
+    hidden.addShape(ZenubShape(ZenubShape::Type::Ellipse, QStringLiteral("Ghost")));
+    project.scenes()[0].layers()[0].addShape(box);
+    project.scenes()[0].layers()[0].addShape(title);
+    project.scenes()[0].addLayer(hidden);
+
+    ZenubScene outro(QStringLiteral("Outro"), 12);
+    ZenubLayer layer(QStringLiteral("Dots"));
+    ZenubShape dot(ZenubShape::Type::Ellipse, QStringLiteral("Dot"));
+    dot.setFillColor(QColor(0, 255, 0, 10));
+    dot.setKeyframe(keyframe(0, 1e-7, 5e5, 0, 1));
+    layer.addShape(dot);
+    outro.addLayer(layer);
+    project.addScene(outro);
+    return project;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& data)
+{
+    const QString path = dir.filePath(name);
+    return writeFile(path, data) ? path : QString();
+}
+
+} // namespace
+
+class tst_ZenubProject : public QObject
+{
+    Q_OBJECT
+private slots:
+    void roundTripThroughFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("new folder/Intro.zenub"));
+        const ZenubProject original = sampleProject();
+
+        ZenubProjectFile writer(path);
+        QVERIFY2(writer.save(original), qPrintable(writer.getErrorString()));
+        QCOMPARE(writer.getError(), Error::None);
+
+        const QJsonObject root = QJsonDocument::fromJson(readFile(path)).object();
+        QCOMPARE(root.value(QStringLiteral("format")).toString(), QStringLiteral("zenub-project"));
+        QCOMPARE(root.value(QStringLiteral("version")).toInt(), 2);
+
+        ZenubProject loaded;
+        ZenubProjectFile reader(path);
+        QVERIFY2(reader.load(&loaded), qPrintable(reader.getErrorString()));
+        QVERIFY(loaded == original);
+        QCOMPARE(loaded.getScenes().size(), 2);
+        QCOMPARE(loaded.getTotalFrames(), qint64(60 + 12));
+        QCOMPARE(loaded.getBackgroundColor().alpha(), 0x80);
+
+        // Saving again over the file gives the same bytes: nothing drifts from one save to the
+        // next.
+        QVERIFY(ZenubProjectFile(path).save(loaded));
+        QCOMPARE(readFile(path), ZenubProjectFile::toBytes(original));
+    }
+    void loadErrors_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<Error>("error");
+        QTest::addColumn<QString>("mentions");
+
+        const auto project = [](const QByteArray& body) -> QByteArray {
+            return QByteArray(R"({"format":"zenub-project","version":1,"project":)") + body + '}';
+        };
+        const auto shape = [&project](const QByteArray& body) -> QByteArray {
+            return project(QByteArray(R"({"scenes":[{"layers":[{"shapes":[)") + body +
+                           QByteArray("]}]}]}"));
+        };
+
+        QTest::newRow("missing file")
+            << "missing" << QByteArray() << Error::FileNotFound << "does not exist";
+        QTest::newRow("newer version")
+            << "file" << QByteArray(R"({"format":"zenub-project","version":3,"project":{}})")
+            << Error::NewerVersion << "(format version 3)";
+        QTest::newRow("unknown easing")
+            << "file" << shape(R"({"keyframes":[{"easing":"bounce"}]})") << Error::InvalidContent
+            << "\"project.scenes[0].layers[0].shapes[0].keyframes[0].easing\" must be";
+        QTest::newRow("rate fraction")
+            << "file" << project(R"({"frameRate":29.97})") << Error::InvalidContent
+            << "\"project.frameRate\" must be a whole number";
+        QTest::newRow("unknown shape")
+            << "file" << shape(R"({"type":"star"})") << Error::InvalidContent
+            << "\"project.scenes[0].layers[0].shapes[0].type\" must be "
+               "one of: rectangle, ellipse, text, image";
+        // Scenes are read side by side; the first fault in the file is the one named.
+        QTest::newRow("first of two faulty scenes")
+            << "file" << project(R"({"scenes":[{},{"layers":[{"shapes":[{"type":"star"}]}]},7]})")
+            << Error::InvalidContent << "\"project.scenes[1].layers[0].shapes[0].type\"";
+    }
+    void loadErrors()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QByteArray, content);
+        QFETCH(Error, error);
+        QFETCH(QString, mentions);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        // Placeholders in the name must reach the message as they are.
+        const QString name = QStringLiteral("Intro %2%3.zenub");
+        QString path = dir.filePath(name);
+        if (setup == QLatin1String("file"))
+            path = writeFile(dir, name, content);
+        QVERIFY(!path.isEmpty());
+
+        const ZenubProject before = sampleProject();
+        ZenubProject project = before;
+        ZenubProjectFile file(path);
+        QVERIFY(!file.load(&project));
+        QCOMPARE(file.getError(), error);
+        QVERIFY2(file.getErrorString().contains(mentions), qPrintable(file.getErrorString()));
+        QVERIFY2(file.getErrorString().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(file.getErrorString()));
+        QVERIFY(project == before);
+        // The file is only read, never repaired behind the user's back.
+        if (setup == QLatin1String("file"))
+            QCOMPARE(readFile(path), content);
+    }
+    void olderVersionOpens()
+    {
+        // Written before easing, outlines and images existed: everything takes its default.
+        ZenubProject project;
+        ZenubProjectFile file(QStringLiteral("old.zenub"));
+        QVERIFY2(file.parse(R"({"format":"zenub-project","version":1,"project":{"scenes":[
+            {"layers":[{"shapes":[{"type":"rectangle","keyframes":[{"frame":0,"x":0},
+            {"frame":10,"x":100}]}]}]}]}})",
+                            &project),
+                 qPrintable(file.getErrorString()));
+        const ZenubShape& shape = project.getScenes()[0].getLayers()[0].getShapes()[0];
+        QCOMPARE(shape.getKeyframes()[0].getEasing(), ZenubEasing());
+        QCOMPARE(shape.getStrokeWidth(), 0.0);
+        ZenubKeyframe state;
+        QVERIFY(shape.stateAt(5, &state));
+        QCOMPARE(state.getX(), 50.0);
+    }
+    void easedStates_data()
+    {
+        QTest::addColumn<ZenubEasing>("easing");
+        QTest::addColumn<double>("frame");
+        QTest::addColumn<double>("x");
+        // Keyframes at 10 (x 0) and 20 (x 100); references from an independent solution.
+        QTest::newRow("before the first") << ZenubEasing(ZenubEasing::Type::EaseIn) << 0.0 << 0.0;
+        QTest::newRow("linear") << ZenubEasing() << 12.5 << 25.0;
+        QTest::newRow("ease-in") << ZenubEasing(ZenubEasing::Type::EaseIn) << 15.0
+                                 << 31.535681257253945;
+        QTest::newRow("ease-out") << ZenubEasing(ZenubEasing::Type::EaseOut) << 15.0
+                                  << 68.46431874274606;
+        QTest::newRow("ease-in-out")
+            << ZenubEasing(ZenubEasing::Type::EaseInOut) << 12.5 << 12.91619310473198;
+        QTest::newRow("own curve, below 0")
+            << ZenubEasing::bezier(0.5, -0.5, 0.5, 1.5) << 12.5 << -3.8214913949964575;
+        QTest::newRow("at the last") << ZenubEasing(ZenubEasing::Type::EaseOut) << 20.0 << 100.0;
+    }
+    void easedStates()
+    {
+        QFETCH(ZenubEasing, easing);
+        QFETCH(double, frame);
+        QFETCH(double, x);
+        ZenubShape shape;
+        ZenubKeyframe from = keyframe(10, 0, 0, 10, 10);
+        from.setEasing(easing);
+        shape.setKeyframe(from);
+        shape.setKeyframe(keyframe(20, 100, 0, 10, 10));
+        ZenubKeyframe state;
+        QVERIFY(shape.stateAt(frame, &state));
+        QVERIFY2(qAbs(state.getX() - x) < 1e-9, qPrintable(QString::number(state.getX(), 'g', 17)));
+    }
+    void keyframeRules_data()
+    {
+        QTest::addColumn<QVector<int>>("frames");
+        QTest::addColumn<bool>("autoKey");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QString>("after");
+        // Each keyframe's x starts as its frame times ten; the edit adds 1 to x.
+        QTest::newRow("static moves as a whole") << QVector<int>{0} << false << 12 << "0:1";
+        QTest::newRow("auto-key starts the animation")
+            << QVector<int>{0} << true << 12 << "0:0 12:1";
+        QTest::newRow("auto-key on its own frame") << QVector<int>{4} << true << 4 << "4:41";
+        QTest::newRow("animated: new keyframe from the values there")
+            << QVector<int>{0, 20} << false << 5 << "0:0 5:51 20:200";
+        QTest::newRow("animated: the keyframe there only")
+            << QVector<int>{0, 20} << false << 20 << "0:0 20:201";
+        QTest::newRow("no keyframe yet") << QVector<int>{} << false << 3 << "3:1";
+    }
+    void keyframeRules()
+    {
+        QFETCH(QVector<int>, frames);
+        QFETCH(bool, autoKey);
+        QFETCH(int, frame);
+        QFETCH(QString, after);
+        ZenubShape shape;
+        for (const int each : frames)
+            shape.setKeyframe(keyframe(each, each * 10, 0, 10, 10));
+        shape.editAt(frame, autoKey, [](ZenubKeyframe& state) { state.setX(state.getX() + 1); });
+        QStringList result;
+        for (const ZenubKeyframe& each : shape.getKeyframes())
+            result << QStringLiteral("%1:%2").arg(each.getFrame()).arg(each.getX());
+        QCOMPARE(result.join(' '), after);
+    }
+    void exportedPageHoldsTheProject()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString folder = dir.filePath(QStringLiteral("web/intro"));
+        const ZenubProject project = sampleProject();
+        QString error;
+        QVERIFY2(ZenubHtmlExporter::exportHtml5(project, folder, &error), qPrintable(error));
+        const QString html = QString::fromUtf8(readFile(folder + QStringLiteral("/index.html")));
+
+        QVERIFY(html.startsWith(QLatin1String("<!DOCTYPE html>")));
+        QVERIFY(html.contains(QLatin1String("<canvas id=\"stage\" width=\"960\" height=\"540\"")));
+        QVERIFY(html.contains(
+            QStringLiteral("<title>Straße &amp; &lt;Intro&gt; &quot;one&quot;</title>")));
+        QVERIFY(!html.contains(QRegularExpression(QStringLiteral("@[A-Z]+@"))));
+        // Self-contained: nothing is fetched from elsewhere.
+        QVERIFY(!html.contains(QLatin1String(" src=")));
+        QVERIFY(!html.contains(QLatin1String("<link")));
+
+        // Two scripts, each closed once: the shape text "</script>" cannot end the data early.
+        QCOMPARE(html.count(QLatin1String("<script")), 2);
+        QCOMPARE(html.count(QLatin1String("</script>")), 2);
+        const QRegularExpressionMatch data =
+            QRegularExpression(
+                QStringLiteral(
+                    "<script type=\"application/json\" id=\"zenub-project\">(.*?)</script>"),
+                QRegularExpression::DotMatchesEverythingOption)
+                .match(html);
+        QVERIFY(data.hasMatch());
+        ZenubProject parsed;
+        ZenubProjectFile reader(QStringLiteral("index.html"));
+        QVERIFY2(reader.parse(data.captured(1).toUtf8(), &parsed),
+                 qPrintable(reader.getErrorString()));
+        QVERIFY(parsed == project);
+
+        // A second export replaces the page.
+        ZenubProject renamed = project;
+        renamed.setName(QStringLiteral("Second"));
+        QVERIFY(ZenubHtmlExporter::exportHtml5(renamed, folder));
+        QVERIFY(readFile(folder + QStringLiteral("/index.html")).contains("<title>Second</title>"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ZenubProject)
+#include "tst_zenubproject.moc"
