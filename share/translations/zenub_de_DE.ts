@@ -1765,7 +1765,7 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     </message>
 </context>
 <context>
-    <name>ShapeEdits</name>
+    <name>ShapeCommands</name>
     <message>
         <source>Cut</source>
         <translation>Ausschneiden</translation>
@@ -2071,7 +2071,7 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     </message>
 </context>
 <context>
-    <name>StageViewActions</name>
+    <name>StageViewCommands</name>
     <message>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>

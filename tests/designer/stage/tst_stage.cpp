@@ -1,5 +1,5 @@
 #include "editor/designereditorwidget.h"
-#include "editor/shapeedits.h"
+#include "editor/shapecommands.h"
 #include "stage/shapearranger.h"
 #include "stage/stagehandles.h"
 #include "stage/stagewidget.h"
@@ -165,7 +165,7 @@ private slots:
         });
         editor.drag({10, 10}, {390, 290});
         QVERIFY(editor.stage->getSelectedShapes().isEmpty());
-        editor.widget.getShapeEdits()->selectAll();
+        editor.widget.getShapeCommands()->selectAll();
         QVERIFY(editor.stage->getSelectedShapes().isEmpty());
     }
 

@@ -1,11 +1,11 @@
 #include "designereditor.h"
 
-#include "document/designerdocument.h"
 #include "designereditorwidget.h"
 #include "dialogs/videoexportdialog.h"
+#include "document/designerdocument.h"
 #include "imageinsertion.h"
 #include "model/html5/zenubhtmlexporter.h"
-#include "shapeedits.h"
+#include "shapecommands.h"
 
 #include <actions/actionmanager.h>
 #include <actions/contextmanager.h>
@@ -175,20 +175,23 @@ void DesignerEditor::registerCommands()
 
 void DesignerEditor::registerEditCommands()
 {
-    ShapeEdits* edits = m_pWidget->getShapeEdits();
+    ShapeCommands* edits = m_pWidget->getShapeCommands();
     const struct
     {
         const char* id;
         QString text;
-        void (ShapeEdits::*slot)();
-        bool (ShapeEdits::*enabled)() const;
+        void (ShapeCommands::*slot)();
+        bool (ShapeCommands::*enabled)() const;
     } commands[] = {
-        {"Edit.Cut", tr("Cu&t"), &ShapeEdits::cut, &ShapeEdits::hasSelection},
-        {"Edit.Copy", tr("&Copy"), &ShapeEdits::copy, &ShapeEdits::hasSelection},
-        {"Edit.Paste", tr("&Paste"), &ShapeEdits::paste, &ShapeEdits::canPaste},
-        {"Edit.Duplicate", tr("D&uplicate"), &ShapeEdits::duplicate, &ShapeEdits::hasSelection},
-        {"Edit.Delete", tr("&Delete"), &ShapeEdits::deleteSelection, &ShapeEdits::hasSelection},
-        {"Edit.Select_All", tr("Select &All"), &ShapeEdits::selectAll, &ShapeEdits::canSelectAll},
+        {"Edit.Cut", tr("Cu&t"), &ShapeCommands::cut, &ShapeCommands::hasSelection},
+        {"Edit.Copy", tr("&Copy"), &ShapeCommands::copy, &ShapeCommands::hasSelection},
+        {"Edit.Paste", tr("&Paste"), &ShapeCommands::paste, &ShapeCommands::canPaste},
+        {"Edit.Duplicate", tr("D&uplicate"), &ShapeCommands::duplicate,
+         &ShapeCommands::hasSelection},
+        {"Edit.Delete", tr("&Delete"), &ShapeCommands::deleteSelection,
+         &ShapeCommands::hasSelection},
+        {"Edit.Select_All", tr("Select &All"), &ShapeCommands::selectAll,
+         &ShapeCommands::canSelectAll},
     };
     for (const auto& command : commands) {
         auto* action = new QAction(command.text, this);
@@ -197,7 +200,7 @@ void DesignerEditor::registerEditCommands()
         const auto update = [action, edits, enabled] {
             action->setEnabled((edits->*enabled)());
         };
-        connect(edits, &ShapeEdits::stateChanged, action, update);
+        connect(edits, &ShapeCommands::stateChanged, action, update);
         update();
         const QString id = QString::fromLatin1(command.id);
         ActionManager::registerAction(action, id, m_pWidget, false);

@@ -4,9 +4,9 @@
 #include "panels/dockarea.h"
 #include "panels/layerspanel.h"
 #include "panels/scenespanel.h"
-#include "shapeedits.h"
+#include "shapecommands.h"
 #include "stage/stagecontextmenu.h"
-#include "stage/stageviewactions.h"
+#include "stage/stageviewcommands.h"
 #include "stage/stagewidget.h"
 #include "timeline/timelinewidget.h"
 
@@ -48,7 +48,7 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     m_pDeleteAction->setObjectName(QStringLiteral("deleteShape"));
     m_pDeleteAction->setToolTip(tr("Delete the selected shapes"));
     connect(m_pDeleteAction, &QAction::triggered, this,
-            [this] { m_pShapeEdits->deleteSelection(); });
+            [this] { m_pShapeCommands->deleteSelection(); });
     m_pColorAction = m_pToolBar->addAction(tr("Colour..."));
     m_pColorAction->setObjectName(QStringLiteral("shapeColor"));
     m_pColorAction->setToolTip(tr("Choose the fill colour of the selected shape"));
@@ -92,12 +92,12 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, this,
             &DesignerEditorWidget::updateTimeline);
     connect(m_pStage, &StageWidget::selectionChanged, this, &DesignerEditorWidget::updateButtons);
-    m_pShapeEdits = new ShapeEdits(m_pStage, this);
-    new StageContextMenu(m_pStage, m_pShapeEdits);
-    new StageViewActions(m_pStage, m_pToolBar, this);
+    m_pShapeCommands = new ShapeCommands(m_pStage, this);
+    new StageContextMenu(m_pStage, m_pShapeCommands);
+    new StageViewCommands(m_pStage, m_pToolBar, this);
     // Another scene offers other shapes to select.
-    connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, m_pShapeEdits,
-            &ShapeEdits::stateChanged);
+    connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, m_pShapeCommands,
+            &ShapeCommands::stateChanged);
     connect(m_pStage, &StageWidget::shapeActivated, this, &DesignerEditorWidget::editText);
     updateButtons();
 }

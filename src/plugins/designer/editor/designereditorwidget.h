@@ -9,7 +9,7 @@
 class DesignerDocument;
 class DockArea;
 class QLabel;
-class ShapeEdits;
+class ShapeCommands;
 class QToolBar;
 class StageWidget;
 class TimelineWidget;
@@ -33,7 +33,7 @@ public:
     void setCurrentScene(int scene);
 
     /*! The Edit menu's commands on the stage's selection. */
-    ShapeEdits* getShapeEdits() const { return m_pShapeEdits; }
+    ShapeCommands* getShapeCommands() const { return m_pShapeCommands; }
 
 private:
     void refresh();
@@ -51,7 +51,7 @@ private:
     QAction* m_pColorAction = nullptr;
     QAction* m_pUndoAction = nullptr;
     QAction* m_pRedoAction = nullptr;
-    ShapeEdits* m_pShapeEdits = nullptr;
+    ShapeCommands* m_pShapeCommands = nullptr;
 };
 
 #endif

@@ -1,7 +1,7 @@
 #include "imageinsertion.h"
 
 #include "model/images/imageimport.h"
-#include "shapeedits.h"
+#include "shapecommands.h"
 #include "stage/stagewidget.h"
 
 #include <actions/actioncontainer.h>
@@ -58,7 +58,7 @@ bool ImageInsertion::insertFile(StageWidget* stage, const QString& fileName, QSt
         fileName, QSizeF(project.getStageWidth(), project.getStageHeight()), &bOk, errorString);
     if (!bOk)
         return false;
-    const int layer = ShapeEdits::insertionLayer(project.getScenes().at(scene));
+    const int layer = ShapeCommands::insertionLayer(project.getScenes().at(scene));
     const QVector<ShapeRef> added =
         document->addShapes(scene, {qMakePair(layer, shape)}, tr("Insert Image"));
     stage->setSelectedShapes(added);

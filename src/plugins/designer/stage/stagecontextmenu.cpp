@@ -1,6 +1,6 @@
 #include "stagecontextmenu.h"
 
-#include "editor/shapeedits.h"
+#include "editor/shapecommands.h"
 #include "stagewidget.h"
 
 #include <actions/actionmanager.h>
@@ -9,20 +9,20 @@
 #include <QAction>
 #include <QMenu>
 
-StageContextMenu::StageContextMenu(StageWidget* stage, ShapeEdits* edits)
+StageContextMenu::StageContextMenu(StageWidget* stage, ShapeCommands* edits)
     : QObject(stage)
     , m_pStage(stage)
     , m_pEdits(edits)
     , m_pMenu(new QMenu(stage))
 {
     m_pMenu->setObjectName(QStringLiteral("stageContextMenu"));
-    m_pCut = addEdit(tr("Cu&t"), "Edit.Cut", &ShapeEdits::cut);
-    m_pCopy = addEdit(tr("&Copy"), "Edit.Copy", &ShapeEdits::copy);
-    m_pPaste = addEdit(tr("&Paste"), "Edit.Paste", &ShapeEdits::paste);
-    m_pDuplicate = addEdit(tr("D&uplicate"), "Edit.Duplicate", &ShapeEdits::duplicate);
-    m_pDelete = addEdit(tr("&Delete"), "Edit.Delete", &ShapeEdits::deleteSelection);
+    m_pCut = addEdit(tr("Cu&t"), "Edit.Cut", &ShapeCommands::cut);
+    m_pCopy = addEdit(tr("&Copy"), "Edit.Copy", &ShapeCommands::copy);
+    m_pPaste = addEdit(tr("&Paste"), "Edit.Paste", &ShapeCommands::paste);
+    m_pDuplicate = addEdit(tr("D&uplicate"), "Edit.Duplicate", &ShapeCommands::duplicate);
+    m_pDelete = addEdit(tr("&Delete"), "Edit.Delete", &ShapeCommands::deleteSelection);
     m_pMenu->addSeparator();
-    m_pSelectAll = addEdit(tr("Select &All"), "Edit.Select_All", &ShapeEdits::selectAll);
+    m_pSelectAll = addEdit(tr("Select &All"), "Edit.Select_All", &ShapeCommands::selectAll);
     m_pMenu->addSeparator();
     QMenu* arrange = m_pMenu->addMenu(tr("A&rrange"));
     arrange->setObjectName(QStringLiteral("stageArrangeMenu"));
@@ -40,12 +40,12 @@ StageContextMenu::StageContextMenu(StageWidget* stage, ShapeEdits* edits)
     };
     stage->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stage, &QWidget::customContextMenuRequested, this, &StageContextMenu::popup);
-    connect(edits, &ShapeEdits::stateChanged, this, &StageContextMenu::updateActions);
+    connect(edits, &ShapeCommands::stateChanged, this, &StageContextMenu::updateActions);
     updateActions();
 }
 
 QAction* StageContextMenu::addEdit(const QString& text, const char* command,
-                                   void (ShapeEdits::*slot)())
+                                   void (ShapeCommands::*slot)())
 {
     QAction* action = m_pMenu->addAction(text);
     action->setShortcutContext(Qt::WidgetShortcut);

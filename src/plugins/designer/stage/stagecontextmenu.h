@@ -9,7 +9,7 @@
 
 class QAction;
 class QMenu;
-class ShapeEdits;
+class ShapeCommands;
 class StageWidget;
 
 /*!
@@ -20,20 +20,20 @@ class StageContextMenu : public QObject
 {
     Q_OBJECT
 public:
-    StageContextMenu(StageWidget* stage, ShapeEdits* edits);
+    StageContextMenu(StageWidget* stage, ShapeCommands* edits);
 
     /*! The menu as it would show now, with each command enabled as it applies. */
     QMenu* menu() const { return m_pMenu; }
     void updateActions();
 
 private:
-    QAction* addEdit(const QString& text, const char* command, void (ShapeEdits::*slot)());
+    QAction* addEdit(const QString& text, const char* command, void (ShapeCommands::*slot)());
     QAction* addArrange(QMenu* menu, const QString& text, const QKeySequence& keys,
                         ShapeArranger::Order order);
     void popup(const QPoint& pos);
 
     StageWidget* m_pStage;
-    ShapeEdits* m_pEdits;
+    ShapeCommands* m_pEdits;
     QMenu* m_pMenu;
     QAction* m_pCut = nullptr;
     QAction* m_pCopy = nullptr;

@@ -2,7 +2,7 @@
 #include "editor/imageinsertion.h"
 #include "model/render/framerenderer.h"
 #include "model/io/clipboard/shapeclipboard.h"
-#include "editor/shapeedits.h"
+#include "editor/shapecommands.h"
 #include "stage/stagewidget.h"
 
 #include <QBuffer>
@@ -95,10 +95,10 @@ private slots:
             QCOMPARE(boxOf(pasted.constFirst()), box);
             // The preference is on unless a user turned it off: paste as a user would.
             QApplication::clipboard()->setMimeData(mime);
-            QTRY_VERIFY(m_widget.getShapeEdits()->canPaste());
+            QTRY_VERIFY(m_widget.getShapeCommands()->canPaste());
             if (!freeform)
                 return;
-            m_widget.getShapeEdits()->paste();
+            m_widget.getShapeCommands()->paste();
         } else {
             QTemporaryDir dir;
             QFile file(dir.filePath(QStringLiteral("picture")));

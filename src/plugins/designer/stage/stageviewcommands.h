@@ -1,5 +1,5 @@
-#ifndef STAGEVIEWACTIONS_H
-#define STAGEVIEWACTIONS_H
+#ifndef STAGEVIEWCOMMANDS_H
+#define STAGEVIEWCOMMANDS_H
 
 #include <QObject>
 
@@ -12,11 +12,11 @@ class StageWidget;
     The view commands of a stage as tool buttons: zoom in and out, fit, 100 %, the grid. Their
     keys work anywhere in \a keyScope, the editor the stage belongs to.
 */
-class StageViewActions : public QObject
+class StageViewCommands : public QObject
 {
     Q_OBJECT
 public:
-    StageViewActions(StageWidget* stage, QToolBar* toolBar, QWidget* keyScope);
+    StageViewCommands(StageWidget* stage, QToolBar* toolBar, QWidget* keyScope);
 
     QAction* zoomInAction() const { return m_pZoomIn; }
     QAction* zoomOutAction() const { return m_pZoomOut; }

@@ -1,5 +1,5 @@
-#ifndef SHAPEEDITS_H
-#define SHAPEEDITS_H
+#ifndef SHAPECOMMANDS_H
+#define SHAPECOMMANDS_H
 
 #include <QObject>
 
@@ -11,11 +11,11 @@ class StageWidget;
     Cut, Copy, Paste, Duplicate, Delete and Select All on the shapes of a stage. Copies go to
     the system clipboard (see ShapeClipboard); every change is one undo step of the document.
 */
-class ShapeEdits : public QObject
+class ShapeCommands : public QObject
 {
     Q_OBJECT
 public:
-    ShapeEdits(StageWidget* stage, QObject* parent);
+    ShapeCommands(StageWidget* stage, QObject* parent);
 
     bool hasSelection() const;
     bool canPaste() const;

@@ -1,4 +1,4 @@
-#include "shapeedits.h"
+#include "shapecommands.h"
 
 #include "model/io/clipboard/shapeclipboard.h"
 #include "stage/stagewidget.h"
@@ -13,12 +13,12 @@
 
 #include <algorithm>
 
-ShapeEdits::ShapeEdits(StageWidget* stage, QObject* parent)
+ShapeCommands::ShapeCommands(StageWidget* stage, QObject* parent)
     : QObject(parent)
     , m_pStage(stage)
 {
-    connect(stage, &StageWidget::selectionChanged, this, &ShapeEdits::stateChanged);
-    connect(stage, &StageWidget::documentChanged, this, &ShapeEdits::stateChanged);
+    connect(stage, &StageWidget::selectionChanged, this, &ShapeCommands::stateChanged);
+    connect(stage, &StageWidget::documentChanged, this, &ShapeCommands::stateChanged);
     // Asking another program's clipboard can take long, so it is asked once per change.
     const auto readClipboard = [this] {
         m_bClipboardHasShapes = ShapeClipboard::canPaste(QApplication::clipboard()->mimeData());
@@ -28,7 +28,7 @@ ShapeEdits::ShapeEdits(StageWidget* stage, QObject* parent)
     m_bClipboardHasShapes = ShapeClipboard::canPaste(QApplication::clipboard()->mimeData());
 }
 
-DesignerDocument* ShapeEdits::document() const
+DesignerDocument* ShapeCommands::document() const
 {
     return m_pStage->getDocument();
 }
@@ -71,19 +71,19 @@ double pasteStep(const ZenubProject& project)
 
 } // namespace
 
-bool ShapeEdits::hasSelection() const
+bool ShapeCommands::hasSelection() const
 {
     return document() && !m_pStage->getSelectedShapes().isEmpty();
 }
 
-bool ShapeEdits::canPaste() const
+bool ShapeCommands::canPaste() const
 {
     return document() && m_pStage->getScene() >= 0 &&
            m_pStage->getScene() < document()->getProject().getScenes().size() &&
            m_bClipboardHasShapes;
 }
 
-int ShapeEdits::insertionLayer(const ZenubScene& scene)
+int ShapeCommands::insertionLayer(const ZenubScene& scene)
 {
     const QVector<ZenubLayer>& layers = scene.getLayers();
     for (int l = layers.size() - 1; l >= 0; --l)
@@ -92,7 +92,7 @@ int ShapeEdits::insertionLayer(const ZenubScene& scene)
     return -1;
 }
 
-bool ShapeEdits::canSelectAll() const
+bool ShapeCommands::canSelectAll() const
 {
     if (!document() || m_pStage->getScene() < 0 ||
         m_pStage->getScene() >= document()->getProject().getScenes().size())
@@ -104,7 +104,7 @@ bool ShapeEdits::canSelectAll() const
     return false;
 }
 
-void ShapeEdits::copy()
+void ShapeCommands::copy()
 {
     if (!hasSelection())
         return;
@@ -112,7 +112,7 @@ void ShapeEdits::copy()
         shapesOf(document(), m_pStage->getSelectedShapes()), m_pStage->getFrame()));
 }
 
-void ShapeEdits::cut()
+void ShapeCommands::cut()
 {
     if (!hasSelection())
         return;
@@ -120,7 +120,7 @@ void ShapeEdits::cut()
     document()->removeShapes(m_pStage->getSelectedShapes(), tr("Cut"));
 }
 
-void ShapeEdits::paste()
+void ShapeCommands::paste()
 {
     if (!canPaste())
         return;
@@ -156,7 +156,7 @@ void ShapeEdits::paste()
     m_pStage->setFocus();
 }
 
-void ShapeEdits::duplicate()
+void ShapeCommands::duplicate()
 {
     if (!hasSelection())
         return;
@@ -169,13 +169,13 @@ void ShapeEdits::duplicate()
         document()->addShapes(m_pStage->getScene(), copies, tr("Duplicate")));
 }
 
-void ShapeEdits::deleteSelection()
+void ShapeCommands::deleteSelection()
 {
     if (hasSelection())
         document()->removeShapes(m_pStage->getSelectedShapes());
 }
 
-void ShapeEdits::selectAll()
+void ShapeCommands::selectAll()
 {
     if (!canSelectAll())
         return;

@@ -1,4 +1,4 @@
-#include "stageviewactions.h"
+#include "stageviewcommands.h"
 
 #include "stagewidget.h"
 
@@ -18,7 +18,7 @@ const char* const kGridKey = "Designer/ShowGrid";
 
 } // namespace
 
-StageViewActions::StageViewActions(StageWidget* stage, QToolBar* toolBar, QWidget* keyScope)
+StageViewCommands::StageViewCommands(StageWidget* stage, QToolBar* toolBar, QWidget* keyScope)
     : QObject(stage)
     , m_pStage(stage)
     , m_pToolBar(toolBar)
@@ -68,13 +68,13 @@ StageViewActions::StageViewActions(StageWidget* stage, QToolBar* toolBar, QWidge
     if (const QSettings* settings = ExtensionSystem::PluginManager::settings())
         stage->setGridVisible(settings->value(QLatin1String(kGridKey), false).toBool());
 
-    connect(stage, &StageWidget::viewChanged, this, &StageViewActions::updateState);
-    connect(stage, &StageWidget::documentChanged, this, &StageViewActions::updateState);
+    connect(stage, &StageWidget::viewChanged, this, &StageViewCommands::updateState);
+    connect(stage, &StageWidget::documentChanged, this, &StageViewCommands::updateState);
     updateState();
 }
 
-QAction* StageViewActions::addAction(const QString& text, const QString& name,
-                                     const QString& toolTip, const QList<QKeySequence>& keys)
+QAction* StageViewCommands::addAction(const QString& text, const QString& name,
+                                      const QString& toolTip, const QList<QKeySequence>& keys)
 {
     QAction* action = m_pToolBar->addAction(text);
     action->setObjectName(name);
@@ -92,7 +92,7 @@ QAction* StageViewActions::addAction(const QString& text, const QString& name,
     return action;
 }
 
-void StageViewActions::updateState()
+void StageViewCommands::updateState()
 {
     const double zoom = m_pStage->getZoom();
     m_pLevel->setText(tr("%1 %").arg(std::lround(zoom * 100)));
