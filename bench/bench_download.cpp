@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Update download from a local server (python3 -m http.server on 127.0.0.1) against curl
 // fetching the same file from the same server: throughput, and the memory the download adds.
 

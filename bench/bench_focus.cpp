@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Focus change between two editor contexts with N registered commands, against one
 // QAction::setEnabled (a real state change) per command.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time of the marked-length scaler on large sheets, against copying the same sheet. The figures
 // per megabyte must stay flat as the sheet grows: the scaler reads every character a bounded
 // number of times.

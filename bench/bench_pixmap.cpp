@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A cached pixmap through IUi::getPixmap against a plain QHash lookup of the same pixmap.
 
 #include "benchrow.h"

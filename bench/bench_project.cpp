@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Project load and save against QJsonDocument on the same bytes, and the editor with a project
 // of 5,000 shapes in 20 scenes: open to first paint, and frame time while playing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up until the welcome page's script has connected to the application, and the memory
 // of the idle process tree, against a bare QMainWindow with a QWebEngineView on a static local
 // page whose script connects the same way. The end signal is seen from outside for both: an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Encoding of a 10-second 1080p video: the application's encoder against FFmpeg's own
 // command-line encoder with the same codec settings, both fed the same frames. The frames are
 // drawn once by the frame renderer and kept in memory, so neither figure includes drawing.

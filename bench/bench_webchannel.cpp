@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Web-channel calls through the application's transport against a raw QWebSocketServer echo,
 // with the same clients (in a thread of their own) sending messages of the same size. Clients
 // of both present the run's token, as the application's pages do.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef BENCHROW_H
 #define BENCHROW_H
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # zenub_add_plugin(<name> SOURCES ... METADATA <file.json> [LIBS ...])
 #
 # Builds a plugin of Zenub Animate against the installed package. The plugin class names the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # "cpack -G DEB" in the build folder makes a Debian package of the installed tree.
 # The application keeps its own tree in /opt/zenub-animate (it finds its parts relative to the
 # executable); what the desktop must find goes to /usr: the menu entry, icons, the project file
@@ -9,6 +10,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Create HTML5 animations")
 set(CPACK_PACKAGE_DESCRIPTION
     "Zenub Animate lays out shapes and text on a stage, animates them with key frames and\nexports the result as an HTML5 page.")
 set(CPACK_PACKAGE_CONTACT "KORVA Software <support@zenub.korva.example>")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://zenub.korva.example")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 # Install-time rules (the menu entry's Exec line) see the final prefix, not the staging folder.

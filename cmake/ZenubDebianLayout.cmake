@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run by CPack on the staged tree before it is packed: moves what the desktop looks for from
 # <prefix>/share to /usr/share and puts the command on the PATH.
 if(NOT CPACK_GENERATOR STREQUAL "DEB")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The package plugin authors build against: public headers, imported targets and
 # zenub_add_plugin(), installed beside the application.
 include(CMakePackageConfigHelpers)

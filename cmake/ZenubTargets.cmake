@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 include(GenerateExportHeader)
 
 # Paths are relative to $ORIGIN so that both the build tree and the installed tree can move.

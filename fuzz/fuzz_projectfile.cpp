@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The project-file loader: arbitrary bytes are refused with a message or read as a project;
 // what is read is written back and must read again to the same project.
 #include "model/project/zenubproject.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings readers fed arbitrary INI text as the user settings file: recent projects,
 // shortcuts and breakpoints are read (or ignored) without a crash, and what they keep is sane.
 #include <actions/actionmanager.h>

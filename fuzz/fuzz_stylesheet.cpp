@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The density scaler of style sheets: any text at any density gives a sheet without marks,
 // and never crashes or loops.
 #include <appearance/ithemesmanager.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SVG pasted from other programs: any bytes become editable shapes, one image, or a message;
 // never a shape that a saved project could not hold and read back.
 #include "model/images/imageimport.h"

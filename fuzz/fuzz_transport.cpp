@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web channel's incoming side: any text frame a local page sends goes through our
 // transport into the channel, which may answer, call a slot or refuse it, and never crashes.
 #include <webchannel/websockettransport.h>

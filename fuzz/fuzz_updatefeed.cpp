@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The update feed: any reply body is read as a feed (or refused) without a crash, and the
 // version comparison stays a strict order for any two version strings.
 #include <updater/updater.h>

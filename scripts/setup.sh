@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by scripts/run, scripts/test and scripts/bench: installs what is missing and builds.
 # Source it; it sets ROOT and BUILD.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "helloplugin.h"
 
 #include "notedocumentfactory.h"

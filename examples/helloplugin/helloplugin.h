@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef HELLOPLUGIN_H
 #define HELLOPLUGIN_H
 

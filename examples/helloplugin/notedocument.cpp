@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "notedocument.h"
 
 #include <mainwindow/mainwindow.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef NOTEDOCUMENT_H
 #define NOTEDOCUMENT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "notedocumentfactory.h"
 
 #include "notedocument.h"

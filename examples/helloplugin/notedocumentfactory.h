@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef NOTEDOCUMENTFACTORY_H
 #define NOTEDOCUMENTFACTORY_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "noteeditor.h"
 
 #include "notedocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef NOTEEDITOR_H
 #define NOTEEDITOR_H
 

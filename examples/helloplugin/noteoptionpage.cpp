@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "noteoptionpage.h"
 
 #include <extensionsystem/pluginmanager.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef NOTEOPTIONPAGE_H
 #define NOTEOPTIONPAGE_H
 

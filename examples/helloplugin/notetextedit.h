@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef NOTETEXTEDIT_H
 #define NOTETEXTEDIT_H
 

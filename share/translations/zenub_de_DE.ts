@@ -1617,8 +1617,8 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>%1 (erstellt mit %2)</translation>
     </message>
     <message>
-        <source>Zenub Animate: copyright KORVA. Licensed to you under the Zenub Animate licence agreement that comes with the application.</source>
-        <translation>Zenub Animate: Copyright KORVA. Ihnen lizenziert gemäß dem Lizenzvertrag von Zenub Animate, der der Anwendung beiliegt.</translation>
+        <source>Zenub Animate: copyright 2026 KORVA Software. Free software under the MIT licence: you may use, copy, change and pass it on, keeping the copyright notice; it comes without any warranty.</source>
+        <translation>Zenub Animate: Copyright 2026 KORVA Software. Freie Software unter der MIT-Lizenz: Sie dürfen sie nutzen, kopieren, ändern und weitergeben, sofern der Urheberrechtshinweis erhalten bleibt; sie wird ohne jede Gewährleistung bereitgestellt.</translation>
     </message>
     <message>
         <source>Qt %1 (including Qt WebEngine): GNU Lesser General Public License version 3 (LGPLv3). Qt WebEngine contains Chromium, under BSD-style licences. Sources: https://download.qt.io/</source>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "commandlineexport.h"
 
 #include "commandline.h"

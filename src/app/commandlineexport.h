@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef COMMANDLINEEXPORT_H
 #define COMMANDLINEEXPORT_H
 

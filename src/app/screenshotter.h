@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SCREENSHOTTER_H
 #define SCREENSHOTTER_H
 

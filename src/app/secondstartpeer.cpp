@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "secondstartpeer.h"
 
 #include "secondstartprotocol.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SECONDSTARTPEER_H
 #define SECONDSTARTPEER_H
 

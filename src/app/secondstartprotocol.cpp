@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "secondstartprotocol.h"
 
 #include <extensionsystem/privatefolder.h>

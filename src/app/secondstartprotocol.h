@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SECONDSTARTPROTOCOL_H
 #define SECONDSTARTPROTOCOL_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settingscheck.h"
 
 #include <extensionsystem/privatefolder.h>

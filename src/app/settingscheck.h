@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SETTINGSCHECK_H
 #define SETTINGSCHECK_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SINGLEINSTANCE_H
 #define SINGLEINSTANCE_H
 

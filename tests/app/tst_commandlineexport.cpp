@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <model/project/zenubproject.h>
 #include <model/io/zenub/zenubprojectfile.h>
 #include <model/render/framerenderer.h>

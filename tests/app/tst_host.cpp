@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>

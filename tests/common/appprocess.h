@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef APPPROCESS_H
 #define APPPROCESS_H
 

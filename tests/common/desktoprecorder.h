@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef DESKTOPRECORDER_H
 #define DESKTOPRECORDER_H
 

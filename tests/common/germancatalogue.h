@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef GERMANCATALOGUE_H
 #define GERMANCATALOGUE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef MODALANSWERER_H
 #define MODALANSWERER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef OWNMETHODS_H
 #define OWNMETHODS_H
 

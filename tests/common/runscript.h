@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef RUNSCRIPT_H
 #define RUNSCRIPT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testdocuments.h"
 
 #include <extensionsystem/pluginmanager.h>

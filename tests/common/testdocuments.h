@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef TESTDOCUMENTS_H
 #define TESTDOCUMENTS_H
 

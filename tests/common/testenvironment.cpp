@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testenvironment.h"
 
 #include <extensionsystem/pluginmanager.h>

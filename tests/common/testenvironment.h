@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef TESTENVIRONMENT_H
 #define TESTENVIRONMENT_H
 

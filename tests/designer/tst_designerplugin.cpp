@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <testenvironment.h>
 
 #include "model/project/zenubproject.h"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # The Debian package: built by CPack from the main build, unpacked into a scratch folder (not
 # installed), its contents and computed dependencies checked, and the packaged binary started.
 set -euo pipefail

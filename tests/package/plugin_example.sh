@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # An outside developer's plugin: the example is configured and built as a project of its own
 # against the installed package, installed beside the application, and used through the real
 # application: open a note, type, insert the date with its Edit command, save.

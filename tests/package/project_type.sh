@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The installed file type is what the desktop's own tools make of it: *.zenub files are Zenub
 # projects, with an icon in every size the application has.
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "appprocess.h"
 #include "secondstartprotocol.h"
 #include "singleinstance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders a help page written in HTML into a paginated PDF.
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "iconset.h"
 
 #include "iconpainter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the theme gallery with a shipped theme, for looking at a theme outside the application.
 //   theme_gallery <theme id> <picture file> [style folder]
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "themegallery.h"
 
 #include <plugin/iui.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef THEMEGALLERY_H
 #define THEMEGALLERY_H
 

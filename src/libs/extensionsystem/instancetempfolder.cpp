@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "instancetempfolder.h"
 
 #include <extensionsystem/privatefolder.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef INSTANCETEMPFOLDER_H
 #define INSTANCETEMPFOLDER_H
 

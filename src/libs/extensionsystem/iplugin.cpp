@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "iplugin.h"
 
 namespace ExtensionSystem {

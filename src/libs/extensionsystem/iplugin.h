@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef EXTENSIONSYSTEM_IPLUGIN_H
 #define EXTENSIONSYSTEM_IPLUGIN_H
 

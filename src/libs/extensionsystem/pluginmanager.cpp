@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pluginmanager.h"
 
 #include "iplugin.h"

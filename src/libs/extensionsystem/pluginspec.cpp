@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pluginspec.h"
 
 #include "iplugin.h"

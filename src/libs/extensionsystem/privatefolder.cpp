@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "privatefolder.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designerplugin.h"
 
 #include "dialogs/backuprestoredialog.h"

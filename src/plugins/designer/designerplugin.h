@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef DESIGNERPLUGIN_H
 #define DESIGNERPLUGIN_H
 

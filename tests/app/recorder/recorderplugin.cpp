@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <extensionsystem/iplugin.h>
 #include <plugin/coreplugin.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <appearance/znappstyle.h>
 #include <plugin/dpi.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <desktoprecorder.h>
 #include <germancatalogue.h>
 #include <modalanswerer.h>

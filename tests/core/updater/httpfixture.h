@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef HTTPFIXTURE_H
 #define HTTPFIXTURE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <httpfixture.h>
 #include <modalanswerer.h>
 #include <testfiles.h>

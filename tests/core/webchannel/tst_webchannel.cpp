@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <webchannel/websocketclientwrapper.h>
 #include <webchannel/websockettransport.h>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails when a file under MODEL_DIR includes a header of Qt's widgets module (any header found in
 # WIDGETS_DIR's QtWidgets folder, by either spelling: <QWidget> or <QtWidgets/QWidget>).
 foreach(dir ${WIDGETS_DIR})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/designereditorwidget.h"
 #include "editor/shapecommands.h"
 #include "stage/shapearranger.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/designerdocument.h"
 #include "editor/designereditorwidget.h"
 #include "stage/stagewidget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <dialogs/videoexportdialog.h>
 #include <model/project/zenubproject.h>
 #include <model/render/framerenderer.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <desktoprecorder.h>
 #include <modalanswerer.h>
 #include <testenvironment.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testplugin.h"
 
 class BadMetaPlugin : public TestPlugin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testplugin.h"
 
 class FailingPlugin : public TestPlugin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef TESTPLUGIN_H
 #define TESTPLUGIN_H
 

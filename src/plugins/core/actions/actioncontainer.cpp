@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "actioncontainer.h"
 
 #include "actions/actionmanager.h"

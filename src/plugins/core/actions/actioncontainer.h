@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ACTIONCONTAINER_H
 #define ACTIONCONTAINER_H
 

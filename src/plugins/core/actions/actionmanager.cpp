@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "actionmanager.h"
 
 #include "actions/actionmanager_p.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ACTIONMANAGER_H
 #define ACTIONMANAGER_H
 

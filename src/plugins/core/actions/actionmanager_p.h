@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ACTIONMANAGER_P_H
 #define ACTIONMANAGER_P_H
 

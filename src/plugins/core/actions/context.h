@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef CONTEXT_H
 #define CONTEXT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "contextaction.h"
 
 #include "actions/proxyaction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef CONTEXTACTION_H
 #define CONTEXTACTION_H
 

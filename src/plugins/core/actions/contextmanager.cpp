@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "contextmanager.h"
 
 #include "mainwindow/mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef CONTEXTMANAGER_H
 #define CONTEXTMANAGER_H
 

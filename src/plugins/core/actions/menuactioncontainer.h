@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef MENUACTIONCONTAINER_H
 #define MENUACTIONCONTAINER_H
 

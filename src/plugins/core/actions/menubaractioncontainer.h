@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef MENUBARACTIONCONTAINER_H
 #define MENUBARACTIONCONTAINER_H
 

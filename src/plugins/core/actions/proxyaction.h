@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef PROXYACTION_H
 #define PROXYACTION_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ilanguagemanager.h"
 
 #include "plugin/icore.h"

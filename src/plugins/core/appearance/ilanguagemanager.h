@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ILANGUAGEMANAGER_H
 #define ILANGUAGEMANAGER_H
 

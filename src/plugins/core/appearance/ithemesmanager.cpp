@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ithemesmanager.h"
 
 #include "appearance/znappstyle.h"

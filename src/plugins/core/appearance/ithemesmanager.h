@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ITHEMESMANAGER_H
 #define ITHEMESMANAGER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LANGUAGEINFO_H
 #define LANGUAGEINFO_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef THEMESINFO_H
 #define THEMESINFO_H
 

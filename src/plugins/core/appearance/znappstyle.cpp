@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "znappstyle.h"
 
 #include "plugin/dpi.h"

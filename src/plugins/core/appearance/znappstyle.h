@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZNAPPSTYLE_H
 #define ZNAPPSTYLE_H
 

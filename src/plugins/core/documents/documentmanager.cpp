@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "documentmanager.h"
 
 #include "documentmanager_p.h"

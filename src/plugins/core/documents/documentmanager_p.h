@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef DOCUMENTMANAGER_P_H
 #define DOCUMENTMANAGER_P_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editormanager.h"
 
 #include "editormanager_p.h"

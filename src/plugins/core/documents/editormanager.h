@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef EDITORMANAGER_H
 #define EDITORMANAGER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef EDITORMANAGER_P_H
 #define EDITORMANAGER_P_H
 

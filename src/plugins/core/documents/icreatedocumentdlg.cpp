@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "icreatedocumentdlg.h"
 
 ICreateDocumentDlg::ICreateDocumentDlg(QWidget* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ICREATEDOCUMENTDLG_H
 #define ICREATEDOCUMENTDLG_H
 

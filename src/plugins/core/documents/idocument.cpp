@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "idocument.h"
 
 #include "mainwindow/menus/irecentfilesmanager.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IDOCUMENT_H
 #define IDOCUMENT_H
 

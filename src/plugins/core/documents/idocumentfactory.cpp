@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "idocumentfactory.h"
 
 IDocumentFactory::IDocumentFactory(QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IDOCUMENTFACTORY_H
 #define IDOCUMENTFACTORY_H
 

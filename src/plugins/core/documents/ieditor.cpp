@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ieditor.h"
 
 #include "idocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IEDITOR_H
 #define IEDITOR_H
 

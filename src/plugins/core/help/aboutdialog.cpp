@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "aboutdialog.h"
 
 #include "plugin/dpi.h"

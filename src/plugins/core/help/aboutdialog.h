@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ABOUTDIALOG_H
 #define ABOUTDIALOG_H
 

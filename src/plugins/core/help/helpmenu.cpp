@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "helpmenu.h"
 
 #include "aboutdialog.h"

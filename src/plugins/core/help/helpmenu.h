@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef HELPMENU_H
 #define HELPMENU_H
 

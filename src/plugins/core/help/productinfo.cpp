@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "productinfo.h"
 
 #include "appearance/ilanguagemanager.h"
@@ -40,8 +41,9 @@ QString ProductInfo::qtVersion()
 QString ProductInfo::licences()
 {
     return QStringList{
-        tr("Zenub Animate: copyright KORVA. Licensed to you under the Zenub Animate licence "
-           "agreement that comes with the application."),
+        tr("Zenub Animate: copyright 2026 KORVA Software. Free software under the MIT licence: "
+           "you may use, copy, change and pass it on, keeping the copyright notice; it comes "
+           "without any warranty."),
         tr("Qt %1 (including Qt WebEngine): GNU Lesser General Public License version 3 "
            "(LGPLv3). Qt WebEngine contains Chromium, under BSD-style licences. Sources: "
            "https://download.qt.io/")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef PRODUCTINFO_H
 #define PRODUCTINFO_H
 

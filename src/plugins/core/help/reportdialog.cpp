@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reportdialog.h"
 
 #include "plugin/dpi.h"

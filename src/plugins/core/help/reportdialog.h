@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef REPORTDIALOG_H
 #define REPORTDIALOG_H
 

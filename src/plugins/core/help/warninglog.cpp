@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "warninglog.h"
 
 #include <QDateTime>

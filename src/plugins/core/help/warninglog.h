@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WARNINGLOG_H
 #define WARNINGLOG_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imainmdiarea.h"
 
 #include "actions/actionmanager.h"

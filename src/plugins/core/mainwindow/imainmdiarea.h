@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IMAINMDIAREA_H
 #define IMAINMDIAREA_H
 

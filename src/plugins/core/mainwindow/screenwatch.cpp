@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screenwatch.h"
 
 #include "mainwindow.h"

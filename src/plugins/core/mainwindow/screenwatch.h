@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SCREENWATCH_H
 #define SCREENWATCH_H
 

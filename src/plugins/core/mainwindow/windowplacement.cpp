@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windowplacement.h"
 
 #include <extensionsystem/pluginmanager.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WINDOWPLACEMENT_H
 #define WINDOWPLACEMENT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windowtitletracker.h"
 
 #include "documents/editormanager.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WINDOWTITLETRACKER_H
 #define WINDOWTITLETRACKER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "appearanceoptionpage.h"
 
 #include "appearance/ilanguagemanager.h"

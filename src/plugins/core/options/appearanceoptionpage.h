@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef APPEARANCEOPTIONPAGE_H
 #define APPEARANCEOPTIONPAGE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef BREAKPOINTLISTWIDGET_H
 #define BREAKPOINTLISTWIDGET_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "breakpointsoptionpage.h"
 
 #include "breakpointlistwidget.h"

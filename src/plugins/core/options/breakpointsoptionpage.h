@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef BREAKPOINTSOPTIONPAGE_H
 #define BREAKPOINTSOPTIONPAGE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ioptionpage.h"
 
 IOptionPage::IOptionPage(QWidget* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IOPTIONPAGE_H
 #define IOPTIONPAGE_H
 

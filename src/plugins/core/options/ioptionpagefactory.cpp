@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ioptionpagefactory.h"
 
 IOptionPageFactory::IOptionPageFactory(QObject* parent)

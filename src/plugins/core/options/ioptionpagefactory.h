@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IOPTIONPAGEFACTORY_H
 #define IOPTIONPAGEFACTORY_H
 

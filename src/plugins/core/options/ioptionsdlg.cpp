@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ioptionsdlg.h"
 
 IOptionsDlg::IOptionsDlg(QWidget* parent, Qt::WindowFlags flags)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IOPTIONSDLG_H
 #define IOPTIONSDLG_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "keyboardoptionpage.h"
 
 #include "actions/actioncontainer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef KEYBOARDOPTIONPAGE_H
 #define KEYBOARDOPTIONPAGE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "coreplugin.h"
 
 #include "appearance/ilanguagemanager.h"

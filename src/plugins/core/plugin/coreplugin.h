@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef COREPLUGIN_H
 #define COREPLUGIN_H
 

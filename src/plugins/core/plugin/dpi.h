@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef DPI_H
 #define DPI_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "icore.h"
 
 #include "iui.h"

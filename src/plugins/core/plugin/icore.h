@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ICORE_H
 #define ICORE_H
 

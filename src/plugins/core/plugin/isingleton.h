@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ISINGLETON_H
 #define ISINGLETON_H
 

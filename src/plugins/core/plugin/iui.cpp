@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "iui.h"
 
 #include "dpi.h"

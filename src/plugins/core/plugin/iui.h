@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IUI_H
 #define IUI_H
 

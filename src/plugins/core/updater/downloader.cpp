@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "downloader.h"
 #include "ui_downloader.h"
 

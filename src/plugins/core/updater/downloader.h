@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef DOWNLOADER_H
 #define DOWNLOADER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "updatecheck.h"
 
 #include "mainwindow/mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef UPDATECHECK_H
 #define UPDATECHECK_H
 

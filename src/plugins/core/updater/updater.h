@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef UPDATER_H
 #define UPDATER_H
 

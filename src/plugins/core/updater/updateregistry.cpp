@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "updateregistry.h"
 
 #include "updater.h"

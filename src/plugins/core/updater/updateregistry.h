@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef UPDATEREGISTRY_H
 #define UPDATEREGISTRY_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef UPDATERLOGGING_H
 #define UPDATERLOGGING_H
 

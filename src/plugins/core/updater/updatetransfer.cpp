@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "updatetransfer.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef UPDATETRANSFER_H
 #define UPDATETRANSFER_H
 

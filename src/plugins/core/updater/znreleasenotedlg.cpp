@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "znreleasenotedlg.h"
 #include "ui_znreleasenotedlg.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZNRELEASENOTEDLG_H
 #define ZNRELEASENOTEDLG_H
 

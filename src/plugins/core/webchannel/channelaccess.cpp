@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "channelaccess.h"
 
 #include <extensionsystem/privatefolder.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef CHANNELACCESS_H
 #define CHANNELACCESS_H
 

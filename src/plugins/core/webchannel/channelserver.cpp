@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "channelserver.h"
 
 #include "channelaccess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef CHANNELSERVER_H
 #define CHANNELSERVER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reportlimiter.h"
 
 ReportLimiter::ReportLimiter(int burst, qint64 intervalMs)

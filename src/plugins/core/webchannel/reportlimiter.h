@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef REPORTLIMITER_H
 #define REPORTLIMITER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "websocketclientwrapper.h"
 
 #include "channelaccess.h"

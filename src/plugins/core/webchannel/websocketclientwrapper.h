@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WEBSOCKETCLIENTWRAPPER_H
 #define WEBSOCKETCLIENTWRAPPER_H
 

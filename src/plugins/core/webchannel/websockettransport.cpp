@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "websockettransport.h"
 
 #include "reportlimiter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WEBSOCKETTRANSPORT_H
 #define WEBSOCKETTRANSPORT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "backuprestoredialog.h"
 
 #include "document/designerdocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef BACKUPRESTOREDIALOG_H
 #define BACKUPRESTOREDIALOG_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef BEZIERCURVEEDITOR_H
 #define BEZIERCURVEEDITOR_H
 

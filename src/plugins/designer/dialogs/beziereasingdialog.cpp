@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "beziereasingdialog.h"
 
 #include "beziercurveeditor.h"

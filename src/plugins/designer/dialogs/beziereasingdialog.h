@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef BEZIEREASINGDIALOG_H
 #define BEZIEREASINGDIALOG_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "newprojectdialog.h"
 #include "ui_newprojectdialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef NEWPROJECTDIALOG_H
 #define NEWPROJECTDIALOG_H
 

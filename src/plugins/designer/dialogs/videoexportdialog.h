@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef VIDEOEXPORTDIALOG_H
 #define VIDEOEXPORTDIALOG_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designerdocument.h"
 
 #include "model/edits/newcontent.h"

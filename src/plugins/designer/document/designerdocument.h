@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef DESIGNERDOCUMENT_H
 #define DESIGNERDOCUMENT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "projectbackup.h"
 
 #include "model/project/zenubproject.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef PROJECTBACKUP_H
 #define PROJECTBACKUP_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "projecteditcommand.h"
 
 #include "designerdocument.h"

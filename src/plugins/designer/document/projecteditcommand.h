@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef PROJECTEDITCOMMAND_H
 #define PROJECTEDITCOMMAND_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "projectexporter.h"
 
 #include "model/html5/zenubhtmlexporter.h"

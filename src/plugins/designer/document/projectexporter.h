@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef PROJECTEXPORTER_H
 #define PROJECTEXPORTER_H
 

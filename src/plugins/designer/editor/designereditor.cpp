@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designereditor.h"
 
 #include "designereditorwidget.h"

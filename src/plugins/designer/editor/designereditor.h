@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef DESIGNEREDITOR_H
 #define DESIGNEREDITOR_H
 

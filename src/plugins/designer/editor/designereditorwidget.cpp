@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designereditorwidget.h"
 
 #include "document/designerdocument.h"

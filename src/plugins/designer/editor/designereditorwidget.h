@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef DESIGNEREDITORWIDGET_H
 #define DESIGNEREDITORWIDGET_H
 

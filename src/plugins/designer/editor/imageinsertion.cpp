@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imageinsertion.h"
 
 #include "model/images/imageimport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IMAGEINSERTION_H
 #define IMAGEINSERTION_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shapecommands.h"
 
 #include "model/io/clipboard/shapeclipboard.h"

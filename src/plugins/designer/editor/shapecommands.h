@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SHAPECOMMANDS_H
 #define SHAPECOMMANDS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "backupoptionpage.h"
 
 #include <documents/documentmanager.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef BACKUPOPTIONPAGE_H
 #define BACKUPOPTIONPAGE_H
 

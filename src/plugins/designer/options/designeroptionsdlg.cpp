@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designeroptionsdlg.h"
 
 #include "backupoptionpage.h"

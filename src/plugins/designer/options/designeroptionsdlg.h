@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef DESIGNEROPTIONSDLG_H
 #define DESIGNEROPTIONSDLG_H
 

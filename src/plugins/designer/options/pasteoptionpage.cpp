@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pasteoptionpage.h"
 
 #include <documents/documentmanager.h>

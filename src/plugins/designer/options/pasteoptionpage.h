@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef PASTEOPTIONPAGE_H
 #define PASTEOPTIONPAGE_H
 

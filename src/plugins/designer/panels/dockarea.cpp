@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dockarea.h"
 
 #include "layerspanel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef DOCKAREA_H
 #define DOCKAREA_H
 

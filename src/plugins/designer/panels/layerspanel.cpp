@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "layerspanel.h"
 
 #include "document/designerdocument.h"

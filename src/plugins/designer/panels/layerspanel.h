@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LAYERSPANEL_H
 #define LAYERSPANEL_H
 

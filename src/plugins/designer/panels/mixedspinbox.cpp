@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mixedspinbox.h"
 
 #include <QLineEdit>

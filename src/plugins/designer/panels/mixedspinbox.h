@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef MIXEDSPINBOX_H
 #define MIXEDSPINBOX_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef PANELTOOLBAR_H
 #define PANELTOOLBAR_H
 

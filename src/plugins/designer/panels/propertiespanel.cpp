@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "propertiespanel.h"
 
 #include "mixedspinbox.h"

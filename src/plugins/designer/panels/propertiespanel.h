@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef PROPERTIESPANEL_H
 #define PROPERTIESPANEL_H
 

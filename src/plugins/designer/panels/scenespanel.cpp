@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scenespanel.h"
 
 #include "document/designerdocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SCENESPANEL_H
 #define SCENESPANEL_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "spingesture.h"
 
 #include "document/designerdocument.h"

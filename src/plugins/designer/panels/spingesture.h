@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SPINGESTURE_H
 #define SPINGESTURE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shapearranger.h"
 
 #include <QCoreApplication>

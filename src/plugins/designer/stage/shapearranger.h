@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SHAPEARRANGER_H
 #define SHAPEARRANGER_H
 

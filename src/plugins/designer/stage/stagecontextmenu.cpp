@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stagecontextmenu.h"
 
 #include "editor/shapecommands.h"

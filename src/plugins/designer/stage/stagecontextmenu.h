@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef STAGECONTEXTMENU_H
 #define STAGECONTEXTMENU_H
 

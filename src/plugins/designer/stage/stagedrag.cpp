@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stagedrag.h"
 
 #include "model/render/framerenderer.h"

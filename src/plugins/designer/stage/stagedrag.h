@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef STAGEDRAG_H
 #define STAGEDRAG_H
 

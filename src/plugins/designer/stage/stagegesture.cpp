@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stagegesture.h"
 
 #include "stage/stageoverlay.h"

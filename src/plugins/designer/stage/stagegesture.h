@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef STAGEGESTURE_H
 #define STAGEGESTURE_H
 

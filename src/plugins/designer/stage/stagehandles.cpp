@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stagehandles.h"
 
 #include "model/project/zenubkeyframe.h"

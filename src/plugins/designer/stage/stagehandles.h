@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef STAGEHANDLES_H
 #define STAGEHANDLES_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stageoverlay.h"
 
 #include "document/designerdocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef STAGEOVERLAY_H
 #define STAGEOVERLAY_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stagepicker.h"
 
 #include "model/render/framerenderer.h"

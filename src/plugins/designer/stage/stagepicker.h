@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef STAGEPICKER_H
 #define STAGEPICKER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stagesnapper.h"
 
 #include "model/render/framerenderer.h"

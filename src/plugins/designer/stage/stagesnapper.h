@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef STAGESNAPPER_H
 #define STAGESNAPPER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stageviewcommands.h"
 
 #include "stagewidget.h"

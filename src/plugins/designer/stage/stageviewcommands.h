@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef STAGEVIEWCOMMANDS_H
 #define STAGEVIEWCOMMANDS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef STAGEVIEWPORT_H
 #define STAGEVIEWPORT_H
 

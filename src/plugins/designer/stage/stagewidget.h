@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef STAGEWIDGET_H
 #define STAGEWIDGET_H
 

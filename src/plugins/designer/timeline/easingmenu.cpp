@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "easingmenu.h"
 
 #include "dialogs/beziereasingdialog.h"

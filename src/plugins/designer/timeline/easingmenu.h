@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef EASINGMENU_H
 #define EASINGMENU_H
 

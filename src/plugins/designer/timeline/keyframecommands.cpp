@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "keyframecommands.h"
 
 #include "model/edits/keyframeedits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef KEYFRAMECOMMANDS_H
 #define KEYFRAMECOMMANDS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef PLAYBACKCLOCK_H
 #define PLAYBACKCLOCK_H
 

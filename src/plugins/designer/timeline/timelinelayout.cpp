@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timelinelayout.h"
 
 #include "timelinerows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef TIMELINELAYOUT_H
 #define TIMELINELAYOUT_H
 

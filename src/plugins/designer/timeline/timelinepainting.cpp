@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timelinepainting.h"
 
 #include <QPainter>

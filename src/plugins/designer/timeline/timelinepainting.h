@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef TIMELINEPAINTING_H
 #define TIMELINEPAINTING_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timelinerowpainter.h"
 
 #include "model/edits/keyframeedits.h"

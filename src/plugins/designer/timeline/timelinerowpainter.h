@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef TIMELINEROWPAINTER_H
 #define TIMELINEROWPAINTER_H
 

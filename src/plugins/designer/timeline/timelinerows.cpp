@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timelinerows.h"
 
 #include "easingmenu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef TIMELINEROWS_H
 #define TIMELINEROWS_H
 

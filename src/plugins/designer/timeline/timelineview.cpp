@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timelineview.h"
 
 #include "model/edits/keyframeedits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef TIMELINEVIEW_H
 #define TIMELINEVIEW_H
 

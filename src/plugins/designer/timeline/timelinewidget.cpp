@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "timelinewidget.h"
 
 #include "dialogs/beziereasingdialog.h"

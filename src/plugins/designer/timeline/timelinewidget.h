@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef TIMELINEWIDGET_H
 #define TIMELINEWIDGET_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "loadedvideoencoder.h"
 
 #include "videoencoderapi.h"

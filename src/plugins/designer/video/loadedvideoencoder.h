@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LOADEDVIDEOENCODER_H
 #define LOADEDVIDEOENCODER_H
 

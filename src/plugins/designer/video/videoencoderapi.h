@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef VIDEOENCODERAPI_H
 #define VIDEOENCODERAPI_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "videoexportjob.h"
 
 #include "loadedvideoencoder.h"

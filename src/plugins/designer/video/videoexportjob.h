@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef VIDEOEXPORTJOB_H
 #define VIDEOEXPORTJOB_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "videoexporttask.h"
 
 #include "videoexportjob.h"

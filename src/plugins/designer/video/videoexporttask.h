@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef VIDEOEXPORTTASK_H
 #define VIDEOEXPORTTASK_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "welcomeview.h"
 
 #include <appearance/ithemesmanager.h>

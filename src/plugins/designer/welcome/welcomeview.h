@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WELCOMEVIEW_H
 #define WELCOMEVIEW_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <germancatalogue.h>
 #include <testenvironment.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef CHANNELCLIENT_H
 #define CHANNELCLIENT_H
 

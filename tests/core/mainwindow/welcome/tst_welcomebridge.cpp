@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "channelclient.h"
 
 #include <desktoprecorder.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runscript.h"
 
 #include <model/html5/zenubhtmlexporter.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/designereditorwidget.h"
 #include "editor/imageinsertion.h"
 #include "model/render/framerenderer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <germancatalogue.h>
 #include <model/html5/zenubhtmlexporter.h>
 #include <model/project/zenubproject.h>

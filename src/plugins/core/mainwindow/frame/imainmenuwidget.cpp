@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imainmenuwidget.h"
 
 #include "windowbuttons.h"

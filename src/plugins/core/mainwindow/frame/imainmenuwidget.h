@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IMAINMENUWIDGET_H
 #define IMAINMENUWIDGET_H
 

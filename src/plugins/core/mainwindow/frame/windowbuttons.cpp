@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windowbuttons.h"
 
 #include "imainmenuwidget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WINDOWBUTTONS_H
 #define WINDOWBUTTONS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "znnotificationbar.h"
 
 #include "plugin/iui.h"

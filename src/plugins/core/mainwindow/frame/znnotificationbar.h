@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZNNOTIFICATIONBAR_H
 #define ZNNOTIFICATIONBAR_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZNSTYLEDFRAME_H
 #define ZNSTYLEDFRAME_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "znstyledframefilter_p.h"
 
 #ifndef Q_OS_WIN

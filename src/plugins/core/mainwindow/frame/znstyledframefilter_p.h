@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZNSTYLEDFRAMEFILTER_P_H
 #define ZNSTYLEDFRAMEFILTER_P_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "znstyledframehelper.h"
 
 #include "znstyledframehelper_p.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZNSTYLEDFRAMEHELPER_H
 #define ZNSTYLEDFRAMEHELPER_H
 

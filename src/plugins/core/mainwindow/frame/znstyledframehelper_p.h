@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZNSTYLEDFRAMEHELPER_P_H
 #define ZNSTYLEDFRAMEHELPER_P_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editcommands.h"
 
 #include "actions/actioncontainer.h"

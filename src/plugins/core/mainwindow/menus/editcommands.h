@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef EDITCOMMANDS_H
 #define EDITCOMMANDS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "filecommands.h"
 
 #include "documents/documentmanager.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef FILECOMMANDS_H
 #define FILECOMMANDS_H
 

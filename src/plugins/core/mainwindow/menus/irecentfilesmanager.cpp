@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "irecentfilesmanager.h"
 
 #include "plugin/icore.h"

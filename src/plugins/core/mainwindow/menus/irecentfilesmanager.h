@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IRECENTFILESMANAGER_H
 #define IRECENTFILESMANAGER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "languagemenu.h"
 
 #include "actions/actioncontainer.h"

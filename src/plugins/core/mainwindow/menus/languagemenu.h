@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LANGUAGEMENU_H
 #define LANGUAGEMENU_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainmenus.h"
 
 #include "actions/actioncontainer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef MAINMENUS_H
 #define MAINMENUS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "preferencescommand.h"
 
 #include "documents/idocumentfactory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef PREFERENCESCOMMAND_H
 #define PREFERENCESCOMMAND_H
 

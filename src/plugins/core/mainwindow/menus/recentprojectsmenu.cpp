@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recentprojectsmenu.h"
 
 #include "actions/actioncontainer.h"

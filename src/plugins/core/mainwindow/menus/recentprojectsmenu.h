@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef RECENTPROJECTSMENU_H
 #define RECENTPROJECTSMENU_H
 

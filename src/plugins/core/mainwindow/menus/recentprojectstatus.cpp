@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recentprojectstatus.h"
 
 #include <QFileInfo>

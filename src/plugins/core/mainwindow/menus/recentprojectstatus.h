@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef RECENTPROJECTSTATUS_H
 #define RECENTPROJECTSTATUS_H
 

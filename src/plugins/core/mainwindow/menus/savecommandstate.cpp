@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "savecommandstate.h"
 
 #include "documents/documentmanager.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SAVECOMMANDSTATE_H
 #define SAVECOMMANDSTATE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "workspacecommands.h"
 
 #include "actions/actioncontainer.h"

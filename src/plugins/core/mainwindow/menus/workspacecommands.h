@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WORKSPACECOMMANDS_H
 #define WORKSPACECOMMANDS_H
 

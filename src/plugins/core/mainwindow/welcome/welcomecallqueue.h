@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WELCOMECALLQUEUE_H
 #define WELCOMECALLQUEUE_H
 

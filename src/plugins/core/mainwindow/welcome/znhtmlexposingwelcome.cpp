@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "znhtmlexposingwelcome.h"
 
 #include "mainwindow/imainmdiarea.h"

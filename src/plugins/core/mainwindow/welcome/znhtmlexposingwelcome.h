@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZNHTMLEXPOSINGWELCOME_H
 #define ZNHTMLEXPOSINGWELCOME_H
 

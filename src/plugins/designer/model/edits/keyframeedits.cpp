@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "keyframeedits.h"
 
 #include "model/project/zenubscene.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef KEYFRAMEEDITS_H
 #define KEYFRAMEEDITS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef KEYFRAMEREF_H
 #define KEYFRAMEREF_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef NEWCONTENT_H
 #define NEWCONTENT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SHAPEREF_H
 #define SHAPEREF_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBHTMLEXPORTER_H
 #define ZENUBHTMLEXPORTER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imageimport.h"
 
 #include "model/render/shapeimages.h"

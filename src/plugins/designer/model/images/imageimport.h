@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef IMAGEIMPORT_H
 #define IMAGEIMPORT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "zenubeasing.h"
 
 #include "model/io/zenub/zenubjsonkeys.h"

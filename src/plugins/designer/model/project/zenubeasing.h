@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBEASING_H
 #define ZENUBEASING_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "zenubkeyframe.h"
 
 #include "model/io/zenub/zenubjsonkeys.h"

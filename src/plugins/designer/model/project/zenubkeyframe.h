@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBKEYFRAME_H
 #define ZENUBKEYFRAME_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "zenublayer.h"
 
 #include "model/io/zenub/zenubjsonkeys.h"

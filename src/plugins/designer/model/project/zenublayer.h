@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBLAYER_H
 #define ZENUBLAYER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBPROJECT_H
 #define ZENUBPROJECT_H
 

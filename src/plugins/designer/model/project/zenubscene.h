@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBSCENE_H
 #define ZENUBSCENE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "zenubshape.h"
 
 #include "model/io/zenub/zenubjsonkeys.h"

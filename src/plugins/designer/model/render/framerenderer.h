@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef FRAMERENDERER_H
 #define FRAMERENDERER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shapeimages.h"
 
 #include <QCache>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SHAPEIMAGES_H
 #define SHAPEIMAGES_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The welcome page of Zenub Animate. It reaches the application only through the web channel
 // object "znwelcome", over the local WebSocket whose port the application puts in the page
 // address ("?port=N&token=T").

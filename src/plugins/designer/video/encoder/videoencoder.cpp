@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "videoencoder.h"
 
 #include <QDir>

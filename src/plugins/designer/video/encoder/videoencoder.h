@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef VIDEOENCODER_H
 #define VIDEOENCODER_H
 

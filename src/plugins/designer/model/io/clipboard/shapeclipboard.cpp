@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shapeclipboard.h"
 
 #include "model/images/imageimport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SHAPECLIPBOARD_H
 #define SHAPECLIPBOARD_H
 

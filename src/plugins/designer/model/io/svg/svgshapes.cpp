@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "svgshapes.h"
 
 #include "model/io/zenub/zenubjsonreader.h"

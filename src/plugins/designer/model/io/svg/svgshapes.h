@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef SVGSHAPES_H
 #define SVGSHAPES_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "zenubjsonkeys.h"
 
 #include <QCborMap>

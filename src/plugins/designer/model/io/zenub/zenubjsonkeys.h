@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBJSONKEYS_H
 #define ZENUBJSONKEYS_H
 

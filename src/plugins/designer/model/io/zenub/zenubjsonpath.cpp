@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "zenubjsonpath.h"
 
 #include "zenubjsonreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBJSONPATH_H
 #define ZENUBJSONPATH_H
 

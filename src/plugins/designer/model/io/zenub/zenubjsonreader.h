@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBJSONREADER_H
 #define ZENUBJSONREADER_H
 

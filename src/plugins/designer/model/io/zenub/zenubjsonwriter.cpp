@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "zenubjsonwriter.h"
 
 #include <QIODevice>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBJSONWRITER_H
 #define ZENUBJSONWRITER_H
 

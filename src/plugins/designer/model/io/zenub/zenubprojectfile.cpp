@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "zenubprojectfile.h"
 
 #include "zenubjsonreader.h"

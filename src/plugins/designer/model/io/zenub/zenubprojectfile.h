@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBPROJECTFILE_H
 #define ZENUBPROJECTFILE_H
 
