@@ -600,6 +600,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>The field &quot;%1&quot; repeats frame %2.</source>
         <translation>Das Feld „%1“ wiederholt Bild %2.</translation>
     </message>
+    <message>
+        <source>The field &quot;%1&quot; names no image of the project.</source>
+        <translation>Das Feld „%1“ nennt kein Bild des Projekts.</translation>
+    </message>
 </context>
 <context>
     <name>ZenubProject</name>
@@ -663,8 +667,24 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Die Datei %1 kann nicht als Projekt geöffnet werden: Sie ist keine normale Datei.</translation>
     </message>
     <message>
-        <source>The file %1 is too large to be a project: projects are limited to %2 MiB.</source>
-        <translation>Die Datei %1 ist zu groß für ein Projekt: Projekte dürfen höchstens %2 MiB groß sein.</translation>
+        <source>The file %1 is too large to be a project: projects are limited to %2.</source>
+        <translation>Die Datei %1 ist zu groß für ein Projekt: Projekte dürfen höchstens %2 groß sein.</translation>
+    </message>
+    <message>
+        <source>The project cannot be saved as %1: it would take %2, and a project of more than %3 could not be opened again.</source>
+        <translation>Das Projekt kann nicht als %1 gespeichert werden: Es würde %2 belegen, und ein Projekt von mehr als %3 ließe sich nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>Its largest images are %1; remove some or use smaller ones.</source>
+        <translation>Seine größten Bilder sind %1; entfernen Sie einige oder verwenden Sie kleinere.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; (%2) cannot be added: the project would then take %3, and a project of more than %4 could not be opened again.</source>
+        <translation>Das Bild „%1“ (%2) kann nicht hinzugefügt werden: Das Projekt würde dann %3 belegen, und ein Projekt von mehr als %4 ließe sich nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>Its largest images are %1.</source>
+        <translation>Seine größten Bilder sind %1.</translation>
     </message>
 </context>
 <context>

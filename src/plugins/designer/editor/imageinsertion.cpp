@@ -2,6 +2,7 @@
 #include "imageinsertion.h"
 
 #include "model/images/imageimport.h"
+#include "model/io/zenub/zenubprojectfile.h"
 #include "shapecommands.h"
 #include "stage/stagewidget.h"
 
@@ -57,7 +58,7 @@ bool ImageInsertion::insertFile(StageWidget* stage, const QString& fileName, QSt
     bool bOk = false;
     const ZenubShape shape = ImageImport::fromFile(
         fileName, QSizeF(project.getStageWidth(), project.getStageHeight()), &bOk, errorString);
-    if (!bOk)
+    if (!bOk || !ZenubProjectFile::hasRoomFor(project, {shape}, errorString))
         return false;
     const int layer = ShapeCommands::insertionLayer(project.getScenes().at(scene));
     const QVector<ShapeRef> added =

@@ -2,6 +2,7 @@
 #include "shapecommands.h"
 
 #include "model/io/clipboard/shapeclipboard.h"
+#include "model/io/zenub/zenubprojectfile.h"
 #include "stage/stagewidget.h"
 
 #include <documents/documentmanager.h>
@@ -131,7 +132,7 @@ void ShapeCommands::paste()
         ShapeClipboard::fromMimeData(QApplication::clipboard()->mimeData(),
                                      QSizeF(project.getStageWidth(), project.getStageHeight()),
                                      DocumentManager::isPasteSvgAsFreeform(), &error);
-    if (shapes.isEmpty()) {
+    if (shapes.isEmpty() || !ZenubProjectFile::hasRoomFor(project, shapes, &error)) {
         IUi::getInstance()->showWarning(m_pStage, QStringLiteral("Zenub Animate"), error,
                                         QMessageBox::Ok, QMessageBox::Ok);
         return;

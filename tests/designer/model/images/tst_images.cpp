@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "editor/designereditorwidget.h"
 #include "editor/imageinsertion.h"
-#include "model/render/framerenderer.h"
-#include "model/io/clipboard/shapeclipboard.h"
 #include "editor/shapecommands.h"
+#include "model/io/clipboard/shapeclipboard.h"
+#include "model/render/framerenderer.h"
 #include "stage/stagewidget.h"
+
+#include <modalanswerer.h>
+#include <testfiles.h>
 
 #include <QBuffer>
 #include <QClipboard>
 #include <QImage>
+#include <QImageWriter>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -24,6 +28,25 @@ QByteArray encoded(const QSize& size, const char* format)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
+    return bytes;
+}
+
+// A photo-like picture that does not compress, stored without compression so it is quick to make.
+QByteArray noisePng(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    quint32 state = 1;
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<quint32*>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = (state = state * 1664525u + 1013904223u) >> 8;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(100);
+    writer.write(image);
     return bytes;
 }
 
@@ -117,6 +140,76 @@ private slots:
         QCOMPARE(boxOf(*m_document.shapeAt(first)), box);
         m_document.getUndoStack()->undo();
         QVERIFY(!m_document.shapeAt(first));
+    }
+
+    void bigPictureUsedNineTimesIsSavedOnce()
+    {
+        // About 9.5 MB: nine copies of it in the file could not be opened again.
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("photo.png"));
+        QVERIFY(writeFile(picture, noisePng({1780, 1780})));
+        QString error;
+        for (int i = 0; i < 2; ++i)
+            QVERIFY2(ImageInsertion::insertFile(m_widget.getStage(), picture, &error),
+                     qPrintable(error));
+        ShapeCommands* commands = m_widget.getShapeCommands();
+        for (int i = 0; i < 6; ++i)
+            commands->duplicate();
+        commands->copy();
+        QTRY_VERIFY(commands->canPaste());
+        commands->paste();
+        const QString path = dir.filePath(QStringLiteral("Banner.zenub"));
+        QVERIFY(m_document.save(path));
+        QVERIFY(QFileInfo(path).size() < 2 * QFileInfo(picture).size());
+
+        DesignerDocument reopened;
+        reopened.setFileName(path);
+        QVERIFY(reopened.open());
+        const QVector<ZenubShape>& shapes =
+            reopened.getProject().getScenes().at(0).getLayers().at(0).getShapes();
+        QCOMPARE(shapes.size(), 9);
+        QCOMPARE(shapes.constLast().getImageData(), readFile(picture));
+    }
+    void newPicturesStayWithinTheProjectLimit_data()
+    {
+        QTest::addColumn<bool>("paste");
+        QTest::newRow("insert") << false;
+        QTest::newRow("paste") << true;
+    }
+    void newPicturesStayWithinTheProjectLimit()
+    {
+        QFETCH(bool, paste);
+        // Pictures the project holds already bring it close to the limit.
+        QVERIFY(m_document.editProject({}, [](ZenubProject& project) {
+            for (char c : {'a', 'b', 'c'}) {
+                ZenubShape held(ZenubShape::Type::Image, QStringLiteral("Held"));
+                held.setImageFormat(QStringLiteral("png"));
+                held.setImageData(QByteArray(15 << 20, c));
+                project.scenes()[0].layers()[0].addShape(held);
+            }
+            return true;
+        }));
+        const int steps = m_document.getUndoStack()->count();
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("photo.png"));
+        QVERIFY(writeFile(picture, noisePng({1300, 1300})));
+        QString error;
+        if (paste) {
+            auto* mime = new QMimeData();
+            mime->setData(QStringLiteral("image/png"), readFile(picture));
+            QApplication::clipboard()->setMimeData(mime);
+            QTRY_VERIFY(m_widget.getShapeCommands()->canPaste());
+            ModalAnswerer answerer;
+            answerer.answer(QMessageBox::Ok);
+            m_widget.getShapeCommands()->paste();
+            error = answerer.texts().value(0);
+        } else {
+            QVERIFY(!ImageInsertion::insertFile(m_widget.getStage(), picture, &error));
+        }
+        QVERIFY2(error.contains(QLatin1String("cannot be added")) &&
+                     error.contains(QLocale().formattedDataSize(64 << 20, 0)),
+                 qPrintable(error));
+        QCOMPARE(m_document.getUndoStack()->count(), steps);
     }
 
 private:

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <germancatalogue.h>
 #include <model/html5/zenubhtmlexporter.h>
-#include <model/project/zenubproject.h>
 #include <model/io/zenub/zenubprojectfile.h>
+#include <model/project/zenubproject.h>
 #include <testfiles.h>
 
 #include <QJsonDocument>
@@ -94,7 +94,11 @@ private slots:
 
         const QJsonObject root = QJsonDocument::fromJson(readFile(path)).object();
         QCOMPARE(root.value(QStringLiteral("format")).toString(), QStringLiteral("zenub-project"));
-        QCOMPARE(root.value(QStringLiteral("version")).toInt(), 2);
+        // Pictures need version 3; a project without any still opens in a release that reads 2.
+        QCOMPARE(root.value(QStringLiteral("version")).toInt(), 3);
+        const QJsonObject plain =
+            ZenubProjectFile::toDocument(ZenubProject::createNew(QStringLiteral("Plain"), 9, 9, 9));
+        QCOMPARE(plain.value(QStringLiteral("version")).toInt(), 2);
 
         ZenubProject loaded;
         ZenubProjectFile reader(path);
@@ -127,8 +131,8 @@ private slots:
         QTest::newRow("missing file")
             << "missing" << QByteArray() << Error::FileNotFound << "does not exist";
         QTest::newRow("newer version")
-            << "file" << QByteArray(R"({"format":"zenub-project","version":3,"project":{}})")
-            << Error::NewerVersion << "(format version 3)";
+            << "file" << QByteArray(R"({"format":"zenub-project","version":4,"project":{}})")
+            << Error::NewerVersion << "(format version 4)";
         QTest::newRow("unknown easing")
             << "file" << shape(R"({"keyframes":[{"easing":"bounce"}]})") << Error::InvalidContent
             << "\"project.scenes[0].layers[0].shapes[0].keyframes[0].easing\" must be";
@@ -139,6 +143,9 @@ private slots:
             << "file" << shape(R"({"type":"star"})") << Error::InvalidContent
             << "\"project.scenes[0].layers[0].shapes[0].type\" must be "
                "one of: rectangle, ellipse, text, image";
+        QTest::newRow("picture not in the table")
+            << "file" << shape(R"({"type":"image","picture":"0123"})") << Error::InvalidContent
+            << "\"project.scenes[0].layers[0].shapes[0].picture\" names no image";
         // Scenes are read side by side; the first fault in the file is the one named.
         QTest::newRow("first of two faulty scenes")
             << "file" << project(R"({"scenes":[{},{"layers":[{"shapes":[{"type":"star"}]}]},7]})")
@@ -189,6 +196,77 @@ private slots:
         ZenubKeyframe state;
         QVERIFY(shape.stateAt(5, &state));
         QCOMPARE(state.getX(), 50.0);
+    }
+    void picturesAreStoredOnce()
+    {
+        // Version 2 kept a copy in every shape that showed the picture.
+        const QByteArray logo = QByteArray("\x89PNG\r\n\x1a\nlogo").toBase64();
+        const QByteArray photo = QByteArray("\xff\xd8\xffphoto").toBase64();
+        const auto image = [](const QByteArray& data, const QString& format) {
+            return QJsonObject{
+                {"type", "image"}, {"imageFormat", format}, {"image", QString::fromLatin1(data)}};
+        };
+        const auto scene = [](const QJsonArray& shapes) {
+            return QJsonObject{{"layers", QJsonArray{QJsonObject{{"shapes", shapes}}}}};
+        };
+        const QJsonArray scenes{
+            scene({image(logo, "png"), image(photo, "jpeg"), image(logo, "png")}),
+            scene({image(logo, "png")})};
+        const QJsonObject old{{"format", "zenub-project"},
+                              {"version", 2},
+                              {"project", QJsonObject{{"scenes", scenes}}}};
+        ZenubProject project;
+        ZenubProjectFile file(QStringLiteral("old.zenub"));
+        QVERIFY2(file.parse(QJsonDocument(old).toJson(), &project),
+                 qPrintable(file.getErrorString()));
+        const QByteArray saved = ZenubProjectFile::toBytes(project);
+        QCOMPARE(saved.count(logo), 1);
+        QCOMPARE(saved.count(photo), 1);
+        ZenubProject again;
+        QVERIFY2(file.parse(saved, &again), qPrintable(file.getErrorString()));
+        QVERIFY(again == project);
+    }
+    void savesOnlyWhatOpensAgain_data()
+    {
+        QTest::addColumn<int>("over");
+        QTest::newRow("at the limit") << 0;
+        QTest::newRow("one byte past it") << 1;
+    }
+    void savesOnlyWhatOpensAgain()
+    {
+        QFETCH(int, over);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Big.zenub"));
+        QVERIFY(ZenubProjectFile(path).save(sampleProject()));
+        const QByteArray before = readFile(path);
+
+        ZenubProject project = ZenubProject::createNew(QString(), 640, 480, 25);
+        for (int i = 0; i < 3; ++i) {
+            ZenubShape photo(ZenubShape::Type::Image, QStringLiteral("Photo %1").arg(i + 1));
+            photo.setImageFormat(QStringLiteral("jpeg"));
+            photo.setImageData(QByteArray((12 + i) << 20, char('a' + i)));
+            project.scenes()[0].layers()[0].addShape(photo);
+        }
+        // Each letter of the name adds one byte: the file is brought to the limit, or past it.
+        const qint64 size = ZenubProjectFile::maximumFileSize + over;
+        project.setName(QString(int(size - ZenubProjectFile::encodedSize(project)), 'x'));
+        QCOMPARE(ZenubProjectFile::encodedSize(project), size);
+
+        ZenubProjectFile file(path);
+        QCOMPARE(file.save(project), !over);
+        if (over) {
+            QCOMPARE(file.getError(), Error::TooLarge);
+            const QString message = file.getErrorString();
+            for (const QString& part :
+                 {QLocale().formattedDataSize(size, 1), QStringLiteral("\"Photo 3\" (14.0 MiB)")})
+                QVERIFY2(message.contains(part), qPrintable(message));
+            QCOMPARE(readFile(path), before);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Big.zenub"});
+            return;
+        }
+        ZenubProject loaded;
+        QVERIFY2(ZenubProjectFile(path).load(&loaded), qPrintable(file.getErrorString()));
+        QVERIFY(loaded == project);
     }
     void easedStates_data()
     {

@@ -4,6 +4,7 @@
 #include "model/io/zenub/zenubjsonkeys.h"
 #include "model/io/zenub/zenubjsonreader.h"
 #include "model/io/zenub/zenubjsonwriter.h"
+#include "model/io/zenub/zenubpicturetable.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -54,14 +55,24 @@ QJsonObject ZenubProject::toJson() const
 
 void ZenubProject::write(ZenubJsonWriter& writer) const
 {
+    const ZenubPictureTable pictures = ZenubPictureTable::of(*this);
     writer.beginObject();
     writer.member(QLatin1String("frameRate"), m_frameRate);
     writer.member(QLatin1String("name"), m_name);
+    if (!pictures.isEmpty()) {
+        // Version 2 kept a copy of the picture in every shape that showed it.
+        writer.requireFormatVersion(3);
+        writer.key(QLatin1String("pictures"));
+        pictures.write(writer);
+    }
+    const ZenubPictureTable* outer = writer.pictures();
+    writer.setPictures(pictures.isEmpty() ? nullptr : &pictures);
     writer.key(QLatin1String("scenes"));
     writer.beginArray();
     for (const ZenubScene& scene : m_scenes)
         scene.write(writer);
     writer.endArray();
+    writer.setPictures(outer);
     writer.key(QLatin1String("stage"));
     writer.beginObject();
     writer.member(QLatin1String("background"), ZenubJsonReader::colorName(m_backgroundColor));
@@ -86,6 +97,7 @@ QVector<ZenubScene> readScenes(const QJsonArray& scenes, ZenubJsonReader& reader
     const auto work = [&] {
         for (int i = next++; i < count; i = next++) {
             ZenubJsonReader& own = readers[size_t(i)];
+            own.setPictures(reader.pictures());
             read[size_t(i)] = ZenubScene::fromJson(own.objectAt(scenes, scenesPath, i), own,
                                                    ZenubJsonPath(scenesPath, i));
         }
@@ -134,9 +146,10 @@ bool ZenubProject::fromJson(const QJsonObject& object, ZenubProject* project, QS
 ZenubProject ZenubProject::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
                                     const ZenubJsonPath& path)
 {
-    enum { Name, Stage, FrameRate, Scenes };
+    enum { Name, Stage, FrameRate, Pictures, Scenes };
     static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("stage"),
-                                    QLatin1String("frameRate"), QLatin1String("scenes")};
+                                    QLatin1String("frameRate"), QLatin1String("pictures"),
+                                    QLatin1String("scenes")};
     const ZenubJsonKeys::Found values = keys.find(object);
 
     ZenubProject project;
@@ -155,10 +168,14 @@ ZenubProject ZenubProject::fromJson(const QJsonObject& object, ZenubJsonReader& 
                                                  stageKeys[Background], project.m_backgroundColor);
     project.m_frameRate = reader.readInt(values(FrameRate), path, keys[FrameRate],
                                          project.m_frameRate, 1, maximumFrameRate());
+    const ZenubPictureTable pictures = ZenubPictureTable::fromJson(values(Pictures), reader, path);
     const ZenubJsonPath scenesPath(path, keys[Scenes]);
     const QJsonArray scenes = reader.readArray(values(Scenes), path, keys[Scenes]);
+    const ZenubPictureTable* outer = reader.pictures();
+    reader.setPictures(&pictures);
     if (!reader.hasError())
         project.m_scenes = readScenes(scenes, reader, scenesPath);
+    reader.setPictures(outer);
     return project;
 }
 

@@ -4,6 +4,7 @@
 #include "model/io/zenub/zenubjsonkeys.h"
 #include "model/io/zenub/zenubjsonreader.h"
 #include "model/io/zenub/zenubjsonwriter.h"
+#include "model/io/zenub/zenubpicturetable.h"
 
 #include <QJsonArray>
 #include <QStringList>
@@ -133,6 +134,10 @@ void ZenubShape::write(ZenubJsonWriter& writer) const
 {
     const ZenubShape defaults;
     const bool stroked = m_strokeWidth != defaults.m_strokeWidth;
+    // A project file names its pictures from its table; elsewhere a shape carries its own.
+    const ZenubPictureTable* pictures = writer.pictures();
+    const QString pictureId =
+        m_type == Type::Image && pictures ? pictures->idOf(m_imageData, m_imageFormat) : QString();
     writer.beginObject();
     if (m_cornerRadius != defaults.m_cornerRadius)
         writer.member(QLatin1String("cornerRadius"), m_cornerRadius);
@@ -141,8 +146,9 @@ void ZenubShape::write(ZenubJsonWriter& writer) const
         writer.member(QLatin1String("fontFamily"), m_fontFamily);
     if (m_fontSize != defaults.m_fontSize)
         writer.member(QLatin1String("fontSize"), m_fontSize);
-    if (m_type == Type::Image) {
-        writer.member(QLatin1String("image"), QString::fromLatin1(m_imageData.toBase64()));
+    if (m_type == Type::Image && pictureId.isEmpty()) {
+        writer.key(QLatin1String("image"));
+        writer.base64(m_imageData);
         writer.member(QLatin1String("imageFormat"), m_imageFormat);
     }
     writer.key(QLatin1String("keyframes"));
@@ -151,6 +157,8 @@ void ZenubShape::write(ZenubJsonWriter& writer) const
         keyframe.write(writer);
     writer.endArray();
     writer.member(QLatin1String("name"), m_name);
+    if (!pictureId.isEmpty())
+        writer.member(QLatin1String("picture"), pictureId);
     if (stroked) {
         writer.member(QLatin1String("stroke"), ZenubJsonReader::colorName(m_strokeColor));
         writer.member(QLatin1String("strokeWidth"), m_strokeWidth);
@@ -182,13 +190,15 @@ ZenubShape ZenubShape::fromJson(const QJsonObject& object, ZenubJsonReader& read
         FontSize,
         ImageFormat,
         Image,
+        Picture,
         Keyframes
     };
     static const ZenubJsonKeys keys{
         QLatin1String("type"),         QLatin1String("name"),       QLatin1String("fill"),
         QLatin1String("text"),         QLatin1String("stroke"),     QLatin1String("strokeWidth"),
         QLatin1String("cornerRadius"), QLatin1String("fontFamily"), QLatin1String("fontSize"),
-        QLatin1String("imageFormat"),  QLatin1String("image"),      QLatin1String("keyframes")};
+        QLatin1String("imageFormat"),  QLatin1String("image"),      QLatin1String("picture"),
+        QLatin1String("keyframes")};
     const ZenubJsonKeys::Found values = keys.find(object);
 
     ZenubShape shape;
@@ -211,7 +221,18 @@ ZenubShape ZenubShape::fromJson(const QJsonObject& object, ZenubJsonReader& read
         reader.readString(values(FontFamily), path, keys[FontFamily], shape.m_fontFamily);
     shape.m_fontSize =
         reader.readNumber(values(FontSize), path, keys[FontSize], shape.m_fontSize, 0, limit);
-    if (shape.m_type == Type::Image) {
+    if (shape.m_type == Type::Image && !values(Picture).isUndefined()) {
+        const QString id = reader.readString(values(Picture), path, keys[Picture], QString());
+        const ZenubPictureTable* pictures = reader.pictures();
+        const ZenubPictureTable::Picture* picture = pictures ? pictures->find(id) : nullptr;
+        if (picture) {
+            shape.m_imageFormat = picture->format;
+            shape.m_imageData = picture->data;
+        } else {
+            reader.fail(ZenubJsonReader::tr("The field \"%1\" names no image of the project.")
+                            .arg(path.child(keys[Picture])));
+        }
+    } else if (shape.m_type == Type::Image) {
         shape.m_imageFormat = reader.readChoice(values(ImageFormat), path, keys[ImageFormat],
                                                 imageFormats(), QStringLiteral("png"));
         shape.m_imageData = QByteArray::fromBase64(

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef ZENUBSHAPE_H
 #define ZENUBSHAPE_H
 

@@ -10,6 +10,7 @@
 #include <QString>
 
 class QColor;
+class ZenubPictureTable;
 
 /*!
     Reads typed fields out of project JSON and remembers the first problem it meets, described
@@ -64,8 +65,13 @@ public:
     /*! Records \a message unless an earlier problem was recorded. */
     void fail(const QString& message);
 
+    /*! The pictures image shapes may name; null when there is no table to name them in. */
+    const ZenubPictureTable* pictures() const { return m_pictures; }
+    void setPictures(const ZenubPictureTable* pictures) { m_pictures = pictures; }
+
 private:
     QString m_error;
+    const ZenubPictureTable* m_pictures = nullptr;
 };
 
 #endif

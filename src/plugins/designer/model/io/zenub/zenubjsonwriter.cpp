@@ -100,6 +100,24 @@ void ZenubJsonWriter::value(bool flag)
         append("false", 5);
 }
 
+void ZenubJsonWriter::base64(const QByteArray& data)
+{
+    beginValue();
+    append('"');
+    // Pictures are most of a large project: they go in slices of whole base-64 groups, so that
+    // no copy of a whole picture is made on the way to the device.
+    const int slice = blockSize / 4 * 3;
+    for (int at = 0; at < data.size(); at += slice) {
+        const QByteArray encoded =
+            QByteArray::fromRawData(data.constData() + at, qMin(slice, data.size() - at))
+                .toBase64();
+        append(encoded.constData(), encoded.size());
+        if (m_device && m_buffer.size() >= blockSize)
+            finish();
+    }
+    append('"');
+}
+
 bool ZenubJsonWriter::finish()
 {
     if (m_device && !m_buffer.isEmpty()) {

@@ -6,8 +6,10 @@
 #include <QLatin1String>
 #include <QString>
 #include <QVarLengthArray>
+#include <QtGlobal>
 
 class QIODevice;
+class ZenubPictureTable;
 
 /*!
     Writes JSON as it goes, with the same bytes as QJsonDocument::toJson(QJsonDocument::Indented)
@@ -34,6 +36,8 @@ public:
     void value(double number);
     void value(int number) { value(double(number)); }
     void value(bool flag);
+    /*! \a data as a string in base 64. */
+    void base64(const QByteArray& data);
 
     template<typename T>
     void member(QLatin1String name, const T& value)
@@ -41,6 +45,17 @@ public:
         key(name);
         this->value(value);
     }
+
+    /*! The pictures image shapes name instead of carrying their own; null: they carry them. */
+    const ZenubPictureTable* pictures() const { return m_pictures; }
+    void setPictures(const ZenubPictureTable* pictures) { m_pictures = pictures; }
+    /*!
+        The lowest project format version that can read what was written: a part of the
+        document that older versions cannot read raises it to the version that introduced it
+        (0 while nothing did).
+    */
+    int formatVersion() const { return m_formatVersion; }
+    void requireFormatVersion(int version) { m_formatVersion = qMax(m_formatVersion, version); }
 
     /*! Writes what is still held to the device; false if any write to it failed. */
     bool finish();
@@ -62,6 +77,8 @@ private:
     QVarLengthArray<bool, 16> m_open;
     bool m_afterKey = false;
     bool m_failed = false;
+    const ZenubPictureTable* m_pictures = nullptr;
+    int m_formatVersion = 0;
 #ifndef QT_NO_DEBUG
     QVarLengthArray<QLatin1String, 16> m_lastKey;
 #endif

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "zenubprojectfile.h"
 
+#include "model/project/zenubproject.h"
 #include "zenubjsonreader.h"
 #include "zenubjsonwriter.h"
-#include "model/project/zenubproject.h"
+#include "zenubpicturetable.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QLocale>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 
 #ifdef Q_OS_UNIX
@@ -21,6 +24,52 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+namespace {
+
+// Versions before this one are read, never written.
+constexpr int kOldestWrittenVersion = 2;
+
+// Counts what a save would write, so that a save the reader would refuse is refused before a
+// byte reaches the disk.
+class ByteCounter : public QIODevice
+{
+public:
+    ByteCounter() { open(QIODevice::WriteOnly); }
+    qint64 count() const { return m_count; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override
+    {
+        m_count += size;
+        return size;
+    }
+
+private:
+    qint64 m_count = 0;
+};
+
+QString sizeText(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 1);
+}
+
+// The largest of \a pictures, largest first, as "Name" (2.5 MiB), "Other" (1.0 MiB).
+QString largestPictures(QVector<ZenubPictureTable::Picture> pictures)
+{
+    std::sort(pictures.begin(), pictures.end(),
+              [](const ZenubPictureTable::Picture& a, const ZenubPictureTable::Picture& b) {
+                  return a.data.size() > b.data.size();
+              });
+    QStringList names;
+    for (int i = 0; i < std::min(3, int(pictures.size())); ++i)
+        names.append(QStringLiteral("\"%1\" (%2)")
+                         .arg(pictures.at(i).shapeName, sizeText(pictures.at(i).data.size())));
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
 
 ZenubProjectFile::ZenubProjectFile(const QString& fileName)
     : m_fileName(fileName)
@@ -45,7 +94,7 @@ bool ZenubProjectFile::load(ZenubProject* project)
                     tr("The project file %1 cannot be read: %2").arg(shown, file.errorString()));
     }
     // The size may have grown since the check.
-    if (data.size() > maximumFileSize)
+    if (!isWithinSizeLimit(data.size()))
         return failTooLarge();
     return parse(data, project);
 }
@@ -72,7 +121,7 @@ bool ZenubProjectFile::openRegularFile(QFile* file)
         ::close(fd);
         return notRegular();
     }
-    if (status.st_size > maximumFileSize) {
+    if (!isWithinSizeLimit(status.st_size)) {
         ::close(fd);
         return failTooLarge();
     }
@@ -86,7 +135,7 @@ bool ZenubProjectFile::openRegularFile(QFile* file)
     const QFileInfo info(m_fileName);
     if (!info.isFile())
         return notRegular();
-    if (info.size() > maximumFileSize)
+    if (!isWithinSizeLimit(info.size()))
         return failTooLarge();
     file->setFileName(m_fileName);
     if (!file->open(QIODevice::ReadOnly)) {
@@ -100,9 +149,69 @@ bool ZenubProjectFile::openRegularFile(QFile* file)
 bool ZenubProjectFile::failTooLarge()
 {
     return fail(Error::TooLarge,
-                tr("The file %1 is too large to be a project: projects are limited to %2 MiB.")
-                    .arg(QDir::toNativeSeparators(m_fileName))
-                    .arg(maximumFileSize / (1024 * 1024)));
+                tr("The file %1 is too large to be a project: projects are limited to %2.")
+                    .arg(QDir::toNativeSeparators(m_fileName),
+                         QLocale().formattedDataSize(maximumFileSize, 0)));
+}
+
+bool ZenubProjectFile::failTooLargeToSave(const ZenubProject& project, qint64 size)
+{
+    const QVector<ZenubPictureTable::Picture> pictures = ZenubPictureTable::of(project).pictures();
+    QString message = tr("The project cannot be saved as %1: it would take %2, and a project "
+                         "of more than %3 could not be opened again.")
+                          .arg(QDir::toNativeSeparators(m_fileName), sizeText(size),
+                               QLocale().formattedDataSize(maximumFileSize, 0));
+    if (!pictures.isEmpty())
+        message +=
+            QLatin1Char(' ') + tr("Its largest images are %1; remove some or use smaller ones.")
+                                   .arg(largestPictures(pictures));
+    return fail(Error::TooLarge, message);
+}
+
+qint64 ZenubProjectFile::encodedSize(const ZenubProject& project)
+{
+    ByteCounter counter;
+    ZenubJsonWriter writer(&counter);
+    write(project, writer);
+    writer.finish();
+    return counter.count();
+}
+
+bool ZenubProjectFile::hasRoomFor(const ZenubProject& project, const QVector<ZenubShape>& shapes,
+                                  QString* errorString)
+{
+    // Only a picture the project does not hold yet can make it much larger; the save refuses
+    // whatever else would take it past the limit.
+    const ZenubPictureTable held = ZenubPictureTable::of(project);
+    ZenubLayer layer;
+    for (const ZenubShape& shape : shapes)
+        if (shape.getType() == ZenubShape::Type::Image &&
+            held.idOf(shape.getImageData(), shape.getImageFormat()).isEmpty())
+            layer.addShape(shape);
+    if (layer.getShapes().isEmpty())
+        return true;
+    ZenubProject after = project;
+    ZenubScene scene;
+    scene.addLayer(layer);
+    after.addScene(scene);
+    const qint64 size = encodedSize(after);
+    if (isWithinSizeLimit(size))
+        return true;
+    if (errorString) {
+        const QVector<ZenubShape>& adding = layer.getShapes();
+        const auto largest = std::max_element(
+            adding.begin(), adding.end(), [](const ZenubShape& a, const ZenubShape& b) {
+                return a.getImageData().size() < b.getImageData().size();
+            });
+        *errorString = tr("The image \"%1\" (%2) cannot be added: the project would then "
+                          "take %3, and a project of more than %4 could not be opened again.")
+                           .arg(largest->getName(), sizeText(largest->getImageData().size()),
+                                sizeText(size), QLocale().formattedDataSize(maximumFileSize, 0));
+        if (!held.isEmpty())
+            *errorString += QLatin1Char(' ') +
+                            tr("Its largest images are %1.").arg(largestPictures(held.pictures()));
+    }
+    return false;
 }
 
 bool ZenubProjectFile::parse(const QByteArray& data, ZenubProject* project)
@@ -169,14 +278,13 @@ bool ZenubProjectFile::save(const ZenubProject& project)
             Error::WriteFailed,
             tr("The project cannot be saved as %1: a folder of that name exists.").arg(shown));
     }
+    // Held whole before anything is written, so that a file the reader would refuse is never
+    // started.
+    const QByteArray bytes = toBytes(project);
+    if (!isWithinSizeLimit(bytes.size()))
+        return failTooLargeToSave(project, bytes.size());
     QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fail(Error::WriteFailed,
-                    tr("The project cannot be saved as %1: %2").arg(shown, file.errorString()));
-    }
-    ZenubJsonWriter writer(&file);
-    write(project, writer);
-    if (!writer.finish() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         return fail(Error::WriteFailed,
                     tr("The project cannot be saved as %1: %2").arg(shown, file.errorString()));
     }
@@ -187,11 +295,8 @@ bool ZenubProjectFile::save(const ZenubProject& project)
 
 QJsonObject ZenubProjectFile::toDocument(const ZenubProject& project)
 {
-    return QJsonObject{
-        {QStringLiteral("format"), formatId()},
-        {QStringLiteral("version"), formatVersion()},
-        {QStringLiteral("application"), QStringLiteral("Zenub Animate " ZENUB_VERSION)},
-        {QStringLiteral("project"), project.toJson()}};
+    // One way to write a project, so that the exported page holds what the file would.
+    return QJsonDocument::fromJson(toBytes(project)).object();
 }
 
 QByteArray ZenubProjectFile::toBytes(const ZenubProject& project)
@@ -210,7 +315,8 @@ void ZenubProjectFile::write(const ZenubProject& project, ZenubJsonWriter& write
     writer.member(QLatin1String("format"), formatId());
     writer.key(QLatin1String("project"));
     project.write(writer);
-    writer.member(QLatin1String("version"), formatVersion());
+    writer.member(QLatin1String("version"),
+                  std::max(kOldestWrittenVersion, writer.formatVersion()));
     writer.endObject();
 }
 

@@ -5,17 +5,22 @@
 #include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
+#include <QVector>
 
 class QFile;
 class ZenubJsonWriter;
 class ZenubProject;
+class ZenubShape;
 
 /*!
     Reads and writes a project file: a JSON document
-    { "format": "zenub-project", "version": 1, "application": ..., "project": { ... } }.
+    { "format": "zenub-project", "version": 3, "application": ..., "project": { ... } }.
+    A file is written in the oldest version that holds what it contains, so that a project
+    without pictures still opens in a release that reads version 2.
 
-    Only regular files up to maximumFileSize are read: a FIFO, a device or a huge file is
-    refused with a message naming it, and reading never waits on a writer.
+    Only regular files within the size limit are read: a FIFO, a device or a huge file is
+    refused with a message naming it, and reading never waits on a writer. A project beyond the
+    limit is never written either, so that every file saved can be opened again.
     Every failure leaves the caller's project untouched and sets error() and a translated
     errorString() that can be shown to the user as it is. Saving goes through a temporary
     file, so a failed save keeps the previous file intact.
@@ -37,13 +42,24 @@ public:
     };
 
     static QString formatId() { return QStringLiteral("zenub-project"); }
-    static constexpr int formatVersion() { return 2; }
-    /*!
-        Larger files are refused unread. Real projects are a few hundred KiB; Qt's JSON reader
-        cannot hold a document much beyond 128 MiB anyway, and 64 MiB reads in well under a
-        second.
-    */
+    /*! The newest format version this release reads. */
+    static constexpr int formatVersion() { return 3; }
+    /*! See isWithinSizeLimit(). */
     static constexpr qint64 maximumFileSize = 64 * 1024 * 1024;
+    /*!
+        The one size rule for project files: a file of \a bytes is read, and may be written,
+        only when this holds. Larger files are refused unread, and saves that would produce
+        one are refused before anything is written.
+    */
+    static constexpr bool isWithinSizeLimit(qint64 bytes) { return bytes <= maximumFileSize; }
+    /*! The number of bytes save() writes for \a project. */
+    static qint64 encodedSize(const ZenubProject& project);
+    /*!
+        Whether \a project can still be saved once \a shapes are added to it; otherwise
+        \a errorString says so, naming the pictures that would not fit.
+    */
+    static bool hasRoomFor(const ZenubProject& project, const QVector<ZenubShape>& shapes,
+                           QString* errorString);
 
     explicit ZenubProjectFile(const QString& fileName);
 
@@ -57,7 +73,7 @@ public:
     Error getError() const { return m_error; }
     QString getErrorString() const { return m_errorString; }
 
-    /*! The whole document for \a project, with format id and version. */
+    /*! The whole document save() writes for \a project. */
     static QJsonObject toDocument(const ZenubProject& project);
     static QByteArray toBytes(const ZenubProject& project);
 
@@ -67,6 +83,7 @@ private:
     /*! Opens the file for reading only when it is a regular file within the size limit. */
     bool openRegularFile(QFile* file);
     bool failTooLarge();
+    bool failTooLargeToSave(const ZenubProject& project, qint64 size);
 
     QString m_fileName;
     Error m_error = Error::None;
