@@ -2181,14 +2181,6 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>Das Bild „%1“ ist %2 groß; eingefügt werden können Bilder bis %3, da das Projekt von jedem eine Kopie enthält.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a PNG, JPEG or SVG image; only these can be inserted.</source>
-        <translation>„%1“ ist kein PNG-, JPEG- oder SVG-Bild; nur diese können eingefügt werden.</translation>
-    </message>
-    <message>
-        <source>The image &quot;%1&quot; is %2 × %3 pixels; images of at most %4 pixels a side can be inserted.</source>
-        <translation>Das Bild „%1“ hat %2 × %3 Pixel; eingefügt werden können Bilder mit höchstens %4 Pixeln je Seite.</translation>
-    </message>
-    <message>
         <source>The image &quot;%1&quot; is damaged and cannot be shown.</source>
         <translation>Das Bild „%1“ ist beschädigt und kann nicht angezeigt werden.</translation>
     </message>
@@ -2550,6 +2542,40 @@ Die Projekte selbst werden nicht gelöscht.</translation>
             <numerusform> Bild</numerusform>
             <numerusform> Bilder</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>&quot;%1&quot; is not a PNG, JPEG or SVG image; only these can be inserted.</source>
+        <translation>„%1“ ist kein PNG-, JPEG- oder SVG-Bild; nur diese können eingefügt werden.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; holds a picture of %2 × %3 pixels; pictures of at most %4 pixels a side can be shown.</source>
+        <translation>Das Bild „%1“ enthält ein Bild mit %2 × %3 Pixeln; angezeigt werden können Bilder mit höchstens %4 Pixeln je Seite.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is %2 × %3 pixels; images of at most %4 pixels a side can be inserted.</source>
+        <translation>Das Bild „%1“ hat %2 × %3 Pixel; eingefügt werden können Bilder mit höchstens %4 Pixeln je Seite.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; holds a picture that is damaged or not a PNG or JPEG image; only these can be shown inside an SVG image.</source>
+        <translation>Das Bild „%1“ enthält ein Bild, das beschädigt oder kein PNG- oder JPEG-Bild ist; nur diese können in einem SVG-Bild angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is damaged and cannot be shown.</source>
+        <translation>Das Bild „%1“ ist beschädigt und kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; shows files or addresses outside it, which are never read: %2. Embed what it shows in the SVG file to insert it.</source>
+        <translation>Das Bild „%1“ zeigt Dateien oder Adressen außerhalb seiner selbst, die nie gelesen werden: %2. Betten Sie das Gezeigte in die SVG-Datei ein, um sie einzufügen.</translation>
+    </message>
+</context>
+<context>
+    <name>ShapeImages</name>
+    <message>
+        <source>Image too large to show: %1 × %2 pixels</source>
+        <translation>Bild zu groß zum Anzeigen: %1 × %2 Pixel</translation>
     </message>
 </context>
 </TS>

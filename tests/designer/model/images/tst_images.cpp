@@ -3,6 +3,7 @@
 #include "editor/imageinsertion.h"
 #include "editor/shapecommands.h"
 #include "model/io/clipboard/shapeclipboard.h"
+#include "model/io/zenub/zenubprojectfile.h"
 #include "model/render/framerenderer.h"
 #include "stage/stagewidget.h"
 
@@ -18,12 +19,21 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
-QByteArray encoded(const QSize& size, const char* format)
+QByteArray encoded(const QSize& size, const char* format,
+                   QImage::Format pixels = QImage::Format_RGB32, const QColor& color = Qt::darkCyan)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
+    QImage image(size, pixels);
+    image.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -50,6 +60,46 @@ QByteArray noisePng(const QSize& size)
     return bytes;
 }
 
+// A picture that fills a 100 x 100 SVG, given by its address.
+QByteArray svgShowing(const QString& address)
+{
+    return "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+           "width='100' height='100'><image width='100' height='100' xlink:href='" +
+           address.toUtf8() + "'/></svg>";
+}
+
+// Tells whether anything opened the FIFO \a path to read it: a reader waiting there lets the
+// watcher's writer in, whose closing then ends that read, so a fault cannot hang the test.
+class FifoWatcher
+{
+public:
+    explicit FifoWatcher(const QString& path)
+        : m_path(QFile::encodeName(path))
+        , m_thread([this] {
+            while (!m_stop) {
+                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    m_opened = true;
+                    ::close(fd);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        })
+    {}
+    ~FifoWatcher()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    bool wasOpened() const { return m_opened; }
+
+private:
+    const QByteArray m_path;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_opened{false};
+    std::thread m_thread;
+};
+
 QRectF boxOf(const ZenubShape& shape)
 {
     return FrameRenderer::shapeRect(shape.getKeyframes().constFirst());
@@ -66,7 +116,14 @@ class tst_Images : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_widget.setDocument(&m_document); }
+    void initTestCase()
+    {
+        m_widget.setDocument(&m_document);
+        // What crafted pictures point at: a red picture and a pipe nobody writes to.
+        QVERIFY(writeFile(m_folder.filePath(QStringLiteral("red.png")),
+                          encoded({10, 10}, "PNG", QImage::Format_RGB32, Qt::red)));
+        QCOMPARE(::mkfifo(QFile::encodeName(m_folder.filePath(QStringLiteral("fifo"))), 0600), 0);
+    }
     void init()
     {
         QVERIFY(m_document.initNewDocument(320, 240, 24, false));
@@ -212,7 +269,79 @@ private slots:
         QCOMPARE(m_document.getUndoStack()->count(), steps);
     }
 
+    // Each way an untrusted picture arrives: the header decides before any pixel is decoded,
+    // and an SVG never reads a file or a pipe it names.
+    void untrustedPictures_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<QString>("outcome"); // a part of the message, or how the box is drawn
+        // 9000 x 9000 in 80 KB: 81 MB of pixels, 324 MB once in colour.
+        const QByteArray bomb = encoded({9000, 9000}, "PNG", QImage::Format_Grayscale8, Qt::black);
+        const QByteArray bombInSvg =
+            svgShowing(QStringLiteral("data:image/png;base64,") + bomb.toBase64());
+        const QByteArray local = svgShowing(m_folder.filePath(QStringLiteral("red.png")));
+        const QByteArray fifo = svgShowing(m_folder.filePath(QStringLiteral("fifo")));
+        QTest::newRow("project, too many pixels") << "project" << bomb << "marked";
+        QTest::newRow("project, data: svg") << "project" << bombInSvg << "empty";
+        QTest::newRow("project, svg naming a file") << "project" << local << "empty";
+        QTest::newRow("project, svg naming a fifo") << "project" << fifo << "empty";
+        QTest::newRow("insert, svg naming a file")
+            << "insert" << local << m_folder.filePath(QStringLiteral("red.png"));
+        QTest::newRow("insert, svg naming a fifo")
+            << "insert" << fifo << m_folder.filePath(QStringLiteral("fifo"));
+        QTest::newRow("paste, data: svg") << "paste" << bombInSvg << "9000 × 9000 pixels";
+        QTest::newRow("paste, clipboard shapes") << "shapes" << bomb << "9000 × 9000 pixels";
+    }
+    void untrustedPictures()
+    {
+        QFETCH(QString, route);
+        QFETCH(QByteArray, picture);
+        QFETCH(QString, outcome);
+        FifoWatcher fifo(m_folder.filePath(QStringLiteral("fifo")));
+        const int steps = m_document.getUndoStack()->count();
+        ZenubShape shape(ZenubShape::Type::Image, QStringLiteral("Crafted"));
+        shape.setImageFormat(picture.startsWith("<svg") ? QStringLiteral("svg")
+                                                        : QStringLiteral("png"));
+        shape.setImageData(picture);
+        shape.setKeyframe(ZenubKeyframe(0, 0, 0, 100, 100));
+        QString message;
+        if (route == QLatin1String("project")) {
+            ZenubProject project = ZenubProject::createNew(QStringLiteral("Crafted"), 100, 100, 24);
+            project.scenes()[0].layers()[0].addShape(shape);
+            const QString path = m_folder.filePath(QStringLiteral("crafted.zenub"));
+            QVERIFY(ZenubProjectFile(path).save(project));
+            ZenubProject opened;
+            QVERIFY(ZenubProjectFile(path).load(&opened));
+            const QColor drawn = FrameRenderer(opened).render(0, 0, {100, 100}).pixelColor(20, 4);
+            QCOMPARE(outcome == QLatin1String("marked") ? drawn.red() > drawn.green() + 20
+                                                        : drawn == Qt::white,
+                     true);
+        } else if (route == QLatin1String("insert")) {
+            const QString path = m_folder.filePath(QStringLiteral("crafted.svg"));
+            QVERIFY(writeFile(path, picture));
+            QVERIFY(!ImageInsertion::insertFile(m_widget.getStage(), path, &message));
+        } else {
+            QMimeData* mime = route == QLatin1String("shapes")
+                                  ? ShapeClipboard::toMimeData({shape}, 0)
+                                  : new QMimeData();
+            if (route == QLatin1String("paste"))
+                mime->setData(ShapeClipboard::svgMimeType(), picture);
+            QApplication::clipboard()->setMimeData(mime);
+            QTRY_VERIFY(m_widget.getShapeCommands()->canPaste());
+            ModalAnswerer answerer;
+            answerer.answer(QMessageBox::Ok);
+            m_widget.getShapeCommands()->paste();
+            message = answerer.texts().value(0);
+        }
+        QVERIFY2(route == QLatin1String("project") || message.contains(outcome),
+                 qPrintable(message));
+        QCOMPARE(m_document.getUndoStack()->count(), steps);
+        QVERIFY(!fifo.wasOpened());
+    }
+
 private:
+    QTemporaryDir m_folder;
     DesignerDocument m_document;
     DesignerEditorWidget m_widget;
 };

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "imageimport.h"
 
-#include "model/render/shapeimages.h"
+#include "picturedecoder.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
+#include <QImage>
 #include <QLocale>
 
 #include <algorithm>
@@ -30,18 +29,6 @@ QString tooLarge(const QString& name, qint64 bytes)
 }
 
 } // namespace
-
-QString ImageImport::formatOf(const QByteArray& data)
-{
-    if (data.startsWith("\x89PNG\r\n\x1a\n"))
-        return QStringLiteral("png");
-    if (data.startsWith("\xff\xd8\xff"))
-        return QStringLiteral("jpeg");
-    // Compressed SVG would not show in the exported page, which reads the picture as text.
-    if (!data.startsWith("\x1f\x8b") && data.left(4096).contains("<svg"))
-        return QStringLiteral("svg");
-    return QString();
-}
 
 ZenubShape ImageImport::fromFile(const QString& fileName, const QSizeF& stage, bool* ok,
                                  QString* errorString)
@@ -76,34 +63,18 @@ ZenubShape ImageImport::fromData(const QByteArray& data, const QString& name, co
         fail(ok, errorString, tooLarge(name, data.size()));
         return ZenubShape();
     }
-    const QString format = formatOf(data);
-    if (format.isEmpty()) {
-        fail(ok, errorString,
-             tr("\"%1\" is not a PNG, JPEG or SVG image; only these can be inserted.").arg(name));
+    const PictureDecoder decoder(data);
+    if (decoder.problem() != PictureDecoder::Problem::None) {
+        fail(ok, errorString, decoder.errorString(name));
         return ZenubShape();
     }
-    // The header tells the size without decoding, so a small file cannot make us allocate
-    // gigabytes of pixels.
-    if (format != QLatin1String("svg")) {
-        QBuffer buffer;
-        buffer.setData(data);
-        const QSize pixels = QImageReader(&buffer, format.toLatin1()).size();
-        if (pixels.width() > maximumSide() || pixels.height() > maximumSide()) {
-            fail(ok, errorString,
-                 tr("The image \"%1\" is %2 × %3 pixels; images of at most %4 pixels a side can "
-                    "be inserted.")
-                     .arg(name)
-                     .arg(pixels.width())
-                     .arg(pixels.height())
-                     .arg(maximumSide()));
-            return ZenubShape();
-        }
-    }
-    QSizeF size = ShapeImages::naturalSize(data, format);
-    if (!ShapeImages::canDecode(data, format)) {
+    // Decoded once, small, so that a damaged picture is refused now rather than drawn crossed
+    // out later.
+    if (!decoder.svg() && decoder.image(QSize(64, 64)).isNull()) {
         fail(ok, errorString, tr("The image \"%1\" is damaged and cannot be shown.").arg(name));
         return ZenubShape();
     }
+    QSizeF size = decoder.size();
     // An SVG without a size of its own takes half the stage.
     if (size.isEmpty())
         size = stage / 2;
@@ -112,7 +83,7 @@ ZenubShape ImageImport::fromData(const QByteArray& data, const QString& name, co
     size *= scale;
 
     ZenubShape shape(ZenubShape::Type::Image, name);
-    shape.setImageFormat(format);
+    shape.setImageFormat(decoder.format());
     shape.setImageData(data);
     shape.setKeyframe(ZenubKeyframe(0, (stage.width() - size.width()) / 2,
                                     (stage.height() - size.height()) / 2, size.width(),

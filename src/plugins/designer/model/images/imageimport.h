@@ -9,8 +9,10 @@
 
 /*!
     Turns a PNG, JPEG or SVG picture into an image shape that carries the encoded picture, so
-    the project file holds everything it shows. The shape gets the picture's own size, shrunk
-    to fit the stage when it is bigger, and is centred on the stage.
+    the project file holds everything it shows. Pictures PictureDecoder finds a problem with
+    (too many pixels, damaged, an SVG showing files outside it) are refused with its message. The
+   shape gets the picture's own size, shrunk to fit the stage when it is bigger, and is centred on
+   the stage.
 */
 class ImageImport
 {
@@ -19,10 +21,6 @@ public:
     /*! Every picture is kept in the project file (and in the exported page), so large ones are
         refused rather than make every save slow. */
     static qint64 maximumBytes() { return 10 * 1024 * 1024; }
-    static int maximumSide() { return 8192; }
-
-    /*! "png", "jpeg" or "svg" after the content (not the name); empty for anything else. */
-    static QString formatOf(const QByteArray& data);
 
     /*! The shape for the file \a fileName; \a ok false with \a errorString set on failure. */
     static ZenubShape fromFile(const QString& fileName, const QSizeF& stage, bool* ok,

@@ -2,6 +2,7 @@
 #include "shapeclipboard.h"
 
 #include "model/images/imageimport.h"
+#include "model/images/picturedecoder.h"
 #include "model/io/svg/svgshapes.h"
 #include "model/io/zenub/zenubjsonreader.h"
 #include "model/render/framerenderer.h"
@@ -107,6 +108,15 @@ QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, const QS
         return fail(tr("The shapes on the clipboard cannot be read: %1").arg(reader.errorString()));
     if (shapes.isEmpty())
         return fail(tr("The clipboard holds no shapes."));
+    // Another program can put anything there in our format: pictures pass the same checks as
+    // those inserted from files.
+    for (const ZenubShape& shape : qAsConst(shapes)) {
+        if (shape.getType() != ZenubShape::Type::Image)
+            continue;
+        const PictureDecoder picture(shape.getImageData(), shape.getImageFormat());
+        if (picture.problem() != PictureDecoder::Problem::None)
+            return fail(picture.errorString(shape.getName()));
+    }
     return shapes;
 }
 
