@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "iconpainter.h"
 
+#include "toolicons.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -77,9 +79,11 @@ struct Glyph
 
 QStringList IconPainter::names()
 {
-    return {"new",      "open",        "save",     "save_all", "save_close", "preferences",
-            "language", "information", "warning",  "question", "critical",   "update",
-            "close",    "minimize",    "maximize", "restore",  "icon",       "project"};
+    return QStringList{"new",         "open",     "save",        "save_all", "save_close",
+                       "preferences", "language", "information", "warning",  "question",
+                       "critical",    "update",   "close",       "minimize", "maximize",
+                       "restore",     "icon",     "project"} +
+           ToolIcons::names();
 }
 
 bool IconPainter::hasIcon(const QString& name)
@@ -126,6 +130,10 @@ QImage IconPainter::render(const QString& name, int size, bool disabled)
             drawMark(p, QRect(0, 0, size, size));
         } else if (name == "project") {
             drawProject(p, size);
+        } else if (ToolIcons::names().contains(name)) {
+            const double scale = double(size) / ToolIcons::Grid;
+            p.scale(scale, scale);
+            ToolIcons::draw(p, name);
         } else {
             const Glyph& glyph = glyphs.at(name);
             const double scale = double(size) / glyph.grid;

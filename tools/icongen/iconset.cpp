@@ -2,6 +2,7 @@
 #include "iconset.h"
 
 #include "iconpainter.h"
+#include "toolicons.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -106,6 +107,14 @@ IconSet::IconSet()
         add(DesignerDir, "designer.qrc", base + "_16_2x.png", name, 32);
         add(DesignerDir, "designer.qrc", base + "_16_d.png", name, 16, true);
         add(DesignerDir, "designer.qrc", base + "_16_d_2x.png", name, 32, true);
+    }
+    // The stage's tools and the object commands, at 24 pixels like the tool palette shows them.
+    for (const QString& name : ToolIcons::names()) {
+        const QString base = "designer/images/" + name;
+        add(DesignerDir, "designer.qrc", base + "_24.png", name, 24);
+        add(DesignerDir, "designer.qrc", base + "_24_2x.png", name, 48);
+        add(DesignerDir, "designer.qrc", base + "_24_d.png", name, 24, true);
+        add(DesignerDir, "designer.qrc", base + "_24_d_2x.png", name, 48, true);
     }
     add(DesignerDir, "designer.qrc", "designer/images/update.png", "update", 96);
     add(DesignerDir, "designer.qrc", "designer/images/update_2x.png", "update", 192);
