@@ -923,30 +923,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
 <context>
     <name>DesignerEditorWidget</name>
     <message>
-        <source>Rectangle</source>
-        <translation>Rechteck</translation>
-    </message>
-    <message>
-        <source>Add a rectangle to the current scene</source>
-        <translation>Der aktuellen Szene ein Rechteck hinzufügen</translation>
-    </message>
-    <message>
-        <source>Ellipse</source>
-        <translation>Ellipse</translation>
-    </message>
-    <message>
-        <source>Add an ellipse to the current scene</source>
-        <translation>Der aktuellen Szene eine Ellipse hinzufügen</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>Add a line of text to the current scene</source>
-        <translation>Der aktuellen Szene eine Textzeile hinzufügen</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -1033,10 +1009,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Text:</source>
         <translation>Text:</translation>
-    </message>
-    <message>
-        <source>Add Text</source>
-        <translation>Text hinzufügen</translation>
     </message>
     <message numerus="yes">
         <source> frame(s)</source>
@@ -2140,6 +2112,18 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Show a grid on the stage; moved shapes snap to it</source>
         <translation>Ein Raster auf der Bühne zeigen; verschobene Formen rasten daran ein</translation>
     </message>
+    <message>
+        <source>Show rulers along the stage; drag from them to pull guides</source>
+        <translation>Lineale an der Bühne zeigen; aus ihnen lassen sich Hilfslinien ziehen</translation>
+    </message>
+    <message>
+        <source>Show the guide lines; shapes snap to them while they show</source>
+        <translation>Die Hilfslinien zeigen; solange sie sichtbar sind, rasten Formen an ihnen ein</translation>
+    </message>
+    <message>
+        <source>Remove every guide line</source>
+        <translation>Alle Hilfslinien entfernen</translation>
+    </message>
 </context>
 <context>
     <name>StageGesture</name>
@@ -2576,6 +2560,231 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Image too large to show: %1 × %2 pixels</source>
         <translation>Bild zu groß zum Anzeigen: %1 × %2 Pixel</translation>
+    </message>
+</context>
+<context>
+    <name>AlignCommands</name>
+    <message>
+        <source>Line the left edges up</source>
+        <translation>Die linken Kanten aneinander ausrichten</translation>
+    </message>
+    <message>
+        <source>Line the centres up, one above the other</source>
+        <translation>Die Mitten übereinander ausrichten</translation>
+    </message>
+    <message>
+        <source>Line the right edges up</source>
+        <translation>Die rechten Kanten aneinander ausrichten</translation>
+    </message>
+    <message>
+        <source>Line the top edges up</source>
+        <translation>Die oberen Kanten aneinander ausrichten</translation>
+    </message>
+    <message>
+        <source>Line the middles up, side by side</source>
+        <translation>Die Mitten nebeneinander ausrichten</translation>
+    </message>
+    <message>
+        <source>Line the bottom edges up</source>
+        <translation>Die unteren Kanten aneinander ausrichten</translation>
+    </message>
+    <message>
+        <source>Leave equal gaps between the shapes from left to right</source>
+        <translation>Gleiche Abstände zwischen den Formen von links nach rechts</translation>
+    </message>
+    <message>
+        <source>Leave equal gaps between the shapes from top to bottom</source>
+        <translation>Gleiche Abstände zwischen den Formen von oben nach unten</translation>
+    </message>
+    <message>
+        <source>Align and distribute on the stage instead of the shapes' box</source>
+        <translation>Auf der Bühne statt im gemeinsamen Rahmen der Formen ausrichten und verteilen</translation>
+    </message>
+</context>
+<context>
+    <name>EditorCommandTable</name>
+    <message>
+        <source>Select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Fit Stage in Window</source>
+        <translation>Bühne ins &amp;Fenster einpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>&amp;Raster</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>&amp;Layers</source>
+        <translation>&amp;Ebenen</translation>
+    </message>
+    <message>
+        <source>&amp;Scenes</source>
+        <translation>&amp;Szenen</translation>
+    </message>
+    <message>
+        <source>Align &amp;Left</source>
+        <translation>&amp;Links ausrichten</translation>
+    </message>
+    <message>
+        <source>Align &amp;Centre</source>
+        <translation>&amp;Zentriert ausrichten</translation>
+    </message>
+    <message>
+        <source>Align &amp;Right</source>
+        <translation>&amp;Rechts ausrichten</translation>
+    </message>
+    <message>
+        <source>Align &amp;Top</source>
+        <translation>&amp;Oben ausrichten</translation>
+    </message>
+    <message>
+        <source>Align &amp;Middle</source>
+        <translation>&amp;Mittig ausrichten</translation>
+    </message>
+    <message>
+        <source>Align &amp;Bottom</source>
+        <translation>&amp;Unten ausrichten</translation>
+    </message>
+    <message>
+        <source>Distribute &amp;Horizontally</source>
+        <translation>&amp;Horizontal verteilen</translation>
+    </message>
+    <message>
+        <source>Distribute &amp;Vertically</source>
+        <translation>&amp;Vertikal verteilen</translation>
+    </message>
+    <message>
+        <source>Relative to &amp;Stage</source>
+        <translation>Relativ zur &amp;Bühne</translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation>&amp;Objekt</translation>
+    </message>
+    <message>
+        <source>&amp;Align</source>
+        <translation>&amp;Ausrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Panels</source>
+        <translation>&amp;Bereiche</translation>
+    </message>
+    <message>
+        <source>&amp;Rulers</source>
+        <translation>&amp;Lineale</translation>
+    </message>
+    <message>
+        <source>G&amp;uides</source>
+        <translation>&amp;Hilfslinien</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Guides</source>
+        <translation>Hilfslinien &amp;entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>ShapeDrawTool</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ToolPalette</name>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Select: pick, move, resize and turn shapes</source>
+        <translation>Auswahl: Formen wählen, verschieben, skalieren und drehen</translation>
+    </message>
+    <message>
+        <source>Rectangle: drag to draw, Shift for a square, Alt from the centre</source>
+        <translation>Rechteck: ziehen zum Zeichnen, Umschalt für ein Quadrat, Alt von der Mitte aus</translation>
+    </message>
+    <message>
+        <source>Ellipse: drag to draw, Shift for a circle, Alt from the centre</source>
+        <translation>Ellipse: ziehen zum Zeichnen, Umschalt für einen Kreis, Alt von der Mitte aus</translation>
+    </message>
+    <message>
+        <source>Text: click or drag to place a text</source>
+        <translation>Text: klicken oder ziehen, um einen Text zu setzen</translation>
+    </message>
+    <message>
+        <source>Hand: drag to move the view (also Space or the middle button)</source>
+        <translation>Hand: ziehen, um die Ansicht zu verschieben (auch Leertaste oder mittlere Maustaste)</translation>
+    </message>
+</context>
+<context>
+    <name>GuideDrag</name>
+    <message>
+        <source>Add Guide</source>
+        <translation>Hilfslinie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move Guide</source>
+        <translation>Hilfslinie verschieben</translation>
+    </message>
+    <message>
+        <source>Remove Guide</source>
+        <translation>Hilfslinie entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>StageRuler</name>
+    <message>
+        <source>Drag down to pull a horizontal guide</source>
+        <translation>Nach unten ziehen für eine waagerechte Hilfslinie</translation>
+    </message>
+    <message>
+        <source>Drag right to pull a vertical guide</source>
+        <translation>Nach rechts ziehen für eine senkrechte Hilfslinie</translation>
+    </message>
+</context>
+<context>
+    <name>StageWidget</name>
+    <message>
+        <source>Clear Guides</source>
+        <translation>Hilfslinien entfernen</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "dialogs/backuprestoredialog.h"
 #include "document/designerdocumentfactory.h"
 #include "document/projectexporter.h"
+#include "editor/editorcommandtable.h"
 #include "editor/imageinsertion.h"
 #include "welcome/welcomeview.h"
 
@@ -64,6 +65,7 @@ void DesignerPlugin::extensionsInitialized()
         QTimer::singleShot(0, window, [window] { BackupRestoreDialog::offerAtStart(window); });
     });
     ImageInsertion::addMenu(window);
+    EditorCommandTable::addToMenus(window);
     m_pWelcome = new WelcomeView();
     if (IMainMdiArea* area = window->getMdiArea())
         m_pWelcome->coverWidget(area->viewport());

@@ -207,7 +207,9 @@ private slots:
             find<QAction>("lockLayer")->trigger();
         else if (edit == "shape") {
             list->setCurrentRow(1);
-            find<QAction>("addRectangle")->trigger();
+            find<QAction>("toolRectangle")->trigger();
+            auto* stage = find<StageWidget>("stage");
+            QTest::mouseClick(stage, Qt::LeftButton, {}, stage->rect().center());
         } else if (edit == "drag")
             QVERIFY(list->model()->moveRow({}, 0, {}, 2));
         else if (edit == "rename" || edit == "blank") {

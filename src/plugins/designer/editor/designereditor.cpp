@@ -172,6 +172,11 @@ void DesignerEditor::registerCommands()
         m_commands.append(qMakePair(action, id));
     }
     registerEditCommands();
+    // The tools, the view and the Object menu: their stand-ins were made at start.
+    for (const auto& command : m_pWidget->commandActions()) {
+        ActionManager::registerAction(command.first, command.second, m_pWidget, false);
+        m_commands.append(command);
+    }
 }
 
 void DesignerEditor::registerEditCommands()

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "designereditorwidget.h"
 
+#include "aligncommands.h"
 #include "document/designerdocument.h"
 #include "panels/dockarea.h"
 #include "panels/layerspanel.h"
 #include "panels/scenespanel.h"
 #include "shapecommands.h"
 #include "stage/stagecontextmenu.h"
+#include "stage/stageview.h"
 #include "stage/stageviewcommands.h"
 #include "stage/stagewidget.h"
+#include "stage/toolpalette.h"
 #include "timeline/timelinewidget.h"
 
 #include <plugin/iui.h>
@@ -32,19 +35,6 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     m_pToolBar = new QToolBar(this);
     m_pToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_pToolBar->setObjectName(QStringLiteral("designerToolBar"));
-    QAction* rectangle = m_pToolBar->addAction(tr("Rectangle"));
-    rectangle->setObjectName(QStringLiteral("addRectangle"));
-    rectangle->setToolTip(tr("Add a rectangle to the current scene"));
-    connect(rectangle, &QAction::triggered, this, [this] { addShape(0); });
-    QAction* ellipse = m_pToolBar->addAction(tr("Ellipse"));
-    ellipse->setObjectName(QStringLiteral("addEllipse"));
-    ellipse->setToolTip(tr("Add an ellipse to the current scene"));
-    connect(ellipse, &QAction::triggered, this, [this] { addShape(1); });
-    QAction* text = m_pToolBar->addAction(tr("Text"));
-    text->setObjectName(QStringLiteral("addText"));
-    text->setToolTip(tr("Add a line of text to the current scene"));
-    connect(text, &QAction::triggered, this, [this] { addShape(2); });
-    m_pToolBar->addSeparator();
     m_pDeleteAction = m_pToolBar->addAction(tr("Delete"));
     m_pDeleteAction->setObjectName(QStringLiteral("deleteShape"));
     m_pDeleteAction->setToolTip(tr("Delete the selected shapes"));
@@ -78,10 +68,18 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     setFocusProxy(m_pStage);
     m_pDocks = new DockArea(m_pStage, this);
     layout->addWidget(m_pDocks, 1);
+    // The rulers and scroll bars go around the stage in the middle of the panels.
+    m_pDocks->takeCentralWidget();
+    m_pView = new StageView(m_pStage, m_pDocks);
+    m_pDocks->setCentralWidget(m_pView);
+    m_pPalette = new ToolPalette(m_pStage, m_pDocks);
+    m_pDocks->addToolBar(Qt::LeftToolBarArea, m_pPalette);
+    m_pStage->setInsertionLayerSource([this] { return m_pDocks->getLayers()->targetLayer(); });
     auto* panels = new QToolButton(m_pToolBar);
     panels->setText(tr("Panels"));
     panels->setToolTip(tr("Show or hide the panels around the stage"));
     panels->setPopupMode(QToolButton::InstantPopup);
+    panels->addAction(m_pPalette->toggleViewAction());
     panels->addActions(m_pDocks->panelActions());
     m_pToolBar->addWidget(panels);
 
@@ -95,7 +93,8 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     connect(m_pStage, &StageWidget::selectionChanged, this, &DesignerEditorWidget::updateButtons);
     m_pShapeCommands = new ShapeCommands(m_pStage, this);
     new StageContextMenu(m_pStage, m_pShapeCommands);
-    new StageViewCommands(m_pStage, m_pToolBar, this);
+    m_pViewCommands = new StageViewCommands(m_pStage, m_pView, m_pToolBar);
+    m_pAlignCommands = new AlignCommands(m_pStage, this);
     // Another scene offers other shapes to select.
     connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, m_pShapeCommands,
             &ShapeCommands::stateChanged);
@@ -123,6 +122,22 @@ void DesignerEditorWidget::setDocument(DesignerDocument* document)
         m_pRedoAction->setEnabled(stack->canRedo());
     }
     refresh();
+}
+
+QList<QPair<QAction*, QString>> DesignerEditorWidget::commandActions() const
+{
+    QList<QPair<QAction*, QString>> commands = m_pPalette->commandActions() +
+                                               m_pViewCommands->commandActions() +
+                                               m_pAlignCommands->commandActions();
+    commands.append(qMakePair(m_pPalette->toggleViewAction(), QStringLiteral("View.Tools_Panel")));
+    const QPair<const char*, const char*> panels[] = {{"propertiesDock", "View.Properties_Panel"},
+                                                      {"layersDock", "View.Layers_Panel"},
+                                                      {"scenesDock", "View.Scenes_Panel"}};
+    for (QAction* toggle : m_pDocks->panelActions())
+        for (const auto& panel : panels)
+            if (toggle->parent() && toggle->parent()->objectName() == QLatin1String(panel.first))
+                commands.append(qMakePair(toggle, QString::fromLatin1(panel.second)));
+    return commands;
 }
 
 int DesignerEditorWidget::getCurrentScene() const
@@ -175,26 +190,4 @@ void DesignerEditorWidget::editText(const ShapeRef& ref)
                                                QLineEdit::Normal, shape->getText(), &bOk);
     if (bOk && m_pDocument)
         m_pDocument->setShapeText(ref, text);
-}
-
-void DesignerEditorWidget::addShape(int type)
-{
-    if (!m_pDocument)
-        return;
-    QString text;
-    if (type == 2) {
-        bool bOk = false;
-        text = QInputDialog::getText(this, tr("Add Text"), tr("Text:"), QLineEdit::Normal,
-                                     tr("Text"), &bOk);
-        if (!bOk)
-            return;
-    }
-    const int target = m_pDocks->getLayers()->targetLayer();
-    if (m_pDocument->addShape(getCurrentScene(), type, text, target)) {
-        const ZenubScene& scene = m_pDocument->getProject().getScenes().at(getCurrentScene());
-        const int layer = target >= 0 ? target : scene.getLayers().size() - 1;
-        m_pStage->setSelection(ShapeRef{getCurrentScene(), layer,
-                                        int(scene.getLayers().at(layer).getShapes().size()) - 1});
-        m_pStage->setFocus();
-    }
 }

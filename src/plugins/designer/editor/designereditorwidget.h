@@ -7,17 +7,21 @@
 #include <QPointer>
 #include <QWidget>
 
+class AlignCommands;
 class DesignerDocument;
 class DockArea;
 class QLabel;
 class ShapeCommands;
+class StageView;
+class StageViewCommands;
 class QToolBar;
 class StageWidget;
 class TimelineWidget;
+class ToolPalette;
 
 /*!
-    The editing surface of a project: a tool bar for adding shapes, the stage amid its panels
-    (properties, layers, scenes) and the time line below.
+    The editing surface of a project: a tool bar, the stage with its tool palette amid its
+    panels (properties, layers, scenes) and the time line below.
 */
 class DesignerEditorWidget : public QWidget
 {
@@ -35,10 +39,11 @@ public:
 
     /*! The Edit menu's commands on the stage's selection. */
     ShapeCommands* getShapeCommands() const { return m_pShapeCommands; }
+    /*! The actions the editor registers as its commands, each with its command's id. */
+    QList<QPair<QAction*, QString>> commandActions() const;
 
 private:
     void refresh();
-    void addShape(int type);
     void updateTimeline();
     void updateButtons();
     void editText(const ShapeRef& ref);
@@ -47,12 +52,16 @@ private:
     QToolBar* m_pToolBar = nullptr;
     DockArea* m_pDocks = nullptr;
     StageWidget* m_pStage = nullptr;
+    StageView* m_pView = nullptr;
+    ToolPalette* m_pPalette = nullptr;
+    StageViewCommands* m_pViewCommands = nullptr;
     TimelineWidget* m_pTimeline = nullptr;
     QAction* m_pDeleteAction = nullptr;
     QAction* m_pColorAction = nullptr;
     QAction* m_pUndoAction = nullptr;
     QAction* m_pRedoAction = nullptr;
     ShapeCommands* m_pShapeCommands = nullptr;
+    AlignCommands* m_pAlignCommands = nullptr;
 };
 
 #endif

@@ -21,7 +21,8 @@ StageDrag::StageDrag() = default;
 StageDrag::~StageDrag() = default;
 
 void StageDrag::beginMove(const ZenubProject& project, int scene, int frame,
-                          const QVector<ShapeRef>& shapes, const QPointF& press, double grid)
+                          const QVector<ShapeRef>& shapes, const QPointF& press,
+                          std::unique_ptr<StageSnapper> snapper)
 {
     end();
     m_kind = Kind::Move;
@@ -35,7 +36,7 @@ void StageDrag::beginMove(const ZenubProject& project, int scene, int frame,
         if (ref.shape < layer.size() && !layer.at(ref.shape).getKeyframes().isEmpty())
             m_startBounds |= StageSnapper::boundsOf(layer.at(ref.shape), frame);
     }
-    m_pSnapper.reset(new StageSnapper(project, scene, frame, shapes, grid));
+    m_pSnapper = std::move(snapper);
 }
 
 bool StageDrag::handleBox(const ZenubProject& project, int frame, const QVector<ShapeRef>& shapes,
@@ -62,9 +63,9 @@ bool StageDrag::handleBox(const ZenubProject& project, int frame, const QVector<
     return true;
 }
 
-void StageDrag::beginHandle(const ZenubProject& project, int scene, int frame,
-                            const QVector<ShapeRef>& shapes, StageHandles::Handle handle,
-                            const QPointF& press, double grid)
+void StageDrag::beginHandle(const ZenubProject& project, int frame, const QVector<ShapeRef>& shapes,
+                            StageHandles::Handle handle, const QPointF& press,
+                            std::unique_ptr<StageSnapper> snapper)
 {
     end();
     if (!handleBox(project, frame, shapes, &m_start))
@@ -74,7 +75,7 @@ void StageDrag::beginHandle(const ZenubProject& project, int scene, int frame,
     m_handle = handle;
     m_press = press;
     m_point = press;
-    m_pSnapper.reset(new StageSnapper(project, scene, frame, shapes, grid));
+    m_pSnapper = std::move(snapper);
 }
 
 void StageDrag::end()

@@ -26,13 +26,14 @@ public:
     StageDrag();
     ~StageDrag();
 
-    /*! \a grid is the spacing of the shown grid, 0 without one. */
+    /*! \a snapper pulls the moved shapes onto what is near. */
     void beginMove(const ZenubProject& project, int scene, int frame,
-                   const QVector<ShapeRef>& shapes, const QPointF& press, double grid);
+                   const QVector<ShapeRef>& shapes, const QPointF& press,
+                   std::unique_ptr<StageSnapper> snapper);
     /*! Several shapes resize and turn as one box, about its middle. */
-    void beginHandle(const ZenubProject& project, int scene, int frame,
-                     const QVector<ShapeRef>& shapes, StageHandles::Handle handle,
-                     const QPointF& press, double grid);
+    void beginHandle(const ZenubProject& project, int frame, const QVector<ShapeRef>& shapes,
+                     StageHandles::Handle handle, const QPointF& press,
+                     std::unique_ptr<StageSnapper> snapper);
     void end();
 
     /*!

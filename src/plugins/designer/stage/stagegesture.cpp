@@ -3,6 +3,7 @@
 
 #include "stage/stageoverlay.h"
 #include "stage/stagepicker.h"
+#include "stage/stagesnapper.h"
 #include "stagewidget.h"
 
 namespace {
@@ -16,8 +17,27 @@ QString shapeName(const DesignerDocument* document, const ShapeRef& ref)
 } // namespace
 
 StageGesture::StageGesture(StageWidget* stage)
-    : m_pStage(stage)
+    : StageTool(stage)
 {}
+
+Qt::CursorShape StageGesture::cursorAt(const QPointF& point) const
+{
+    ZenubKeyframe box;
+    if (m_pStage->getDocument() && handleBox(m_pStage->getDocument()->getProject(), &box))
+        return StageHandles::cursor(box, StageHandles::handleAt(box, point, m_pStage->getZoom()));
+    return Qt::ArrowCursor;
+}
+
+void StageGesture::paintOverlay(StageOverlay& overlay, const ZenubProject& shown) const
+{
+    // Handles only where a drag of them can start: one shape, not while the selection moves.
+    ZenubKeyframe box;
+    if (m_drag.kind() != StageDrag::Kind::Move && handleBox(shown, &box))
+        overlay.paintHandles(box);
+    overlay.paintGuides(m_drag.guides());
+    if (m_kind == Kind::Select)
+        overlay.paintRubberBand(rubberBand());
+}
 
 bool StageGesture::handleBox(const ZenubProject& project, ZenubKeyframe* box) const
 {
@@ -38,7 +58,6 @@ void StageGesture::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
     m_pressStage = point;
     m_dragStage = point;
     const double zoom = m_pStage->getZoom();
-    const double grid = m_pStage->isGridVisible() ? StageOverlay::gridSpacing(zoom) : 0;
     const ZenubProject& project = m_pStage->getDocument()->getProject();
     const int scene = m_pStage->getScene();
     const int frame = m_pStage->getFrame();
@@ -48,8 +67,8 @@ void StageGesture::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
     if (handleBox(project, &box)) {
         const StageHandles::Handle handle = StageHandles::handleAt(box, point, zoom);
         if (handle != StageHandles::None) {
-            m_drag.beginHandle(project, scene, frame, m_pStage->getSelectedShapes(), handle, point,
-                               grid);
+            m_drag.beginHandle(project, frame, m_pStage->getSelectedShapes(), handle, point,
+                               m_pStage->makeSnapper(m_pStage->getSelectedShapes()));
             m_kind = Kind::Drag;
             return;
         }
@@ -73,7 +92,8 @@ void StageGesture::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
         m_pStage->setSelectedShapes(selected + QVector<ShapeRef>{hit});
     else if (!selected.contains(hit))
         m_pStage->setSelection(hit);
-    m_drag.beginMove(project, scene, frame, m_pStage->getSelectedShapes(), point, grid);
+    m_drag.beginMove(project, scene, frame, m_pStage->getSelectedShapes(), point,
+                     m_pStage->makeSnapper(m_pStage->getSelectedShapes()));
     m_kind = Kind::Drag;
 }
 

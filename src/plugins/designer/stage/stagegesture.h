@@ -4,20 +4,19 @@
 
 #include "document/designerdocument.h"
 #include "stagedrag.h"
+#include "stagetool.h"
 
 #include <QCoreApplication>
 #include <QPointF>
 #include <QRectF>
 #include <QVector>
 
-class StageWidget;
-
 /*!
-    A left-button gesture on the stage: a rectangle dragged over the empty stage picks shapes,
-    a press on a shape or a handle drags the selection. While it runs the stage draws preview()
-    in place of the document's project; finish() hands the drag to the document as one edit.
+    The Select tool's gesture: a rectangle dragged over the empty stage picks shapes, a press
+    on a shape or a handle drags the selection. While it runs the stage draws preview() in
+    place of the document's project; finish() hands the drag to the document as one edit.
 */
-class StageGesture
+class StageGesture : public StageTool
 {
     Q_DECLARE_TR_FUNCTIONS(StageGesture)
 public:
@@ -26,21 +25,22 @@ public:
     explicit StageGesture(StageWidget* stage);
 
     Kind kind() const { return m_kind; }
-    bool isActive() const { return m_kind != Kind::None; }
+    bool isActive() const override { return m_kind != Kind::None; }
     const StageDrag& drag() const { return m_drag; }
-    /*! The project as the running drag would leave it, or null. */
-    const ZenubProject* preview() const { return m_bPreview ? &m_preview : nullptr; }
+    const ZenubProject* preview() const override { return m_bPreview ? &m_preview : nullptr; }
     QRectF rubberBand() const { return QRectF(m_pressStage, m_dragStage); }
 
     /*! Starts at stage point \a point; a Shift+click on a selected shape only drops it. */
-    void press(const QPointF& point, Qt::KeyboardModifiers modifiers);
-    void dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers);
+    void press(const QPointF& point, Qt::KeyboardModifiers modifiers) override;
+    void dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers) override;
     /*! Commits a drag to the document and ends the gesture. */
-    void finish();
+    void finish() override;
     /*! Ends the gesture with nothing reaching the document and the selection as it was. */
-    void cancel();
+    void cancel() override;
     /*! Ends the gesture and drops its preview. */
     void reset();
+    Qt::CursorShape cursorAt(const QPointF& point) const override;
+    void paintOverlay(StageOverlay& overlay, const ZenubProject& shown) const override;
 
     /*! Where the selection's handles sit in \a project; false when they do not show. */
     bool handleBox(const ZenubProject& project, ZenubKeyframe* box) const;
@@ -48,7 +48,6 @@ public:
 private:
     void updatePreview();
 
-    StageWidget* m_pStage;
     Kind m_kind = Kind::None;
     StageDrag m_drag;
     QPointF m_pressStage;

@@ -2,6 +2,7 @@
 #include "stageoverlay.h"
 
 #include "document/designerdocument.h"
+#include "model/project/zenubguides.h"
 #include "model/project/zenubkeyframe.h"
 #include "stagehandles.h"
 #include "stagesnapper.h"
@@ -16,6 +17,7 @@ namespace {
 
 const QColor kAccent(0xff, 0x8c, 0x00);
 const QColor kGuide(0xe0, 0x20, 0xc0);
+const QColor kUserGuide(0x20, 0xb8, 0xe0);
 
 } // namespace
 
@@ -133,5 +135,29 @@ void StageOverlay::paintRubberBand(const QRectF& band)
     fill.setAlpha(50);
     m_pPainter->setBrush(fill);
     m_pPainter->drawRect(box);
+    m_pPainter->restore();
+}
+
+void StageOverlay::paintUserGuides(const ZenubGuides& guides)
+{
+    for (const Qt::Orientation along : {Qt::Horizontal, Qt::Vertical})
+        for (const double position : guides.positions(along))
+            paintGuideLine(along, position, false);
+}
+
+void StageOverlay::paintGuideLine(Qt::Orientation orientation, double position, bool bHeld)
+{
+    const QPaintDevice* device = m_pPainter->device();
+    const QPointF at = m_viewport.fromStage(QPointF(position, position));
+    m_pPainter->save();
+    m_pPainter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(bHeld ? kUserGuide.darker(130) : kUserGuide);
+    pen.setCosmetic(true);
+    pen.setWidth(bHeld ? 2 : 1);
+    m_pPainter->setPen(pen);
+    if (orientation == Qt::Horizontal)
+        m_pPainter->drawLine(QLineF(0, at.y(), device->width(), at.y()));
+    else
+        m_pPainter->drawLine(QLineF(at.x(), 0, at.x(), device->height()));
     m_pPainter->restore();
 }

@@ -5,9 +5,11 @@
 #include <QLineF>
 #include <QRectF>
 #include <QVector>
+#include <Qt>
 
 class QPainter;
 class StageViewport;
+class ZenubGuides;
 class ZenubKeyframe;
 class ZenubProject;
 
@@ -30,6 +32,10 @@ public:
     void paintAnimatedMarks(const ZenubProject& project, int scene, int frame);
     void paintGuides(const QVector<QLineF>& guides);
     void paintRubberBand(const QRectF& band);
+    /*! The user's guide lines, across the whole view. */
+    void paintUserGuides(const ZenubGuides& guides);
+    /*! One guide line at \a position stage pixels; \a bHeld marks the one being dragged. */
+    void paintGuideLine(Qt::Orientation orientation, double position, bool bHeld);
 
 private:
     QPainter* m_pPainter;

@@ -32,6 +32,12 @@ StageSnapper::StageSnapper(const ZenubProject& project, int scene, int frame,
     }
 }
 
+void StageSnapper::addGuides(const ZenubGuides& guides)
+{
+    m_xs += guides.positions(Qt::Vertical);
+    m_ys += guides.positions(Qt::Horizontal);
+}
+
 QRectF StageSnapper::boundsOf(const ZenubShape& shape, int frame)
 {
     const ZenubKeyframe state = shape.stateAtFrame(frame);

@@ -10,8 +10,8 @@
 
 /*!
     Pulls a dragged box or point onto the stage's edges and centre, onto the edges and centres
-    of the other shapes, and onto the grid when it is shown. The lines it snapped to come back
-    as guides to draw, in stage pixels across the whole stage.
+    of the other shapes, onto the guides and onto the grid when they are shown. The lines it snapped
+   to come back as guides to draw, in stage pixels across the whole stage.
 */
 class StageSnapper
 {
@@ -26,6 +26,8 @@ public:
     /*! The offset that puts \a box, moved by \a offset, onto the nearest targets. */
     QPointF snapBox(const QRectF& box, const QPointF& offset, double tolerance,
                     QVector<QLineF>* guides) const;
+    /*! Adds the lines of \a guides to the targets. */
+    void addGuides(const ZenubGuides& guides);
     /*! \a point on the nearest targets; \a snapX and \a snapY pick the directions. */
     QPointF snapPoint(const QPointF& point, bool snapX, bool snapY, double tolerance,
                       QVector<QLineF>* guides) const;

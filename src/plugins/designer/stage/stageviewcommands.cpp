@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "stageviewcommands.h"
 
+#include "editor/editorcommandtable.h"
+#include "stageview.h"
 #include "stagewidget.h"
 
 #include <extensionsystem/pluginmanager.h>
@@ -19,15 +21,14 @@ const char* const kGridKey = "Designer/ShowGrid";
 
 } // namespace
 
-StageViewCommands::StageViewCommands(StageWidget* stage, QToolBar* toolBar, QWidget* keyScope)
+StageViewCommands::StageViewCommands(StageWidget* stage, StageView* view, QToolBar* toolBar)
     : QObject(stage)
     , m_pStage(stage)
     , m_pToolBar(toolBar)
-    , m_pKeyScope(keyScope)
 {
     toolBar->addSeparator();
     m_pZoomOut = addAction(tr("Zoom Out"), QStringLiteral("zoomOut"), tr("Show the stage smaller"),
-                           {QKeySequence::ZoomOut, QKeySequence(Qt::CTRL + Qt::Key_Minus)});
+                           QStringLiteral("View.Zoom_Out"));
     connect(m_pZoomOut, &QAction::triggered, stage, &StageWidget::zoomOut);
 
     // The current zoom, with the usual levels to pick from.
@@ -45,20 +46,19 @@ StageViewCommands::StageViewCommands(StageWidget* stage, QToolBar* toolBar, QWid
     toolBar->addWidget(m_pLevel);
 
     m_pZoomIn = addAction(tr("Zoom In"), QStringLiteral("zoomIn"), tr("Show the stage larger"),
-                          {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL + Qt::Key_Equal),
-                           QKeySequence(Qt::CTRL + Qt::Key_Plus)});
+                          QStringLiteral("View.Zoom_In"));
     connect(m_pZoomIn, &QAction::triggered, stage, &StageWidget::zoomIn);
     m_pFit = addAction(tr("Fit"), QStringLiteral("zoomFit"), tr("Fit the whole stage in view"),
-                       {QKeySequence(Qt::CTRL + Qt::Key_0)});
+                       QStringLiteral("View.Fit_Stage"));
     m_pFit->setCheckable(true);
     connect(m_pFit, &QAction::triggered, stage, &StageWidget::zoomToFit);
     m_pActualSize = addAction(tr("100 %"), QStringLiteral("zoomActualSize"),
                               tr("Show one stage pixel as one screen pixel"),
-                              {QKeySequence(Qt::CTRL + Qt::Key_1)});
+                              QStringLiteral("View.Actual_Size"));
     connect(m_pActualSize, &QAction::triggered, stage, &StageWidget::zoomToActualSize);
     m_pGrid = addAction(tr("Grid"), QStringLiteral("showGrid"),
                         tr("Show a grid on the stage; moved shapes snap to it"),
-                        {QKeySequence(Qt::CTRL + Qt::Key_Apostrophe)});
+                        QStringLiteral("View.Grid"));
     m_pGrid->setCheckable(true);
     connect(m_pGrid, &QAction::toggled, stage, [stage](bool bShown) {
         stage->setGridVisible(bShown);
@@ -69,27 +69,54 @@ StageViewCommands::StageViewCommands(StageWidget* stage, QToolBar* toolBar, QWid
     if (const QSettings* settings = ExtensionSystem::PluginManager::settings())
         stage->setGridVisible(settings->value(QLatin1String(kGridKey), false).toBool());
 
+    m_pRulers = addSwitch(QStringLiteral("View.Rulers"),
+                          tr("Show rulers along the stage; drag from them to pull guides"),
+                          "Designer/ShowRulers", true,
+                          [view](bool bShown) { view->setRulersVisible(bShown); });
+    m_pGuides = addSwitch(QStringLiteral("View.Guides"),
+                          tr("Show the guide lines; shapes snap to them while they show"),
+                          "Designer/ShowGuides", true,
+                          [stage](bool bShown) { stage->setGuidesVisible(bShown); });
+    auto* clear = new QAction(this);
+    clear->setObjectName(QStringLiteral("clearGuides"));
+    EditorCommandTable::describe(clear, QStringLiteral("View.Clear_Guides"),
+                                 tr("Remove every guide line"));
+    connect(clear, &QAction::triggered, stage, &StageWidget::clearGuides);
+    m_commands.append(qMakePair(clear, QStringLiteral("View.Clear_Guides")));
+
     connect(stage, &StageWidget::viewChanged, this, &StageViewCommands::updateState);
     connect(stage, &StageWidget::documentChanged, this, &StageViewCommands::updateState);
     updateState();
 }
 
 QAction* StageViewCommands::addAction(const QString& text, const QString& name,
-                                      const QString& toolTip, const QList<QKeySequence>& keys)
+                                      const QString& toolTip, const QString& id)
 {
     QAction* action = m_pToolBar->addAction(text);
     action->setObjectName(name);
-    // The platform's keys may already hold ours; a key listed twice would be ambiguous.
-    QList<QKeySequence> unique;
-    for (const QKeySequence& key : keys)
-        if (!key.isEmpty() && !unique.contains(key))
-            unique.append(key);
-    action->setShortcuts(unique);
-    // Several projects may be open, each with its own stage: the keys act on the one in use.
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_pKeyScope->addAction(action);
-    action->setToolTip(QStringLiteral("%1 (%2)").arg(
-        toolTip, unique.constFirst().toString(QKeySequence::NativeText)));
+    EditorCommandTable::describe(action, id, toolTip);
+    m_commands.append(qMakePair(action, id));
+    return action;
+}
+
+QAction* StageViewCommands::addSwitch(const QString& id, const QString& toolTip, const char* key,
+                                      bool bOn, const std::function<void(bool)>& apply)
+{
+    auto* action = new QAction(this);
+    action->setObjectName(id);
+    action->setCheckable(true);
+    EditorCommandTable::describe(action, id, toolTip);
+    if (const QSettings* settings = ExtensionSystem::PluginManager::settings())
+        bOn = settings->value(QLatin1String(key), bOn).toBool();
+    action->setChecked(bOn);
+    apply(bOn);
+    // Triggered, not toggled: the command's proxy reaches the action through its trigger.
+    connect(action, &QAction::triggered, this, [action, key, apply] {
+        apply(action->isChecked());
+        if (QSettings* settings = ExtensionSystem::PluginManager::settings())
+            settings->setValue(QLatin1String(key), action->isChecked());
+    });
+    m_commands.append(qMakePair(action, id));
     return action;
 }
 

@@ -69,15 +69,19 @@ void StageViewport::panBy(const QPointF& delta)
     clampPan();
 }
 
-void StageViewport::clampPan()
+QPointF StageViewport::panLimit() const
 {
     const double s = scale();
-    const double maxX =
-        std::max(0.0, (m_widgetSize.width() + m_stageSize.width() * s) / 2 - kKeepVisible);
-    const double maxY =
-        std::max(0.0, (m_widgetSize.height() + m_stageSize.height() * s) / 2 - kKeepVisible);
-    m_pan.setX(std::max(-maxX, std::min(maxX, m_pan.x())));
-    m_pan.setY(std::max(-maxY, std::min(maxY, m_pan.y())));
+    return QPointF(
+        std::max(0.0, (m_widgetSize.width() + m_stageSize.width() * s) / 2 - kKeepVisible),
+        std::max(0.0, (m_widgetSize.height() + m_stageSize.height() * s) / 2 - kKeepVisible));
+}
+
+void StageViewport::clampPan()
+{
+    const QPointF limit = panLimit();
+    m_pan.setX(std::max(-limit.x(), std::min(limit.x(), m_pan.x())));
+    m_pan.setY(std::max(-limit.y(), std::min(limit.y(), m_pan.y())));
 }
 
 double StageViewport::steppedZoom(double zoom, double steps)

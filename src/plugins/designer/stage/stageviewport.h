@@ -25,6 +25,10 @@ public:
     /*! Zooms to \a zoom, keeping the stage point under widget point \a anchor where it is. */
     void zoomTo(double zoom, const QPointF& anchor);
     void panBy(const QPointF& delta);
+    /*! The stage's centre's distance from the widget's centre, in widget pixels. */
+    QPointF pan() const { return m_pan; }
+    /*! How far the view pans each way, so that a part of the stage always stays in view. */
+    QPointF panLimit() const;
 
     QPointF origin() const;
     QPointF toStage(const QPointF& widgetPoint) const;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "stagewidget.h"
 
+#include "editor/shapecommands.h"
 #include "model/render/framerenderer.h"
+#include "stage/shapedrawtool.h"
 #include "stage/stageoverlay.h"
 #include "stage/stagepicker.h"
+#include "stage/stagesnapper.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,8 +18,13 @@
 
 StageWidget::StageWidget(QWidget* parent)
     : QWidget(parent)
-    , m_gesture(this)
+    , m_guideDrag(this)
 {
+    using Kind = StageTool::Kind;
+    m_tools[Kind::Select] = std::make_unique<StageGesture>(this);
+    m_tools[Kind::Rectangle] = std::make_unique<ShapeDrawTool>(this, ZenubShape::Type::Rectangle);
+    m_tools[Kind::Ellipse] = std::make_unique<ShapeDrawTool>(this, ZenubShape::Type::Ellipse);
+    m_tools[Kind::Text] = std::make_unique<ShapeDrawTool>(this, ZenubShape::Type::Text);
     setFocusPolicy(Qt::StrongFocus);
     // Hovering shows which handle a press would take.
     setMouseTracking(true);
@@ -29,7 +37,9 @@ void StageWidget::setDocument(DesignerDocument* document)
         disconnect(m_pDocument, nullptr, this, nullptr);
     m_pDocument = document;
     m_bPanning = false;
-    m_gesture.reset();
+    m_guideDrag.cancel();
+    for (const auto& tool : m_tools)
+        tool.second->cancel();
     if (document)
         connect(document, &IDocument::dataChanged, this, [this] {
             // An undo may take away selected shapes.
@@ -79,6 +89,47 @@ void StageWidget::setSelectedShapes(const QVector<ShapeRef>& refs)
     m_selection = refs.isEmpty() ? ShapeRef() : refs.constLast();
     update();
     emit selectionChanged();
+}
+
+StageTool* StageWidget::currentTool() const
+{
+    return m_tools.at(m_tool).get();
+}
+
+bool StageWidget::hasTool(StageTool::Kind kind) const
+{
+    return kind == StageTool::Kind::Hand || m_tools.count(kind) > 0;
+}
+
+void StageWidget::setTool(StageTool::Kind kind)
+{
+    if (kind == m_tool || !hasTool(kind))
+        return;
+    if (m_tool != StageTool::Kind::Hand) {
+        StageTool* previous = currentTool();
+        if (previous->isActive())
+            previous->cancel();
+        previous->putDown();
+    }
+    m_bPanning = false;
+    m_tool = kind;
+    updateCursor(mapFromGlobal(QCursor::pos()));
+    update();
+    emit toolChanged(kind);
+}
+
+int StageWidget::insertionLayer() const
+{
+    if (m_insertionLayer)
+        return m_insertionLayer();
+    if (!m_pDocument || m_scene < 0 || m_scene >= m_pDocument->getProject().getScenes().size())
+        return -1;
+    return ShapeCommands::insertionLayer(m_pDocument->getProject().getScenes().at(m_scene));
+}
+
+void StageWidget::setInsertionLayerSource(const std::function<int()>& source)
+{
+    m_insertionLayer = source;
 }
 
 QSize StageWidget::sizeHint() const
@@ -163,6 +214,49 @@ void StageWidget::setGridVisible(bool bVisible)
     emit viewChanged();
 }
 
+void StageWidget::setGuidesVisible(bool bVisible)
+{
+    if (m_bGuides == bVisible)
+        return;
+    m_bGuides = bVisible;
+    update();
+    emit viewChanged();
+}
+
+void StageWidget::clearGuides()
+{
+    if (m_pDocument)
+        m_pDocument->editProject(tr("Clear Guides"), [](ZenubProject& project) {
+            project.setGuides(ZenubGuides());
+            return true;
+        });
+}
+
+QPointF StageWidget::panLimit() const
+{
+    return m_viewport.panLimit();
+}
+
+void StageWidget::setPanOffset(const QPointF& offset)
+{
+    syncViewport();
+    m_viewport.panBy(offset - m_viewport.pan());
+    update();
+    emit viewChanged();
+}
+
+std::unique_ptr<StageSnapper> StageWidget::makeSnapper(const QVector<ShapeRef>& moving) const
+{
+    const double grid = m_bGrid ? StageOverlay::gridSpacing(getZoom()) : 0;
+    if (!m_pDocument)
+        return std::make_unique<StageSnapper>(ZenubProject(), m_scene, m_frame, moving, grid);
+    auto snapper =
+        std::make_unique<StageSnapper>(m_pDocument->getProject(), m_scene, m_frame, moving, grid);
+    if (m_bGuides)
+        snapper->addGuides(m_pDocument->getProject().getGuides());
+    return snapper;
+}
+
 ShapeRef StageWidget::shapeAtStagePoint(const QPointF& point) const
 {
     if (!m_pDocument)
@@ -186,8 +280,9 @@ void StageWidget::paintEvent(QPaintEvent* event)
     if (!m_pDocument)
         return;
     syncViewport();
+    const StageTool* tool = m_tool == StageTool::Kind::Hand ? nullptr : currentTool();
     const ZenubProject& project =
-        m_gesture.preview() ? *m_gesture.preview() : m_pDocument->getProject();
+        tool && tool->preview() ? *tool->preview() : m_pDocument->getProject();
     FrameRenderer renderer(project);
     QVector<FrameRenderer::ShapeIndex> selected;
     for (const ShapeRef& ref : qAsConst(m_selected)) {
@@ -205,13 +300,11 @@ void StageWidget::paintEvent(QPaintEvent* event)
     if (m_bGrid)
         overlay.paintGrid(QSizeF(project.getStageWidth(), project.getStageHeight()));
     overlay.paintAnimatedMarks(project, m_scene, m_frame);
-    // Handles only where a drag of them can start: one shape, not while the selection moves.
-    ZenubKeyframe box;
-    if (m_gesture.drag().kind() != StageDrag::Kind::Move && m_gesture.handleBox(project, &box))
-        overlay.paintHandles(box);
-    overlay.paintGuides(m_gesture.drag().guides());
-    if (m_gesture.kind() == StageGesture::Kind::Select)
-        overlay.paintRubberBand(m_gesture.rubberBand());
+    if (m_bGuides)
+        overlay.paintUserGuides(m_guideDrag.shown(project.getGuides()));
+    m_guideDrag.paint(overlay);
+    if (tool)
+        tool->paintOverlay(overlay, project);
 }
 
 void StageWidget::mousePressEvent(QMouseEvent* event)
@@ -219,7 +312,7 @@ void StageWidget::mousePressEvent(QMouseEvent* event)
     if (isBusy())
         return;
     if (event->button() == Qt::MiddleButton ||
-        (event->button() == Qt::LeftButton && m_bSpaceHeld)) {
+        (event->button() == Qt::LeftButton && (m_bSpaceHeld || m_tool == StageTool::Kind::Hand))) {
         m_bPanning = true;
         m_panButton = event->button();
         m_lastWidget = event->localPos();
@@ -238,12 +331,23 @@ void StageWidget::mousePressEvent(QMouseEvent* event)
         QWidget::mousePressEvent(event);
         return;
     }
-    m_gesture.press(toStage(event->localPos()), event->modifiers());
+    Qt::Orientation along = Qt::Horizontal;
+    int guide = -1;
+    if (m_bGuides && m_tool == StageTool::Kind::Select &&
+        GuideDrag::guideAt(m_pDocument->getProject().getGuides(), m_viewport, event->localPos(),
+                           &along, &guide)) {
+        m_guideDrag.begin(along, guide);
+        return;
+    }
+    currentTool()->press(toStage(event->localPos()), event->modifiers());
 }
 
 void StageWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!isBusy())
+    emit pointerMoved(toStage(event->localPos()));
+    if (m_guideDrag.isActive())
+        m_guideDrag.moveTo(event->localPos());
+    else if (!isBusy())
         updateCursor(event->localPos());
     else
         dragTo(event->localPos(), event->modifiers());
@@ -259,7 +363,7 @@ void StageWidget::dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modif
         emit viewChanged();
         return;
     }
-    m_gesture.dragTo(toStage(widgetPoint), modifiers);
+    currentTool()->dragTo(toStage(widgetPoint), modifiers);
 }
 
 void StageWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -267,34 +371,52 @@ void StageWidget::mouseReleaseEvent(QMouseEvent* event)
     const Qt::MouseButton button = m_bPanning ? m_panButton : Qt::LeftButton;
     if (!isBusy() || event->button() != button)
         return;
+    if (m_guideDrag.isActive()) {
+        m_guideDrag.finish(event->localPos());
+        updateCursor(event->localPos());
+        return;
+    }
     dragTo(event->localPos(), event->modifiers());
-    m_bPanning = false;
-    m_gesture.finish();
+    if (m_bPanning)
+        m_bPanning = false;
+    else
+        currentTool()->finish();
     updateCursor(event->localPos());
 }
 
 bool StageWidget::isBusy() const
 {
-    return m_bPanning || m_gesture.isActive();
+    return m_bPanning || m_guideDrag.isActive() ||
+           (m_tool != StageTool::Kind::Hand && currentTool()->isActive());
 }
 
 void StageWidget::updateCursor(const QPointF& widgetPoint)
 {
-    if (m_bSpaceHeld) {
+    if (m_bSpaceHeld || m_tool == StageTool::Kind::Hand) {
         setCursor(Qt::OpenHandCursor);
         return;
     }
-    ZenubKeyframe box;
-    if (m_pDocument && m_gesture.handleBox(m_pDocument->getProject(), &box)) {
-        setCursor(StageHandles::cursor(
-            box, StageHandles::handleAt(box, toStage(widgetPoint), getZoom())));
+    Qt::Orientation along = Qt::Horizontal;
+    int guide = -1;
+    if (m_pDocument && m_bGuides && m_tool == StageTool::Kind::Select &&
+        GuideDrag::guideAt(m_pDocument->getProject().getGuides(), m_viewport, widgetPoint, &along,
+                           &guide)) {
+        setCursor(along == Qt::Horizontal ? Qt::SplitVCursor : Qt::SplitHCursor);
         return;
     }
-    unsetCursor();
+    const Qt::CursorShape shape = currentTool()->cursorAt(toStage(widgetPoint));
+    if (shape == Qt::ArrowCursor)
+        unsetCursor();
+    else
+        setCursor(shape);
 }
 
 void StageWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    if (event->button() != Qt::LeftButton || m_tool == StageTool::Kind::Hand || isBusy())
+        return;
+    if (currentTool()->doubleClick(toStage(event->localPos())) || m_tool != StageTool::Kind::Select)
+        return;
     const ShapeRef ref = shapeAtStagePoint(toStage(event->localPos()));
     if (ref.isValid())
         emit shapeActivated(ref);
@@ -335,8 +457,18 @@ void StageWidget::keyPressEvent(QKeyEvent* event)
     }
     if (event->key() == Qt::Key_Escape && isBusy()) {
         // Escape drops the drag: nothing reaches the document.
-        m_bPanning = false;
-        m_gesture.cancel();
+        if (m_bPanning)
+            m_bPanning = false;
+        else if (m_guideDrag.isActive())
+            m_guideDrag.cancel();
+        else
+            currentTool()->cancel();
+        return;
+    }
+    if (!isBusy() && m_tool != StageTool::Kind::Hand && currentTool()->keyPress(event))
+        return;
+    if (event->key() == Qt::Key_Escape && m_tool != StageTool::Kind::Select) {
+        setTool(StageTool::Kind::Select);
         return;
     }
     if (!m_pDocument || !m_selection.isValid() || isBusy()) {

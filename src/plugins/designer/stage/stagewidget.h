@@ -3,6 +3,7 @@
 #define STAGEWIDGET_H
 
 #include "document/designerdocument.h"
+#include "stage/guidedrag.h"
 #include "stage/stagegesture.h"
 #include "stage/stageviewport.h"
 
@@ -11,12 +12,18 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
+#include <map>
+#include <memory>
+
 /*!
     Draws one scene of a project at one frame and lets the user pick shapes (click, Shift+click,
     a rectangle dragged over the empty stage), move them, resize and turn them with the handles
     around the selection, and zoom and pan the view. While a drag runs only the picture
     follows the pointer; on release it becomes one command on the document's undo stack.
 */
+class StageSnapper;
+
 class StageWidget : public QWidget
 {
     Q_OBJECT
@@ -46,6 +53,27 @@ public:
     double getZoom() const;
     bool isFitToView() const { return m_viewport.isFit(); }
     bool isGridVisible() const { return m_bGrid; }
+    bool areGuidesVisible() const { return m_bGuides; }
+    /*! The view's panning, and how far it may pan each way, in widget pixels. */
+    QPointF panOffset() const { return m_viewport.pan(); }
+    QPointF panLimit() const;
+    void setPanOffset(const QPointF& offset);
+    /*! The guide line being dragged; the rulers start it. */
+    GuideDrag& guideDrag() { return m_guideDrag; }
+    /*!
+        What a drag of \a moving snaps to: the stage, the other shapes, and the grid and the
+        guides while they show.
+    */
+    std::unique_ptr<StageSnapper> makeSnapper(const QVector<ShapeRef>& moving) const;
+
+    /*! The tool a left-button press uses. */
+    StageTool::Kind getTool() const { return m_tool; }
+    /*! Whether the stage has a tool of \a kind. */
+    bool hasTool(StageTool::Kind kind) const;
+    /*! The layer new shapes go to in the current scene, -1 for the top one. */
+    int insertionLayer() const;
+    /*! Where the insertion layer comes from (the layers panel's choice). */
+    void setInsertionLayerSource(const std::function<int()>& source);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -58,6 +86,11 @@ public slots:
     /*! Shows the stage at \a zoom screen pixels per stage pixel, centred. */
     void setZoom(double zoom);
     void setGridVisible(bool bVisible);
+    void setGuidesVisible(bool bVisible);
+    /*! Removes every guide line, as one undo step. */
+    void clearGuides();
+    /*! Takes up the tool of \a kind; the one in hand is put down first. */
+    void setTool(StageTool::Kind kind);
 
 signals:
     void selectionChanged();
@@ -68,6 +101,9 @@ signals:
     void viewChanged();
     /*! Whoever moved it: scrubbing, playback, stepping. */
     void frameChanged(int frame);
+    void toolChanged(StageTool::Kind kind);
+    /*! The pointer is over stage point \a point. */
+    void pointerMoved(const QPointF& point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -88,6 +124,7 @@ private:
     bool isBusy() const;
     void dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modifiers);
     void updateCursor(const QPointF& widgetPoint);
+    StageTool* currentTool() const;
 
     QPointer<DesignerDocument> m_pDocument;
     int m_scene = 0;
@@ -96,12 +133,16 @@ private:
     QVector<ShapeRef> m_selected;
     StageViewport m_viewport;
     bool m_bGrid = false;
+    bool m_bGuides = true;
+    GuideDrag m_guideDrag;
     bool m_bSpaceHeld = false;
 
     bool m_bPanning = false;
     Qt::MouseButton m_panButton = Qt::NoButton;
     QPointF m_lastWidget;
-    StageGesture m_gesture;
+    StageTool::Kind m_tool = StageTool::Kind::Select;
+    std::map<StageTool::Kind, std::unique_ptr<StageTool>> m_tools;
+    std::function<int()> m_insertionLayer;
 };
 
 #endif

@@ -31,6 +31,10 @@ ZenubProject sampleProject()
     ZenubProject project =
         ZenubProject::createNew(QStringLiteral("Straße & <Intro> \"one\""), 960, 540, 30);
     project.setBackgroundColor(QColor(0x10, 0x20, 0x30, 0x80));
+    ZenubGuides guides;
+    guides.positions(Qt::Horizontal) << 300 << 0.5;
+    guides.positions(Qt::Vertical) << -20;
+    project.setGuides(guides);
 
     ZenubShape box(ZenubShape::Type::Rectangle, QStringLiteral("Box"));
     box.setFillColor(QColor(QStringLiteral("#ff8800")));

@@ -47,10 +47,14 @@ QJsonObject ZenubProject::toJson() const
         {QStringLiteral("width"), m_stageWidth},
         {QStringLiteral("height"), m_stageHeight},
         {QStringLiteral("background"), ZenubJsonReader::colorName(m_backgroundColor)}};
-    return QJsonObject{{QStringLiteral("name"), m_name},
+    QJsonObject object{{QStringLiteral("name"), m_name},
                        {QStringLiteral("stage"), stage},
                        {QStringLiteral("frameRate"), m_frameRate},
                        {QStringLiteral("scenes"), scenes}};
+    // Only when there are some, so projects without guides are saved as they were.
+    if (!m_guides.isEmpty())
+        object.insert(QStringLiteral("guides"), m_guides.toJson());
+    return object;
 }
 
 void ZenubProject::write(ZenubJsonWriter& writer) const
@@ -58,6 +62,12 @@ void ZenubProject::write(ZenubJsonWriter& writer) const
     const ZenubPictureTable pictures = ZenubPictureTable::of(*this);
     writer.beginObject();
     writer.member(QLatin1String("frameRate"), m_frameRate);
+    if (!m_guides.isEmpty()) {
+        // Version 2 knew no guides; its readers would drop them on the next save.
+        writer.requireFormatVersion(3);
+        writer.key(QLatin1String("guides"));
+        m_guides.write(writer);
+    }
     writer.member(QLatin1String("name"), m_name);
     if (!pictures.isEmpty()) {
         // Version 2 kept a copy of the picture in every shape that showed it.
@@ -146,10 +156,10 @@ bool ZenubProject::fromJson(const QJsonObject& object, ZenubProject* project, QS
 ZenubProject ZenubProject::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
                                     const ZenubJsonPath& path)
 {
-    enum { Name, Stage, FrameRate, Pictures, Scenes };
-    static const ZenubJsonKeys keys{QLatin1String("name"), QLatin1String("stage"),
+    enum { Name, Stage, FrameRate, Pictures, Scenes, Guides };
+    static const ZenubJsonKeys keys{QLatin1String("name"),      QLatin1String("stage"),
                                     QLatin1String("frameRate"), QLatin1String("pictures"),
-                                    QLatin1String("scenes")};
+                                    QLatin1String("scenes"),    QLatin1String("guides")};
     const ZenubJsonKeys::Found values = keys.find(object);
 
     ZenubProject project;
@@ -169,6 +179,7 @@ ZenubProject ZenubProject::fromJson(const QJsonObject& object, ZenubJsonReader& 
     project.m_frameRate = reader.readInt(values(FrameRate), path, keys[FrameRate],
                                          project.m_frameRate, 1, maximumFrameRate());
     const ZenubPictureTable pictures = ZenubPictureTable::fromJson(values(Pictures), reader, path);
+    project.m_guides = ZenubGuides::fromJson(values(Guides), reader, path);
     const ZenubJsonPath scenesPath(path, keys[Scenes]);
     const QJsonArray scenes = reader.readArray(values(Scenes), path, keys[Scenes]);
     const ZenubPictureTable* outer = reader.pictures();
@@ -183,5 +194,6 @@ bool ZenubProject::operator==(const ZenubProject& other) const
 {
     return m_name == other.m_name && m_stageWidth == other.m_stageWidth &&
            m_stageHeight == other.m_stageHeight && m_frameRate == other.m_frameRate &&
-           m_backgroundColor == other.m_backgroundColor && m_scenes == other.m_scenes;
+           m_backgroundColor == other.m_backgroundColor && m_scenes == other.m_scenes &&
+           m_guides == other.m_guides;
 }

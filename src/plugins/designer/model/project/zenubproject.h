@@ -2,6 +2,7 @@
 #ifndef ZENUBPROJECT_H
 #define ZENUBPROJECT_H
 
+#include "zenubguides.h"
 #include "zenubscene.h"
 
 #include <QColor>
@@ -32,6 +33,10 @@ public:
     void setFrameRate(int framesPerSecond) { m_frameRate = framesPerSecond; }
     QColor getBackgroundColor() const { return m_backgroundColor; }
     void setBackgroundColor(const QColor& color) { m_backgroundColor = color; }
+
+    /*! The lines pulled from the rulers, the same over every scene. */
+    const ZenubGuides& getGuides() const { return m_guides; }
+    void setGuides(const ZenubGuides& guides) { m_guides = guides; }
 
     const QVector<ZenubScene>& getScenes() const { return m_scenes; }
     QVector<ZenubScene>& scenes() { return m_scenes; }
@@ -65,6 +70,7 @@ private:
     int m_frameRate = 24;
     QColor m_backgroundColor = QColor(Qt::white);
     QVector<ZenubScene> m_scenes;
+    ZenubGuides m_guides;
 };
 
 #endif

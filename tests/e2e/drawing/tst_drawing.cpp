@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: MIT
+#include <testenvironment.h>
+
+#include "document/designerdocumentfactory.h"
+#include "editor/editorcommandtable.h"
+#include "model/io/zenub/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
+#include "stage/stagewidget.h"
+
+#include <actions/actionmanager.h>
+#include <actions/contextaction.h>
+#include <extensionsystem/pluginmanager.h>
+#include <mainwindow/imainmdiarea.h>
+#include <mainwindow/mainwindow.h>
+
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QUndoStack>
+#include <QtTest>
+
+using ExtensionSystem::PluginManager;
+
+namespace {
+
+QAction* command(const char* id)
+{
+    ContextAction* found = ActionManager::getAction(QLatin1String(id));
+    return found ? found->getAction() : nullptr;
+}
+
+} // namespace
+
+class tst_Drawing : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void drawRectangleByDraggingWithShift();
+    void alignThreeShapes();
+    void guidesFromTheRulersSnapShapes();
+
+private:
+    // Presses at stage point \a from, moves in steps and releases at \a to.
+    void drag(const QPointF& from, const QPointF& to, Qt::KeyboardModifiers keys = Qt::NoModifier);
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    const ZenubScene& scene() const;
+    ZenubKeyframe state(int layer, int shape) const;
+    // To whole stage pixels: a pointer lands on whole screen pixels.
+    QRect box(int layer, int shape) const;
+    QString undoText() const { return command("Edit.Undo")->text(); }
+
+    std::unique_ptr<TestEnvironment> m_environment;
+    DesignerDocumentFactory* m_pFactory = nullptr;
+    QTemporaryDir m_folder;
+    MainWindow* m_window = nullptr;
+    StageWidget* m_stage = nullptr;
+    int m_opened = 0;
+};
+
+void tst_Drawing::initTestCase()
+{
+    // The window and the designer's parts as the plugins set them up, in this process, so the
+    // test reaches the editor's own objects.
+    m_environment = std::make_unique<TestEnvironment>();
+    m_pFactory = new DesignerDocumentFactory();
+    PluginManager::addObject(m_pFactory);
+    m_window = m_environment->createMainWindow();
+    EditorCommandTable::addToMenus(m_window);
+    m_window->resize(1200, 900);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    // Without a window manager nothing activates the window; the keys need an active one.
+    QApplication::setActiveWindow(m_window);
+    QTRY_COMPARE(QApplication::activeWindow(), m_window);
+}
+
+void tst_Drawing::cleanupTestCase()
+{
+    m_environment->deleteMainWindow();
+    PluginManager::removeObject(m_pFactory);
+    delete m_pFactory;
+}
+
+void tst_Drawing::init()
+{
+    // A fresh 400x300 project per case, with one empty layer.
+    const QString name = QStringLiteral("Walk%1").arg(++m_opened);
+    const QString path = m_folder.filePath(name + QLatin1String(".zenub"));
+    QVERIFY(ZenubProjectFile(path).save(ZenubProject::createNew(name, 400, 300, 12)));
+    QVERIFY(m_window->loadFile(path));
+    m_stage = m_window->getMdiArea()->activeSubWindow()->findChild<StageWidget*>("stage");
+    QVERIFY(m_stage);
+    m_stage->setFocus();
+    QApplication::processEvents();
+}
+
+void tst_Drawing::cleanup()
+{
+    // Closed without saving: each case starts from its own file.
+    for (QMdiSubWindow* window : m_window->getMdiArea()->subWindowList()) {
+        if (auto* document = m_stage->getDocument())
+            document->getUndoStack()->setClean();
+        window->close();
+    }
+    QTRY_VERIFY(m_window->getMdiArea()->subWindowList().isEmpty());
+}
+
+void tst_Drawing::drag(const QPointF& from, const QPointF& to, Qt::KeyboardModifiers keys)
+{
+    const QPoint a = m_stage->fromStage(from).toPoint();
+    const QPoint b = m_stage->fromStage(to).toPoint();
+    QTest::mousePress(m_stage, Qt::LeftButton, keys, a);
+    for (const double t : {0.3, 0.7, 1.0}) {
+        QMouseEvent move(QEvent::MouseMove, a + (b - a) * t, Qt::NoButton, Qt::LeftButton, keys);
+        QApplication::sendEvent(m_stage, &move);
+    }
+    QTest::mouseRelease(m_stage, Qt::LeftButton, keys, b);
+}
+
+void tst_Drawing::key(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    QApplication::processEvents();
+}
+
+const ZenubScene& tst_Drawing::scene() const
+{
+    return m_stage->getDocument()->getProject().getScenes().at(0);
+}
+
+ZenubKeyframe tst_Drawing::state(int layer, int shape) const
+{
+    return scene().getLayers().at(layer).getShapes().at(shape).stateAtFrame(0);
+}
+
+QRect tst_Drawing::box(int layer, int shape) const
+{
+    const ZenubKeyframe s = state(layer, shape);
+    return QRectF(s.getX(), s.getY(), s.getWidth(), s.getHeight()).toRect();
+}
+
+void tst_Drawing::drawRectangleByDraggingWithShift()
+{
+    key(Qt::Key_R);
+    QCOMPARE(m_stage->getTool(), StageTool::Kind::Rectangle);
+    // Shift makes it square, the longer side winning; the stage's edges do not pull it.
+    drag({50, 60}, {170, 130}, Qt::ShiftModifier);
+    QCOMPARE(scene().getLayers().at(0).getShapes().size(), 1);
+    QCOMPARE(box(0, 0), QRect(50, 60, 120, 120));
+    QCOMPARE(undoText(), QStringLiteral("Undo Add Rectangle 1"));
+    QCOMPARE(m_stage->getSelectedShapes().size(), 1);
+
+    // Alt draws from the centre out; a click places the default size at the pointer.
+    drag({300, 150}, {330, 170}, Qt::AltModifier);
+    QCOMPARE(box(0, 1), QRect(270, 130, 60, 40));
+    QTest::mouseClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage({20, 200}).toPoint());
+    QCOMPARE(box(0, 2), QRect(20, 200, 100, 75));
+
+    // Undo takes one drawing back at a time; Escape puts the tool down.
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(scene().getLayers().at(0).getShapes().size(), 2);
+    key(Qt::Key_Escape);
+    QCOMPARE(m_stage->getTool(), StageTool::Kind::Select);
+}
+
+void tst_Drawing::alignThreeShapes()
+{
+    const QRectF boxes[] = {{40, 30, 50, 40}, {150, 100, 30, 30}, {300, 200, 60, 20}};
+    key(Qt::Key_E);
+    for (const QRectF& box : boxes)
+        drag(box.topLeft(), box.bottomRight());
+    key(Qt::Key_V);
+    key(Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(m_stage->getSelectedShapes().size(), 3);
+    const int steps = m_stage->getDocument()->getUndoStack()->count();
+    command("Object.Align_Left")->trigger();
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(box(0, i).x(), 40);
+    QCOMPARE(undoText(), QStringLiteral("Undo Align Left"));
+    // Even gaps from the top one's top to the bottom one's bottom: 190 - 40 - 30 - 20 = 100
+    // pixels, 50 each.
+    command("Object.Distribute_Vertically")->trigger();
+    QCOMPARE(box(0, 1).y(), 120);
+    QCOMPARE(m_stage->getDocument()->getUndoStack()->count(), steps + 2);
+}
+
+void tst_Drawing::guidesFromTheRulersSnapShapes()
+{
+    // Pulled from the side ruler onto the stage at x = 200.
+    QWidget* ruler = m_window->getMdiArea()->activeSubWindow()->findChild<QWidget*>("sideRuler");
+    QVERIFY(ruler && ruler->isVisible());
+    const auto pointerTo = [ruler](QEvent::Type type, const QPoint& global) {
+        QMouseEvent event(type, ruler->mapFromGlobal(global), global, global,
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(ruler, &event);
+    };
+    const QPoint onStage = m_stage->mapToGlobal(m_stage->fromStage({200, 150}).toPoint());
+    pointerTo(QEvent::MouseButtonPress, ruler->mapToGlobal(ruler->rect().center()));
+    pointerTo(QEvent::MouseMove, onStage - QPoint(50, 0));
+    pointerTo(QEvent::MouseMove, onStage);
+    pointerTo(QEvent::MouseButtonRelease, onStage);
+    const auto guides = [this] {
+        return m_stage->getDocument()->getProject().getGuides().positions(Qt::Vertical);
+    };
+    QCOMPARE(guides(), QVector<double>{200});
+    QCOMPARE(undoText(), QStringLiteral("Undo Add Guide"));
+
+    // A rectangle drawn from 2 pixels beside it starts on it.
+    key(Qt::Key_R);
+    drag({198, 50}, {260, 100});
+    QCOMPARE(box(0, 0).left(), 200);
+
+    // Taken on the stage it moves; dropped back on the ruler it goes. One step each.
+    key(Qt::Key_Escape);
+    drag({200, 250}, {251, 250});
+    QCOMPARE(guides(), QVector<double>{251});
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(guides(), QVector<double>{200});
+    const QPoint guide = m_stage->fromStage({200, 250}).toPoint();
+    QTest::mousePress(m_stage, Qt::LeftButton, {}, guide);
+    QMouseEvent away(QEvent::MouseMove, QPointF(-10, guide.y()), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(m_stage, &away);
+    QTest::mouseRelease(m_stage, Qt::LeftButton, {}, QPoint(-10, guide.y()));
+    QVERIFY(guides().isEmpty());
+    QCOMPARE(undoText(), QStringLiteral("Undo Remove Guide"));
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    tst_Drawing test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_drawing.moc"
