@@ -27,7 +27,7 @@ struct Editor
         document.editShapeStates({{0, 0, 1}}, 0, "place",
                                  [](ZenubKeyframe& s) { s = ZenubKeyframe(0, 263, 212, 50, 50); });
         widget.setDocument(&document);
-        widget.resize(1000, 800);
+        widget.resize(1200, 800);
         widget.show();
         stage = widget.getStage();
         // The view's keys act where the focus is.

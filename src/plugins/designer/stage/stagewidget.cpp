@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -267,6 +268,12 @@ ShapeRef StageWidget::shapeAtStagePoint(const QPointF& point) const
 void StageWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // A zoomed stage stays where it is on the screen when the view's edge moves (a scroll bar
+    // showing up, a panel resized); a fitted one follows the view.
+    if (!m_viewport.isFit() && event->oldSize().isValid()) {
+        const QSize grown = event->size() - event->oldSize();
+        m_viewport.panBy(-QPointF(grown.width(), grown.height()) / 2);
+    }
     syncViewport();
     if (m_viewport.isFit())
         emit viewChanged();
