@@ -2319,6 +2319,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Rename Layer</source>
         <translation>Ebene umbenennen</translation>
     </message>
+    <message>
+        <source>Rename Shape</source>
+        <translation>Form umbenennen</translation>
+    </message>
 </context>
 <context>
     <name>PropertiesPanel</name>
@@ -2440,6 +2444,14 @@ Die Projekte selbst werden nicht gelöscht.</translation>
             <numerusform>%n Form ausgewählt</numerusform>
             <numerusform>%n Formen ausgewählt</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Rename Shape</source>
+        <translation>Form umbenennen</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyleOptionSpinBox>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -185,6 +186,7 @@ private slots:
             {"lock", "lock", "Layer 1:1|Layer 2#:0"},
             {"drag to bottom", "drag", "Layer 2:0|Layer 1:1"},
             {"rename", "rename", "Layer 1:1|Sky:0"},
+            {"rename a shape", "shape name", "Layer 1:1|Layer 2:0"},
             {"blank name refused", "blank", "Layer 1:1|Layer 2:0"},
             {"new shape into highlighted", "shape", "Layer 1:2|Layer 2:0"},
             {"delete", "delete", "Layer 1:1"}};
@@ -197,27 +199,36 @@ private slots:
         QFETCH(QString, layers);
         const QString before = layersOf(m_document);
         const int steps = m_document.getUndoStack()->count();
-        auto* list = find<QListWidget>("layerList");
-        QCOMPARE(list->currentRow(), 0);
+        auto* tree = find<QTreeWidget>("layerTree");
+        QCOMPARE(tree->indexOfTopLevelItem(tree->currentItem()), 0);
+        // Layer 2 on top, then Layer 1 and its rectangle.
+        QTreeWidgetItem* rectangle = tree->topLevelItem(1)->child(0);
+        QVERIFY(rectangle);
         if (edit == "add")
             find<QAction>("addLayer")->trigger();
         else if (edit == "hide")
-            list->item(1)->setCheckState(Qt::Unchecked);
+            tree->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
         else if (edit == "lock")
             find<QAction>("lockLayer")->trigger();
         else if (edit == "shape") {
-            list->setCurrentRow(1);
+            tree->setCurrentItem(tree->topLevelItem(1));
             find<QAction>("toolRectangle")->trigger();
             auto* stage = find<StageWidget>("stage");
             QTest::mouseClick(stage, Qt::LeftButton, {}, stage->rect().center());
-        } else if (edit == "drag")
-            QVERIFY(list->model()->moveRow({}, 0, {}, 2));
-        else if (edit == "rename" || edit == "blank") {
-            list->editItem(list->item(0));
-            auto* editor = list->findChild<QLineEdit*>();
+        } else if (edit == "drag") {
+            // What a drop does: the row comes out and goes in again elsewhere.
+            tree->addTopLevelItem(tree->takeTopLevelItem(0));
+        } else if (edit == "rename" || edit == "blank" || edit == "shape name") {
+            tree->editItem(edit == "shape name" ? rectangle : tree->topLevelItem(0));
+            auto* editor = tree->findChild<QLineEdit*>();
             QVERIFY(editor);
-            editor->setText(edit == "rename" ? "Sky" : " ");
+            editor->setText(edit == "rename" ? "Sky" : edit == "blank" ? " " : "Ball");
             QTest::keyClick(editor, Qt::Key_Return);
+            if (edit == "shape name") {
+                QTRY_COMPARE(m_document.shapeAt({0, 0, 0})->getName(), QStringLiteral("Ball"));
+                QCOMPARE(m_document.getUndoStack()->undoText(), QStringLiteral("Rename Shape"));
+                return;
+            }
         } else
             find<QAction>("deleteLayer")->trigger();
 

@@ -6,8 +6,10 @@
 #include "stage/stagewidget.h"
 
 #include <QAction>
-#include <QListWidget>
+#include <QHeaderView>
 #include <QPainter>
+#include <QScopedValueRollback>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,6 +18,14 @@
 namespace {
 
 const int kLayerRole = Qt::UserRole;
+// A shape's row: its index in the layer; a layer's row has none.
+const int kShapeRole = Qt::UserRole + 1;
+
+// The row of a layer, not of a shape.
+bool isLayerRow(const QTreeWidgetItem* item)
+{
+    return item && !item->data(0, kShapeRole).isValid();
+}
 
 } // namespace
 
@@ -60,13 +70,16 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
     layout->setSpacing(0);
     auto* tools = new PanelToolBar(this);
     layout->addWidget(tools);
-    m_pList = new QListWidget(this);
-    m_pList->setObjectName(QStringLiteral("layerList"));
-    m_pList->setDragDropMode(QAbstractItemView::InternalMove);
-    m_pList->setDefaultDropAction(Qt::MoveAction);
-    m_pList->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    m_pList->setContextMenuPolicy(Qt::ActionsContextMenu);
-    layout->addWidget(m_pList, 1);
+    m_pTree = new QTreeWidget(this);
+    m_pTree->setObjectName(QStringLiteral("layerTree"));
+    m_pTree->setHeaderHidden(true);
+    m_pTree->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Layers move by dragging; shapes stay in their layers, so only the top rows take drops.
+    m_pTree->setDragDropMode(QAbstractItemView::InternalMove);
+    m_pTree->setDefaultDropAction(Qt::MoveAction);
+    m_pTree->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    m_pTree->setContextMenuPolicy(Qt::ActionsContextMenu);
+    layout->addWidget(m_pTree, 1);
 
     QAction* add = tools->addAction(tr("Add"), this, &LayersPanel::addLayer);
     add->setObjectName(QStringLiteral("addLayer"));
@@ -98,33 +111,43 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
     tools->addArrowAction(m_pLowerAction, Qt::DownArrow);
     m_pLowerAction->setObjectName(QStringLiteral("lowerLayer"));
     m_pLowerAction->setToolTip(tr("Move the selected layer down, behind the one below"));
-    QAction* rename = PanelToolBar::renameAction(m_pList, tr("Rename"));
-    m_pList->addActions({rename, m_pLockAction, m_pRaiseAction, m_pLowerAction, m_pDeleteAction});
+    QAction* rename = PanelToolBar::renameAction(m_pTree, tr("Rename"));
+    m_pTree->addActions({rename, m_pLockAction, m_pRaiseAction, m_pLowerAction, m_pDeleteAction});
 
-    // Not while the list is still busy with the change: the edit rebuilds its rows.
-    connect(m_pList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    // Not while the tree is still busy with the change: the edit rebuilds its rows.
+    connect(m_pTree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
         if (m_bRefreshing)
             return;
-        const int layer = item->data(kLayerRole).toInt();
-        const bool bVisible = item->checkState() == Qt::Checked;
-        const QString name = item->text().trimmed();
+        const int layer = item->data(0, kLayerRole).toInt();
+        const QString name = item->text(0).trimmed();
+        if (!isLayerRow(item)) {
+            const ShapeRef ref{m_pStage->getScene(), layer, item->data(0, kShapeRole).toInt()};
+            QMetaObject::invokeMethod(
+                this, [=] { renameShape(ref, name); }, Qt::QueuedConnection);
+            return;
+        }
+        const bool bVisible = item->checkState(0) == Qt::Checked;
         QMetaObject::invokeMethod(
             this, [=] { itemChanged(layer, bVisible, name); }, Qt::QueuedConnection);
     });
-    connect(m_pList, &QListWidget::currentRowChanged, this, &LayersPanel::updateActions);
-    // After the drop has finished with its rows; the list is rebuilt from the project then.
-    connect(m_pList->model(), &QAbstractItemModel::rowsMoved, this, &LayersPanel::applyOrder,
+    connect(m_pTree, &QTreeWidget::currentItemChanged, this, &LayersPanel::updateActions);
+    connect(m_pTree, &QTreeWidget::itemSelectionChanged, this, &LayersPanel::pickSelection);
+    connect(m_pTree, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
+        if (!m_bRefreshing && isLayerRow(item))
+            m_folded.insert(item->data(0, kLayerRole).toInt());
+    });
+    connect(m_pTree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        if (!m_bRefreshing && isLayerRow(item))
+            m_folded.remove(item->data(0, kLayerRole).toInt());
+    });
+    // After the drop has finished with its rows; the tree is rebuilt from the project then.
+    connect(m_pTree->model(), &QAbstractItemModel::rowsMoved, this, &LayersPanel::applyOrder,
             Qt::QueuedConnection);
     // A drop the view does as insert and remove ends with the remove.
-    connect(m_pList->model(), &QAbstractItemModel::rowsRemoved, this, &LayersPanel::applyOrder,
+    connect(m_pTree->model(), &QAbstractItemModel::rowsRemoved, this, &LayersPanel::applyOrder,
             Qt::QueuedConnection);
     connect(stage, &StageWidget::documentChanged, this, &LayersPanel::refresh);
-    // The layer of the shape picked last is the one the user works on.
-    connect(stage, &StageWidget::selectionChanged, this, [this] {
-        const ShapeRef picked = m_pStage->getSelection();
-        if (picked.isValid() && picked.layer < m_pList->count())
-            m_pList->setCurrentRow(m_pList->count() - 1 - picked.layer);
-    });
+    connect(stage, &StageWidget::selectionChanged, this, &LayersPanel::showSelection);
     refresh();
 }
 
@@ -135,8 +158,8 @@ DesignerDocument* LayersPanel::document() const
 
 int LayersPanel::currentLayer() const
 {
-    const QListWidgetItem* item = m_pList->currentItem();
-    return item ? item->data(kLayerRole).toInt() : -1;
+    const QTreeWidgetItem* item = m_pTree->currentItem();
+    return item ? item->data(0, kLayerRole).toInt() : -1;
 }
 
 int LayersPanel::targetLayer() const
@@ -148,9 +171,9 @@ int LayersPanel::targetLayer() const
     if (usable(currentLayer()))
         return currentLayer();
     // A shape put where it cannot be seen or picked would look lost.
-    for (int row = 0; row < m_pList->count(); ++row)
-        if (usable(m_pList->item(row)->data(kLayerRole).toInt()))
-            return m_pList->item(row)->data(kLayerRole).toInt();
+    for (int row = 0; row < m_pTree->topLevelItemCount(); ++row)
+        if (usable(m_pTree->topLevelItem(row)->data(0, kLayerRole).toInt()))
+            return m_pTree->topLevelItem(row)->data(0, kLayerRole).toInt();
     return -1;
 }
 
@@ -158,33 +181,106 @@ void LayersPanel::refresh()
 {
     const int current = currentLayer();
     m_bRefreshing = true;
-    m_pList->clear();
+    m_pTree->clear();
     DesignerDocument* doc = document();
     const int sceneIndex = m_pStage->getScene();
     if (doc && sceneIndex >= 0 && sceneIndex < doc->getProject().getScenes().size()) {
         const QVector<ZenubLayer>& layers =
             doc->getProject().getScenes().at(sceneIndex).getLayers();
         for (int i = layers.size() - 1; i >= 0; --i) {
-            auto* item =
-                new QListWidgetItem(lockIcon(layers.at(i).isLocked()), layers.at(i).getName());
+            auto* item = new QTreeWidgetItem(m_pTree, {layers.at(i).getName()});
+            item->setIcon(0, lockIcon(layers.at(i).isLocked()));
             item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable |
                            Qt::ItemIsUserCheckable | Qt::ItemIsDragEnabled);
-            item->setCheckState(layers.at(i).isVisible() ? Qt::Checked : Qt::Unchecked);
-            item->setData(kLayerRole, i);
-            item->setToolTip(tr("Tick to show the layer, untick to hide it"));
-            m_pList->addItem(item);
+            item->setCheckState(0, layers.at(i).isVisible() ? Qt::Checked : Qt::Unchecked);
+            item->setData(0, kLayerRole, i);
+            item->setToolTip(0, tr("Tick to show the layer, untick to hide it"));
+            addShapeItems(item, layers.at(i).getShapes(), i);
+            item->setExpanded(!m_folded.contains(i));
         }
-        const int row = layers.size() - 1 - std::min(std::max(current, 0), int(layers.size()) - 1);
-        m_pList->setCurrentRow(current < 0 ? 0 : row);
+        const int layer = std::min(std::max(current, 0), int(layers.size()) - 1);
+        if (!layers.isEmpty())
+            m_pTree->setCurrentItem(
+                m_pTree->topLevelItem(current < 0 ? 0 : layers.size() - 1 - layer));
     }
     m_bRefreshing = false;
+    showSelection();
     updateActions();
+}
+
+void LayersPanel::addShapeItems(QTreeWidgetItem* parent, const QVector<ZenubShape>& shapes,
+                                int layer)
+{
+    // The topmost shape first, as on the stage.
+    for (int s = shapes.size() - 1; s >= 0; --s) {
+        auto* item = new QTreeWidgetItem(parent, {shapes.at(s).getName()});
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
+        item->setData(0, kLayerRole, layer);
+        item->setData(0, kShapeRole, s);
+    }
+}
+
+void LayersPanel::showSelection()
+{
+    if (m_bPicking)
+        return;
+    const QScopedValueRollback<bool> refreshing(m_bRefreshing, true);
+    const QSignalBlocker block(m_pTree);
+    const QVector<ShapeRef> selected = m_pStage->getSelectedShapes();
+    const ShapeRef picked = m_pStage->getSelection();
+    m_pTree->clearSelection();
+    for (int row = 0; row < m_pTree->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* layerItem = m_pTree->topLevelItem(row);
+        for (int child = 0; child < layerItem->childCount(); ++child) {
+            QTreeWidgetItem* item = layerItem->child(child);
+            const ShapeRef ref{m_pStage->getScene(), item->data(0, kLayerRole).toInt(),
+                               item->data(0, kShapeRole).toInt()};
+            if (!selected.contains(ref))
+                continue;
+            item->setSelected(true);
+            // The layer of the shape picked last is the one the user works on.
+            if (ref == picked) {
+                m_pTree->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+                m_pTree->scrollToItem(item);
+            }
+        }
+    }
+    updateActions();
+}
+
+void LayersPanel::pickSelection()
+{
+    if (m_bRefreshing)
+        return;
+    QVector<ShapeRef> refs;
+    for (const QTreeWidgetItem* item : m_pTree->selectedItems())
+        if (!isLayerRow(item))
+            refs.append(ShapeRef{m_pStage->getScene(), item->data(0, kLayerRole).toInt(),
+                                 item->data(0, kShapeRole).toInt()});
+    // A layer's row picks no shapes; it only says where new ones go.
+    if (refs.isEmpty() && !m_pTree->selectedItems().isEmpty())
+        return;
+    const QScopedValueRollback<bool> picking(m_bPicking, true);
+    m_pStage->setSelectedShapes(refs);
+}
+
+void LayersPanel::renameShape(const ShapeRef& ref, const QString& name)
+{
+    DesignerDocument* doc = document();
+    const ZenubShape* shape = doc ? doc->shapeAt(ref) : nullptr;
+    if (!shape)
+        return;
+    if (name.isEmpty() || name == shape->getName()) {
+        refresh();
+        return;
+    }
+    doc->editShapes({ref}, tr("Rename Shape"), [name](ZenubShape& each) { each.setName(name); });
 }
 
 void LayersPanel::updateActions()
 {
     const int layer = currentLayer();
-    const int count = m_pList->count();
+    const int count = m_pTree->topLevelItemCount();
     m_pDeleteAction->setEnabled(layer >= 0);
     m_pLockAction->setEnabled(layer >= 0);
     m_pRaiseAction->setEnabled(layer >= 0 && layer < count - 1);
@@ -240,8 +336,9 @@ void LayersPanel::addLayer()
         return true;
     });
     if (bAdded) {
-        m_pList->setCurrentRow(m_pList->count() - 1 - at);
-        m_pList->editItem(m_pList->currentItem());
+        QTreeWidgetItem* added = m_pTree->topLevelItem(m_pTree->topLevelItemCount() - 1 - at);
+        m_pTree->setCurrentItem(added);
+        m_pTree->editItem(added);
     }
 }
 
@@ -262,14 +359,14 @@ void LayersPanel::moveLayer(int step)
 {
     const int layer = currentLayer();
     const int target = layer + step;
-    if (layer < 0 || target < 0 || target >= m_pList->count())
+    if (layer < 0 || target < 0 || target >= m_pTree->topLevelItemCount())
         return;
     m_pStage->setSelection(ShapeRef());
     if (editScene(tr("Move Layer"), [=](ZenubScene& scene) {
             scene.layers().move(layer, target);
             return true;
         }))
-        m_pList->setCurrentRow(m_pList->count() - 1 - target);
+        m_pTree->setCurrentItem(m_pTree->topLevelItem(m_pTree->topLevelItemCount() - 1 - target));
 }
 
 void LayersPanel::applyOrder()
@@ -280,8 +377,12 @@ void LayersPanel::applyOrder()
         sceneIndex >= doc->getProject().getScenes().size())
         return;
     QVector<int> order;
-    for (int row = m_pList->count() - 1; row >= 0; --row)
-        order.append(m_pList->item(row)->data(kLayerRole).toInt());
+    for (int row = m_pTree->topLevelItemCount() - 1; row >= 0; --row) {
+        // A row dropped into another is no order of layers; the rebuild puts it back.
+        if (!isLayerRow(m_pTree->topLevelItem(row)))
+            return refresh();
+        order.append(m_pTree->topLevelItem(row)->data(0, kLayerRole).toInt());
+    }
     if (!isReordering(order, doc->getProject().getScenes().at(sceneIndex).getLayers().size()))
         return;
     const int moved = currentLayer();
@@ -293,7 +394,8 @@ void LayersPanel::applyOrder()
         scene.layers() = layers;
         return true;
     });
-    m_pList->setCurrentRow(int(order.size()) - 1 - int(order.indexOf(moved)));
+    m_pTree->setCurrentItem(
+        m_pTree->topLevelItem(int(order.size()) - 1 - int(order.indexOf(moved))));
 }
 
 void LayersPanel::itemChanged(int layer, bool bVisible, const QString& name)

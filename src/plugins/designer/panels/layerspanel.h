@@ -2,6 +2,7 @@
 #ifndef LAYERSPANEL_H
 #define LAYERSPANEL_H
 
+#include <QSet>
 #include <QVector>
 #include <QWidget>
 
@@ -9,10 +10,13 @@
 
 class DesignerDocument;
 class QAction;
-class QListWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
 class StageWidget;
 class ZenubLayer;
 class ZenubScene;
+class ZenubShape;
+struct ShapeRef;
 
 /*!
     Whether \a order, the old indexes of rows in their new places, moves any of \a count rows
@@ -21,8 +25,10 @@ class ZenubScene;
 bool isReordering(const QVector<int>& order, int count);
 
 /*!
-    The layers of the stage's scene, the topmost first: add, delete, rename in place, reorder
-    by dragging, show or hide with the check box, lock. Every change is one undo step.
+    The layers of the stage's scene, the topmost first, each with its shapes below it, the
+    topmost first: add, delete, rename in place (layers and shapes), reorder layers by dragging,
+    show or hide with the check box, lock. Picking shapes here picks them on the stage. Every
+    change is one undo step.
 */
 class LayersPanel : public QWidget
 {
@@ -49,18 +55,27 @@ private:
     void moveLayer(int step);
     void applyOrder();
     void itemChanged(int layer, bool bVisible, const QString& name);
+    void renameShape(const ShapeRef& ref, const QString& name);
+    void addShapeItems(QTreeWidgetItem* parent, const QVector<ZenubShape>& shapes, int layer);
+    /*! The stage's selection, shown as the selected rows. */
+    void showSelection();
+    /*! The rows picked here, picked on the stage. */
+    void pickSelection();
     void updateActions();
     DesignerDocument* document() const;
     /*! The layer of the stage's scene, or null when there is none of that index. */
     const ZenubLayer* layerAt(int layer) const;
 
     StageWidget* m_pStage;
-    QListWidget* m_pList = nullptr;
+    QTreeWidget* m_pTree = nullptr;
     QAction* m_pDeleteAction = nullptr;
     QAction* m_pLockAction = nullptr;
     QAction* m_pRaiseAction = nullptr;
     QAction* m_pLowerAction = nullptr;
     bool m_bRefreshing = false;
+    bool m_bPicking = false;
+    /*! Layers whose shapes the user folded away, by index. */
+    QSet<int> m_folded;
 };
 
 #endif

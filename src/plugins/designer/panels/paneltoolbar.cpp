@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "paneltoolbar.h"
 
+#include <QAbstractItemView>
 #include <QAction>
-#include <QListWidget>
 #include <QToolButton>
 
 PanelToolBar::PanelToolBar(QWidget* parent)
@@ -22,12 +22,12 @@ void PanelToolBar::addArrowAction(QAction* action, Qt::ArrowType type)
     addWidget(button);
 }
 
-QAction* PanelToolBar::renameAction(QListWidget* list, const QString& text)
+QAction* PanelToolBar::renameAction(QAbstractItemView* view, const QString& text)
 {
-    auto* action = new QAction(text, list);
-    connect(action, &QAction::triggered, list, [list] {
-        if (QListWidgetItem* item = list->currentItem())
-            list->editItem(item);
+    auto* action = new QAction(text, view);
+    connect(action, &QAction::triggered, view, [view] {
+        if (view->currentIndex().isValid())
+            view->edit(view->currentIndex());
     });
     return action;
 }

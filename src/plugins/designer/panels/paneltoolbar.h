@@ -4,7 +4,7 @@
 
 #include <QToolBar>
 
-class QListWidget;
+class QAbstractItemView;
 
 /*!
     The row of commands on top of a panel: words for the commands, arrows for moving rows, so
@@ -18,8 +18,8 @@ public:
 
     /*! Adds \a action as a button that shows an arrow of \a type instead of its text. */
     void addArrowAction(QAction* action, Qt::ArrowType type);
-    /*! A command named \a text that starts editing \a list's current row in place. */
-    static QAction* renameAction(QListWidget* list, const QString& text);
+    /*! A command named \a text that starts editing \a view's current row in place. */
+    static QAction* renameAction(QAbstractItemView* view, const QString& text);
 };
 
 #endif

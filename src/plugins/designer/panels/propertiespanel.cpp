@@ -78,6 +78,25 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
     scroll->setWidget(m_pForm);
     layout->addWidget(scroll, 1);
 
+    // Renaming one shape at a time: several would end up with one name.
+    m_pNameEdit = new QLineEdit(m_pForm);
+    m_pNameEdit->setObjectName(QStringLiteral("propertyName"));
+    form->addRow(tr("Name:"), m_pNameEdit);
+    connect(m_pNameEdit, &QLineEdit::editingFinished, this, [this] {
+        const QString name = m_pNameEdit->text().trimmed();
+        const QVector<ShapeRef> refs = selection();
+        if (name.isEmpty() || refs.size() != 1) {
+            refresh();
+            return;
+        }
+        editShapes(tr("Rename Shape"), 0, -1, [name](ZenubShape& shape) { shape.setName(name); });
+    });
+    m_showers.append([this](const Shapes& shapes) {
+        setRowVisible(m_pNameEdit, shapes.size() == 1);
+        if (shapes.size() == 1 && !m_pNameEdit->hasFocus())
+            m_pNameEdit->setText(shapes.first()->getName());
+    });
+
     const double far = 1000000;
     addStateSpin(tr("X:"), "propertyX", -far, far, tr("Change X"), &ZenubKeyframe::getX,
                  &ZenubKeyframe::setX);

@@ -70,6 +70,7 @@ private:
     QList<QWidget*> m_textOnly;
     QWidget* m_pFillButton = nullptr;
     QWidget* m_pCornerSpin = nullptr;
+    QLineEdit* m_pNameEdit = nullptr;
     QLineEdit* m_pTextEdit = nullptr;
     QComboBox* m_pFontCombo = nullptr;
     bool m_bShowing = false;

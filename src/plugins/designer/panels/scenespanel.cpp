@@ -3,8 +3,8 @@
 
 #include "document/designerdocument.h"
 #include "layerspanel.h"
-#include "paneltoolbar.h"
 #include "model/render/framerenderer.h"
+#include "paneltoolbar.h"
 #include "spingesture.h"
 #include "stage/stagewidget.h"
 
