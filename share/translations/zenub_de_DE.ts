@@ -169,6 +169,13 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>StageTextEditor</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Authoring of HTML5 animations.</source>
@@ -1001,14 +1008,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Stop</source>
         <translation>Anhalten</translation>
-    </message>
-    <message>
-        <source>Edit Text</source>
-        <translation>Text bearbeiten</translation>
-    </message>
-    <message>
-        <source>Text:</source>
-        <translation>Text:</translation>
     </message>
     <message numerus="yes">
         <source> frame(s)</source>

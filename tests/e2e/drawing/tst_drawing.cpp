@@ -5,6 +5,7 @@
 #include "editor/editorcommandtable.h"
 #include "model/io/zenub/zenubprojectfile.h"
 #include "model/project/zenubproject.h"
+#include "stage/stagetexteditor.h"
 #include "stage/stagewidget.h"
 
 #include <actions/actionmanager.h>
@@ -41,6 +42,7 @@ private slots:
     void drawRectangleByDraggingWithShift();
     void alignThreeShapes();
     void guidesFromTheRulersSnapShapes();
+    void typeTwoLinesOfTextInPlace();
 
 private:
     // Presses at stage point \a from, moves in steps and releases at \a to.
@@ -229,6 +231,40 @@ void tst_Drawing::guidesFromTheRulersSnapShapes()
     QTest::mouseRelease(m_stage, Qt::LeftButton, {}, QPoint(-10, guide.y()));
     QVERIFY(guides().isEmpty());
     QCOMPARE(undoText(), QStringLiteral("Undo Remove Guide"));
+}
+
+void tst_Drawing::typeTwoLinesOfTextInPlace()
+{
+    // The text tool places a text and its words are edited at once, all of them selected.
+    key(Qt::Key_T);
+    QTest::mouseClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage({100, 100}).toPoint());
+    StageTextEditor* editor = m_stage->textEditor();
+    QVERIFY(editor->isVisible() && editor->hasFocus());
+    QTest::keyClicks(editor, QStringLiteral("Hello"));
+    key(Qt::Key_Return);
+    // Tool keys are words while typing.
+    QTest::keyClicks(editor, QStringLiteral("vert"));
+    key(Qt::Key_Escape);
+    QVERIFY(!editor->isVisible());
+    const ZenubShape& text = scene().getLayers().at(0).getShapes().at(0);
+    QCOMPARE(text.getText(), QStringLiteral("Hello\nvert"));
+    QCOMPARE(undoText(), QStringLiteral("Undo Edit Text"));
+    QCOMPARE(m_stage->getTool(), StageTool::Kind::Text);
+
+    // A double-click with the selection tool edits it again; words removed, it goes.
+    key(Qt::Key_Escape);
+    const QPoint middle = m_stage
+                              ->fromStage(QPointF(state(0, 0).getX() + state(0, 0).getWidth() / 2,
+                                                  state(0, 0).getY() + 10))
+                              .toPoint();
+    QTest::mouseDClick(m_stage, Qt::LeftButton, {}, middle);
+    QVERIFY(editor->isVisible());
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_Delete);
+    key(Qt::Key_Escape);
+    QVERIFY(scene().getLayers().at(0).getShapes().isEmpty());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(scene().getLayers().at(0).getShapes().at(0).getText(), QStringLiteral("Hello\nvert"));
 }
 
 int main(int argc, char** argv)

@@ -18,7 +18,6 @@
 
 #include <QAction>
 #include <QColorDialog>
-#include <QInputDialog>
 #include <QLabel>
 #include <QToolBar>
 #include <QToolButton>
@@ -98,7 +97,6 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     // Another scene offers other shapes to select.
     connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, m_pShapeCommands,
             &ShapeCommands::stateChanged);
-    connect(m_pStage, &StageWidget::shapeActivated, this, &DesignerEditorWidget::editText);
     updateButtons();
 }
 
@@ -176,18 +174,4 @@ void DesignerEditorWidget::updateButtons()
     const bool bSelected = m_pDocument && m_pDocument->shapeAt(m_pStage->getSelection());
     m_pDeleteAction->setEnabled(bSelected);
     m_pColorAction->setEnabled(bSelected);
-}
-
-void DesignerEditorWidget::editText(const ShapeRef& ref)
-{
-    if (!m_pDocument)
-        return;
-    const ZenubShape* shape = m_pDocument->shapeAt(ref);
-    if (!shape || shape->getType() != ZenubShape::Type::Text)
-        return;
-    bool bOk = false;
-    const QString text = QInputDialog::getText(this, tr("Edit Text"), tr("Text:"),
-                                               QLineEdit::Normal, shape->getText(), &bOk);
-    if (bOk && m_pDocument)
-        m_pDocument->setShapeText(ref, text);
 }

@@ -46,7 +46,6 @@ private:
     void refresh();
     void updateTimeline();
     void updateButtons();
-    void editText(const ShapeRef& ref);
 
     QPointer<DesignerDocument> m_pDocument;
     QToolBar* m_pToolBar = nullptr;

@@ -133,8 +133,8 @@ void ShapeDrawTool::finish()
         document->addShapes(m_pStage->getScene(), {qMakePair(m_pStage->insertionLayer(), shape)},
                             tr("Add %1").arg(shape.getName()));
     m_pStage->setSelectedShapes(refs);
-    if (!refs.isEmpty())
-        added(refs.constFirst());
+    if (m_type == ZenubShape::Type::Text && !refs.isEmpty())
+        m_pStage->editText(refs.constFirst(), QPointF());
 }
 
 void ShapeDrawTool::cancel()

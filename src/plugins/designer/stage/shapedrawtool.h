@@ -42,8 +42,6 @@ public:
 protected:
     /*! The shape the gesture adds, in \a box; null when nothing can be added. */
     virtual bool makeShape(const QRectF& box, ZenubShape* shape) const;
-    /*! Called with the shape the gesture added, selected. */
-    virtual void added(const ShapeRef& ref) { Q_UNUSED(ref) }
     QRectF currentBox() const;
 
 private:

@@ -7,6 +7,7 @@
 #include "stage/stageoverlay.h"
 #include "stage/stagepicker.h"
 #include "stage/stagesnapper.h"
+#include "stage/stagetexteditor.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -26,6 +27,7 @@ StageWidget::StageWidget(QWidget* parent)
     m_tools[Kind::Rectangle] = std::make_unique<ShapeDrawTool>(this, ZenubShape::Type::Rectangle);
     m_tools[Kind::Ellipse] = std::make_unique<ShapeDrawTool>(this, ZenubShape::Type::Ellipse);
     m_tools[Kind::Text] = std::make_unique<ShapeDrawTool>(this, ZenubShape::Type::Text);
+    m_pTextEditor = new StageTextEditor(this);
     setFocusPolicy(Qt::StrongFocus);
     // Hovering shows which handle a press would take.
     setMouseTracking(true);
@@ -36,6 +38,7 @@ void StageWidget::setDocument(DesignerDocument* document)
 {
     if (m_pDocument)
         disconnect(m_pDocument, nullptr, this, nullptr);
+    m_pTextEditor->finish();
     m_pDocument = document;
     m_bPanning = false;
     m_guideDrag.cancel();
@@ -62,6 +65,7 @@ void StageWidget::setScene(int scene)
 {
     if (scene == m_scene)
         return;
+    m_pTextEditor->finish();
     m_scene = scene;
     setSelection(ShapeRef());
     update();
@@ -215,6 +219,16 @@ void StageWidget::setGridVisible(bool bVisible)
     emit viewChanged();
 }
 
+void StageWidget::editText(const ShapeRef& ref, const QPointF& at)
+{
+    if (!m_pTextEditor->begin(ref, at.isNull()))
+        return;
+    setSelection(ref);
+    if (!at.isNull())
+        m_pTextEditor->setTextCursor(m_pTextEditor->cursorForPosition(
+            m_pTextEditor->viewport()->mapFrom(this, at.toPoint())));
+}
+
 void StageWidget::setGuidesVisible(bool bVisible)
 {
     if (m_bGuides == bVisible)
@@ -288,8 +302,14 @@ void StageWidget::paintEvent(QPaintEvent* event)
         return;
     syncViewport();
     const StageTool* tool = m_tool == StageTool::Kind::Hand ? nullptr : currentTool();
-    const ZenubProject& project =
-        tool && tool->preview() ? *tool->preview() : m_pDocument->getProject();
+    ZenubProject edited;
+    if (m_pTextEditor->isEditing()) {
+        edited = m_pDocument->getProject();
+        m_pTextEditor->hideEdited(edited);
+    }
+    const ZenubProject& project = tool && tool->preview()      ? *tool->preview()
+                                  : m_pTextEditor->isEditing() ? edited
+                                                               : m_pDocument->getProject();
     FrameRenderer renderer(project);
     QVector<FrameRenderer::ShapeIndex> selected;
     for (const ShapeRef& ref : qAsConst(m_selected)) {
@@ -425,7 +445,10 @@ void StageWidget::mouseDoubleClickEvent(QMouseEvent* event)
     if (currentTool()->doubleClick(toStage(event->localPos())) || m_tool != StageTool::Kind::Select)
         return;
     const ShapeRef ref = shapeAtStagePoint(toStage(event->localPos()));
-    if (ref.isValid())
+    const ZenubShape* shape = m_pDocument ? m_pDocument->shapeAt(ref) : nullptr;
+    if (shape && shape->getType() == ZenubShape::Type::Text)
+        editText(ref, event->localPos());
+    else if (ref.isValid())
         emit shapeActivated(ref);
 }
 

@@ -23,6 +23,7 @@
     follows the pointer; on release it becomes one command on the document's undo stack.
 */
 class StageSnapper;
+class StageTextEditor;
 
 class StageWidget : public QWidget
 {
@@ -58,6 +59,12 @@ public:
     QPointF panOffset() const { return m_viewport.pan(); }
     QPointF panLimit() const;
     void setPanOffset(const QPointF& offset);
+    /*!
+        Edits the words of text shape \a ref in place, the caret at widget point \a at (a null
+        point selects all the words).
+    */
+    void editText(const ShapeRef& ref, const QPointF& at);
+    StageTextEditor* textEditor() const { return m_pTextEditor; }
     /*! The guide line being dragged; the rulers start it. */
     GuideDrag& guideDrag() { return m_guideDrag; }
     /*!
@@ -135,6 +142,7 @@ private:
     bool m_bGrid = false;
     bool m_bGuides = true;
     GuideDrag m_guideDrag;
+    StageTextEditor* m_pTextEditor = nullptr;
     bool m_bSpaceHeld = false;
 
     bool m_bPanning = false;
