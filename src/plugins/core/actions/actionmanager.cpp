@@ -15,6 +15,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QWidget>
+
+#include <utility>
 
 namespace {
 Q_LOGGING_CATEGORY(lcActions, "zenub.actions")
@@ -108,9 +111,10 @@ ContextAction* ActionManager::registerAction(QAction* action, const QString& id,
         return nullptr;
     }
     ActionManagerPrivate* d = m_instance->d;
-    d->m_commandsByContext[context].insert(id);
-    d->m_unswitched.insert(id);
     if (ContextAction* command = d->m_commands.value(id)) {
+        const quint64 order = d->m_order.value(command);
+        d->m_commandsByContext[context].insert(order, command);
+        d->m_unswitched.insert(order, command);
         command->addOverrideAction(action, context, scriptable);
         emit m_instance->commandListChanged();
         emit m_instance->commandAdded(id);
@@ -119,6 +123,10 @@ ContextAction* ActionManager::registerAction(QAction* action, const QString& id,
 
     auto* command = new ContextAction(id);
     d->m_commands.insert(id, command);
+    const quint64 order = d->m_nextOrder++;
+    d->m_order.insert(command, order);
+    d->m_commandsByContext[context].insert(order, command);
+    d->m_unswitched.insert(order, command);
     if (d->m_settings) {
         d->m_settings->beginGroup(QLatin1String(shortcutsGroup));
         QKeySequence key;
@@ -129,9 +137,9 @@ ContextAction* ActionManager::registerAction(QAction* action, const QString& id,
     QAction* proxy = command->getAction();
     proxy->setObjectName(id);
     command->setCurrentContext(d->m_context);
-    // On the main window the shortcut works even while the command is in no visible menu.
-    if (QWidget* window = mainWindowWidget())
-        window->addAction(proxy);
+    // In the main window the shortcut works even while the command is in no visible menu.
+    if (QWidget* holder = d->shortcutHolder())
+        holder->addAction(proxy);
     proxy->setShortcutContext(Qt::ApplicationShortcut);
     command->addOverrideAction(action, context, scriptable);
 
@@ -151,16 +159,21 @@ void ActionManager::unregisterAction(QAction* action, const QString& id, const Q
         return;
     command->removeOverrideAction(action);
     if (command->isEmpty()) {
-        if (QWidget* window = mainWindowWidget())
-            window->removeAction(command->getAction());
+        if (QWidget* holder = d->shortcutHolder())
+            holder->removeAction(command->getAction());
         d->m_commands.remove(id);
-        d->m_unswitched.remove(id);
+        const quint64 order = d->m_order.take(command);
+        d->m_unswitched.remove(order);
         for (auto it = d->m_commandsByContext.begin(); it != d->m_commandsByContext.end();) {
-            it->remove(id);
+            it->remove(order);
             it = it->isEmpty() ? d->m_commandsByContext.erase(it) : std::next(it);
         }
-        // The command's destructor deletes its proxy, which also takes it out of every menu.
-        delete command;
+        // The command's destructor deletes its proxy, which also takes it out of every menu. A
+        // switch in progress may still hold it.
+        if (d->m_switching > 0)
+            d->m_dying.append(command);
+        else
+            delete command;
     }
     emit m_instance->commandListChanged();
 }
@@ -239,7 +252,13 @@ void ActionManager::setContext(QWidget* context)
     ActionManagerPrivate* d = m_instance->d;
     QWidget* previous = d->m_context;
     d->m_context = context;
+    ++d->m_switching;
     d->switchContext(previous, context);
+    if (--d->m_switching == 0) {
+        const QVector<ContextAction*> dying = std::exchange(d->m_dying, {});
+        for (ContextAction* command : dying)
+            delete command;
+    }
 }
 
 void ActionManager::readFromSettings()
@@ -310,27 +329,69 @@ void ActionManagerPrivate::containerDestroyed()
     }
 }
 
+QWidget* ActionManagerPrivate::shortcutHolder()
+{
+    QWidget* window = mainWindowWidget();
+    if (!window)
+        return nullptr;
+    if (!m_shortcutHolder || m_shortcutHolder->parentWidget() != window) {
+        // A command's shortcut needs a visible widget in the window that holds its proxy. The
+        // window itself would do, but each change of a proxy's state is sent as an event to the
+        // widgets that hold it, and the window's event filters (work area, menu bar, frame) would
+        // see every one. An empty child shows and hides with the window.
+        auto* holder = new QWidget(window);
+        holder->setObjectName(QStringLiteral("Zenub.CommandShortcuts"));
+        holder->setGeometry(0, 0, 0, 0);
+        holder->setFocusPolicy(Qt::NoFocus);
+        holder->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_shortcutHolder = holder;
+    }
+    return m_shortcutHolder;
+}
+
 void ActionManagerPrivate::switchContext(QWidget* previous, QWidget* context)
 {
     // A command with no action for either context points at the main window's action before
     // and after, so focus changes cost the commands of the two contexts, not every command.
-    QSet<QString> affected;
-    affected.swap(m_unswitched);
+    static const OrderedCommands none;
     QWidget* fallback = mainWindowWidget();
-    if (previous != context) {
-        if (previous != fallback)
-            affected.unite(m_commandsByContext.value(previous));
-        if (context != fallback)
-            affected.unite(m_commandsByContext.value(context));
+    const auto commandsOf = [&](QWidget* widget) {
+        if (previous == context || widget == fallback)
+            return &none.entries();
+        const auto it = m_commandsByContext.constFind(widget);
+        return it == m_commandsByContext.constEnd() ? &none.entries() : &it->entries();
+    };
+    const std::vector<OrderedCommands::Entry>* sources[] = {
+        &m_unswitched.entries(), commandsOf(previous), commandsOf(context)};
+    // The sources are ordered alike, so one merge visits each command once, with no sorting.
+    size_t at[3] = {0, 0, 0};
+    size_t total = 0;
+    for (const auto* source : sources)
+        total += source->size();
+    std::vector<ContextAction*> affected;
+    affected.reserve(total);
+    for (;;) {
+        int next = -1;
+        for (int i = 0; i < 3; ++i) {
+            if (at[i] < sources[i]->size() &&
+                (next < 0 || (*sources[i])[at[i]].order < (*sources[next])[at[next]].order))
+                next = i;
+        }
+        if (next < 0)
+            break;
+        const OrderedCommands::Entry& entry = (*sources[next])[at[next]];
+        if (entry.command)
+            affected.push_back(entry.command);
+        for (int i = 0; i < 3; ++i) {
+            if (at[i] < sources[i]->size() && (*sources[i])[at[i]].order == entry.order)
+                ++at[i];
+        }
     }
-    if (affected.isEmpty())
-        return;
-    QStringList ids = affected.values();
-    ids.sort();
-    // A listener of a command's state change may unregister commands while we walk them, so each
-    // is looked up afresh.
-    for (const QString& id : qAsConst(ids)) {
-        if (ContextAction* command = m_commands.value(id))
+    m_unswitched.clear();
+    // A listener of a command's state change may unregister commands while we walk them: those
+    // are kept until the walk is done, and skipped.
+    for (ContextAction* command : affected) {
+        if (m_dying.isEmpty() || !m_dying.contains(command))
             command->setCurrentContext(context);
     }
 }

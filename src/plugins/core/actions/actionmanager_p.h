@@ -2,13 +2,15 @@
 #ifndef ACTIONMANAGER_P_H
 #define ACTIONMANAGER_P_H
 
+#include "actions/orderedcommands.h"
 #include "core_export.h"
 
 #include <QHash>
 #include <QMap>
 #include <QObject>
-#include <QSet>
+#include <QPointer>
 #include <QString>
+#include <QVector>
 
 class QSettings;
 class QWidget;
@@ -24,15 +26,25 @@ public:
     QMap<QString, ActionContainer*> m_containers;
     QWidget* m_context = nullptr;
     QSettings* m_settings = nullptr;
+    /*! The order of each command's first registration, the order a switch visits them in. */
+    QHash<ContextAction*, quint64> m_order;
+    quint64 m_nextOrder = 0;
     /*!
-        The ids of the commands that have (or had) an action for a context. Only those can point
-        elsewhere after a switch; ids of commands since unregistered are skipped on lookup.
+        The commands that have (or had) an action for a context. Only those can point elsewhere
+        after a switch.
     */
-    QHash<QWidget*, QSet<QString>> m_commandsByContext;
+    QHash<QWidget*, OrderedCommands> m_commandsByContext;
     /*! Commands registered since the last switch, which point at their own context. */
-    QSet<QString> m_unswitched;
+    OrderedCommands m_unswitched;
+    /*! Commands unregistered while a switch walks the commands; deleted when it is done. */
+    QVector<ContextAction*> m_dying;
+    int m_switching = 0;
+
+    /*! The widget in the main window that holds every command's proxy, for its shortcut. */
+    QPointer<QWidget> m_shortcutHolder;
 
     void addContainer(const QString& id, ActionContainer* container);
+    QWidget* shortcutHolder();
     /*! Points the commands that a switch from \a previous to \a context can change. */
     void switchContext(QWidget* previous, QWidget* context);
 

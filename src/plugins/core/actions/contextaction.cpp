@@ -5,6 +5,8 @@
 #include "mainwindow/mainwindow.h"
 #include "plugin/icore.h"
 
+#include <algorithm>
+
 ContextAction::ContextAction(const QString& id)
     : m_id(id)
     , m_pProxy(new ProxyAction(this))
@@ -63,8 +65,8 @@ void ContextAction::setDescription(const QString& text)
 
 bool ContextAction::isEmpty() const
 {
-    for (const QPointer<QAction>& action : m_contextActions) {
-        if (action)
+    for (const ContextEntry& entry : m_contextActions) {
+        if (entry.action)
             return false;
     }
     return true;
@@ -77,22 +79,30 @@ bool ContextAction::isSeparator()
 
 void ContextAction::setVisible(bool visible)
 {
-    for (const QPointer<QAction>& action : qAsConst(m_contextActions)) {
-        if (action)
-            action->setVisible(visible);
+    for (const ContextEntry& entry : qAsConst(m_contextActions)) {
+        if (entry.action)
+            entry.action->setVisible(visible);
     }
+}
+
+const ContextAction::ContextEntry* ContextAction::findContext(QWidget* context) const
+{
+    for (const ContextEntry& entry : m_contextActions) {
+        if (entry.context == context)
+            return &entry;
+    }
+    return nullptr;
 }
 
 void ContextAction::setCurrentContext(QWidget* context)
 {
     m_context = context;
-    const auto it = m_contextActions.constFind(context);
-    if (it != m_contextActions.constEnd()) {
-        m_pProxy->setAction(it.value());
-    } else {
+    const ContextEntry* entry = findContext(context);
+    if (!entry) {
         m_context = ICore::getMainWindow();
-        m_pProxy->setAction(m_contextActions.value(m_context));
+        entry = findContext(m_context);
     }
+    m_pProxy->setAction(entry ? entry->action.data() : nullptr);
     updateActiveState();
 }
 
@@ -145,24 +155,28 @@ void ContextAction::addOverrideAction(QAction* action, QWidget* context, bool sc
         m_pProxy->initialize(action);
     // An entry whose action was destroyed without being unregistered must not block its
     // context forever, so only a live entry keeps its place.
-    const auto it = m_contextActions.constFind(context);
-    if (it != m_contextActions.constEnd() && it.value()) {
+    for (ContextEntry& entry : m_contextActions) {
+        if (entry.context != context)
+            continue;
+        if (!entry.action) {
+            entry.action = action;
+            m_scriptableMap.insert(action, scriptable);
+        }
         setCurrentContext(context);
         return;
     }
-    m_contextActions.insert(context, action);
+    m_contextActions.append({context, action});
     m_scriptableMap.insert(action, scriptable);
     setCurrentContext(context);
 }
 
 void ContextAction::removeOverrideAction(QAction* action)
 {
-    for (auto it = m_contextActions.begin(); it != m_contextActions.end();) {
-        if (it.value().isNull() || it.value() == action)
-            it = m_contextActions.erase(it);
-        else
-            ++it;
-    }
+    m_contextActions.erase(std::remove_if(m_contextActions.begin(), m_contextActions.end(),
+                                          [action](const ContextEntry& entry) {
+                                              return !entry.action || entry.action == action;
+                                          }),
+                           m_contextActions.end());
     setCurrentContext(m_context);
 }
 

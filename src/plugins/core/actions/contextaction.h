@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QVector>
 
 class QAction;
 class QWidget;
@@ -93,7 +94,14 @@ private:
     QKeySequence m_defaultKey;
     QString m_description;
     ProxyAction* m_pProxy = nullptr;
-    QMap<QWidget*, QPointer<QAction>> m_contextActions;
+    struct ContextEntry
+    {
+        QWidget* context;
+        QPointer<QAction> action;
+    };
+    // A few entries at most: a flat list is found faster than in a map on every focus switch.
+    QVector<ContextEntry> m_contextActions;
+    const ContextEntry* findContext(QWidget* context) const;
     QMap<QAction*, bool> m_scriptableMap;
     bool m_bActive = false;
 };

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "proxyaction.h"
 
+#include <QEvent>
 #include <QScopedValueRollback>
 
 ProxyAction::ProxyAction(QObject* parent)
     : QAction(parent)
 {
-    connect(this, &QAction::changed, this, &ProxyAction::updateToolTipWithKeySequence);
+    connect(this, &QAction::triggered, this, &ProxyAction::forwardTriggered);
+    connect(this, &QAction::toggled, this, &ProxyAction::forwardToggled);
     updateState();
 }
 
@@ -19,9 +21,8 @@ void ProxyAction::setAction(QAction* action)
 {
     if (m_action == action)
         return;
-    disconnectAction();
     m_action = action;
-    connectAction();
+    watch(action);
     updateState();
 }
 
@@ -65,10 +66,20 @@ QString ProxyAction::stringWithAppendedShortcut(const QString& text, const QKeyS
 
 void ProxyAction::actionChanged()
 {
-    // Copying the check state echoes back through toggled(); that echo changes nothing.
-    if (m_updating)
+    // Copying the check state echoes back through toggled(); that echo changes nothing. Actions
+    // mirrored before stay connected, and their changes are not ours now.
+    if (m_updating || sender() != m_action)
         return;
     update(m_action, false);
+}
+
+bool ProxyAction::event(QEvent* event)
+{
+    // Every change of the proxy reaches it as this event just before changed() is emitted: a
+    // connection of its own to changed() would cost a slot call per change.
+    if (event->type() == QEvent::ActionChanged)
+        updateToolTipWithKeySequence();
+    return QAction::event(event);
 }
 
 void ProxyAction::updateState()
@@ -132,20 +143,27 @@ void ProxyAction::update(QAction* action, bool initialize)
     }
 }
 
-void ProxyAction::connectAction()
+void ProxyAction::watch(QAction* action)
 {
-    if (!m_action)
+    if (!action || m_watched.contains(action))
         return;
-    connect(m_action.data(), &QAction::changed, this, &ProxyAction::actionChanged);
-    connect(this, &QAction::triggered, m_action.data(), &QAction::triggered);
-    connect(this, &QAction::toggled, m_action.data(), &QAction::setChecked);
+    m_watched.append(action);
+    connect(action, &QAction::changed, this, &ProxyAction::actionChanged);
+    connect(action, &QObject::destroyed, this, [this](QObject* gone) {
+        m_watched.removeOne(static_cast<QAction*>(gone));
+        if (gone == m_action)
+            m_action = nullptr;
+    });
 }
 
-void ProxyAction::disconnectAction()
+void ProxyAction::forwardTriggered(bool checked)
 {
-    if (!m_action)
-        return;
-    disconnect(m_action.data(), &QAction::changed, this, &ProxyAction::actionChanged);
-    disconnect(this, &QAction::triggered, m_action.data(), &QAction::triggered);
-    disconnect(this, &QAction::toggled, m_action.data(), &QAction::setChecked);
+    if (m_action)
+        emit m_action->triggered(checked);
+}
+
+void ProxyAction::forwardToggled(bool checked)
+{
+    if (m_action)
+        m_action->setChecked(checked);
 }

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QPointer>
+#include <QVector>
 
 /*!
     The action that stands in menus, tool bars and the main window for a command. It mirrors one
@@ -46,6 +47,9 @@ public:
     /*! \a text, a tab character and \a shortcut in native text form. */
     static QString stringWithAppendedShortcut(const QString& text, const QKeySequence& shortcut);
 
+protected:
+    bool event(QEvent* event) override;
+
     // The order of the slots is part of the interface.
 private slots:
     void actionChanged();
@@ -55,10 +59,15 @@ private slots:
 private:
     void update(QAction* action, bool initialize);
     void applyToolTip();
-    void connectAction();
-    void disconnectAction();
+    void watch(QAction* action);
+    void forwardTriggered(bool checked);
+    void forwardToggled(bool checked);
 
-    QPointer<QAction> m_action;
+    // Cleared when the action is destroyed (see watch()); plain, as a switch assigns it often.
+    QAction* m_action = nullptr;
+    // Every action mirrored so far stays connected: a switch then costs no connection. The
+    // addresses only identify them; an action leaves the list when it is destroyed.
+    QVector<QAction*> m_watched;
     Attributes m_attributes;
     bool m_showShortcut = false;
     QString m_toolTip;
