@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -51,6 +52,47 @@ private slots:
                            .arg(first.exitStatus() == QProcess::CrashExit ? "crash" : "exit")));
         first.kill();
         first.waitForFinished(5000);
+    }
+    void settingsFoldersShareNoWebData()
+    {
+        // Two instances at once, each with its own settings folder, in one home folder: each
+        // shows its welcome page, and neither leaves web engine data (cookies, caches, storage)
+        // anywhere for the other to open.
+        QTemporaryDir home;
+        QTemporaryDir settings[2];
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+            environment.remove(name);
+        QProcess instances[2];
+        for (int i = 0; i < 2; ++i) {
+            environment.insert("ZENUB_RECORD_FILE", settings[i].filePath("record.txt"));
+            instances[i].setProcessEnvironment(environment);
+            instances[i].setProcessChannelMode(QProcess::ForwardedChannels);
+            instances[i].start(m_executable,
+                               {"-settingspath", settings[i].path(), "-pluginpath",
+                                QCoreApplication::applicationDirPath() + "/plugins/recorder"});
+        }
+        for (int i = 0; i < 2; ++i) {
+            const auto recorded = [&] {
+                QFile record(settings[i].filePath("record.txt"));
+                return record.open(QIODevice::ReadOnly) ? record.readAll() : QByteArray();
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(recorded().contains("page connected\n"), 30000);
+            QCOMPARE(instances[i].state(), QProcess::Running);
+        }
+        for (QProcess& instance : instances) {
+            instance.terminate();
+            QVERIFY(instance.waitForFinished(10000));
+        }
+        QStringList webData;
+        for (const QString& root : {home.path(), settings[0].path(), settings[1].path()}) {
+            QDirIterator it(root, {"QtWebEngine", "Cookies", "GPUCache"},
+                            QDir::AllEntries | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                webData << it.next();
+        }
+        QVERIFY2(webData.isEmpty(), qPrintable(webData.join(", ")));
     }
     void settingsFolderThatCannotBeCreated()
     {

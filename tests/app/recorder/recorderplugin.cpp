@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include <extensionsystem/iplugin.h>
+#include <mainwindow/mainwindow.h>
 #include <plugin/coreplugin.h>
+#include <plugin/icore.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWebSocketServer>
 
 /*!
     Writes what a running application receives to the file named by ZENUB_RECORD_FILE, and
@@ -28,7 +31,14 @@ public:
         timer->start(50);
         return true;
     }
-    void extensionsInitialized() override { record(QStringLiteral("ready")); }
+    void extensionsInitialized() override
+    {
+        record(QStringLiteral("ready"));
+        // The welcome page's script connecting tells that the web engine has shown a page.
+        if (QWebSocketServer* server = ICore::getMainWindow()->getServer())
+            connect(server, &QWebSocketServer::newConnection, this,
+                    [] { record(QStringLiteral("page connected")); });
+    }
     QObject* handleRemoteCall(const QStringList&, const QString& workingDirectory,
                               const QStringList& arguments) override
     {

@@ -5,6 +5,7 @@
 #include "mainwindow/mainwindow.h"
 #include "plugin/dpi.h"
 #include "plugin/icore.h"
+#include "webchannel/webprofile.h"
 
 #include <QPushButton>
 #include <QUrl>
@@ -16,6 +17,7 @@ ZNReleaseNoteDlg::ZNReleaseNoteDlg(QWidget* parent)
 {
     setWindowModality(Qt::NonModal);
     m_ui->setupUi(this);
+    WebProfile::adopt(m_ui->m_pWebViewRL);
     setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
     // Close is already wired to reject() by the form.
     connect(m_ui->m_pBtnUpdate, &QPushButton::clicked, this, &QDialog::accept);

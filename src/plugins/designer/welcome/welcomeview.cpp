@@ -5,6 +5,7 @@
 #include <extensionsystem/pluginmanager.h>
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
+#include <webchannel/webprofile.h>
 
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -17,6 +18,7 @@ WelcomeView::WelcomeView(QWidget* parent)
     : QWebEngineView(parent)
 {
     setObjectName(QStringLiteral("welcomeView"));
+    WebProfile::adopt(this);
 }
 
 QUrl WelcomeView::pageUrl(quint16 port, const QString& themeId, const QString& token)
