@@ -2,6 +2,7 @@
 #include <webchannel/websocketclientwrapper.h>
 #include <webchannel/websockettransport.h>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
@@ -66,6 +67,47 @@ private slots:
         QVERIFY(disconnected.isEmpty());
         QCOMPARE(client.socket->state(), QAbstractSocket::ConnectedState);
         QVERIFY(client.transport);
+    }
+    void sentMessagesAreCompactJson_data()
+    {
+        QTest::addColumn<QJsonObject>("message");
+        const auto text = [](const QString& value) {
+            return QJsonObject{{"text", value}};
+        };
+        const auto number = [](const QJsonValue& value) {
+            return QJsonObject{{"n", value}};
+        };
+        QTest::newRow("empty") << QJsonObject();
+        QTest::newRow("nested") << QJsonObject{
+            {"type", 10},
+            {"id", 7},
+            {"data", QJsonObject{{"list", QJsonArray{1, "two", true, false, QJsonValue(),
+                                                     QJsonArray(), QJsonObject()}}}}};
+        QTest::newRow("escapes") << text("quote \" back \\ slash / \b\f\n\r\t end");
+        QTest::newRow("control") << text(QString("\x01 and \x1f") + QChar(0) + "!");
+        QTest::newRow("non-ASCII")
+            << text(QString::fromUtf8("Grüße \xe2\x80\xa8 \xf0\x9f\x8e\xac"));
+        QTest::newRow("integers") << QJsonObject{{"zero", 0.0},
+                                                 {"minus zero", -0.0},
+                                                 {"negative", -42},
+                                                 {"2^53-1", 9007199254740991.0},
+                                                 {"2^53", 9007199254740992.0},
+                                                 {"qint64", qint64(1) << 62}};
+        QTest::newRow("fractions") << QJsonObject{
+            {"tenth", 0.1}, {"small", -2.5e-7}, {"large", 1e21}, {"huge", 1.7976931348623157e308}};
+        QTest::newRow("not finite") << number(qInf());
+    }
+    void sentMessagesAreCompactJson()
+    {
+        // The same text as Qt's compact JSON: the pages parse it with JSON.parse.
+        QFETCH(QJsonObject, message);
+        Client client = connectClient();
+        QVERIFY(client.transport);
+        QSignalSpy received(client.socket.get(), &QWebSocket::textMessageReceived);
+        client.transport->sendMessage(message);
+        QTRY_COMPARE(received.count(), 1);
+        QCOMPARE(received.first().first().toString(),
+                 QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
     }
     void origins_data()
     {

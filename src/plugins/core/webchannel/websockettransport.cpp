@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "websockettransport.h"
 
+#include "jsontext.h"
 #include "reportlimiter.h"
 
 #include <QJsonDocument>
@@ -60,8 +61,7 @@ void WebSocketTransport::sendMessage(const QJsonObject& message)
 {
     if (!m_pSocket)
         return;
-    const QJsonDocument document(message);
-    m_pSocket->sendTextMessage(QString::fromUtf8(document.toJson(QJsonDocument::Compact)));
+    m_pSocket->sendTextMessage(JsonText::compact(message));
 }
 
 void WebSocketTransport::textMessageReceived(const QString& message)
