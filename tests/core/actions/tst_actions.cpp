@@ -135,6 +135,18 @@ private slots:
         QVERIFY(action.isChecked());
         proxy.setChecked(false);
         QVERIFY(!action.isChecked());
+        // Actions mirrored before stay connected; their changes are no longer the proxy's.
+        other.setEnabled(false);
+        QVERIFY(proxy.isEnabled());
+        action.setEnabled(false);
+        QVERIFY(!proxy.isEnabled());
+        {
+            QAction gone;
+            proxy.setAction(&gone);
+        }
+        QVERIFY(!proxy.action());
+        proxy.trigger();
+        QCOMPARE(triggered.count(), 1);
     }
     void unregisterDeletesCommandOnce()
     {

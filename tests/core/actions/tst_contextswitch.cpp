@@ -15,6 +15,7 @@ class tst_ContextSwitch : public QObject
     Q_OBJECT
 private slots:
     void everyCommandEndsOnTheRightAction();
+    void listenerUnregistersCommandsDuringASwitch();
 };
 
 void tst_ContextSwitch::everyCommandEndsOnTheRightAction()
@@ -55,6 +56,39 @@ void tst_ContextSwitch::everyCommandEndsOnTheRightAction()
     QCOMPARE(proxied(command), inA);
     ActionManager::setContext(&b);
     QCOMPARE(proxied(command), inB);
+}
+
+void tst_ContextSwitch::listenerUnregistersCommandsDuringASwitch()
+{
+    // A command that changes state may make its listener drop other commands, among them ones
+    // the same switch has yet to visit.
+    TestEnvironment environment;
+    environment.createMainWindow();
+    QWidget a, b;
+    QList<QAction*> inA, inB;
+    for (int i = 0; i < 3; ++i) {
+        const QString id = QStringLiteral("Test.Drop%1").arg(i);
+        inA << new QAction(id, &a);
+        inB << new QAction(id, &b);
+        ActionManager::registerAction(inA.last(), id, &a, false);
+        ActionManager::registerAction(inB.last(), id, &b, false);
+        inA.last()->setEnabled(i != 0);
+    }
+    ActionManager::setContext(&a);
+    ContextAction* first = ActionManager::getAction(QStringLiteral("Test.Drop0"));
+    QObject::connect(first, &ContextAction::activeStateChanged, [&] {
+        for (int i = 1; i < 3; ++i) {
+            const QString id = QStringLiteral("Test.Drop%1").arg(i);
+            ActionManager::unregisterAction(inA.at(i), id, QString());
+            ActionManager::unregisterAction(inB.at(i), id, QString());
+        }
+    });
+    ActionManager::setContext(&b);
+    QVERIFY(first->getAction()->isEnabled());
+    QVERIFY(!ActionManager::getAction(QStringLiteral("Test.Drop1")));
+    QVERIFY(!ActionManager::getAction(QStringLiteral("Test.Drop2")));
+    ActionManager::setContext(&a);
+    QVERIFY(!first->getAction()->isEnabled());
 }
 
 QTEST_MAIN(tst_ContextSwitch)

@@ -5,8 +5,6 @@
 #include "mainwindow/mainwindow.h"
 #include "plugin/icore.h"
 
-#include <algorithm>
-
 ContextAction::ContextAction(const QString& id)
     : m_id(id)
     , m_pProxy(new ProxyAction(this))
@@ -94,6 +92,14 @@ const ContextAction::ContextEntry* ContextAction::findContext(QWidget* context) 
     return nullptr;
 }
 
+void ContextAction::forgetAction(QObject* action)
+{
+    for (ContextEntry& entry : m_contextActions) {
+        if (entry.action == action)
+            entry.action = nullptr;
+    }
+}
+
 void ContextAction::setCurrentContext(QWidget* context)
 {
     m_context = context;
@@ -102,7 +108,7 @@ void ContextAction::setCurrentContext(QWidget* context)
         m_context = ICore::getMainWindow();
         entry = findContext(m_context);
     }
-    m_pProxy->setAction(entry ? entry->action.data() : nullptr);
+    m_pProxy->setAction(entry ? entry->action : nullptr);
     updateActiveState();
 }
 
@@ -161,22 +167,23 @@ void ContextAction::addOverrideAction(QAction* action, QWidget* context, bool sc
         if (!entry.action) {
             entry.action = action;
             m_scriptableMap.insert(action, scriptable);
+            connect(action, &QObject::destroyed, this, &ContextAction::forgetAction);
         }
         setCurrentContext(context);
         return;
     }
     m_contextActions.append({context, action});
+    connect(action, &QObject::destroyed, this, &ContextAction::forgetAction);
     m_scriptableMap.insert(action, scriptable);
     setCurrentContext(context);
 }
 
 void ContextAction::removeOverrideAction(QAction* action)
 {
-    m_contextActions.erase(std::remove_if(m_contextActions.begin(), m_contextActions.end(),
-                                          [action](const ContextEntry& entry) {
-                                              return !entry.action || entry.action == action;
-                                          }),
-                           m_contextActions.end());
+    for (int i = m_contextActions.size() - 1; i >= 0; --i) {
+        if (!m_contextActions[i].action || m_contextActions[i].action == action)
+            m_contextActions.remove(i);
+    }
     setCurrentContext(m_context);
 }
 

@@ -8,7 +8,7 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
-#include <QVector>
+#include <QVarLengthArray>
 
 class QAction;
 class QWidget;
@@ -97,11 +97,13 @@ private:
     struct ContextEntry
     {
         QWidget* context;
-        QPointer<QAction> action;
+        QAction* action; // null once destroyed (forgetAction())
     };
-    // A few entries at most: a flat list is found faster than in a map on every focus switch.
-    QVector<ContextEntry> m_contextActions;
+    // A few entries at most, kept inside the object: a focus switch reads them for every
+    // command it visits, and one more allocation is one more cache miss per command.
+    QVarLengthArray<ContextEntry, 2> m_contextActions;
     const ContextEntry* findContext(QWidget* context) const;
+    void forgetAction(QObject* action);
     QMap<QAction*, bool> m_scriptableMap;
     bool m_bActive = false;
 };

@@ -150,7 +150,9 @@ void ProxyAction::watch(QAction* action)
     m_watched.append(action);
     connect(action, &QAction::changed, this, &ProxyAction::actionChanged);
     connect(action, &QObject::destroyed, this, [this](QObject* gone) {
-        m_watched.removeOne(static_cast<QAction*>(gone));
+        const int index = m_watched.indexOf(static_cast<QAction*>(gone));
+        if (index >= 0)
+            m_watched.remove(index);
         if (gone == m_action)
             m_action = nullptr;
     });

@@ -6,7 +6,7 @@
 
 #include <QAction>
 #include <QPointer>
-#include <QVector>
+#include <QVarLengthArray>
 
 /*!
     The action that stands in menus, tool bars and the main window for a command. It mirrors one
@@ -67,7 +67,7 @@ private:
     QAction* m_action = nullptr;
     // Every action mirrored so far stays connected: a switch then costs no connection. The
     // addresses only identify them; an action leaves the list when it is destroyed.
-    QVector<QAction*> m_watched;
+    QVarLengthArray<QAction*, 3> m_watched;
     Attributes m_attributes;
     bool m_showShortcut = false;
     QString m_toolTip;
