@@ -611,6 +611,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>The field &quot;%1&quot; names no image of the project.</source>
         <translation>Das Feld „%1“ nennt kein Bild des Projekts.</translation>
     </message>
+    <message>
+        <source>The field &quot;%1&quot; holds more than %2 entries.</source>
+        <translation>Das Feld „%1“ enthält mehr als %2 Einträge.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; nests groups more than %2 deep.</source>
+        <translation>Das Feld „%1“ verschachtelt Gruppen tiefer als %2 Ebenen.</translation>
+    </message>
 </context>
 <context>
     <name>ZenubProject</name>
@@ -828,6 +836,22 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Scene %1</source>
         <translation>Szene %1</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Polygon</source>
+        <translation>Vieleck</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
     </message>
 </context>
 <context>
@@ -2796,6 +2820,21 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Clear Guides</source>
         <translation>Hilfslinien entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>NameEdits</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation>%1 Kopie</translation>
+    </message>
+    <message>
+        <source>%1 copy %2</source>
+        <translation>%1 Kopie %2</translation>
     </message>
 </context>
 </TS>

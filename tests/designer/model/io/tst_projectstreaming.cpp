@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include <model/project/zenubproject.h>
 #include <model/io/zenub/zenubprojectfile.h>
+#include <model/project/zenubproject.h>
 #include <testfiles.h>
 
 #include <QJsonDocument>
@@ -87,8 +87,8 @@ private slots:
         QTest::addColumn<QString>("mentions");
 
         // Members come sorted from the file; the error named is still the first field read.
-        QTest::newRow("type before fill")
-            << QByteArray(R"({"fill":"red","type":"star"})") << "shapes[0].type\" must be one of";
+        QTest::newRow("type before fill") << QByteArray(R"({"fill":"red","type":"hexagon"})")
+                                          << "shapes[0].type\" must be one of";
         QTest::newRow("deep index")
             << QByteArray(R"({},{"keyframes":[{"frame":1},{"frame":2},{"opacity":2,"x":"a"}]})")
             << "\"project.scenes[0].layers[0].shapes[1].keyframes[2].x\" must be a number";

@@ -13,6 +13,7 @@
 using Error = ZenubProjectFile::Error;
 Q_DECLARE_METATYPE(ZenubProjectFile::Error)
 Q_DECLARE_METATYPE(ZenubEasing)
+Q_DECLARE_METATYPE(ZenubShape)
 
 namespace {
 
@@ -71,6 +72,82 @@ ZenubProject sampleProject()
     outro.addLayer(layer);
     project.addScene(outro);
     return project;
+}
+
+ZenubShape boxed(ZenubShape::Type type, const QString& name)
+{
+    ZenubShape shape(type, name);
+    shape.setKeyframe(keyframe(0, 10, 20, 100, 50));
+    return shape;
+}
+
+// One shape for each thing version 3 adds, each alone.
+QVector<QPair<QString, ZenubShape>> newThings()
+{
+    QVector<QPair<QString, ZenubShape>> things;
+    ZenubShape shape = boxed(ZenubShape::Type::Rectangle, QStringLiteral("Faded"));
+    ZenubPaint faded(QColor(0x10, 0x20, 0x30));
+    faded.setOpacity(0.25);
+    shape.setFill(faded);
+    things.append({QStringLiteral("fill opacity"), shape});
+
+    shape = boxed(ZenubShape::Type::Ellipse, QStringLiteral("Sun"));
+    shape.setFill(ZenubPaint::radial({{0, QColor(0xff, 0xff, 0)}, {1, QColor(0xff, 0x80, 0, 0x40)}},
+                                     QPointF(0.5, 0.5), QPointF(1, 0.5)));
+    things.append({QStringLiteral("radial gradient"), shape});
+
+    shape = boxed(ZenubShape::Type::Rectangle, QStringLiteral("Dashed"));
+    shape.setStrokeWidth(2);
+    shape.stroke().setDashes({4, 2.5, 1});
+    shape.stroke().setDashOffset(-3);
+    things.append({QStringLiteral("dashes"), shape});
+
+    shape = boxed(ZenubShape::Type::Rectangle, QStringLiteral("Round"));
+    shape.setStrokeWidth(2);
+    shape.stroke().setCap(ZenubStroke::Cap::Round);
+    shape.stroke().setJoin(ZenubStroke::Join::Bevel);
+    shape.stroke().setMiterLimit(4);
+    shape.stroke().setPaint(ZenubPaint::linear({{0.5, Qt::red}}, QPointF(0, 0), QPointF(1, 1)));
+    things.append({QStringLiteral("stroke style"), shape});
+
+    shape = boxed(ZenubShape::Type::Text, QStringLiteral("Words"));
+    ZenubTextRun bold(QStringLiteral("bold"));
+    bold.bold = true;
+    bold.color = QColor(0x80, 0, 0);
+    bold.size = 30;
+    bold.family = QStringLiteral("serif");
+    shape.textContent().setRuns({ZenubTextRun(QStringLiteral("One\nTwo ")), bold});
+    things.append({QStringLiteral("styled run"), shape});
+
+    shape = boxed(ZenubShape::Type::Text, QStringLiteral("Column"));
+    shape.setText(QStringLiteral("left"));
+    shape.textContent().setAlignment(ZenubText::Alignment::Left);
+    shape.textContent().setBoxMode(ZenubText::BoxMode::Wrap);
+    shape.textContent().setLineSpacing(1.5);
+    things.append({QStringLiteral("text layout"), shape});
+
+    shape = boxed(ZenubShape::Type::Path, QStringLiteral("Curve"));
+    ZenubPath path;
+    path.setFillRule(ZenubPath::FillRule::EvenOdd);
+    path.addSubpath({ZenubPathNode(QPointF(0, 1)),
+                     ZenubPathNode(QPointF(0.5, 0), QPointF(0.25, 0), QPointF(0.75, 0), true),
+                     ZenubPathNode(QPointF(1, 1))},
+                    true);
+    path.addSubpath({ZenubPathNode(QPointF(-0.5, 2))}, false);
+    shape.setPath(path);
+    things.append({QStringLiteral("path"), shape});
+
+    shape = boxed(ZenubShape::Type::Star, QStringLiteral("Star"));
+    shape.setPoints(7);
+    shape.setInnerRadius(0.25);
+    shape.setRoundness(0.5);
+    things.append({QStringLiteral("star"), shape});
+
+    shape = boxed(ZenubShape::Type::Group, QStringLiteral("Pair"));
+    shape.setContentSize(QSizeF(100, 50));
+    shape.setMembers({things.at(0).second, things.at(6).second});
+    things.append({QStringLiteral("group"), shape});
+    return things;
 }
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& data)
@@ -134,8 +211,10 @@ private slots:
 
         QTest::newRow("missing file")
             << "missing" << QByteArray() << Error::FileNotFound << "does not exist";
+        // Refused before anything else is read: the content here would be damaged.
         QTest::newRow("newer version")
-            << "file" << QByteArray(R"({"format":"zenub-project","version":4,"project":{}})")
+            << "file"
+            << QByteArray(R"({"format":"zenub-project","version":4,"project":{"scenes":7}})")
             << Error::NewerVersion << "(format version 4)";
         QTest::newRow("unknown easing")
             << "file" << shape(R"({"keyframes":[{"easing":"bounce"}]})") << Error::InvalidContent
@@ -144,15 +223,32 @@ private slots:
             << "file" << project(R"({"frameRate":29.97})") << Error::InvalidContent
             << "\"project.frameRate\" must be a whole number";
         QTest::newRow("unknown shape")
-            << "file" << shape(R"({"type":"star"})") << Error::InvalidContent
+            << "file" << shape(R"({"type":"hexagon"})") << Error::InvalidContent
             << "\"project.scenes[0].layers[0].shapes[0].type\" must be "
-               "one of: rectangle, ellipse, text, image";
+               "one of: rectangle, ellipse, text, image, path, polygon, star, group";
+        QTest::newRow("two corners")
+            << "file" << shape(R"({"type":"polygon","points":2})") << Error::InvalidContent
+            << "\"project.scenes[0].layers[0].shapes[0].points\" must lie between 3 and 1000";
+        QTest::newRow("negative dash")
+            << "file" << shape(R"({"strokeWidth":1,"strokeDashes":[4,-1]})")
+            << Error::InvalidContent
+            << "\"project.scenes[0].layers[0].shapes[0].strokeDashes[1]\" must lie between";
+        QTest::newRow("stop beyond the end")
+            << "file" << shape(R"({"fill":{"type":"linear","stops":[{"offset":1.5}]}})")
+            << Error::InvalidContent
+            << "\"project.scenes[0].layers[0].shapes[0].fill.stops[0].offset\"";
+        QByteArray nested = R"({"type":"rectangle"})";
+        for (int depth = 0; depth <= ZenubShape::maximumGroupDepth(); ++depth)
+            nested = R"({"type":"group","members":[)" + nested + "]}";
+        QTest::newRow("groups nested without end")
+            << "file" << shape(nested) << Error::InvalidContent << "nests groups more than 32 deep";
         QTest::newRow("picture not in the table")
             << "file" << shape(R"({"type":"image","picture":"0123"})") << Error::InvalidContent
             << "\"project.scenes[0].layers[0].shapes[0].picture\" names no image";
         // Scenes are read side by side; the first fault in the file is the one named.
         QTest::newRow("first of two faulty scenes")
-            << "file" << project(R"({"scenes":[{},{"layers":[{"shapes":[{"type":"star"}]}]},7]})")
+            << "file"
+            << project(R"({"scenes":[{},{"layers":[{"shapes":[{"type":"hexagon"}]}]},7]})")
             << Error::InvalidContent << "\"project.scenes[1].layers[0].shapes[0].type\"";
     }
     void loadErrors()
@@ -183,6 +279,59 @@ private slots:
         // The file is only read, never repaired behind the user's back.
         if (setup == QLatin1String("file"))
             QCOMPARE(readFile(path), content);
+    }
+    void savedVersion_data()
+    {
+        QTest::addColumn<ZenubShape>("shape");
+        QTest::addColumn<int>("version");
+        // What version 2 could hold is still saved as 2, so older programs open it.
+        ZenubShape plain = boxed(ZenubShape::Type::Text, QStringLiteral("Plain"));
+        plain.setText(QStringLiteral("a\nb"));
+        plain.setFillColor(QColor(0xff, 0, 0, 0x80));
+        plain.setFontSize(12);
+        plain.setStrokeWidth(1);
+        QTest::newRow("version 2 things") << plain << 2;
+        for (const auto& thing : newThings())
+            QTest::newRow(qPrintable(thing.first)) << thing.second << 3;
+    }
+    void savedVersion()
+    {
+        QFETCH(ZenubShape, shape);
+        QFETCH(int, version);
+        ZenubProject project = ZenubProject::createNew(QStringLiteral("P"), 200, 100, 10);
+        project.scenes()[0].layers()[0].addShape(shape);
+        const QByteArray bytes = ZenubProjectFile::toBytes(project);
+        QCOMPARE(QJsonDocument::fromJson(bytes).object().value(QStringLiteral("version")).toInt(),
+                 version);
+        ZenubProject read;
+        ZenubProjectFile file(QStringLiteral("p.zenub"));
+        QVERIFY2(file.parse(bytes, &read), qPrintable(file.getErrorString()));
+        QVERIFY(read == project);
+        QCOMPARE(ZenubProjectFile::toBytes(read), bytes);
+    }
+    void opensEachVersion_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<ZenubShape>("shape");
+        ZenubShape shape = boxed(ZenubShape::Type::Text, QStringLiteral("T"));
+        shape.setText(QStringLiteral("Hi"));
+        shape.setFillColor(QColor(0x10, 0x20, 0x30, 0x40));
+        QTest::newRow("1") << "version1.zenub" << shape;
+        shape = boxed(ZenubShape::Type::Rectangle, QStringLiteral("R"));
+        shape.setStrokeWidth(3);
+        shape.setStrokeColor(QColor(0, 0, 0xff));
+        shape.setCornerRadius(4);
+        QTest::newRow("2") << "version2.zenub" << shape;
+        QTest::newRow("3") << "version3.zenub" << newThings().constLast().second;
+    }
+    void opensEachVersion()
+    {
+        QFETCH(QString, file);
+        QFETCH(ZenubShape, shape);
+        ZenubProject project;
+        ZenubProjectFile reader(QStringLiteral(VERSIONS_DIR "/") + file);
+        QVERIFY2(reader.load(&project), qPrintable(reader.getErrorString()));
+        QVERIFY(project.getScenes()[0].getLayers()[0].getShapes()[0] == shape);
     }
     void olderVersionOpens()
     {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "newcontent.h"
 
+#include "nameedits.h"
+
 #include <algorithm>
 
-namespace {
-
-QString shapeBaseName(ZenubShape::Type type)
+QString NewContent::baseName(ZenubShape::Type type)
 {
     switch (type) {
     case ZenubShape::Type::Rectangle:
@@ -16,11 +16,17 @@ QString shapeBaseName(ZenubShape::Type type)
         return NewContent::tr("Text");
     case ZenubShape::Type::Image:
         return NewContent::tr("Image");
+    case ZenubShape::Type::Path:
+        return NewContent::tr("Path");
+    case ZenubShape::Type::Polygon:
+        return NewContent::tr("Polygon");
+    case ZenubShape::Type::Star:
+        return NewContent::tr("Star");
+    case ZenubShape::Type::Group:
+        return NewContent::tr("Group");
     }
     return QString();
 }
-
-} // namespace
 
 ZenubShape NewContent::shape(const ZenubProject& project, int scene, ZenubShape::Type type,
                              const QString& text)
@@ -33,11 +39,15 @@ ZenubShape NewContent::shape(const ZenubProject& project, int scene, ZenubShape:
             ++total;
         }
     }
-    ZenubShape shape(type, tr("%1 %2").arg(shapeBaseName(type)).arg(sameType));
-    const double width = std::max(20.0, project.getStageWidth() / 4.0);
-    const double height = type == ZenubShape::Type::Text
-                              ? std::max(20.0, project.getStageHeight() / 10.0)
-                              : std::max(20.0, project.getStageHeight() / 4.0);
+    const ZenubScene& inScene = project.getScenes().at(scene);
+    ZenubShape shape(type,
+                     NameEdits::numbered(NameEdits::namesIn(inScene), baseName(type), sameType));
+    double width = std::max(20.0, project.getStageWidth() / 4.0);
+    double height = type == ZenubShape::Type::Text ? std::max(20.0, project.getStageHeight() / 10.0)
+                                                   : std::max(20.0, project.getStageHeight() / 4.0);
+    // Polygons and stars look best with their corners on a circle.
+    if (type == ZenubShape::Type::Polygon || type == ZenubShape::Type::Star)
+        width = height = std::min(width, height);
     switch (type) {
     case ZenubShape::Type::Rectangle:
         shape.setFillColor(QColor(0x3d, 0x9b, 0xe9));
@@ -51,6 +61,32 @@ ZenubShape NewContent::shape(const ZenubProject& project, int scene, ZenubShape:
         break;
     case ZenubShape::Type::Image:
         // Images come with their picture; see the image insertion.
+        break;
+    case ZenubShape::Type::Path: {
+        // A gentle wave across the box, outlined only.
+        shape.setFillColor(QColor(0, 0, 0, 0));
+        shape.setStrokeColor(QColor(0x2c, 0x3e, 0x50));
+        shape.setStrokeWidth(3);
+        shape.stroke().setCap(ZenubStroke::Cap::Round);
+        shape.stroke().setJoin(ZenubStroke::Join::Round);
+        ZenubPath path;
+        path.addSubpath({ZenubPathNode(QPointF(0, 1), QPointF(0, 1), QPointF(0.5, 1)),
+                         ZenubPathNode(QPointF(1, 0), QPointF(0.5, 0), QPointF(1, 0))},
+                        false);
+        shape.setPath(path);
+        break;
+    }
+    case ZenubShape::Type::Polygon:
+        shape.setFillColor(QColor(0x27, 0xae, 0x60));
+        shape.setPoints(6);
+        break;
+    case ZenubShape::Type::Star:
+        shape.setFillColor(QColor(0xf1, 0xc4, 0x0f));
+        shape.setPoints(5);
+        shape.setInnerRadius(0.5);
+        break;
+    case ZenubShape::Type::Group:
+        // Groups are made of shapes the user picked; see GroupEdits.
         break;
     }
     // New shapes go near the middle of the stage, each one step further down and to the right

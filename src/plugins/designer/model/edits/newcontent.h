@@ -21,6 +21,8 @@ public:
     */
     static ZenubShape shape(const ZenubProject& project, int scene, ZenubShape::Type type,
                             const QString& text);
+    /*! What shapes of \a type are called: "Rectangle", "Star"... */
+    static QString baseName(ZenubShape::Type type);
     /*! The title text a new project of the given stage size may start with. */
     static ZenubShape title(const QString& text, int stageWidth, int stageHeight);
     /*! The scene that follows the last of \a project, with one layer. */

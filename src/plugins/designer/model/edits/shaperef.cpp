@@ -13,7 +13,14 @@ ZenubShape* ShapeRef::find(ZenubProject& project) const
     ZenubLayer& inLayer = inScene.layers()[layer];
     if (shape >= inLayer.getShapes().size())
         return nullptr;
-    return &inLayer.shapes()[shape];
+    ZenubShape* found = &inLayer.shapes()[shape];
+    for (const int index : members) {
+        if (found->getType() != ZenubShape::Type::Group || index < 0 ||
+            index >= found->getMembers().size())
+            return nullptr;
+        found = &found->members()[index];
+    }
+    return found;
 }
 
 const ZenubShape* ShapeRef::find(const ZenubProject& project) const

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "framerenderer.h"
 
+#include "hittest.h"
 #include "model/project/zenubproject.h"
-#include "shapeimages.h"
+#include "shapegeometry.h"
+#include "shapepainter.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QTransform>
@@ -19,28 +20,6 @@ void FrameRenderer::setSelection(const QVector<ShapeIndex>& shapes, const QPoint
 {
     m_selected = shapes;
     m_selectionOffset = offset;
-}
-
-QFont FrameRenderer::textFont(const ZenubShape& shape, const QRectF& box)
-{
-    // A named family rather than the widget's font: every picture of a frame must match.
-    QFont font(shape.getFontFamily());
-    font.setStyleHint(QFont::SansSerif);
-    // Without a size of its own, each line gets its share of the box's height, and the text
-    // shrinks when its widest line would run past the box's sides.
-    const QStringList lines = shape.getText().split(QLatin1Char('\n'));
-    int pixels = shape.getFontSize() > 0 ? std::max(1, int(shape.getFontSize()))
-                                         : std::max(1, int(box.height() * 0.7 / lines.size()));
-    font.setPixelSize(pixels);
-    const QFontMetricsF metrics(font);
-    double textWidth = 0;
-    for (const QString& line : lines)
-        textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
-    if (shape.getFontSize() <= 0 && textWidth > box.width() && textWidth > 0) {
-        pixels = std::max(1, int(pixels * box.width() / textWidth));
-        font.setPixelSize(pixels);
-    }
-    return font;
 }
 
 QRectF FrameRenderer::shapeRect(const ZenubKeyframe& state)
@@ -93,66 +72,25 @@ void FrameRenderer::paint(QPainter* painter, int scene, double frame) const
                 continue;
             const QVector<ZenubShape>& shapes = layers.at(l).getShapes();
             for (int s = 0; s < shapes.size(); ++s) {
-                ZenubKeyframe state;
+                ZenubShapeState state;
                 if (!shapes.at(s).stateAt(frame, &state))
                     continue;
                 const bool bSelected = m_selected.contains(ShapeIndex(l, s));
                 if (bSelected) {
-                    state.setX(state.getX() + m_selectionOffset.x());
-                    state.setY(state.getY() + m_selectionOffset.y());
+                    state.box.setX(state.box.getX() + m_selectionOffset.x());
+                    state.box.setY(state.box.getY() + m_selectionOffset.y());
                 }
-                painter->save();
-                painter->setTransform(shapeTransform(state), true);
-                paintShape(painter, shapes.at(s), state);
-                if (bSelected)
-                    paintSelectionOutline(painter, shapeRect(state));
-                painter->restore();
+                ShapePainter::paint(painter, shapes.at(s), state, frame);
+                if (bSelected) {
+                    painter->save();
+                    painter->setTransform(state.transform(), true);
+                    paintSelectionOutline(painter, state.rect());
+                    painter->restore();
+                }
             }
         }
     }
     painter->restore();
-}
-
-void FrameRenderer::paintShape(QPainter* painter, const ZenubShape& shape,
-                               const ZenubKeyframe& state) const
-{
-    painter->setOpacity(state.getOpacity());
-    const QRectF box = shapeRect(state);
-    QPen outline(Qt::NoPen);
-    if (shape.getStrokeWidth() > 0) {
-        outline = QPen(shape.getStrokeColor(), shape.getStrokeWidth());
-        outline.setJoinStyle(Qt::MiterJoin);
-    }
-    painter->setPen(outline);
-    painter->setBrush(shape.getFillColor());
-    switch (shape.getType()) {
-    case ZenubShape::Type::Rectangle: {
-        const double radius =
-            std::min(shape.getCornerRadius(), std::min(box.width(), box.height()) / 2);
-        if (radius > 0)
-            painter->drawRoundedRect(box, radius, radius);
-        else
-            painter->drawRect(box);
-        break;
-    }
-    case ZenubShape::Type::Ellipse:
-        painter->drawEllipse(box);
-        break;
-    case ZenubShape::Type::Text: {
-        painter->setFont(textFont(shape, box));
-        painter->setPen(shape.getFillColor());
-        painter->drawText(box, Qt::AlignCenter | Qt::TextDontClip, shape.getText());
-        break;
-    }
-    case ZenubShape::Type::Image:
-        ShapeImages::paint(painter, shape.getImageData(), shape.getImageFormat(), box);
-        if (shape.getStrokeWidth() > 0) {
-            painter->setBrush(Qt::NoBrush);
-            painter->setPen(outline);
-            painter->drawRect(box);
-        }
-        break;
-    }
 }
 
 QImage FrameRenderer::render(int scene, double frame, const QSize& size) const
@@ -169,27 +107,52 @@ QImage FrameRenderer::render(int scene, double frame, const QSize& size) const
     return image;
 }
 
-bool FrameRenderer::shapeAt(int scene, double frame, const QPointF& point, int* layer,
-                            int* shape) const
+bool FrameRenderer::shapeAt(int scene, double frame, const QPointF& point, int* layer, int* shape,
+                            double tolerance) const
+{
+    const ShapeRef found = pick(scene, frame, point, tolerance);
+    if (!found.isValid())
+        return false;
+    *layer = found.layer;
+    *shape = found.shape;
+    return true;
+}
+
+ShapeRef FrameRenderer::pick(int scene, double frame, const QPointF& point, double tolerance,
+                             const ShapeRef& within) const
 {
     if (scene < 0 || scene >= m_project.getScenes().size())
-        return false;
-    const QVector<ZenubLayer>& layers = m_project.getScenes().at(scene).getLayers();
+        return ShapeRef();
+    const ZenubScene& inScene = m_project.getScenes().at(scene);
+    if (within.isValid()) {
+        const ZenubShape* group = within.find(m_project);
+        if (!group || within.scene != scene || group->getType() != ZenubShape::Type::Group)
+            return ShapeRef();
+        const ZenubLayer& layer = inScene.getLayers().at(within.layer);
+        if (!layer.isVisible() || layer.isLocked())
+            return ShapeRef();
+        // The point in the group's own coordinates, where its members live.
+        bool invertible = false;
+        const QPointF inside = ShapeGeometry::parentToStage(inScene, within.member(0), frame)
+                                   .inverted(&invertible)
+                                   .map(point);
+        if (!invertible)
+            return ShapeRef();
+        const QVector<ZenubShape>& members = group->getMembers();
+        for (int m = members.size() - 1; m >= 0; --m)
+            if (HitTest::hits(members.at(m), frame, inside, tolerance))
+                return within.member(m);
+        return ShapeRef();
+    }
+    const QVector<ZenubLayer>& layers = inScene.getLayers();
     // Last drawn is on top, so search backwards; a locked layer's shapes cannot be picked.
     for (int l = layers.size() - 1; l >= 0; --l) {
         if (!layers.at(l).isVisible() || layers.at(l).isLocked())
             continue;
         const QVector<ZenubShape>& shapes = layers.at(l).getShapes();
-        for (int s = shapes.size() - 1; s >= 0; --s) {
-            ZenubKeyframe state;
-            if (!shapes.at(s).stateAt(frame, &state))
-                continue;
-            if (shapeRect(state).contains(shapeTransform(state).inverted().map(point))) {
-                *layer = l;
-                *shape = s;
-                return true;
-            }
-        }
+        for (int s = shapes.size() - 1; s >= 0; --s)
+            if (HitTest::hits(shapes.at(s), frame, point, tolerance))
+                return ShapeRef{scene, l, s};
     }
-    return false;
+    return ShapeRef();
 }

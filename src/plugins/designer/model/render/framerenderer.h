@@ -2,13 +2,14 @@
 #ifndef FRAMERENDERER_H
 #define FRAMERENDERER_H
 
+#include "model/edits/shaperef.h"
+
 #include <QPair>
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
 #include <QVector>
 
-class QFont;
 class QImage;
 class QPainter;
 class QTransform;
@@ -43,21 +44,24 @@ public:
 
     /*!
         The topmost drawn shape at stage point \a point that may be picked (not on a locked
-        layer); false when there is none.
+        layer), allowing \a tolerance stage pixels (see HitTest); false when there is none.
     */
-    bool shapeAt(int scene, double frame, const QPointF& point, int* layer, int* shape) const;
+    bool shapeAt(int scene, double frame, const QPointF& point, int* layer, int* shape,
+                 double tolerance = 0) const;
+    /*!
+        The same as a reference; with \a within naming a group, the topmost of its members at
+        \a point instead (invalid when none is there).
+    */
+    ShapeRef pick(int scene, double frame, const QPointF& point, double tolerance = 0,
+                  const ShapeRef& within = ShapeRef()) const;
 
     static QRectF shapeRect(const ZenubKeyframe& state);
-    /*! The font a text shape is drawn with in \a box; the exported player repeats the rule. */
-    static QFont textFont(const ZenubShape& shape, const QRectF& box);
     /*! Shapes turn about their centre. */
     static QTransform shapeTransform(const ZenubKeyframe& state);
     /*! A two-tone outline, so it stands out from any fill colour and background. */
     static void paintSelectionOutline(QPainter* painter, const QRectF& box);
 
 private:
-    void paintShape(QPainter* painter, const ZenubShape& shape, const ZenubKeyframe& state) const;
-
     const ZenubProject& m_project;
     QVector<ShapeIndex> m_selected;
     QPointF m_selectionOffset;

@@ -5,7 +5,7 @@
 #include "model/images/picturedecoder.h"
 #include "model/io/svg/svgshapes.h"
 #include "model/io/zenub/zenubjsonreader.h"
-#include "model/render/framerenderer.h"
+#include "shapesvgwriter.h"
 
 #include <QFont>
 #include <QJsonArray>
@@ -17,33 +17,28 @@
 
 namespace {
 
-const int kFormatVersion = 1;
+// Version 2 holds what project files hold from their version 3 on.
+const int kFormatVersion = 2;
 // A clipboard is no place for a whole project; more than this is refused, not pasted slowly.
 const int kMaximumShapes = 10000;
-
-QRectF boxOf(const ZenubKeyframe& state)
-{
-    return QRectF(state.getX(), state.getY(), state.getWidth(), state.getHeight());
-}
-
-QString number(double value)
-{
-    return QString::number(value, 'g', 10);
-}
 
 } // namespace
 
 QMimeData* ShapeClipboard::toMimeData(const QVector<ZenubShape>& shapes, int frame)
 {
     QJsonArray array;
-    for (const ZenubShape& shape : shapes)
+    int version = 1;
+    for (const ZenubShape& shape : shapes) {
         array.append(shape.toJson());
+        if (shape.requiredFormatVersion() > 2)
+            version = kFormatVersion;
+    }
     const QJsonObject root{{QStringLiteral("format"), QStringLiteral("zenub-shapes")},
-                           {QStringLiteral("version"), kFormatVersion},
+                           {QStringLiteral("version"), version},
                            {QStringLiteral("shapes"), array}};
     auto* data = new QMimeData();
     data->setData(mimeType(), QJsonDocument(root).toJson(QJsonDocument::Compact));
-    data->setData(svgMimeType(), toSvg(shapes, frame));
+    data->setData(svgMimeType(), ShapeSvgWriter::toSvg(shapes, frame));
     return data;
 }
 
@@ -118,114 +113,4 @@ QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, const QS
             return fail(picture.errorString(shape.getName()));
     }
     return shapes;
-}
-
-QByteArray ShapeClipboard::toSvg(const QVector<ZenubShape>& shapes, int frame)
-{
-    QRectF bounds;
-    QVector<QPair<const ZenubShape*, ZenubKeyframe>> drawn;
-    for (const ZenubShape& shape : shapes) {
-        ZenubKeyframe state;
-        if (!shape.stateAt(frame, &state))
-            continue;
-        const QRectF box = boxOf(state);
-        QTransform turn;
-        turn.translate(box.center().x(), box.center().y());
-        turn.rotate(state.getRotation());
-        turn.translate(-box.center().x(), -box.center().y());
-        bounds = bounds.united(turn.mapRect(box));
-        drawn.append(qMakePair(&shape, state));
-    }
-    if (bounds.isEmpty())
-        bounds = QRectF(0, 0, 1, 1);
-
-    QByteArray svg;
-    QXmlStreamWriter xml(&svg);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("svg"));
-    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-    xml.writeAttribute(QStringLiteral("width"), number(bounds.width()));
-    xml.writeAttribute(QStringLiteral("height"), number(bounds.height()));
-    xml.writeAttribute(QStringLiteral("viewBox"),
-                       QStringLiteral("%1 %2 %3 %4")
-                           .arg(number(bounds.x()), number(bounds.y()), number(bounds.width()),
-                                number(bounds.height())));
-    for (const auto& entry : qAsConst(drawn)) {
-        const ZenubShape& shape = *entry.first;
-        const ZenubKeyframe& state = entry.second;
-        const QRectF box = boxOf(state);
-        const QString fill = shape.getFillColor().name(QColor::HexRgb);
-        const double opacity = state.getOpacity();
-        switch (shape.getType()) {
-        case ZenubShape::Type::Rectangle:
-            xml.writeStartElement(QStringLiteral("rect"));
-            xml.writeAttribute(QStringLiteral("x"), number(box.x()));
-            xml.writeAttribute(QStringLiteral("y"), number(box.y()));
-            xml.writeAttribute(QStringLiteral("width"), number(box.width()));
-            xml.writeAttribute(QStringLiteral("height"), number(box.height()));
-            if (shape.getCornerRadius() > 0)
-                xml.writeAttribute(QStringLiteral("rx"), number(shape.getCornerRadius()));
-            break;
-        case ZenubShape::Type::Ellipse:
-            xml.writeStartElement(QStringLiteral("ellipse"));
-            xml.writeAttribute(QStringLiteral("cx"), number(box.center().x()));
-            xml.writeAttribute(QStringLiteral("cy"), number(box.center().y()));
-            xml.writeAttribute(QStringLiteral("rx"), number(box.width() / 2));
-            xml.writeAttribute(QStringLiteral("ry"), number(box.height() / 2));
-            break;
-        case ZenubShape::Type::Text: {
-            const QFont font = FrameRenderer::textFont(shape, box);
-            xml.writeStartElement(QStringLiteral("text"));
-            xml.writeAttribute(QStringLiteral("x"), number(box.center().x()));
-            xml.writeAttribute(QStringLiteral("y"), number(box.center().y()));
-            xml.writeAttribute(QStringLiteral("font-family"), shape.getFontFamily());
-            xml.writeAttribute(QStringLiteral("font-size"), number(font.pixelSize()));
-            xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
-            xml.writeAttribute(QStringLiteral("dominant-baseline"), QStringLiteral("central"));
-            break;
-        }
-        case ZenubShape::Type::Image:
-            xml.writeStartElement(QStringLiteral("image"));
-            xml.writeAttribute(QStringLiteral("x"), number(box.x()));
-            xml.writeAttribute(QStringLiteral("y"), number(box.y()));
-            xml.writeAttribute(QStringLiteral("width"), number(box.width()));
-            xml.writeAttribute(QStringLiteral("height"), number(box.height()));
-            xml.writeAttribute(QStringLiteral("preserveAspectRatio"), QStringLiteral("none"));
-            xml.writeAttribute(QStringLiteral("href"),
-                               QStringLiteral("data:image/%1;base64,")
-                                       .arg(shape.getImageFormat() == QLatin1String("svg")
-                                                ? QStringLiteral("svg+xml")
-                                                : shape.getImageFormat()) +
-                                   QString::fromLatin1(shape.getImageData().toBase64()));
-            break;
-        }
-        if (shape.getType() != ZenubShape::Type::Image) {
-            xml.writeAttribute(QStringLiteral("fill"), fill);
-            if (shape.getFillColor().alpha() < 255)
-                xml.writeAttribute(QStringLiteral("fill-opacity"),
-                                   number(shape.getFillColor().alphaF()));
-        }
-        // Texts are drawn in their fill colour alone, as on the stage.
-        if (shape.getStrokeWidth() > 0 && shape.getType() != ZenubShape::Type::Text) {
-            xml.writeAttribute(QStringLiteral("stroke"), shape.getStrokeColor().name());
-            xml.writeAttribute(QStringLiteral("stroke-width"), number(shape.getStrokeWidth()));
-            if (shape.getStrokeColor().alpha() < 255)
-                xml.writeAttribute(QStringLiteral("stroke-opacity"),
-                                   number(shape.getStrokeColor().alphaF()));
-        }
-        if (opacity < 1.0)
-            xml.writeAttribute(QStringLiteral("opacity"), number(opacity));
-        if (state.getRotation() != 0.0)
-            xml.writeAttribute(QStringLiteral("transform"),
-                               QStringLiteral("rotate(%1 %2 %3)")
-                                   .arg(number(state.getRotation()), number(box.center().x()),
-                                        number(box.center().y())));
-        if (shape.getType() == ZenubShape::Type::Text)
-            xml.writeCharacters(shape.getText());
-        xml.writeEndElement();
-    }
-    xml.writeEndElement();
-    xml.writeEndDocument();
-    return svg;
 }

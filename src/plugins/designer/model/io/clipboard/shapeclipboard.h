@@ -38,8 +38,6 @@ public:
 private:
     /*! The MIME type of the picture \a data offers, or empty. */
     static QString pictureFormat(const QMimeData* data);
-    /*! An SVG document showing \a shapes at \a frame, cropped to them. */
-    static QByteArray toSvg(const QVector<ZenubShape>& shapes, int frame);
 };
 
 #endif

@@ -16,11 +16,19 @@ ZenubPictureTable ZenubPictureTable::of(const ZenubProject& project)
     ZenubPictureTable table;
     for (const ZenubScene& scene : project.getScenes())
         for (const ZenubLayer& layer : scene.getLayers())
-            for (const ZenubShape& shape : layer.getShapes())
-                if (shape.getType() == ZenubShape::Type::Image)
-                    table.add(shape.getImageData(), shape.getImageFormat(), shape.getName());
+            table.addPictures(layer.getShapes());
     table.index();
     return table;
+}
+
+void ZenubPictureTable::addPictures(const QVector<ZenubShape>& shapes)
+{
+    for (const ZenubShape& shape : shapes) {
+        if (shape.getType() == ZenubShape::Type::Image)
+            add(shape.getImageData(), shape.getImageFormat(), shape.getName());
+        // Pictures inside groups are named from the table as well.
+        addPictures(shape.getMembers());
+    }
 }
 
 void ZenubPictureTable::add(const QByteArray& data, const QString& format, const QString& shapeName)

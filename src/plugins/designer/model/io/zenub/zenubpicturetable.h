@@ -12,6 +12,7 @@ class ZenubJsonPath;
 class ZenubJsonReader;
 class ZenubJsonWriter;
 class ZenubProject;
+class ZenubShape;
 
 /*!
     The pictures of a project file, each stored once however many image shapes show it
@@ -49,6 +50,7 @@ public:
 
 private:
     void add(const QByteArray& data, const QString& format, const QString& shapeName);
+    void addPictures(const QVector<ZenubShape>& shapes);
     void index();
 
     QVector<Picture> m_pictures;

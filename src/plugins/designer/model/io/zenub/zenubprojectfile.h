@@ -16,7 +16,8 @@ class ZenubShape;
     Reads and writes a project file: a JSON document
     { "format": "zenub-project", "version": 3, "application": ..., "project": { ... } }.
     A file is written in the oldest version that holds what it contains, so that a project
-    without pictures still opens in a release that reads version 2.
+    without pictures or anything drawn with paths, polygons, stars, groups, gradients, stroke
+    styles or styled text still opens in a release that reads version 2.
 
     Only regular files within the size limit are read: a FIFO, a device or a huge file is
     refused with a message naming it, and reading never waits on a writer. A project beyond the

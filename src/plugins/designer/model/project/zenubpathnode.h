@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#ifndef ZENUBPATHNODE_H
+#define ZENUBPATHNODE_H
+
+#include <QPointF>
+
+/*!
+    A point of a path with the two handles of the curves meeting there, in the same coordinates
+    as the point (not relative to it). A handle on its point makes that side of the node a
+    straight line. A smooth node keeps its handles on one line through the point when edited;
+    a corner node lets them turn apart.
+*/
+struct ZenubPathNode
+{
+    QPointF point;
+    QPointF in;
+    QPointF out;
+    bool smooth = false;
+
+    ZenubPathNode() = default;
+    /*! A corner without handles. */
+    explicit ZenubPathNode(const QPointF& at)
+        : point(at)
+        , in(at)
+        , out(at)
+    {}
+    ZenubPathNode(const QPointF& at, const QPointF& inHandle, const QPointF& outHandle,
+                  bool isSmooth = false)
+        : point(at)
+        , in(inHandle)
+        , out(outHandle)
+        , smooth(isSmooth)
+    {}
+
+    bool operator==(const ZenubPathNode& other) const
+    {
+        return point == other.point && in == other.in && out == other.out && smooth == other.smooth;
+    }
+    bool operator!=(const ZenubPathNode& other) const { return !(*this == other); }
+};
+
+#endif
