@@ -5,6 +5,7 @@
 #include "model/project/zenubproject.h"
 #include "shapegeometry.h"
 #include "shapepainter.h"
+#include "textlayout.h"
 
 #include <QImage>
 #include <QPainter>
@@ -20,6 +21,11 @@ void FrameRenderer::setSelection(const QVector<ShapeIndex>& shapes, const QPoint
 {
     m_selected = shapes;
     m_selectionOffset = offset;
+}
+
+QFont FrameRenderer::textFont(const ZenubShape& shape, const QRectF& box)
+{
+    return TextLayout::of(shape.getTextContent(), box.size())->baseFont();
 }
 
 QRectF FrameRenderer::shapeRect(const ZenubKeyframe& state)

@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QVector>
 
+class QFont;
 class QImage;
 class QPainter;
 class QTransform;
@@ -56,6 +57,8 @@ public:
                   const ShapeRef& within = ShapeRef()) const;
 
     static QRectF shapeRect(const ZenubKeyframe& state);
+    /*! The font a text shape's own words are drawn with in \a box (see TextLayout). */
+    static QFont textFont(const ZenubShape& shape, const QRectF& box);
     /*! Shapes turn about their centre. */
     static QTransform shapeTransform(const ZenubKeyframe& state);
     /*! A two-tone outline, so it stands out from any fill colour and background. */

@@ -294,8 +294,8 @@ void TextLayout::layOut(const ZenubText& text, const QSizeF& size)
         const QPair<double, double> unit = unitMetrics(font);
         metrics.append({unit.first * font.pixelSize(), unit.second * font.pixelSize()});
     }
-    const QPair<double, double> baseUnit =
-        unitMetrics(fontFor(text.getFontFamily(), basePixels, false, false));
+    m_baseFont = fontFor(text.getFontFamily(), basePixels, false, false);
+    const QPair<double, double> baseUnit = unitMetrics(m_baseFont);
     const double spacing = text.getLineSpacing();
     const double limit = wrap ? size.width() : std::numeric_limits<double>::infinity();
 

@@ -69,6 +69,8 @@ public:
     const QVector<Fragment>& fragments() const { return m_fragments; }
     /*! The font run \a run is drawn in. */
     const QFont& fontOf(int run) const { return m_fonts.at(run); }
+    /*! The text's own font at the size it is drawn (what runs without a style of their own use). */
+    const QFont& baseFont() const { return m_baseFont; }
     /*! The widest line by the height of all lines. */
     QSizeF size() const { return m_size; }
     /*! Where \a line starts, from the left edge of a box \a boxWidth wide. */
@@ -90,6 +92,7 @@ private:
     void layOut(const ZenubText& text, const QSizeF& size);
 
     QVector<QFont> m_fonts;
+    QFont m_baseFont;
     QVector<Line> m_lines;
     QVector<Fragment> m_fragments;
     QSizeF m_size;
