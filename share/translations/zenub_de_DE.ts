@@ -2586,8 +2586,8 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>Das Bild „%1“ ist beschädigt und kann nicht angezeigt werden.</translation>
     </message>
     <message>
-        <source>The image &quot;%1&quot; shows files or addresses outside it, which are never read: %2. Embed what it shows in the SVG file to insert it.</source>
-        <translation>Das Bild „%1“ zeigt Dateien oder Adressen außerhalb seiner selbst, die nie gelesen werden: %2. Betten Sie das Gezeigte in die SVG-Datei ein, um sie einzufügen.</translation>
+        <source>The image &quot;%1&quot; links to files or addresses outside it, which are never read: %2. Embed them in the SVG file to insert it.</source>
+        <translation>Das Bild „%1“ verweist auf Dateien oder Adressen außerhalb seiner selbst, die nie gelesen werden: %2. Betten Sie sie in die SVG-Datei ein, um sie einzufügen.</translation>
     </message>
 </context>
 <context>

@@ -115,8 +115,8 @@ QString PictureDecoder::errorString(const QString& name) const
             shown.append(shortened(reference));
         if (m_outside.size() > kShownReferences)
             shown.append(QString(QChar(0x2026)));
-        return tr("The image \"%1\" shows files or addresses outside it, which are never read: "
-                  "%2. Embed what it shows in the SVG file to insert it.")
+        return tr("The image \"%1\" links to files or addresses outside it, which are never "
+                  "read: %2. Embed them in the SVG file to insert it.")
             .arg(name, shown.join(QStringLiteral(", ")));
     }
     }

@@ -8,7 +8,8 @@ namespace {
 
 bool isLink(const QStringRef& attribute)
 {
-    return attribute == QLatin1String("href") || attribute.endsWith(QLatin1String(":href"));
+    return attribute.compare(QLatin1String("href"), Qt::CaseInsensitive) == 0 ||
+           attribute.endsWith(QLatin1String(":href"), Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -46,7 +47,8 @@ SvgSanitizer::SvgSanitizer(const QByteArray& svg)
                     continue;
                 }
                 const QString address = attribute.value().trimmed().toString();
-                if (address.startsWith(QLatin1Char('#'))) {
+                // The renderer reads an image's link as a file name, even one starting with #.
+                if (!image && address.startsWith(QLatin1Char('#'))) {
                     kept.append(attribute);
                     continue;
                 }
@@ -57,7 +59,7 @@ SvgSanitizer::SvgSanitizer(const QByteArray& svg)
                     continue;
                 }
                 // A hyperlink is never followed by the renderer; it is only not copied.
-                if (!held && name != QLatin1String("a"))
+                if (!held && !address.isEmpty() && name != QLatin1String("a"))
                     m_outside.append(address);
                 leftOut = leftOut || image;
             }
