@@ -292,6 +292,7 @@ private slots:
             << "insert" << fifo << m_folder.filePath(QStringLiteral("fifo"));
         QTest::newRow("paste, data: svg") << "paste" << bombInSvg << "9000 × 9000 pixels";
         QTest::newRow("paste, clipboard shapes") << "shapes" << bomb << "9000 × 9000 pixels";
+        QTest::newRow("paste, inside a group") << "group" << bomb << "9000 × 9000 pixels";
     }
     void untrustedPictures()
     {
@@ -322,9 +323,14 @@ private slots:
             QVERIFY(writeFile(path, picture));
             QVERIFY(!ImageInsertion::insertFile(m_widget.getStage(), path, &message));
         } else {
-            QMimeData* mime = route == QLatin1String("shapes")
-                                  ? ShapeClipboard::toMimeData({shape}, 0)
-                                  : new QMimeData();
+            ZenubShape group(ZenubShape::Type::Group, QStringLiteral("Group"));
+            group.setMembers({shape});
+            group.setContentSize({100, 100});
+            group.setKeyframe(ZenubKeyframe(0, 0, 0, 100, 100));
+            QMimeData* mime = route == QLatin1String("paste")
+                                  ? new QMimeData()
+                                  : ShapeClipboard::toMimeData(
+                                        {route == QLatin1String("group") ? group : shape}, 0);
             if (route == QLatin1String("paste"))
                 mime->setData(ShapeClipboard::svgMimeType(), picture);
             QApplication::clipboard()->setMimeData(mime);

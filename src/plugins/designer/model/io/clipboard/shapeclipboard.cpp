@@ -22,6 +22,22 @@ const int kFormatVersion = 2;
 // A clipboard is no place for a whole project; more than this is refused, not pasted slowly.
 const int kMaximumShapes = 10000;
 
+// The message for the first picture, groups' members included, that PictureDecoder refuses.
+QString firstPictureProblem(const QVector<ZenubShape>& shapes)
+{
+    for (const ZenubShape& shape : shapes) {
+        if (shape.getType() == ZenubShape::Type::Image) {
+            const PictureDecoder picture(shape.getImageData(), shape.getImageFormat());
+            if (picture.problem() != PictureDecoder::Problem::None)
+                return picture.errorString(shape.getName());
+        }
+        const QString inside = firstPictureProblem(shape.getMembers());
+        if (!inside.isEmpty())
+            return inside;
+    }
+    return QString();
+}
+
 } // namespace
 
 QMimeData* ShapeClipboard::toMimeData(const QVector<ZenubShape>& shapes, int frame)
@@ -105,12 +121,8 @@ QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, const QS
         return fail(tr("The clipboard holds no shapes."));
     // Another program can put anything there in our format: pictures pass the same checks as
     // those inserted from files.
-    for (const ZenubShape& shape : qAsConst(shapes)) {
-        if (shape.getType() != ZenubShape::Type::Image)
-            continue;
-        const PictureDecoder picture(shape.getImageData(), shape.getImageFormat());
-        if (picture.problem() != PictureDecoder::Problem::None)
-            return fail(picture.errorString(shape.getName()));
-    }
+    const QString pictureError = firstPictureProblem(shapes);
+    if (!pictureError.isEmpty())
+        return fail(pictureError);
     return shapes;
 }

@@ -180,33 +180,36 @@ qint64 ZenubProjectFile::encodedSize(const ZenubProject& project)
 bool ZenubProjectFile::hasRoomFor(const ZenubProject& project, const QVector<ZenubShape>& shapes,
                                   QString* errorString)
 {
-    // Only a picture the project does not hold yet can make it much larger; the save refuses
-    // whatever else would take it past the limit.
-    const ZenubPictureTable held = ZenubPictureTable::of(project);
+    ZenubProject after = project;
     ZenubLayer layer;
     for (const ZenubShape& shape : shapes)
-        if (shape.getType() == ZenubShape::Type::Image &&
-            held.idOf(shape.getImageData(), shape.getImageFormat()).isEmpty())
-            layer.addShape(shape);
-    if (layer.getShapes().isEmpty())
-        return true;
-    ZenubProject after = project;
+        layer.addShape(shape);
     ZenubScene scene;
     scene.addLayer(layer);
     after.addScene(scene);
+    // Only a picture the project does not hold yet can make it much larger; the save refuses
+    // whatever else would take it past the limit.
+    const ZenubPictureTable held = ZenubPictureTable::of(project);
+    const ZenubPictureTable all = ZenubPictureTable::of(after);
+    QVector<ZenubPictureTable::Picture> added;
+    for (const ZenubPictureTable::Picture& picture : all.pictures())
+        if (held.idOf(picture.data, picture.format).isEmpty())
+            added.append(picture);
+    if (added.isEmpty())
+        return true;
     const qint64 size = encodedSize(after);
     if (isWithinSizeLimit(size))
         return true;
     if (errorString) {
-        const QVector<ZenubShape>& adding = layer.getShapes();
         const auto largest = std::max_element(
-            adding.begin(), adding.end(), [](const ZenubShape& a, const ZenubShape& b) {
-                return a.getImageData().size() < b.getImageData().size();
+            added.begin(), added.end(),
+            [](const ZenubPictureTable::Picture& a, const ZenubPictureTable::Picture& b) {
+                return a.data.size() < b.data.size();
             });
         *errorString = tr("The image \"%1\" (%2) cannot be added: the project would then "
                           "take %3, and a project of more than %4 could not be opened again.")
-                           .arg(largest->getName(), sizeText(largest->getImageData().size()),
-                                sizeText(size), QLocale().formattedDataSize(maximumFileSize, 0));
+                           .arg(largest->shapeName, sizeText(largest->data.size()), sizeText(size),
+                                QLocale().formattedDataSize(maximumFileSize, 0));
         if (!held.isEmpty())
             *errorString += QLatin1Char(' ') +
                             tr("Its largest images are %1.").arg(largestPictures(held.pictures()));
