@@ -24,7 +24,8 @@ set(ZENUB_CORE_API
     plugin/coreplugin.h plugin/icore.h plugin/iui.h plugin/isingleton.h plugin/dpi.h
     actions/context.h actions/contextmanager.h actions/proxyaction.h actions/contextaction.h
     actions/actioncontainer.h actions/menuactioncontainer.h actions/menubaractioncontainer.h
-    actions/actionmanager.h
+    actions/actionmanager.h actions/commandscopes.h actions/commandtext.h
+    actions/commandmatcher.h actions/commandpalette.h
     documents/idocument.h documents/ieditor.h documents/idocumentfactory.h
     documents/icreatedocumentdlg.h documents/documentmanager.h documents/editormanager.h
     mainwindow/mainwindow.h mainwindow/imainmdiarea.h
@@ -36,6 +37,7 @@ set(ZENUB_CORE_API
     appearance/themesinfo.h appearance/znappstyle.h
     options/ioptionpage.h options/ioptionpagefactory.h options/ioptionsdlg.h
     options/keyboardoptionpage.h options/appearanceoptionpage.h options/breakpointsoptionpage.h
+    options/shortcutscheme.h
     updater/updateregistry.h)
 # Headers of the 1.x API that moved: each forwards to its new place.
 file(GLOB ZENUB_CORE_COMPAT_HEADERS ${PROJECT_SOURCE_DIR}/src/plugins/core/compat/mainwindow/*.h)

@@ -136,7 +136,7 @@ ContextAction* ActionManager::registerAction(QAction* action, const QString& id,
     }
     QAction* proxy = command->getAction();
     proxy->setObjectName(id);
-    command->setCurrentContext(d->m_context);
+    command->setCurrentContext(d->m_liveContext);
     // In the main window the shortcut works even while the command is in no visible menu.
     if (QWidget* holder = d->shortcutHolder())
         holder->addAction(proxy);
@@ -252,6 +252,7 @@ void ActionManager::setContext(QWidget* context)
     ActionManagerPrivate* d = m_instance->d;
     QWidget* previous = d->m_context;
     d->m_context = context;
+    d->m_liveContext = context;
     ++d->m_switching;
     d->switchContext(previous, context);
     if (--d->m_switching == 0) {
@@ -349,22 +350,36 @@ QWidget* ActionManagerPrivate::shortcutHolder()
     return m_shortcutHolder;
 }
 
+QVector<QWidget*> ActionManagerPrivate::contextChain(QWidget* context) const
+{
+    QVector<QWidget*> chain;
+    QWidget* fallback = mainWindowWidget();
+    for (QWidget* widget = context; widget && widget != fallback; widget = widget->parentWidget()) {
+        if (m_commandsByContext.contains(widget))
+            chain.append(widget);
+    }
+    return chain;
+}
+
 void ActionManagerPrivate::switchContext(QWidget* previous, QWidget* context)
 {
-    // A command with no action for either context points at the main window's action before
-    // and after, so focus changes cost the commands of the two contexts, not every command.
-    static const OrderedCommands none;
-    QWidget* fallback = mainWindowWidget();
-    const auto commandsOf = [&](QWidget* widget) {
-        if (previous == context || widget == fallback)
-            return &none.entries();
-        const auto it = m_commandsByContext.constFind(widget);
-        return it == m_commandsByContext.constEnd() ? &none.entries() : &it->entries();
-    };
-    const std::vector<OrderedCommands::Entry>* sources[] = {
-        &m_unswitched.entries(), commandsOf(previous), commandsOf(context)};
+    // A command with no action for any context around the old or the new focus points at the
+    // main window's action before and after, so focus changes cost the commands of those
+    // contexts (a time line's and its editor's), not every command.
+    std::vector<const std::vector<OrderedCommands::Entry>*> sources{&m_unswitched.entries()};
+    const QVector<QWidget*> chain = contextChain(context);
+    if (previous != context) {
+        for (const QVector<QWidget*>* widgets : {&m_contextChain, &chain}) {
+            for (QWidget* widget : *widgets) {
+                const auto it = m_commandsByContext.constFind(widget);
+                if (it != m_commandsByContext.constEnd() && !it->entries().empty())
+                    sources.push_back(&it->entries());
+            }
+        }
+    }
+    m_contextChain = chain;
     // The sources are ordered alike, so one merge visits each command once, with no sorting.
-    size_t at[3] = {0, 0, 0};
+    std::vector<size_t> at(sources.size(), 0);
     size_t total = 0;
     for (const auto* source : sources)
         total += source->size();
@@ -372,17 +387,17 @@ void ActionManagerPrivate::switchContext(QWidget* previous, QWidget* context)
     affected.reserve(total);
     for (;;) {
         int next = -1;
-        for (int i = 0; i < 3; ++i) {
+        for (size_t i = 0; i < sources.size(); ++i) {
             if (at[i] < sources[i]->size() &&
                 (next < 0 || (*sources[i])[at[i]].order < (*sources[next])[at[next]].order))
-                next = i;
+                next = int(i);
         }
         if (next < 0)
             break;
         const OrderedCommands::Entry& entry = (*sources[next])[at[next]];
         if (entry.command)
             affected.push_back(entry.command);
-        for (int i = 0; i < 3; ++i) {
+        for (size_t i = 0; i < sources.size(); ++i) {
             if (at[i] < sources[i]->size() && (*sources[i])[at[i]].order == entry.order)
                 ++at[i];
         }

@@ -25,6 +25,13 @@ public:
     QMap<QString, ContextAction*> m_commands;
     QMap<QString, ActionContainer*> m_containers;
     QWidget* m_context = nullptr;
+    // The same, for following up the widget tree: it may go before the focus moves on.
+    QPointer<QWidget> m_liveContext;
+    /*!
+        The contexts with commands from the current one out to the main window, kept as plain
+        addresses: they are only looked up, never followed, so one that has gone does no harm.
+    */
+    QVector<QWidget*> m_contextChain;
     QSettings* m_settings = nullptr;
     /*! The order of each command's first registration, the order a switch visits them in. */
     QHash<ContextAction*, quint64> m_order;
@@ -47,6 +54,8 @@ public:
     QWidget* shortcutHolder();
     /*! Points the commands that a switch from \a previous to \a context can change. */
     void switchContext(QWidget* previous, QWidget* context);
+    /*! \a context and the contexts around it that have commands, innermost first. */
+    QVector<QWidget*> contextChain(QWidget* context) const;
 
 private slots:
     void containerDestroyed();

@@ -102,14 +102,42 @@ void ContextAction::forgetAction(QObject* action)
 
 void ContextAction::setCurrentContext(QWidget* context)
 {
-    m_context = context;
-    const ContextEntry* entry = findContext(context);
+    // A context nested in another (a time line in an editor) borrows the outer one's actions,
+    // and the main window's serve everywhere else.
+    QWidget* window = ICore::getMainWindow();
+    const ContextEntry* entry = nullptr;
+    for (QWidget* widget = context; widget && widget != window; widget = widget->parentWidget()) {
+        if ((entry = findContext(widget))) {
+            m_context = widget;
+            break;
+        }
+    }
     if (!entry) {
-        m_context = ICore::getMainWindow();
-        entry = findContext(m_context);
+        m_context = window;
+        entry = findContext(window);
     }
     m_pProxy->setAction(entry ? entry->action : nullptr);
     updateActiveState();
+}
+
+QList<QWidget*> ContextAction::getContexts() const
+{
+    QList<QWidget*> contexts;
+    for (const ContextEntry& entry : m_contextActions) {
+        if (entry.action)
+            contexts.append(entry.context);
+    }
+    return contexts;
+}
+
+QString ContextAction::getPanelName() const
+{
+    return m_panelName;
+}
+
+void ContextAction::setPanelName(const QString& name)
+{
+    m_panelName = name;
 }
 
 bool ContextAction::isActive() const
@@ -184,7 +212,9 @@ void ContextAction::removeOverrideAction(QAction* action)
         if (!m_contextActions[i].action || m_contextActions[i].action == action)
             m_contextActions.remove(i);
     }
-    setCurrentContext(m_context);
+    // The context is followed up the widget tree only while it still has an entry here, that
+    // is, while its owner vouches for it.
+    setCurrentContext(findContext(m_context) ? m_context : ICore::getMainWindow());
 }
 
 void ContextAction::setActive(bool state)

@@ -56,10 +56,21 @@ public:
     void setVisible(bool visible);
 
     /*!
-        Points the proxy at the action of \a context, or at the main window's action when
-        \a context has none; the current context then reads as the main window.
+        Points the proxy at the action of \a context. A context without an action of its own
+        borrows that of the nearest enclosing context (a time line inside an editor runs the
+        editor's commands), and in the end the main window's; the current context then reads as
+        the context whose action is mirrored.
     */
     void setCurrentContext(QWidget* context);
+    /*! The context widgets that have a live action, in no particular order. */
+    QList<QWidget*> getContexts() const;
+
+    /*!
+        Where a command that is in no menu lives, such as a panel's name: shortcut lists and the
+        command palette show it in front of the command's text.
+    */
+    QString getPanelName() const;
+    void setPanelName(const QString& name);
 
     /*! Always true; the computed state is published through activeStateChanged(). */
     bool isActive() const;
@@ -90,6 +101,8 @@ private:
     void setActive(bool state);
 
     QString m_id;
+    // The context whose action is mirrored: the main window, or one this command has an entry
+    // for, which its owner unregisters before the widget goes.
     QWidget* m_context = nullptr;
     QKeySequence m_defaultKey;
     QString m_description;
@@ -106,6 +119,7 @@ private:
     void forgetAction(QObject* action);
     QMap<QAction*, bool> m_scriptableMap;
     bool m_bActive = false;
+    QString m_panelName;
 };
 
 #endif

@@ -6,24 +6,24 @@
 #include "documents/documentmanager.h"
 #include "documents/editormanager.h"
 #include "documents/idocument.h"
-#include "mainwindow/menus/filecommands.h"
 #include "help/helpmenu.h"
 #include "imainmdiarea.h"
 #include "mainwindow/frame/imainmenuwidget.h"
-#include <extensionsystem/instancetempfolder.h>
+#include "mainwindow/menus/filecommands.h"
 #include "mainwindow/menus/languagemenu.h"
 #include "mainwindow/menus/mainmenus.h"
-#include "plugin/dpi.h"
-#include "plugin/icore.h"
-#include "plugin/iui.h"
 #include "mainwindow/menus/preferencescommand.h"
 #include "mainwindow/menus/recentprojectsmenu.h"
 #include "mainwindow/menus/savecommandstate.h"
+#include "mainwindow/menus/workspacecommands.h"
+#include "plugin/dpi.h"
+#include "plugin/icore.h"
+#include "plugin/iui.h"
 #include "screenwatch.h"
 #include "webchannel/channelserver.h"
 #include "windowplacement.h"
 #include "windowtitletracker.h"
-#include "mainwindow/menus/workspacecommands.h"
+#include <extensionsystem/instancetempfolder.h>
 
 #include <extensionsystem/pluginmanager.h>
 
@@ -180,8 +180,11 @@ void MainWindow::openFilesPassedAsArguments()
 void MainWindow::updateFocusWidget(QWidget* old, QWidget* now)
 {
     Q_UNUSED(old)
-    // Opening a menu must not switch the commands shown in it to another context.
-    if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now))
+    // Opening a menu must not switch the commands shown in it to another context, nor must
+    // any other pop-up (the command palette, a drop-down list) that closes back to where the
+    // focus was.
+    if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now) ||
+        (now && now->window()->windowType() == Qt::Popup))
         return;
     QWidget* focusWidget = QApplication::focusWidget();
     if (!focusWidget)

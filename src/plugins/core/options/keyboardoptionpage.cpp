@@ -1,19 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "keyboardoptionpage.h"
 
-#include "actions/actioncontainer.h"
 #include "actions/actionmanager.h"
+#include "actions/commandtext.h"
 #include "actions/contextaction.h"
+#include "plugin/iui.h"
+#include "shortcutscheme.h"
 
 #include <QAction>
 #include <QColor>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -31,26 +36,16 @@ QString shortcutText(const QKeySequence& sequence)
     return sequence.toString(QKeySequence::NativeText);
 }
 
-// The menu path for display: sub-menus get their titles ("Save As" rather than the id's
-// "SaveAs"), and a command that is only on the tool bar says so, so that two commands of the
-// same name can be told apart.
-QString menuPath(ContextAction* command)
+// Where the last scheme was read or written, for the next file dialog (this run only).
+QString& schemeFolder()
 {
-    QStringList segments = ActionManager::getActionFullText(command).split(QStringLiteral(" > "));
-    const QStringList parts = command->getId().split(QLatin1Char('.'), Qt::SkipEmptyParts);
-    for (int i = 1; i < segments.size() - 1 && i < parts.size(); ++i) {
-        const ActionContainer* container =
-            ActionManager::getActionContainer(parts.mid(0, i + 1).join(QLatin1Char('.')));
-        if (container && container->getMenu())
-            segments[i] = container->getMenu()->title().remove(QLatin1Char('&'));
-        else
-            segments[i].replace(QLatin1Char('_'), QLatin1Char(' '));
-    }
-    bool bInMenu = false;
-    for (const QWidget* widget : command->getAction()->associatedWidgets())
-        bInMenu = bInMenu || qobject_cast<const QMenu*>(widget);
-    const QString path = segments.join(QStringLiteral(" > "));
-    return bInMenu ? path : KeyboardOptionPage::tr("%1 (tool bar)").arg(path);
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder;
+}
+
+QString schemeFilter()
+{
+    return KeyboardOptionPage::tr("Shortcut schemes (*.json);;All files (*)");
 }
 
 } // namespace
@@ -104,6 +99,18 @@ KeyboardOptionPage::KeyboardOptionPage(QWidget* parent)
     layout->addLayout(conflictRow);
     m_pReassign->hide();
 
+    auto* schemeRow = new QHBoxLayout();
+    auto* importButton = new QPushButton(tr("&Import..."), this);
+    importButton->setObjectName(QStringLiteral("importShortcuts"));
+    importButton->setToolTip(tr("Read shortcuts from a scheme file; they apply with the page"));
+    auto* exportButton = new QPushButton(tr("E&xport..."), this);
+    exportButton->setObjectName(QStringLiteral("exportShortcuts"));
+    exportButton->setToolTip(tr("Write the shortcuts shown here to a scheme file"));
+    schemeRow->addStretch(1);
+    schemeRow->addWidget(importButton);
+    schemeRow->addWidget(exportButton);
+    layout->addLayout(schemeRow);
+
     connect(m_pFilter, &QLineEdit::textChanged, this, &KeyboardOptionPage::applyFilter);
     connect(m_pTree, &QTreeWidget::currentItemChanged, this,
             &KeyboardOptionPage::onCurrentItemChanged);
@@ -113,6 +120,8 @@ KeyboardOptionPage::KeyboardOptionPage(QWidget* parent)
     connect(m_pReset, &QPushButton::clicked, this, &KeyboardOptionPage::resetCurrent);
     connect(resetAll, &QPushButton::clicked, this, &KeyboardOptionPage::resetAll);
     connect(m_pReassign, &QPushButton::clicked, this, &KeyboardOptionPage::reassign);
+    connect(importButton, &QPushButton::clicked, this, &KeyboardOptionPage::chooseImportFile);
+    connect(exportButton, &QPushButton::clicked, this, &KeyboardOptionPage::chooseExportFile);
 }
 
 bool KeyboardOptionPage::clashes(const QKeySequence& a, const QKeySequence& b)
@@ -127,11 +136,12 @@ void KeyboardOptionPage::initValues()
 {
     m_pending.clear();
     m_paths.clear();
+    m_scopes = CommandScopes::current();
     for (ContextAction* command : ActionManager::getActions()) {
         if (!isConfigurable(command))
             continue;
         m_pending.insert(command->getId(), command->getKeySequence());
-        m_paths.insert(command->getId(), menuPath(command));
+        m_paths.insert(command->getId(), CommandText::path(command));
     }
     fillTree();
     IOptionPage::initValues();
@@ -218,6 +228,15 @@ void KeyboardOptionPage::setPending(const QString& id, const QKeySequence& seque
     if (id.isEmpty() || m_pending.value(id) == sequence)
         return;
     m_pending.insert(id, sequence);
+    updateRow(id);
+    refreshMarks();
+    setChanged(true);
+    emit dataChanged();
+}
+
+void KeyboardOptionPage::updateRow(const QString& id)
+{
+    const QKeySequence sequence = m_pending.value(id);
     for (int i = 0; i < m_pTree->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = m_pTree->topLevelItem(i);
         if (item->data(0, Qt::UserRole).toString() == id)
@@ -228,9 +247,6 @@ void KeyboardOptionPage::setPending(const QString& id, const QKeySequence& seque
         m_pEditor->setKeySequence(sequence);
         m_bFilling = false;
     }
-    refreshMarks();
-    setChanged(true);
-    emit dataChanged();
 }
 
 void KeyboardOptionPage::clearCurrent()
@@ -265,7 +281,8 @@ QStringList KeyboardOptionPage::clashingIds(const QString& id) const
     QStringList ids;
     const QKeySequence sequence = m_pending.value(id);
     for (auto it = m_pending.constBegin(); it != m_pending.constEnd(); ++it) {
-        if (it.key() != id && clashes(sequence, it.value()))
+        if (it.key() != id && clashes(sequence, it.value()) &&
+            m_scopes.activeTogether(id, it.key()))
             ids.append(it.key());
     }
     return ids;
@@ -309,6 +326,83 @@ QString KeyboardOptionPage::conflictText() const
                      m_paths.value(others.constFirst()));
     }
     return QString();
+}
+
+bool KeyboardOptionPage::exportScheme(const QString& fileName, QString* errorString) const
+{
+    ShortcutScheme scheme;
+    scheme.shortcuts = m_pending;
+    return scheme.save(fileName, errorString);
+}
+
+void KeyboardOptionPage::importScheme(const QString& fileName)
+{
+    ShortcutScheme scheme;
+    QString error;
+    if (!scheme.load(fileName, &error)) {
+        IUi::getInstance()->showWarning(this, tr("Import Shortcuts"), error, QMessageBox::Ok,
+                                        QMessageBox::Ok);
+        return;
+    }
+    QStringList unknown;
+    int taken = 0;
+    for (auto it = scheme.shortcuts.constBegin(); it != scheme.shortcuts.constEnd(); ++it) {
+        if (!m_pending.contains(it.key())) {
+            unknown.append(it.key());
+            continue;
+        }
+        ++taken;
+        if (m_pending.value(it.key()) != it.value()) {
+            m_pending.insert(it.key(), it.value());
+            updateRow(it.key());
+            setChanged(true);
+        }
+    }
+    refreshMarks();
+    emit dataChanged();
+
+    QString message =
+        tr("%n shortcut(s) read from \"%1\".", nullptr, taken).arg(QFileInfo(fileName).fileName());
+    if (!unknown.isEmpty())
+        message += QStringLiteral("\n\n") + tr("Skipped, as no such command is known here:\n%1")
+                                                .arg(unknown.join(QLatin1Char('\n')));
+    if (!scheme.invalid.isEmpty())
+        message += QStringLiteral("\n\n") + tr("Skipped, as the text is not a key:\n%1")
+                                                .arg(scheme.invalid.join(QLatin1Char('\n')));
+    const QString conflict = conflictText();
+    if (!conflict.isEmpty())
+        message += QStringLiteral("\n\n") + conflict;
+    const bool bClean = unknown.isEmpty() && scheme.invalid.isEmpty() && conflict.isEmpty();
+    if (bClean)
+        IUi::getInstance()->showInformation(this, tr("Import Shortcuts"), message, QMessageBox::Ok,
+                                            QMessageBox::Ok);
+    else
+        IUi::getInstance()->showWarning(this, tr("Import Shortcuts"), message, QMessageBox::Ok,
+                                        QMessageBox::Ok);
+}
+
+void KeyboardOptionPage::chooseImportFile()
+{
+    const QString fileName =
+        QFileDialog::getOpenFileName(this, tr("Import Shortcuts"), schemeFolder(), schemeFilter());
+    if (fileName.isEmpty())
+        return;
+    schemeFolder() = QFileInfo(fileName).absolutePath();
+    importScheme(fileName);
+}
+
+void KeyboardOptionPage::chooseExportFile()
+{
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, tr("Export Shortcuts"),
+        QDir(schemeFolder()).filePath(QStringLiteral("shortcuts.json")), schemeFilter());
+    if (fileName.isEmpty())
+        return;
+    schemeFolder() = QFileInfo(fileName).absolutePath();
+    QString error;
+    if (!exportScheme(fileName, &error))
+        IUi::getInstance()->showWarning(this, tr("Export Shortcuts"), error, QMessageBox::Ok,
+                                        QMessageBox::Ok);
 }
 
 void KeyboardOptionPage::saveChanges()

@@ -2,6 +2,7 @@
 #ifndef KEYBOARDOPTIONPAGE_H
 #define KEYBOARDOPTIONPAGE_H
 
+#include "actions/commandscopes.h"
 #include "ioptionpage.h"
 
 #include <QKeySequence>
@@ -17,8 +18,10 @@ class QTreeWidgetItem;
 /*!
     The keyboard shortcuts of every configurable command, listed with their menu paths. The page
     edits a copy; saveChanges() gives the commands their new shortcuts and stores them with
-    ActionManager::saveSettings(). A shortcut that clashes with another command's is shown at
-    once and cannot be applied until one of the two changes.
+    ActionManager::saveSettings(). A shortcut that clashes with that of another command active
+    at the same time is shown at once and cannot be applied until one of the two changes; two
+    commands that are never active together may share a key. The keys can be written to a
+    shortcut scheme file and read back from one (ShortcutScheme).
 */
 class CORE_EXPORT KeyboardOptionPage : public IOptionPage
 {
@@ -38,6 +41,15 @@ public:
     /*! A message naming the first clash among the edited shortcuts; empty when there is none. */
     QString conflictText() const;
 
+    /*! Writes the keys as edited on the page to the scheme file \a fileName. */
+    bool exportScheme(const QString& fileName, QString* errorString) const;
+    /*!
+        Takes the keys of the scheme file \a fileName into the page, to be applied with the
+        others; ids of commands not known here are skipped. Tells the user what was read, what
+        was skipped and whether keys now clash.
+    */
+    void importScheme(const QString& fileName);
+
 private:
     void fillTree();
     void applyFilter(const QString& text);
@@ -48,6 +60,9 @@ private:
     void resetAll();
     void clearCurrent();
     void reassign();
+    void chooseExportFile();
+    void chooseImportFile();
+    void updateRow(const QString& id);
     void refreshMarks();
     QString currentId() const;
     QStringList clashingIds(const QString& id) const;
@@ -61,6 +76,7 @@ private:
     QPushButton* m_pReassign = nullptr;
     QMap<QString, QKeySequence> m_pending;
     QMap<QString, QString> m_paths;
+    CommandScopes m_scopes;
     bool m_bFilling = false;
 };
 

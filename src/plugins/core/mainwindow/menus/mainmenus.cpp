@@ -3,12 +3,13 @@
 
 #include "actions/actioncontainer.h"
 #include "actions/actionmanager.h"
+#include "actions/commandpalette.h"
 #include "actions/contextaction.h"
 #include "editcommands.h"
 #include "filecommands.h"
 #include "help/helpmenu.h"
-#include "mainwindow/frame/imainmenuwidget.h"
 #include "languagemenu.h"
+#include "mainwindow/frame/imainmenuwidget.h"
 #include "mainwindow/mainwindow.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
@@ -148,6 +149,9 @@ void MainMenus::buildViewMenu(ActionContainer* menuBar)
     ActionContainer* viewMenu =
         ActionManager::createMenuContainer(MainWindow::tr("&View"), QStringLiteral("MenuBar.View"));
     menuBar->insertMenu(viewMenu, nullptr);
+    // Plugins put their views in front of the palette.
+    (new CommandPalette(m_pWindow))->addCommand(viewMenu);
+    viewMenu->getMenu()->addSeparator();
     m_pLanguageMenu = new LanguageMenu(m_pWindow, viewMenu);
     m_pWorkspaceCommands->addWelcomePage(viewMenu);
 }
