@@ -172,14 +172,14 @@ private slots:
         QVERIFY(editor.stage->getSelectedShapes().isEmpty());
     }
 
-    void arrangeKeysRestackAsOneUndoStep()
+    void arrangeRestacksAsOneUndoStep()
     {
         Editor editor;
         editor.stage->setSelection({0, 0, 0});
         editor.stage->setFocus();
         const ZenubShape bottom = *editor.document.shapeAt({0, 0, 0});
-        QTest::keyClick(editor.stage, Qt::Key_BracketRight,
-                        Qt::ControlModifier | Qt::ShiftModifier);
+        // Its key is the command's, in the application.
+        editor.widget.findChild<QAction*>("Bring_To_Front")->trigger();
         QCOMPARE(*editor.document.shapeAt({0, 0, 1}), bottom);
         QCOMPARE(editor.stage->getSelection(), ShapeRef({0, 0, 1}));
         editor.document.getUndoStack()->undo();

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "document/designerdocument.h"
 #include "editor/designereditorwidget.h"
-#include "stage/stagewidget.h"
 #include "model/edits/keyframeedits.h"
+#include "stage/stagewidget.h"
 #include "timeline/playbackclock.h"
 #include "timeline/timelineview.h"
 #include "timeline/timelinewidget.h"
 
+#include <QAction>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -168,7 +169,7 @@ private slots:
         QTest::mouseRelease(cells, Qt::LeftButton, Qt::NoModifier,
                             view->keyframePoint({0, 0, 25}) + QPoint(0, 8));
         view->setFocus();
-        QTest::keyClick(view, Qt::Key_Delete);
+        QTest::keyClick(view, Qt::Key_Backspace);
         QCOMPARE(keys(), QStringLiteral("0:0"));
         document.getUndoStack()->undo();
         document.getUndoStack()->undo();
@@ -181,10 +182,7 @@ private slots:
         QTest::mouseClick(cells, Qt::LeftButton, Qt::NoModifier, view->rulerPoint(7));
         QCOMPARE(widget.getStage()->getFrame(), 7);
         QTest::keyClick(view, Qt::Key_Right);
-        // Stepping works with the focus on the stage too.
-        QApplication::setActiveWindow(&widget);
-        widget.getStage()->setFocus();
-        QTest::keyClick(widget.getStage(), Qt::Key_Period);
+        widget.findChild<QAction*>(QStringLiteral("nextFrame"))->trigger();
         QCOMPARE(widget.getStage()->getFrame(), 9);
         QTest::keyClick(view, Qt::Key_Space);
         QTRY_VERIFY(widget.getStage()->getFrame() != 9);

@@ -3,19 +3,21 @@
 #include <modalanswerer.h>
 #include <testenvironment.h>
 
-#include "model/project/zenubproject.h"
 #include "model/io/zenub/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
 
 #include <actions/actioncontainer.h>
 #include <actions/actionmanager.h>
+#include <actions/commandscopes.h>
 #include <actions/contextaction.h>
 #include <actions/proxyaction.h>
 #include <extensionsystem/pluginmanager.h>
+#include <help/reportdialog.h>
 #include <mainwindow/imainmdiarea.h>
 #include <mainwindow/mainwindow.h>
-#include <help/reportdialog.h>
-#include <updater/updatecheck.h>
+#include <options/keyboardoptionpage.h>
 #include <plugin/icore.h>
+#include <updater/updatecheck.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,9 +29,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QToolBar>
+#include <QWidgetAction>
 #include <QtTest>
 
 using ExtensionSystem::PluginManager;
@@ -51,7 +55,9 @@ bool doesSomething(QAction* action)
 {
     auto* proxy = qobject_cast<ProxyAction*>(action);
     QAction* target = proxy ? proxy->action() : action;
-    return target && (target->menu() || SignalPeek::listeners(target, SIGNAL(triggered(bool))) > 0);
+    return target &&
+           (target->menu() || SignalPeek::listeners(target, SIGNAL(triggered(bool))) > 0 ||
+            SignalPeek::listeners(target, SIGNAL(toggled(bool))) > 0);
 }
 
 // Every enabled entry below \a widget that runs nothing, by its menu path.
@@ -59,7 +65,9 @@ QStringList deadEntries(const QWidget* widget, const QString& path)
 {
     QStringList dead;
     for (QAction* action : widget->actions()) {
-        if (action->isSeparator() || !action->isVisible() || !action->isEnabled())
+        // A tool bar's own widgets (a spin box, a drop-down button) are not entries.
+        if (action->isSeparator() || !action->isVisible() || !action->isEnabled() ||
+            qobject_cast<QWidgetAction*>(action))
             continue;
         const QString name = path + QLatin1String(" > ") + action->text().remove('&');
         if (action->menu() && !qobject_cast<const QToolBar*>(widget))
@@ -70,25 +78,43 @@ QStringList deadEntries(const QWidget* widget, const QString& path)
     return dead;
 }
 
-// Key sequences bound to more than one action anywhere in the application: Qt runs none of them.
-// Every command's proxy sits on the main window, so the widgets' actions include all commands.
-QStringList shortcutClashes()
+// Every action with a key in the main window's tree, or in its menus, must be a command's proxy:
+// a key anywhere else bypasses the user's settings and clash detection. Two commands may share a
+// key only when they are never active together.
+QStringList shortcutFaults(MainWindow* window)
 {
-    QMap<QString, QSet<QAction*>> byKey;
-    for (QWidget* widget : QApplication::allWidgets())
-        for (QAction* action : widget->actions())
-            for (const QKeySequence& key : action->shortcuts())
-                byKey[key.toString()].insert(action);
-    QStringList clashes;
-    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
-        if (it.value().size() < 2)
-            continue;
-        QStringList names;
-        for (QAction* action : it.value())
-            names << action->objectName() + '/' + action->text();
-        clashes << it.key() + ": " + names.join(", ");
+    QSet<QAction*> proxies;
+    for (ContextAction* command : ActionManager::getActions())
+        proxies.insert(command->getAction());
+    QSet<QAction*> actions;
+    const QList<QAction*> owned = window->findChildren<QAction*>();
+    actions.unite(QSet<QAction*>(owned.cbegin(), owned.cend()));
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets << window << QApplication::topLevelWidgets();
+    for (const QWidget* widget : qAsConst(widgets)) {
+        const QList<QAction*> added = widget->actions();
+        actions.unite(QSet<QAction*>(added.cbegin(), added.cend()));
     }
-    return clashes;
+    QStringList faults;
+    for (QAction* action : qAsConst(actions)) {
+        if (!action->shortcuts().isEmpty() && !proxies.contains(action))
+            faults << QStringLiteral("not a command: %1 (%2)")
+                          .arg(action->text(), action->shortcut().toString());
+    }
+    const CommandScopes scopes = CommandScopes::current();
+    const QList<ContextAction*> commands = ActionManager::getActions();
+    for (int i = 0; i < commands.size(); ++i) {
+        for (int j = i + 1; j < commands.size(); ++j) {
+            for (const QKeySequence& a : commands.at(i)->getAction()->shortcuts())
+                for (const QKeySequence& b : commands.at(j)->getAction()->shortcuts())
+                    if (KeyboardOptionPage::clashes(a, b) &&
+                        scopes.activeTogether(commands.at(i)->getId(), commands.at(j)->getId()))
+                        faults << QStringLiteral("%1 for both %2 and %3")
+                                      .arg(a.toString(), commands.at(i)->getId(),
+                                           commands.at(j)->getId());
+        }
+    }
+    return faults;
 }
 
 QAction* command(const char* id)
@@ -169,11 +195,13 @@ void tst_Menus::everyEntryWorksAndEveryKeyIsBoundOnce()
         QVERIFY(openProject(QStringLiteral("Walked")));
     const QMenuBar* menuBar =
         ActionManager::getActionContainer(QStringLiteral("Zenub.MenuBar"))->getMenuBar();
-    const QStringList dead = deadEntries(menuBar, QStringLiteral("Menu")) +
-                             deadEntries(m_window->getFileToolbar(), QStringLiteral("Toolbar"));
+    QStringList dead = deadEntries(menuBar, QStringLiteral("Menu")) +
+                       deadEntries(m_window->getFileToolbar(), QStringLiteral("Toolbar"));
+    for (QToolBar* bar : m_window->getMdiArea()->findChildren<QToolBar*>())
+        dead << deadEntries(bar, bar->objectName());
     QVERIFY2(dead.isEmpty(), qPrintable(dead.join('\n')));
-    const QStringList clashes = shortcutClashes();
-    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
+    const QStringList faults = shortcutFaults(m_window);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 
     // A preview or export with nothing to show is not offered.
     for (const char* id :
@@ -223,6 +251,10 @@ void tst_Menus::copyPasteUndoAndCloseByKeys()
     QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("<rect"));
     press(Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(undo->text(), QStringLiteral("Undo Paste"));
+    // The editor's own keys are commands too, for the focused editor only.
+    press(Qt::Key_BracketLeft, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(undo->text(), QStringLiteral("Undo Send to Back"));
+    press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(command("Edit.Redo")->text(), QStringLiteral("Redo Paste"));
     press(Qt::Key_Y, Qt::ControlModifier);
@@ -232,6 +264,23 @@ void tst_Menus::copyPasteUndoAndCloseByKeys()
     QCOMPARE(undo->text(), QStringLiteral("Undo Duplicate"));
     press(Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(shapesOnDisk(), 4);
+    QWidget* editor = m_window->getMdiArea()->activeSubWindow();
+    press(Qt::Key_Equal, Qt::ControlModifier);
+    QVERIFY(!command("View.Fit_Stage")->isChecked());
+    press(Qt::Key_0, Qt::ControlModifier);
+    QVERIFY(command("View.Fit_Stage")->isChecked());
+    press(Qt::Key_Period, Qt::NoModifier);
+    press(Qt::Key_Period, Qt::NoModifier);
+    QCOMPARE(editor->findChild<QSpinBox*>(QStringLiteral("frameSpin"))->value(), 2);
+    press(Qt::Key_F6, Qt::NoModifier);
+    QCOMPARE(undo->text(), QStringLiteral("Undo Add Keyframe"));
+    // In the time line the Edit menu's keys act on keyframes.
+    auto* timeline = editor->findChild<QWidget*>(QStringLiteral("timelineView"));
+    timeline->setFocus();
+    QTest::keyClick(timeline, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(timeline, Qt::Key_Delete);
+    QCOMPARE(undo->text(), QStringLiteral("Undo Delete Keyframes"));
+    stage->setFocus();
     press(Qt::Key_A, Qt::ControlModifier);
     press(Qt::Key_Delete, Qt::NoModifier);
     QCOMPARE(undo->text(), QStringLiteral("Undo Delete 4 Shapes"));

@@ -369,7 +369,8 @@ void ActionManagerPrivate::switchContext(QWidget* previous, QWidget* context)
     std::vector<const std::vector<OrderedCommands::Entry>*> sources{&m_unswitched.entries()};
     const QVector<QWidget*> chain = contextChain(context);
     if (previous != context) {
-        for (const QVector<QWidget*>* widgets : {&m_contextChain, &chain}) {
+        const QVector<QWidget*>* chains[] = {&m_contextChain, &chain};
+        for (const QVector<QWidget*>* widgets : chains) {
             for (QWidget* widget : *widgets) {
                 const auto it = m_commandsByContext.constFind(widget);
                 if (it != m_commandsByContext.constEnd() && !it->entries().empty())

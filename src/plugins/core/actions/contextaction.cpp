@@ -38,7 +38,7 @@ void ContextAction::setDefaultKeySequence(const QKeySequence& key)
 {
     m_defaultKey = key;
     if (m_pProxy->shortcut().isEmpty())
-        m_pProxy->setShortcut(key);
+        setKeySequence(key);
 }
 
 QKeySequence ContextAction::getKeySequence() const
@@ -48,7 +48,11 @@ QKeySequence ContextAction::getKeySequence() const
 
 void ContextAction::setKeySequence(const QKeySequence& key)
 {
+    if (m_pProxy->shortcut() == key)
+        return;
     m_pProxy->setShortcut(key);
+    // Tool tips and lists that name the key follow it.
+    emit keySequenceChanged();
 }
 
 QString ContextAction::getDescription() const

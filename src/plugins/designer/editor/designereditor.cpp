@@ -7,6 +7,8 @@
 #include "imageinsertion.h"
 #include "model/html5/zenubhtmlexporter.h"
 #include "shapecommands.h"
+#include "timeline/timelineview.h"
+#include "timeline/timelinewidget.h"
 
 #include <actions/actionmanager.h>
 #include <actions/contextmanager.h>
@@ -177,40 +179,28 @@ void DesignerEditor::registerCommands()
         ActionManager::registerAction(command.first, command.second, m_pWidget, false);
         m_commands.append(command);
     }
+    // The time line is a context of its own inside the editor: there the Edit menu's commands
+    // act on keyframes, and every other command of the editor works as well.
+    QWidget* timeline = m_pWidget->getTimeline()->getView();
+    ContextManager::registerContext(timeline, timelineContextId(), tr("Time Line"));
+    for (const auto& command : m_pWidget->timelineCommandActions()) {
+        ActionManager::registerAction(command.first, command.second, timeline, false);
+        m_commands.append(command);
+    }
 }
 
 void DesignerEditor::registerEditCommands()
 {
     ShapeCommands* edits = m_pWidget->getShapeCommands();
-    const struct
-    {
-        const char* id;
-        QString text;
-        void (ShapeCommands::*slot)();
-        bool (ShapeCommands::*enabled)() const;
-    } commands[] = {
-        {"Edit.Cut", tr("Cu&t"), &ShapeCommands::cut, &ShapeCommands::hasSelection},
-        {"Edit.Copy", tr("&Copy"), &ShapeCommands::copy, &ShapeCommands::hasSelection},
-        {"Edit.Paste", tr("&Paste"), &ShapeCommands::paste, &ShapeCommands::canPaste},
-        {"Edit.Duplicate", tr("D&uplicate"), &ShapeCommands::duplicate,
-         &ShapeCommands::hasSelection},
-        {"Edit.Delete", tr("&Delete"), &ShapeCommands::deleteSelection,
-         &ShapeCommands::hasSelection},
-        {"Edit.Select_All", tr("Select &All"), &ShapeCommands::selectAll,
-         &ShapeCommands::canSelectAll},
+    const QPair<QAction*, const char*> commands[] = {
+        {edits->cutAction(), "Edit.Cut"},       {edits->copyAction(), "Edit.Copy"},
+        {edits->pasteAction(), "Edit.Paste"},   {edits->duplicateAction(), "Edit.Duplicate"},
+        {edits->deleteAction(), "Edit.Delete"}, {edits->selectAllAction(), "Edit.Select_All"},
     };
     for (const auto& command : commands) {
-        auto* action = new QAction(command.text, this);
-        connect(action, &QAction::triggered, edits, command.slot);
-        const auto enabled = command.enabled;
-        const auto update = [action, edits, enabled] {
-            action->setEnabled((edits->*enabled)());
-        };
-        connect(edits, &ShapeCommands::stateChanged, action, update);
-        update();
-        const QString id = QString::fromLatin1(command.id);
-        ActionManager::registerAction(action, id, m_pWidget, false);
-        m_commands.append(qMakePair(action, id));
+        const QString id = QString::fromLatin1(command.second);
+        ActionManager::registerAction(command.first, id, m_pWidget, false);
+        m_commands.append(qMakePair(command.first, id));
     }
 }
 
@@ -219,8 +209,10 @@ void DesignerEditor::unregisterCommands()
     for (const auto& command : qAsConst(m_commands))
         ActionManager::unregisterAction(command.first, command.second, contextId());
     m_commands.clear();
-    if (m_pWidget && ContextManager::getInstance())
+    if (m_pWidget && ContextManager::getInstance()) {
+        ContextManager::unregisterContext(m_pWidget->getTimeline()->getView(), timelineContextId());
         ContextManager::unregisterContext(m_pWidget, contextId());
+    }
 }
 
 void DesignerEditor::closeDocument()

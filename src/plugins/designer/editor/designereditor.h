@@ -15,8 +15,9 @@ class QMdiSubWindow;
 
 /*!
     Shows a project in the main window's workspace. The editing widget is a command context of
-    its own: while it has focus, Close, Save As, the previews, the HTML5 export and the Edit
-    menu's Cut, Copy, Paste, Duplicate, Delete and Select All act on this editor's project.
+    its own: while it has focus, Close, Save As, the previews, the exports, the Edit menu and
+    the editor's own commands (EditorCommandTable) act on this editor's project. Its time line
+    is a context inside it, where the Edit menu acts on keyframes.
 */
 class DesignerEditor : public IEditor
 {
@@ -29,6 +30,7 @@ public:
     DesignerDocument* getDesignerDocument() const;
 
     static QString contextId() { return QStringLiteral("Designer.Editor"); }
+    static QString timelineContextId() { return QStringLiteral("Designer.Timeline"); }
 
     /*! Writes the preview page to a fresh folder below the temporary folder; empty on failure. */
     QString writePreview(QString* errorString) const;

@@ -3,6 +3,7 @@
 
 #include "aligncommands.h"
 #include "document/designerdocument.h"
+#include "editorcommandtable.h"
 #include "panels/dockarea.h"
 #include "panels/layerspanel.h"
 #include "panels/scenespanel.h"
@@ -12,6 +13,7 @@
 #include "stage/stageviewcommands.h"
 #include "stage/stagewidget.h"
 #include "stage/toolpalette.h"
+#include "timeline/timelineeditcommands.h"
 #include "timeline/timelinewidget.h"
 
 #include <plugin/iui.h>
@@ -36,12 +38,14 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     m_pToolBar->setObjectName(QStringLiteral("designerToolBar"));
     m_pDeleteAction = m_pToolBar->addAction(tr("Delete"));
     m_pDeleteAction->setObjectName(QStringLiteral("deleteShape"));
-    m_pDeleteAction->setToolTip(tr("Delete the selected shapes"));
+    EditorCommandTable::describe(m_pDeleteAction, QStringLiteral("Edit.Delete"),
+                                 tr("Delete the selected shapes"));
     connect(m_pDeleteAction, &QAction::triggered, this,
             [this] { m_pShapeCommands->deleteSelection(); });
     m_pColorAction = m_pToolBar->addAction(tr("Colour..."));
     m_pColorAction->setObjectName(QStringLiteral("shapeColor"));
-    m_pColorAction->setToolTip(tr("Choose the fill colour of the selected shape"));
+    EditorCommandTable::describe(m_pColorAction, QStringLiteral("Object.Fill_Colour"),
+                                 tr("Choose the fill colour of the selected shape"));
     connect(m_pColorAction, &QAction::triggered, this, [this] {
         if (!m_pDocument)
             return;
@@ -57,7 +61,11 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     });
     m_pToolBar->addSeparator();
     m_pUndoAction = m_pToolBar->addAction(tr("Undo"));
+    EditorCommandTable::describe(m_pUndoAction, QStringLiteral("Edit.Undo"),
+                                 tr("Take back the last change"));
     m_pRedoAction = m_pToolBar->addAction(tr("Redo"));
+    EditorCommandTable::describe(m_pRedoAction, QStringLiteral("Edit.Redo"),
+                                 tr("Make the change taken back again"));
     layout->addWidget(m_pToolBar);
 
     m_pStage = new StageWidget(this);
@@ -84,14 +92,15 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
 
     m_pTimeline = new TimelineWidget(m_pStage, this);
     m_pTimeline->setObjectName(QStringLiteral("timeline"));
-    addActions(m_pTimeline->editorActions());
     layout->addWidget(m_pTimeline);
 
     connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, this,
             &DesignerEditorWidget::updateTimeline);
     connect(m_pStage, &StageWidget::selectionChanged, this, &DesignerEditorWidget::updateButtons);
     m_pShapeCommands = new ShapeCommands(m_pStage, this);
-    new StageContextMenu(m_pStage, m_pShapeCommands);
+    m_pContextMenu = new StageContextMenu(m_pStage, m_pShapeCommands);
+    m_pTimelineEdits = new TimelineEditCommands(
+        m_pTimeline->getView(), m_pTimeline->getKeyframeCommands(), m_pShapeCommands);
     m_pViewCommands = new StageViewCommands(m_pStage, m_pView, m_pToolBar);
     m_pAlignCommands = new AlignCommands(m_pStage, this);
     // Another scene offers other shapes to select.
@@ -122,11 +131,19 @@ void DesignerEditorWidget::setDocument(DesignerDocument* document)
     refresh();
 }
 
+QList<QPair<QAction*, QString>> DesignerEditorWidget::timelineCommandActions() const
+{
+    return m_pTimelineEdits->commandActions();
+}
+
 QList<QPair<QAction*, QString>> DesignerEditorWidget::commandActions() const
 {
-    QList<QPair<QAction*, QString>> commands = m_pPalette->commandActions() +
-                                               m_pViewCommands->commandActions() +
-                                               m_pAlignCommands->commandActions();
+    QList<QPair<QAction*, QString>> commands =
+        m_pPalette->commandActions() + m_pViewCommands->commandActions() +
+        m_pAlignCommands->commandActions() + m_pContextMenu->commandActions() +
+        m_pTimeline->commandActions() + m_pDocks->getLayers()->commandActions() +
+        m_pDocks->getScenes()->commandActions();
+    commands.append(qMakePair(m_pColorAction, QStringLiteral("Object.Fill_Colour")));
     commands.append(qMakePair(m_pPalette->toggleViewAction(), QStringLiteral("View.Tools_Panel")));
     const QPair<const char*, const char*> panels[] = {{"propertiesDock", "View.Properties_Panel"},
                                                       {"layersDock", "View.Layers_Panel"},

@@ -12,10 +12,12 @@ class DesignerDocument;
 class DockArea;
 class QLabel;
 class ShapeCommands;
+class StageContextMenu;
 class StageView;
 class StageViewCommands;
 class QToolBar;
 class StageWidget;
+class TimelineEditCommands;
 class TimelineWidget;
 class ToolPalette;
 
@@ -41,6 +43,8 @@ public:
     ShapeCommands* getShapeCommands() const { return m_pShapeCommands; }
     /*! The actions the editor registers as its commands, each with its command's id. */
     QList<QPair<QAction*, QString>> commandActions() const;
+    /*! Those it registers for the time line's context: the Edit menu on keyframes. */
+    QList<QPair<QAction*, QString>> timelineCommandActions() const;
 
 private:
     void refresh();
@@ -61,6 +65,8 @@ private:
     QAction* m_pRedoAction = nullptr;
     ShapeCommands* m_pShapeCommands = nullptr;
     AlignCommands* m_pAlignCommands = nullptr;
+    StageContextMenu* m_pContextMenu = nullptr;
+    TimelineEditCommands* m_pTimelineEdits = nullptr;
 };
 
 #endif

@@ -101,8 +101,62 @@ const QVector<EditorCommand>& EditorCommandTable::commands()
          {},
          QStringLiteral("distribute_v")},
         {QStringLiteral("Object.Align_To_Stage"), tr("Relative to &Stage"), {}, QString()},
+        {QStringLiteral("Object.Fill_Colour"), tr("Fill &Colour..."), {}, QString()},
+        {QStringLiteral("Object.Arrange.Bring_To_Front"),
+         tr("Bring to &Front"),
+         {key(Qt::CTRL | Qt::SHIFT | Qt::Key_BracketRight)},
+         QString()},
+        {QStringLiteral("Object.Arrange.Bring_Forward"),
+         tr("Bring F&orward"),
+         {key(Qt::CTRL | Qt::Key_BracketRight)},
+         QString()},
+        {QStringLiteral("Object.Arrange.Send_Backward"),
+         tr("Send &Backward"),
+         {key(Qt::CTRL | Qt::Key_BracketLeft)},
+         QString()},
+        {QStringLiteral("Object.Arrange.Send_To_Back"),
+         tr("Send to Bac&k"),
+         {key(Qt::CTRL | Qt::SHIFT | Qt::Key_BracketLeft)},
+         QString()},
+
+        {QStringLiteral("Timeline.First_Frame"), tr("First Frame"), {}, QString()},
+        {QStringLiteral("Timeline.Previous_Frame"),
+         tr("Previous Frame"),
+         {key(Qt::Key_Comma)},
+         QString()},
+        {QStringLiteral("Timeline.Play"), tr("Play"), {}, QString()},
+        {QStringLiteral("Timeline.Next_Frame"), tr("Next Frame"), {key(Qt::Key_Period)}, QString()},
+        {QStringLiteral("Timeline.Last_Frame"), tr("Last Frame"), {}, QString()},
+        {QStringLiteral("Timeline.Loop"), tr("Loop"), {}, QString()},
+        {QStringLiteral("Timeline.Add_Keyframe"), tr("Add Keyframe"), {key(Qt::Key_F6)}, QString()},
+        {QStringLiteral("Timeline.Auto_Key"), tr("Auto-Key"), {}, QString()},
+
+        {QStringLiteral("Layers.Add"), tr("Add Layer"), {}, QString()},
+        {QStringLiteral("Layers.Delete"), tr("Delete Layer"), {}, QString()},
+        {QStringLiteral("Layers.Lock"), tr("Lock Layer"), {}, QString()},
+        {QStringLiteral("Layers.Move_Up"), tr("Move Layer Up"), {}, QString()},
+        {QStringLiteral("Layers.Move_Down"), tr("Move Layer Down"), {}, QString()},
+        {QStringLiteral("Scenes.Add"), tr("Add Scene"), {}, QString()},
+        {QStringLiteral("Scenes.Duplicate"), tr("Duplicate Scene"), {}, QString()},
+        {QStringLiteral("Scenes.Delete"), tr("Delete Scene"), {}, QString()},
+        {QStringLiteral("Scenes.Move_Up"), tr("Move Scene Up"), {}, QString()},
+        {QStringLiteral("Scenes.Move_Down"), tr("Move Scene Down"), {}, QString()},
     };
     return table;
+}
+
+QString EditorCommandTable::panelOf(const QString& id)
+{
+    const QString group = id.section(QLatin1Char('.'), 0, 0);
+    if (group == QLatin1String("Tools"))
+        return tr("Tools");
+    if (group == QLatin1String("Timeline"))
+        return tr("Time Line");
+    if (group == QLatin1String("Layers"))
+        return tr("Layers");
+    if (group == QLatin1String("Scenes"))
+        return tr("Scenes");
+    return QString();
 }
 
 const EditorCommand* EditorCommandTable::find(const QString& id)
@@ -126,9 +180,7 @@ QKeySequence EditorCommandTable::keyOf(const QString& id)
 void EditorCommandTable::describe(QAction* action, const QString& id, const QString& tip)
 {
     const EditorCommand* command = find(id);
-    if (!command)
-        return;
-    if (!command->icon.isEmpty())
+    if (command && !command->icon.isEmpty())
         action->setIcon(
             IUi::getInstance()->getIcon(command->icon, 3, QStringLiteral(":/designer/images/")));
     const auto update = [action, id, tip] {
@@ -138,11 +190,21 @@ void EditorCommandTable::describe(QAction* action, const QString& id, const QStr
                                                tip, key.toString(QKeySequence::NativeText)));
     };
     update();
-    if (ContextAction* registered = ActionManager::getAction(id))
+    if (ContextAction* registered = ActionManager::getAction(id)) {
         QObject::connect(registered, &ContextAction::keySequenceChanged, action, update);
+        if (registered->getDescription().isEmpty())
+            registered->setDescription(tip);
+    }
 }
 
-void EditorCommandTable::placeholder(QWidget* window, const QString& id, const QString& menu)
+QAction* EditorCommandTable::shown(QAction* action, const QString& id)
+{
+    const ContextAction* command = ActionManager::getAction(id);
+    return command ? command->getAction() : action;
+}
+
+void EditorCommandTable::placeholder(QWidget* window, const QString& id, const QString& menu,
+                                     ContextAction* before)
 {
     const EditorCommand* entry = find(id);
     if (!entry)
@@ -154,13 +216,15 @@ void EditorCommandTable::placeholder(QWidget* window, const QString& id, const Q
     if (!command)
         return;
     if (!entry->keys.isEmpty()) {
-        const bool bStored = !command->getKeySequence().isEmpty();
+        // The user's own key stored equal to the default still brings the others along.
+        const QKeySequence stored = command->getKeySequence();
         command->setDefaultKeySequence(entry->keys.constFirst());
-        if (!bStored && entry->keys.size() > 1)
+        if ((stored.isEmpty() || stored == entry->keys.constFirst()) && entry->keys.size() > 1)
             command->getAction()->setShortcuts(entry->keys);
     }
+    command->setPanelName(panelOf(id));
     if (ActionContainer* container = ActionManager::getActionContainer(menu))
-        container->insertAction(command, static_cast<ContextAction*>(nullptr));
+        container->insertAction(command, before);
 }
 
 void EditorCommandTable::addToMenus(QWidget* window)
@@ -169,8 +233,9 @@ void EditorCommandTable::addToMenus(QWidget* window)
     ActionContainer* view = ActionManager::getActionContainer(QStringLiteral("MenuBar.View"));
     if (!bar || !view || ActionManager::getActionContainer(QStringLiteral("MenuBar.Object")))
         return;
+    // The commands only on a tool bar: their panels name them in the lists of commands.
     for (const EditorCommand& command : commands())
-        if (command.id.startsWith(QLatin1String("Tools.")))
+        if (!panelOf(command.id).isEmpty())
             placeholder(window, command.id, QString());
 
     ActionContainer* object =
@@ -189,20 +254,37 @@ void EditorCommandTable::addToMenus(QWidget* window)
         else
             placeholder(window, QLatin1String(id), alignId);
     }
+    ActionContainer* arrange =
+        ActionManager::createMenuContainer(tr("A&rrange"), QStringLiteral("Object.Arrange"));
+    object->insertMenu(arrange, nullptr);
+    for (const char* id : {"Object.Arrange.Bring_To_Front", "Object.Arrange.Bring_Forward",
+                           "Object.Arrange.Send_Backward", "Object.Arrange.Send_To_Back"})
+        placeholder(window, QLatin1String(id), QStringLiteral("Object.Arrange"));
+    object->getMenu()->addSeparator();
+    placeholder(window, QStringLiteral("Object.Fill_Colour"), QStringLiteral("MenuBar.Object"));
 
+    // The view's entries come first in the View menu, above the shell's own.
+    ContextAction* shell = ActionManager::getAction(QStringLiteral("View.Command_Palette"));
     const QString viewId = QStringLiteral("MenuBar.View");
-    view->getMenu()->addSeparator();
+    const auto separate = [view, shell] {
+        if (shell)
+            view->insertSeparator(shell, nullptr);
+        else
+            view->getMenu()->addSeparator();
+    };
+    // The onion skin joins the stage's aids after the guides.
     for (const char* id : {"View.Zoom_In", "View.Zoom_Out", "View.Fit_Stage", "View.Actual_Size",
                            "-", "View.Grid", "View.Rulers", "View.Guides", "View.Clear_Guides"}) {
         if (qstrcmp(id, "-") == 0)
-            view->getMenu()->addSeparator();
+            separate();
         else
-            placeholder(window, QLatin1String(id), viewId);
+            placeholder(window, QLatin1String(id), viewId, shell);
     }
-    view->getMenu()->addSeparator();
+    separate();
     ActionContainer* panels =
         ActionManager::createMenuContainer(tr("&Panels"), QStringLiteral("View.Panels"));
-    view->insertMenu(panels, nullptr);
+    view->insertMenu(panels, shell);
+    separate();
     for (const char* id :
          {"View.Tools_Panel", "View.Properties_Panel", "View.Layers_Panel", "View.Scenes_Panel"})
         placeholder(window, QLatin1String(id), QStringLiteral("View.Panels"));

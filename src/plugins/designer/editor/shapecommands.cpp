@@ -8,6 +8,7 @@
 #include <documents/documentmanager.h>
 #include <plugin/iui.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -28,6 +29,37 @@ ShapeCommands::ShapeCommands(StageWidget* stage, QObject* parent)
     };
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, readClipboard);
     m_bClipboardHasShapes = ShapeClipboard::canPaste(QApplication::clipboard()->mimeData());
+
+    const struct
+    {
+        QString text;
+        void (ShapeCommands::*slot)();
+    } commands[] = {
+        {tr("Cu&t"), &ShapeCommands::cut},
+        {tr("&Copy"), &ShapeCommands::copy},
+        {tr("&Paste"), &ShapeCommands::paste},
+        {tr("D&uplicate"), &ShapeCommands::duplicate},
+        {tr("&Delete"), &ShapeCommands::deleteSelection},
+        {tr("Select &All"), &ShapeCommands::selectAll},
+    };
+    for (const auto& command : commands) {
+        auto* action = new QAction(command.text, this);
+        connect(action, &QAction::triggered, this, command.slot);
+        m_actions.append(action);
+    }
+    connect(this, &ShapeCommands::stateChanged, this, &ShapeCommands::updateActions);
+    updateActions();
+}
+
+void ShapeCommands::updateActions()
+{
+    const bool bSelected = hasSelection();
+    cutAction()->setEnabled(bSelected);
+    copyAction()->setEnabled(bSelected);
+    pasteAction()->setEnabled(canPaste());
+    duplicateAction()->setEnabled(bSelected);
+    deleteAction()->setEnabled(bSelected);
+    selectAllAction()->setEnabled(canSelectAll());
 }
 
 DesignerDocument* ShapeCommands::document() const

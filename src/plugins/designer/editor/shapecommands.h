@@ -2,15 +2,18 @@
 #ifndef SHAPECOMMANDS_H
 #define SHAPECOMMANDS_H
 
+#include <QList>
 #include <QObject>
 
 class DesignerDocument;
+class QAction;
 class ZenubScene;
 class StageWidget;
 
 /*!
     Cut, Copy, Paste, Duplicate, Delete and Select All on the shapes of a stage. Copies go to
     the system clipboard (see ShapeClipboard); every change is one undo step of the document.
+    Each has an action for the Edit menu's command of its name, enabled while it applies.
 */
 class ShapeCommands : public QObject
 {
@@ -27,6 +30,13 @@ public:
     */
     static int insertionLayer(const ZenubScene& scene);
 
+    QAction* cutAction() const { return m_actions.at(0); }
+    QAction* copyAction() const { return m_actions.at(1); }
+    QAction* pasteAction() const { return m_actions.at(2); }
+    QAction* duplicateAction() const { return m_actions.at(3); }
+    QAction* deleteAction() const { return m_actions.at(4); }
+    QAction* selectAllAction() const { return m_actions.at(5); }
+
 public slots:
     void copy();
     void cut();
@@ -41,9 +51,11 @@ signals:
 
 private:
     DesignerDocument* document() const;
+    void updateActions();
 
     StageWidget* m_pStage;
     bool m_bClipboardHasShapes = false;
+    QList<QAction*> m_actions;
 };
 
 #endif

@@ -2,6 +2,7 @@
 #include "layerspanel.h"
 
 #include "document/designerdocument.h"
+#include "editor/editorcommandtable.h"
 #include "paneltoolbar.h"
 #include "stage/stagewidget.h"
 
@@ -83,14 +84,17 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
 
     QAction* add = tools->addAction(tr("Add"), this, &LayersPanel::addLayer);
     add->setObjectName(QStringLiteral("addLayer"));
-    add->setToolTip(tr("Add a layer above the selected one"));
+    EditorCommandTable::describe(add, QStringLiteral("Layers.Add"),
+                                 tr("Add a layer above the selected one"));
     m_pDeleteAction = tools->addAction(tr("Delete"), this, &LayersPanel::deleteLayer);
     m_pDeleteAction->setObjectName(QStringLiteral("deleteLayer"));
-    m_pDeleteAction->setToolTip(tr("Delete the selected layer and its shapes"));
+    EditorCommandTable::describe(m_pDeleteAction, QStringLiteral("Layers.Delete"),
+                                 tr("Delete the selected layer and its shapes"));
     m_pLockAction = tools->addAction(tr("Lock"));
     m_pLockAction->setObjectName(QStringLiteral("lockLayer"));
     m_pLockAction->setCheckable(true);
-    m_pLockAction->setToolTip(tr("Keep the shapes of the selected layer from being picked"));
+    EditorCommandTable::describe(m_pLockAction, QStringLiteral("Layers.Lock"),
+                                 tr("Keep the shapes of the selected layer from being picked"));
     connect(m_pLockAction, &QAction::triggered, this, [this](bool bLocked) {
         const int layer = currentLayer();
         if (bLocked)
@@ -105,14 +109,21 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
     connect(m_pRaiseAction, &QAction::triggered, this, [this] { moveLayer(1); });
     tools->addArrowAction(m_pRaiseAction, Qt::UpArrow);
     m_pRaiseAction->setObjectName(QStringLiteral("raiseLayer"));
-    m_pRaiseAction->setToolTip(tr("Move the selected layer up, in front of the one above"));
+    EditorCommandTable::describe(m_pRaiseAction, QStringLiteral("Layers.Move_Up"),
+                                 tr("Move the selected layer up, in front of the one above"));
     m_pLowerAction = new QAction(tr("Move Down"), this);
     connect(m_pLowerAction, &QAction::triggered, this, [this] { moveLayer(-1); });
     tools->addArrowAction(m_pLowerAction, Qt::DownArrow);
     m_pLowerAction->setObjectName(QStringLiteral("lowerLayer"));
-    m_pLowerAction->setToolTip(tr("Move the selected layer down, behind the one below"));
+    EditorCommandTable::describe(m_pLowerAction, QStringLiteral("Layers.Move_Down"),
+                                 tr("Move the selected layer down, behind the one below"));
     QAction* rename = PanelToolBar::renameAction(m_pTree, tr("Rename"));
     m_pTree->addActions({rename, m_pLockAction, m_pRaiseAction, m_pLowerAction, m_pDeleteAction});
+    m_commands = {qMakePair(add, QStringLiteral("Layers.Add")),
+                  qMakePair(m_pDeleteAction, QStringLiteral("Layers.Delete")),
+                  qMakePair(m_pLockAction, QStringLiteral("Layers.Lock")),
+                  qMakePair(m_pRaiseAction, QStringLiteral("Layers.Move_Up")),
+                  qMakePair(m_pLowerAction, QStringLiteral("Layers.Move_Down"))};
 
     // Not while the tree is still busy with the change: the edit rebuilds its rows.
     connect(m_pTree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {

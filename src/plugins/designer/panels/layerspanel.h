@@ -2,6 +2,8 @@
 #ifndef LAYERSPANEL_H
 #define LAYERSPANEL_H
 
+#include <QList>
+#include <QPair>
 #include <QSet>
 #include <QVector>
 #include <QWidget>
@@ -35,6 +37,9 @@ class LayersPanel : public QWidget
     Q_OBJECT
 public:
     explicit LayersPanel(StageWidget* stage, QWidget* parent = nullptr);
+
+    /*! The tool bar's actions, each with the id of the command the editor registers it for. */
+    QList<QPair<QAction*, QString>> commandActions() const { return m_commands; }
 
     /*! The layer index in the scene of the highlighted row, or -1. */
     int currentLayer() const;
@@ -76,6 +81,7 @@ private:
     bool m_bPicking = false;
     /*! Layers whose shapes the user folded away, by index. */
     QSet<int> m_folded;
+    QList<QPair<QAction*, QString>> m_commands;
 };
 
 #endif

@@ -2,6 +2,7 @@
 #include "scenespanel.h"
 
 #include "document/designerdocument.h"
+#include "editor/editorcommandtable.h"
 #include "layerspanel.h"
 #include "model/render/framerenderer.h"
 #include "paneltoolbar.h"
@@ -73,25 +74,34 @@ ScenesPanel::ScenesPanel(StageWidget* stage, QWidget* parent)
 
     QAction* add = tools->addAction(tr("Add"), this, &ScenesPanel::addScene);
     add->setObjectName(QStringLiteral("addScene"));
-    add->setToolTip(tr("Add a scene at the end"));
+    EditorCommandTable::describe(add, QStringLiteral("Scenes.Add"), tr("Add a scene at the end"));
     m_pDuplicateAction = tools->addAction(tr("Duplicate"), this, &ScenesPanel::duplicateScene);
     m_pDuplicateAction->setObjectName(QStringLiteral("duplicateScene"));
-    m_pDuplicateAction->setToolTip(tr("Add a copy of the selected scene after it"));
+    EditorCommandTable::describe(m_pDuplicateAction, QStringLiteral("Scenes.Duplicate"),
+                                 tr("Add a copy of the selected scene after it"));
     m_pDeleteAction = tools->addAction(tr("Delete"), this, &ScenesPanel::deleteScene);
     m_pDeleteAction->setObjectName(QStringLiteral("deleteScene"));
-    m_pDeleteAction->setToolTip(tr("Delete the selected scene"));
+    EditorCommandTable::describe(m_pDeleteAction, QStringLiteral("Scenes.Delete"),
+                                 tr("Delete the selected scene"));
     m_pUpAction = new QAction(tr("Move Up"), this);
     connect(m_pUpAction, &QAction::triggered, this, [this] { moveScene(-1); });
     tools->addArrowAction(m_pUpAction, Qt::UpArrow);
     m_pUpAction->setObjectName(QStringLiteral("sceneUp"));
-    m_pUpAction->setToolTip(tr("Play the selected scene earlier"));
+    EditorCommandTable::describe(m_pUpAction, QStringLiteral("Scenes.Move_Up"),
+                                 tr("Play the selected scene earlier"));
     m_pDownAction = new QAction(tr("Move Down"), this);
     connect(m_pDownAction, &QAction::triggered, this, [this] { moveScene(1); });
     tools->addArrowAction(m_pDownAction, Qt::DownArrow);
     m_pDownAction->setObjectName(QStringLiteral("sceneDown"));
-    m_pDownAction->setToolTip(tr("Play the selected scene later"));
+    EditorCommandTable::describe(m_pDownAction, QStringLiteral("Scenes.Move_Down"),
+                                 tr("Play the selected scene later"));
     QAction* rename = PanelToolBar::renameAction(m_pList, tr("Rename"));
     m_pList->addActions({rename, m_pDuplicateAction, m_pUpAction, m_pDownAction, m_pDeleteAction});
+    m_commands = {qMakePair(add, QStringLiteral("Scenes.Add")),
+                  qMakePair(m_pDuplicateAction, QStringLiteral("Scenes.Duplicate")),
+                  qMakePair(m_pDeleteAction, QStringLiteral("Scenes.Delete")),
+                  qMakePair(m_pUpAction, QStringLiteral("Scenes.Move_Up")),
+                  qMakePair(m_pDownAction, QStringLiteral("Scenes.Move_Down"))};
 
     connect(m_pList, &QListWidget::currentRowChanged, this, &ScenesPanel::showScene);
     // Not while the list is still busy with the change: the edit rebuilds its rows.

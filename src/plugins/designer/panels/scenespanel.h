@@ -2,6 +2,8 @@
 #ifndef SCENESPANEL_H
 #define SCENESPANEL_H
 
+#include <QList>
+#include <QPair>
 #include <QWidget>
 
 class DesignerDocument;
@@ -21,6 +23,9 @@ class ScenesPanel : public QWidget
     Q_OBJECT
 public:
     explicit ScenesPanel(StageWidget* stage, QWidget* parent = nullptr);
+
+    /*! The tool bar's actions, each with the id of the command the editor registers it for. */
+    QList<QPair<QAction*, QString>> commandActions() const { return m_commands; }
 
     void setCurrentScene(int scene);
 
@@ -51,6 +56,7 @@ private:
     QAction* m_pUpAction = nullptr;
     QAction* m_pDownAction = nullptr;
     bool m_bRefreshing = false;
+    QList<QPair<QAction*, QString>> m_commands;
 };
 
 #endif

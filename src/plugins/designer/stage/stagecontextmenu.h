@@ -4,8 +4,9 @@
 
 #include "shapearranger.h"
 
-#include <QHash>
+#include <QList>
 #include <QObject>
+#include <QPair>
 #include <QVector>
 
 class QAction;
@@ -15,7 +16,7 @@ class StageWidget;
 
 /*!
     The stage's context menu: the Edit commands on the selection and the arranging of shapes
-    over one another. The arranging commands also answer their keys on the stage.
+    over one another (Object > Arrange).
 */
 class StageContextMenu : public QObject
 {
@@ -23,28 +24,21 @@ class StageContextMenu : public QObject
 public:
     StageContextMenu(StageWidget* stage, ShapeCommands* edits);
 
-    /*! The menu as it would show now, with each command enabled as it applies. */
     QMenu* menu() const { return m_pMenu; }
     void updateActions();
+    /*! The arranging actions, each with the id of its Object > Arrange command. */
+    QList<QPair<QAction*, QString>> commandActions() const { return m_commands; }
 
 private:
-    QAction* addEdit(const QString& text, const char* command, void (ShapeCommands::*slot)());
-    QAction* addArrange(QMenu* menu, const QString& text, const QKeySequence& keys,
+    QAction* addArrange(QMenu* menu, const QString& text, const QString& tip, const char* id,
                         ShapeArranger::Order order);
     void popup(const QPoint& pos);
 
     StageWidget* m_pStage;
     ShapeCommands* m_pEdits;
     QMenu* m_pMenu;
-    QAction* m_pCut = nullptr;
-    QAction* m_pCopy = nullptr;
-    QAction* m_pPaste = nullptr;
-    QAction* m_pDuplicate = nullptr;
-    QAction* m_pDelete = nullptr;
-    QAction* m_pSelectAll = nullptr;
     QVector<QAction*> m_arrange;
-    // The Edit menu's command of each edit action, whose keys it shows.
-    QHash<QAction*, QString> m_commands;
+    QList<QPair<QAction*, QString>> m_commands;
 };
 
 #endif

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "keyframecommands.h"
 
+#include "editor/editorcommandtable.h"
 #include "model/edits/keyframeedits.h"
 #include "timelineview.h"
+
+#include <actions/actionmanager.h>
+#include <actions/contextaction.h>
 
 #include <QAction>
 #include <QApplication>
@@ -17,11 +21,13 @@ KeyframeClip& clip()
     return keyframes;
 }
 
-// Shown beside the text only: the Edit menu owns the keys, the time line claims them when it
-// has the focus.
-QString withKeys(const QString& text, QKeySequence::StandardKey key)
+// Shown beside the text only: the keys are the Edit menu's commands', which act on the
+// keyframes while the time line has the focus.
+QString withKeys(const QString& text, const char* command, QKeySequence::StandardKey standard)
 {
-    return text + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
+    const ContextAction* found = ActionManager::getAction(QLatin1String(command));
+    const QKeySequence key = found ? found->getKeySequence() : QKeySequence(standard);
+    return key.isEmpty() ? text : text + QLatin1Char('\t') + key.toString(QKeySequence::NativeText);
 }
 
 } // namespace
@@ -30,15 +36,16 @@ KeyframeCommands::KeyframeCommands(TimelineView* view, QObject* parent)
     : QObject(parent)
     , m_pView(view)
 {
-    m_pCut = new QAction(withKeys(tr("Cu&t Keyframes"), QKeySequence::Cut), this);
-    m_pCopy = new QAction(withKeys(tr("&Copy Keyframes"), QKeySequence::Copy), this);
-    m_pPaste = new QAction(withKeys(tr("&Paste Keyframes"), QKeySequence::Paste), this);
-    m_pDelete = new QAction(withKeys(tr("&Delete Keyframes"), QKeySequence::Delete), this);
-    m_pSelectAll =
-        new QAction(withKeys(tr("Select &All Keyframes"), QKeySequence::SelectAll), this);
-    m_pAddKeyframe = new QAction(tr("Add &Keyframe"), this);
+    m_pCut = new QAction(this);
+    m_pCopy = new QAction(this);
+    m_pPaste = new QAction(this);
+    m_pDelete = new QAction(this);
+    m_pSelectAll = new QAction(this);
+    showKeys();
+    m_pAddKeyframe = new QAction(tr("Add Keyframe"), this);
     m_pAddKeyframe->setObjectName(QStringLiteral("addKeyframe"));
-    m_pAddKeyframe->setToolTip(
+    EditorCommandTable::describe(
+        m_pAddKeyframe, QStringLiteral("Timeline.Add_Keyframe"),
         tr("Store the selected shapes' state at the current frame as keyframes"));
     connect(m_pCut, &QAction::triggered, this, &KeyframeCommands::cut);
     connect(m_pCopy, &QAction::triggered, this, &KeyframeCommands::copy);
@@ -49,6 +56,16 @@ KeyframeCommands::KeyframeCommands(TimelineView* view, QObject* parent)
     connect(view, &TimelineView::selectionChanged, this, &KeyframeCommands::updateActions);
     connect(view, &TimelineView::moveRequested, this, &KeyframeCommands::move);
     updateActions();
+}
+
+void KeyframeCommands::showKeys()
+{
+    m_pCut->setText(withKeys(tr("Cu&t Keyframes"), "Edit.Cut", QKeySequence::Cut));
+    m_pCopy->setText(withKeys(tr("&Copy Keyframes"), "Edit.Copy", QKeySequence::Copy));
+    m_pPaste->setText(withKeys(tr("&Paste Keyframes"), "Edit.Paste", QKeySequence::Paste));
+    m_pDelete->setText(withKeys(tr("&Delete Keyframes"), "Edit.Delete", QKeySequence::Delete));
+    m_pSelectAll->setText(
+        withKeys(tr("Select &All Keyframes"), "Edit.Select_All", QKeySequence::SelectAll));
 }
 
 void KeyframeCommands::setDocument(DesignerDocument* document)

@@ -44,6 +44,8 @@ public slots:
     /*! Stores the state of the target shapes at the current frame as keyframes there. */
     void addKeyframes();
     void updateActions();
+    /*! Writes the Edit menu's current keys beside the texts, for a context menu. */
+    void showKeys();
 
 private:
     bool edit(const QString& text, const std::function<bool(ZenubScene&)>& change);

@@ -4,6 +4,7 @@
 #include "dialogs/beziereasingdialog.h"
 #include "document/designerdocument.h"
 #include "easingmenu.h"
+#include "editor/editorcommandtable.h"
 #include "keyframecommands.h"
 #include "model/edits/keyframeedits.h"
 #include "playbackclock.h"
@@ -24,14 +25,15 @@
 
 namespace {
 
+// A button of command \a id; its tip names the key the user chose for the command.
 QAction* addTool(QToolBar* bar, const QString& text, const QString& name, const QString& tip,
-                 QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
+                 const char* id, QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
 {
     QAction* action = bar->addAction(text);
     if (icon != QStyle::SP_CustomBase)
         action->setIcon(bar->style()->standardIcon(icon));
     action->setObjectName(name);
-    action->setToolTip(tip);
+    EditorCommandTable::describe(action, QLatin1String(id), tip);
     return action;
 }
 
@@ -83,25 +85,23 @@ QToolBar* TimelineWidget::createToolBar()
     // Buttons without an icon show their text.
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_pFirst = addTool(bar, tr("First Frame"), QStringLiteral("firstFrame"),
-                       tr("First frame (Home)"), QStyle::SP_MediaSkipBackward);
+                       tr("Go to the first frame (Home in the time line)"), "Timeline.First_Frame",
+                       QStyle::SP_MediaSkipBackward);
     m_pPrevious = addTool(bar, tr("Previous Frame"), QStringLiteral("previousFrame"),
-                          tr("Previous frame (,)"), QStyle::SP_MediaSeekBackward);
-    m_pPrevious->setShortcut(QKeySequence(Qt::Key_Comma));
+                          tr("Go one frame back (Left in the time line)"),
+                          "Timeline.Previous_Frame", QStyle::SP_MediaSeekBackward);
     m_pPlay = addTool(bar, tr("Play"), QStringLiteral("play"),
                       tr("Play or pause the current scene (Space in the time line)"),
-                      QStyle::SP_MediaPlay);
+                      "Timeline.Play", QStyle::SP_MediaPlay);
     m_pPlay->setCheckable(true);
-    m_pNext = addTool(bar, tr("Next Frame"), QStringLiteral("nextFrame"), tr("Next frame (.)"),
+    m_pNext = addTool(bar, tr("Next Frame"), QStringLiteral("nextFrame"),
+                      tr("Go one frame on (Right in the time line)"), "Timeline.Next_Frame",
                       QStyle::SP_MediaSeekForward);
-    m_pNext->setShortcut(QKeySequence(Qt::Key_Period));
-    m_pLast = addTool(bar, tr("Last Frame"), QStringLiteral("lastFrame"), tr("Last frame (End)"),
+    m_pLast = addTool(bar, tr("Last Frame"), QStringLiteral("lastFrame"),
+                      tr("Go to the last frame (End in the time line)"), "Timeline.Last_Frame",
                       QStyle::SP_MediaSkipForward);
-    for (QAction* action : {m_pPrevious, m_pNext}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        action->setAutoRepeat(true);
-    }
     m_pLoop = addTool(bar, tr("Loop"), QStringLiteral("loop"),
-                      tr("Start again at the first frame after the last"));
+                      tr("Start again at the first frame after the last"), "Timeline.Loop");
     m_pLoop->setCheckable(true);
     m_pLoop->setChecked(true);
     bar->addSeparator();
@@ -116,14 +116,22 @@ QToolBar* TimelineWidget::createToolBar()
     bar->addAction(m_pCommands->addKeyframeAction());
     m_pAutoKey = addTool(bar, tr("Auto-Key"), QStringLiteral("autoKey"),
                          tr("When on, changing a static shape at another frame than its "
-                            "keyframe starts its animation there"));
+                            "keyframe starts its animation there"),
+                         "Timeline.Auto_Key");
     m_pAutoKey->setCheckable(true);
     return bar;
 }
 
-QList<QAction*> TimelineWidget::editorActions() const
+QList<QPair<QAction*, QString>> TimelineWidget::commandActions() const
 {
-    return {m_pPrevious, m_pNext};
+    return {qMakePair(m_pFirst, QStringLiteral("Timeline.First_Frame")),
+            qMakePair(m_pPrevious, QStringLiteral("Timeline.Previous_Frame")),
+            qMakePair(m_pPlay, QStringLiteral("Timeline.Play")),
+            qMakePair(m_pNext, QStringLiteral("Timeline.Next_Frame")),
+            qMakePair(m_pLast, QStringLiteral("Timeline.Last_Frame")),
+            qMakePair(m_pLoop, QStringLiteral("Timeline.Loop")),
+            qMakePair(m_pCommands->addKeyframeAction(), QStringLiteral("Timeline.Add_Keyframe")),
+            qMakePair(m_pAutoKey, QStringLiteral("Timeline.Auto_Key"))};
 }
 
 void TimelineWidget::setDocument(DesignerDocument* document)
@@ -231,6 +239,7 @@ void TimelineWidget::showContextMenu(const QPoint& globalPos)
 {
     QMenu menu(this);
     m_pCommands->updateActions();
+    m_pCommands->showKeys();
     const KeyframeRefs selection = m_pView->getSelection();
     if (!selection.isEmpty()) {
         const ZenubScene* scene = m_pView->scene();
@@ -242,7 +251,9 @@ void TimelineWidget::showContextMenu(const QPoint& globalPos)
     menu.addActions({m_pCommands->cutAction(), m_pCommands->copyAction(),
                      m_pCommands->pasteAction(), m_pCommands->deleteAction()});
     menu.addSeparator();
-    menu.addActions({m_pCommands->selectAllAction(), m_pCommands->addKeyframeAction()});
+    menu.addActions({m_pCommands->selectAllAction(),
+                     EditorCommandTable::shown(m_pCommands->addKeyframeAction(),
+                                               QStringLiteral("Timeline.Add_Keyframe"))});
     menu.exec(globalPos);
 }
 
@@ -265,37 +276,17 @@ bool TimelineWidget::eventFilter(QObject* watched, QEvent* event)
         (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    // The edit keys are the time line's only when there is something for them to act on;
-    // otherwise the Edit menu acts on the stage's shapes as usual.
+    // The time line's own keys, like a list's arrows. The Edit menu's commands act on its
+    // keyframes while it has the focus (it is a context of its own); Backspace deletes too.
     m_pCommands->updateActions();
-    const auto can = [](QAction* action) {
-        return action->isEnabled();
-    };
     const struct
     {
         bool bMatches;
         std::function<void()> run;
     } keys[] = {
-        {key->matches(QKeySequence::Copy) && can(m_pCommands->copyAction()),
-         [this] {
-             m_pCommands->copy();
-         }},
-        {key->matches(QKeySequence::Cut) && can(m_pCommands->cutAction()),
-         [this] {
-             m_pCommands->cut();
-         }},
-        {key->matches(QKeySequence::Paste) && can(m_pCommands->pasteAction()),
-         [this] {
-             m_pCommands->paste();
-         }},
-        {(key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace) &&
-             can(m_pCommands->deleteAction()),
+        {key->key() == Qt::Key_Backspace && m_pCommands->deleteAction()->isEnabled(),
          [this] {
              m_pCommands->remove();
-         }},
-        {key->matches(QKeySequence::SelectAll),
-         [this] {
-             m_pCommands->selectAll();
          }},
         {key->key() == Qt::Key_Space,
          [this] {
@@ -321,8 +312,8 @@ bool TimelineWidget::eventFilter(QObject* watched, QEvent* event)
     for (const auto& entry : keys) {
         if (!entry.bMatches)
             continue;
-        // Claiming the key keeps the Edit menu's shortcut from taking it while the time line
-        // has the focus.
+        // Claiming the key keeps any command's shortcut from taking it while the time line has
+        // the focus.
         event->accept();
         if (event->type() == QEvent::KeyPress)
             entry.run();

@@ -2,6 +2,8 @@
 #ifndef TIMELINEWIDGET_H
 #define TIMELINEWIDGET_H
 
+#include <QList>
+#include <QPair>
 #include <QPointer>
 #include <QWidget>
 
@@ -36,11 +38,9 @@ public:
     void setPlaying(bool bPlaying);
 
     TimelineView* getView() const { return m_pView; }
-    /*!
-        Frame stepping that works wherever the focus is in the editor: add these to the editor
-        widget (their shortcuts are WidgetWithChildrenShortcut).
-    */
-    QList<QAction*> editorActions() const;
+    KeyframeCommands* getKeyframeCommands() const { return m_pCommands; }
+    /*! The buttons' actions, each with the id of the command the editor registers it for. */
+    QList<QPair<QAction*, QString>> commandActions() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -80,10 +80,11 @@ QAction* EditCommands::addCommand(ActionContainer* menu, QAction* action, const 
     if (!command)
         return action;
     if (!keys.isEmpty()) {
-        const bool bStored = !command->getKeySequence().isEmpty();
+        const QKeySequence stored = command->getKeySequence();
         command->setDefaultKeySequence(keys.first());
-        // Further standard keys come along only while the user has not chosen another one.
-        if (!bStored && keys.size() > 1)
+        // Further standard keys come along only while the user has not chosen another one; a
+        // stored key equal to the default is no other choice.
+        if ((stored.isEmpty() || stored == keys.first()) && keys.size() > 1)
             command->getAction()->setShortcuts(keys);
     }
     // Undo and Redo name the step they act on, and that text changes with every edit.
