@@ -950,6 +950,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>&amp;Image...</source>
         <translation>&amp;Bild...</translation>
     </message>
+    <message>
+        <source>Time Line</source>
+        <translation>Zeitleiste</translation>
+    </message>
 </context>
 <context>
     <name>DesignerEditorWidget</name>
@@ -1051,6 +1055,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Show or hide the panels around the stage</source>
         <translation>Die Bereiche um die Bühne ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Take back the last change</source>
+        <translation>Die letzte Änderung zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>Die zurückgenommene Änderung wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -1380,6 +1392,53 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>%1 (tool bar)</source>
         <translation>%1 (Werkzeugleiste)</translation>
+    </message>
+    <message>
+        <source>Shortcut schemes (*.json);;All files (*)</source>
+        <translation>Tastenkürzel-Schemata (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Read shortcuts from a scheme file; they apply with the page</source>
+        <translation>Tastenkürzel aus einer Schema-Datei lesen; sie gelten mit den übrigen Änderungen der Seite</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Write the shortcuts shown here to a scheme file</source>
+        <translation>Die hier gezeigten Tastenkürzel in eine Schema-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Import Shortcuts</source>
+        <translation>Tastenkürzel importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcut(s) read from &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n Tastenkürzel aus „%1“ gelesen.</numerusform>
+            <numerusform>%n Tastenkürzel aus „%1“ gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped, as no such command is known here:
+%1</source>
+        <translation>Übersprungen, da hier kein solcher Befehl bekannt ist:
+%1</translation>
+    </message>
+    <message>
+        <source>Skipped, as the text is not a key:
+%1</source>
+        <translation>Übersprungen, da der Text kein Tastenkürzel ist:
+%1</translation>
+    </message>
+    <message>
+        <source>Export Shortcuts</source>
+        <translation>Tastenkürzel exportieren</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +1852,30 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Duplicate</source>
         <translation>Duplizieren</translation>
     </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Alles aus&amp;wählen</translation>
+    </message>
 </context>
 <context>
     <name>TimelineWidget</name>
@@ -1874,6 +1957,22 @@ Die Projekte selbst werden nicht gelöscht.</translation>
             <numerusform> Bild</numerusform>
             <numerusform> Bilder</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Go to the first frame (Home in the time line)</source>
+        <translation>Zum ersten Bild (Pos1 in der Zeitleiste)</translation>
+    </message>
+    <message>
+        <source>Go one frame back (Left in the time line)</source>
+        <translation>Ein Bild zurück (Links in der Zeitleiste)</translation>
+    </message>
+    <message>
+        <source>Go one frame on (Right in the time line)</source>
+        <translation>Ein Bild vor (Rechts in der Zeitleiste)</translation>
+    </message>
+    <message>
+        <source>Go to the last frame (End in the time line)</source>
+        <translation>Zum letzten Bild (Ende in der Zeitleiste)</translation>
     </message>
 </context>
 <context>
@@ -2083,6 +2182,22 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Send to Bac&amp;k</source>
         <translation>In den Hinter&amp;grund</translation>
+    </message>
+    <message>
+        <source>Put the selected shapes in front of all others of their layer</source>
+        <translation>Die ausgewählten Formen vor alle anderen ihrer Ebene stellen</translation>
+    </message>
+    <message>
+        <source>Put the selected shapes one step further to the front</source>
+        <translation>Die ausgewählten Formen eine Stufe nach vorne stellen</translation>
+    </message>
+    <message>
+        <source>Put the selected shapes one step further to the back</source>
+        <translation>Die ausgewählten Formen eine Stufe nach hinten stellen</translation>
+    </message>
+    <message>
+        <source>Put the selected shapes behind all others of their layer</source>
+        <translation>Die ausgewählten Formen hinter alle anderen ihrer Ebene stellen</translation>
     </message>
 </context>
 <context>
@@ -2635,6 +2750,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Align and distribute on the stage instead of the shapes' box</source>
         <translation>Auf der Bühne statt im gemeinsamen Rahmen der Formen ausrichten und verteilen</translation>
     </message>
+    <message>
+        <source>Align and distribute on the stage instead of the shapes&apos; box</source>
+        <translation>Auf der Bühne statt im gemeinsamen Rahmen der Formen ausrichten und verteilen</translation>
+    </message>
 </context>
 <context>
     <name>EditorCommandTable</name>
@@ -2754,6 +2873,118 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>&amp;Clear Guides</source>
         <translation>Hilfslinien &amp;entfernen</translation>
     </message>
+    <message>
+        <source>Fill &amp;Colour...</source>
+        <translation>&amp;Füllfarbe...</translation>
+    </message>
+    <message>
+        <source>Bring to &amp;Front</source>
+        <translation>In den &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>Bring F&amp;orward</source>
+        <translation>Eine Stufe nach v&amp;orne</translation>
+    </message>
+    <message>
+        <source>Send &amp;Backward</source>
+        <translation>Eine Stufe nach &amp;hinten</translation>
+    </message>
+    <message>
+        <source>Send to Bac&amp;k</source>
+        <translation>In den Hinter&amp;grund</translation>
+    </message>
+    <message>
+        <source>First Frame</source>
+        <translation>Erstes Bild</translation>
+    </message>
+    <message>
+        <source>Previous Frame</source>
+        <translation>Vorheriges Bild</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Next Frame</source>
+        <translation>Nächstes Bild</translation>
+    </message>
+    <message>
+        <source>Last Frame</source>
+        <translation>Letztes Bild</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>Add Keyframe</source>
+        <translation>Schlüsselbild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Auto-Key</source>
+        <translation>Auto-Key</translation>
+    </message>
+    <message>
+        <source>Add Layer</source>
+        <translation>Ebene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Layer</source>
+        <translation>Ebene löschen</translation>
+    </message>
+    <message>
+        <source>Lock Layer</source>
+        <translation>Ebene sperren</translation>
+    </message>
+    <message>
+        <source>Move Layer Up</source>
+        <translation>Ebene nach oben</translation>
+    </message>
+    <message>
+        <source>Move Layer Down</source>
+        <translation>Ebene nach unten</translation>
+    </message>
+    <message>
+        <source>Add Scene</source>
+        <translation>Szene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Duplicate Scene</source>
+        <translation>Szene duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete Scene</source>
+        <translation>Szene löschen</translation>
+    </message>
+    <message>
+        <source>Move Scene Up</source>
+        <translation>Szene nach oben</translation>
+    </message>
+    <message>
+        <source>Move Scene Down</source>
+        <translation>Szene nach unten</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Time Line</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Ebenen</translation>
+    </message>
+    <message>
+        <source>Scenes</source>
+        <translation>Szenen</translation>
+    </message>
+    <message>
+        <source>A&amp;rrange</source>
+        <translation>A&amp;nordnen</translation>
+    </message>
 </context>
 <context>
     <name>ShapeDrawTool</name>
@@ -2835,6 +3066,101 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>%1 copy %2</source>
         <translation>%1 Kopie %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandPalette</name>
+    <message>
+        <source>Command &amp;Palette...</source>
+        <translation>Befehls&amp;palette...</translation>
+    </message>
+    <message>
+        <source>Find and run any command by typing part of its name</source>
+        <translation>Einen Befehl finden und ausführen, indem Sie einen Teil seines Namens eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>CommandPaletteView</name>
+    <message>
+        <source>No enabled command matches.</source>
+        <translation>Kein verfügbarer Befehl passt.</translation>
+    </message>
+    <message>
+        <source>Type the name of a command</source>
+        <translation>Namen eines Befehls eingeben</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>CommandText</name>
+    <message>
+        <source>%1 (tool bar)</source>
+        <translation>%1 (Werkzeugleiste)</translation>
+    </message>
+</context>
+<context>
+    <name>ExtensionSystem::PrivateFolder</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be found.</source>
+        <translation>Der Ordner „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is a link.</source>
+        <translation>Der Ordner „%1“ ist eine Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>„%1“ ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; belongs to another user.</source>
+        <translation>Der Ordner „%1“ gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Other users can reach the folder &quot;%1&quot;.</source>
+        <translation>Andere Benutzer haben Zugriff auf den Ordner „%1“.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutScheme</name>
+    <message>
+        <source>The file is not a shortcut scheme of Zenub Animate.</source>
+        <translation>Die Datei ist kein Tastenkürzel-Schema von Zenub Animate.</translation>
+    </message>
+    <message>
+        <source>The scheme was written by a newer version of Zenub Animate (format %1).</source>
+        <translation>Das Schema wurde von einer neueren Version von Zenub Animate geschrieben (Format %1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large to be a shortcut scheme.</source>
+        <translation>„%1“ ist zu groß für ein Tastenkürzel-Schema.</translation>
     </message>
 </context>
 </TS>
