@@ -60,7 +60,10 @@ IThemesManager& IThemesManager::getInstance()
 
 bool IThemesManager::initialize()
 {
-    return initialize(ICore::resourcePath() + QStringLiteral("/resources/styles/"));
+    // A change of theme reads the folder the themes were listed from.
+    return initialize(m_styleFolder.isEmpty()
+                          ? ICore::resourcePath() + QStringLiteral("/resources/styles/")
+                          : m_styleFolder);
 }
 
 bool IThemesManager::initialize(const QString& styleFolder)
@@ -122,6 +125,8 @@ bool IThemesManager::initialize(const QString& styleFolder)
 
     if (qobject_cast<QApplication*>(QCoreApplication::instance()))
         QApplication::setStyle(new ZNAppStyle);
+    if (loaded)
+        emit themeApplied(m_currentTheme->themeId);
     return loaded;
 }
 
@@ -167,9 +172,7 @@ void IThemesManager::processDPIChange()
 {
     // Only the "Dark" sheet carries marked lengths; any other theme is simply loaded again.
     if (m_darkStyleSheet.isEmpty()) {
-        initialize(m_styleFolder.isEmpty()
-                       ? ICore::resourcePath() + QStringLiteral("/resources/styles/")
-                       : m_styleFolder);
+        initialize();
         return;
     }
     applySheet(processStyleSheet(m_darkStyleSheet));
@@ -215,6 +218,16 @@ QString IThemesManager::scaleMarkedLengths(const QString& sheet, int dpi)
         i = close + 1;
     }
     return result;
+}
+
+bool IThemesManager::isLightTheme(const QString& themeId)
+{
+    return themeId.contains(QLatin1String("light"), Qt::CaseInsensitive);
+}
+
+bool IThemesManager::isLight() const
+{
+    return isLightTheme(getCurrentThemeId());
 }
 
 QString IThemesManager::storedThemeId() const

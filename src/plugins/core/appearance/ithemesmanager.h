@@ -22,12 +22,14 @@ class QSettings;
 */
 class CORE_EXPORT IThemesManager : public QObject
 {
+    Q_OBJECT
 public:
     static IThemesManager& getInstance();
 
     /*!
         Lists the themes, applies the stored one ("Dark" on a first start) and installs a new
-        ZNAppStyle. Returns whether a theme sheet was loaded.
+        ZNAppStyle. Returns whether a theme sheet was loaded. The folder is the one of the last
+        initialize(styleFolder), or else resourcePath()/resources/styles/.
     */
     bool initialize();
     /*! As initialize(), with the theme sheets of \a styleFolder. */
@@ -51,6 +53,18 @@ public:
         "px" is removed becomes 0px. Runs in time linear in the sheet's length.
     */
     static QString scaleMarkedLengths(const QString& sheet, int dpi);
+
+    /*! Whether \a themeId names a theme of dark text on light surfaces ("Light"). */
+    static bool isLightTheme(const QString& themeId);
+    /*! Whether the applied theme is light. */
+    bool isLight() const;
+
+signals:
+    /*!
+        A theme sheet was applied (at start or after a change in the preferences). Images drawn
+        for one theme and pages with their own colours follow it here.
+    */
+    void themeApplied(const QString& themeId);
 
 private:
     IThemesManager();

@@ -2,7 +2,10 @@
 #include "znappstyle.h"
 
 #include "plugin/dpi.h"
+#include "styleglyphs.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDockWidget>
 #include <QPainter>
 #include <QPolygonF>
@@ -261,6 +264,46 @@ void ZNAppStyle::drawPrimitive(QStyle::PrimitiveElement element, const QStyleOpt
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
+}
+
+QIcon ZNAppStyle::standardIcon(QStyle::StandardPixmap icon, const QStyleOption* option,
+                               const QWidget* widget) const
+{
+    if (!StyleGlyphs::draws(icon))
+        return QProxyStyle::standardIcon(icon, option, widget);
+    if (option)
+        return StyleGlyphs::icon(icon, option->palette);
+    return StyleGlyphs::icon(icon, widget ? widget->palette() : QApplication::palette());
+}
+
+void ZNAppStyle::polish(QWidget* widget)
+{
+    QProxyStyle::polish(widget);
+    // A dock makes its title buttons before the theme has given it its colours.
+    if (qobject_cast<QDockWidget*>(widget))
+        widget->installEventFilter(this);
+}
+
+void ZNAppStyle::unpolish(QWidget* widget)
+{
+    if (qobject_cast<QDockWidget*>(widget))
+        widget->removeEventFilter(this);
+    QProxyStyle::unpolish(widget);
+}
+
+bool ZNAppStyle::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* dock = qobject_cast<QDockWidget*>(watched);
+    if (dock && event->type() == QEvent::PaletteChange) {
+        const std::pair<const char*, StandardPixmap> buttons[] = {
+            {"qt_dockwidget_closebutton", SP_TitleBarCloseButton},
+            {"qt_dockwidget_floatbutton", SP_TitleBarNormalButton}};
+        for (const auto& [name, glyph] : buttons)
+            if (auto* button = dock->findChild<QAbstractButton*>(QLatin1String(name),
+                                                                 Qt::FindDirectChildrenOnly))
+                button->setIcon(StyleGlyphs::icon(glyph, dock->palette()));
+    }
+    return QProxyStyle::eventFilter(watched, event);
 }
 
 void ZNAppStyle::drawControl(QStyle::ControlElement element, const QStyleOption* option,

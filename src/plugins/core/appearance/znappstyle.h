@@ -11,8 +11,9 @@
 /*!
     The application-wide widget style: a proxy over the platform style whose pixel metrics follow
     the screen density (designed for 96 dots per inch) and which draws check boxes, the down and
-    right arrows and the menu check mark in the application's dark look. The tab-bar base line is
-    suppressed; everything else is the base style's.
+    right arrows and the menu check mark in the application's dark look, and the tool
+    glyphs (transport, dock buttons) in the text colour of the surface they are on. The tab-bar base
+   line is suppressed; everything else is the base style's.
 
     Densities are looked up on every call, so a window that moves to another screen follows
     without a new style. The density arithmetic and the drawing are also offered as static
@@ -34,6 +35,13 @@ public:
                      const QWidget* widget = nullptr) const override;
     int pixelMetric(QStyle::PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
+    /*! Tool glyphs (transport, dock buttons) come in the text colour of \a widget or \a option. */
+    QIcon standardIcon(QStyle::StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+    void polish(QWidget* widget) override;
+    void unpolish(QWidget* widget) override;
+    using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
 
     /*! (int)(dpi * n / 96.0): a floating-point product truncated toward zero. */
     static int truncatedScale(int n, int dpi);
@@ -56,6 +64,9 @@ public:
     static void drawArrowDown(const QStyleOption* option, QPainter* painter, int dpi);
     static void drawArrowRight(const QStyleOption* option, QPainter* painter, int dpi);
     static void drawMenuCheckMark(const QStyleOption* option, QPainter* painter, int dpi);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::optional<int> derivedMetric(QStyle::PixelMetric metric, const QStyleOption* option,

@@ -3,6 +3,8 @@
 
 #include "dpi.h"
 
+#include "appearance/ithemesmanager.h"
+
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -52,6 +54,48 @@ QIcon IUi::getIcon(const QString& name, int size, const QString& directory)
     icon.addPixmap(getPixmap(name, Normal, size, directory, false), QIcon::Normal, QIcon::Off);
     icon.addPixmap(getPixmap(name, Disabled, size, directory, false), QIcon::Disabled, QIcon::Off);
     return icon;
+}
+
+QPixmap IUi::getGlyphPixmap(const QString& name, int state, int size, const QString& directory)
+{
+    const QPixmap plain = getPixmap(name, state, size, directory, false);
+    if (plain.isNull() || !IThemesManager::getInstance().isLight())
+        return plain;
+    const QString key = QDir(directory).absoluteFilePath(
+        pixmapFileName(name, state, size, Dpi::screenDpi(), false) + QLatin1String("#light"));
+    const auto cached = m_pixmapCache.constFind(key);
+    if (cached != m_pixmapCache.constEnd())
+        return *cached;
+    QPixmap light = QPixmap::fromImage(forLightSurface(plain.toImage()));
+    light.setDevicePixelRatio(plain.devicePixelRatio());
+    m_pixmapCache.insert(key, light);
+    return light;
+}
+
+QIcon IUi::getGlyphIcon(const QString& name, int size, const QString& directory)
+{
+    QIcon icon;
+    icon.addPixmap(getGlyphPixmap(name, Normal, size, directory), QIcon::Normal, QIcon::Off);
+    icon.addPixmap(getGlyphPixmap(name, Disabled, size, directory), QIcon::Disabled, QIcon::Off);
+    return icon;
+}
+
+QImage IUi::forLightSurface(const QImage& image)
+{
+    QImage result = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < result.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x) {
+            const QColor colour = QColor::fromRgba(line[x]);
+            // Only near-greys: the accent colours read on either surface.
+            if (colour.hslSaturation() > 40)
+                continue;
+            const QColor mirrored = QColor::fromHsl(colour.hslHue(), colour.hslSaturation(),
+                                                    255 - colour.lightness(), colour.alpha());
+            line[x] = mirrored.rgba();
+        }
+    }
+    return result;
 }
 
 void IUi::clearCache()

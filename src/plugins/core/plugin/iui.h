@@ -27,6 +27,12 @@ public:
     QPixmap getPixmap(const QString& name, int state, int size, const QString& directory,
                       bool noScale = false);
     QIcon getIcon(const QString& name, int size, const QString& directory);
+    /*!
+        As getPixmap(), for the glyphs drawn in light greys for dark surfaces (commands, window
+        buttons): under a light theme they come as dark greys of the same contrast.
+    */
+    QPixmap getGlyphPixmap(const QString& name, int state, int size, const QString& directory);
+    QIcon getGlyphIcon(const QString& name, int size, const QString& directory);
     /*! Forgets every loaded image, so that the next requests follow a new screen density. */
     void clearCache();
 
@@ -49,6 +55,8 @@ public:
     static QString pixmapFileName(const QString& name, int state, int size, int dpi, bool noScale);
     /*! The edge of the message-box icon at the given density. */
     static int messageIconEdge(int dpi);
+    /*! \a image with its greys mirrored in lightness (light becomes dark); colours are kept. */
+    static QImage forLightSurface(const QImage& image);
 
 private:
     friend class ISingleton<IUi>;

@@ -11,6 +11,8 @@
 #include "stage/stagewidget.h"
 #include "timelineview.h"
 
+#include <appearance/ithemesmanager.h>
+
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,13 +27,15 @@
 
 namespace {
 
+const char* const kGlyphProperty = "transportGlyph";
+
 // A button of command \a id; its tip names the key the user chose for the command.
 QAction* addTool(QToolBar* bar, const QString& text, const QString& name, const QString& tip,
                  const char* id, QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
 {
     QAction* action = bar->addAction(text);
     if (icon != QStyle::SP_CustomBase)
-        action->setIcon(bar->style()->standardIcon(icon));
+        action->setProperty(kGlyphProperty, int(icon));
     action->setObjectName(name);
     EditorCommandTable::describe(action, QLatin1String(id), tip);
     return action;
@@ -81,6 +85,7 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
 QToolBar* TimelineWidget::createToolBar()
 {
     auto* bar = new QToolBar(this);
+    m_pToolBar = bar;
     bar->setObjectName(QStringLiteral("timelineToolBar"));
     // Buttons without an icon show their text.
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -119,7 +124,23 @@ QToolBar* TimelineWidget::createToolBar()
                             "keyframe starts its animation there"),
                          "Timeline.Auto_Key");
     m_pAutoKey->setCheckable(true);
+    updateTransportIcons();
+    // The glyphs take the tool bar's text colour, which the theme sets.
+    connect(&IThemesManager::getInstance(), &IThemesManager::themeApplied, this,
+            &TimelineWidget::updateTransportIcons);
     return bar;
+}
+
+void TimelineWidget::updateTransportIcons()
+{
+    // The theme's colours reach the bar when it is polished.
+    m_pToolBar->ensurePolished();
+    for (QAction* action : m_pToolBar->actions()) {
+        const QVariant glyph = action->property(kGlyphProperty);
+        if (glyph.isValid())
+            action->setIcon(m_pToolBar->style()->standardIcon(QStyle::StandardPixmap(glyph.toInt()),
+                                                              nullptr, m_pToolBar));
+    }
 }
 
 QList<QPair<QAction*, QString>> TimelineWidget::commandActions() const
@@ -224,8 +245,9 @@ void TimelineWidget::setPlaying(bool bPlaying)
     const QSignalBlocker block(m_pPlay);
     m_pPlay->setChecked(bPlaying);
     m_pPlay->setText(bPlaying ? tr("Pause") : tr("Play"));
-    m_pPlay->setIcon(
-        style()->standardIcon(bPlaying ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    m_pPlay->setProperty(kGlyphProperty,
+                         int(bPlaying ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    updateTransportIcons();
 }
 
 void TimelineWidget::updateStageSelection()

@@ -52,6 +52,7 @@ private:
     void showContextMenu(const QPoint& globalPos);
     void editEasing();
     void updateStageSelection();
+    void updateTransportIcons();
 
     StageWidget* m_pStage;
     QPointer<DesignerDocument> m_pDocument;
@@ -61,6 +62,7 @@ private:
     EasingMenu* m_pEasingMenu;
     QSpinBox* m_pFrameSpin;
     QLabel* m_pFrameCount;
+    QToolBar* m_pToolBar = nullptr;
     QAction* m_pPlay;
     QAction* m_pLoop;
     QAction* m_pAutoKey;

@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QUrl>
 #include <QUrlQuery>
+#include <QWebEnginePage>
 #include <QWebSocketServer>
 
 WelcomeView::WelcomeView(QWidget* parent)
@@ -19,6 +20,8 @@ WelcomeView::WelcomeView(QWidget* parent)
 {
     setObjectName(QStringLiteral("welcomeView"));
     WebProfile::adopt(this);
+    connect(&IThemesManager::getInstance(), &IThemesManager::themeApplied, this,
+            &WelcomeView::applyTheme);
 }
 
 QUrl WelcomeView::pageUrl(quint16 port, const QString& themeId, const QString& token)
@@ -26,14 +29,17 @@ QUrl WelcomeView::pageUrl(quint16 port, const QString& themeId, const QString& t
     QString address = QStringLiteral("qrc:///welcome/index.html?port=%1").arg(port);
     if (!token.isEmpty())
         address += QStringLiteral("&token=") + QString::fromLatin1(QUrl::toPercentEncoding(token));
-    if (isLightTheme(themeId))
+    if (IThemesManager::isLightTheme(themeId))
         address += QLatin1String("&theme=light");
     return QUrl(address);
 }
 
-bool WelcomeView::isLightTheme(const QString& themeId)
+void WelcomeView::applyTheme(const QString& themeId)
 {
-    return themeId.contains(QLatin1String("light"), Qt::CaseInsensitive);
+    // A later load names the applied theme in its address; the page shown switches its class.
+    page()->runJavaScript(QStringLiteral("document.documentElement.classList.toggle('light', %1);")
+                              .arg(IThemesManager::isLightTheme(themeId) ? QLatin1String("true")
+                                                                         : QLatin1String("false")));
 }
 
 bool WelcomeView::loadPage()

@@ -21,8 +21,6 @@ public:
     */
     static QUrl pageUrl(quint16 port, const QString& themeId = QString(),
                         const QString& token = QString());
-    /*! Whether the theme \a themeId wants the page's light look. */
-    static bool isLightTheme(const QString& themeId);
     /*! Loads the page for the main window's server; false when there is no server. */
     bool loadPage();
     /*!
@@ -30,6 +28,8 @@ public:
         the same place, so the view is shown only while no editor is open.
     */
     void coverWidget(QWidget* host);
+    /*! Gives the shown page the look of the theme \a themeId, without loading it again. */
+    void applyTheme(const QString& themeId);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -4,6 +4,7 @@
 #include "windowbuttons.h"
 #include "znnotificationbar.h"
 
+#include "appearance/ithemesmanager.h"
 #include "plugin/iui.h"
 
 #include <QApplication>
@@ -59,6 +60,9 @@ IMainMenuWidget::IMainMenuWidget(QWidget* parent, const QString& title, const QI
         if (meta->indexOfSignal("dpiChanged(int)") >= 0)
             m_dpiConnection = connect(parent, SIGNAL(dpiChanged(int)), this, SLOT(onDPIChanged()));
     }
+    // The window buttons' glyphs follow the theme's surface.
+    connect(&IThemesManager::getInstance(), &IThemesManager::themeApplied, this,
+            &IMainMenuWidget::onDPIChanged);
 }
 
 IMainMenuWidget::~IMainMenuWidget()

@@ -13,7 +13,8 @@
 namespace {
 QIcon frameIcon(const char* name)
 {
-    return IUi::getInstance()->getIcon(QLatin1String(name), 2, QStringLiteral(":/core/images/"));
+    return IUi::getInstance()->getGlyphIcon(QLatin1String(name), 2,
+                                            QStringLiteral(":/core/images/"));
 }
 } // namespace
 

@@ -46,14 +46,8 @@ LanguageMenu::LanguageMenu(QWidget* window, ActionContainer* viewMenu)
 
 QIcon LanguageMenu::icon()
 {
-    IUi* ui = IUi::getInstance();
-    const QString images = QStringLiteral(":/core/images/");
-    QIcon icon;
-    icon.addPixmap(ui->getPixmap(QStringLiteral("language"), IUi::Normal, 2, images, false),
-                   QIcon::Normal, QIcon::Off);
-    icon.addPixmap(ui->getPixmap(QStringLiteral("language"), IUi::Disabled, 2, images, false),
-                   QIcon::Disabled, QIcon::Off);
-    return icon;
+    return IUi::getInstance()->getGlyphIcon(QStringLiteral("language"), 2,
+                                            QStringLiteral(":/core/images/"));
 }
 
 void LanguageMenu::refreshIcon()

@@ -5,6 +5,7 @@
 #include "actions/actionmanager.h"
 #include "actions/commandpalette.h"
 #include "actions/contextaction.h"
+#include "appearance/ithemesmanager.h"
 #include "editcommands.h"
 #include "filecommands.h"
 #include "help/helpmenu.h"
@@ -51,6 +52,12 @@ void MainMenus::build(IMainMenuWidget* titleBar)
     // Direct, so the new icons are in place when dpiChanged() returns.
     connect(m_pWindow, &MainWindow::dpiChanged, this, &MainMenus::refreshCommandIcons,
             Qt::DirectConnection);
+    // The glyphs are drawn for the surface the theme gives them.
+    connect(&IThemesManager::getInstance(), &IThemesManager::themeApplied, this, [this] {
+        refreshCommandIcons();
+        if (m_pLanguageMenu)
+            m_pLanguageMenu->refreshIcon();
+    });
 
     createToolBars();
 }
@@ -186,7 +193,8 @@ QAction* MainMenus::addCommand(ActionContainer* menu, const QString& id, const Q
     auto* action = new QAction(text, m_pWindow);
     // Before registering: the command's proxy takes the icon from the first action.
     if (!iconName.isEmpty())
-        action->setIcon(IUi::getInstance()->getIcon(iconName, 2, QStringLiteral(":/core/images/")));
+        action->setIcon(
+            IUi::getInstance()->getGlyphIcon(iconName, 2, QStringLiteral(":/core/images/")));
     ContextAction* command =
         ActionManager::registerAction(action, id, ICore::getMainWindow(), false);
     if (command) {
@@ -214,12 +222,7 @@ void MainMenus::refreshCommandIcons()
         QAction* action = command->getAction();
         if (!action)
             continue;
-        QIcon icon;
-        icon.addPixmap(ui->getPixmap(it.value(), IUi::Normal, 2, images, false), QIcon::Normal,
-                       QIcon::Off);
-        icon.addPixmap(ui->getPixmap(it.value(), IUi::Disabled, 2, images, false), QIcon::Disabled,
-                       QIcon::Off);
-        action->setIcon(icon);
+        action->setIcon(ui->getGlyphIcon(it.value(), 2, images));
     }
 }
 
