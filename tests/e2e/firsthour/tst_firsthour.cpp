@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <germancatalogue.h>
 #include <runscript.h>
 #include <testenvironment.h>
 
@@ -7,6 +8,7 @@
 
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
+#include <appearance/ilanguagemanager.h>
 #include <appearance/ithemesmanager.h>
 #include <extensionsystem/pluginmanager.h>
 #include <mainwindow/imainmdiarea.h>
@@ -21,9 +23,12 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSettings>
+#include <QToolBar>
+#include <QToolButton>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -131,12 +136,15 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void themesCoverEveryWidgetBothWays();
+    void germanShowsEveryCommandWhole();
 
 private:
     QString openProject(const QString& name);
     void chooseTheme(const QString& themeId);
 
     std::unique_ptr<TestEnvironment> m_environment;
+    // The first hour is walked in German, the language with the longest words shipped.
+    GermanCatalogue m_german;
     QTemporaryDir m_folder;
     MainWindow* m_window = nullptr;
 };
@@ -145,13 +153,17 @@ void tst_FirstHour::initTestCase()
 {
     m_environment = std::make_unique<TestEnvironment>();
     m_environment->userSettings()->setValue(UpdateCheck::checkAtStartKey(), false);
+    m_environment->userSettings()->setValue(QStringLiteral("Zenub/Language"), "de_DE");
+    QVERIFY(m_german.isLoaded());
+    const QString built = qEnvironmentVariable("ZENUB_BUILD_DIR");
     PluginManager::setPluginPaths({qEnvironmentVariable("ZENUB_BUILD_DIR") + "/lib/zenub/plugins"});
     QVERIFY2(PluginManager::loadPlugins(), qPrintable(PluginManager::errors().join('\n')));
-    QVERIFY(IThemesManager::getInstance().initialize(qEnvironmentVariable("ZENUB_BUILD_DIR") +
-                                                     "/bin/resources/styles/"));
+    QVERIFY(IThemesManager::getInstance().initialize(built + "/bin/resources/styles/"));
+    QVERIFY(ILanguageManager::getInstance().initialize(built + "/bin/translations"));
     m_window = ICore::getMainWindow();
     QVERIFY(m_window);
-    m_window->resize(1400, 900);
+    // The first size a user gets on this screen.
+    m_window->showNormal();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QApplication::setActiveWindow(m_window);
 }
@@ -208,6 +220,37 @@ void tst_FirstHour::themesCoverEveryWidgetBothWays()
         QVERIFY2(faults.isEmpty(), qPrintable(theme + ": " + faults.join('\n')));
         QTRY_COMPARE(welcomeIsLight(), theme == QLatin1String("Light"));
     }
+}
+
+void tst_FirstHour::germanShowsEveryCommandWhole()
+{
+    QVERIFY(!openProject(QStringLiteral("Deutsch")).isEmpty());
+    QWidget* editor = m_window->getMdiArea()->activeSubWindow();
+    QStringList cut;
+    // Panels wrap their commands; the wide bars show all of theirs at the first window size.
+    for (QWidget* bar : editor->findChildren<QWidget*>()) {
+        if (qstrcmp(bar->metaObject()->className(), "PanelToolBar") != 0)
+            continue;
+        for (QToolButton* button : bar->findChildren<QToolButton*>()) {
+            const QAction* action = button->defaultAction();
+            if (action->isVisible() &&
+                (!button->isVisible() || !bar->rect().contains(button->geometry()) ||
+                 button->width() < button->sizeHint().width()))
+                cut << action->text();
+        }
+    }
+    for (QToolBar* bar : m_window->findChildren<QToolBar*>())
+        if (auto* more = bar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+            if (more->isVisible())
+                cut << bar->objectName() + " »";
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+
+    whileModal(command("Edit.Preferences"), [](QDialog* dialog) {
+        auto* pages = dialog->findChild<QListWidget*>(QStringLiteral("pageList"));
+        QVERIFY(pages->sizeHintForColumn(0) <= pages->viewport()->width());
+        auto* languages = dialog->findChild<QComboBox*>(QStringLiteral("languageBox"));
+        QVERIFY(languages->findText(QStringLiteral("Deutsch (Deutschland)")) >= 0);
+    });
 }
 
 QTEST_MAIN(tst_FirstHour)

@@ -67,8 +67,8 @@ void AppearanceOptionPage::initValues()
     m_pLanguage->clear();
     const ILanguageManager& languages = ILanguageManager::getInstance();
     for (const LanguageInfo* info : languages.getLanguages())
-        m_pLanguage->addItem(QStringLiteral("%1 (%2)").arg(info->nativeLanguage, info->country),
-                             info->langId);
+        m_pLanguage->addItem(
+            QStringLiteral("%1 (%2)").arg(info->nativeLanguage, info->nativeCountry), info->langId);
     // The choice waiting for the next start, or else the language in use.
     int language = m_pLanguage->findData(languages.getSaveLangId());
     if (language < 0)

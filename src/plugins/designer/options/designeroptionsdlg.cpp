@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QReadLocker>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,7 +45,7 @@ DesignerOptionsDlg::DesignerOptionsDlg(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* body = new QHBoxLayout();
     m_pPageList = new QListWidget(this);
-    m_pPageList->setMaximumWidth(180);
+    m_pPageList->setObjectName(QStringLiteral("pageList"));
     m_pStack = new QStackedWidget(this);
     body->addWidget(m_pPageList);
     body->addWidget(m_pStack, 1);
@@ -86,6 +87,10 @@ void DesignerOptionsDlg::createPages()
     }
     for (IOptionPage* page : qAsConst(m_pages))
         connect(page, &IOptionPage::dataChanged, this, &DesignerOptionsDlg::updateButtons);
+    // As wide as the longest page name in the language shown, no wider.
+    m_pPageList->ensurePolished();
+    m_pPageList->setFixedWidth(m_pPageList->sizeHintForColumn(0) + 2 * m_pPageList->frameWidth() +
+                               m_pPageList->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     setCurrentPage(0);
 }
 

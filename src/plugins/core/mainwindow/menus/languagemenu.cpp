@@ -30,8 +30,8 @@ LanguageMenu::LanguageMenu(QWidget* window, ActionContainer* viewMenu)
     // The language the interface runs in, not the system's locale nor a pending choice.
     const QString current = languages.getActiveLangId();
     for (const LanguageInfo* info : languages.getLanguages()) {
-        auto* action =
-            new QAction(QStringLiteral("%1 (%2)").arg(info->nativeLanguage, info->country), window);
+        auto* action = new QAction(
+            QStringLiteral("%1 (%2)").arg(info->nativeLanguage, info->nativeCountry), window);
         action->setCheckable(true);
         action->setData(info->langId);
         menu->addAction(action);
