@@ -21,7 +21,7 @@ endif()
 # folders, so plugins include them as the Designer plugin does: <documents/idocument.h>.
 set(ZENUB_EXTENSIONSYSTEM_API iplugin.h pluginmanager.h pluginspec.h)
 set(ZENUB_CORE_API
-    plugin/coreplugin.h plugin/icore.h plugin/iui.h plugin/isingleton.h plugin/dpi.h
+    plugin/coreplugin.h plugin/externalopener.h plugin/icore.h plugin/iui.h plugin/isingleton.h plugin/dpi.h
     actions/context.h actions/contextmanager.h actions/proxyaction.h actions/contextaction.h
     actions/actioncontainer.h actions/menuactioncontainer.h actions/menubaractioncontainer.h
     actions/actionmanager.h actions/commandscopes.h actions/commandtext.h

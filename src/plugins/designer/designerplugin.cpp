@@ -6,6 +6,7 @@
 #include "document/projectexporter.h"
 #include "editor/editorcommandtable.h"
 #include "editor/imageinsertion.h"
+#include "editor/previewsizesmenu.h"
 #include "welcome/welcomeview.h"
 
 #include <extensionsystem/pluginmanager.h>
@@ -66,6 +67,7 @@ void DesignerPlugin::extensionsInitialized()
     });
     ImageInsertion::addMenu(window);
     EditorCommandTable::addToMenus(window);
+    PreviewSizesMenu::add(this);
     m_pWelcome = new WelcomeView();
     if (IMainMdiArea* area = window->getMdiArea())
         m_pWelcome->coverWidget(area->viewport());

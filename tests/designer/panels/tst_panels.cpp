@@ -10,6 +10,7 @@
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QStyleOptionSpinBox>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -176,6 +177,42 @@ private slots:
         }
     }
 
+    void disabledCornerRadiusShowsNoOtherShapesValue()
+    {
+        const ShapeRef rectangle{0, 0, 0};
+        m_document.editShapes({rectangle}, "round",
+                              [](ZenubShape& shape) { shape.setCornerRadius(12); });
+        QVERIFY(m_document.addShape(0, int(ZenubShape::Type::Ellipse)));
+        auto* corner = find<QDoubleSpinBox>("propertyCornerRadius");
+        m_widget->getStage()->setSelection(rectangle);
+        QCOMPARE(corner->text(), QStringLiteral("12.0"));
+        m_widget->getStage()->setSelection({0, 1, 0});
+        QVERIFY(!corner->isEnabled());
+        QCOMPARE(corner->text(), QString());
+    }
+
+    void positionFollowsADragAsItHappens()
+    {
+        StageWidget* stage = m_widget->getStage();
+        const ShapeRef rectangle{0, 0, 0};
+        stage->setSelection(rectangle);
+        const ZenubKeyframe start = m_document.shapeAt(rectangle)->stateAtFrame(0);
+        auto* x = find<QDoubleSpinBox>("propertyX");
+        const QPointF middle(start.getX() + start.getWidth() / 2,
+                             start.getY() + start.getHeight() / 2);
+        const QPoint from = stage->fromStage(middle).toPoint();
+        const QPoint to = stage->fromStage(middle + QPointF(37, 0)).toPoint();
+        QTest::mousePress(stage, Qt::LeftButton, Qt::AltModifier, from);
+        QMouseEvent move(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::AltModifier);
+        QApplication::sendEvent(stage, &move);
+        // Still held: the panel shows where the shape is now, the document where it was.
+        QVERIFY(x->value() > start.getX() + 30);
+        QCOMPARE(m_document.shapeAt(rectangle)->stateAtFrame(0).getX(), start.getX());
+        QTest::keyClick(stage, Qt::Key_Escape);
+        QCOMPARE(x->value(), qRound(start.getX() * 10) / 10.0);
+        QTest::mouseRelease(stage, Qt::LeftButton, Qt::AltModifier, to);
+    }
+
     void layerEditsAreOneUndoStepEach_data()
     {
         QTest::addColumn<QString>("edit");
@@ -266,6 +303,38 @@ private slots:
         QCOMPARE(m_widget->getCurrentScene(), scenesLeft - 1);
         // The last scene stays: there is always one to show.
         QVERIFY(!find<QAction>("deleteScene")->isEnabled() || scenesLeft == 2);
+    }
+
+    void deletingLayerAsksWhenItHoldsShapes_data()
+    {
+        // Layer 1 (bottom) holds the rectangle, Layer 2 (top, row 0) is empty.
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("lastLeft");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("layers");
+        QTest::newRow("empty: no question") << 0 << false << -1 << "Layer 1:1";
+        QTest::newRow("shapes, No keeps it")
+            << 1 << false << int(QMessageBox::No) << "Layer 1:1|Layer 2:0";
+        QTest::newRow("shapes, Yes deletes") << 1 << false << int(QMessageBox::Yes) << "Layer 2:0";
+        QTest::newRow("last layer, No keeps it")
+            << 0 << true << int(QMessageBox::No) << "Layer 1:1";
+    }
+    void deletingLayerAsksWhenItHoldsShapes()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, lastLeft);
+        QFETCH(int, answer);
+        QFETCH(QString, layers);
+        auto* list = find<QListWidget>("layerList");
+        if (lastLeft)
+            find<QAction>("deleteLayer")->trigger();
+        list->setCurrentRow(row);
+        ModalAnswerer answerer;
+        if (answer >= 0)
+            answerer.answer(QMessageBox::StandardButton(answer));
+        find<QAction>("deleteLayer")->trigger();
+        QCOMPARE(answerer.answered(), answer >= 0 ? 1 : 0);
+        QCOMPARE(layersOf(m_document), layers);
     }
 
     void panelLayoutIsRemembered()

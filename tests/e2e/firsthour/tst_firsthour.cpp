@@ -6,11 +6,14 @@
 #include "model/io/zenub/zenubprojectfile.h"
 #include "model/project/zenubproject.h"
 
+#include <actions/actioncontainer.h>
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
 #include <appearance/ilanguagemanager.h>
 #include <appearance/ithemesmanager.h>
+#include <documents/documentmanager.h>
 #include <extensionsystem/pluginmanager.h>
+#include <mainwindow/frame/imainmenuwidget.h>
 #include <mainwindow/imainmdiarea.h>
 #include <mainwindow/mainwindow.h>
 #include <plugin/icore.h>
@@ -19,14 +22,20 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QSpinBox>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWebEngineView>
@@ -137,6 +146,11 @@ private slots:
     void cleanupTestCase();
     void themesCoverEveryWidgetBothWays();
     void germanShowsEveryCommandWhole();
+    void frameWorksWithoutWindowManager();
+    void dialogGivesTheKeyboardBackWithoutWindowManager();
+    void failedOpeningIsSaid();
+    void breakpointsGiveStageAndPreviewSizes();
+    void fileDialogsStartNearTheWork();
 
 private:
     QString openProject(const QString& name);
@@ -147,6 +161,7 @@ private:
     GermanCatalogue m_german;
     QTemporaryDir m_folder;
     MainWindow* m_window = nullptr;
+    QRect m_normalGeometry;
 };
 
 void tst_FirstHour::initTestCase()
@@ -162,7 +177,8 @@ void tst_FirstHour::initTestCase()
     QVERIFY(ILanguageManager::getInstance().initialize(built + "/bin/translations"));
     m_window = ICore::getMainWindow();
     QVERIFY(m_window);
-    // The first size a user gets on this screen.
+    // The first size a user gets on this screen, before the first start maximises it.
+    m_normalGeometry = m_window->normalGeometry();
     m_window->showNormal();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QApplication::setActiveWindow(m_window);
@@ -251,6 +267,140 @@ void tst_FirstHour::germanShowsEveryCommandWhole()
         auto* languages = dialog->findChild<QComboBox*>(QStringLiteral("languageBox"));
         QVERIFY(languages->findText(QStringLiteral("Deutsch (Deutschland)")) >= 0);
     });
+}
+
+// The tests run under Xvfb without a window manager: the frame is the application's own.
+void tst_FirstHour::frameWorksWithoutWindowManager()
+{
+    // The first start asked for a maximised window; it must fill the screen's free area.
+    const QRect screen = m_window->screen()->availableGeometry();
+    auto* maximize = m_window->findChild<QPushButton*>(QStringLiteral("maximizeButton"));
+    QVERIFY(maximize);
+    QTest::mouseClick(maximize, Qt::LeftButton);
+    QTRY_COMPARE(m_window->geometry(), screen);
+    QVERIFY(m_window->isMaximized());
+    QCOMPARE(maximize->toolTip(), IMainMenuWidget::tr("Restore Down"));
+    QTest::mouseClick(maximize, Qt::LeftButton);
+    QTRY_COMPARE(m_window->geometry(), m_normalGeometry);
+    QVERIFY(!m_window->isMaximized());
+
+    // Where the user leaves the window is where the next start puts it.
+    const QRect moved = m_normalGeometry.translated(-40, -30);
+    m_window->setGeometry(moved);
+    QTRY_COMPARE(m_window->geometry(), moved);
+    QTest::mouseClick(maximize, Qt::LeftButton);
+    QTRY_VERIFY(m_window->isMaximized());
+    ICore::getInstance()->saveSettings();
+    QTest::mouseClick(maximize, Qt::LeftButton);
+    QTRY_COMPARE(m_window->geometry(), moved);
+    m_window->setGeometry(moved.translated(100, 100));
+    QTRY_COMPARE(m_window->geometry().topLeft(), moved.topLeft() + QPoint(100, 100));
+    QVERIFY(m_window->restoreGeometry(
+        m_environment->userSettings()->value(QStringLiteral("MainWindow/Geometry")).toByteArray()));
+    QTRY_COMPARE(m_window->geometry(), screen);
+    QTest::mouseClick(maximize, Qt::LeftButton);
+    QTRY_COMPARE(m_window->geometry(), moved);
+}
+
+void tst_FirstHour::dialogGivesTheKeyboardBackWithoutWindowManager()
+{
+    QVERIFY(!openProject(QStringLiteral("Focus")).isEmpty());
+    QWidget* stage = m_window->getMdiArea()->activeSubWindow()->findChild<QWidget*>("stage");
+    stage->setFocus();
+    QTRY_VERIFY(command("File.Export_To_HTML5")->isEnabled());
+    // Insert > Image..., then Cancel.
+    QTimer::singleShot(0, [] {
+        QFileDialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())));
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    command("Insert.Image")->trigger();
+    for (const char* id : {"File.Close", "File.Preview_Project_In_Browser", "File.Export_To_HTML5",
+                           "File.Export_To_Video"})
+        QTRY_VERIFY2(command(id)->isEnabled(), id);
+    QTRY_COMPARE(QApplication::focusWidget(), stage);
+}
+
+void tst_FirstHour::failedOpeningIsSaid()
+{
+    // A browser the desktop cannot find: no program shows the preview.
+    // A desktop whose opener finds no viewer: it fails as xdg-open does, with code 3.
+    QTemporaryDir bin;
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nexit 3\n");
+    opener.close();
+    opener.setPermissions(opener.permissions() | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+
+    QVERIFY(!openProject(QStringLiteral("Preview")).isEmpty());
+    QWidget* stage = m_window->getMdiArea()->activeSubWindow()->findChild<QWidget*>("stage");
+    stage->setFocus();
+    QApplication::clipboard()->clear();
+    QString text;
+    // The message comes when the opener has answered, so it is watched for, not waited on.
+    QTimer watch;
+    bool bFolderOffered = false;
+    connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->objectName() != QLatin1String("openFailure"))
+            return;
+        watch.stop();
+        text = box->text();
+        bFolderOffered = box->findChild<QPushButton*>(QStringLiteral("showInFolderButton"));
+        box->findChild<QPushButton*>(QStringLiteral("copyAddressButton"))->click();
+    });
+    watch.start(50);
+    // Preview in Browser (F5), pressed on the stage.
+    QTest::keyClick(stage, Qt::Key_F5);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::clipboard()->text().endsWith("index.html"), 15000);
+    QVERIFY(QFileInfo::exists(QApplication::clipboard()->text()));
+    QVERIFY(bFolderOffered);
+    QVERIFY2(text.contains(QCoreApplication::translate("DesignerEditor", "the preview")),
+             qPrintable(text));
+    qputenv("PATH", path);
+}
+
+void tst_FirstHour::breakpointsGiveStageAndPreviewSizes()
+{
+    // Preferences > Breakpoints: 375 and 768 wide are checked, and 667 high.
+    DocumentManager::setHBreakpoints({{375, true}, {768, true}, {1024, false}});
+    DocumentManager::setVBreakpoints({{667, true}, {930, false}});
+    whileModal(command("File.New"), [](QDialog* dialog) {
+        auto* preset = dialog->findChild<QComboBox*>(QStringLiteral("sizePreset"));
+        QVERIFY(preset);
+        QCOMPARE(preset->count(), 3);
+        preset->setCurrentIndex(2);
+        emit preset->activated(2);
+        QCOMPARE(dialog->findChild<QSpinBox*>(QStringLiteral("widthSpin"))->value(), 768);
+        QCOMPARE(dialog->findChild<QSpinBox*>(QStringLiteral("heightSpin"))->value(), 667);
+    });
+
+    QVERIFY(!openProject(QStringLiteral("Sizes")).isEmpty());
+    QMenu* sizes = ActionManager::getActionContainer(QStringLiteral("MenuBar.File.Preview_At_Size"))
+                       ->getMenu();
+    QVERIFY(sizes->menuAction()->isEnabled());
+    emit sizes->aboutToShow();
+    QStringList entries;
+    for (QAction* action : sizes->actions())
+        entries << action->text();
+    QCOMPARE(entries, QStringList({"375 × 667", "768 × 667"}));
+}
+
+void tst_FirstHour::fileDialogsStartNearTheWork()
+{
+    const QString project = openProject(QStringLiteral("Folders"));
+    QString started;
+    QTimer::singleShot(0, [&started] {
+        QFileDialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())));
+        started = dialog->directory().absolutePath();
+        dialog->close();
+    });
+    command("Insert.Image")->trigger();
+    QTRY_COMPARE(started, QFileInfo(project).absolutePath());
 }
 
 QTEST_MAIN(tst_FirstHour)

@@ -4,13 +4,13 @@
 #include "aboutdialog.h"
 #include "appearance/ilanguagemanager.h"
 #include "mainwindow/mainwindow.h"
+#include "plugin/externalopener.h"
 #include "plugin/icore.h"
+#include "plugin/iui.h"
 #include "reportdialog.h"
 #include "updater/updatecheck.h"
 #include "warninglog.h"
 
-#include <QDebug>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -39,19 +39,15 @@ void HelpMenu::showHelpContents()
         candidate = folder.absoluteFilePath(QStringLiteral("zenub_help_en.pdf"));
 
     // The texts keep MainWindow's translation context, where the catalogue files them.
-    QString message;
     if (QFileInfo::exists(candidate)) {
-        if (QDesktopServices::openUrl(QUrl::fromLocalFile(candidate)))
-            return;
-        message = MainWindow::tr("Could not open help file.");
-        qInfo().noquote() << QStringLiteral("Failed to open help file: ") + candidate;
-    } else {
-        message = MainWindow::tr("Help document is missing.");
-        qInfo().noquote() << QStringLiteral("Help file not found: ") + candidate;
+        ExternalOpener::open(QUrl::fromLocalFile(candidate), MainWindow::tr("the user guide"),
+                             m_pWindow);
+        return;
     }
-    QMessageBox box;
-    box.setText(message);
-    box.exec();
+    IUi::getInstance()->showWarning(m_pWindow, QStringLiteral("Zenub Animate"),
+                                    MainWindow::tr("Help document is missing.") +
+                                        QLatin1Char('\n') + QDir::toNativeSeparators(candidate),
+                                    QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void HelpMenu::showAbout()

@@ -4,11 +4,12 @@
 #include "actions/actionmanager.h"
 #include "actions/contextaction.h"
 #include "appearance/ilanguagemanager.h"
-#include "mainwindow/menus/irecentfilesmanager.h"
 #include "mainwindow.h"
+#include "mainwindow/menus/irecentfilesmanager.h"
+#include "mainwindow/welcome/znhtmlexposingwelcome.h"
+#include "plugin/externalopener.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
-#include "mainwindow/welcome/znhtmlexposingwelcome.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -157,7 +158,7 @@ QString IMainMdiArea::callbackAsyncfromJS(QString cmd, QString str)
 void IMainMdiArea::openURL(QString strURL)
 {
     if (isWebLink(strURL)) {
-        QDesktopServices::openUrl(QUrl(strURL));
+        ExternalOpener::open(QUrl(strURL), tr("the link"), this);
         return;
     }
     IUi::getInstance()->showInformation(ICore::getMainWindow(), title(),
@@ -183,5 +184,5 @@ void IMainMdiArea::openFile(QString strFile)
             window->loadFile(path);
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    ExternalOpener::open(QUrl::fromLocalFile(path), tr("the file %1").arg(file.fileName()), this);
 }

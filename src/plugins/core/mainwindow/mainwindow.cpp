@@ -6,6 +6,7 @@
 #include "documents/documentmanager.h"
 #include "documents/editormanager.h"
 #include "documents/idocument.h"
+#include "focusreturn.h"
 #include "help/helpmenu.h"
 #include "imainmdiarea.h"
 #include "mainwindow/frame/imainmenuwidget.h"
@@ -82,6 +83,7 @@ MainWindow::MainWindow(QWidget* parent)
     DocumentManager::readSettings();
 
     new WindowTitleTracker(this);
+    new FocusReturn(this);
     connect(m_pCore, &ICore::aboutToSaveSettings, this, [this] { WindowPlacement::save(this); });
 
     // Workspace: editors in tabs and, while none is open, the welcome page. The area publishes

@@ -2,10 +2,12 @@
 #include "newprojectdialog.h"
 #include "ui_newprojectdialog.h"
 
+#include "editor/breakpointsizes.h"
 #include "model/project/zenubproject.h"
 
 #include <extensionsystem/pluginmanager.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -49,6 +51,7 @@ NewProjectDialog::NewProjectDialog(QWidget* parent)
     ui->nameEdit->selectAll();
     ui->folderEdit->setText(QDir::toNativeSeparators(defaultFolder()));
     ui->errorLabel->hide();
+    addSizePresets();
     connect(ui->browseButton, &QPushButton::clicked, this, &NewProjectDialog::browse);
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &NewProjectDialog::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &NewProjectDialog::reject);
@@ -179,6 +182,35 @@ void NewProjectDialog::accept()
         settings->setValue(QLatin1String(kLastFolderKey),
                            QFileInfo(m_strAcceptedPath).absolutePath());
     ICreateDocumentDlg::accept();
+}
+
+void NewProjectDialog::addSizePresets()
+{
+    // The stage sizes the checked breakpoints stand for; proportions from the default size.
+    const QVector<QSize> sizes =
+        BreakpointSizes::current(QSize(ui->widthSpin->value(), ui->heightSpin->value()));
+    if (sizes.isEmpty())
+        return;
+    m_pPreset = new QComboBox(this);
+    m_pPreset->setObjectName(QStringLiteral("sizePreset"));
+    m_pPreset->addItem(tr("Custom"));
+    for (const QSize& size : sizes)
+        m_pPreset->addItem(BreakpointSizes::label(size), size);
+    ui->formLayout->insertRow(2, tr("Si&ze:"), m_pPreset);
+    connect(m_pPreset, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        const QSize size = m_pPreset->itemData(index).toSize();
+        if (size.isValid())
+            setStageSize(size.width(), size.height());
+    });
+    // Typed sizes show the preset they match, or none.
+    const auto match = [this] {
+        const int found =
+            m_pPreset->findData(QSize(ui->widthSpin->value(), ui->heightSpin->value()));
+        m_pPreset->setCurrentIndex(std::max(0, found));
+    };
+    connect(ui->widthSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, match);
+    connect(ui->heightSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, match);
+    match();
 }
 
 void NewProjectDialog::browse()

@@ -4,12 +4,15 @@
 
 #include <documents/icreatedocumentdlg.h>
 
+class QComboBox;
+
 namespace Ui {
 class NewProjectDialog;
 }
 
 /*!
-    Asks for a new project's name, folder, stage size and frame rate. The values are the width,
+    Asks for a new project's name, folder, stage size (typed, or one of the breakpoints' sizes)
+    and frame rate. The values are the width,
     the height and the frame rate; the flag asks for a title text in the first scene. The
     dialog only accepts a name and folder that give a new file in a folder that exists or could
     be created.
@@ -45,9 +48,11 @@ public slots:
 
 private:
     void browse();
+    void addSizePresets();
     QString projectPath() const;
 
     Ui::NewProjectDialog* ui;
+    QComboBox* m_pPreset = nullptr;
     QString m_strAcceptedPath;
 };
 

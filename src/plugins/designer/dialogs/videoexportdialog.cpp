@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "videoexportdialog.h"
 
+#include "dialogfolders.h"
 #include "model/project/zenubproject.h"
 #include "video/encoder/videoencoder.h"
 #include "video/videoexporttask.h"
@@ -88,12 +89,14 @@ void VideoExportDialog::exportScene(QWidget* parent, const ZenubProject& project
     const QString webmFilter = tr("WebM video (*.webm)");
     const QFileInfo projectInfo(projectFile);
     QString filter = mp4Filter;
-    QString fileName = QFileDialog::getSaveFileName(
-        parent, tr("Export to Video"),
-        projectInfo.absoluteDir().filePath(projectInfo.completeBaseName() + ".mp4"),
-        mp4Filter + ";;" + webmFilter, &filter);
+    QString fileName =
+        QFileDialog::getSaveFileName(parent, tr("Export to Video"),
+                                     QDir(DialogFolders::start(DialogFolders::Exports, projectFile))
+                                         .filePath(projectInfo.completeBaseName() + ".mp4"),
+                                     mp4Filter + ";;" + webmFilter, &filter);
     if (fileName.isEmpty())
         return;
+    DialogFolders::remember(DialogFolders::Exports, fileName);
     VideoEncoder::Format format;
     if (!VideoEncoder::formatForFileName(fileName, &format))
         fileName += filter == webmFilter ? QStringLiteral(".webm") : QStringLiteral(".mp4");

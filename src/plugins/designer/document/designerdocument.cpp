@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "designerdocument.h"
 
+#include "dialogs/dialogfolders.h"
 #include "model/edits/newcontent.h"
 #include "model/io/zenub/zenubprojectfile.h"
 #include "projectbackup.h"
@@ -355,11 +356,13 @@ bool DesignerDocument::save(const QString& strFile)
 
 QString DesignerDocument::askSaveFileName()
 {
-    QString folder = QFileInfo(getFileName()).absolutePath();
-    if (getFileName().isEmpty())
-        folder = QDir::homePath();
-    return QFileDialog::getSaveFileName(ICore::getMainWindow(), tr("Save Project As"), folder,
-                                        tr("Zenub projects (*.zenub)"));
+    const QString file =
+        QFileDialog::getSaveFileName(ICore::getMainWindow(), tr("Save Project As"),
+                                     DialogFolders::start(DialogFolders::Projects, getFileName()),
+                                     tr("Zenub projects (*.zenub)"));
+    if (!file.isEmpty())
+        DialogFolders::remember(DialogFolders::Projects, file);
+    return file;
 }
 
 bool DesignerDocument::saveAs()

@@ -2,9 +2,10 @@
 #include "designerdocumentfactory.h"
 
 #include "designerdocument.h"
+#include "dialogs/dialogfolders.h"
+#include "dialogs/newprojectdialog.h"
 #include "editor/designereditor.h"
 #include "options/designeroptionsdlg.h"
-#include "dialogs/newprojectdialog.h"
 
 #include <extensionsystem/pluginmanager.h>
 #include <mainwindow/mainwindow.h>
@@ -15,11 +16,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
-namespace {
-
-const char* const kOpenFolderKey = "Designer/LastOpenFolder";
-
-} // namespace
+namespace {} // namespace
 
 DesignerDocumentFactory::DesignerDocumentFactory(QObject* parent)
     : IDocumentFactory(parent)
@@ -57,14 +54,11 @@ QString DesignerDocumentFactory::openFilter()
 
 QString DesignerDocumentFactory::selectFileToOpen()
 {
-    QSettings* settings = ExtensionSystem::PluginManager::settings();
-    QString folder =
-        settings ? settings->value(QLatin1String(kOpenFolderKey)).toString() : QString();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
+    const QString folder =
+        DialogFolders::start(DialogFolders::Projects, DialogFolders::currentProjectFile());
     const QString file = QFileDialog::getOpenFileName(ICore::getMainWindow(), tr("Open Project"),
                                                       folder, openFilter());
-    if (!file.isEmpty() && settings)
-        settings->setValue(QLatin1String(kOpenFolderKey), QFileInfo(file).absolutePath());
+    if (!file.isEmpty())
+        DialogFolders::remember(DialogFolders::Projects, file);
     return file;
 }

@@ -2,6 +2,7 @@
 #include "designereditor.h"
 
 #include "designereditorwidget.h"
+#include "dialogs/dialogfolders.h"
 #include "dialogs/videoexportdialog.h"
 #include "document/designerdocument.h"
 #include "imageinsertion.h"
@@ -15,12 +16,12 @@
 #include <documents/editormanager.h>
 #include <mainwindow/imainmdiarea.h>
 #include <mainwindow/mainwindow.h>
+#include <plugin/externalopener.h>
 #include <plugin/icore.h>
 #include <plugin/iui.h>
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -276,12 +277,17 @@ void DesignerEditor::openPreview(const QString& fragment)
     QUrl url = QUrl::fromLocalFile(page);
     if (!fragment.isEmpty())
         url.setFragment(fragment);
-    QDesktopServices::openUrl(url);
+    ExternalOpener::open(url, tr("the preview"), ICore::getMainWindow());
 }
 
 void DesignerEditor::previewProject()
 {
     openPreview(QString());
+}
+
+void DesignerEditor::previewAtSize(const QSize& size)
+{
+    openPreview(QStringLiteral("width=%1&height=%2").arg(size.width()).arg(size.height()));
 }
 
 void DesignerEditor::previewCurrentScene()
@@ -295,11 +301,12 @@ void DesignerEditor::exportToHtml5()
     const DesignerDocument* document = getDesignerDocument();
     if (!document)
         return;
-    const QString start = QFileInfo(document->getFileName()).absolutePath();
-    const QString folder =
-        QFileDialog::getExistingDirectory(ICore::getMainWindow(), tr("Export to HTML5"), start);
+    const QString folder = QFileDialog::getExistingDirectory(
+        ICore::getMainWindow(), tr("Export to HTML5"),
+        DialogFolders::start(DialogFolders::Exports, document->getFileName()));
     if (folder.isEmpty())
         return;
+    DialogFolders::remember(DialogFolders::Exports, folder);
     QString error;
     if (!ZenubHtmlExporter::exportHtml5(document->getProject(), folder, &error)) {
         IUi::getInstance()->showWarning(ICore::getMainWindow(), QString::fromLatin1(kTitle),

@@ -12,6 +12,7 @@ class DesignerDocument;
 class DesignerEditorWidget;
 class QAction;
 class QMdiSubWindow;
+class QSize;
 
 /*!
     Shows a project in the main window's workspace. The editing widget is a command context of
@@ -40,6 +41,8 @@ public slots:
     void saveDocumentAs();
     void previewProject();
     void previewCurrentScene();
+    /*! The preview with the stage's container \a size large, as a page at a breakpoint. */
+    void previewAtSize(const QSize& size);
     void exportToHtml5();
     void exportToVideo();
     void insertImage();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "imageinsertion.h"
 
+#include "dialogs/dialogfolders.h"
 #include "model/images/imageimport.h"
 #include "model/io/zenub/zenubprojectfile.h"
 #include "shapecommands.h"
@@ -14,32 +15,18 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
-
-namespace {
-
-// Where the last picture came from, so the next one is a click away (this run only).
-QString& lastFolder()
-{
-    static QString folder = [] {
-        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        return QDir(pictures).exists() ? pictures : QDir::homePath();
-    }();
-    return folder;
-}
-
-} // namespace
 
 void ImageInsertion::run(StageWidget* stage)
 {
     if (!stage || !stage->getDocument())
         return;
-    const QString fileName =
-        QFileDialog::getOpenFileName(stage->window(), tr("Insert Image"), lastFolder(),
-                                     tr("Images (*.png *.jpg *.jpeg *.svg);;All Files (*)"));
+    const QString fileName = QFileDialog::getOpenFileName(
+        stage->window(), tr("Insert Image"),
+        DialogFolders::start(DialogFolders::Pictures, stage->getDocument()->getFileName()),
+        tr("Images (*.png *.jpg *.jpeg *.svg);;All Files (*)"));
     if (fileName.isEmpty())
         return;
-    lastFolder() = QFileInfo(fileName).absolutePath();
+    DialogFolders::remember(DialogFolders::Pictures, fileName);
     QString error;
     if (!insertFile(stage, fileName, &error))
         IUi::getInstance()->showWarning(stage->window(), QStringLiteral("Zenub Animate"), error,

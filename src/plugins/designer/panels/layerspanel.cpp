@@ -6,6 +6,10 @@
 #include "paneltoolbar.h"
 #include "stage/stagewidget.h"
 
+#include <mainwindow/mainwindow.h>
+#include <plugin/icore.h>
+#include <plugin/iui.h>
+
 #include <QAction>
 #include <QHeaderView>
 #include <QPainter>
@@ -356,7 +360,19 @@ void LayersPanel::addLayer()
 void LayersPanel::deleteLayer()
 {
     const int layer = currentLayer();
-    if (layer < 0)
+    const ZenubLayer* doomed = layerAt(layer);
+    if (!doomed)
+        return;
+    // As for a scene: shapes are work, an empty layer is not.
+    if (!doomed->getShapes().isEmpty() &&
+        IUi::getInstance()->showQuestion(
+            ICore::getMainWindow(), tr("Delete Layer"),
+            tr("The layer \"%1\" holds shapes. Do you want to delete it with everything on it?")
+                .arg(doomed->getName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    // The question ran an event loop: the project may have changed meanwhile.
+    if (!layerAt(layer))
         return;
     // Shapes of other layers may move up an index; the selection would name the wrong ones.
     m_pStage->setSelection(ShapeRef());

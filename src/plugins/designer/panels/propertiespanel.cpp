@@ -198,6 +198,8 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
     });
     connect(stage, &StageWidget::documentChanged, this, &PropertiesPanel::refresh);
     connect(stage, &StageWidget::frameChanged, this, &PropertiesPanel::refresh);
+    // The fields follow a drag as it happens, not only when it is let go.
+    connect(stage, &StageWidget::previewChanged, this, &PropertiesPanel::refresh);
     refresh();
 }
 
@@ -223,9 +225,10 @@ QVector<ShapeRef> PropertiesPanel::selection(int only) const
 void PropertiesPanel::refresh()
 {
     const QVector<ShapeRef> refs = selection();
+    const ZenubProject* shown = m_pStage->shownProject();
     Shapes shapes;
     for (const ShapeRef& ref : refs) {
-        const ZenubShape* shape = document()->shapeAt(ref);
+        const ZenubShape* shape = ref.find(*shown);
         // The shape the stage marks as current shows its value where the others' differ,
         // and the arrows step from it.
         if (ref == m_pStage->getSelection())
@@ -335,7 +338,10 @@ MixedSpinBox* PropertiesPanel::addShapeSpin(const QString& label, const char* na
         const auto value = [read](const ZenubShape& shape) {
             return (shape.*read)();
         };
-        if (!kept.isEmpty())
+        // Disabled, it shows no number: another shape's value would pass for this one's.
+        if (kept.isEmpty())
+            spin->display(0, true);
+        else
             spin->display(value(*kept.first()), differ(kept, value));
     });
     return spin;

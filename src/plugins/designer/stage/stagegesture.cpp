@@ -129,6 +129,7 @@ void StageGesture::updatePreview()
     }
     m_bPreview = true;
     m_pStage->update();
+    emit m_pStage->previewChanged();
 }
 
 void StageGesture::finish()
@@ -178,7 +179,10 @@ void StageGesture::reset()
 {
     m_kind = Kind::None;
     m_drag.end();
+    const bool bHadPreview = m_bPreview;
     m_bPreview = false;
     m_preview = ZenubProject();
     m_pStage->update();
+    if (bHadPreview)
+        emit m_pStage->previewChanged();
 }

@@ -61,6 +61,13 @@ void StageWidget::setDocument(DesignerDocument* document)
     emit documentChanged();
 }
 
+const ZenubProject* StageWidget::shownProject() const
+{
+    if (const ZenubProject* preview = m_gesture.preview())
+        return preview;
+    return m_pDocument ? &m_pDocument->getProject() : nullptr;
+}
+
 void StageWidget::setScene(int scene)
 {
     if (scene == m_scene)

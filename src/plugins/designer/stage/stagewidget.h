@@ -33,6 +33,9 @@ public:
 
     void setDocument(DesignerDocument* document);
     DesignerDocument* getDocument() const { return m_pDocument; }
+    /*! The project as the stage shows it: with a drag under way, the dragged shapes where they are.
+     */
+    const ZenubProject* shownProject() const;
     void setScene(int scene);
     int getScene() const { return m_scene; }
     void setFrame(int frame);
@@ -111,6 +114,8 @@ signals:
     void toolChanged(StageTool::Kind kind);
     /*! The pointer is over stage point \a point. */
     void pointerMoved(const QPointF& point);
+    /*! A drag moved the shapes it shows (shownProject()), or ended and dropped them. */
+    void previewChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

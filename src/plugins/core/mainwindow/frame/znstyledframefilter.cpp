@@ -4,11 +4,14 @@
 #ifndef Q_OS_WIN
 
 #include "plugin/dpi.h"
+#include "windowmanagercheck.h"
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 
 ZNStyledFrameFilter::ZNStyledFrameFilter(ZNStyledFrameHelper* helper, QWidget* widget)
     : m_pHelper(helper)
@@ -73,11 +76,32 @@ void ZNStyledFrameFilter::updateCursor(const QPoint& point)
     }
 }
 
+void ZNStyledFrameFilter::followWindowState(Qt::WindowStates oldState)
+{
+    const Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
+    const bool bWasFilling = oldState & filling;
+    const Qt::WindowStates state = m_pWidget->windowState();
+    const bool bFilling = state & filling;
+    if (bWasFilling == bFilling || !m_pWindow || WindowManagerCheck::maximizesWindows())
+        return;
+    // Through the native window: QWidget::setGeometry() would take the maximised state back.
+    if (bFilling) {
+        m_normalGeometry = m_pWidget->normalGeometry();
+        if (const QScreen* screen = m_pWindow->screen())
+            m_pWindow->setGeometry(state & Qt::WindowFullScreen ? screen->geometry()
+                                                                : screen->availableGeometry());
+    } else if (m_normalGeometry.isValid()) {
+        m_pWindow->setGeometry(m_normalGeometry);
+    }
+}
+
 bool ZNStyledFrameFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_pWidget) {
         if (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show)
             attach();
+        if (event->type() == QEvent::WindowStateChange)
+            followWindowState(static_cast<QWindowStateChangeEvent*>(event)->oldState());
         return false;
     }
     if (watched != m_pWindow)

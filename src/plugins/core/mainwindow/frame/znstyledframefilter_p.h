@@ -29,6 +29,8 @@ protected:
 private:
     int hitCodeAt(const QPoint& point) const;
     void updateCursor(const QPoint& point);
+    /*! Without a window manager, gives a new window state its size: the frame is ours. */
+    void followWindowState(Qt::WindowStates oldState);
 
     ZNStyledFrameHelper* m_pHelper;
     QWidget* m_pWidget;
@@ -37,6 +39,8 @@ private:
     Qt::Edges m_resizeEdges;
     QPoint m_pressPosition;
     QRect m_resizeStart;
+    // The size to go back to from a maximised state the frame gave itself.
+    QRect m_normalGeometry;
     bool m_bCursorOverridden = false;
     bool m_bHadOwnCursor = false;
     QCursor m_savedCursor;
