@@ -136,10 +136,6 @@
         <translation>Die Sprache konnte nicht geändert werden.</translation>
     </message>
     <message>
-        <source>Could not open help file.</source>
-        <translation>Die Hilfedatei konnte nicht geöffnet werden.</translation>
-    </message>
-    <message>
         <source>Help document is missing.</source>
         <translation>Das Hilfedokument fehlt.</translation>
     </message>
@@ -166,6 +162,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>%1 cannot be opened: only regular files can be projects.</source>
         <translation>%1 kann nicht geöffnet werden: Nur normale Dateien können Projekte sein.</translation>
+    </message>
+    <message>
+        <source>the user guide</source>
+        <translation>das Benutzerhandbuch</translation>
     </message>
 </context>
 <context>
@@ -718,6 +718,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Could not find the requested file.</source>
         <translation>Die angeforderte Datei wurde nicht gefunden.</translation>
     </message>
+    <message>
+        <source>the link</source>
+        <translation>den Link</translation>
+    </message>
+    <message>
+        <source>the file %1</source>
+        <translation>die Datei %1</translation>
+    </message>
 </context>
 <context>
     <name>BackupOptionPage</name>
@@ -954,6 +962,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Time Line</source>
         <translation>Zeitleiste</translation>
     </message>
+    <message>
+        <source>the preview</source>
+        <translation>die Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>DesignerEditorWidget</name>
@@ -1177,6 +1189,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>The project name is too long to be a file name. Please shorten it.</source>
         <translation>Der Projektname ist zu lang für einen Dateinamen. Bitte kürzen Sie ihn.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>Grö&amp;ße:</translation>
     </message>
 </context>
 <context>
@@ -2461,6 +2481,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Rename Shape</source>
         <translation>Form umbenennen</translation>
     </message>
+    <message>
+        <source>The layer &quot;%1&quot; holds shapes. Do you want to delete it with everything on it?</source>
+        <translation>Die Ebene „%1“ enthält Formen. Möchten Sie sie mit allem darauf löschen?</translation>
+    </message>
 </context>
 <context>
     <name>PropertiesPanel</name>
@@ -3161,6 +3185,55 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>&quot;%1&quot; is too large to be a shortcut scheme.</source>
         <translation>„%1“ ist zu groß für ein Tastenkürzel-Schema.</translation>
+    </message>
+</context>
+<context>
+    <name>BreakpointSizes</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalOpener</name>
+    <message>
+        <source>Zenub Animate could not open %1.</source>
+        <translation>Zenub Animate konnte %1 nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>No program is set up to show this file:
+%1</source>
+        <translation>Kein Programm ist eingerichtet, diese Datei zu zeigen:
+%1</translation>
+    </message>
+    <message>
+        <source>No browser is set up to show this address:
+%1</source>
+        <translation>Kein Browser ist eingerichtet, diese Adresse zu zeigen:
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Address</source>
+        <translation>Adresse &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Im &amp;Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>the folder %1</source>
+        <translation>den Ordner %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewSizesMenu</name>
+    <message>
+        <source>Preview at Si&amp;ze</source>
+        <translation>Vorschau in Grö&amp;ße</translation>
+    </message>
+    <message>
+        <source>No breakpoints are checked in Preferences</source>
+        <translation>In den Einstellungen ist kein Umbruchpunkt angehakt</translation>
     </message>
 </context>
 </TS>

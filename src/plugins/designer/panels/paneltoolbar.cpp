@@ -20,8 +20,8 @@ PanelToolBar::PanelToolBar(QWidget* parent)
     : QWidget(parent)
 {
     auto* layout = new FlowLayout(this);
-    layout->setContentsMargins(4, 2, 4, 2);
-    layout->setSpacing(2);
+    layout->setContentsMargins(2, 1, 2, 1);
+    layout->setSpacing(1);
 }
 
 QAction* PanelToolBar::addAction(const QString& text)
