@@ -325,10 +325,10 @@ private slots:
         QFETCH(bool, lastLeft);
         QFETCH(int, answer);
         QFETCH(QString, layers);
-        auto* list = find<QListWidget>("layerList");
+        auto* tree = find<QTreeWidget>("layerTree");
         if (lastLeft)
             find<QAction>("deleteLayer")->trigger();
-        list->setCurrentRow(row);
+        tree->setCurrentItem(tree->topLevelItem(row));
         ModalAnswerer answerer;
         if (answer >= 0)
             answerer.answer(QMessageBox::StandardButton(answer));

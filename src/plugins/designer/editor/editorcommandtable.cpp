@@ -4,6 +4,7 @@
 #include <actions/actioncontainer.h>
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
+#include <appearance/ithemesmanager.h>
 #include <plugin/iui.h>
 
 #include <QAction>
@@ -180,9 +181,17 @@ QKeySequence EditorCommandTable::keyOf(const QString& id)
 void EditorCommandTable::describe(QAction* action, const QString& id, const QString& tip)
 {
     const EditorCommand* command = find(id);
-    if (command && !command->icon.isEmpty())
-        action->setIcon(
-            IUi::getInstance()->getIcon(command->icon, 3, QStringLiteral(":/designer/images/")));
+    if (command && !command->icon.isEmpty()) {
+        // Glyphs drawn for dark surfaces, darkened under a light theme, and again on a change.
+        const QString icon = command->icon;
+        const auto showIcon = [action, icon] {
+            action->setIcon(
+                IUi::getInstance()->getGlyphIcon(icon, 3, QStringLiteral(":/designer/images/")));
+        };
+        showIcon();
+        QObject::connect(&IThemesManager::getInstance(), &IThemesManager::themeApplied, action,
+                         showIcon);
+    }
     const auto update = [action, id, tip] {
         const QKeySequence key = keyOf(id);
         action->setToolTip(key.isEmpty() ? tip

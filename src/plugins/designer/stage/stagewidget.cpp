@@ -63,7 +63,8 @@ void StageWidget::setDocument(DesignerDocument* document)
 
 const ZenubProject* StageWidget::shownProject() const
 {
-    if (const ZenubProject* preview = m_gesture.preview())
+    const StageTool* tool = m_tool == StageTool::Kind::Hand ? nullptr : currentTool();
+    if (const ZenubProject* preview = tool ? tool->preview() : nullptr)
         return preview;
     return m_pDocument ? &m_pDocument->getProject() : nullptr;
 }
