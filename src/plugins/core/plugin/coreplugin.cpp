@@ -3,6 +3,7 @@
 
 #include "appearance/ilanguagemanager.h"
 #include "mainwindow/mainwindow.h"
+#include "plugin/externalopener.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -28,6 +29,8 @@ bool CorePlugin::initialize(const QStringList& arguments, QString* errorString)
     QT_WARNING_DISABLE_DEPRECATED
     qsrand(static_cast<uint>(QDateTime::currentSecsSinceEpoch()));
     QT_WARNING_POP
+    // Addresses and files open through the desktop, and a failure is told.
+    ExternalOpener::install(this);
     return m_mainWindow->init(errorString);
 }
 

@@ -25,12 +25,56 @@ QString ExternalOpener::launcher()
 #endif
 }
 
+namespace {
+
+// What the address being opened is, for the message should it fail.
+struct Pending
+{
+    QUrl url;
+    QString what;
+    QPointer<QWidget> parent;
+};
+Pending& pending()
+{
+    static Pending value;
+    return value;
+}
+
+const char* const kSchemes[] = {"http", "https", "file"};
+
+} // namespace
+
+ExternalOpener::ExternalOpener(QObject* owner)
+    : QObject(owner)
+{
+    for (const char* scheme : kSchemes)
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "launch");
+}
+
+void ExternalOpener::install(QObject* owner)
+{
+    new ExternalOpener(owner);
+}
+
 void ExternalOpener::open(const QUrl& url, const QString& what, QWidget* parent)
 {
+    pending() = {url, what, parent};
+    if (!QDesktopServices::openUrl(url))
+        showFailure(url, what, parent);
+}
+
+void ExternalOpener::launch(const QUrl& url)
+{
+    const Pending asked = pending();
+    pending() = Pending();
+    const QString what =
+        asked.url == url ? asked.what : (url.isLocalFile() ? url.toLocalFile() : url.toString());
+    const QPointer<QWidget> window = asked.url == url ? asked.parent : QPointer<QWidget>();
     const QString program = launcher();
     if (program.isEmpty()) {
+        // Called from the handler, this reaches the system's own opener.
         if (!QDesktopServices::openUrl(url))
-            showFailure(url, what, parent);
+            showFailure(url, what, window);
         return;
     }
     // Owned by the application: the program it starts may outlive the widget that asked.
@@ -42,7 +86,6 @@ void ExternalOpener::open(const QUrl& url, const QString& what, QWidget* parent)
     // nobody reads.
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
-    const QPointer<QWidget> window = parent;
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [process, url, what, window](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)

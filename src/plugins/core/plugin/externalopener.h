@@ -4,9 +4,11 @@
 
 #include "core_export.h"
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QUrl>
 
-class QUrl;
 class QWidget;
 
 /*!
@@ -15,12 +17,17 @@ class QWidget;
     opened and offers to copy its address or, for a file, to show it in its folder. Nothing of a
     failure is left to the log alone.
 
-    Where the desktop hands addresses to a program of its own ("xdg-open" on Linux), that
-    program's answer is awaited without blocking, so a missing browser or viewer is also told.
+    Everything goes through QDesktopServices, so a handler an application or a test registers
+    for a scheme is honoured. The core plugin registers this class for web addresses and files:
+    where the desktop hands them to a program of its own ("xdg-open" on Linux), that program's
+    answer is awaited without blocking, so a missing browser or viewer is also told.
 */
-class CORE_EXPORT ExternalOpener
+class CORE_EXPORT ExternalOpener : public QObject
 {
+    Q_OBJECT
 public:
+    /*! Registers the opener for "http", "https" and "file" addresses; \a owner keeps it. */
+    static void install(QObject* owner);
     /*!
         Opens \a url; \a what names it in the message ("the preview"). Returns at once; a failure
         that the desktop reports later is told then, over \a parent's window.
@@ -31,7 +38,12 @@ public:
     /*! The program that hands addresses on, found on the PATH; empty where there is none. */
     static QString launcher();
 
+public slots:
+    /*! Hands \a url to the desktop's program and tells a failure; the handler's slot. */
+    void launch(const QUrl& url);
+
 private:
+    explicit ExternalOpener(QObject* owner);
     static void showInFolder(const QString& file, QWidget* parent);
 };
 
