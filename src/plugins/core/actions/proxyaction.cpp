@@ -149,11 +149,13 @@ void ProxyAction::watch(QAction* action)
         return;
     m_watched.append(action);
     connect(action, &QAction::changed, this, &ProxyAction::actionChanged);
-    connect(action, &QObject::destroyed, this, [this](QObject* gone) {
-        const int index = m_watched.indexOf(static_cast<QAction*>(gone));
+    // By the time destroyed() fires the action is a bare QObject: compare the
+    // captured pointer, never cast the dying object back.
+    connect(action, &QObject::destroyed, this, [this, action] {
+        const int index = m_watched.indexOf(action);
         if (index >= 0)
             m_watched.remove(index);
-        if (gone == m_action)
+        if (action == m_action)
             m_action = nullptr;
     });
 }
