@@ -20,9 +20,18 @@ void collect(const QVector<ZenubShape>& shapes, QSet<QString>* names)
 // The translated pattern as a regular expression: %1 the name, %2 the number.
 QRegularExpression patternOf(const QString& pattern)
 {
-    QString expression = QRegularExpression::escape(pattern);
-    expression.replace(QLatin1String("%1"), QLatin1String("(.*)"));
-    expression.replace(QLatin1String("%2"), QLatin1String("([0-9]+)"));
+    static const QRegularExpression placeholder(QStringLiteral("%([12])"));
+    QString expression;
+    int from = 0;
+    QRegularExpressionMatchIterator it = placeholder.globalMatch(pattern);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        expression += QRegularExpression::escape(pattern.mid(from, match.capturedStart() - from));
+        expression += match.captured(1) == QLatin1String("1") ? QStringLiteral("(.*)")
+                                                              : QStringLiteral("([0-9]+)");
+        from = match.capturedEnd();
+    }
+    expression += QRegularExpression::escape(pattern.mid(from));
     return QRegularExpression(QLatin1Char('^') + expression + QLatin1Char('$'));
 }
 

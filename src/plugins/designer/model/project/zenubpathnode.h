@@ -3,6 +3,7 @@
 #define ZENUBPATHNODE_H
 
 #include <QPointF>
+#include <QTypeInfo>
 
 /*!
     A point of a path with the two handles of the curves meeting there, in the same coordinates
@@ -38,5 +39,8 @@ struct ZenubPathNode
     }
     bool operator!=(const ZenubPathNode& other) const { return !(*this == other); }
 };
+
+// Plain data: vectors of nodes (tens of thousands in a glyph outline) move as bytes.
+Q_DECLARE_TYPEINFO(ZenubPathNode, Q_PRIMITIVE_TYPE);
 
 #endif
