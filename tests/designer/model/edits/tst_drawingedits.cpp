@@ -171,7 +171,7 @@ private slots:
         const int added = PathEdits::splitSegment(path, 0, 0, 0.25);
         QCOMPARE(added, 1);
         QCOMPARE(path.nodeCount(), 3);
-        QCOMPARE(path.getSubpaths()[0].nodes[1].smooth, smooth);
+        QCOMPARE(bool(path.getSubpaths()[0].nodes[1].smooth), smooth);
         // Half way along each half is a quarter and five eighths of the way along the whole.
         const auto at = [](const ZenubPath& p, int segment, double t) {
             const ZenubPathNode& a = p.getSubpaths()[0].nodes[segment];

@@ -113,7 +113,7 @@ private slots:
                  qPrintable(QStringLiteral("%1 %2").arg(each.point.x()).arg(each.point.y())));
         QVERIFY2(near(each.out, out),
                  qPrintable(QStringLiteral("%1 %2").arg(each.out.x()).arg(each.out.y())));
-        QCOMPARE(each.smooth, roundness >= 1);
+        QCOMPARE(bool(each.smooth), roundness >= 1);
     }
 
     void hitsAtBoundaries_data()

@@ -16,7 +16,9 @@ struct ZenubPathNode
     QPointF point;
     QPointF in;
     QPointF out;
-    bool smooth = false;
+    // Used as a bool; four bytes wide, since GCC 12 takes one-byte stores into QVector's
+    // elements for overflows and warns.
+    int smooth = 0;
 
     ZenubPathNode() = default;
     /*! A corner without handles. */
@@ -30,12 +32,13 @@ struct ZenubPathNode
         : point(at)
         , in(inHandle)
         , out(outHandle)
-        , smooth(isSmooth)
+        , smooth(isSmooth ? 1 : 0)
     {}
 
     bool operator==(const ZenubPathNode& other) const
     {
-        return point == other.point && in == other.in && out == other.out && smooth == other.smooth;
+        return point == other.point && in == other.in && out == other.out &&
+               bool(smooth) == bool(other.smooth);
     }
     bool operator!=(const ZenubPathNode& other) const { return !(*this == other); }
 };
