@@ -2771,10 +2771,6 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>Gleiche Abstände zwischen den Formen von oben nach unten</translation>
     </message>
     <message>
-        <source>Align and distribute on the stage instead of the shapes' box</source>
-        <translation>Auf der Bühne statt im gemeinsamen Rahmen der Formen ausrichten und verteilen</translation>
-    </message>
-    <message>
         <source>Align and distribute on the stage instead of the shapes&apos; box</source>
         <translation>Auf der Bühne statt im gemeinsamen Rahmen der Formen ausrichten und verteilen</translation>
     </message>
