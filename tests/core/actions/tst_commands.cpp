@@ -105,6 +105,9 @@ void tst_Commands::matcher_data()
                                  << "Show the stage larger" << true;
     QTest::newRow("every word must match") << "add key"
                                            << "Time Line > Auto-Key" << QString() << false;
+    QTest::newRow("no slips in descriptions") << "key"
+                                              << "Layers > Lock Layer"
+                                              << "Keep the shapes" << false;
     QTest::newRow("two slips in a short word") << "gdri"
                                                << "View > Grid" << QString() << false;
     QTest::newRow("mnemonic inside a word") << "cut"

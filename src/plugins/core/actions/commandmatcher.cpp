@@ -73,10 +73,10 @@ int CommandMatcher::distance(const QString& a, const QString& b)
     return previous[m];
 }
 
-int CommandMatcher::wordScore(const QString& query, const QStringList& words)
+int CommandMatcher::wordScore(const QString& query, const QStringList& words, bool bSlips)
 {
     int best = 0;
-    const int slips = allowedSlips(query.size());
+    const int slips = bSlips ? allowedSlips(query.size()) : 0;
     for (const QString& word : words) {
         if (word == query)
             return Exact;
@@ -116,9 +116,10 @@ int CommandMatcher::score(const QString& query, const QString& path, const QStri
     const QStringList described = words(description);
     int total = 0;
     for (const QString& word : queryWords) {
-        int best = wordScore(word, own) + 10;
+        int best = wordScore(word, own, true) + 10;
+        // A description is long prose: a slip there would find nearly anything.
         if (best == 10)
-            best = std::max(wordScore(word, all), wordScore(word, described) / 4);
+            best = std::max(wordScore(word, all, true), wordScore(word, described, false) / 4);
         if (best == 0)
             return 0;
         total += best;

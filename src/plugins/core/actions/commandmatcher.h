@@ -12,7 +12,7 @@
     the command: the start of it ("add key" finds "Add Keyframe"), a part of it, the initials of
     consecutive words ("ak"), or the start of it with one slip of the finger (two for longer
     words: "zomo in", "keyfrmae"). The command's own text counts more than the menus on its path,
-    and the path more than its description.
+    and the path more than its description, where slips do not count.
 */
 class CORE_EXPORT CommandMatcher
 {
@@ -29,7 +29,7 @@ public:
     static int distance(const QString& a, const QString& b);
 
 private:
-    static int wordScore(const QString& query, const QStringList& words);
+    static int wordScore(const QString& query, const QStringList& words, bool bSlips);
 };
 
 #endif

@@ -136,12 +136,17 @@ void KeyboardOptionPage::initValues()
 {
     m_pending.clear();
     m_paths.clear();
+    m_furtherKeys.clear();
     m_scopes = CommandScopes::current();
     for (ContextAction* command : ActionManager::getActions()) {
         if (!isConfigurable(command))
             continue;
         m_pending.insert(command->getId(), command->getKeySequence());
         m_paths.insert(command->getId(), CommandText::path(command));
+        // Further keys (Ctrl+= beside Ctrl++) stay as long as the first one does.
+        const QList<QKeySequence> keys = command->getAction()->shortcuts();
+        if (keys.size() > 1)
+            m_furtherKeys.insert(command->getId(), keys);
     }
     fillTree();
     IOptionPage::initValues();
@@ -276,14 +281,26 @@ void KeyboardOptionPage::reassign()
         setPending(other, QKeySequence());
 }
 
+QList<QKeySequence> KeyboardOptionPage::keysOf(const QString& id) const
+{
+    const QKeySequence first = m_pending.value(id);
+    const QList<QKeySequence> all = m_furtherKeys.value(id);
+    return !all.isEmpty() && all.constFirst() == first ? all : QList<QKeySequence>{first};
+}
+
 QStringList KeyboardOptionPage::clashingIds(const QString& id) const
 {
     QStringList ids;
     const QKeySequence sequence = m_pending.value(id);
     for (auto it = m_pending.constBegin(); it != m_pending.constEnd(); ++it) {
-        if (it.key() != id && clashes(sequence, it.value()) &&
-            m_scopes.activeTogether(id, it.key()))
-            ids.append(it.key());
+        if (it.key() == id || !m_scopes.activeTogether(id, it.key()))
+            continue;
+        for (const QKeySequence& other : keysOf(it.key())) {
+            if (clashes(sequence, other)) {
+                ids.append(it.key());
+                break;
+            }
+        }
     }
     return ids;
 }

@@ -66,6 +66,8 @@ private:
     void refreshMarks();
     QString currentId() const;
     QStringList clashingIds(const QString& id) const;
+    /*! The keys command \a id would have: the edited one, and its further ones while it stays. */
+    QList<QKeySequence> keysOf(const QString& id) const;
 
     QLineEdit* m_pFilter = nullptr;
     QTreeWidget* m_pTree = nullptr;
@@ -76,6 +78,7 @@ private:
     QPushButton* m_pReassign = nullptr;
     QMap<QString, QKeySequence> m_pending;
     QMap<QString, QString> m_paths;
+    QMap<QString, QList<QKeySequence>> m_furtherKeys;
     CommandScopes m_scopes;
     bool m_bFilling = false;
 };
