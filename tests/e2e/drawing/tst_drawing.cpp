@@ -40,6 +40,7 @@ private slots:
     void init();
     void cleanup();
     void drawRectangleByDraggingWithShift();
+    void drawPathMoveNodeAndHandleUndo();
     void alignThreeShapes();
     void guidesFromTheRulersSnapShapes();
     void typeTwoLinesOfTextInPlace();
@@ -95,6 +96,8 @@ void tst_Drawing::init()
     QVERIFY(m_window->loadFile(path));
     m_stage = m_window->getMdiArea()->activeSubWindow()->findChild<StageWidget*>("stage");
     QVERIFY(m_stage);
+    // At 100 % a pointer on a whole screen pixel lies on a whole stage pixel.
+    m_stage->setZoom(1.0);
     m_stage->setFocus();
     QApplication::processEvents();
 }
@@ -166,6 +169,69 @@ void tst_Drawing::drawRectangleByDraggingWithShift()
     QCOMPARE(scene().getLayers().at(0).getShapes().size(), 2);
     key(Qt::Key_Escape);
     QCOMPARE(m_stage->getTool(), StageTool::Kind::Select);
+}
+
+namespace {
+
+// Where a point of a path's own coordinates lies on the stage (the path not turned).
+QPointF onStage(const ZenubShape& shape, const QPointF& relative)
+{
+    const ZenubKeyframe box = shape.stateAtFrame(0);
+    return QPointF(box.getX() + relative.x() * box.getWidth(),
+                   box.getY() + relative.y() * box.getHeight());
+}
+
+bool near(const QPointF& a, const QPointF& b)
+{
+    return QLineF(a, b).length() < 0.5;
+}
+
+} // namespace
+
+void tst_Drawing::drawPathMoveNodeAndHandleUndo()
+{
+    // Corners by clicks, a smooth node by a drag, closed by a click on the first node.
+    key(Qt::Key_P);
+    const auto click = [this](const QPointF& at) {
+        QTest::mouseClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage(at).toPoint());
+    };
+    click({50, 50});
+    click({150, 50});
+    drag({150, 150}, {190, 190});
+    click({50, 150});
+    click({50, 50});
+    QCOMPARE(scene().getLayers().at(0).getShapes().size(), 1);
+    const auto path = [this] {
+        return scene().getLayers().at(0).getShapes().at(0);
+    };
+    QCOMPARE(path().getType(), ZenubShape::Type::Path);
+    QCOMPARE(undoText(), QStringLiteral("Undo Add Path 1"));
+    const auto node = [&path](int index) {
+        return path().getPath().getSubpaths().at(0).nodes.at(index);
+    };
+    QVERIFY(path().getPath().getSubpaths().at(0).closed);
+    QCOMPARE(path().getPath().getSubpaths().at(0).nodes.size(), 4);
+    QVERIFY(!node(1).smooth && node(2).smooth);
+    QVERIFY(near(onStage(path(), node(2).out), {190, 190}));
+    QVERIFY(near(onStage(path(), node(2).in), {110, 110}));
+
+    // The node tool edits the path just drawn: one node moved, then one handle of the smooth
+    // one, whose other handle turns along and keeps its length.
+    key(Qt::Key_A);
+    drag({150, 50}, {170, 40});
+    QVERIFY(near(onStage(path(), node(1).point), {170, 40}));
+    QCOMPARE(undoText(), QStringLiteral("Undo Move Node"));
+    click({150, 150});
+    drag({190, 190}, {150, 200});
+    QVERIFY(near(onStage(path(), node(2).out), {150, 200}));
+    QVERIFY(near(onStage(path(), node(2).in), {150, 150 - std::hypot(40, 40)}));
+    QVERIFY(near(onStage(path(), node(1).point), {170, 40}));
+    QCOMPARE(undoText(), QStringLiteral("Undo Move Handle"));
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(near(onStage(path(), node(2).out), {190, 190}));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(near(onStage(path(), node(1).point), {150, 50}));
 }
 
 void tst_Drawing::alignThreeShapes()

@@ -4,6 +4,7 @@
 #include "aligncommands.h"
 #include "document/designerdocument.h"
 #include "editorcommandtable.h"
+#include "nodecommands.h"
 #include "panels/dockarea.h"
 #include "panels/layerspanel.h"
 #include "panels/scenespanel.h"
@@ -103,6 +104,7 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
         m_pTimeline->getView(), m_pTimeline->getKeyframeCommands(), m_pShapeCommands);
     m_pViewCommands = new StageViewCommands(m_pStage, m_pView, m_pToolBar);
     m_pAlignCommands = new AlignCommands(m_pStage, this);
+    m_pNodeCommands = new NodeCommands(m_pStage, this);
     // Another scene offers other shapes to select.
     connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, m_pShapeCommands,
             &ShapeCommands::stateChanged);
@@ -142,7 +144,7 @@ QList<QPair<QAction*, QString>> DesignerEditorWidget::commandActions() const
         m_pPalette->commandActions() + m_pViewCommands->commandActions() +
         m_pAlignCommands->commandActions() + m_pContextMenu->commandActions() +
         m_pTimeline->commandActions() + m_pDocks->getLayers()->commandActions() +
-        m_pDocks->getScenes()->commandActions();
+        m_pDocks->getScenes()->commandActions() + m_pNodeCommands->commandActions();
     commands.append(qMakePair(m_pColorAction, QStringLiteral("Object.Fill_Colour")));
     commands.append(qMakePair(m_pPalette->toggleViewAction(), QStringLiteral("View.Tools_Panel")));
     const QPair<const char*, const char*> panels[] = {{"propertiesDock", "View.Properties_Panel"},

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class AlignCommands;
+class NodeCommands;
 class DesignerDocument;
 class DockArea;
 class QLabel;
@@ -67,6 +68,7 @@ private:
     AlignCommands* m_pAlignCommands = nullptr;
     StageContextMenu* m_pContextMenu = nullptr;
     TimelineEditCommands* m_pTimelineEdits = nullptr;
+    NodeCommands* m_pNodeCommands = nullptr;
 };
 
 #endif

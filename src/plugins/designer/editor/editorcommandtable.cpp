@@ -38,6 +38,7 @@ const QVector<EditorCommand>& EditorCommandTable::commands()
          tr("Select"),
          {key(Qt::Key_V)},
          QStringLiteral("tool_select")},
+        {QStringLiteral("Tools.Node"), tr("Node"), {key(Qt::Key_A)}, QStringLiteral("tool_node")},
         {QStringLiteral("Tools.Rectangle"),
          tr("Rectangle"),
          {key(Qt::Key_R)},
@@ -46,6 +47,11 @@ const QVector<EditorCommand>& EditorCommandTable::commands()
          tr("Ellipse"),
          {key(Qt::Key_E)},
          QStringLiteral("tool_ellipse")},
+        {QStringLiteral("Tools.Polygon"),
+         tr("Polygon and Star"),
+         {key(Qt::Key_S)},
+         QStringLiteral("tool_polygon")},
+        {QStringLiteral("Tools.Pen"), tr("Pen"), {key(Qt::Key_P)}, QStringLiteral("tool_pen")},
         {QStringLiteral("Tools.Text"), tr("Text"), {key(Qt::Key_T)}, QStringLiteral("tool_text")},
         {QStringLiteral("Tools.Hand"), tr("Hand"), {key(Qt::Key_H)}, QStringLiteral("tool_hand")},
 
@@ -74,6 +80,11 @@ const QVector<EditorCommand>& EditorCommandTable::commands()
         {QStringLiteral("View.Properties_Panel"), tr("&Properties"), {}, QString()},
         {QStringLiteral("View.Layers_Panel"), tr("&Layers"), {}, QString()},
         {QStringLiteral("View.Scenes_Panel"), tr("&Scenes"), {}, QString()},
+
+        {QStringLiteral("Path.Make_Smooth"), tr("Make Nodes &Smooth"), {}, QString()},
+        {QStringLiteral("Path.Make_Corner"), tr("Make Nodes &Corners"), {}, QString()},
+        {QStringLiteral("Path.Close"), tr("C&lose Path"), {}, QString()},
+        {QStringLiteral("Path.Open"), tr("&Open Path at Node"), {}, QString()},
 
         {QStringLiteral("Object.Align_Left"), tr("Align &Left"), {}, QStringLiteral("align_left")},
         {QStringLiteral("Object.Align_Centre"),
@@ -250,6 +261,11 @@ void EditorCommandTable::addToMenus(QWidget* window)
     ActionContainer* object =
         ActionManager::createMenuContainer(tr("&Object"), QStringLiteral("MenuBar.Object"));
     bar->insertMenu(object, view);
+    ActionContainer* path =
+        ActionManager::createMenuContainer(tr("&Path"), QStringLiteral("Object.Path"));
+    object->insertMenu(path, nullptr);
+    for (const char* id : {"Path.Make_Smooth", "Path.Make_Corner", "Path.Close", "Path.Open"})
+        placeholder(window, QLatin1String(id), QStringLiteral("Object.Path"));
     ActionContainer* align =
         ActionManager::createMenuContainer(tr("&Align"), QStringLiteral("Object.Align"));
     object->insertMenu(align, nullptr);

@@ -205,6 +205,9 @@ void ShapeCommands::duplicate()
 
 void ShapeCommands::deleteSelection()
 {
+    // With the node tool, Delete takes the picked nodes, not the whole path.
+    if (m_pStage->deleteSelectedNodes())
+        return;
     if (hasSelection())
         document()->removeShapes(m_pStage->getSelectedShapes());
 }

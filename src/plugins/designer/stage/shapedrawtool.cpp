@@ -2,6 +2,7 @@
 #include "shapedrawtool.h"
 
 #include "model/edits/newcontent.h"
+#include "model/render/textlayout.h"
 #include "stageoverlay.h"
 #include "stagesnapper.h"
 #include "stagewidget.h"
@@ -114,9 +115,21 @@ bool ShapeDrawTool::makeShape(const QRectF& box, ZenubShape* shape) const
     if (!document || scene < 0 || scene >= document->getProject().getScenes().size())
         return false;
     *shape = NewContent::shape(document->getProject(), scene, m_type, QString());
+    QRectF placed = box;
+    if (m_type == ZenubShape::Type::Text) {
+        // Typed words at a size of their own: a dragged box wraps them, a click lets the box
+        // grow with them from where it was clicked.
+        ZenubText& text = shape->textContent();
+        text.setFontSize(
+            std::round(std::max(12.0, document->getProject().getStageHeight() / 15.0)));
+        text.setAlignment(ZenubText::Alignment::Left);
+        text.setBoxMode(m_bDragged ? ZenubText::BoxMode::Wrap : ZenubText::BoxMode::Grow);
+        if (!m_bDragged)
+            placed.setSize(TextLayout::naturalSize(text, box.size()));
+    }
     // A drawn line of no width still needs a box one can pick and resize.
-    shape->setKeyframe(ZenubKeyframe(0, box.x(), box.y(), std::max(1.0, box.width()),
-                                     std::max(1.0, box.height())));
+    shape->setKeyframe(ZenubKeyframe(0, placed.x(), placed.y(), std::max(1.0, placed.width()),
+                                     std::max(1.0, placed.height())));
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "stageviewport.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 
 #include <cmath>
@@ -159,5 +160,52 @@ void StageOverlay::paintGuideLine(Qt::Orientation orientation, double position, 
         m_pPainter->drawLine(QLineF(0, at.y(), device->width(), at.y()));
     else
         m_pPainter->drawLine(QLineF(at.x(), 0, at.x(), device->height()));
+    m_pPainter->restore();
+}
+
+void StageOverlay::paintOutline(const QPainterPath& path)
+{
+    m_pPainter->save();
+    m_pPainter->setRenderHint(QPainter::Antialiasing);
+    QTransform view;
+    view.translate(m_viewport.origin().x(), m_viewport.origin().y());
+    view.scale(m_viewport.scale(), m_viewport.scale());
+    // Light under dark, as the selection outline, so it shows on any fill.
+    QPen under(QColor(0xff, 0xff, 0xff, 200), 3);
+    under.setCosmetic(true);
+    m_pPainter->setBrush(Qt::NoBrush);
+    m_pPainter->setPen(under);
+    m_pPainter->drawPath(view.map(path));
+    QPen over(kUserGuide.darker(140), 1);
+    over.setCosmetic(true);
+    m_pPainter->setPen(over);
+    m_pPainter->drawPath(view.map(path));
+    m_pPainter->restore();
+}
+
+void StageOverlay::paintNode(const QPointF& point, bool bSelected)
+{
+    const QPointF at = m_viewport.fromStage(point);
+    const double half = StageHandles::kGripSize / 2;
+    m_pPainter->save();
+    m_pPainter->setRenderHint(QPainter::Antialiasing, false);
+    m_pPainter->setPen(QPen(QColor(0x10, 0x10, 0x10), 1));
+    m_pPainter->setBrush(bSelected ? kAccent : QColor(Qt::white));
+    m_pPainter->drawRect(QRectF(at - QPointF(half, half), QSizeF(2 * half, 2 * half)));
+    m_pPainter->restore();
+}
+
+void StageOverlay::paintHandle(const QPointF& node, const QPointF& handle, bool bSelected)
+{
+    const QPointF from = m_viewport.fromStage(node);
+    const QPointF to = m_viewport.fromStage(handle);
+    m_pPainter->save();
+    m_pPainter->setRenderHint(QPainter::Antialiasing);
+    m_pPainter->setPen(QPen(kUserGuide.darker(140), 1));
+    m_pPainter->drawLine(from, to);
+    m_pPainter->setPen(QPen(QColor(0x10, 0x10, 0x10), 1));
+    m_pPainter->setBrush(bSelected ? kAccent : kUserGuide);
+    m_pPainter->drawEllipse(to, StageHandles::kGripSize / 2 - 0.5,
+                            StageHandles::kGripSize / 2 - 0.5);
     m_pPainter->restore();
 }

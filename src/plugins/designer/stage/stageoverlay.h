@@ -8,6 +8,7 @@
 #include <Qt>
 
 class QPainter;
+class QPainterPath;
 class StageViewport;
 class ZenubGuides;
 class ZenubKeyframe;
@@ -32,6 +33,12 @@ public:
     void paintAnimatedMarks(const ZenubProject& project, int scene, int frame);
     void paintGuides(const QVector<QLineF>& guides);
     void paintRubberBand(const QRectF& band);
+    /*! A thin line along \a path, in stage pixels, as the path tools draw what they edit. */
+    void paintOutline(const QPainterPath& path);
+    /*! A node of a path at stage point \a point: filled when selected. */
+    void paintNode(const QPointF& point, bool bSelected);
+    /*! The handle at \a handle of the node at \a node, with the line between them. */
+    void paintHandle(const QPointF& node, const QPointF& handle, bool bSelected);
     /*! The user's guide lines, across the whole view. */
     void paintUserGuides(const ZenubGuides& guides);
     /*! One guide line at \a position stage pixels; \a bHeld marks the one being dragged. */

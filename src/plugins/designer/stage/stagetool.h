@@ -36,6 +36,8 @@ public:
     /*! The project as the running drag would leave it, or null for the document's own. */
     virtual const ZenubProject* preview() const { return nullptr; }
 
+    /*! The pointer moves over stage point \a point while no drag runs. */
+    virtual void hover(const QPointF& point) { Q_UNUSED(point) }
     /*! The pointer's shape over stage point \a point while no drag runs. */
     virtual Qt::CursorShape cursorAt(const QPointF& point) const
     {

@@ -33,10 +33,12 @@ double StageViewport::scale() const
 QPointF StageViewport::origin() const
 {
     const double s = scale();
-    return QPointF(m_widgetSize.width() - m_stageSize.width() * s,
-                   m_widgetSize.height() - m_stageSize.height() * s) /
-               2 +
-           m_pan;
+    const QPointF origin = QPointF(m_widgetSize.width() - m_stageSize.width() * s,
+                                   m_widgetSize.height() - m_stageSize.height() * s) /
+                               2 +
+                           m_pan;
+    // On whole pixels, so that at 100 % every stage pixel is one screen pixel, sharp.
+    return QPointF(std::round(origin.x()), std::round(origin.y()));
 }
 
 QPointF StageViewport::toStage(const QPointF& widgetPoint) const

@@ -3,6 +3,8 @@
 
 #include "editor/shapecommands.h"
 #include "model/render/framerenderer.h"
+#include "stage/nodetool.h"
+#include "stage/pentool.h"
 #include "stage/shapedrawtool.h"
 #include "stage/stageoverlay.h"
 #include "stage/stagepicker.h"
@@ -26,6 +28,9 @@ StageWidget::StageWidget(QWidget* parent)
     m_tools[Kind::Select] = std::make_unique<StageGesture>(this);
     m_tools[Kind::Rectangle] = std::make_unique<ShapeDrawTool>(this, ZenubShape::Type::Rectangle);
     m_tools[Kind::Ellipse] = std::make_unique<ShapeDrawTool>(this, ZenubShape::Type::Ellipse);
+    m_tools[Kind::Node] = std::make_unique<NodeTool>(this);
+    m_tools[Kind::Polygon] = std::make_unique<ShapeDrawTool>(this, ZenubShape::Type::Polygon);
+    m_tools[Kind::Pen] = std::make_unique<PenTool>(this);
     m_tools[Kind::Text] = std::make_unique<ShapeDrawTool>(this, ZenubShape::Type::Text);
     m_pTextEditor = new StageTextEditor(this);
     setFocusPolicy(Qt::StrongFocus);
@@ -107,6 +112,18 @@ void StageWidget::setSelectedShapes(const QVector<ShapeRef>& refs)
 StageTool* StageWidget::currentTool() const
 {
     return m_tools.at(m_tool).get();
+}
+
+StageTool* StageWidget::tool(StageTool::Kind kind) const
+{
+    const auto found = m_tools.find(kind);
+    return found == m_tools.end() ? nullptr : found->second.get();
+}
+
+bool StageWidget::deleteSelectedNodes()
+{
+    auto* nodes = dynamic_cast<NodeTool*>(tool(StageTool::Kind::Node));
+    return m_tool == StageTool::Kind::Node && nodes && nodes->deleteNodes();
 }
 
 bool StageWidget::hasTool(StageTool::Kind kind) const
@@ -382,9 +399,11 @@ void StageWidget::mouseMoveEvent(QMouseEvent* event)
     emit pointerMoved(toStage(event->localPos()));
     if (m_guideDrag.isActive())
         m_guideDrag.moveTo(event->localPos());
-    else if (!isBusy())
+    else if (!isBusy()) {
+        if (m_tool != StageTool::Kind::Hand)
+            currentTool()->hover(toStage(event->localPos()));
         updateCursor(event->localPos());
-    else
+    } else
         dragTo(event->localPos(), event->modifiers());
 }
 

@@ -78,6 +78,10 @@ public:
 
     /*! The tool a left-button press uses. */
     StageTool::Kind getTool() const { return m_tool; }
+    /*! The tool of \a kind, or null (the hand is no tool object). */
+    StageTool* tool(StageTool::Kind kind) const;
+    /*! With the node tool in hand, deletes its picked nodes; false when there were none. */
+    bool deleteSelectedNodes();
     /*! Whether the stage has a tool of \a kind. */
     bool hasTool(StageTool::Kind kind) const;
     /*! The layer new shapes go to in the current scene, -1 for the top one. */
@@ -112,6 +116,8 @@ signals:
     /*! Whoever moved it: scrubbing, playback, stepping. */
     void frameChanged(int frame);
     void toolChanged(StageTool::Kind kind);
+    /*! What the tool in hand can act on changed (the nodes it picked, say). */
+    void toolStateChanged();
     /*! The pointer is over stage point \a point. */
     void pointerMoved(const QPointF& point);
     /*! A drag moved the shapes it shows (shownProject()), or ended and dropped them. */

@@ -23,11 +23,19 @@ ToolPalette::ToolPalette(StageWidget* stage, QWidget* parent)
         QString tip;
     } tools[] = {
         {Kind::Select, "Select", tr("Select: pick, move, resize and turn shapes")},
+        {Kind::Node, "Node",
+         tr("Node: move the nodes and handles of a path; double-click the path to add a node")},
         {Kind::Rectangle, "Rectangle",
          tr("Rectangle: drag to draw, Shift for a square, Alt from the centre")},
         {Kind::Ellipse, "Ellipse",
          tr("Ellipse: drag to draw, Shift for a circle, Alt from the centre")},
-        {Kind::Text, "Text", tr("Text: click or drag to place a text")},
+        {Kind::Polygon, "Polygon",
+         tr("Polygon and star: drag to draw, Shift keeps it regular, Alt from the centre")},
+        {Kind::Pen, "Pen",
+         tr("Pen: click for a corner, drag for a curve, click the first node to close, Enter "
+            "to finish")},
+        {Kind::Text, "Text",
+         tr("Text: click for a line that grows as you type, drag for a box that wraps")},
         {Kind::Hand, "Hand", tr("Hand: drag to move the view (also Space or the middle button)")},
     };
     auto* group = new QActionGroup(this);
