@@ -57,7 +57,8 @@ QStringList ToolIcons::names()
     return {"tool_select",  "tool_node", "tool_rectangle", "tool_ellipse", "tool_polygon",
             "tool_pen",     "tool_text", "tool_hand",      "align_left",   "align_hcenter",
             "align_right",  "align_top", "align_vcenter",  "align_bottom", "distribute_h",
-            "distribute_v", "group",     "ungroup"};
+            "distribute_v", "group",     "ungroup",        "text_left",    "text_center",
+            "text_right"};
 }
 
 bool ToolIcons::draw(QPainter& p, const QString& name)
@@ -110,6 +111,18 @@ bool ToolIcons::draw(QPainter& p, const QString& name)
         {"ungroup",
          [](QPainter& q) {
              drawGroup(q, false);
+         }},
+        {"text_left",
+         [](QPainter& q) {
+             drawTextAlign(q, 0);
+         }},
+        {"text_center",
+         [](QPainter& q) {
+             drawTextAlign(q, 1);
+         }},
+        {"text_right",
+         [](QPainter& q) {
+             drawTextAlign(q, 2);
          }},
     };
     const auto found = glyphs.find(name);
@@ -275,4 +288,17 @@ void ToolIcons::drawGroup(QPainter& p, bool grouped)
     p.setPen(dashed);
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1.5, 1.5, 21, 21));
+}
+
+void ToolIcons::drawTextAlign(QPainter& p, int where)
+{
+    // Lines of words of different lengths, lined up on the left, the middle or the right.
+    const double lengths[] = {18, 12, 16, 9};
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        const double length = lengths[i];
+        const double left = where == 0 ? 3 : where == 1 ? 12 - length / 2 : 21 - length;
+        p.setBrush(i == 0 ? Accent : Main);
+        p.drawRect(QRectF(left, 4 + i * 4.5, length, 2));
+    }
 }

@@ -28,4 +28,5 @@ private:
     static void drawAlign(QPainter& p, int edge);
     static void drawDistribute(QPainter& p, bool horizontal);
     static void drawGroup(QPainter& p, bool grouped);
+    static void drawTextAlign(QPainter& p, int where);
 };

@@ -85,16 +85,18 @@ private slots:
         QCOMPARE(spin->value(), qRound(start * 10) / 10.0);
         const int steps = m_document.getUndoStack()->count();
 
-        QStyleOptionSpinBox option;
-        option.initFrom(spin);
-        option.subControls = QStyle::SC_SpinBoxUp;
-        const QPoint up =
-            spin->style()
+        // Where the up arrow is now: the panel's rows change with what is selected.
+        const auto up = [spin] {
+            QStyleOptionSpinBox option;
+            option.initFrom(spin);
+            option.subControls = QStyle::SC_SpinBoxUp;
+            return spin->style()
                 ->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, spin)
                 .center();
-        QTest::mousePress(spin, Qt::LeftButton, Qt::NoModifier, up);
+        };
+        QTest::mousePress(spin, Qt::LeftButton, Qt::NoModifier, up());
         QTRY_VERIFY(spin->value() >= start + 3);
-        QTest::mouseRelease(spin, Qt::LeftButton, Qt::NoModifier, up);
+        QTest::mouseRelease(spin, Qt::LeftButton, Qt::NoModifier, up());
 
         QCOMPARE(m_document.getUndoStack()->count(), steps + 1);
         const ZenubShape& moving = *m_document.shapeAt(animated);
@@ -110,7 +112,7 @@ private slots:
         QTRY_COMPARE(spin->value(), moving.getKeyframes().at(2).getX());
 
         // The next press is a gesture of its own.
-        QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, up);
+        QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, up());
         QCOMPARE(m_document.getUndoStack()->count(), steps + 2);
         m_document.getUndoStack()->undo();
         m_document.getUndoStack()->undo();

@@ -306,14 +306,23 @@ void tst_Drawing::typeTwoLinesOfTextInPlace()
     QTest::mouseClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage({100, 100}).toPoint());
     StageTextEditor* editor = m_stage->textEditor();
     QVERIFY(editor->isVisible() && editor->hasFocus());
-    QTest::keyClicks(editor, QStringLiteral("Hello"));
+    QTest::keyClicks(editor, QStringLiteral("Hello world"));
     key(Qt::Key_Return);
     // Tool keys are words while typing.
     QTest::keyClicks(editor, QStringLiteral("vert"));
+    // One word made bold: picked with the keys, Ctrl+B.
+    key(Qt::Key_Home, Qt::ControlModifier);
+    key(Qt::Key_Right, Qt::ControlModifier);
+    key(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_B, Qt::ControlModifier);
     key(Qt::Key_Escape);
     QVERIFY(!editor->isVisible());
     const ZenubShape& text = scene().getLayers().at(0).getShapes().at(0);
-    QCOMPARE(text.getText(), QStringLiteral("Hello\nvert"));
+    QCOMPARE(text.getText(), QStringLiteral("Hello world\nvert"));
+    const QVector<ZenubTextRun> runs = text.getTextContent().getRuns();
+    QCOMPARE(runs.size(), 3);
+    QVERIFY(!runs.at(0).bold && runs.at(1).bold && !runs.at(2).bold);
+    QCOMPARE(runs.at(1).text, QStringLiteral("world"));
     QCOMPARE(undoText(), QStringLiteral("Undo Edit Text"));
     QCOMPARE(m_stage->getTool(), StageTool::Kind::Text);
 
@@ -330,7 +339,8 @@ void tst_Drawing::typeTwoLinesOfTextInPlace()
     key(Qt::Key_Escape);
     QVERIFY(scene().getLayers().at(0).getShapes().isEmpty());
     key(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(scene().getLayers().at(0).getShapes().at(0).getText(), QStringLiteral("Hello\nvert"));
+    QCOMPARE(scene().getLayers().at(0).getShapes().at(0).getText(),
+             QStringLiteral("Hello world\nvert"));
 }
 
 int main(int argc, char** argv)

@@ -7,6 +7,7 @@
 #include "nodecommands.h"
 #include "panels/dockarea.h"
 #include "panels/layerspanel.h"
+#include "panels/propertiespanel.h"
 #include "panels/scenespanel.h"
 #include "shapecommands.h"
 #include "stage/stagecontextmenu.h"
@@ -14,6 +15,7 @@
 #include "stage/stageviewcommands.h"
 #include "stage/stagewidget.h"
 #include "stage/toolpalette.h"
+#include "textcommands.h"
 #include "timeline/timelineeditcommands.h"
 #include "timeline/timelinewidget.h"
 
@@ -105,6 +107,8 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     m_pViewCommands = new StageViewCommands(m_pStage, m_pView, m_pToolBar);
     m_pAlignCommands = new AlignCommands(m_pStage, this);
     m_pNodeCommands = new NodeCommands(m_pStage, this);
+    m_pTextCommands = new TextCommands(m_pStage, this);
+    m_pDocks->getProperties()->setTextStyleActions(m_pTextCommands->actions());
     // Another scene offers other shapes to select.
     connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, m_pShapeCommands,
             &ShapeCommands::stateChanged);
@@ -144,7 +148,8 @@ QList<QPair<QAction*, QString>> DesignerEditorWidget::commandActions() const
         m_pPalette->commandActions() + m_pViewCommands->commandActions() +
         m_pAlignCommands->commandActions() + m_pContextMenu->commandActions() +
         m_pTimeline->commandActions() + m_pDocks->getLayers()->commandActions() +
-        m_pDocks->getScenes()->commandActions() + m_pNodeCommands->commandActions();
+        m_pDocks->getScenes()->commandActions() + m_pNodeCommands->commandActions() +
+        m_pTextCommands->commandActions();
     commands.append(qMakePair(m_pColorAction, QStringLiteral("Object.Fill_Colour")));
     commands.append(qMakePair(m_pPalette->toggleViewAction(), QStringLiteral("View.Tools_Panel")));
     const QPair<const char*, const char*> panels[] = {{"propertiesDock", "View.Properties_Panel"},

@@ -9,6 +9,7 @@
 
 class AlignCommands;
 class NodeCommands;
+class TextCommands;
 class DesignerDocument;
 class DockArea;
 class QLabel;
@@ -69,6 +70,7 @@ private:
     StageContextMenu* m_pContextMenu = nullptr;
     TimelineEditCommands* m_pTimelineEdits = nullptr;
     NodeCommands* m_pNodeCommands = nullptr;
+    TextCommands* m_pTextCommands = nullptr;
 };
 
 #endif

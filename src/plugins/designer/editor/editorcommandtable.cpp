@@ -86,6 +86,25 @@ const QVector<EditorCommand>& EditorCommandTable::commands()
         {QStringLiteral("Path.Close"), tr("C&lose Path"), {}, QString()},
         {QStringLiteral("Path.Open"), tr("&Open Path at Node"), {}, QString()},
 
+        {QStringLiteral("Text.Bold"), tr("&Bold"), {key(Qt::CTRL | Qt::Key_B)}, QString()},
+        {QStringLiteral("Text.Italic"), tr("&Italic"), {key(Qt::CTRL | Qt::Key_I)}, QString()},
+        {QStringLiteral("Text.Underline"),
+         tr("&Underline"),
+         {key(Qt::CTRL | Qt::Key_U)},
+         QString()},
+        {QStringLiteral("Text.Align_Left"),
+         tr("Align Text &Left"),
+         {},
+         QStringLiteral("text_left")},
+        {QStringLiteral("Text.Align_Centre"),
+         tr("&Centre Text"),
+         {},
+         QStringLiteral("text_center")},
+        {QStringLiteral("Text.Align_Right"),
+         tr("Align Text &Right"),
+         {},
+         QStringLiteral("text_right")},
+
         {QStringLiteral("Object.Align_Left"), tr("Align &Left"), {}, QStringLiteral("align_left")},
         {QStringLiteral("Object.Align_Centre"),
          tr("Align &Centre"),
@@ -266,6 +285,16 @@ void EditorCommandTable::addToMenus(QWidget* window)
     object->insertMenu(path, nullptr);
     for (const char* id : {"Path.Make_Smooth", "Path.Make_Corner", "Path.Close", "Path.Open"})
         placeholder(window, QLatin1String(id), QStringLiteral("Object.Path"));
+    ActionContainer* text =
+        ActionManager::createMenuContainer(tr("&Text"), QStringLiteral("Object.Text"));
+    object->insertMenu(text, nullptr);
+    for (const char* id : {"Text.Bold", "Text.Italic", "Text.Underline", "-", "Text.Align_Left",
+                           "Text.Align_Centre", "Text.Align_Right"}) {
+        if (qstrcmp(id, "-") == 0)
+            text->getMenu()->addSeparator();
+        else
+            placeholder(window, QLatin1String(id), QStringLiteral("Object.Text"));
+    }
     ActionContainer* align =
         ActionManager::createMenuContainer(tr("&Align"), QStringLiteral("Object.Align"));
     object->insertMenu(align, nullptr);

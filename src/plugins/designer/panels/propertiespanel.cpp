@@ -4,35 +4,19 @@
 #include "mixedspinbox.h"
 #include "spingesture.h"
 #include "stage/stagewidget.h"
+#include "styleproperties.h"
+#include "textproperties.h"
 
-#include <QColorDialog>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScrollArea>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
-
-QIcon swatch(const QColor& color)
-{
-    QPixmap picture(32, 16);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    // Squares behind the colour show how transparent it is.
-    painter.fillRect(picture.rect(), Qt::white);
-    for (int x = 0; x < 32; x += 8)
-        painter.fillRect(x, (x / 8) % 2 * 8, 8, 8, Qt::lightGray);
-    painter.fillRect(picture.rect(), color);
-    painter.setPen(Qt::darkGray);
-    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
-    return QIcon(picture);
-}
 
 // Whether \a read gives some shape another value than the first one's.
 template<typename Read>
@@ -116,12 +100,8 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
     opacity->setShownSuffix(QStringLiteral(" %"));
     opacity->setDecimals(0);
 
-    m_pFillButton = addColorButton(tr("Fill:"), "propertyFill", tr("Change Fill"),
-                                   &ZenubShape::getFillColor, &ZenubShape::setFillColor);
-    addColorButton(tr("Outline:"), "propertyStroke", tr("Change Outline"),
-                   &ZenubShape::getStrokeColor, &ZenubShape::setStrokeColor);
-    addShapeSpin(tr("Outline width:"), "propertyStrokeWidth", 1000, tr("Change Outline"),
-                 &ZenubShape::getStrokeWidth, &ZenubShape::setStrokeWidth);
+    // The look: paints, outline, a path's or a polygon's own settings.
+    m_pStyle = new StyleProperties(stage, form);
     m_pCornerSpin = addShapeSpin(tr("Corner radius:"), "propertyCornerRadius", far,
                                  tr("Change Corner Radius"), &ZenubShape::getCornerRadius,
                                  &ZenubShape::setCornerRadius, int(ZenubShape::Type::Rectangle));
@@ -191,6 +171,7 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
     // A size of 0 fits the text to its box.
     fontSize->setShownSpecialValueText(tr("Fit to box"));
     m_textOnly.append(fontSize);
+    m_pTextRows = new TextProperties(stage, form);
 
     connect(stage, &StageWidget::selectionChanged, this, [this] {
         m_pGesture->end();
@@ -201,6 +182,11 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
     // The fields follow a drag as it happens, not only when it is let go.
     connect(stage, &StageWidget::previewChanged, this, &PropertiesPanel::refresh);
     refresh();
+}
+
+void PropertiesPanel::setTextStyleActions(const QList<QAction*>& actions)
+{
+    m_pTextRows->setStyleActions(actions);
 }
 
 DesignerDocument* PropertiesPanel::document() const
@@ -249,8 +235,6 @@ void PropertiesPanel::refresh()
     const bool bText = !ofType(shapes, int(ZenubShape::Type::Text)).isEmpty();
     for (QWidget* widget : qAsConst(m_textOnly))
         setRowVisible(widget, bText);
-    setRowVisible(m_pFillButton,
-                  ofType(shapes, int(ZenubShape::Type::Image)).size() < shapes.size());
     m_pCornerSpin->setEnabled(!ofType(shapes, int(ZenubShape::Type::Rectangle)).isEmpty());
 
     // Showing a value is not an edit of it.
@@ -345,42 +329,4 @@ MixedSpinBox* PropertiesPanel::addShapeSpin(const QString& label, const char* na
             spin->display(value(*kept.first()), differ(kept, value));
     });
     return spin;
-}
-
-QToolButton* PropertiesPanel::addColorButton(const QString& label, const char* name,
-                                             const QString& undoText, ColorGetter read,
-                                             ColorSetter write)
-{
-    auto* button = new QToolButton(m_pForm);
-    button->setObjectName(QLatin1String(name));
-    button->setIconSize(QSize(32, 16));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    static_cast<QFormLayout*>(m_pForm->layout())->addRow(label, button);
-    connect(button, &QToolButton::clicked, this, [this, label, read, write, undoText] {
-        const QVector<ShapeRef> refs = selection();
-        const ZenubShape* shape = refs.isEmpty() ? nullptr : document()->shapeAt(refs.constLast());
-        if (!shape)
-            return;
-        const QPointer<DesignerDocument> doc = document();
-        const QColor color = QColorDialog::getColor(
-            (shape->*read)(), this, label.left(label.size() - 1), QColorDialog::ShowAlphaChannel);
-        // The dialog ran an event loop: the document or the shapes may be gone by now.
-        if (color.isValid() && doc && doc == document())
-            doc->editShapes(refs, undoText,
-                            [write, color](ZenubShape& each) { (each.*write)(color); });
-    });
-    m_showers.append([button, read](const Shapes& shapes) {
-        const auto value = [read](const ZenubShape& shape) {
-            return (shape.*read)();
-        };
-        if (differ(shapes, value)) {
-            button->setIcon(QIcon());
-            button->setText(tr("Mixed"));
-            return;
-        }
-        const QColor color = value(*shapes.first());
-        button->setIcon(swatch(color));
-        button->setText(color.alpha() == 255 ? color.name() : color.name(QColor::HexArgb));
-    });
-    return button;
 }

@@ -12,10 +12,12 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QToolButton;
 class MixedSpinBox;
 class SpinGesture;
 class StageWidget;
+class StyleProperties;
+class TextProperties;
+class QAction;
 
 /*!
     Shows the selected shapes' properties and edits all of them at once. Position, size,
@@ -29,6 +31,9 @@ class PropertiesPanel : public QWidget
 public:
     PropertiesPanel(StageWidget* stage, QWidget* parent = nullptr);
 
+    /*! Shows the text commands (bold, italic, ...) as buttons in the text rows. */
+    void setTextStyleActions(const QList<QAction*>& actions);
+
 public slots:
     /*! Shows the values of the selection at the stage's current frame. */
     void refresh();
@@ -38,8 +43,6 @@ private:
     using StateSetter = void (ZenubKeyframe::*)(double);
     using ShapeGetter = double (ZenubShape::*)() const;
     using ShapeSetter = void (ZenubShape::*)(double);
-    using ColorGetter = QColor (ZenubShape::*)() const;
-    using ColorSetter = void (ZenubShape::*)(const QColor&);
     using Shapes = QVector<const ZenubShape*>;
 
     MixedSpinBox* addSpin(const QString& label, const char* name, double minimum, double maximum);
@@ -51,8 +54,6 @@ private:
     MixedSpinBox* addShapeSpin(const QString& label, const char* name, double maximum,
                                const QString& undoText, ShapeGetter read, ShapeSetter write,
                                int only = -1);
-    QToolButton* addColorButton(const QString& label, const char* name, const QString& undoText,
-                                ColorGetter read, ColorSetter write);
     void editStates(const QString& text, int mergeKey,
                     const std::function<void(ZenubKeyframe&)>& change);
     void editShapes(const QString& text, int mergeKey, int only,
@@ -68,7 +69,8 @@ private:
     /*! Each gets the selected shapes, the one the stage marks as current first. */
     QList<std::function<void(const Shapes&)>> m_showers;
     QList<QWidget*> m_textOnly;
-    QWidget* m_pFillButton = nullptr;
+    StyleProperties* m_pStyle = nullptr;
+    TextProperties* m_pTextRows = nullptr;
     QWidget* m_pCornerSpin = nullptr;
     QLineEdit* m_pNameEdit = nullptr;
     QLineEdit* m_pTextEdit = nullptr;

@@ -114,7 +114,10 @@ bool ShapeDrawTool::makeShape(const QRectF& box, ZenubShape* shape) const
     const int scene = m_pStage->getScene();
     if (!document || scene < 0 || scene >= document->getProject().getScenes().size())
         return false;
-    *shape = NewContent::shape(document->getProject(), scene, m_type, QString());
+    // The polygon tool draws stars too, of the kind chosen last.
+    const ZenubShape::Type type =
+        m_type == ZenubShape::Type::Polygon ? m_pStage->getPolygonType() : m_type;
+    *shape = NewContent::shape(document->getProject(), scene, type, QString());
     QRectF placed = box;
     if (m_type == ZenubShape::Type::Text) {
         // Typed words at a size of their own: a dragged box wraps them, a click lets the box

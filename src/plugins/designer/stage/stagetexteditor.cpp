@@ -38,23 +38,24 @@ StageTextEditor::StageTextEditor(StageWidget* stage)
     document()->setDocumentMargin(0);
     hide();
     connect(stage, &StageWidget::viewChanged, this, &StageTextEditor::place);
+    // Settings of the whole text (alignment, spacing) may change while its words are typed.
+    connect(stage, &StageWidget::documentChanged, this, &StageTextEditor::place);
     connect(this, &QTextEdit::textChanged, this, &StageTextEditor::place);
 }
 
 QVector<ZenubTextRun> StageTextEditor::runsOf(const QTextDocument* document)
 {
     QVector<ZenubTextRun> runs;
+    // A line break goes with the words after it, so that it never stretches a style.
+    QString breaks;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        if (block != document->begin()) {
-            // The line break belongs to the run before it, or starts a plain one.
-            if (runs.isEmpty())
-                runs.append(ZenubTextRun());
-            runs.last().text += QLatin1Char('\n');
-        }
+        if (block != document->begin())
+            breaks += QLatin1Char('\n');
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat format = fragment.charFormat();
-            ZenubTextRun run(fragment.text());
+            ZenubTextRun run(breaks + fragment.text());
+            breaks.clear();
             run.bold = format.fontWeight() >= QFont::Bold;
             run.italic = format.fontItalic();
             run.underline = format.fontUnderline();
@@ -63,6 +64,11 @@ QVector<ZenubTextRun> StageTextEditor::runsOf(const QTextDocument* document)
             run.color = format.colorProperty(OwnColor);
             runs.append(run);
         }
+    }
+    if (!breaks.isEmpty()) {
+        if (runs.isEmpty())
+            runs.append(ZenubTextRun());
+        runs.last().text += breaks;
     }
     return runs;
 }
@@ -123,8 +129,14 @@ void StageTextEditor::place()
 {
     const DesignerDocument* document = m_pStage->getDocument();
     const ZenubShape* shape = document && isEditing() ? document->shapeAt(m_ref) : nullptr;
-    if (!shape)
+    if (!shape) {
+        // Its shape went (an undo took it back): there is nothing left to edit.
+        if (isEditing()) {
+            m_ref = ShapeRef();
+            hide();
+        }
         return;
+    }
     // Laying the words out again is no change of them.
     const QSignalBlocker block(this);
     const ZenubText text = typedText(*shape);

@@ -338,7 +338,8 @@ void StageWidget::paintEvent(QPaintEvent* event)
     FrameRenderer renderer(project);
     QVector<FrameRenderer::ShapeIndex> selected;
     for (const ShapeRef& ref : qAsConst(m_selected)) {
-        if (ref.scene == m_scene)
+        // A text being typed shows its own box, which grows as its lines do.
+        if (ref.scene == m_scene && !ref.isMember() && ref != m_pTextEditor->editedShape())
             selected.append({ref.layer, ref.shape});
     }
     renderer.setSelection(selected);

@@ -84,6 +84,9 @@ public:
     bool deleteSelectedNodes();
     /*! Whether the stage has a tool of \a kind. */
     bool hasTool(StageTool::Kind kind) const;
+    /*! What the polygon tool draws: ZenubShape::Type::Polygon or ZenubShape::Type::Star. */
+    ZenubShape::Type getPolygonType() const { return m_polygonType; }
+    void setPolygonType(ZenubShape::Type type) { m_polygonType = type; }
     /*! The layer new shapes go to in the current scene, -1 for the top one. */
     int insertionLayer() const;
     /*! Where the insertion layer comes from (the layers panel's choice). */
@@ -162,6 +165,7 @@ private:
     StageTool::Kind m_tool = StageTool::Kind::Select;
     std::map<StageTool::Kind, std::unique_ptr<StageTool>> m_tools;
     std::function<int()> m_insertionLayer;
+    ZenubShape::Type m_polygonType = ZenubShape::Type::Polygon;
 };
 
 #endif
