@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "nodetool.h"
 
-#include "model/render/framerenderer.h"
-#include "model/render/shapegeometry.h"
+#include "boxmapping.h"
 #include "stagehandles.h"
 #include "stageoverlay.h"
 #include "stagesnapper.h"
@@ -81,15 +80,7 @@ void NodeTool::setSelectedNodes(const QVector<NodeRef>& nodes)
 
 QTransform NodeTool::toStage(const ZenubProject& project, const ShapeRef& ref) const
 {
-    const ZenubShape* shape = ref.find(project);
-    if (!shape || ref.scene < 0 || ref.scene >= project.getScenes().size())
-        return QTransform();
-    const ZenubKeyframe state = shape->stateAtFrame(m_pStage->getFrame());
-    return QTransform::fromScale(state.getWidth(), state.getHeight()) *
-           QTransform::fromTranslate(state.getX(), state.getY()) *
-           FrameRenderer::shapeTransform(state) *
-           ShapeGeometry::parentToStage(project.getScenes().at(ref.scene), ref,
-                                        m_pStage->getFrame());
+    return BoxMapping::toStage(project, ref, m_pStage->getFrame());
 }
 
 bool NodeTool::nodeAt(const QPointF& point, NodeRef* found) const

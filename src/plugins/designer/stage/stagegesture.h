@@ -3,6 +3,7 @@
 #define STAGEGESTURE_H
 
 #include "document/designerdocument.h"
+#include "gradienthandles.h"
 #include "stagedrag.h"
 #include "stagetool.h"
 
@@ -20,7 +21,7 @@ class StageGesture : public StageTool
 {
     Q_DECLARE_TR_FUNCTIONS(StageGesture)
 public:
-    enum class Kind { None, Drag, Select };
+    enum class Kind { None, Drag, Select, Gradient };
 
     explicit StageGesture(StageWidget* stage);
 
@@ -47,9 +48,12 @@ public:
 
 private:
     void updatePreview();
+    /*! The one selected shape, whose gradients show their points; invalid otherwise. */
+    ShapeRef gradientShape() const;
 
     Kind m_kind = Kind::None;
     StageDrag m_drag;
+    GradientHandles::Handle m_gradient;
     QPointF m_pressStage;
     QPointF m_dragStage;
     QVector<ShapeRef> m_selectedBefore;
