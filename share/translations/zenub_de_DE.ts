@@ -2307,6 +2307,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
             <numerusform>%n Formen drehen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move Gradient Point</source>
+        <translation>Verlaufspunkt verschieben</translation>
+    </message>
 </context>
 <context>
     <name>ImageImport</name>
@@ -3005,6 +3009,66 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>A&amp;rrange</source>
         <translation>A&amp;nordnen</translation>
     </message>
+    <message>
+        <source>Node</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>Polygon and Star</source>
+        <translation>Polygon und Stern</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Zeichenstift</translation>
+    </message>
+    <message>
+        <source>Make Nodes &amp;Smooth</source>
+        <translation>Knoten &amp;glätten</translation>
+    </message>
+    <message>
+        <source>Make Nodes &amp;Corners</source>
+        <translation>Knoten zu &amp;Ecken machen</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Path</source>
+        <translation>Pfad sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Path at Node</source>
+        <translation>Pfad am Knoten ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Align Text &amp;Left</source>
+        <translation>Text &amp;links ausrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Centre Text</source>
+        <translation>Text &amp;zentrieren</translation>
+    </message>
+    <message>
+        <source>Align Text &amp;Right</source>
+        <translation>Text &amp;rechts ausrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Path</source>
+        <translation>&amp;Pfad</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
 </context>
 <context>
     <name>ShapeDrawTool</name>
@@ -3038,6 +3102,22 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Hand: drag to move the view (also Space or the middle button)</source>
         <translation>Hand: ziehen, um die Ansicht zu verschieben (auch Leertaste oder mittlere Maustaste)</translation>
+    </message>
+    <message>
+        <source>Node: move the nodes and handles of a path; double-click the path to add a node</source>
+        <translation>Knoten: Knoten und Griffe eines Pfads verschieben; Doppelklick auf den Pfad fügt einen Knoten hinzu</translation>
+    </message>
+    <message>
+        <source>Polygon and star: drag to draw, Shift keeps it regular, Alt from the centre</source>
+        <translation>Polygon und Stern: ziehen zum Zeichnen, Umschalt hält es regelmäßig, Alt von der Mitte aus</translation>
+    </message>
+    <message>
+        <source>Pen: click for a corner, drag for a curve, click the first node to close, Enter to finish</source>
+        <translation>Zeichenstift: klicken für eine Ecke, ziehen für eine Kurve, den ersten Knoten klicken zum Schließen, Eingabe zum Beenden</translation>
+    </message>
+    <message>
+        <source>Text: click for a line that grows as you type, drag for a box that wraps</source>
+        <translation>Text: klicken für eine Zeile, die beim Tippen wächst, ziehen für einen Rahmen, der umbricht</translation>
     </message>
 </context>
 <context>
@@ -3230,6 +3310,328 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>No breakpoints are checked in Preferences</source>
         <translation>In den Einstellungen ist kein Umbruchpunkt angehakt</translation>
+    </message>
+</context>
+<context>
+    <name>GradientStopsBar</name>
+    <message>
+        <source>Click to add a stop, drag a stop to move it, double-click it for its colour, Delete to remove it</source>
+        <translation>Klicken fügt einen Farbpunkt hinzu, Ziehen verschiebt ihn, Doppelklick wählt seine Farbe, Entf entfernt ihn</translation>
+    </message>
+    <message>
+        <source>Stop Colour</source>
+        <translation>Farbe des Farbpunkts</translation>
+    </message>
+</context>
+<context>
+    <name>NodeCommands</name>
+    <message>
+        <source>Make the picked nodes smooth: their handles on one line</source>
+        <translation>Die gewählten Knoten glätten: ihre Griffe auf einer Linie</translation>
+    </message>
+    <message>
+        <source>Make the picked nodes corners: straight sides meet there</source>
+        <translation>Die gewählten Knoten zu Ecken machen: gerade Seiten treffen dort aufeinander</translation>
+    </message>
+    <message>
+        <source>Join the ends of the picked nodes&apos; lines</source>
+        <translation>Die Enden der Linien der gewählten Knoten verbinden</translation>
+    </message>
+    <message>
+        <source>Cut the picked nodes&apos; closed outlines open at the first picked node</source>
+        <translation>Die geschlossenen Umrisse der gewählten Knoten am ersten gewählten Knoten auftrennen</translation>
+    </message>
+</context>
+<context>
+    <name>NodeTool</name>
+    <message>
+        <source>Move Handle</source>
+        <translation>Griff verschieben</translation>
+    </message>
+    <message>
+        <source>Move Node</source>
+        <translation>Knoten verschieben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Nodes</source>
+        <translation>
+            <numerusform>%n Knoten verschieben</numerusform>
+            <numerusform>%n Knoten verschieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete Node</source>
+        <translation>Knoten löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Nodes</source>
+        <translation>
+            <numerusform>%n Knoten löschen</numerusform>
+            <numerusform>%n Knoten löschen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Make Nodes Smooth</source>
+        <translation>Knoten glätten</translation>
+    </message>
+    <message>
+        <source>Make Corners</source>
+        <translation>Ecken machen</translation>
+    </message>
+    <message>
+        <source>Close Path</source>
+        <translation>Pfad schließen</translation>
+    </message>
+    <message>
+        <source>Open Path</source>
+        <translation>Pfad öffnen</translation>
+    </message>
+    <message>
+        <source>Add Node</source>
+        <translation>Knoten hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>PaintEditor</name>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Linear gradient</source>
+        <translation>Linearer Verlauf</translation>
+    </message>
+    <message>
+        <source>Radial gradient</source>
+        <translation>Radialer Verlauf</translation>
+    </message>
+    <message>
+        <source>One colour, or colours blending along a line or around a centre</source>
+        <translation>Eine Farbe, oder Farben, die entlang einer Linie oder um einen Mittelpunkt ineinander übergehen</translation>
+    </message>
+    <message>
+        <source>How much of the paint shows: 0 % none, 100 % all</source>
+        <translation>Wie viel der Farbe sichtbar ist: 0 % nichts, 100 % alles</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>The colour of the picked stop</source>
+        <translation>Die Farbe des gewählten Farbpunkts</translation>
+    </message>
+</context>
+<context>
+    <name>PenTool</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>StyleProperties</name>
+    <message>
+        <source>Fill:</source>
+        <translation>Füllung:</translation>
+    </message>
+    <message>
+        <source>Change Fill</source>
+        <translation>Füllung ändern</translation>
+    </message>
+    <message>
+        <source>Outline:</source>
+        <translation>Kontur:</translation>
+    </message>
+    <message>
+        <source>Change Outline</source>
+        <translation>Kontur ändern</translation>
+    </message>
+    <message>
+        <source>Outline width:</source>
+        <translation>Konturbreite:</translation>
+    </message>
+    <message>
+        <source>Line ends:</source>
+        <translation>Linienenden:</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Flach</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadratisch</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Rund</translation>
+    </message>
+    <message>
+        <source>Change Line Ends</source>
+        <translation>Linienenden ändern</translation>
+    </message>
+    <message>
+        <source>Corners:</source>
+        <translation>Ecken:</translation>
+    </message>
+    <message>
+        <source>Mitred</source>
+        <translation>Spitz</translation>
+    </message>
+    <message>
+        <source>Bevelled</source>
+        <translation>Abgeschrägt</translation>
+    </message>
+    <message>
+        <source>Change Corners</source>
+        <translation>Ecken ändern</translation>
+    </message>
+    <message>
+        <source>Solid line</source>
+        <translation>Durchgezogene Linie</translation>
+    </message>
+    <message>
+        <source>Lengths in pixels, drawn and skipped in turn, such as &quot;8 4&quot;; empty for a solid line</source>
+        <translation>Längen in Pixeln, abwechselnd gezeichnet und ausgelassen, etwa „8 4“; leer für eine durchgezogene Linie</translation>
+    </message>
+    <message>
+        <source>Dashes:</source>
+        <translation>Striche:</translation>
+    </message>
+    <message>
+        <source>Change Dashes</source>
+        <translation>Striche ändern</translation>
+    </message>
+    <message>
+        <source>Fill rule:</source>
+        <translation>Füllregel:</translation>
+    </message>
+    <message>
+        <source>Non-zero</source>
+        <translation>Nicht null</translation>
+    </message>
+    <message>
+        <source>Even-odd</source>
+        <translation>Gerade-ungerade</translation>
+    </message>
+    <message>
+        <source>Change Fill Rule</source>
+        <translation>Füllregel ändern</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Polygon</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Change Kind</source>
+        <translation>Art ändern</translation>
+    </message>
+    <message>
+        <source>Inner radius:</source>
+        <translation>Innenradius:</translation>
+    </message>
+    <message>
+        <source>Change Inner Radius</source>
+        <translation>Innenradius ändern</translation>
+    </message>
+    <message>
+        <source>Roundness:</source>
+        <translation>Rundung:</translation>
+    </message>
+    <message>
+        <source>Change Roundness</source>
+        <translation>Rundung ändern</translation>
+    </message>
+</context>
+<context>
+    <name>TextCommands</name>
+    <message>
+        <source>Bold words</source>
+        <translation>Fette Wörter</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Slanted words</source>
+        <translation>Schräge Wörter</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underlined words</source>
+        <translation>Unterstrichene Wörter</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstreichen</translation>
+    </message>
+    <message>
+        <source>Lines start at the left edge of the box</source>
+        <translation>Zeilen beginnen am linken Rand des Rahmens</translation>
+    </message>
+    <message>
+        <source>Lines are centred in the box</source>
+        <translation>Zeilen stehen mittig im Rahmen</translation>
+    </message>
+    <message>
+        <source>Lines end at the right edge of the box</source>
+        <translation>Zeilen enden am rechten Rand des Rahmens</translation>
+    </message>
+    <message>
+        <source>Align Text</source>
+        <translation>Text ausrichten</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Style:</source>
+        <translation>Stil:</translation>
+    </message>
+    <message>
+        <source>The distance between lines, times the font&apos;s own</source>
+        <translation>Der Zeilenabstand als Vielfaches des Abstands der Schrift</translation>
+    </message>
+    <message>
+        <source>Line spacing:</source>
+        <translation>Zeilenabstand:</translation>
+    </message>
+    <message>
+        <source>Change Line Spacing</source>
+        <translation>Zeilenabstand ändern</translation>
+    </message>
+    <message>
+        <source>Grows with its lines</source>
+        <translation>Wächst mit seinen Zeilen</translation>
+    </message>
+    <message>
+        <source>Wraps its lines</source>
+        <translation>Bricht seine Zeilen um</translation>
+    </message>
+    <message>
+        <source>A text sized to its box (font size 0) neither wraps nor grows</source>
+        <translation>Ein an seinen Rahmen angepasster Text (Schriftgröße 0) bricht weder um noch wächst er</translation>
+    </message>
+    <message>
+        <source>Text box:</source>
+        <translation>Textrahmen:</translation>
+    </message>
+    <message>
+        <source>Change Text Box</source>
+        <translation>Textrahmen ändern</translation>
     </message>
 </context>
 </TS>
