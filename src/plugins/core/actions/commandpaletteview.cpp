@@ -61,7 +61,8 @@ void CommandPaletteView::setRows(const QList<QStringList>& rows)
 void CommandPaletteView::popup(QWidget* window)
 {
     m_pSearch->clear();
-    const QRect area = window->geometry();
+    // In screen coordinates whatever frame, if any, the window manager puts around the window.
+    const QRect area(window->mapToGlobal(QPoint(0, 0)), window->size());
     const int width = std::min(760, std::max(320, area.width() - 80));
     const int height = std::min(440, std::max(200, area.height() - 120));
     setGeometry(area.x() + (area.width() - width) / 2, area.y() + 60, width, height);
