@@ -167,6 +167,46 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>the user guide</source>
         <translation>das Benutzerhandbuch</translation>
     </message>
+    <message>
+        <source>Show the current scene in your web browser</source>
+        <translation>Die aktuelle Szene im Webbrowser zeigen</translation>
+    </message>
+    <message>
+        <source>Show the whole project in your web browser</source>
+        <translation>Das ganze Projekt im Webbrowser zeigen</translation>
+    </message>
+    <message>
+        <source>Write the project as a web page with its player</source>
+        <translation>Das Projekt als Webseite mit seinem Player schreiben</translation>
+    </message>
+    <message>
+        <source>Write the current scene as an MP4 or WebM video</source>
+        <translation>Die aktuelle Szene als MP4- oder WebM-Video schreiben</translation>
+    </message>
+    <message>
+        <source>Change the backup, the keys, the appearance and the breakpoints</source>
+        <translation>Sicherung, Tastenkürzel, Darstellung und Umbruchpunkte ändern</translation>
+    </message>
+    <message>
+        <source>Show the version, the build, Qt's version and the licences</source>
+        <translation>Version, Build, Qt-Version und Lizenzen zeigen</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>Das Benutzerhandbuch öffnen</translation>
+    </message>
+    <message>
+        <source>Write a report of a problem for the developers</source>
+        <translation>Einen Problembericht für die Entwickler schreiben</translation>
+    </message>
+    <message>
+        <source>Write a suggestion for the developers</source>
+        <translation>Einen Vorschlag für die Entwickler schreiben</translation>
+    </message>
+    <message>
+        <source>Look for a newer version of Zenub Animate</source>
+        <translation>Nach einer neueren Version von Zenub Animate suchen</translation>
+    </message>
 </context>
 <context>
     <name>StageTextEditor</name>
@@ -1585,6 +1625,18 @@ The projects themselves are not deleted.</source>
         <translation>Alle Einträge aus der Liste der letzten Projekte entfernen?
 Die Projekte selbst werden nicht gelöscht.</translation>
     </message>
+    <message>
+        <source>Save every open project that has changes</source>
+        <translation>Jedes geöffnete Projekt mit Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent projects</source>
+        <translation>Die Liste der zuletzt geöffneten Projekte leeren</translation>
+    </message>
+    <message>
+        <source>Show or hide the welcome page</source>
+        <translation>Die Startseite zeigen oder ausblenden</translation>
+    </message>
 </context>
 <context>
     <name>PrivateFolder</name>
@@ -1667,6 +1719,38 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Select &amp;All</source>
         <translation>Alles aus&amp;wählen</translation>
+    </message>
+    <message>
+        <source>Take back the last change</source>
+        <translation>Die letzte Änderung zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>Die zurückgenommene Änderung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Move the selection to the clipboard</source>
+        <translation>Die Auswahl in die Zwischenablage verschieben</translation>
+    </message>
+    <message>
+        <source>Copy the selection to the clipboard</source>
+        <translation>Die Auswahl in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Insert what the clipboard holds</source>
+        <translation>Den Inhalt der Zwischenablage einfügen</translation>
+    </message>
+    <message>
+        <source>Make a copy of the selection</source>
+        <translation>Eine Kopie der Auswahl anlegen</translation>
+    </message>
+    <message>
+        <source>Remove the selection</source>
+        <translation>Die Auswahl entfernen</translation>
+    </message>
+    <message>
+        <source>Select everything where you are working</source>
+        <translation>Alles dort auswählen, wo Sie gerade arbeiten</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2436,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>&amp;Image...</source>
         <translation>&amp;Bild...</translation>
+    </message>
+    <message>
+        <source>Place a PNG, JPEG or SVG picture on the stage</source>
+        <translation>Ein PNG-, JPEG- oder SVG-Bild auf die Bühne setzen</translation>
     </message>
 </context>
 <context>
@@ -3068,6 +3156,22 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>&amp;Text</source>
         <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>Show or hide the drawing tools</source>
+        <translation>Die Zeichenwerkzeuge zeigen oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Show or hide the properties of the selected shapes</source>
+        <translation>Die Eigenschaften der ausgewählten Formen zeigen oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Show or hide the layers of the scene</source>
+        <translation>Die Ebenen der Szene zeigen oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Show or hide the list of scenes</source>
+        <translation>Die Liste der Szenen zeigen oder ausblenden</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,13 @@ void tst_Menus::everyEntryWorksAndEveryKeyIsBoundOnce()
     QVERIFY2(dead.isEmpty(), qPrintable(dead.join('\n')));
     const QStringList faults = shortcutFaults(m_window);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    // The command palette shows what a command does; the editor's are told once one is open.
+    QStringList undescribed;
+    for (ContextAction* command : ActionManager::getActions())
+        if (withProject && !command->isSeparator() && !command->getAction()->text().isEmpty() &&
+            command->getDescription().isEmpty())
+            undescribed << command->getId();
+    QVERIFY2(undescribed.isEmpty(), qPrintable(undescribed.join(' ')));
 
     // A preview or export with nothing to show is not offered.
     for (const char* id :

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPair>
 #include <QPointer>
 
 namespace {
@@ -339,7 +340,14 @@ void EditorCommandTable::addToMenus(QWidget* window)
         ActionManager::createMenuContainer(tr("&Panels"), QStringLiteral("View.Panels"));
     view->insertMenu(panels, shell);
     separate();
-    for (const char* id :
-         {"View.Tools_Panel", "View.Properties_Panel", "View.Layers_Panel", "View.Scenes_Panel"})
-        placeholder(window, QLatin1String(id), QStringLiteral("View.Panels"));
+    const QPair<const char*, QString> panelEntries[] = {
+        {"View.Tools_Panel", tr("Show or hide the drawing tools")},
+        {"View.Properties_Panel", tr("Show or hide the properties of the selected shapes")},
+        {"View.Layers_Panel", tr("Show or hide the layers of the scene")},
+        {"View.Scenes_Panel", tr("Show or hide the list of scenes")}};
+    for (const auto& entry : panelEntries) {
+        placeholder(window, QLatin1String(entry.first), QStringLiteral("View.Panels"));
+        if (ContextAction* command = ActionManager::getAction(QLatin1String(entry.first)))
+            command->setDescription(entry.second);
+    }
 }

@@ -9,6 +9,7 @@
 
 #include <actions/actioncontainer.h>
 #include <actions/actionmanager.h>
+#include <actions/contextaction.h>
 #include <plugin/iui.h>
 
 #include <QAction>
@@ -66,6 +67,8 @@ void ImageInsertion::addMenu(QWidget* window)
     auto* action = new QAction(tr("&Image..."), window);
     action->setEnabled(false);
     if (ContextAction* command =
-            ActionManager::registerAction(action, QStringLiteral("Insert.Image"), window, false))
+            ActionManager::registerAction(action, QStringLiteral("Insert.Image"), window, false)) {
+        command->setDescription(tr("Place a PNG, JPEG or SVG picture on the stage"));
         menu->insertAction(command, static_cast<ContextAction*>(nullptr));
+    }
 }

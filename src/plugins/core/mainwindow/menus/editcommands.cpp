@@ -31,8 +31,9 @@ EditCommands::EditCommands(QWidget* window, ActionContainer* editMenu)
         redoKeys.append(ctrlY);
     // No prefix: Qt's own catalogue then words "Undo %1" for each language.
     addCommand(editMenu, group->createUndoAction(window), QStringLiteral("Edit.Undo"),
-               standardKeys(QKeySequence::Undo));
-    addCommand(editMenu, group->createRedoAction(window), QStringLiteral("Edit.Redo"), redoKeys);
+               standardKeys(QKeySequence::Undo), tr("Take back the last change"));
+    addCommand(editMenu, group->createRedoAction(window), QStringLiteral("Edit.Redo"), redoKeys,
+               tr("Make the change taken back again"));
     editMenu->getMenu()->addSeparator();
 
     const struct
@@ -40,23 +41,32 @@ EditCommands::EditCommands(QWidget* window, ActionContainer* editMenu)
         const char* id;
         QString text;
         QList<QKeySequence> keys;
+        QString description;
     } placeholders[] = {
-        {"Edit.Cut", tr("Cu&t"), standardKeys(QKeySequence::Cut)},
-        {"Edit.Copy", tr("&Copy"), standardKeys(QKeySequence::Copy)},
-        {"Edit.Paste", tr("&Paste"), standardKeys(QKeySequence::Paste)},
-        {"Edit.Duplicate", tr("D&uplicate"), {QKeySequence(Qt::CTRL | Qt::Key_D)}},
+        {"Edit.Cut", tr("Cu&t"), standardKeys(QKeySequence::Cut),
+         tr("Move the selection to the clipboard")},
+        {"Edit.Copy", tr("&Copy"), standardKeys(QKeySequence::Copy),
+         tr("Copy the selection to the clipboard")},
+        {"Edit.Paste", tr("&Paste"), standardKeys(QKeySequence::Paste),
+         tr("Insert what the clipboard holds")},
+        {"Edit.Duplicate",
+         tr("D&uplicate"),
+         {QKeySequence(Qt::CTRL | Qt::Key_D)},
+         tr("Make a copy of the selection")},
         // The standard Delete binding also holds Ctrl+D on X11, which Duplicate has.
         {"Edit.Delete",
          tr("&Delete"),
          {QKeySequence(QKeySequence::Delete).isEmpty() ? QKeySequence(Qt::Key_Delete)
-                                                       : QKeySequence(QKeySequence::Delete)}},
-        {"Edit.Select_All", tr("Select &All"), standardKeys(QKeySequence::SelectAll)},
+                                                       : QKeySequence(QKeySequence::Delete)},
+         tr("Remove the selection")},
+        {"Edit.Select_All", tr("Select &All"), standardKeys(QKeySequence::SelectAll),
+         tr("Select everything where you are working")},
     };
     for (const auto& entry : placeholders) {
         // Outside an editor there is nothing to act on; the editors register the working ones.
         auto* action = new QAction(entry.text, window);
         action->setEnabled(false);
-        addCommand(editMenu, action, QString::fromLatin1(entry.id), entry.keys);
+        addCommand(editMenu, action, QString::fromLatin1(entry.id), entry.keys, entry.description);
         if (qstrcmp(entry.id, "Edit.Delete") == 0)
             editMenu->getMenu()->addSeparator();
     }
@@ -71,7 +81,7 @@ QStringList EditCommands::editorCommandIds()
 }
 
 QAction* EditCommands::addCommand(ActionContainer* menu, QAction* action, const QString& id,
-                                  const QList<QKeySequence>& keys)
+                                  const QList<QKeySequence>& keys, const QString& description)
 {
     // The command's proxy carries the keys; a second copy here would be a second claim.
     action->setShortcuts(QList<QKeySequence>());
@@ -79,6 +89,7 @@ QAction* EditCommands::addCommand(ActionContainer* menu, QAction* action, const 
         ActionManager::registerAction(action, id, qobject_cast<QWidget*>(parent()), false);
     if (!command)
         return action;
+    command->setDescription(description);
     if (!keys.isEmpty()) {
         const QKeySequence stored = command->getKeySequence();
         command->setDefaultKeySequence(keys.first());

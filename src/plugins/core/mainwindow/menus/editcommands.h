@@ -29,7 +29,7 @@ public:
 
 private:
     QAction* addCommand(ActionContainer* menu, QAction* action, const QString& id,
-                        const QList<QKeySequence>& keys);
+                        const QList<QKeySequence>& keys, const QString& description);
 };
 
 #endif

@@ -105,24 +105,27 @@ void MainMenus::buildFileMenu(ActionContainer* menuBar)
     connect(closeAction, &QAction::triggered, m_pWindow, &MainWindow::fileClose);
     fileMenu->getMenu()->addSeparator();
 
-    QAction* previewSceneAction =
-        addCommand(fileMenu, QStringLiteral("File.Preview_Current_Scene_In_Browser"),
-                   MainWindow::tr("Preview Current Scene in Browser"),
-                   QKeySequence(Qt::CTRL | Qt::Key_F5), QString());
+    QAction* previewSceneAction = addCommand(
+        fileMenu, QStringLiteral("File.Preview_Current_Scene_In_Browser"),
+        MainWindow::tr("Preview Current Scene in Browser"), QKeySequence(Qt::CTRL | Qt::Key_F5),
+        MainWindow::tr("Show the current scene in your web browser"));
     // The tool bar's drop-down button; it is in no menu.
     QAction* previewProjectAction =
         addCommand(nullptr, QStringLiteral("File.Preview_Project"),
-                   MainWindow::tr("Preview Project in Browser"), QKeySequence(), QString());
-    QAction* previewInBrowserAction = addCommand(
-        fileMenu, QStringLiteral("File.Preview_Project_In_Browser"),
-        MainWindow::tr("Preview Project in Browser"), QKeySequence(Qt::Key_F5), QString());
-    QAction* exportHtml5Action = addCommand(
-        fileMenu, QStringLiteral("File.Export_To_HTML5"), MainWindow::tr("Export to HTML5"),
-        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E), QString());
+                   MainWindow::tr("Preview Project in Browser"), QKeySequence(),
+                   MainWindow::tr("Show the whole project in your web browser"));
+    QAction* previewInBrowserAction =
+        addCommand(fileMenu, QStringLiteral("File.Preview_Project_In_Browser"),
+                   MainWindow::tr("Preview Project in Browser"), QKeySequence(Qt::Key_F5),
+                   MainWindow::tr("Show the whole project in your web browser"));
+    QAction* exportHtml5Action =
+        addCommand(fileMenu, QStringLiteral("File.Export_To_HTML5"),
+                   MainWindow::tr("Export to HTML5"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E),
+                   MainWindow::tr("Write the project as a web page with its player"));
     fileMenu->getMenu()->addSeparator();
-    QAction* exportVideoAction =
-        addCommand(fileMenu, QStringLiteral("File.Export_To_Video"),
-                   MainWindow::tr("Export to Video"), QKeySequence(), QString());
+    QAction* exportVideoAction = addCommand(
+        fileMenu, QStringLiteral("File.Export_To_Video"), MainWindow::tr("Export to Video"),
+        QKeySequence(), MainWindow::tr("Write the current scene as an MP4 or WebM video"));
     fileMenu->getMenu()->addSeparator();
     // Quit rather than Save As: one key for two commands would run neither.
     QAction* exitAction = addCommand(fileMenu, QStringLiteral("File.Exit"), MainWindow::tr("E&xit"),
@@ -145,9 +148,11 @@ void MainMenus::buildEditMenu(ActionContainer* menuBar)
         ActionManager::createMenuContainer(MainWindow::tr("&Edit"), QStringLiteral("MenuBar.Edit"));
     menuBar->insertMenu(editMenu, nullptr);
     new EditCommands(m_pWindow, editMenu);
-    QAction* preferencesAction =
-        addCommand(editMenu, QStringLiteral("Edit.Preferences"), MainWindow::tr("&Preferences"),
-                   QKeySequence::Preferences, QString(), QStringLiteral("preferences"));
+    QAction* preferencesAction = addCommand(
+        editMenu, QStringLiteral("Edit.Preferences"), MainWindow::tr("&Preferences"),
+        QKeySequence::Preferences,
+        MainWindow::tr("Change the backup, the keys, the appearance and the breakpoints"),
+        QStringLiteral("preferences"));
     connect(preferencesAction, &QAction::triggered, m_pWindow, &MainWindow::onPreferences);
 }
 
@@ -169,20 +174,25 @@ void MainMenus::buildHelpMenu(ActionContainer* menuBar)
         ActionManager::createMenuContainer(MainWindow::tr("&Help"), QStringLiteral("MenuBar.Help"));
     menuBar->insertMenu(helpMenu, nullptr);
     m_pHelpMenu = new HelpMenu(m_pWindow);
-    connect(addCommand(helpMenu, QStringLiteral("Help.About"), MainWindow::tr("About"),
-                       QKeySequence(), QString()),
-            &QAction::triggered, m_pHelpMenu, &HelpMenu::showAbout);
+    connect(
+        addCommand(helpMenu, QStringLiteral("Help.About"), MainWindow::tr("About"), QKeySequence(),
+                   MainWindow::tr("Show the version, the build, Qt's version and the licences")),
+        &QAction::triggered, m_pHelpMenu, &HelpMenu::showAbout);
     connect(addCommand(helpMenu, QStringLiteral("Help.Help_Contents"),
-                       MainWindow::tr("Help Contents"), QKeySequence(Qt::Key_F1), QString()),
+                       MainWindow::tr("Help Contents"), QKeySequence(Qt::Key_F1),
+                       MainWindow::tr("Open the user guide")),
             &QAction::triggered, m_pWindow, &MainWindow::onHelpContents);
     connect(addCommand(helpMenu, QStringLiteral("Help.ReportProblem"),
-                       MainWindow::tr("Report a Problem"), QKeySequence(), QString()),
+                       MainWindow::tr("Report a Problem"), QKeySequence(),
+                       MainWindow::tr("Write a report of a problem for the developers")),
             &QAction::triggered, m_pHelpMenu, &HelpMenu::reportProblem);
     connect(addCommand(helpMenu, QStringLiteral("Help.ProvideSuggestion"),
-                       MainWindow::tr("Provide a Suggestion"), QKeySequence(), QString()),
+                       MainWindow::tr("Provide a Suggestion"), QKeySequence(),
+                       MainWindow::tr("Write a suggestion for the developers")),
             &QAction::triggered, m_pHelpMenu, &HelpMenu::provideSuggestion);
     connect(addCommand(helpMenu, QStringLiteral("Help.CheckUpdates"),
-                       MainWindow::tr("Check Updates..."), QKeySequence(), QString()),
+                       MainWindow::tr("Check Updates..."), QKeySequence(),
+                       MainWindow::tr("Look for a newer version of Zenub Animate")),
             &QAction::triggered, m_pHelpMenu, &HelpMenu::checkUpdates);
 }
 

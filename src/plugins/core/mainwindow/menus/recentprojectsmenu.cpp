@@ -4,8 +4,8 @@
 #include "actions/actioncontainer.h"
 #include "actions/actionmanager.h"
 #include "actions/contextaction.h"
-#include "mainwindow/imainmdiarea.h"
 #include "irecentfilesmanager.h"
+#include "mainwindow/imainmdiarea.h"
 #include "mainwindow/mainwindow.h"
 #include "options/keyboardoptionpage.h"
 #include "plugin/dpi.h"
@@ -74,6 +74,7 @@ void RecentProjectsMenu::update()
             if (QAction* proxy = command->getAction()) {
                 proxy->setText(text);
                 proxy->setToolTip(path);
+                command->setDescription(path);
                 proxy->setData(path);
                 proxy->setVisible(true);
             }

@@ -7,8 +7,8 @@
 #include "documents/documentmanager.h"
 #include "documents/editormanager.h"
 #include "documents/idocument.h"
-#include "mainwindow/imainmdiarea.h"
 #include "irecentfilesmanager.h"
+#include "mainwindow/imainmdiarea.h"
 #include "mainwindow/mainwindow.h"
 #include "plugin/iui.h"
 
@@ -22,13 +22,14 @@
 namespace {
 
 QAction* registerCommand(MainWindow* window, ActionContainer* menu, const QString& id,
-                         const QString& text, const QKeySequence& key)
+                         const QString& text, const QKeySequence& key, const QString& description)
 {
     auto* action = new QAction(text, window);
     ContextAction* command = ActionManager::registerAction(action, id, window, false);
     if (command) {
         if (!key.isEmpty())
             command->setDefaultKeySequence(key);
+        command->setDescription(description);
         if (menu)
             menu->insertAction(command, static_cast<ContextAction*>(nullptr));
     }
@@ -50,7 +51,8 @@ WorkspaceCommands::WorkspaceCommands(MainWindow* window)
 void WorkspaceCommands::addSaveAll(ActionContainer* fileMenu)
 {
     m_pSaveAll = registerCommand(m_pWindow, fileMenu, QStringLiteral("File.Save_All"),
-                                 tr("Save A&ll"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+                                 tr("Save A&ll"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
+                                 tr("Save every open project that has changes"));
     connect(m_pSaveAll, &QAction::triggered, this, &WorkspaceCommands::saveAll);
     QUndoGroup* group = DocumentManager::getUndoGroup();
     connect(group, &QUndoGroup::cleanChanged, this, &WorkspaceCommands::updateSaveAll);
@@ -62,9 +64,9 @@ void WorkspaceCommands::addClearRecent(ActionContainer* recentMenu)
 {
     m_pClearSeparator = recentMenu->getMenu()->addSeparator();
     recentMenu->getMenu()->setToolTipsVisible(true);
-    m_pClearRecent =
-        registerCommand(m_pWindow, recentMenu, QStringLiteral("File.Recent_Projects.Clear"),
-                        tr("Clear Recent Projects"), QKeySequence());
+    m_pClearRecent = registerCommand(
+        m_pWindow, recentMenu, QStringLiteral("File.Recent_Projects.Clear"),
+        tr("Clear Recent Projects"), QKeySequence(), tr("Empty the list of recent projects"));
     connect(m_pClearRecent, &QAction::triggered, this, &WorkspaceCommands::clearRecentProjects);
     updateClearRecent();
 }
@@ -84,8 +86,9 @@ void WorkspaceCommands::updateClearRecent()
 
 void WorkspaceCommands::addWelcomePage(ActionContainer* viewMenu)
 {
-    m_pWelcome = registerCommand(m_pWindow, viewMenu, QStringLiteral("View.Welcome_Page"),
-                                 tr("&Welcome Page"), QKeySequence());
+    m_pWelcome =
+        registerCommand(m_pWindow, viewMenu, QStringLiteral("View.Welcome_Page"),
+                        tr("&Welcome Page"), QKeySequence(), tr("Show or hide the welcome page"));
     m_pWelcome->setCheckable(true);
     if (ContextAction* command = ActionManager::getAction(QStringLiteral("View.Welcome_Page")))
         command->getAction()->setCheckable(true);
