@@ -72,10 +72,6 @@
         <translation>Nach HTML5 exportieren</translation>
     </message>
     <message>
-        <source>Export to Video</source>
-        <translation>Als Video exportieren</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -180,10 +176,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Das Projekt als Webseite mit seinem Player schreiben</translation>
     </message>
     <message>
-        <source>Write the current scene as an MP4 or WebM video</source>
-        <translation>Die aktuelle Szene als MP4- oder WebM-Video schreiben</translation>
-    </message>
-    <message>
         <source>Change the backup, the keys, the appearance and the breakpoints</source>
         <translation>Sicherung, Tastenkürzel, Darstellung und Umbruchpunkte ändern</translation>
     </message>
@@ -206,6 +198,22 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Look for a newer version of Zenub Animate</source>
         <translation>Nach einer neueren Version von Zenub Animate suchen</translation>
+    </message>
+    <message>
+        <source>Export to Video...</source>
+        <translation>Als Video exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the project as an MP4 or WebM video, or an animated GIF, WebP or PNG</source>
+        <translation>Das Projekt als MP4- oder WebM-Video oder als animiertes GIF, WebP oder PNG schreiben</translation>
+    </message>
+    <message>
+        <source>Export to PNG Frames...</source>
+        <translation>Als PNG-Einzelbilder exportieren...</translation>
+    </message>
+    <message>
+        <source>Write every frame as a PNG picture into a folder</source>
+        <translation>Jedes Bild als PNG-Datei in einen Ordner schreiben</translation>
     </message>
 </context>
 <context>
@@ -250,20 +258,72 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Das Projekt &lt;Datei&gt; als Webseite in &lt;Ordner&gt; exportieren und beenden, ohne Fenster. Die beiden folgen als Argumente: --export-html5 &lt;Datei&gt; &lt;Ordner&gt;.</translation>
     </message>
     <message>
-        <source>Export every scene of the project &lt;file&gt; as a video (.mp4 or .webm) and quit, without a window. Takes the two as arguments: --export-video &lt;file&gt; &lt;video&gt;.</source>
-        <translation>Alle Szenen des Projekts &lt;Datei&gt; als Video (.mp4 oder .webm) exportieren und beenden, ohne Fenster. Die beiden folgen als Argumente: --export-video &lt;Datei&gt; &lt;Video&gt;.</translation>
-    </message>
-    <message>
-        <source>--export-html5 and --export-video cannot be given together.</source>
-        <translation>--export-html5 und --export-video können nicht zusammen angegeben werden.</translation>
-    </message>
-    <message>
         <source>--export-html5 needs a project file and an output folder.</source>
         <translation>--export-html5 braucht eine Projektdatei und einen Zielordner.</translation>
     </message>
     <message>
         <source>--export-video needs a project file and a video file.</source>
         <translation>--export-video braucht eine Projektdatei und eine Videodatei.</translation>
+    </message>
+    <message>
+        <source>Export the project &lt;file&gt; (every scene in order, or --scene) as a video (.mp4, .webm) or an animated picture (.gif, .webp, .apng) and quit, without a window. Takes the two as arguments: --export-video &lt;file&gt; &lt;video&gt;.</source>
+        <translation>Das Projekt &lt;file&gt; (alle Szenen der Reihe nach, oder --scene) als Video (.mp4, .webm) oder animiertes Bild (.gif, .webp, .apng) exportieren und beenden, ohne Fenster. Nimmt beide als Argumente: --export-video &lt;file&gt; &lt;video&gt;.</translation>
+    </message>
+    <message>
+        <source>Export the frames of the project &lt;file&gt; (every scene in order, or --scene) as PNG pictures frame-00000.png... into &lt;folder&gt; and quit, without a window. Takes the two as arguments: --export-frames &lt;file&gt; &lt;folder&gt;.</source>
+        <translation>Die Bilder des Projekts &lt;file&gt; (alle Szenen der Reihe nach, oder --scene) als PNG-Dateien frame-00000.png... in &lt;folder&gt; exportieren und beenden, ohne Fenster. Nimmt beide als Argumente: --export-frames &lt;file&gt; &lt;folder&gt;.</translation>
+    </message>
+    <message>
+        <source>Export only the scene &lt;name&gt;, not every scene.</source>
+        <translation>Nur die Szene &lt;name&gt; exportieren, nicht alle Szenen.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Export at &lt;percent&gt; of the stage size (50 to 200).</source>
+        <translation>Mit &lt;percent&gt; der Bühnengröße exportieren (50 bis 200).</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Quality of a video or WebP from 1 to 100 (default 80).</source>
+        <translation>Qualität eines Videos oder WebP von 1 bis 100 (Vorgabe 80).</translation>
+    </message>
+    <message>
+        <source>Export only the frames &lt;first&gt;-&lt;last&gt;, counted from 0 over the exported scenes; &lt;first&gt;- runs to the end.</source>
+        <translation>Nur die Bilder &lt;first&gt;-&lt;last&gt; exportieren, von 0 an über die exportierten Szenen gezählt; &lt;first&gt;- läuft bis zum Ende.</translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Play a GIF, WebP or APNG &lt;count&gt; times; 0 (the default) for ever.</source>
+        <translation>Ein GIF, WebP oder APNG &lt;count&gt; Mal abspielen; 0 (die Vorgabe) endlos.</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Leave the stage background out of a GIF, WebP or APNG.</source>
+        <translation>Den Bühnenhintergrund in einem GIF, WebP oder APNG weglassen.</translation>
+    </message>
+    <message>
+        <source>Only one of --export-html5, --export-video and --export-frames can be given.</source>
+        <translation>Nur eine der Optionen --export-html5, --export-video und --export-frames ist möglich.</translation>
+    </message>
+    <message>
+        <source>--%1 applies only to an export.</source>
+        <translation>--%1 gilt nur für einen Export.</translation>
+    </message>
+    <message>
+        <source>--export-frames needs a project file and an output folder.</source>
+        <translation>--export-frames braucht eine Projektdatei und einen Zielordner.</translation>
     </message>
 </context>
 <context>
@@ -967,10 +1027,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Das Projekt wurde nach %1 exportiert.</translation>
     </message>
     <message>
-        <source>Export to Video</source>
-        <translation>Als Video exportieren</translation>
-    </message>
-    <message>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
@@ -1005,6 +1061,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>the preview</source>
         <translation>die Vorschau</translation>
+    </message>
+    <message>
+        <source>Export to Video...</source>
+        <translation>Als Video exportieren...</translation>
+    </message>
+    <message>
+        <source>Export to PNG Frames...</source>
+        <translation>Als PNG-Einzelbilder exportieren...</translation>
     </message>
 </context>
 <context>
@@ -1253,10 +1317,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>The video file name must end in &quot;.mp4&quot; or &quot;.webm&quot;.</source>
-        <translation>Der Name der Videodatei muss auf „.mp4“ oder „.webm“ enden.</translation>
-    </message>
-    <message>
         <source>The stage size or the frame rate is not valid for a video.</source>
         <translation>Die Bühnengröße oder die Bildrate ist für ein Video nicht gültig.</translation>
     </message>
@@ -1304,53 +1364,21 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>The video file could not be completed.</source>
         <translation>Die Videodatei konnte nicht abgeschlossen werden.</translation>
     </message>
-</context>
-<context>
-    <name>VideoExportJob</name>
     <message>
-        <source>There is nothing to export: the scene has no frames.</source>
-        <translation>Es gibt nichts zu exportieren: Die Szene hat keine Bilder.</translation>
+        <source>The picture filters could not be started.</source>
+        <translation>Die Bildfilter konnten nicht gestartet werden.</translation>
     </message>
     <message>
-        <source>The video file name must end in &quot;.mp4&quot; or &quot;.webm&quot;.</source>
-        <translation>Der Name der Videodatei muss auf „.mp4“ oder „.webm“ enden.</translation>
-    </message>
-</context>
-<context>
-    <name>VideoExportDialog</name>
-    <message>
-        <source>Export to Video</source>
-        <translation>Als Video exportieren</translation>
+        <source>The picture&apos;s colours could not be chosen.</source>
+        <translation>Die Farben des Bildes konnten nicht gewählt werden.</translation>
     </message>
     <message>
-        <source>Exporting to %1</source>
-        <translation>Export nach %1</translation>
+        <source>The picture could not be filtered.</source>
+        <translation>Das Bild konnte nicht gefiltert werden.</translation>
     </message>
     <message>
-        <source>Cancelling...</source>
-        <translation>Wird abgebrochen …</translation>
-    </message>
-    <message>
-        <source>Exporting to %1: frame %2 of %3</source>
-        <translation>Export nach %1: Bild %2 von %3</translation>
-    </message>
-    <message>
-        <source>MP4 video (*.mp4)</source>
-        <translation>MP4-Video (*.mp4)</translation>
-    </message>
-    <message>
-        <source>WebM video (*.webm)</source>
-        <translation>WebM-Video (*.webm)</translation>
-    </message>
-    <message>
-        <source>The video was written to %1.</source>
-        <translation>Das Video wurde nach %1 geschrieben.</translation>
-    </message>
-    <message>
-        <source>Could not export the video.
-%1</source>
-        <translation>Das Video konnte nicht exportiert werden.
-%1</translation>
+        <source>The video file name must end in &quot;.mp4&quot;, &quot;.webm&quot;, &quot;.gif&quot;, &quot;.webp&quot; or &quot;.apng&quot;.</source>
+        <translation>Der Name der Videodatei muss auf „.mp4“, „.webm“, „.gif“, „.webp“ oder „.apng“ enden.</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1394,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Frame %1 of %2 (%3 %)</source>
         <translation>Bild %1 von %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to the HTML5 export.</source>
+        <translation>--%1 gilt nicht für den HTML5-Export.</translation>
     </message>
 </context>
 <context>
@@ -3736,6 +3768,200 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Change Text Box</source>
         <translation>Textrahmen ändern</translation>
+    </message>
+</context>
+<context>
+    <name>ExportProgressDialog</name>
+    <message>
+        <source>Exporting</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Exporting to %1</source>
+        <translation>Exportieren nach %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>Exporting to %1: frame %2 of %3</source>
+        <translation>Exportieren nach %1: Bild %2 von %3</translation>
+    </message>
+</context>
+<context>
+    <name>ExportSettings</name>
+    <message>
+        <source>The project has no scene named &quot;%1&quot;.</source>
+        <translation>Das Projekt hat keine Szene namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The scale must be from %1 to %2 %.</source>
+        <translation>Die Skalierung muss zwischen %1 und %2 % liegen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to export: the scene has no frames.</source>
+        <translation>Es gibt nichts zu exportieren: Die Szene hat keine Bilder.</translation>
+    </message>
+    <message>
+        <source>The frames %1 to %2 are not among the %3 frames to export (0 to %4).</source>
+        <translation>Die Bilder %1 bis %2 gehören nicht zu den %3 zu exportierenden Bildern (0 bis %4).</translation>
+    </message>
+    <message>
+        <source>The %1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>Der Wert für %1 muss eine ganze Zahl von %2 bis %3 sein, nicht „%4“.</translation>
+    </message>
+    <message>
+        <source>The frames must be given as FIRST-LAST, FIRST- or one number, not &quot;%1&quot;.</source>
+        <translation>Die Bilder müssen als ERSTES-LETZTES, ERSTES- oder als eine Zahl angegeben werden, nicht „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportSettingsDialog</name>
+    <message>
+        <source>Export to Video</source>
+        <translation>Als Video exportieren</translation>
+    </message>
+    <message>
+        <source>Export to PNG Frames</source>
+        <translation>Als PNG-Einzelbilder exportieren</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Datei:</translation>
+    </message>
+    <message>
+        <source>F&amp;older:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>The format follows the file&apos;s extension: .mp4, .webm, .gif, .webp or .apng.</source>
+        <translation>Das Format richtet sich nach der Dateiendung: .mp4, .webm, .gif, .webp oder .apng.</translation>
+    </message>
+    <message>
+        <source>Whole project (every scene in order)</source>
+        <translation>Ganzes Projekt (alle Szenen der Reihe nach)</translation>
+    </message>
+    <message>
+        <source>Scene &quot;%1&quot;</source>
+        <translation>Szene „%1“</translation>
+    </message>
+    <message>
+        <source>&amp;Export:</source>
+        <translation>&amp;Exportieren:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>&amp;Scale:</source>
+        <translation>&amp;Skalierung:</translation>
+    </message>
+    <message>
+        <source>Higher is a better picture in a larger file. A GIF uses fewer colours when it is lower; APNG and PNG are lossless.</source>
+        <translation>Höher ergibt ein besseres Bild in einer größeren Datei. Ein GIF nutzt bei niedrigeren Werten weniger Farben; APNG und PNG sind verlustfrei.</translation>
+    </message>
+    <message>
+        <source>&amp;Quality:</source>
+        <translation>&amp;Qualität:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>&amp;Frames:</source>
+        <translation>&amp;Bilder:</translation>
+    </message>
+    <message>
+        <source>For ever</source>
+        <translation>Endlos</translation>
+    </message>
+    <message>
+        <source> times</source>
+        <translation> Mal</translation>
+    </message>
+    <message>
+        <source>Leave the stage background out</source>
+        <translation>Bühnenhintergrund weglassen</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Abspielen:</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparenz:</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>%1 frames of %2 × %3 pixels, %4 seconds.</source>
+        <translation>%1 Bilder mit %2 × %3 Pixeln, %4 Sekunden.</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4-Video (*.mp4)</translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm)</source>
+        <translation>WebM-Video (*.webm)</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>Animiertes GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Animated WebP (*.webp)</source>
+        <translation>Animiertes WebP (*.webp)</translation>
+    </message>
+    <message>
+        <source>Animated PNG (*.apng *.png)</source>
+        <translation>Animiertes PNG (*.apng *.png)</translation>
+    </message>
+</context>
+<context>
+    <name>FrameExports</name>
+    <message>
+        <source>The video was written to %1.</source>
+        <translation>Das Video wurde nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not export the video.</source>
+        <translation>Das Video konnte nicht exportiert werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frame(s) were written to %1.</source>
+        <translation>
+            <numerusform>%n Bild wurde nach %1 geschrieben.</numerusform>
+            <numerusform>%n Bilder wurden nach %1 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not export the frames.</source>
+        <translation>Die Bilder konnten nicht exportiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>FramesExportJob</name>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be made.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be written: %2</source>
+        <translation>In den Ordner „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be written in &quot;%2&quot;.</source>
+        <translation>Das Bild „%1“ kann nicht in „%2“ geschrieben werden.</translation>
     </message>
 </context>
 </TS>

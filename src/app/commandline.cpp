@@ -34,10 +34,42 @@ CommandLine CommandLine::parse(const QCoreApplication& application)
     const QCommandLineOption exportVideo(
         QStringLiteral("export-video"),
         QCoreApplication::translate(
-            "main", "Export every scene of the project <file> as a video (.mp4 or .webm) and "
-                    "quit, without a window. Takes the two as arguments: --export-video <file> "
-                    "<video>."));
-    parser.addOptions({settingsPath, screenshot, pluginPath, exportHtml5, exportVideo});
+            "main", "Export the project <file> (every scene in order, or --scene) as a video "
+                    "(.mp4, .webm) or an animated picture (.gif, .webp, .apng) and quit, without "
+                    "a window. Takes the two as arguments: --export-video <file> <video>."));
+    const QCommandLineOption exportFrames(
+        QStringLiteral("export-frames"),
+        QCoreApplication::translate(
+            "main", "Export the frames of the project <file> (every scene in order, or --scene) "
+                    "as PNG pictures frame-00000.png... into <folder> and quit, without a window. "
+                    "Takes the two as arguments: --export-frames <file> <folder>."));
+    // The settings every export shares; the exporter checks their values.
+    const QList<QCommandLineOption> settingOptions{
+        {QStringLiteral("scene"),
+         QCoreApplication::translate("main", "Export only the scene <name>, not every scene."),
+         QCoreApplication::translate("main", "name")},
+        {QStringLiteral("scale"),
+         QCoreApplication::translate("main", "Export at <percent> of the stage size (50 to 200)."),
+         QCoreApplication::translate("main", "percent")},
+        {QStringLiteral("quality"),
+         QCoreApplication::translate("main",
+                                     "Quality of a video or WebP from 1 to 100 (default 80)."),
+         QCoreApplication::translate("main", "percent")},
+        {QStringLiteral("frames"),
+         QCoreApplication::translate(
+             "main", "Export only the frames <first>-<last>, counted from 0 over the exported "
+                     "scenes; <first>- runs to the end."),
+         QCoreApplication::translate("main", "range")},
+        {QStringLiteral("plays"),
+         QCoreApplication::translate(
+             "main", "Play a GIF, WebP or APNG <count> times; 0 (the default) for ever."),
+         QCoreApplication::translate("main", "count")},
+        {QStringLiteral("transparent"),
+         QCoreApplication::translate("main",
+                                     "Leave the stage background out of a GIF, WebP or APNG.")}};
+    parser.addOptions(
+        {settingsPath, screenshot, pluginPath, exportHtml5, exportVideo, exportFrames});
+    parser.addOptions(settingOptions);
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QCoreApplication::translate("main", "Project files to open."),
                                  QStringLiteral("[files...]"));
@@ -48,18 +80,35 @@ CommandLine CommandLine::parse(const QCoreApplication& application)
     result.screenshotFile = parser.value(screenshot);
     result.pluginPaths = parser.values(pluginPath);
     result.files = parser.positionalArguments();
-    if (parser.isSet(exportHtml5) && parser.isSet(exportVideo)) {
+    const int exports = int(parser.isSet(exportHtml5)) + int(parser.isSet(exportVideo)) +
+                        int(parser.isSet(exportFrames));
+    for (const QCommandLineOption& option : settingOptions) {
+        const QString name = option.names().constFirst();
+        if (parser.isSet(option))
+            result.exportSettings.insert(name, option.valueName().isEmpty()
+                                                   ? QVariant(true)
+                                                   : QVariant(parser.value(option)));
+    }
+    if (exports > 1) {
         result.error = QCoreApplication::translate(
-            "main", "--export-html5 and --export-video cannot be given together.");
-    } else if (parser.isSet(exportHtml5) || parser.isSet(exportVideo)) {
-        const bool bHtml5 = parser.isSet(exportHtml5);
-        result.exportKind = bHtml5 ? Export::Html5 : Export::Video;
+            "main", "Only one of --export-html5, --export-video and --export-frames can be given.");
+    } else if (exports == 0 && !result.exportSettings.isEmpty()) {
+        result.error = QCoreApplication::translate("main", "--%1 applies only to an export.")
+                           .arg(result.exportSettings.firstKey());
+    } else if (exports == 1) {
+        result.exportKind = parser.isSet(exportHtml5)   ? Export::Html5
+                            : parser.isSet(exportVideo) ? Export::Video
+                                                        : Export::Frames;
         if (result.files.size() != 2) {
             result.error =
-                bHtml5 ? QCoreApplication::translate(
-                             "main", "--export-html5 needs a project file and an output folder.")
-                       : QCoreApplication::translate(
-                             "main", "--export-video needs a project file and a video file.");
+                result.exportKind == Export::Html5
+                    ? QCoreApplication::translate(
+                          "main", "--export-html5 needs a project file and an output folder.")
+                : result.exportKind == Export::Video
+                    ? QCoreApplication::translate(
+                          "main", "--export-video needs a project file and a video file.")
+                    : QCoreApplication::translate(
+                          "main", "--export-frames needs a project file and an output folder.");
         } else {
             result.exportProject = result.files.at(0);
             result.exportTarget = result.files.at(1);
@@ -74,7 +123,7 @@ bool CommandLine::requestsExport(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        for (const char* option : {"export-html5", "export-video"})
+        for (const char* option : {"export-html5", "export-video", "export-frames"})
             if (argument == QByteArray("--") + option || argument == QByteArray("-") + option)
                 return true;
     }

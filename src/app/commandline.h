@@ -4,23 +4,28 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 class QCoreApplication;
 
 /*! What the host understood of its command line. */
 struct CommandLine
 {
-    enum class Export { None, Html5, Video };
+    enum class Export { None, Html5, Video, Frames };
 
     QString settingsPath;
     QString screenshotFile;
     QStringList pluginPaths;
     QStringList files;
     QString error;
-    // --export-html5 PROJECT FOLDER and --export-video PROJECT FILE run without a window.
+    // --export-html5 PROJECT FOLDER, --export-video PROJECT FILE and --export-frames PROJECT
+    // FOLDER run without a window.
     Export exportKind = Export::None;
     QString exportProject;
     QString exportTarget;
+    // The export settings given (--scene, --scale...), by the options' names; the exporter
+    // checks them.
+    QVariantMap exportSettings;
 
     /*! Parses the arguments; --help and --version print and exit the process. */
     static CommandLine parse(const QCoreApplication& application);

@@ -43,16 +43,20 @@ int CommandLineExport::run(const CommandLine& commandLine)
     }
     const QString project = QFileInfo(commandLine.exportProject).absoluteFilePath();
     const QString target = QFileInfo(commandLine.exportTarget).absoluteFilePath();
-    const bool bHtml5 = commandLine.exportKind == CommandLine::Export::Html5;
+    const char* const method = commandLine.exportKind == CommandLine::Export::Html5 ? "exportHtml5"
+                               : commandLine.exportKind == CommandLine::Export::Video
+                                   ? "exportVideo"
+                                   : "exportFrames";
     print(tr("Exporting %1").arg(QDir::toNativeSeparators(project)));
 
     CommandLineExport reporter;
     // By signature: the exporter's class is not known to the host.
     connect(exporter, SIGNAL(progress(QString)), &reporter, SLOT(printProgress(QString)));
     QString error;
-    const bool bCalled = QMetaObject::invokeMethod(
-        exporter, bHtml5 ? "exportHtml5" : "exportVideo", Qt::DirectConnection,
-        Q_RETURN_ARG(QString, error), Q_ARG(QString, project), Q_ARG(QString, target));
+    const bool bCalled = QMetaObject::invokeMethod(exporter, method, Qt::DirectConnection,
+                                                   Q_RETURN_ARG(QString, error),
+                                                   Q_ARG(QString, project), Q_ARG(QString, target),
+                                                   Q_ARG(QVariantMap, commandLine.exportSettings));
     if (!bCalled)
         error = tr("The project exporter does not offer this export.");
     if (!error.isEmpty()) {

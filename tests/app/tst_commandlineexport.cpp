@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include <model/project/zenubproject.h>
 #include <model/io/zenub/zenubprojectfile.h>
+#include <model/project/zenubproject.h>
 #include <model/render/framerenderer.h>
 #include <testfiles.h>
 
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 extern "C" {
@@ -72,7 +73,7 @@ Decoded decode(const QString& fileName)
         AVFrame* frame = av_frame_alloc();
         const auto receive = [&] {
             while (avcodec_receive_frame(codec, frame) == 0) {
-                QImage image(frame->width, frame->height, QImage::Format_RGB32);
+                QImage image(frame->width, frame->height, QImage::Format_ARGB32);
                 SwsContext* scaler =
                     sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format),
                                    frame->width, frame->height, AV_PIX_FMT_BGRA,
@@ -97,6 +98,29 @@ Decoded decode(const QString& fileName)
     avcodec_free_context(&codec);
     avformat_close_input(&format);
     return video;
+}
+
+// How often an animated picture plays by its own header (0 for ever), and its length in
+// milliseconds where FFmpeg cannot decode it (animated WebP, which joins equal frames into one).
+int headerPlays(const QByteArray& file, int* webpMilliseconds)
+{
+    const auto le16 = [&file](int at) {
+        return quint8(file[at]) | quint8(file[at + 1]) << 8;
+    };
+    if (file.startsWith("GIF")) {
+        // The plays after the first; without the extension the picture plays once.
+        const int at = file.indexOf("NETSCAPE2.0");
+        return at < 0 ? 1 : le16(at + 13) == 0 ? 0 : le16(at + 13) + 1;
+    }
+    if (file.startsWith("RIFF")) {
+        *webpMilliseconds = 0;
+        for (int at = file.indexOf("ANMF"); at >= 0; at = file.indexOf("ANMF", at + 4))
+            *webpMilliseconds += qFromLittleEndian<quint32>(file.constData() + at + 20) % (1 << 24);
+        const int at = file.indexOf("ANIM");
+        return at < 0 ? -1 : le16(at + 12);
+    }
+    const int at = file.indexOf("acTL");
+    return at < 0 ? -1 : qFromBigEndian<quint32>(file.constData() + at + 8);
 }
 
 // Mean absolute difference per colour channel, 0 to 255.
@@ -126,6 +150,9 @@ private slots:
     void exportsPage();
     void exportsVideo_data();
     void exportsVideo();
+    void exportsAnimatedPicture_data();
+    void exportsAnimatedPicture();
+    void exportsFrames();
     void failsWithMessage_data();
     void failsWithMessage();
 
@@ -210,6 +237,68 @@ void tst_CommandLineExport::exportsVideo()
     QVERIFY(meanDifference(video.frames.at(4), rendered) > 2 * difference);
 }
 
+void tst_CommandLineExport::exportsAnimatedPicture_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("plays");
+    QTest::addColumn<bool>("transparent");
+    QTest::newRow("gif for ever") << QStringList{"all.gif"} << 18 << QSize(161, 90) << 0 << false;
+    QTest::newRow("gif once, one scene, clear")
+        << QStringList{"once.gif", "--plays", "1", "--scene", "Second", "--transparent"} << 6
+        << QSize(161, 90) << 1 << true;
+    QTest::newRow("webp half size")
+        << QStringList{"half.webp", "--plays", "3", "--scale", "50", "--transparent"} << 18
+        << QSize(81, 45) << 3 << true;
+    QTest::newRow("apng range") << QStringList{"range.apng", "--frames", "2-7", "--scale", "200"}
+                                << 6 << QSize(322, 180) << 0 << false;
+}
+
+void tst_CommandLineExport::exportsAnimatedPicture()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, frames);
+    QFETCH(QSize, size);
+    QFETCH(int, plays);
+    QFETCH(bool, transparent);
+    QCOMPARE(run(QStringList{"--export-video", "export.zenub"} + options), 0);
+    const QString name = m_folder.filePath(options.first());
+    const QByteArray file = readFile(name);
+    int webpMilliseconds = -1;
+    QCOMPARE(headerPlays(file, &webpMilliseconds), plays);
+    if (webpMilliseconds >= 0) {
+        // 12 frames a second.
+        QVERIFY2(qAbs(webpMilliseconds - frames * 1000 / 12) < 1000 / 12,
+                 qPrintable(QString::number(webpMilliseconds)));
+        // The canvas's size and its alpha flag.
+        QCOMPARE(QSize(qFromLittleEndian<quint32>(file.constData() + 24) % (1 << 24) + 1,
+                       qFromLittleEndian<quint32>(file.constData() + 27) % (1 << 24) + 1),
+                 size);
+        QCOMPARE(bool(file.at(20) & 0x10), transparent);
+        return;
+    }
+    const Decoded picture = decode(name);
+    QCOMPARE(picture.frames.size(), frames);
+    QCOMPARE(picture.frames.at(0).size(), size);
+    // The corner is empty stage at the first frame.
+    QCOMPARE(qAlpha(picture.frames.at(0).pixel(0, 0)), transparent ? 0 : 255);
+}
+
+void tst_CommandLineExport::exportsFrames()
+{
+    QCOMPARE(run({"--export-frames", "export.zenub", "frames", "--scene", "Second"}), 0);
+    const QDir folder(m_folder.filePath("frames"));
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{"frame-00000.png", "frame-00001.png", "frame-00002.png",
+                          "frame-00003.png", "frame-00004.png", "frame-00005.png"}));
+    const ZenubProject project = exportProject();
+    const QImage frame(folder.filePath("frame-00003.png"));
+    QVERIFY(!frame.hasAlphaChannel());
+    QCOMPARE(frame,
+             FrameRenderer(project).render(1, 3, QSize(161, 90)).convertToFormat(frame.format()));
+}
+
 void tst_CommandLineExport::failsWithMessage_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -219,7 +308,15 @@ void tst_CommandLineExport::failsWithMessage_data()
     QTest::newRow("video") << QStringList{"--export-video", "missing.zenub", "out.mp4"}
                            << "missing.zenub does not exist";
     QTest::newRow("suffix") << QStringList{"--export-video", "export.zenub", "out.avi"}
-                            << "must end in \".mp4\" or \".webm\"";
+                            << "must end in \".mp4\", \".webm\"";
+    QTest::newRow("scene") << QStringList{"--export-frames", "export.zenub", "out", "--scene", "X"}
+                           << "no scene named \"X\"";
+    QTest::newRow("scale") << QStringList{"--export-video", "export.zenub", "out.gif", "--scale",
+                                          "201"}
+                           << "scale must be a whole number from 50 to 200";
+    QTest::newRow("range") << QStringList{"--export-video", "export.zenub", "out.gif", "--frames",
+                                          "3-18"}
+                           << "frames 3 to 18 are not among the 18 frames";
     QTest::newRow("no target") << QStringList{"--export-video", "export.zenub"}
                                << "needs a project file and a video file";
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include <dialogs/videoexportdialog.h>
+#include <dialogs/exportprogressdialog.h>
 #include <model/project/zenubproject.h>
 #include <model/render/framerenderer.h>
 #include <testfiles.h>
+#include <video/videoexportjob.h>
 
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -23,7 +24,9 @@ void tst_VideoExport::escapeCancelsAndKeepsTheOldFile()
     const QString name = folder.filePath("old.webm");
     QVERIFY(writeFile(name, "old video"));
     // 1280 x 720 for 48 frames: seconds of work, so Escape comes while frames are encoded.
-    VideoExportDialog dialog(ZenubProject::createNew("Long", 1280, 720, 24), 0, name);
+    ExportProgressDialog dialog(
+        std::make_unique<VideoExportJob>(ZenubProject::createNew("Long", 1280, 720, 24), name),
+        "old.webm");
     QTimer escape;
     connect(&escape, &QTimer::timeout, &dialog, [&dialog] {
         if (dialog.isVisible() && dialog.value() > 0)

@@ -3,6 +3,9 @@
 #define PROJECTEXPORTER_H
 
 #include <QObject>
+#include <QVariantMap>
+
+class ExportJob;
 
 /*!
     The exports of a project file without the main window, for the command line. The plugin
@@ -17,14 +20,25 @@ public:
 
     static QString poolName() { return QStringLiteral("Designer.ProjectExporter"); }
 
-    /*! Writes the project's web page into \a folder; returns the error, empty on success. */
-    Q_INVOKABLE QString exportHtml5(const QString& projectFile, const QString& folder);
-    /*! Writes every scene as one video, .mp4 or .webm; returns the error, empty on success. */
-    Q_INVOKABLE QString exportVideo(const QString& projectFile, const QString& videoFile);
+    // Each returns the error, empty on success. \a settings holds the command line's shared
+    // export settings by their options' names (see ExportSettings::fromMap()).
+
+    /*! Writes the project's web page (or one scene's) into \a folder. */
+    Q_INVOKABLE QString exportHtml5(const QString& projectFile, const QString& folder,
+                                    const QVariantMap& settings = QVariantMap());
+    /*! Writes the chosen frames as one video or animated picture, by the file's suffix. */
+    Q_INVOKABLE QString exportVideo(const QString& projectFile, const QString& videoFile,
+                                    const QVariantMap& settings = QVariantMap());
+    /*! Writes the chosen frames as PNG pictures into \a folder. */
+    Q_INVOKABLE QString exportFrames(const QString& projectFile, const QString& folder,
+                                     const QVariantMap& settings = QVariantMap());
 
 signals:
     /*! A line worth telling the user while an export runs. */
     void progress(const QString& text);
+
+private:
+    QString runJob(ExportJob* job);
 };
 
 #endif

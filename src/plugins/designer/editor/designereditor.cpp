@@ -3,7 +3,7 @@
 
 #include "designereditorwidget.h"
 #include "dialogs/dialogfolders.h"
-#include "dialogs/videoexportdialog.h"
+#include "dialogs/frameexports.h"
 #include "document/designerdocument.h"
 #include "imageinsertion.h"
 #include "model/html5/zenubhtmlexporter.h"
@@ -164,7 +164,9 @@ void DesignerEditor::registerCommands()
          &DesignerEditor::previewProject},
         {"File.Preview_Project", tr("Preview Project in Browser"), &DesignerEditor::previewProject},
         {"File.Export_To_HTML5", tr("Export to HTML5"), &DesignerEditor::exportToHtml5},
-        {"File.Export_To_Video", tr("Export to Video"), &DesignerEditor::exportToVideo},
+        {"File.Export_To_Video", tr("Export to Video..."), &DesignerEditor::exportToVideo},
+        {"File.Export_To_PNG_Frames", tr("Export to PNG Frames..."),
+         &DesignerEditor::exportToFrames},
         {"Insert.Image", tr("&Image..."), &DesignerEditor::insertImage},
     };
     for (const auto& command : commands) {
@@ -326,8 +328,17 @@ void DesignerEditor::exportToVideo()
     const DesignerDocument* document = getDesignerDocument();
     if (!document || !m_pWidget)
         return;
-    VideoExportDialog::exportScene(ICore::getMainWindow(), document->getProject(),
-                                   m_pWidget->getCurrentScene(), document->getFileName());
+    FrameExports::exportVideo(ICore::getMainWindow(), document->getProject(),
+                              document->getFileName());
+}
+
+void DesignerEditor::exportToFrames()
+{
+    const DesignerDocument* document = getDesignerDocument();
+    if (!document)
+        return;
+    FrameExports::exportFrames(ICore::getMainWindow(), document->getProject(),
+                               document->getFileName());
 }
 
 void DesignerEditor::insertImage()

@@ -45,6 +45,7 @@ public slots:
     void previewAtSize(const QSize& size);
     void exportToHtml5();
     void exportToVideo();
+    void exportToFrames();
     void insertImage();
 
 protected:

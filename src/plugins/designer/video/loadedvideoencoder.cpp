@@ -62,7 +62,8 @@ LoadedVideoEncoder::~LoadedVideoEncoder()
         m_pApi->destroy(m_pEncoder);
 }
 
-bool LoadedVideoEncoder::open(const QString& fileName, const QSize& size, int frameRate)
+bool LoadedVideoEncoder::open(const QString& fileName, const QSize& size, int frameRate,
+                              const VideoEncoderOptions& options)
 {
     m_loadError.clear();
     if (!m_pApi) {
@@ -75,7 +76,17 @@ bool LoadedVideoEncoder::open(const QString& fileName, const QSize& size, int fr
     }
     if (!m_pEncoder)
         m_pEncoder = m_pApi->create();
-    return m_pApi->open(m_pEncoder, fileName, size, frameRate);
+    return m_pApi->open(m_pEncoder, fileName, size, frameRate, options);
+}
+
+int LoadedVideoEncoder::passCount() const
+{
+    return m_pEncoder ? m_pApi->passCount(m_pEncoder) : 1;
+}
+
+bool LoadedVideoEncoder::nextPass()
+{
+    return m_pEncoder && m_pApi->nextPass(m_pEncoder);
 }
 
 bool LoadedVideoEncoder::addFrame(const QImage& image)

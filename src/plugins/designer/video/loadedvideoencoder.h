@@ -2,6 +2,8 @@
 #ifndef LOADEDVIDEOENCODER_H
 #define LOADEDVIDEOENCODER_H
 
+#include "videoencoderoptions.h"
+
 #include <QCoreApplication>
 #include <QSize>
 #include <QString>
@@ -23,7 +25,10 @@ public:
     LoadedVideoEncoder(const LoadedVideoEncoder&) = delete;
     LoadedVideoEncoder& operator=(const LoadedVideoEncoder&) = delete;
 
-    bool open(const QString& fileName, const QSize& size, int frameRate);
+    bool open(const QString& fileName, const QSize& size, int frameRate,
+              const VideoEncoderOptions& options);
+    int passCount() const;
+    bool nextPass();
     bool addFrame(const QImage& image);
     bool finish();
 

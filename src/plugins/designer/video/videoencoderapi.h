@@ -2,6 +2,8 @@
 #ifndef VIDEOENCODERAPI_H
 #define VIDEOENCODERAPI_H
 
+#include "videoencoderoptions.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -17,7 +19,10 @@ struct VideoEncoderApi
 {
     VideoEncoder* (*create)();
     void (*destroy)(VideoEncoder* encoder);
-    bool (*open)(VideoEncoder* encoder, const QString& fileName, const QSize& size, int frameRate);
+    bool (*open)(VideoEncoder* encoder, const QString& fileName, const QSize& size, int frameRate,
+                 const VideoEncoderOptions& options);
+    int (*passCount)(const VideoEncoder* encoder);
+    bool (*nextPass)(VideoEncoder* encoder);
     bool (*addFrame)(VideoEncoder* encoder, const QImage& image);
     bool (*finish)(VideoEncoder* encoder);
     QString (*errorString)(const VideoEncoder* encoder);

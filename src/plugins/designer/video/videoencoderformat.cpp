@@ -12,9 +12,26 @@ bool VideoEncoder::formatForFileName(const QString& fileName, Format* format)
         *format = Format::Mp4;
     else if (suffix == QLatin1String("webm"))
         *format = Format::WebM;
+    else if (suffix == QLatin1String("gif"))
+        *format = Format::Gif;
+    else if (suffix == QLatin1String("webp"))
+        *format = Format::WebP;
+    else if (suffix == QLatin1String("apng") || suffix == QLatin1String("png"))
+        *format = Format::Apng;
     else
         return false;
     return true;
+}
+
+QString VideoEncoder::unknownFormatError()
+{
+    return tr("The video file name must end in \".mp4\", \".webm\", \".gif\", \".webp\" or "
+              "\".apng\".");
+}
+
+bool VideoEncoder::canBeTransparent(Format format)
+{
+    return format == Format::Gif || format == Format::WebP || format == Format::Apng;
 }
 
 QSize VideoEncoder::encodedSize(Format format, const QSize& size)

@@ -2,72 +2,63 @@
 #include "videoexportjob.h"
 
 #include "loadedvideoencoder.h"
-#include "model/render/framerenderer.h"
 #include "video/encoder/videoencoder.h"
 
-#include <QImage>
-#include <QPainter>
-
 VideoExportJob::VideoExportJob(const ZenubProject& project, const QString& fileName,
-                               const QVector<int>& scenes)
-    : m_project(project)
+                               const ExportSettings& settings)
+    : m_pictures(project, settings)
+    , m_settings(settings)
     , m_fileName(fileName)
-    , m_scenes(scenes)
-{
-    if (m_scenes.isEmpty())
-        for (int scene = 0; scene < m_project.getScenes().size(); ++scene)
-            m_scenes.append(scene);
-}
+{}
 
 qint64 VideoExportJob::totalFrames() const
 {
-    qint64 total = 0;
-    for (const int scene : m_scenes)
-        if (scene >= 0 && scene < m_project.getScenes().size())
-            total += std::max(0, m_project.getScenes().at(scene).getDuration());
-    return total;
+    VideoEncoder::Format format = VideoEncoder::Format::Mp4;
+    const int passes =
+        VideoEncoder::formatForFileName(m_fileName, &format) && format == VideoEncoder::Format::Gif
+            ? 2
+            : 1;
+    return qint64(m_pictures.frames().size()) * passes;
 }
 
 bool VideoExportJob::run(const Progress& progress, const std::atomic_bool* cancelled)
 {
     m_errorString.clear();
     m_bCancelled = false;
-    const qint64 total = totalFrames();
-    if (total <= 0) {
-        m_errorString = tr("There is nothing to export: the scene has no frames.");
+    if (m_pictures.frames().isEmpty()) {
+        m_errorString = m_pictures.errorString();
         return false;
     }
     VideoEncoder::Format format;
     if (!VideoEncoder::formatForFileName(m_fileName, &format)) {
-        m_errorString = tr("The video file name must end in \".mp4\" or \".webm\".");
+        m_errorString = VideoEncoder::unknownFormatError();
         return false;
     }
-    const QSize stage(m_project.getStageWidth(), m_project.getStageHeight());
     LoadedVideoEncoder encoder;
-    if (!encoder.open(m_fileName, stage, m_project.getFrameRate())) {
+    VideoEncoderOptions options;
+    options.quality = m_settings.quality;
+    options.plays = m_settings.plays;
+    options.bTransparent = m_settings.bTransparent;
+    if (!encoder.open(m_fileName, m_pictures.size(), m_pictures.project().getFrameRate(),
+                      options)) {
         m_errorString = encoder.errorString();
         return false;
     }
-    const FrameRenderer renderer(m_project);
-    QImage image(VideoEncoder::encodedSize(format, stage), QImage::Format_RGB32);
+    const QSize canvas = VideoEncoder::encodedSize(format, m_pictures.size());
+    const qint64 total = totalFrames();
     qint64 done = 0;
-    for (const int scene : qAsConst(m_scenes)) {
-        if (scene < 0 || scene >= m_project.getScenes().size())
-            continue;
-        const int duration = m_project.getScenes().at(scene).getDuration();
-        for (int frame = 0; frame < duration; ++frame) {
+    for (int pass = 0; pass < encoder.passCount(); ++pass) {
+        if (pass > 0 && !encoder.nextPass()) {
+            m_errorString = encoder.errorString();
+            return false;
+        }
+        for (int index = 0; index < m_pictures.frames().size(); ++index) {
             if (cancelled && cancelled->load()) {
                 // The encoder's unfinished file goes with it.
                 m_bCancelled = true;
                 return false;
             }
-            // A padding row or column for H.264 takes the background colour.
-            image.fill(m_project.getBackgroundColor());
-            {
-                QPainter painter(&image);
-                renderer.paint(&painter, scene, frame);
-            }
-            if (!encoder.addFrame(image)) {
+            if (!encoder.addFrame(m_pictures.picture(index, canvas))) {
                 m_errorString = encoder.errorString();
                 return false;
             }

@@ -2,47 +2,32 @@
 #ifndef VIDEOEXPORTJOB_H
 #define VIDEOEXPORTJOB_H
 
-#include "model/project/zenubproject.h"
+#include "model/export/exportjob.h"
+#include "model/export/exportpictures.h"
 
 #include <QCoreApplication>
-#include <QString>
-#include <QVector>
-
-#include <atomic>
-#include <functional>
 
 /*!
-    Renders scenes of a project frame by frame at the stage size and encodes them as one video,
-    the scenes one after another at the project's frame rate. It keeps its own copy of the
-    project, so it can run on any thread while the user goes on editing.
+    Encodes the frames the settings select as one video or animated picture, the scenes one
+    after another at the project's frame rate.
 */
-class VideoExportJob
+class VideoExportJob : public ExportJob
 {
     Q_DECLARE_TR_FUNCTIONS(VideoExportJob)
 public:
-    /*! Called after each frame with the frames done and the frames in all. */
-    using Progress = std::function<void(qint64 done, qint64 total)>;
-
-    /*! Exports \a scenes, or every scene when the list is empty. */
     VideoExportJob(const ZenubProject& project, const QString& fileName,
-                   const QVector<int>& scenes = QVector<int>());
+                   const ExportSettings& settings = ExportSettings());
 
-    qint64 totalFrames() const;
-    /*!
-        Runs the export; false on failure or when \a cancelled became true, which leaves no
-        file behind and an existing file as it was.
-    */
-    bool run(const Progress& progress = Progress(), const std::atomic_bool* cancelled = nullptr);
-
-    QString errorString() const { return m_errorString; }
-    bool wasCancelled() const { return m_bCancelled; }
+    /*! Every frame once per encoder pass (a GIF's palette takes one of its own). */
+    qint64 totalFrames() const override;
+    /*! A failed or cancelled export leaves no file behind and an existing file as it was. */
+    bool run(const Progress& progress = Progress(),
+             const std::atomic_bool* cancelled = nullptr) override;
 
 private:
-    ZenubProject m_project;
+    ExportPictures m_pictures;
+    ExportSettings m_settings;
     QString m_fileName;
-    QVector<int> m_scenes;
-    QString m_errorString;
-    bool m_bCancelled = false;
 };
 
 #endif

@@ -124,8 +124,14 @@ void MainMenus::buildFileMenu(ActionContainer* menuBar)
                    MainWindow::tr("Write the project as a web page with its player"));
     fileMenu->getMenu()->addSeparator();
     QAction* exportVideoAction = addCommand(
-        fileMenu, QStringLiteral("File.Export_To_Video"), MainWindow::tr("Export to Video"),
-        QKeySequence(), MainWindow::tr("Write the current scene as an MP4 or WebM video"));
+        fileMenu, QStringLiteral("File.Export_To_Video"), MainWindow::tr("Export to Video..."),
+        QKeySequence(),
+        MainWindow::tr(
+            "Write the project as an MP4 or WebM video, or an animated GIF, WebP or PNG"));
+    QAction* exportFramesAction =
+        addCommand(fileMenu, QStringLiteral("File.Export_To_PNG_Frames"),
+                   MainWindow::tr("Export to PNG Frames..."), QKeySequence(),
+                   MainWindow::tr("Write every frame as a PNG picture into a folder"));
     fileMenu->getMenu()->addSeparator();
     // Quit rather than Save As: one key for two commands would run neither.
     QAction* exitAction = addCommand(fileMenu, QStringLiteral("File.Exit"), MainWindow::tr("E&xit"),
@@ -138,7 +144,7 @@ void MainMenus::buildFileMenu(ActionContainer* menuBar)
     closeAction->setEnabled(false);
     // Only an open project can be previewed or exported; its editor registers the working ones.
     for (QAction* action : {previewSceneAction, previewProjectAction, previewInBrowserAction,
-                            exportHtml5Action, exportVideoAction})
+                            exportHtml5Action, exportVideoAction, exportFramesAction})
         action->setEnabled(false);
 }
 

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "videoencoder.h"
 
+#include "filtergraph.h"
+
 #include <QDir>
 #include <QImage>
 #include <QSaveFile>
+
+#include <cstring>
+#include <string>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -50,6 +55,15 @@ QString ffmpegError(int code)
     return QString::fromLocal8Bit(text);
 }
 
+// The file's own quality scale from ours of 1 to 100, where our default of 80 gives the
+// format's usual setting.
+int scaled(int quality, int best, int usual, int worst)
+{
+    const int clamped = qBound(1, quality, 100);
+    return clamped >= 80 ? usual + (best - usual) * (clamped - 80) / 20
+                         : worst + (usual - worst) * (clamped - 1) / 79;
+}
+
 } // namespace
 
 struct VideoEncoder::Private
@@ -58,6 +72,8 @@ struct VideoEncoder::Private
     {
         sws_freeContext(scaler);
         av_frame_free(&frame);
+        av_frame_free(&filtered);
+        av_frame_free(&palette);
         av_packet_free(&packet);
         avcodec_free_context(&codec);
         if (format) {
@@ -74,9 +90,17 @@ struct VideoEncoder::Private
     AVCodecContext* codec = nullptr;
     AVStream* stream = nullptr;
     AVFrame* frame = nullptr;
+    AVFrame* filtered = nullptr;
+    AVFrame* palette = nullptr;
     AVPacket* packet = nullptr;
     SwsContext* scaler = nullptr;
+    // Between the pictures and the encoder where the format needs FFmpeg's filters.
+    std::unique_ptr<FilterGraph> graph;
+    Format kind = Format::Mp4;
+    VideoEncoderOptions options;
     QSize size;
+    int frameRate = 0;
+    int pass = 0;
     qint64 frames = 0;
 };
 
@@ -90,62 +114,84 @@ bool VideoEncoder::fail(const QString& message, int code)
     return false;
 }
 
-bool VideoEncoder::open(const QString& fileName, const QSize& stageSize, int frameRate)
+int VideoEncoder::passCount() const
 {
-    m_errorString.clear();
-    Format kind;
-    if (!formatForFileName(fileName, &kind))
-        return fail(tr("The video file name must end in \".mp4\" or \".webm\"."));
-    if (stageSize.isEmpty() || frameRate <= 0)
-        return fail(tr("The stage size or the frame rate is not valid for a video."));
-    // The encoders' statistics and notes are not for our users; errors come back as codes.
-    av_log_set_level(AV_LOG_ERROR);
-    d = std::make_unique<Private>();
-    d->size = encodedSize(kind, stageSize);
+    return d && d->kind == Format::Gif ? 2 : 1;
+}
 
-    const bool bMp4 = kind == Format::Mp4;
-    const char* const encoderName = bMp4 ? "libx264" : "libvpx-vp9";
+bool VideoEncoder::openCodec(Format kind, const VideoEncoderOptions& options)
+{
+    const char* encoderName = "libx264";
+    const char* muxerName = "mp4";
+    AVPixelFormat pixelFormat = AV_PIX_FMT_YUV420P;
+    switch (kind) {
+    case Format::Mp4:
+        break;
+    case Format::WebM:
+        encoderName = "libvpx-vp9";
+        muxerName = "webm";
+        break;
+    case Format::Gif:
+        encoderName = muxerName = "gif";
+        pixelFormat = AV_PIX_FMT_PAL8;
+        break;
+    case Format::WebP:
+        encoderName = "libwebp_anim";
+        muxerName = "webp";
+        pixelFormat = AV_PIX_FMT_BGRA;
+        break;
+    case Format::Apng:
+        encoderName = muxerName = "apng";
+        // Without alpha a third smaller.
+        pixelFormat = options.bTransparent ? AV_PIX_FMT_RGBA : AV_PIX_FMT_RGB24;
+        break;
+    }
     const AVCodec* encoder = avcodec_find_encoder_by_name(encoderName);
     if (!encoder)
         return fail(
             tr("The video encoder \"%1\" is not available.").arg(QString::fromLatin1(encoderName)));
-    int code = avformat_alloc_output_context2(&d->format, nullptr, bMp4 ? "mp4" : "webm", nullptr);
+    int code = avformat_alloc_output_context2(&d->format, nullptr, muxerName, nullptr);
     if (code < 0)
         return fail(tr("The video container cannot be prepared."), code);
     d->stream = avformat_new_stream(d->format, nullptr);
     d->codec = avcodec_alloc_context3(encoder);
     d->frame = av_frame_alloc();
+    d->filtered = av_frame_alloc();
     d->packet = av_packet_alloc();
-    if (!d->stream || !d->codec || !d->frame || !d->packet)
+    if (!d->stream || !d->codec || !d->frame || !d->filtered || !d->packet)
         return fail(tr("Not enough memory for the video encoder."));
 
     d->codec->width = d->size.width();
     d->codec->height = d->size.height();
-    d->codec->time_base = AVRational{1, frameRate};
-    d->codec->framerate = AVRational{frameRate, 1};
-    d->codec->pix_fmt = AV_PIX_FMT_YUV420P;
-    d->codec->gop_size = frameRate * 2;
-    // The converter below writes BT.601 in the limited range; say so, so players agree.
-    d->codec->color_range = AVCOL_RANGE_MPEG;
-    d->codec->colorspace = AVCOL_SPC_SMPTE170M;
-    d->codec->color_primaries = AVCOL_PRI_SMPTE170M;
-    d->codec->color_trc = AVCOL_TRC_SMPTE170M;
+    d->codec->time_base = AVRational{1, d->frameRate};
+    d->codec->framerate = AVRational{d->frameRate, 1};
+    d->codec->pix_fmt = pixelFormat;
+    if (kind == Format::Mp4 || kind == Format::WebM) {
+        d->codec->gop_size = d->frameRate * 2;
+        // The converter below writes BT.601 in the limited range; say so, so players agree.
+        d->codec->color_range = AVCOL_RANGE_MPEG;
+        d->codec->colorspace = AVCOL_SPC_SMPTE170M;
+        d->codec->color_primaries = AVCOL_PRI_SMPTE170M;
+        d->codec->color_trc = AVCOL_TRC_SMPTE170M;
+    }
     if (d->format->oformat->flags & AVFMT_GLOBALHEADER)
         d->codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    AVDictionary* options = nullptr;
-    if (bMp4) {
-        av_dict_set(&options, "preset", "medium", 0);
-        av_dict_set(&options, "crf", "18", 0);
-    } else {
+    AVDictionary* codecOptions = nullptr;
+    if (kind == Format::Mp4) {
+        av_dict_set(&codecOptions, "preset", "medium", 0);
+        av_dict_set_int(&codecOptions, "crf", scaled(options.quality, 10, 18, 40), 0);
+    } else if (kind == Format::WebM) {
         // Constant quality; "good" with a higher cpu-used keeps long scenes bearable.
-        av_dict_set(&options, "crf", "24", 0);
-        av_dict_set(&options, "b", "0", 0);
-        av_dict_set(&options, "deadline", "good", 0);
-        av_dict_set(&options, "cpu-used", "4", 0);
-        av_dict_set(&options, "row-mt", "1", 0);
+        av_dict_set_int(&codecOptions, "crf", scaled(options.quality, 10, 24, 50), 0);
+        av_dict_set(&codecOptions, "b", "0", 0);
+        av_dict_set(&codecOptions, "deadline", "good", 0);
+        av_dict_set(&codecOptions, "cpu-used", "4", 0);
+        av_dict_set(&codecOptions, "row-mt", "1", 0);
+    } else if (kind == Format::WebP) {
+        av_dict_set_int(&codecOptions, "quality", qBound(1, options.quality, 100), 0);
     }
-    code = avcodec_open2(d->codec, encoder, &options);
-    av_dict_free(&options);
+    code = avcodec_open2(d->codec, encoder, &codecOptions);
+    av_dict_free(&codecOptions);
     if (code < 0)
         return fail(tr("The video encoder could not be started."), code);
     code = avcodec_parameters_from_context(d->stream->codecpar, d->codec);
@@ -153,20 +199,62 @@ bool VideoEncoder::open(const QString& fileName, const QSize& stageSize, int fra
         return fail(tr("The video encoder could not be started."), code);
     d->stream->time_base = d->codec->time_base;
     d->stream->avg_frame_rate = d->codec->framerate;
+    return true;
+}
 
-    d->frame->format = d->codec->pix_fmt;
+bool VideoEncoder::open(const QString& fileName, const QSize& stageSize, int frameRate,
+                        const VideoEncoderOptions& options)
+{
+    m_errorString.clear();
+    Format kind;
+    if (!formatForFileName(fileName, &kind))
+        return fail(unknownFormatError());
+    if (stageSize.isEmpty() || frameRate <= 0)
+        return fail(tr("The stage size or the frame rate is not valid for a video."));
+    // The encoders' statistics and notes are not for our users; errors come back as codes.
+    av_log_set_level(AV_LOG_ERROR);
+    d = std::make_unique<Private>();
+    d->kind = kind;
+    d->options = options;
+    d->options.bTransparent = options.bTransparent && canBeTransparent(kind);
+    d->size = encodedSize(kind, stageSize);
+    d->frameRate = frameRate;
+    if (!openCodec(kind, d->options))
+        return false;
+
+    // Pictures come as B, G, R, A in memory (QImage's 32-bit formats on little-endian machines).
+    const AVPixelFormat pictureFormat =
+        Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? AV_PIX_FMT_BGRA : AV_PIX_FMT_ARGB;
+    d->frame->format = pictureFormat;
     d->frame->width = d->size.width();
     d->frame->height = d->size.height();
-    code = av_frame_get_buffer(d->frame, 0);
+    int code = av_frame_get_buffer(d->frame, 0);
     if (code < 0)
         return fail(tr("Not enough memory for the video encoder."), code);
-    // QImage::Format_RGB32 is B, G, R, X in memory on little-endian machines.
-    d->scaler = sws_getContext(d->size.width(), d->size.height(),
-                               Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? AV_PIX_FMT_BGRA : AV_PIX_FMT_ARGB,
-                               d->size.width(), d->size.height(), AV_PIX_FMT_YUV420P,
-                               SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr);
-    if (!d->scaler)
-        return fail(tr("The picture converter could not be started."));
+    if (kind == Format::Gif) {
+        // A palette fitted to every frame, from FFmpeg's own statistics; the transparent
+        // entry only when it is needed, as it costs one colour.
+        const std::string description =
+            "[in]palettegen=max_colors=" + std::to_string(scaled(options.quality, 256, 256, 16)) +
+            ":reserve_transparent=" + (d->options.bTransparent ? "1" : "0") +
+            ":stats_mode=full[out]";
+        d->graph = std::make_unique<FilterGraph>();
+        code = d->graph->open(description.c_str(), d->size, d->codec->time_base);
+        if (code < 0)
+            return fail(tr("The picture filters could not be started."), code);
+    } else if (d->codec->pix_fmt != pictureFormat) {
+        d->scaler = sws_getContext(d->size.width(), d->size.height(), pictureFormat,
+                                   d->size.width(), d->size.height(), d->codec->pix_fmt,
+                                   SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr);
+        if (!d->scaler)
+            return fail(tr("The picture converter could not be started."));
+        d->filtered->format = d->codec->pix_fmt;
+        d->filtered->width = d->size.width();
+        d->filtered->height = d->size.height();
+        code = av_frame_get_buffer(d->filtered, 0);
+        if (code < 0)
+            return fail(tr("Not enough memory for the video encoder."), code);
+    }
 
     d->file.setFileName(fileName);
     if (!d->file.open(QIODevice::WriteOnly))
@@ -181,10 +269,72 @@ bool VideoEncoder::open(const QString& fileName, const QSize& stageSize, int fra
         av_free(buffer);
         return fail(tr("Not enough memory for the video encoder."));
     }
-    code = avformat_write_header(d->format, nullptr);
+    // Each format counts its repeats its own way: GIF the plays after the first (-1 for none),
+    // APNG and WebP all of them; 0 is for ever everywhere.
+    AVDictionary* muxerOptions = nullptr;
+    const int plays = qMax(0, options.plays);
+    if (kind == Format::Gif)
+        av_dict_set_int(&muxerOptions, "loop", plays == 0 ? 0 : plays == 1 ? -1 : plays - 1, 0);
+    else if (kind == Format::WebP)
+        av_dict_set_int(&muxerOptions, "loop", plays, 0);
+    else if (kind == Format::Apng)
+        av_dict_set_int(&muxerOptions, "plays", plays, 0);
+    code = avformat_write_header(d->format, &muxerOptions);
+    av_dict_free(&muxerOptions);
     if (code < 0)
         return fail(tr("The video file could not be started."), code);
     return true;
+}
+
+bool VideoEncoder::nextPass()
+{
+    if (!d || d->kind != Format::Gif || d->pass > 0)
+        return d != nullptr;
+    // The palette comes out once every frame has been seen.
+    int code = d->graph->send(nullptr);
+    if (code >= 0) {
+        d->palette = av_frame_alloc();
+        code = d->palette ? d->graph->receive(d->palette) : AVERROR(ENOMEM);
+    }
+    if (code < 0)
+        return fail(tr("The picture's colours could not be chosen."), code);
+    d->graph = std::make_unique<FilterGraph>();
+    code = d->graph->open("[in][palette]paletteuse=dither=sierra2_4a:diff_mode=rectangle[out]",
+                          d->size, d->codec->time_base, d->palette);
+    if (code < 0)
+        return fail(tr("The picture filters could not be started."), code);
+    d->pass = 1;
+    d->frames = 0;
+    return true;
+}
+
+bool VideoEncoder::encode(AVFrame* frame)
+{
+    const int code = avcodec_send_frame(d->codec, frame);
+    if (code < 0)
+        return fail(tr("The video could not be encoded."), code);
+    return drain(frame == nullptr);
+}
+
+bool VideoEncoder::filter(AVFrame* frame)
+{
+    int code = d->graph->send(frame);
+    if (code < 0)
+        return fail(tr("The picture could not be filtered."), code);
+    // The palette pass only gathers colours.
+    if (d->kind == Format::Gif && d->pass == 0)
+        return true;
+    for (;;) {
+        code = d->graph->receive(d->filtered);
+        if (code == AVERROR(EAGAIN) || code == AVERROR_EOF)
+            return true;
+        if (code < 0)
+            return fail(tr("The picture could not be filtered."), code);
+        const bool bEncoded = encode(d->filtered);
+        av_frame_unref(d->filtered);
+        if (!bEncoded)
+            return false;
+    }
 }
 
 bool VideoEncoder::drain(bool bFlush)
@@ -209,33 +359,46 @@ bool VideoEncoder::addFrame(const QImage& image)
 {
     if (!d)
         return false;
-    const QImage picture = image.format() == QImage::Format_RGB32
-                               ? image
-                               : image.convertToFormat(QImage::Format_RGB32);
+    const QImage picture =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+            ? image
+            : image.convertToFormat(QImage::Format_ARGB32);
     if (picture.size() != d->size)
         return fail(tr("A frame has the wrong size for the video."));
     int code = av_frame_make_writable(d->frame);
     if (code < 0)
         return fail(tr("Not enough memory for the video encoder."), code);
-    const uint8_t* const source[] = {picture.constBits()};
-    const int sourceStride[] = {int(picture.bytesPerLine())};
-    sws_scale(d->scaler, source, sourceStride, 0, d->size.height(), d->frame->data,
-              d->frame->linesize);
+    const int lineBytes = d->size.width() * 4;
+    for (int y = 0; y < d->size.height(); ++y)
+        std::memcpy(d->frame->data[0] + y * d->frame->linesize[0], picture.constScanLine(y),
+                    lineBytes);
+    if (!d->options.bTransparent && picture.format() != QImage::Format_RGB32)
+        for (int y = 0; y < d->size.height(); ++y) {
+            uint8_t* line = d->frame->data[0] + y * d->frame->linesize[0];
+            for (int x = 0; x < d->size.width(); ++x)
+                line[x * 4 + (Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? 3 : 0)] = 0xff;
+        }
     d->frame->pts = d->frames++;
-    code = avcodec_send_frame(d->codec, d->frame);
+    if (d->graph)
+        return filter(d->frame);
+    if (!d->scaler)
+        return encode(d->frame);
+    code = av_frame_make_writable(d->filtered);
     if (code < 0)
-        return fail(tr("The video could not be encoded."), code);
-    return drain(false);
+        return fail(tr("Not enough memory for the video encoder."), code);
+    sws_scale(d->scaler, d->frame->data, d->frame->linesize, 0, d->size.height(), d->filtered->data,
+              d->filtered->linesize);
+    d->filtered->pts = d->frame->pts;
+    return encode(d->filtered);
 }
 
 bool VideoEncoder::finish()
 {
     if (!d)
         return false;
-    const int code = avcodec_send_frame(d->codec, nullptr);
-    if (code < 0)
-        return fail(tr("The video could not be encoded."), code);
-    if (!drain(true))
+    if (d->graph && !filter(nullptr))
+        return false;
+    if (!encode(nullptr))
         return false;
     const int trailer = av_write_trailer(d->format);
     if (trailer < 0)

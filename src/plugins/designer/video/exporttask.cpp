@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "videoexporttask.h"
+#include "exporttask.h"
 
-#include "videoexportjob.h"
+#include "model/export/exportjob.h"
 
 #include <QThread>
 
-VideoExportTask::VideoExportTask(const ZenubProject& project, const QString& fileName,
-                                 const QVector<int>& scenes, QObject* parent)
+ExportTask::ExportTask(std::unique_ptr<ExportJob> job, QObject* parent)
     : QObject(parent)
-    , m_job(std::make_unique<VideoExportJob>(project, fileName, scenes))
+    , m_job(std::move(job))
 {}
 
-VideoExportTask::~VideoExportTask()
+ExportTask::~ExportTask()
 {
     if (m_pThread) {
         m_bCancelled = true;
@@ -20,12 +19,12 @@ VideoExportTask::~VideoExportTask()
     }
 }
 
-qint64 VideoExportTask::totalFrames() const
+qint64 ExportTask::totalFrames() const
 {
     return m_job->totalFrames();
 }
 
-void VideoExportTask::start()
+void ExportTask::start()
 {
     if (m_pThread)
         return;
@@ -40,7 +39,7 @@ void VideoExportTask::start()
     m_pThread->start();
 }
 
-void VideoExportTask::cancel()
+void ExportTask::cancel()
 {
     m_bCancelled = true;
 }
