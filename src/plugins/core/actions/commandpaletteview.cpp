@@ -56,6 +56,22 @@ void CommandPaletteView::setRows(const QList<QStringList>& rows)
         m_pList->setCurrentItem(items.constFirst());
     m_pList->setVisible(!items.isEmpty());
     m_pEmpty->setVisible(items.isEmpty());
+    fitHeight();
+}
+
+void CommandPaletteView::fitHeight()
+{
+    if (m_maxHeight <= 0)
+        return;
+    const int count = m_pList->topLevelItemCount();
+    const int body = count == 0 ? 3 * m_pEmpty->sizeHint().height()
+                                : m_pList->header()->sizeHint().height() +
+                                      count * std::max(1, m_pList->sizeHintForRow(0)) +
+                                      2 * m_pList->frameWidth();
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = margins.top() + margins.bottom() + layout()->spacing() +
+                       m_pSearch->sizeHint().height() + body + 2 * frameWidth();
+    resize(width(), std::min(wanted, m_maxHeight));
 }
 
 void CommandPaletteView::popup(QWidget* window)
@@ -64,8 +80,9 @@ void CommandPaletteView::popup(QWidget* window)
     // In screen coordinates whatever frame, if any, the window manager puts around the window.
     const QRect area(window->mapToGlobal(QPoint(0, 0)), window->size());
     const int width = std::min(760, std::max(320, area.width() - 80));
-    const int height = std::min(440, std::max(200, area.height() - 120));
-    setGeometry(area.x() + (area.width() - width) / 2, area.y() + 60, width, height);
+    m_maxHeight = std::min(440, std::max(200, area.height() - 120));
+    setGeometry(area.x() + (area.width() - width) / 2, area.y() + 60, width, m_maxHeight);
+    fitHeight();
     show();
     activateWindow();
     m_pSearch->setFocus(Qt::PopupFocusReason);

@@ -32,10 +32,13 @@ protected:
 
 private:
     void moveCurrent(int steps);
+    /*! As tall as the rows need, up to the height the window leaves. */
+    void fitHeight();
 
     QLineEdit* m_pSearch;
     QTreeWidget* m_pList;
     QLabel* m_pEmpty;
+    int m_maxHeight = 0;
 };
 
 #endif
