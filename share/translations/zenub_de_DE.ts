@@ -3205,6 +3205,18 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Show or hide the list of scenes</source>
         <translation>Die Liste der Szenen zeigen oder ausblenden</translation>
     </message>
+    <message>
+        <source>&amp;Group</source>
+        <translation>&amp;Gruppieren</translation>
+    </message>
+    <message>
+        <source>&amp;Ungroup</source>
+        <translation>Gruppierung a&amp;ufheben</translation>
+    </message>
+    <message>
+        <source>Con&amp;vert to Path</source>
+        <translation>In Pfad u&amp;mwandeln</translation>
+    </message>
 </context>
 <context>
     <name>ShapeDrawTool</name>
@@ -3962,6 +3974,33 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>The picture &quot;%1&quot; cannot be written in &quot;%2&quot;.</source>
         <translation>Das Bild „%1“ kann nicht in „%2“ geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectCommands</name>
+    <message>
+        <source>Put the selected shapes into one group that moves as one</source>
+        <translation>Die gewählten Formen in eine Gruppe legen, die sich als Ganzes bewegt</translation>
+    </message>
+    <message>
+        <source>Put the selected groups&apos; shapes back in their place</source>
+        <translation>Die Formen der gewählten Gruppen wieder an ihren Platz legen</translation>
+    </message>
+    <message>
+        <source>Turn the selected shapes into paths whose nodes can be edited</source>
+        <translation>Die gewählten Formen in Pfade umwandeln, deren Knoten sich bearbeiten lassen</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppieren</translation>
+    </message>
+    <message>
+        <source>Ungroup</source>
+        <translation>Gruppierung aufheben</translation>
+    </message>
+    <message>
+        <source>Convert to Path</source>
+        <translation>In Pfad umwandeln</translation>
     </message>
 </context>
 </TS>

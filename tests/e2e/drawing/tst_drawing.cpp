@@ -42,6 +42,7 @@ private slots:
     void drawRectangleByDraggingWithShift();
     void drawPathMoveNodeAndHandleUndo();
     void dragGradientPointsOnTheStage();
+    void groupMoveUngroupConvert();
     void alignThreeShapes();
     void guidesFromTheRulersSnapShapes();
     void typeTwoLinesOfTextInPlace();
@@ -257,6 +258,45 @@ void tst_Drawing::dragGradientPointsOnTheStage()
     QCOMPARE(undoText(), QStringLiteral("Undo Move Gradient Point"));
     key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(fill().getEnd(), QPointF(0.75, 0.5));
+}
+
+void tst_Drawing::groupMoveUngroupConvert()
+{
+    key(Qt::Key_R);
+    drag({40, 40}, {100, 80});
+    key(Qt::Key_E);
+    drag({150, 100}, {190, 140});
+    key(Qt::Key_V);
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_G, Qt::ControlModifier);
+    const auto shapes = [this] {
+        return scene().getLayers().at(0).getShapes();
+    };
+    QCOMPARE(shapes().size(), 1);
+    QCOMPARE(shapes().at(0).getType(), ZenubShape::Type::Group);
+    QCOMPARE(box(0, 0), QRect(40, 40, 150, 100));
+    QCOMPARE(undoText(), QStringLiteral("Undo Group"));
+
+    // Moved as one by a drag on a member; ungrouped, the members stay where they were drawn.
+    drag({170, 120}, {190, 150});
+    QCOMPARE(box(0, 0), QRect(60, 70, 150, 100));
+    // Through the menu: a synthetic Ctrl+Shift+letter reaches the shortcuts as Ctrl+letter.
+    command("Object.Ungroup")->trigger();
+    QCOMPARE(shapes().size(), 2);
+    QCOMPARE(box(0, 0), QRect(60, 70, 60, 40));
+    QCOMPARE(box(0, 1), QRect(170, 130, 40, 40));
+    QCOMPARE(m_stage->getSelectedShapes().size(), 2);
+
+    // The ellipse alone becomes a path drawn in its place.
+    QTest::mouseClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage({190, 150}).toPoint());
+    command("Object.Convert_To_Path")->trigger();
+    QCOMPARE(shapes().at(1).getType(), ZenubShape::Type::Path);
+    QCOMPARE(box(0, 1), QRect(170, 130, 40, 40));
+    QCOMPARE(undoText(), QStringLiteral("Undo Convert to Path"));
+    for (int step = 0; step < 3; ++step)
+        key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(shapes().size(), 1);
+    QCOMPARE(box(0, 0), QRect(40, 40, 150, 100));
 }
 
 void tst_Drawing::alignThreeShapes()

@@ -5,6 +5,7 @@
 #include "document/designerdocument.h"
 #include "editorcommandtable.h"
 #include "nodecommands.h"
+#include "objectcommands.h"
 #include "panels/dockarea.h"
 #include "panels/layerspanel.h"
 #include "panels/propertiespanel.h"
@@ -107,6 +108,7 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     m_pViewCommands = new StageViewCommands(m_pStage, m_pView, m_pToolBar);
     m_pAlignCommands = new AlignCommands(m_pStage, this);
     m_pNodeCommands = new NodeCommands(m_pStage, this);
+    m_pObjectCommands = new ObjectCommands(m_pStage, this);
     m_pTextCommands = new TextCommands(m_pStage, this);
     m_pDocks->getProperties()->setTextStyleActions(m_pTextCommands->actions());
     // Another scene offers other shapes to select.
@@ -148,8 +150,8 @@ QList<QPair<QAction*, QString>> DesignerEditorWidget::commandActions() const
         m_pPalette->commandActions() + m_pViewCommands->commandActions() +
         m_pAlignCommands->commandActions() + m_pContextMenu->commandActions() +
         m_pTimeline->commandActions() + m_pDocks->getLayers()->commandActions() +
-        m_pDocks->getScenes()->commandActions() + m_pNodeCommands->commandActions() +
-        m_pTextCommands->commandActions();
+        m_pDocks->getScenes()->commandActions() + m_pObjectCommands->commandActions() +
+        m_pNodeCommands->commandActions() + m_pTextCommands->commandActions();
     commands.append(qMakePair(m_pColorAction, QStringLiteral("Object.Fill_Colour")));
     commands.append(qMakePair(m_pPalette->toggleViewAction(), QStringLiteral("View.Tools_Panel")));
     const QPair<const char*, const char*> panels[] = {{"propertiesDock", "View.Properties_Panel"},

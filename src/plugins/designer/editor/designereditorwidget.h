@@ -9,6 +9,7 @@
 
 class AlignCommands;
 class NodeCommands;
+class ObjectCommands;
 class TextCommands;
 class DesignerDocument;
 class DockArea;
@@ -70,6 +71,7 @@ private:
     StageContextMenu* m_pContextMenu = nullptr;
     TimelineEditCommands* m_pTimelineEdits = nullptr;
     NodeCommands* m_pNodeCommands = nullptr;
+    ObjectCommands* m_pObjectCommands = nullptr;
     TextCommands* m_pTextCommands = nullptr;
 };
 

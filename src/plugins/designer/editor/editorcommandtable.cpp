@@ -133,6 +133,18 @@ const QVector<EditorCommand>& EditorCommandTable::commands()
          {},
          QStringLiteral("distribute_v")},
         {QStringLiteral("Object.Align_To_Stage"), tr("Relative to &Stage"), {}, QString()},
+        {QStringLiteral("Object.Group"),
+         tr("&Group"),
+         {key(Qt::CTRL | Qt::Key_G)},
+         QStringLiteral("group")},
+        {QStringLiteral("Object.Ungroup"),
+         tr("&Ungroup"),
+         {key(Qt::CTRL | Qt::SHIFT | Qt::Key_G)},
+         QStringLiteral("ungroup")},
+        {QStringLiteral("Object.Convert_To_Path"),
+         tr("Con&vert to Path"),
+         {key(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+         QString()},
         {QStringLiteral("Object.Fill_Colour"), tr("Fill &Colour..."), {}, QString()},
         {QStringLiteral("Object.Arrange.Bring_To_Front"),
          tr("Bring to &Front"),
@@ -281,6 +293,9 @@ void EditorCommandTable::addToMenus(QWidget* window)
     ActionContainer* object =
         ActionManager::createMenuContainer(tr("&Object"), QStringLiteral("MenuBar.Object"));
     bar->insertMenu(object, view);
+    for (const char* id : {"Object.Group", "Object.Ungroup", "Object.Convert_To_Path"})
+        placeholder(window, QLatin1String(id), QStringLiteral("MenuBar.Object"));
+    object->getMenu()->addSeparator();
     ActionContainer* path =
         ActionManager::createMenuContainer(tr("&Path"), QStringLiteral("Object.Path"));
     object->insertMenu(path, nullptr);
