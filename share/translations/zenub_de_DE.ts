@@ -68,10 +68,6 @@
         <translation>Vorschau des Projekts im Browser</translation>
     </message>
     <message>
-        <source>Export to HTML5</source>
-        <translation>Nach HTML5 exportieren</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -215,6 +211,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Write every frame as a PNG picture into a folder</source>
         <translation>Jedes Bild als PNG-Datei in einen Ordner schreiben</translation>
     </message>
+    <message>
+        <source>Export to HTML5...</source>
+        <translation>Als HTML5 exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>StageTextEditor</name>
@@ -302,10 +302,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Bereich</translation>
     </message>
     <message>
-        <source>Play a GIF, WebP or APNG &lt;count&gt; times; 0 (the default) for ever.</source>
-        <translation>Ein GIF, WebP oder APNG &lt;count&gt; Mal abspielen; 0 (die Vorgabe) endlos.</translation>
-    </message>
-    <message>
         <source>count</source>
         <translation>Anzahl</translation>
     </message>
@@ -324,6 +320,30 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>--export-frames needs a project file and an output folder.</source>
         <translation>--export-frames braucht eine Projektdatei und einen Zielordner.</translation>
+    </message>
+    <message>
+        <source>Play a page, GIF, WebP or APNG &lt;count&gt; times; 0 (the default) for ever.</source>
+        <translation>Eine Seite, ein GIF, WebP oder APNG &lt;count&gt; Mal abspielen; 0 (die Vorgabe) endlos.</translation>
+    </message>
+    <message>
+        <source>Open &lt;url&gt; in a new window when the exported page is clicked (as its clickTag).</source>
+        <translation>&lt;url&gt; beim Klick auf die exportierte Seite in einem neuen Fenster öffnen (als ihr clickTag).</translation>
+    </message>
+    <message>
+        <source>url</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Write frame &lt;frame&gt; as fallback.png beside the exported page, shown where the animation cannot play.</source>
+        <translation>Bild &lt;frame&gt; als fallback.png neben die exportierte Seite schreiben, gezeigt, wo die Animation nicht abspielen kann.</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>After the last of --plays, show the page&apos;s first frame, not its last.</source>
+        <translation>Nach der letzten Wiedergabe von --plays das erste Bild der Seite zeigen, nicht das letzte.</translation>
     </message>
 </context>
 <context>
@@ -664,6 +684,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>The file %1 cannot be written: %2</source>
         <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>The fallback picture: %1</source>
+        <translation>Das Ersatzbild: %1</translation>
+    </message>
 </context>
 <context>
     <name>ZenubJsonReader</name>
@@ -1003,10 +1027,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Projekt im Browser anzeigen</translation>
     </message>
     <message>
-        <source>Export to HTML5</source>
-        <translation>Als HTML5 exportieren</translation>
-    </message>
-    <message>
         <source>The folder &quot;%1&quot; could not be created.</source>
         <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
     </message>
@@ -1015,16 +1035,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
 %1</source>
         <translation>Die Vorschau konnte nicht vorbereitet werden.
 %1</translation>
-    </message>
-    <message>
-        <source>Could not export the project.
-%1</source>
-        <translation>Das Projekt konnte nicht exportiert werden.
-%1</translation>
-    </message>
-    <message>
-        <source>The project was exported to %1.</source>
-        <translation>Das Projekt wurde nach %1 exportiert.</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -1069,6 +1079,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>Export to PNG Frames...</source>
         <translation>Als PNG-Einzelbilder exportieren...</translation>
+    </message>
+    <message>
+        <source>Export to HTML5...</source>
+        <translation>Als HTML5 exportieren...</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1412,18 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>--%1 does not apply to the HTML5 export.</source>
         <translation>--%1 gilt nicht für den HTML5-Export.</translation>
+    </message>
+    <message>
+        <source>--%1 applies only to the HTML5 export.</source>
+        <translation>--%1 gilt nur für den HTML5-Export.</translation>
+    </message>
+    <message>
+        <source>The fallback frame must be a frame number from 0, not &quot;%1&quot;.</source>
+        <translation>Das Ersatzbild muss eine Bildnummer ab 0 sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 written in all</source>
+        <translation>Insgesamt %1 geschrieben</translation>
     </message>
 </context>
 <context>
@@ -4001,6 +4027,104 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Convert to Path</source>
         <translation>In Pfad umwandeln</translation>
+    </message>
+</context>
+<context>
+    <name>BannerOptions</name>
+    <message>
+        <source>The number of plays cannot be negative.</source>
+        <translation>Die Zahl der Wiedergaben kann nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The click-through link &quot;%1&quot; is not a web address starting with http:// or https://.</source>
+        <translation>Der Klick-Link „%1“ ist keine Webadresse, die mit http:// oder https:// beginnt.</translation>
+    </message>
+</context>
+<context>
+    <name>Html5ExportDialog</name>
+    <message>
+        <source>Export to HTML5</source>
+        <translation>Als HTML5 exportieren</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>F&amp;older:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>Whole project (every scene in order)</source>
+        <translation>Ganzes Projekt (alle Szenen der Reihe nach)</translation>
+    </message>
+    <message>
+        <source>Scene &quot;%1&quot;</source>
+        <translation>Szene „%1“</translation>
+    </message>
+    <message>
+        <source>&amp;Export:</source>
+        <translation>&amp;Exportieren:</translation>
+    </message>
+    <message>
+        <source>For ever</source>
+        <translation>Endlos</translation>
+    </message>
+    <message>
+        <source> times</source>
+        <translation> Mal</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Abspielen:</translation>
+    </message>
+    <message>
+        <source>Stop on the last frame (else on the first)</source>
+        <translation>Auf dem letzten Bild anhalten (sonst auf dem ersten)</translation>
+    </message>
+    <message>
+        <source>https://... (none: a click pauses)</source>
+        <translation>https://... (ohne: ein Klick hält an)</translation>
+    </message>
+    <message>
+        <source>Opened in a new window when the animation is clicked. The page keeps it in the variable clickTag, which ad servers replace.</source>
+        <translation>Wird beim Klick auf die Animation in einem neuen Fenster geöffnet. Die Seite hält ihn in der Variablen clickTag, die Ad-Server ersetzen.</translation>
+    </message>
+    <message>
+        <source>&amp;Click-through link:</source>
+        <translation>&amp;Klick-Link:</translation>
+    </message>
+    <message>
+        <source>Write frame</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>as %1, shown where the animation cannot play</source>
+        <translation>als %1 schreiben, gezeigt, wo die Animation nicht abspielen kann</translation>
+    </message>
+    <message>
+        <source>&amp;Fallback picture:</source>
+        <translation>&amp;Ersatzbild:</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the page.</source>
+        <translation>Wählen Sie einen Ordner für die Seite.</translation>
+    </message>
+    <message>
+        <source>Could not export the project.
+%1</source>
+        <translation>Das Projekt konnte nicht exportiert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>The project was exported to %1.
+The output takes %2 in all.</source>
+        <translation>Das Projekt wurde nach %1 exportiert.
+Die Ausgabe belegt insgesamt %2.</translation>
     </message>
 </context>
 </TS>

@@ -62,11 +62,24 @@ CommandLine CommandLine::parse(const QCoreApplication& application)
          QCoreApplication::translate("main", "range")},
         {QStringLiteral("plays"),
          QCoreApplication::translate(
-             "main", "Play a GIF, WebP or APNG <count> times; 0 (the default) for ever."),
+             "main", "Play a page, GIF, WebP or APNG <count> times; 0 (the default) for ever."),
          QCoreApplication::translate("main", "count")},
         {QStringLiteral("transparent"),
          QCoreApplication::translate("main",
-                                     "Leave the stage background out of a GIF, WebP or APNG.")}};
+                                     "Leave the stage background out of a GIF, WebP or APNG.")},
+        {QStringLiteral("click-url"),
+         QCoreApplication::translate(
+             "main", "Open <url> in a new window when the exported page is clicked (as its "
+                     "clickTag)."),
+         QCoreApplication::translate("main", "url")},
+        {QStringLiteral("fallback-frame"),
+         QCoreApplication::translate(
+             "main", "Write frame <frame> as fallback.png beside the exported page, shown where "
+                     "the animation cannot play."),
+         QCoreApplication::translate("main", "frame")},
+        {QStringLiteral("rewind"),
+         QCoreApplication::translate(
+             "main", "After the last of --plays, show the page's first frame, not its last.")}};
     parser.addOptions(
         {settingsPath, screenshot, pluginPath, exportHtml5, exportVideo, exportFrames});
     parser.addOptions(settingOptions);

@@ -317,6 +317,12 @@ void tst_CommandLineExport::failsWithMessage_data()
     QTest::newRow("range") << QStringList{"--export-video", "export.zenub", "out.gif", "--frames",
                                           "3-18"}
                            << "frames 3 to 18 are not among the 18 frames";
+    QTest::newRow("link") << QStringList{"--export-html5", "export.zenub", "out", "--click-url",
+                                         "javascript:alert(1)"}
+                          << "is not a web address starting with http:// or https://";
+    QTest::newRow("page only") << QStringList{"--export-video", "export.zenub", "out.gif",
+                                              "--fallback-frame", "0"}
+                               << "--fallback-frame applies only to the HTML5 export";
     QTest::newRow("no target") << QStringList{"--export-video", "export.zenub"}
                                << "needs a project file and a video file";
 }

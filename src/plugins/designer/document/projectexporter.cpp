@@ -8,6 +8,7 @@
 #include "video/videoexportjob.h"
 
 #include <QDir>
+#include <QLocale>
 
 ProjectExporter::ProjectExporter(QObject* parent)
     : QObject(parent)
@@ -28,13 +29,26 @@ QString load(const QString& projectFile, const QVariantMap& map, ZenubProject* p
     return ExportSettings::fromMap(map, settings, &error) ? QString() : error;
 }
 
+// The banner's options make sense only for a page.
+QString pageOption(const QVariantMap& settings)
+{
+    for (const char* key : {"click-url", "fallback-frame", "rewind"})
+        if (settings.contains(QLatin1String(key)))
+            return ProjectExporter::tr("--%1 applies only to the HTML5 export.")
+                .arg(QLatin1String(key));
+    return QString();
+}
+
 } // namespace
 
 QString ProjectExporter::exportHtml5(const QString& projectFile, const QString& folder,
                                      const QVariantMap& settings)
 {
+    const QStringList pageKeys{QStringLiteral("scene"), QStringLiteral("plays"),
+                               QStringLiteral("click-url"), QStringLiteral("fallback-frame"),
+                               QStringLiteral("rewind")};
     for (const QString& key : settings.keys())
-        if (key != QLatin1String("scene"))
+        if (!pageKeys.contains(key))
             return tr("--%1 does not apply to the HTML5 export.").arg(key);
     ZenubProject project;
     ExportSettings chosen;
@@ -48,17 +62,34 @@ QString ProjectExporter::exportHtml5(const QString& projectFile, const QString& 
         const ZenubScene scene = project.getScenes().at(frames.first().scene);
         project.scenes() = {scene};
     }
+    BannerOptions banner;
+    banner.plays = chosen.plays;
+    banner.bStopOnLastFrame = !settings.value(QStringLiteral("rewind")).toBool();
+    banner.clickUrl = settings.value(QStringLiteral("click-url")).toString();
+    if (settings.contains(QStringLiteral("fallback-frame"))) {
+        bool bOk = false;
+        banner.fallbackFrame =
+            settings.value(QStringLiteral("fallback-frame")).toString().toInt(&bOk);
+        if (!bOk || banner.fallbackFrame < 0)
+            return tr("The fallback frame must be a frame number from 0, not \"%1\".")
+                .arg(settings.value(QStringLiteral("fallback-frame")).toString());
+    }
     emit progress(tr("Writing %1")
                       .arg(QDir::toNativeSeparators(
                           QDir(folder).filePath(ZenubHtmlExporter::indexFileName()))));
-    if (!ZenubHtmlExporter::exportHtml5(project, folder, &error))
+    qint64 bytes = 0;
+    if (!ZenubHtmlExporter::exportHtml5(project, folder, &error, banner, &bytes))
         return error.isEmpty() ? tr("The page could not be written.") : error;
+    emit progress(tr("%1 written in all").arg(QLocale().formattedDataSize(bytes)));
     return QString();
 }
 
 QString ProjectExporter::exportVideo(const QString& projectFile, const QString& videoFile,
                                      const QVariantMap& settings)
 {
+    const QString pageOnly = pageOption(settings);
+    if (!pageOnly.isEmpty())
+        return pageOnly;
     ZenubProject project;
     ExportSettings chosen;
     const QString error = load(projectFile, settings, &project, &chosen);
@@ -71,6 +102,9 @@ QString ProjectExporter::exportVideo(const QString& projectFile, const QString& 
 QString ProjectExporter::exportFrames(const QString& projectFile, const QString& folder,
                                       const QVariantMap& settings)
 {
+    const QString pageOnly = pageOption(settings);
+    if (!pageOnly.isEmpty())
+        return pageOnly;
     ZenubProject project;
     ExportSettings chosen;
     const QString error = load(projectFile, settings, &project, &chosen);

@@ -2,8 +2,8 @@
 #include "designereditor.h"
 
 #include "designereditorwidget.h"
-#include "dialogs/dialogfolders.h"
 #include "dialogs/frameexports.h"
+#include "dialogs/html5exportdialog.h"
 #include "document/designerdocument.h"
 #include "imageinsertion.h"
 #include "model/html5/zenubhtmlexporter.h"
@@ -23,7 +23,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -163,7 +162,7 @@ void DesignerEditor::registerCommands()
         {"File.Preview_Project_In_Browser", tr("Preview Project in Browser"),
          &DesignerEditor::previewProject},
         {"File.Preview_Project", tr("Preview Project in Browser"), &DesignerEditor::previewProject},
-        {"File.Export_To_HTML5", tr("Export to HTML5"), &DesignerEditor::exportToHtml5},
+        {"File.Export_To_HTML5", tr("Export to HTML5..."), &DesignerEditor::exportToHtml5},
         {"File.Export_To_Video", tr("Export to Video..."), &DesignerEditor::exportToVideo},
         {"File.Export_To_PNG_Frames", tr("Export to PNG Frames..."),
          &DesignerEditor::exportToFrames},
@@ -303,24 +302,8 @@ void DesignerEditor::exportToHtml5()
     const DesignerDocument* document = getDesignerDocument();
     if (!document)
         return;
-    const QString folder = QFileDialog::getExistingDirectory(
-        ICore::getMainWindow(), tr("Export to HTML5"),
-        DialogFolders::start(DialogFolders::Exports, document->getFileName()));
-    if (folder.isEmpty())
-        return;
-    DialogFolders::remember(DialogFolders::Exports, folder);
-    QString error;
-    if (!ZenubHtmlExporter::exportHtml5(document->getProject(), folder, &error)) {
-        IUi::getInstance()->showWarning(ICore::getMainWindow(), QString::fromLatin1(kTitle),
-                                        tr("Could not export the project.\n%1").arg(error),
-                                        QMessageBox::Ok, QMessageBox::Ok);
-        return;
-    }
-    IUi::getInstance()->showInformation(ICore::getMainWindow(), QString::fromLatin1(kTitle),
-                                        tr("The project was exported to %1.")
-                                            .arg(QDir::toNativeSeparators(QDir(folder).filePath(
-                                                ZenubHtmlExporter::indexFileName()))),
-                                        QMessageBox::Ok, QMessageBox::Ok);
+    Html5ExportDialog::exportProject(ICore::getMainWindow(), document->getProject(),
+                                     document->getFileName());
 }
 
 void DesignerEditor::exportToVideo()

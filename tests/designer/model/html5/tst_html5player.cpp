@@ -89,9 +89,51 @@ private slots:
         QCOMPARE(pixel(point.x(), point.y()), color);
     }
 
+    void bannerOptions_data()
+    {
+        QTest::addColumn<int>("plays");
+        QTest::addColumn<bool>("stopOnLast");
+        QTest::addColumn<int>("stopFrame");
+        QTest::newRow("once, stops on the last frame") << 1 << true << 29;
+        QTest::newRow("twice, back to the first") << 2 << false << 0;
+    }
+    void bannerOptions()
+    {
+        QFETCH(int, plays);
+        QFETCH(bool, stopOnLast);
+        QFETCH(int, stopFrame);
+        BannerOptions banner;
+        banner.plays = plays;
+        banner.bStopOnLastFrame = stopOnLast;
+        banner.clickUrl = QStringLiteral("https://example.com/landing?a=1&b=</script>");
+        banner.fallbackFrame = 25;
+        const QString folder = m_dir.filePath(QString::number(plays));
+        QString error;
+        qint64 bytes = 0;
+        QVERIFY2(ZenubHtmlExporter::exportHtml5(playerProject(), folder, &error, banner, &bytes),
+                 qPrintable(error));
+        const QFileInfo fallback(QDir(folder).filePath(BannerOptions::fallbackFileName()));
+        QCOMPARE(bytes, QFileInfo(QDir(folder).filePath("index.html")).size() + fallback.size());
+        // Frame 25 is the second scene's green ellipse.
+        QCOMPARE(QImage(fallback.filePath()).pixelColor(100, 50), QColor(Qt::green));
+
+        QVERIFY(load(QString(), folder));
+        QCOMPARE(evaluate("document.querySelector('#stage img').getAttribute('src')").toString(),
+                 BannerOptions::fallbackFileName());
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate("window.zenubPlayer.isFinished()").toBool(), 10000);
+        QCOMPARE(evaluate("window.zenubPlayer.currentFrame()").toInt(), stopFrame);
+        QCOMPARE(pixel(100, 50), stopOnLast ? QColor(Qt::green) : QColor(Qt::black));
+        // The click goes to the link in a new window.
+        evaluate("window.open = function (url, target) { window.opened = [url, target]; };"
+                 "document.getElementById('stage').click(); 0");
+        QCOMPARE(evaluate("window.opened").toStringList(),
+                 (QStringList{banner.clickUrl, "_blank"}));
+        QCOMPARE(evaluate("window.clickTag").toString(), banner.clickUrl);
+    }
+
 private:
     // Loads the exported page, optionally with a fragment, and waits for the player.
-    bool load(const QString& fragment = QString());
+    bool load(const QString& fragment = QString(), const QString& folder = QString());
     QVariant evaluate(const QString& script);
     QColor pixel(int x, int y);
 
@@ -99,9 +141,10 @@ private:
     std::unique_ptr<QWebEngineView> m_view;
 };
 
-bool tst_Html5Player::load(const QString& fragment)
+bool tst_Html5Player::load(const QString& fragment, const QString& folder)
 {
-    QUrl url = QUrl::fromLocalFile(m_dir.filePath(ZenubHtmlExporter::indexFileName()));
+    QUrl url = QUrl::fromLocalFile(QDir(folder.isEmpty() ? m_dir.path() : folder)
+                                       .filePath(ZenubHtmlExporter::indexFileName()));
     url.setFragment(fragment);
     QSignalSpy loaded(m_view.get(), &QWebEngineView::loadFinished);
     // A new fragment alone would only scroll the open page; start from a blank one.
@@ -113,7 +156,8 @@ bool tst_Html5Player::load(const QString& fragment)
     if (!loaded.wait(20000) || !loaded.constFirst().constFirst().toBool())
         return false;
     return evaluate(QStringLiteral("typeof window.zenubPlayer")).toString() ==
-           QLatin1String("object");
+               QLatin1String("object") &&
+           QTest::qWaitFor([this] { return evaluate("window.zenubPlayer.isReady()").toBool(); });
 }
 
 QVariant tst_Html5Player::evaluate(const QString& script)

@@ -118,10 +118,10 @@ void MainMenus::buildFileMenu(ActionContainer* menuBar)
         addCommand(fileMenu, QStringLiteral("File.Preview_Project_In_Browser"),
                    MainWindow::tr("Preview Project in Browser"), QKeySequence(Qt::Key_F5),
                    MainWindow::tr("Show the whole project in your web browser"));
-    QAction* exportHtml5Action =
-        addCommand(fileMenu, QStringLiteral("File.Export_To_HTML5"),
-                   MainWindow::tr("Export to HTML5"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E),
-                   MainWindow::tr("Write the project as a web page with its player"));
+    QAction* exportHtml5Action = addCommand(
+        fileMenu, QStringLiteral("File.Export_To_HTML5"), MainWindow::tr("Export to HTML5..."),
+        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E),
+        MainWindow::tr("Write the project as a web page with its player"));
     fileMenu->getMenu()->addSeparator();
     QAction* exportVideoAction = addCommand(
         fileMenu, QStringLiteral("File.Export_To_Video"), MainWindow::tr("Export to Video..."),

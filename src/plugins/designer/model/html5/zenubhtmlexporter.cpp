@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "zenubhtmlexporter.h"
 
-#include "model/project/zenubproject.h"
+#include "model/export/exportpictures.h"
 #include "model/io/zenub/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -29,19 +33,52 @@ QString cssColor(const QColor& color)
 }
 
 // JSON inside <script> must not be able to close the element or start a comment.
-QByteArray scriptSafeJson(const ZenubProject& project)
+QByteArray scriptSafe(QByteArray json)
 {
-    QByteArray json =
-        QJsonDocument(ZenubProjectFile::toDocument(project)).toJson(QJsonDocument::Compact);
     json.replace('<', "\\u003c");
     json.replace('>', "\\u003e");
     json.replace('&', "\\u0026");
     return json;
 }
 
+QByteArray scriptSafeJson(const ZenubProject& project)
+{
+    return scriptSafe(
+        QJsonDocument(ZenubProjectFile::toDocument(project)).toJson(QJsonDocument::Compact));
+}
+
+QString bannerJson(const BannerOptions& banner)
+{
+    QJsonObject object{{QStringLiteral("plays"), banner.plays},
+                       {QStringLiteral("stopOnLastFrame"), banner.bStopOnLastFrame}};
+    return QString::fromUtf8(scriptSafe(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+}
+
+// The variable in the form ad servers look for and replace: a global named clickTag.
+QString clickTagScript(const QString& url)
+{
+    if (url.isEmpty())
+        return QString();
+    const QByteArray value =
+        scriptSafe(QJsonDocument(QJsonArray{url}).toJson(QJsonDocument::Compact));
+    return QStringLiteral("<script>var clickTag = %1;</script>")
+        .arg(QString::fromUtf8(value.mid(1, value.size() - 2)));
+}
+
+QString fallbackImage(const ZenubProject& project, const BannerOptions& banner)
+{
+    if (banner.fallbackFrame < 0)
+        return QString();
+    return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\">")
+        .arg(BannerOptions::fallbackFileName())
+        .arg(project.getStageWidth())
+        .arg(project.getStageHeight())
+        .arg(project.getName().toHtmlEscaped());
+}
+
 } // namespace
 
-QByteArray ZenubHtmlExporter::toHtml(const ZenubProject& project)
+QByteArray ZenubHtmlExporter::toHtml(const ZenubProject& project, const BannerOptions& banner)
 {
     initPlayerResource();
     QFile templateFile(QStringLiteral(":/designer/player/player.html"));
@@ -57,7 +94,13 @@ QByteArray ZenubHtmlExporter::toHtml(const ZenubProject& project)
         {QStringLiteral("WIDTH"), QString::number(project.getStageWidth())},
         {QStringLiteral("HEIGHT"), QString::number(project.getStageHeight())},
         {QStringLiteral("BACKGROUND"), cssColor(project.getBackgroundColor())},
-        {QStringLiteral("DATA"), QString::fromUtf8(scriptSafeJson(project))}};
+        {QStringLiteral("DATA"), QString::fromUtf8(scriptSafeJson(project))},
+        {QStringLiteral("BANNER"), bannerJson(banner)},
+        {QStringLiteral("CLICKTAG"), clickTagScript(banner.clickUrl)},
+        {QStringLiteral("FALLBACK"), fallbackImage(project, banner)},
+        {QStringLiteral("NOSCRIPT"), banner.fallbackFrame >= 0
+                                         ? fallbackImage(project, banner)
+                                         : QStringLiteral("This animation needs JavaScript.")}};
 
     // One pass, so that a value holding a placeholder's name is never substituted again.
     static const QRegularExpression placeholder(QStringLiteral("@([A-Z]+)@"));
@@ -78,7 +121,8 @@ QByteArray ZenubHtmlExporter::toHtml(const ZenubProject& project)
 }
 
 bool ZenubHtmlExporter::exportHtml5(const ZenubProject& project, const QString& folder,
-                                    QString* errorString)
+                                    QString* errorString, const BannerOptions& banner,
+                                    qint64* totalBytes)
 {
     const auto fail = [errorString](const QString& message) {
         if (errorString)
@@ -87,19 +131,43 @@ bool ZenubHtmlExporter::exportHtml5(const ZenubProject& project, const QString& 
     };
     if (folder.isEmpty())
         return fail(tr("No folder was given for the exported animation."));
+    const QString bannerError = banner.check();
+    if (!bannerError.isEmpty())
+        return fail(bannerError);
+    // The fallback frame first: a wrong frame leaves the folder as it was.
+    QByteArray fallback;
+    if (banner.fallbackFrame >= 0) {
+        ExportSettings settings;
+        settings.firstFrame = settings.lastFrame = banner.fallbackFrame;
+        const ExportPictures pictures(project, settings);
+        if (pictures.frames().isEmpty())
+            return fail(tr("The fallback picture: %1").arg(pictures.errorString()));
+        QBuffer buffer(&fallback);
+        buffer.open(QIODevice::WriteOnly);
+        pictures.picture(0, pictures.size()).save(&buffer, "PNG");
+    }
     const QString shownFolder = QDir::toNativeSeparators(folder);
     if (!QDir().mkpath(folder))
         return fail(tr("The folder %1 cannot be created.").arg(shownFolder));
 
-    const QByteArray html = toHtml(project);
+    const QByteArray html = toHtml(project, banner);
     if (html.isEmpty())
         return fail(tr("The animation player is missing from this installation."));
 
-    const QString fileName = QDir(folder).filePath(indexFileName());
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(html) != html.size() || !file.commit()) {
-        return fail(tr("The file %1 cannot be written: %2")
-                        .arg(QDir::toNativeSeparators(fileName), file.errorString()));
-    }
+    const auto write = [&folder, &fail](const QString& name, const QByteArray& content) {
+        const QString fileName = QDir(folder).filePath(name);
+        QSaveFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
+            !file.commit())
+            return fail(tr("The file %1 cannot be written: %2")
+                            .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        return true;
+    };
+    if (!fallback.isEmpty() && !write(BannerOptions::fallbackFileName(), fallback))
+        return false;
+    if (!write(indexFileName(), html))
+        return false;
+    if (totalBytes)
+        *totalBytes = html.size() + fallback.size();
     return true;
 }

@@ -2,6 +2,8 @@
 #ifndef ZENUBHTMLEXPORTER_H
 #define ZENUBHTMLEXPORTER_H
 
+#include "banneroptions.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -20,13 +22,17 @@ class ZenubHtmlExporter
 public:
     static QString indexFileName() { return QStringLiteral("index.html"); }
 
-    static QByteArray toHtml(const ZenubProject& project);
+    static QByteArray toHtml(const ZenubProject& project,
+                             const BannerOptions& banner = BannerOptions());
     /*!
-        Writes index.html into \a folder, creating the folder when needed. An existing page is
-        replaced only once the new one is complete.
+        Writes index.html into \a folder, creating the folder when needed, and the banner's
+        fallback picture when it asks for one. An existing page is replaced only once the new
+        one is complete. \a totalBytes receives the size of everything written.
     */
     static bool exportHtml5(const ZenubProject& project, const QString& folder,
-                            QString* errorString = nullptr);
+                            QString* errorString = nullptr,
+                            const BannerOptions& banner = BannerOptions(),
+                            qint64* totalBytes = nullptr);
 };
 
 #endif
