@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -78,9 +79,9 @@ QStringList deadEntries(const QWidget* widget, const QString& path)
     return dead;
 }
 
-// Every action with a key in the main window's tree, or in its menus, must be a command's proxy:
-// a key anywhere else bypasses the user's settings and clash detection. Two commands may share a
-// key only when they are never active together.
+// Every action with a key in the main window's tree, or in its menus, must be a command's proxy,
+// and no QShortcut may sit there: a key anywhere else bypasses the user's settings and clash
+// detection. Two commands may share a key only when they are never active together.
 QStringList shortcutFaults(MainWindow* window)
 {
     QSet<QAction*> proxies;
@@ -101,6 +102,9 @@ QStringList shortcutFaults(MainWindow* window)
             faults << QStringLiteral("not a command: %1 (%2)")
                           .arg(action->text(), action->shortcut().toString());
     }
+    for (const QShortcut* shortcut : window->findChildren<QShortcut*>())
+        faults << QStringLiteral("not a command: %1 on %2")
+                      .arg(shortcut->key().toString(), shortcut->parent()->objectName());
     const CommandScopes scopes = CommandScopes::current();
     const QList<ContextAction*> commands = ActionManager::getActions();
     for (int i = 0; i < commands.size(); ++i) {
