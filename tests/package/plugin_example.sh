@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # An outside developer's plugin: the example is configured and built as a project of its own
 # against the installed package, installed beside the application, and used through the real
-# application: open a note, type, insert the date with its Edit command, save.
+# application: open a note, type, insert the date with its Edit command and again through the
+# command palette, which offers the plugin's command with no code of its own, save.
 set -euo pipefail
 prefix=$1
 example=$2
@@ -31,12 +32,16 @@ for _ in $(seq 60); do
     sleep 0.5
 done
 xdotool windowfocus --sync "$window"
-xdotool type --delay 20 'Dear diary ' && xdotool key ctrl+shift+i Return ctrl+s
+xdotool type --delay 20 'Dear diary ' && xdotool key ctrl+shift+i
+xdotool type --delay 20 ' or ' && xdotool key ctrl+shift+p && sleep 1
+xdotool type --delay 20 'insert date' && sleep 0.5 && xdotool key Return && sleep 1
+xdotool key Return ctrl+s
 for _ in $(seq 40); do
     grep -q 'Dear diary' "$work/note.txt" && break
     sleep 0.5
 done
 content=$(cat "$work/note.txt")
 echo "saved: $content"
-[[ $content =~ ^Dear\ diary\ [0-9]{2}\.[0-9]{2}\.[0-9]{4}$'\n'Grüße$ ]]
+date='[0-9]{2}\.[0-9]{2}\.[0-9]{4}'
+[[ $content =~ ^Dear\ diary\ $date\ or\ $date$'\n'Grüße$ ]]
 kill -0 "$app"
