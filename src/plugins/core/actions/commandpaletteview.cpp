@@ -30,8 +30,6 @@ CommandPaletteView::CommandPaletteView(QWidget* parent)
     m_pList->setUniformRowHeights(true);
     m_pList->setFocusPolicy(Qt::NoFocus);
     m_pList->header()->setStretchLastSection(true);
-    m_pList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_pList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_pEmpty->setAlignment(Qt::AlignCenter);
     m_pEmpty->hide();
     layout->addWidget(m_pSearch);
@@ -48,7 +46,11 @@ void CommandPaletteView::setRows(const QList<QStringList>& rows)
     QList<QTreeWidgetItem*> items;
     for (const QStringList& row : rows) {
         auto* item = new QTreeWidgetItem(row);
-        item->setToolTip(0, row.value(2));
+        // The path may be cut short; its tip tells it whole.
+        item->setToolTip(0, row.value(2).isEmpty()
+                                ? row.value(0)
+                                : row.value(0) + QLatin1Char('\n') + row.value(2));
+        item->setToolTip(2, row.value(2));
         items.append(item);
     }
     m_pList->addTopLevelItems(items);
@@ -56,13 +58,19 @@ void CommandPaletteView::setRows(const QList<QStringList>& rows)
         m_pList->setCurrentItem(items.constFirst());
     m_pList->setVisible(!items.isEmpty());
     m_pEmpty->setVisible(items.isEmpty());
-    fitHeight();
+    fitToRows();
 }
 
-void CommandPaletteView::fitHeight()
+void CommandPaletteView::fitToRows()
 {
     if (m_maxHeight <= 0)
         return;
+    // One long path (a recent project's) must not push the descriptions out of sight.
+    m_pList->resizeColumnToContents(0);
+    m_pList->resizeColumnToContents(1);
+    const int widest = width() / 2;
+    if (m_pList->columnWidth(0) > widest)
+        m_pList->setColumnWidth(0, widest);
     const int count = m_pList->topLevelItemCount();
     const int body = count == 0 ? 3 * m_pEmpty->sizeHint().height()
                                 : m_pList->header()->sizeHint().height() +
@@ -82,7 +90,7 @@ void CommandPaletteView::popup(QWidget* window)
     const int width = std::min(760, std::max(320, area.width() - 80));
     m_maxHeight = std::min(440, std::max(200, area.height() - 120));
     setGeometry(area.x() + (area.width() - width) / 2, area.y() + 60, width, m_maxHeight);
-    fitHeight();
+    fitToRows();
     show();
     activateWindow();
     m_pSearch->setFocus(Qt::PopupFocusReason);

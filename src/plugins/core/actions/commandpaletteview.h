@@ -32,8 +32,8 @@ protected:
 
 private:
     void moveCurrent(int steps);
-    /*! As tall as the rows need, up to the height the window leaves. */
-    void fitHeight();
+    /*! As tall as the rows need, up to the height the window leaves; columns to their texts. */
+    void fitToRows();
 
     QLineEdit* m_pSearch;
     QTreeWidget* m_pList;
