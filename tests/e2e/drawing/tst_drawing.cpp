@@ -280,10 +280,19 @@ void tst_Drawing::groupMoveUngroupConvert()
     // Moved as one by a drag on a member; ungrouped, the members stay where they were drawn.
     drag({170, 120}, {190, 150});
     QCOMPARE(box(0, 0), QRect(60, 70, 150, 100));
+    // A double-click enters the group: a drag there moves the member under the pointer only;
+    // Escape leaves with the group selected.
+    QTest::mouseDClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage({90, 90}).toPoint());
+    QCOMPARE(m_stage->getSelection(), (ShapeRef{0, 0, 0, {0}}));
+    drag({90, 90}, {110, 90});
+    QCOMPARE(box(0, 0), QRect(60, 70, 150, 100));
+    QCOMPARE(undoText(), QStringLiteral("Undo Move Rectangle 1"));
+    key(Qt::Key_Escape);
+    QCOMPARE(m_stage->getSelection(), (ShapeRef{0, 0, 0}));
     // Through the menu: a synthetic Ctrl+Shift+letter reaches the shortcuts as Ctrl+letter.
     command("Object.Ungroup")->trigger();
     QCOMPARE(shapes().size(), 2);
-    QCOMPARE(box(0, 0), QRect(60, 70, 60, 40));
+    QCOMPARE(box(0, 0), QRect(80, 70, 60, 40));
     QCOMPARE(box(0, 1), QRect(170, 130, 40, 40));
     QCOMPARE(m_stage->getSelectedShapes().size(), 2);
 
@@ -293,7 +302,7 @@ void tst_Drawing::groupMoveUngroupConvert()
     QCOMPARE(shapes().at(1).getType(), ZenubShape::Type::Path);
     QCOMPARE(box(0, 1), QRect(170, 130, 40, 40));
     QCOMPARE(undoText(), QStringLiteral("Undo Convert to Path"));
-    for (int step = 0; step < 3; ++step)
+    for (int step = 0; step < 4; ++step)
         key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(shapes().size(), 1);
     QCOMPARE(box(0, 0), QRect(40, 40, 150, 100));

@@ -207,7 +207,8 @@ bool DesignerDocument::removeShapes(const QVector<ShapeRef>& refs, const QString
     QVector<ShapeRef> sorted = refs;
     // From the back, so that removing one shape does not shift the index of the next.
     std::sort(sorted.begin(), sorted.end(), [](const ShapeRef& a, const ShapeRef& b) {
-        return std::tie(a.scene, a.layer, a.shape) > std::tie(b.scene, b.layer, b.shape);
+        return std::tie(a.scene, a.layer, a.shape, a.members) >
+               std::tie(b.scene, b.layer, b.shape, b.members);
     });
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     ZenubProject after = m_project;
@@ -217,7 +218,14 @@ bool DesignerDocument::removeShapes(const QVector<ShapeRef>& refs, const QString
         if (!shape)
             return false;
         name = shape->getName();
-        after.scenes()[ref.scene].layers()[ref.layer].shapes().removeAt(ref.shape);
+        if (!ref.isMember()) {
+            after.scenes()[ref.scene].layers()[ref.layer].shapes().removeAt(ref.shape);
+            continue;
+        }
+        ZenubShape* group = ref.parent().find(after);
+        QVector<ZenubShape> members = group->getMembers();
+        members.removeAt(ref.members.constLast());
+        group->setMembers(members);
     }
     QString label = text;
     if (label.isEmpty())

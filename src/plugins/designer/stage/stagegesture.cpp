@@ -61,8 +61,10 @@ bool StageGesture::handleBox(const ZenubProject& project, ZenubKeyframe* box) co
     // Locked shapes, picked elsewhere (in the layers), stay as they are.
     const int scene = m_pStage->getScene();
     const StagePicker picker(project, scene, m_pStage->getFrame());
+    // Members of an entered group are moved only: their boxes lie in the group's own
+    // coordinates, which the grips do not follow.
     for (const ShapeRef& ref : selected)
-        if (ref.scene != scene || !picker.isPickable(ref))
+        if (ref.scene != scene || !picker.isPickable(ref) || ref.isMember())
             return false;
     return StageDrag::handleBox(project, m_pStage->getFrame(), selected, box);
 }
@@ -93,8 +95,13 @@ void StageGesture::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
             return;
         }
     }
+    ShapeRef hit = m_pStage->shapeAtStagePoint(point);
+    // A click beside the entered group's members leaves it.
+    if (!hit.isValid() && m_pStage->groupScope().isEntered()) {
+        m_pStage->leaveGroup();
+        hit = m_pStage->shapeAtStagePoint(point);
+    }
     const QVector<ShapeRef> selected = m_pStage->getSelectedShapes();
-    const ShapeRef hit = m_pStage->shapeAtStagePoint(point);
     if (!hit.isValid()) {
         m_selectedBefore = bShift ? selected : QVector<ShapeRef>();
         m_pStage->setSelectedShapes(m_selectedBefore);
@@ -112,8 +119,10 @@ void StageGesture::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
         m_pStage->setSelectedShapes(selected + QVector<ShapeRef>{hit});
     else if (!selected.contains(hit))
         m_pStage->setSelection(hit);
+    // Members snap to nothing: the stage's lines do not run along a turned or sized group.
     m_drag.beginMove(project, scene, frame, m_pStage->getSelectedShapes(), point,
-                     m_pStage->makeSnapper(m_pStage->getSelectedShapes()));
+                     hit.isMember() ? nullptr
+                                    : m_pStage->makeSnapper(m_pStage->getSelectedShapes()));
     m_kind = Kind::Drag;
 }
 
@@ -123,7 +132,7 @@ void StageGesture::dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers)
     if (m_kind == Kind::Select) {
         QVector<ShapeRef> picked = m_selectedBefore;
         const StagePicker picker(m_pStage->getDocument()->getProject(), m_pStage->getScene(),
-                                 m_pStage->getFrame());
+                                 m_pStage->getFrame(), m_pStage->groupScope().group());
         for (const ShapeRef& ref : picker.shapesIn(QRectF(m_pressStage, m_dragStage).normalized()))
             if (!picked.contains(ref))
                 picked.append(ref);
@@ -146,13 +155,22 @@ void StageGesture::updatePreview()
 {
     const DesignerDocument* document = m_pStage->getDocument();
     m_preview = document->getProject();
+    const int frame = m_pStage->getFrame();
     for (const ShapeRef& ref : m_pStage->getSelectedShapes()) {
-        if (!document->shapeAt(ref))
+        ZenubShape* shape = ref.find(m_preview);
+        if (!shape)
             continue;
-        ZenubShape& shape = m_preview.scenes()[ref.scene].layers()[ref.layer].shapes()[ref.shape];
+        const QPointF step =
+            GroupScope::localStep(document->getProject(), ref, frame, m_drag.offset());
         // The same keyframe rule the document applies on release, so the picture does not jump.
-        shape.editAt(m_pStage->getFrame(), document->isAutoKey(),
-                     [this](ZenubKeyframe& state) { state = m_drag.applied(state); });
+        shape->editAt(frame, document->isAutoKey(), [&](ZenubKeyframe& state) {
+            if (ref.isMember()) {
+                state.setX(state.getX() + step.x());
+                state.setY(state.getY() + step.y());
+            } else {
+                state = m_drag.applied(state);
+            }
+        });
     }
     m_bPreview = true;
     m_pStage->update();
@@ -182,9 +200,12 @@ void StageGesture::finish()
             state = drag.applied(state);
         };
         switch (m_drag.kind()) {
-        case StageDrag::Kind::Move:
-            document->moveShapes(selected, frame, m_drag.offset().x(), m_drag.offset().y());
+        case StageDrag::Kind::Move: {
+            const QPointF step = GroupScope::localStep(
+                document->getProject(), m_pStage->getSelection(), frame, m_drag.offset());
+            document->moveShapes(selected, frame, step.x(), step.y());
             break;
+        }
         case StageDrag::Kind::Resize:
             document->editShapeStates(selected, frame,
                                       selected.size() == 1

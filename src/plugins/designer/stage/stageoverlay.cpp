@@ -163,7 +163,7 @@ void StageOverlay::paintGuideLine(Qt::Orientation orientation, double position, 
     m_pPainter->restore();
 }
 
-void StageOverlay::paintOutline(const QPainterPath& path)
+void StageOverlay::paintOutline(const QPainterPath& path, bool bDashed)
 {
     m_pPainter->save();
     m_pPainter->setRenderHint(QPainter::Antialiasing);
@@ -176,7 +176,7 @@ void StageOverlay::paintOutline(const QPainterPath& path)
     m_pPainter->setBrush(Qt::NoBrush);
     m_pPainter->setPen(under);
     m_pPainter->drawPath(view.map(path));
-    QPen over(kUserGuide.darker(140), 1);
+    QPen over(kUserGuide.darker(140), 1, bDashed ? Qt::DashLine : Qt::SolidLine);
     over.setCosmetic(true);
     m_pPainter->setPen(over);
     m_pPainter->drawPath(view.map(path));

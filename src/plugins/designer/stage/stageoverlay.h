@@ -33,8 +33,11 @@ public:
     void paintAnimatedMarks(const ZenubProject& project, int scene, int frame);
     void paintGuides(const QVector<QLineF>& guides);
     void paintRubberBand(const QRectF& band);
-    /*! A thin line along \a path, in stage pixels, as the path tools draw what they edit. */
-    void paintOutline(const QPainterPath& path);
+    /*!
+        A thin line along \a path, in stage pixels, as the path tools draw what they edit;
+        dashed for a frame around what is worked in (an entered group).
+    */
+    void paintOutline(const QPainterPath& path, bool bDashed = false);
     /*! A node of a path at stage point \a point: filled when selected. */
     void paintNode(const QPointF& point, bool bSelected);
     /*! The handle at \a handle of the node at \a node, with the line between them. */

@@ -9,12 +9,15 @@
 
 /*!
     Which shapes of a scene, as they are at a frame, a click or a dragged rectangle picks:
-    only shapes of visible layers that are not locked.
+    only shapes of visible layers that are not locked. Inside an entered group only its
+    members are picked.
 */
 class StagePicker
 {
 public:
-    StagePicker(const ZenubProject& project, int scene, int frame);
+    /*! \a within names the group whose members are picked; invalid for the layers' shapes. */
+    StagePicker(const ZenubProject& project, int scene, int frame,
+                const ShapeRef& within = ShapeRef());
 
     /*! The topmost shape at stage point \a point, or an invalid reference. */
     ShapeRef shapeAt(const QPointF& point) const;
@@ -27,6 +30,7 @@ private:
     const ZenubProject& m_project;
     int m_scene;
     int m_frame;
+    ShapeRef m_within;
 };
 
 #endif

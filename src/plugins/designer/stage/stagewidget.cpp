@@ -45,6 +45,7 @@ void StageWidget::setDocument(DesignerDocument* document)
         disconnect(m_pDocument, nullptr, this, nullptr);
     m_pTextEditor->finish();
     m_pDocument = document;
+    m_scope.leave();
     m_bPanning = false;
     m_guideDrag.cancel();
     for (const auto& tool : m_tools)
@@ -52,6 +53,7 @@ void StageWidget::setDocument(DesignerDocument* document)
     if (document)
         connect(document, &IDocument::dataChanged, this, [this] {
             // An undo may take away selected shapes.
+            m_scope.check(m_pDocument->getProject());
             QVector<ShapeRef> kept;
             for (const ShapeRef& ref : qAsConst(m_selected))
                 if (m_pDocument && m_pDocument->shapeAt(ref))
@@ -80,6 +82,7 @@ void StageWidget::setScene(int scene)
         return;
     m_pTextEditor->finish();
     m_scene = scene;
+    m_scope.leave();
     setSelection(ShapeRef());
     update();
 }
@@ -101,8 +104,11 @@ void StageWidget::setSelection(const ShapeRef& ref)
 
 void StageWidget::setSelectedShapes(const QVector<ShapeRef>& refs)
 {
-    if (refs == m_selected)
+    m_scope.follow(refs);
+    if (refs == m_selected) {
+        update();
         return;
+    }
     m_selected = refs;
     m_selection = refs.isEmpty() ? ShapeRef() : refs.constLast();
     update();
@@ -301,7 +307,13 @@ ShapeRef StageWidget::shapeAtStagePoint(const QPointF& point) const
 {
     if (!m_pDocument)
         return ShapeRef();
-    return StagePicker(m_pDocument->getProject(), m_scene, m_frame).shapeAt(point);
+    return StagePicker(m_pDocument->getProject(), m_scene, m_frame, m_scope.group()).shapeAt(point);
+}
+
+void StageWidget::leaveGroup()
+{
+    m_scope.leave();
+    update();
 }
 
 void StageWidget::resizeEvent(QResizeEvent* event)
@@ -353,6 +365,7 @@ void StageWidget::paintEvent(QPaintEvent* event)
     if (m_bGrid)
         overlay.paintGrid(QSizeF(project.getStageWidth(), project.getStageHeight()));
     overlay.paintAnimatedMarks(project, m_scene, m_frame);
+    m_scope.paint(overlay, project, m_selected, m_frame);
     if (m_bGuides)
         overlay.paintUserGuides(m_guideDrag.shown(project.getGuides()));
     m_guideDrag.paint(overlay);
@@ -472,9 +485,16 @@ void StageWidget::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     if (currentTool()->doubleClick(toStage(event->localPos())) || m_tool != StageTool::Kind::Select)
         return;
-    const ShapeRef ref = shapeAtStagePoint(toStage(event->localPos()));
+    const QPointF point = toStage(event->localPos());
+    const ShapeRef ref = shapeAtStagePoint(point);
     const ZenubShape* shape = m_pDocument ? m_pDocument->shapeAt(ref) : nullptr;
-    if (shape && shape->getType() == ZenubShape::Type::Text)
+    if (shape && shape->getType() == ZenubShape::Type::Group) {
+        // Into the group: its member under the pointer is picked, and the next clicks pick
+        // among its members.
+        m_scope.enter(ref);
+        setSelection(StagePicker(m_pDocument->getProject(), m_scene, m_frame, ref).shapeAt(point));
+        update();
+    } else if (shape && shape->getType() == ZenubShape::Type::Text && !ref.isMember())
         editText(ref, event->localPos());
     else if (ref.isValid())
         emit shapeActivated(ref);
@@ -529,23 +549,33 @@ void StageWidget::keyPressEvent(QKeyEvent* event)
         setTool(StageTool::Kind::Select);
         return;
     }
+    if (event->key() == Qt::Key_Escape && m_scope.isEntered() && !isBusy()) {
+        // One level up: the group itself becomes the selection.
+        setSelection(m_scope.group());
+        return;
+    }
     if (!m_pDocument || !m_selection.isValid() || isBusy()) {
         QWidget::keyPressEvent(event);
         return;
     }
     const double step = (event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0;
+    const auto nudge = [this](double dx, double dy) {
+        const QPointF local =
+            GroupScope::localStep(m_pDocument->getProject(), m_selection, m_frame, {dx, dy});
+        m_pDocument->moveShapes(m_selected, m_frame, local.x(), local.y());
+    };
     switch (event->key()) {
     case Qt::Key_Left:
-        m_pDocument->moveShapes(m_selected, m_frame, -step, 0);
+        nudge(-step, 0);
         break;
     case Qt::Key_Right:
-        m_pDocument->moveShapes(m_selected, m_frame, step, 0);
+        nudge(step, 0);
         break;
     case Qt::Key_Up:
-        m_pDocument->moveShapes(m_selected, m_frame, 0, -step);
+        nudge(0, -step);
         break;
     case Qt::Key_Down:
-        m_pDocument->moveShapes(m_selected, m_frame, 0, step);
+        nudge(0, step);
         break;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:

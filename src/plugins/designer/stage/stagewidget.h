@@ -3,6 +3,7 @@
 #define STAGEWIDGET_H
 
 #include "document/designerdocument.h"
+#include "stage/groupscope.h"
 #include "stage/guidedrag.h"
 #include "stage/stagegesture.h"
 #include "stage/stageviewport.h"
@@ -47,8 +48,15 @@ public:
     QVector<ShapeRef> getSelectedShapes() const { return m_selected; }
     void setSelectedShapes(const QVector<ShapeRef>& refs);
 
-    /*! The topmost drawn shape under stage point \a point, or an invalid reference. */
+    /*!
+        The topmost drawn shape under stage point \a point, or an invalid reference; inside an
+        entered group, the topmost of its members.
+    */
     ShapeRef shapeAtStagePoint(const QPointF& point) const;
+    /*! The group whose members clicks pick (entered by a double-click on it). */
+    const GroupScope& groupScope() const { return m_scope; }
+    /*! Back to the layers' shapes, the selection kept. */
+    void leaveGroup();
     /*! Widget point to stage pixels and back, with the current zoom and panning. */
     QPointF toStage(const QPointF& widgetPoint) const;
     QPointF fromStage(const QPointF& stagePoint) const;
@@ -156,6 +164,7 @@ private:
     bool m_bGrid = false;
     bool m_bGuides = true;
     GuideDrag m_guideDrag;
+    GroupScope m_scope;
     StageTextEditor* m_pTextEditor = nullptr;
     bool m_bSpaceHeld = false;
 
