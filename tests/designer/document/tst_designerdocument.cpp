@@ -145,7 +145,8 @@ private slots:
         QVERIFY(document.addShape(0, int(ZenubShape::Type::Rectangle)));
         DesignerEditorWidget widget;
         widget.setDocument(&document);
-        widget.resize(900, 700);
+        // Large enough that snapping, which reaches 6 screen pixels, leaves the 50 pixels whole.
+        widget.resize(1300, 900);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
         StageWidget* stage = widget.getStage();
