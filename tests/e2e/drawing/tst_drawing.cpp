@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QMdiSubWindow>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -284,6 +285,11 @@ void tst_Drawing::groupMoveUngroupConvert()
     // Escape leaves with the group selected.
     QTest::mouseDClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage({90, 90}).toPoint());
     QCOMPARE(m_stage->getSelection(), (ShapeRef{0, 0, 0, {0}}));
+    // The layers panel shows the members below their group, the picked one selected.
+    auto* tree = m_window->getMdiArea()->activeSubWindow()->findChild<QTreeWidget*>("layerTree");
+    QTreeWidgetItem* group = tree->topLevelItem(0)->child(0);
+    QCOMPARE(group->childCount(), 2);
+    QVERIFY(group->child(1)->isSelected() && !group->child(0)->isSelected());
     drag({90, 90}, {110, 90});
     QCOMPARE(box(0, 0), QRect(60, 70, 150, 100));
     QCOMPARE(undoText(), QStringLiteral("Undo Move Rectangle 1"));

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -25,6 +26,8 @@ namespace {
 const int kLayerRole = Qt::UserRole;
 // A shape's row: its index in the layer; a layer's row has none.
 const int kShapeRole = Qt::UserRole + 1;
+// A member's row: the member indices inside the groups, outermost first.
+const int kMembersRole = Qt::UserRole + 2;
 
 // The row of a layer, not of a shape.
 bool isLayerRow(const QTreeWidgetItem* item)
@@ -136,7 +139,7 @@ LayersPanel::LayersPanel(StageWidget* stage, QWidget* parent)
         const int layer = item->data(0, kLayerRole).toInt();
         const QString name = item->text(0).trimmed();
         if (!isLayerRow(item)) {
-            const ShapeRef ref{m_pStage->getScene(), layer, item->data(0, kShapeRole).toInt()};
+            const ShapeRef ref = refOf(item);
             QMetaObject::invokeMethod(
                 this, [=] { renameShape(ref, name); }, Qt::QueuedConnection);
             return;
@@ -224,15 +227,28 @@ void LayersPanel::refresh()
 }
 
 void LayersPanel::addShapeItems(QTreeWidgetItem* parent, const QVector<ZenubShape>& shapes,
-                                int layer)
+                                int layer, const QVector<int>& within, int shape)
 {
     // The topmost shape first, as on the stage.
     for (int s = shapes.size() - 1; s >= 0; --s) {
         auto* item = new QTreeWidgetItem(parent, {shapes.at(s).getName()});
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
         item->setData(0, kLayerRole, layer);
-        item->setData(0, kShapeRole, s);
+        item->setData(0, kShapeRole, shape < 0 ? s : shape);
+        QVector<int> members = within;
+        if (shape >= 0)
+            members.append(s);
+        item->setData(0, kMembersRole, QVariant::fromValue(members));
+        if (shapes.at(s).getType() == ZenubShape::Type::Group)
+            addShapeItems(item, shapes.at(s).getMembers(), layer, members, shape < 0 ? s : shape);
     }
+}
+
+ShapeRef LayersPanel::refOf(const QTreeWidgetItem* item) const
+{
+    return ShapeRef{m_pStage->getScene(), item->data(0, kLayerRole).toInt(),
+                    item->data(0, kShapeRole).toInt(),
+                    item->data(0, kMembersRole).value<QVector<int>>()};
 }
 
 void LayersPanel::showSelection()
@@ -244,20 +260,18 @@ void LayersPanel::showSelection()
     const QVector<ShapeRef> selected = m_pStage->getSelectedShapes();
     const ShapeRef picked = m_pStage->getSelection();
     m_pTree->clearSelection();
-    for (int row = 0; row < m_pTree->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* layerItem = m_pTree->topLevelItem(row);
-        for (int child = 0; child < layerItem->childCount(); ++child) {
-            QTreeWidgetItem* item = layerItem->child(child);
-            const ShapeRef ref{m_pStage->getScene(), item->data(0, kLayerRole).toInt(),
-                               item->data(0, kShapeRole).toInt()};
-            if (!selected.contains(ref))
-                continue;
-            item->setSelected(true);
-            // The layer of the shape picked last is the one the user works on.
-            if (ref == picked) {
-                m_pTree->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
-                m_pTree->scrollToItem(item);
-            }
+    for (QTreeWidgetItemIterator it(m_pTree); *it; ++it) {
+        QTreeWidgetItem* item = *it;
+        if (isLayerRow(item))
+            continue;
+        const ShapeRef ref = refOf(item);
+        if (!selected.contains(ref))
+            continue;
+        item->setSelected(true);
+        // The layer of the shape picked last is the one the user works on.
+        if (ref == picked) {
+            m_pTree->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+            m_pTree->scrollToItem(item);
         }
     }
     updateActions();
@@ -270,8 +284,7 @@ void LayersPanel::pickSelection()
     QVector<ShapeRef> refs;
     for (const QTreeWidgetItem* item : m_pTree->selectedItems())
         if (!isLayerRow(item))
-            refs.append(ShapeRef{m_pStage->getScene(), item->data(0, kLayerRole).toInt(),
-                                 item->data(0, kShapeRole).toInt()});
+            refs.append(refOf(item));
     // A layer's row picks no shapes; it only says where new ones go.
     if (refs.isEmpty() && !m_pTree->selectedItems().isEmpty())
         return;

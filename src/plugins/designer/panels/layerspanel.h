@@ -61,7 +61,11 @@ private:
     void applyOrder();
     void itemChanged(int layer, bool bVisible, const QString& name);
     void renameShape(const ShapeRef& ref, const QString& name);
-    void addShapeItems(QTreeWidgetItem* parent, const QVector<ZenubShape>& shapes, int layer);
+    /*! Rows for \a shapes, the members of groups below their group's row. */
+    void addShapeItems(QTreeWidgetItem* parent, const QVector<ZenubShape>& shapes, int layer,
+                       const QVector<int>& within = {}, int shape = -1);
+    /*! The shape a row names. */
+    ShapeRef refOf(const QTreeWidgetItem* item) const;
     /*! The stage's selection, shown as the selected rows. */
     void showSelection();
     /*! The rows picked here, picked on the stage. */
