@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#ifndef LOTTIESHAPEWRITER_H
+#define LOTTIESHAPEWRITER_H
+
+#include "lottietrack.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+class ZenubPaint;
+class ZenubShape;
+class ZenubStroke;
+class QPainterPath;
+
+/*! A shape's box over time as Lottie properties, with its frames counted from the animation's
+ * start. */
+struct LottieBoxTracks
+{
+    LottieTrack position; // the box's top-left corner
+    LottieTrack size;
+    LottieTrack rotation; // degrees clockwise about the box's centre
+    LottieTrack opacity;  // 0..1
+
+    /*! The tracks of \a shape, whose scene starts at frame \a sceneStart of the animation. */
+    static LottieBoxTracks of(const ZenubShape& shape, double sceneStart);
+};
+
+/*!
+    Writes a rectangle, ellipse, path, polygon, star or group as one Lottie group, drawn as the
+    editor draws it.
+
+    Each property of the box goes to a transform of its own, so that every key keeps its frame
+    and timing: the outer group moves the box's corner (position), the inner one turns about the
+    box's centre (size / 2, rotation), and the content is laid out in the box's own pixels from
+    the size; a path's or polygon's nodes, relative to the box, are scaled by a group of their
+    own, outside of which the stroke is applied, so its width stays in pixels. A group's
+    members go into a group scaled from its content size to its box, as the editor scales them,
+    strokes and all. The editor fades a shape's fill and stroke each by its opacity (and its
+    groups'), not as one picture, so the opacity is multiplied into theirs.
+*/
+class LottieShapeWriter
+{
+public:
+    explicit LottieShapeWriter(double sceneStart);
+
+    /*! The group for \a shape, faded by \a opacity (its groups' opacity, 0..1) beside its own. */
+    QJsonObject shape(const ZenubShape& shape, const LottieTrack& opacity) const;
+    /*!
+        A group drawing each outline (box pixels, from \a box's corner) filled with its colour:
+        a text's glyphs as outlines.
+    */
+    QJsonObject outline(const QString& name, const QVector<QPair<QPainterPath, QColor>>& outlines,
+                        const LottieBoxTracks& box, const LottieTrack& opacity) const;
+
+    /*! A layer or group transform; tracks left empty are written as their identity. */
+    static QJsonObject transform(const LottieTrack& anchor, const LottieTrack& position,
+                                 const LottieTrack& scale, const LottieTrack& rotation,
+                                 const LottieTrack& opacity, const QString& type);
+    static LottieTrack constant(std::initializer_list<double> values);
+    /*! The Lottie name of a colour: [r, g, b] in 0..1. */
+    static QJsonArray colour(const QColor& color);
+
+private:
+    QJsonArray content(const ZenubShape& shape, const LottieBoxTracks& box,
+                       const LottieTrack& opacity) const;
+    QJsonObject fill(const ZenubPaint& paint, int fillRule, const LottieTrack& size,
+                     const LottieTrack& opacity) const;
+    QJsonObject stroke(const ZenubStroke& stroke, const LottieTrack& size,
+                       const LottieTrack& opacity) const;
+    QJsonObject boxGroup(const QString& name, const QJsonArray& items,
+                         const LottieBoxTracks& box) const;
+
+    double m_sceneStart = 0;
+};
+
+#endif

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: MIT
+#include "lottietextwriter.h"
+
+#include "lottieshapewriter.h"
+#include "model/project/zenubshape.h"
+#include "model/render/textlayout.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Where a text layer's words go for a box of one size: the origin is the first line's
+// baseline at its aligned edge (or centre), from the box's corner.
+struct Placement
+{
+    QFont font;
+    QString words;
+    QPointF origin;
+    double lineHeight = 0;
+};
+
+Placement placementOf(const ZenubShape& text, const QSizeF& box)
+{
+    const ZenubText& content = text.getTextContent();
+    const auto layout = TextLayout::of(content, box);
+    Placement placement;
+    placement.font = layout->baseFont();
+    QStringList lines;
+    for (const TextLayout::Line& line : layout->lines()) {
+        QString words;
+        for (int f = line.first; f < line.first + line.count; ++f)
+            words += TextLayout::wordsOf(content, layout->fragments().at(f));
+        while (words.endsWith(QLatin1Char(' ')))
+            words.chop(1);
+        lines << words;
+    }
+    placement.words = lines.join(QLatin1Char('\r'));
+    if (layout->lines().isEmpty())
+        return placement;
+    const TextLayout::Line& first = layout->lines().constFirst();
+    placement.lineHeight = first.height;
+    double x = layout->lineX(first, box.width());
+    if (content.getAlignment() == ZenubText::Alignment::Center)
+        x += first.width / 2;
+    else if (content.getAlignment() == ZenubText::Alignment::Right)
+        x += first.width;
+    placement.origin = QPointF(x, layout->blockTop(box.height()) + first.baseline);
+    return placement;
+}
+
+QSizeF sizeOf(const QVector<double>& value)
+{
+    return QSizeF(value.value(0), value.value(1));
+}
+
+QColor colourOf(const ZenubShape& text)
+{
+    const ZenubPaint& fill = text.getFill();
+    if (fill.isGradient())
+        return fill.getStops().isEmpty() ? QColor(Qt::transparent)
+                                         : fill.getStops().constFirst().color;
+    return fill.getColor();
+}
+
+} // namespace
+
+bool LottieTextWriter::fitsTextLayer(const ZenubShape& text)
+{
+    return whyOutlines(text).isEmpty();
+}
+
+QString LottieTextWriter::whyOutlines(const ZenubShape& text)
+{
+    const QVector<ZenubTextRun>& runs = text.getTextContent().getRuns();
+    if (std::any_of(runs.cbegin(), runs.cend(),
+                    [](const ZenubTextRun& run) { return run.underline; }))
+        return tr("Lottie texts cannot be underlined.");
+    if (text.getTextContent().isRich())
+        return tr("its words have styles of their own, and a Lottie text has one.");
+    return QString();
+}
+
+QString LottieTextWriter::fontName(const QFont& font)
+{
+    QString style;
+    if (font.bold())
+        style = QStringLiteral("Bold");
+    if (font.italic())
+        style += style.isEmpty() ? QStringLiteral("Italic") : QStringLiteral(" Italic");
+    if (style.isEmpty())
+        style = QStringLiteral("Regular");
+    QString name = font.family() + QLatin1Char('-') + style;
+    name.remove(QLatin1Char(' '));
+    if (!m_fontNames.contains(name)) {
+        m_fontNames << name;
+        QFont large = font;
+        large.setPixelSize(1000);
+        m_fonts.append(QJsonObject{{QStringLiteral("fName"), name},
+                                   {QStringLiteral("fFamily"), font.family()},
+                                   {QStringLiteral("fStyle"), style},
+                                   {QStringLiteral("ascent"), QFontMetricsF(large).ascent() / 10}});
+    }
+    return name;
+}
+
+QJsonObject LottieTextWriter::layer(const ZenubShape& text, QJsonObject base, double sceneStart)
+{
+    const LottieBoxTracks box = LottieBoxTracks::of(text, sceneStart);
+    const QColor colour = colourOf(text);
+    const int justify = text.getTextContent().getAlignment() == ZenubText::Alignment::Left    ? 0
+                        : text.getTextContent().getAlignment() == ZenubText::Alignment::Right ? 1
+                                                                                              : 2;
+    // A box that changes size lays its words out anew at every frame.
+    QVector<double> frames;
+    if (box.size.isAnimated()) {
+        for (double f = std::floor(box.size.keys().constFirst().frame);
+             f <= box.size.keys().constLast().frame; ++f)
+            frames << f;
+    } else {
+        frames << sceneStart;
+    }
+    QJsonArray documents;
+    LottieTrack anchor;
+    for (const double frame : qAsConst(frames)) {
+        const QSizeF size = sizeOf(box.size.valueAt(frame));
+        const Placement placement = placementOf(text, size);
+        const QJsonObject document{{QStringLiteral("s"), placement.font.pixelSize()},
+                                   {QStringLiteral("f"), fontName(placement.font)},
+                                   {QStringLiteral("t"), placement.words},
+                                   {QStringLiteral("j"), justify},
+                                   {QStringLiteral("tr"), 0},
+                                   {QStringLiteral("lh"), placement.lineHeight},
+                                   {QStringLiteral("ls"), 0},
+                                   {QStringLiteral("fc"), LottieShapeWriter::colour(colour)}};
+        documents.append(
+            QJsonObject{{QStringLiteral("s"), document}, {QStringLiteral("t"), frame}});
+        LottieKey key;
+        key.frame = frame;
+        key.value = {size.width() / 2 - placement.origin.x(),
+                     size.height() / 2 - placement.origin.y()};
+        anchor.append(key);
+    }
+    // The words turn about the box's centre, which the layer's position places.
+    const LottieTrack centre = LottieTrack::combined(
+        box.position, box.size,
+        [](const QVector<double>& p, const QVector<double>& s) {
+            return QVector<double>{p.value(0) + s.value(0) / 2, p.value(1) + s.value(1) / 2};
+        },
+        true);
+    const double alpha = colour.alphaF() * text.getFill().getOpacity();
+    const LottieTrack opacity = box.opacity.mapped(
+        [alpha](const QVector<double>& o) { return QVector<double>{o.value(0) * alpha * 100}; });
+    base.insert(QStringLiteral("ks"),
+                LottieShapeWriter::transform(anchor, centre, {}, box.rotation, opacity, QString()));
+    base.insert(QStringLiteral("t"),
+                QJsonObject{{QStringLiteral("d"), QJsonObject{{QStringLiteral("k"), documents}}},
+                            {QStringLiteral("p"), QJsonObject()},
+                            {QStringLiteral("m"),
+                             QJsonObject{{QStringLiteral("g"), 1},
+                                         {QStringLiteral("a"),
+                                          LottieShapeWriter::constant({0, 0}).toJson(false)}}},
+                            {QStringLiteral("a"), QJsonArray()}});
+    return base;
+}
+
+QJsonObject LottieTextWriter::outline(const ZenubShape& text, const LottieShapeWriter& writer,
+                                      const LottieTrack& opacity, double sceneStart) const
+{
+    const LottieBoxTracks box = LottieBoxTracks::of(text, sceneStart);
+    const ZenubText& content = text.getTextContent();
+    const QSizeF size = sizeOf(box.size.first());
+    const auto layout = TextLayout::of(content, size);
+    const QColor fill = colourOf(text);
+    const double top = layout->blockTop(size.height());
+    QVector<QPair<QPainterPath, QColor>> outlines;
+    for (const TextLayout::Line& line : layout->lines()) {
+        const double x = layout->lineX(line, size.width());
+        for (int f = line.first; f < line.first + line.count; ++f) {
+            const TextLayout::Fragment& fragment = layout->fragments().at(f);
+            const ZenubTextRun& run = content.getRuns().at(fragment.run);
+            const QColor colour = run.color.isValid() ? run.color : fill;
+            if (outlines.isEmpty() || outlines.constLast().second != colour)
+                outlines.append({QPainterPath(), colour});
+            QPainterPath& path = outlines.last().first;
+            const QFont& font = layout->fontOf(fragment.run);
+            const QPointF at(x + fragment.x, top + line.baseline);
+            path.addText(at, font, TextLayout::wordsOf(content, fragment));
+            if (run.underline) {
+                const double pixels = font.pixelSize();
+                path.addRect(QRectF(at.x(), at.y() + pixels / 10, fragment.width,
+                                    std::max(1.0, pixels / 16)));
+            }
+        }
+    }
+    for (auto& entry : outlines)
+        entry.second.setAlphaF(entry.second.alphaF() * text.getFill().getOpacity());
+    return writer.outline(text.getName(), outlines, box, opacity);
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#ifndef LOTTIETEXTWRITER_H
+#define LOTTIETEXTWRITER_H
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QStringList>
+
+class LottieShapeWriter;
+class LottieTrack;
+class ZenubShape;
+
+/*!
+    Writes texts: as text layers, with the lines broken where the editor breaks them, each
+    line placed by the editor's layout; or as the glyphs' outlines, which every player draws
+    the same. Keeps the list of fonts the text layers name.
+*/
+class LottieTextWriter
+{
+    Q_DECLARE_TR_FUNCTIONS(LottieTextWriter)
+public:
+    /*! Whether a text layer can show \a text: one font, one colour, no underline. */
+    static bool fitsTextLayer(const ZenubShape& text);
+    /*! Why fitsTextLayer() is false, as a sentence. */
+    static QString whyOutlines(const ZenubShape& text);
+
+    /*! \a base (a text layer's common members) with the words of \a text. */
+    QJsonObject layer(const ZenubShape& text, QJsonObject base, double sceneStart);
+    /*! The glyphs of \a text as a group of outlines. */
+    QJsonObject outline(const ZenubShape& text, const LottieShapeWriter& writer,
+                        const LottieTrack& opacity, double sceneStart) const;
+    const QJsonArray& fonts() const { return m_fonts; }
+
+private:
+    QString fontName(const QFont& font);
+
+    QJsonArray m_fonts;
+    QStringList m_fontNames;
+};
+
+#endif

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#ifndef LOTTIETRACK_H
+#define LOTTIETRACK_H
+
+#include "model/project/zenubeasing.h"
+
+#include <QJsonObject>
+#include <QVector>
+
+#include <functional>
+
+/*! One key of a Lottie property: its frame, its value and how the value goes on to the next key. */
+struct LottieKey
+{
+    double frame = 0;
+    QVector<double> value;
+    /*! The value stays until the next key's frame. */
+    bool hold = false;
+    /*! The timing curve to the next key (per dimension when the file gives one per dimension). */
+    QVector<ZenubEasing> easing{ZenubEasing()};
+    /*! A position's way through space to the next key: tangents relative to the two values. */
+    QVector<double> spatialOut;
+    QVector<double> spatialIn;
+
+    const ZenubEasing& easingOf(int dimension) const
+    {
+        return easing.at(dimension < easing.size() ? dimension : 0);
+    }
+    bool hasSpatialTangents() const;
+};
+
+/*!
+    A property as Lottie animates it: one still value, or keys in frame order. Between two keys
+    the value follows the first key's timing curve (or holds); before the first and after the
+    last it holds. The exporter builds one per animated property of the drawing, the importer
+    reads them and asks for their values at each frame.
+*/
+class LottieTrack
+{
+public:
+    LottieTrack() = default;
+    explicit LottieTrack(const QVector<double>& still);
+
+    bool isAnimated() const { return m_keys.size() > 1; }
+    const QVector<LottieKey>& keys() const { return m_keys; }
+    /*! Adds \a key after the others (keys come in frame order). */
+    void append(const LottieKey& key) { m_keys.append(key); }
+    int dimensions() const { return m_keys.isEmpty() ? 0 : m_keys.constFirst().value.size(); }
+    /*! The first key's value: the value of a still property. */
+    QVector<double> first() const;
+
+    QVector<double> valueAt(double frame) const;
+    double scalarAt(double frame) const { return valueAt(frame).value(0); }
+
+    /*! The same keys and timing with each value mapped by \a map (exact for maps that are affine).
+     */
+    LottieTrack mapped(const std::function<QVector<double>(const QVector<double>&)>& map) const;
+    /*! Every key moved by \a frames. */
+    LottieTrack shifted(double frames) const;
+    /*!
+        The values \a combine gives for the two tracks' values: with the same keys when at most
+        one is animated, or when both have keys on the same frames with the same timing and
+        \a affine says the combination is affine; otherwise a key on every whole frame from the
+        first key to the last, which is exact at every frame drawn.
+    */
+    static LottieTrack
+    combined(const LottieTrack& a, const LottieTrack& b,
+             const std::function<QVector<double>(const QVector<double>&, const QVector<double>&)>&
+                 combine,
+             bool affine);
+
+    /*! {"a": 0, "k": value} or {"a": 1, "k": [keys]}; \a scalar writes one number for 1 value. */
+    QJsonObject toJson(bool scalar) const;
+
+private:
+    QVector<LottieKey> m_keys;
+};
+
+#endif
