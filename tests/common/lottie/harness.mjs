@@ -4,7 +4,7 @@
 //
 // JOBS: [{ "lottie": "a.json", "validate": true,
 //          "frames": [{ "frame": 3, "output": "a-3.png", "reference": "ours-3.png" }] }]
-// RESULT: [{ "lottie": "a.json", "errors": [...], "warnings": [...],
+// RESULT: [{ "lottie": "a.json", "errors": [...], "warnings": [...], "playerErrors": [...],
 //            "frames": [{ "frame": 3, "differing": 0.004, "width": 320, "height": 240 }] }]
 // "differing" is the part of the pixels pixelmatch counts as different (its default threshold;
 // anti-aliased edge pixels are not counted).
@@ -48,9 +48,16 @@ const browser = await puppeteer.launch({
 const results = [];
 try {
     const page = await browser.newPage();
+    // A player's failure is the test's to see, not the browser's to hide.
+    let failures = [];
+    page.on('pageerror', (error) => failures.push(String(error)));
+    page.on('console', (message) => {
+        if (message.type() === 'error') failures.push(message.text());
+    });
     for (const job of jobs) {
         const text = fs.readFileSync(job.lottie, 'utf8');
-        const result = { lottie: job.lottie, errors: [], warnings: [], frames: [] };
+        const result = { lottie: job.lottie, errors: [], warnings: [], frames: [], playerErrors: [] };
+        failures = result.playerErrors;
         if (job.validate) {
             for (const issue of validator.validate(text, true))
                 (issue.type === 'error' ? result.errors : result.warnings)
@@ -66,9 +73,16 @@ try {
                 window.animation = lottie.loadAnimation({
                     container: document.getElementById('stage'), renderer: 'svg',
                     loop: false, autoplay: false, animationData });
+                // The player keeps its own failures to itself unless asked.
                 await new Promise((resolve) => {
                     if (window.animation.isLoaded) resolve();
                     window.animation.addEventListener('DOMLoaded', resolve);
+                    for (const name of ['error', 'data_failed'])
+                        window.animation.addEventListener(name, (event) => {
+                            console.error(`lottie-web: ${event && event.nativeError
+                                ? event.nativeError.stack : name}`);
+                            resolve();
+                        });
                 });
                 // Embedded pictures load on their own; wait for every one.
                 await Promise.all([...document.querySelectorAll('image')].map((image) =>

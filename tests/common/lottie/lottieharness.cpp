@@ -64,6 +64,8 @@ bool LottieHarness::run(QVector<Job>& jobs, const QString& folder, QString* erro
         const QJsonObject answer = answers.at(j).toObject();
         for (const QJsonValue& text : answer.value("errors").toArray())
             jobs[j].errors << text.toString();
+        for (const QJsonValue& text : answer.value("playerErrors").toArray())
+            jobs[j].errors << QStringLiteral("lottie-web: ") + text.toString();
         for (const QJsonValue& text : answer.value("warnings").toArray())
             jobs[j].warnings << text.toString();
         const QJsonArray frames = answer.value("frames").toArray();

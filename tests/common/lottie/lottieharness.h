@@ -32,7 +32,7 @@ public:
         QString lottie;
         bool validate = true;
         QVector<Frame> frames;
-        /*! Filled in by run(). */
+        /*! Filled in by run(): the validator's errors and lottie-web's. */
         QStringList errors;
         QStringList warnings;
     };

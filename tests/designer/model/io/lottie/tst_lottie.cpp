@@ -26,6 +26,12 @@ const QVector<Fixture>& exports()
 {
     static const QVector<Fixture> table = {
         {"shapes.zenub", {0}},
+        {"paints.zenub", {0}},
+        {"groups.zenub", {0}},
+        {"texts.zenub", {0}, 0.02},
+        {"texts.zenub", {0}, 0.01, true},
+        {"images.zenub", {0}},
+        {"scenes.zenub", {0, 7, 12, 19, 20, 25, 29}},
     };
     return table;
 }

@@ -6,10 +6,16 @@
 #include "model/images/picturedecoder.h"
 #include "model/project/zenubproject.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QHash>
+#include <QImage>
 #include <QJsonDocument>
+#include <QPainter>
 #include <QSaveFile>
+#include <QSvgRenderer>
+
+#include <algorithm>
 
 struct LottieExporter::Output
 {
@@ -23,6 +29,46 @@ struct LottieExporter::Output
 namespace {
 
 const QString kType = QStringLiteral("ty");
+
+// The size an SVG picture is drawn at in the file: twice its first box, within bounds.
+QSize rasterSize(const ZenubShape& shape)
+{
+    const QSizeF box = shape.getKeyframes().isEmpty()
+                           ? QSizeF()
+                           : QSizeF(shape.getKeyframes().constFirst().getWidth(),
+                                    shape.getKeyframes().constFirst().getHeight());
+    QSizeF size = box * 2;
+    const double longest = std::max(size.width(), size.height());
+    if (longest > 4096)
+        size *= 4096 / longest;
+    return QSize(std::max(1, qRound(size.width())), std::max(1, qRound(size.height())));
+}
+
+// The picture as the file embeds it: PNG and JPEG as they are; SVG, which Lottie does not
+// embed, as a PNG drawn as the editor draws it into its box.
+QByteArray embeddedPicture(const ZenubShape& shape, QSizeF* own, QString* mime)
+{
+    const PictureDecoder decoder(shape.getImageData(), shape.getImageFormat());
+    if (!decoder.isDrawable())
+        return QByteArray();
+    if (!decoder.svg()) {
+        *own = decoder.size();
+        *mime = QStringLiteral("image/") + decoder.format();
+        return shape.getImageData();
+    }
+    QImage image(rasterSize(shape), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    decoder.svg()->render(&painter, QRectF(QPointF(), image.size()));
+    painter.end();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    *own = image.size();
+    *mime = QStringLiteral("image/png");
+    return png;
+}
 
 } // namespace
 
@@ -48,6 +94,12 @@ void LottieExporter::checkShape(const ZenubShape& shape, bool member, QStringLis
                           .arg(shape.getName());
         else if (!PictureDecoder(shape.getImageData(), shape.getImageFormat()).isDrawable())
             *notes << tr("The image \"%1\" cannot be read and is left out.").arg(shape.getName());
+        else if (shape.getImageFormat() == QLatin1String("svg"))
+            *notes << tr("The SVG image \"%1\" is written as a PNG picture of %2 × %3 pixels: "
+                         "Lottie files embed bitmaps only.")
+                          .arg(shape.getName())
+                          .arg(rasterSize(shape).width())
+                          .arg(rasterSize(shape).height());
         break;
     case ZenubShape::Type::Text:
         if (!m_options.textAsOutlines && asOutlines(shape, member))
@@ -98,30 +150,25 @@ QJsonObject LottieExporter::layerBase(int type, const QString& name, double star
 void LottieExporter::writeImage(const ZenubShape& shape, double start, double end,
                                 Output& out) const
 {
-    const PictureDecoder decoder(shape.getImageData(), shape.getImageFormat());
-    if (!decoder.isDrawable())
-        return;
     const LottieBoxTracks box = LottieBoxTracks::of(shape, start);
-    QSizeF own = decoder.size();
-    if (own.isEmpty())
-        own = QSizeF(box.size.first().value(0), box.size.first().value(1));
-    const QByteArray key =
-        QCryptographicHash::hash(shape.getImageData(), QCryptographicHash::Sha1).toHex();
+    QSizeF own;
+    QString mime;
+    const QByteArray data = embeddedPicture(shape, &own, &mime);
+    if (data.isEmpty())
+        return;
+    const QByteArray key = QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex();
     QString id = out.assetIds.value(key);
     if (id.isEmpty()) {
         id = QStringLiteral("image_%1").arg(out.assets.size());
         out.assetIds.insert(key, id);
-        const QString mime = shape.getImageFormat() == QLatin1String("svg")
-                                 ? QStringLiteral("image/svg+xml")
-                                 : QStringLiteral("image/") + shape.getImageFormat();
-        out.assets.append(QJsonObject{
-            {QStringLiteral("id"), id},
-            {QStringLiteral("w"), own.width()},
-            {QStringLiteral("h"), own.height()},
-            {QStringLiteral("u"), QString()},
-            {QStringLiteral("p"), QString(QStringLiteral("data:%1;base64,").arg(mime) +
-                                          QString::fromLatin1(shape.getImageData().toBase64()))},
-            {QStringLiteral("e"), 1}});
+        out.assets.append(
+            QJsonObject{{QStringLiteral("id"), id},
+                        {QStringLiteral("w"), own.width()},
+                        {QStringLiteral("h"), own.height()},
+                        {QStringLiteral("u"), QString()},
+                        {QStringLiteral("p"), QString(QStringLiteral("data:%1;base64,").arg(mime) +
+                                                      QString::fromLatin1(data.toBase64()))},
+                        {QStringLiteral("e"), 1}});
     }
     // The picture at its own size, scaled to the box and turned about the box's centre.
     const LottieTrack centre = LottieTrack::combined(

@@ -274,6 +274,8 @@ QJsonObject LottieShapeWriter::outline(const QString& name,
         for (const auto& subpath : subpathsOf(it->first))
             glyphs.append(bezier(subpath.first, subpath.second));
         glyphs.append(fill(ZenubPaint(it->second), 1, box.size, faded));
+        // Players build a group from its transform: every group has one.
+        glyphs.append(transform({}, {}, {}, {}, {}, QStringLiteral("tr")));
         items.append(QJsonObject{{QStringLiteral("ty"), QStringLiteral("gr")},
                                  {QStringLiteral("nm"), QStringLiteral("Glyphs")},
                                  {QStringLiteral("it"), glyphs}});
@@ -361,12 +363,16 @@ QJsonObject LottieShapeWriter::stroke(const ZenubStroke& stroke, const LottieTra
         const QVector<double>& dashes = stroke.getDashes();
         const int count = dashes.size() % 2 ? dashes.size() * 2 : dashes.size();
         QJsonArray pattern;
+        // Players look the items up by their names, so each has its own.
         for (int i = 0; i < count; ++i)
             pattern.append(QJsonObject{
                 {QStringLiteral("n"), i % 2 ? QStringLiteral("g") : QStringLiteral("d")},
+                {QStringLiteral("nm"),
+                 (i % 2 ? QStringLiteral("Gap %1") : QStringLiteral("Dash %1")).arg(i / 2 + 1)},
                 {QStringLiteral("v"), constant({dashes.at(i % dashes.size())}).toJson(true)}});
         pattern.append(
             QJsonObject{{QStringLiteral("n"), QStringLiteral("o")},
+                        {QStringLiteral("nm"), QStringLiteral("Offset")},
                         {QStringLiteral("v"), constant({stroke.getDashOffset()}).toJson(true)}});
         object.insert(QStringLiteral("d"), pattern);
     }
