@@ -215,6 +215,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Export to HTML5...</source>
         <translation>Als HTML5 exportieren...</translation>
     </message>
+    <message>
+        <source>Export to Lottie...</source>
+        <translation>Als Lottie exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the project as a Lottie animation for web and mobile apps</source>
+        <translation>Das Projekt als Lottie-Animation für Web- und Mobil-Apps schreiben</translation>
+    </message>
 </context>
 <context>
     <name>StageTextEditor</name>
@@ -310,10 +318,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Den Bühnenhintergrund in einem GIF, WebP oder APNG weglassen.</translation>
     </message>
     <message>
-        <source>Only one of --export-html5, --export-video and --export-frames can be given.</source>
-        <translation>Nur eine der Optionen --export-html5, --export-video und --export-frames ist möglich.</translation>
-    </message>
-    <message>
         <source>--%1 applies only to an export.</source>
         <translation>--%1 gilt nur für einen Export.</translation>
     </message>
@@ -344,6 +348,18 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>After the last of --plays, show the page&apos;s first frame, not its last.</source>
         <translation>Nach der letzten Wiedergabe von --plays das erste Bild der Seite zeigen, nicht das letzte.</translation>
+    </message>
+    <message>
+        <source>Export the project &lt;file&gt; (every scene in order, or --scene) as one Lottie animation (.json) and quit, without a window; what Lottie cannot carry is listed. Takes the two as arguments: --export-lottie &lt;file&gt; &lt;json&gt;.</source>
+        <translation>Das Projekt &lt;Datei&gt; (alle Szenen der Reihe nach oder --scene) als eine Lottie-Animation (.json) exportieren und beenden, ohne Fenster; was Lottie nicht tragen kann, wird aufgeführt. Die beiden folgen als Argumente: --export-lottie &lt;Datei&gt; &lt;json&gt;.</translation>
+    </message>
+    <message>
+        <source>Only one of --export-html5, --export-video, --export-frames and --export-lottie can be given.</source>
+        <translation>Nur eine der Optionen --export-html5, --export-video, --export-frames und --export-lottie ist möglich.</translation>
+    </message>
+    <message>
+        <source>--export-lottie needs a project file and a Lottie file.</source>
+        <translation>--export-lottie braucht eine Projektdatei und eine Lottie-Datei.</translation>
     </message>
 </context>
 <context>
@@ -1084,6 +1100,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Export to HTML5...</source>
         <translation>Als HTML5 exportieren...</translation>
     </message>
+    <message>
+        <source>Export to Lottie...</source>
+        <translation>Als Lottie exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>DesignerEditorWidget</name>
@@ -1424,6 +1444,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>%1 written in all</source>
         <translation>Insgesamt %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>The Lottie file could not be written.</source>
+        <translation>Die Lottie-Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to the Lottie export.</source>
+        <translation>--%1 gilt nicht für den Lottie-Export.</translation>
     </message>
 </context>
 <context>
@@ -4125,6 +4153,108 @@ Die Projekte selbst werden nicht gelöscht.</translation>
 The output takes %2 in all.</source>
         <translation>Das Projekt wurde nach %1 exportiert.
 Die Ausgabe belegt insgesamt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LottieExportDialog</name>
+    <message>
+        <source>Export to Lottie</source>
+        <translation>Als Lottie exportieren</translation>
+    </message>
+    <message>
+        <source>Whole project (every scene in order)</source>
+        <translation>Ganzes Projekt (alle Szenen der Reihe nach)</translation>
+    </message>
+    <message>
+        <source>Scene &quot;%1&quot;</source>
+        <translation>Szene „%1“</translation>
+    </message>
+    <message>
+        <source>The whole project is exported unless a scene is chosen. The current scene is scene %1.</source>
+        <translation>Exportiert wird das ganze Projekt, sofern keine Szene gewählt ist. Die aktuelle Szene ist Szene %1.</translation>
+    </message>
+    <message>
+        <source>Write texts as &amp;outlines (drawn the same in every player)</source>
+        <translation>Texte als &amp;Umrisse schreiben (in jedem Player gleich gezeichnet)</translation>
+    </message>
+    <message>
+        <source>&amp;Export:</source>
+        <translation>&amp;Exportieren:</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Everything is carried over to the Lottie file.</source>
+        <translation>Alles wird in die Lottie-Datei übernommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not carried over as drawn here (%n item(s)):</source>
+        <translation>
+            <numerusform>Nicht so übernommen, wie hier gezeichnet (%n Eintrag):</numerusform>
+            <numerusform>Nicht so übernommen, wie hier gezeichnet (%n Einträge):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lottie animation (*.json)</source>
+        <translation>Lottie-Animation (*.json)</translation>
+    </message>
+    <message>
+        <source>Could not export to Lottie.
+%1</source>
+        <translation>Der Export als Lottie ist fehlgeschlagen.
+%1</translation>
+    </message>
+    <message>
+        <source>The animation was written to %1.</source>
+        <translation>Die Animation wurde nach %1 geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>LottieExporter</name>
+    <message>
+        <source>The image &quot;%1&quot; is inside a group; Lottie keeps images in layers of their own, so it is left out.</source>
+        <translation>Das Bild „%1“ liegt in einer Gruppe; Lottie hält Bilder in eigenen Ebenen, daher wird es weggelassen.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; cannot be read and is left out.</source>
+        <translation>Das Bild „%1“ kann nicht gelesen werden und wird weggelassen.</translation>
+    </message>
+    <message>
+        <source>The SVG image &quot;%1&quot; is written as a PNG picture of %2 × %3 pixels: Lottie files embed bitmaps only.</source>
+        <translation>Das SVG-Bild „%1“ wird als PNG-Bild mit %2 × %3 Pixeln geschrieben: Lottie-Dateien betten nur Rasterbilder ein.</translation>
+    </message>
+    <message>
+        <source>The text &quot;%1&quot; is written as outlines: %2</source>
+        <translation>Der Text „%1“ wird als Umrisse geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>it is inside a group.</source>
+        <translation>er liegt in einer Gruppe.</translation>
+    </message>
+    <message>
+        <source>The text &quot;%1&quot; is filled with a gradient; it is written in the gradient&apos;s first colour.</source>
+        <translation>Der Text „%1“ ist mit einem Verlauf gefüllt; er wird in der ersten Farbe des Verlaufs geschrieben.</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LottieTextWriter</name>
+    <message>
+        <source>Lottie texts cannot be underlined.</source>
+        <translation>Lottie-Texte können nicht unterstrichen werden.</translation>
+    </message>
+    <message>
+        <source>its words have styles of their own, and a Lottie text has one.</source>
+        <translation>seine Wörter haben eigene Stile, ein Lottie-Text hat nur einen.</translation>
     </message>
 </context>
 </TS>

@@ -43,6 +43,12 @@ CommandLine CommandLine::parse(const QCoreApplication& application)
             "main", "Export the frames of the project <file> (every scene in order, or --scene) "
                     "as PNG pictures frame-00000.png... into <folder> and quit, without a window. "
                     "Takes the two as arguments: --export-frames <file> <folder>."));
+    const QCommandLineOption exportLottie(
+        QStringLiteral("export-lottie"),
+        QCoreApplication::translate(
+            "main", "Export the project <file> (every scene in order, or --scene) as one Lottie "
+                    "animation (.json) and quit, without a window; what Lottie cannot carry is "
+                    "listed. Takes the two as arguments: --export-lottie <file> <json>."));
     // The settings every export shares; the exporter checks their values.
     const QList<QCommandLineOption> settingOptions{
         {QStringLiteral("scene"),
@@ -80,8 +86,8 @@ CommandLine CommandLine::parse(const QCoreApplication& application)
         {QStringLiteral("rewind"),
          QCoreApplication::translate(
              "main", "After the last of --plays, show the page's first frame, not its last.")}};
-    parser.addOptions(
-        {settingsPath, screenshot, pluginPath, exportHtml5, exportVideo, exportFrames});
+    parser.addOptions({settingsPath, screenshot, pluginPath, exportHtml5, exportVideo, exportFrames,
+                       exportLottie});
     parser.addOptions(settingOptions);
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QCoreApplication::translate("main", "Project files to open."),
@@ -94,7 +100,7 @@ CommandLine CommandLine::parse(const QCoreApplication& application)
     result.pluginPaths = parser.values(pluginPath);
     result.files = parser.positionalArguments();
     const int exports = int(parser.isSet(exportHtml5)) + int(parser.isSet(exportVideo)) +
-                        int(parser.isSet(exportFrames));
+                        int(parser.isSet(exportFrames)) + int(parser.isSet(exportLottie));
     for (const QCommandLineOption& option : settingOptions) {
         const QString name = option.names().constFirst();
         if (parser.isSet(option))
@@ -104,14 +110,17 @@ CommandLine CommandLine::parse(const QCoreApplication& application)
     }
     if (exports > 1) {
         result.error = QCoreApplication::translate(
-            "main", "Only one of --export-html5, --export-video and --export-frames can be given.");
+            "main",
+            "Only one of --export-html5, --export-video, --export-frames and --export-lottie "
+            "can be given.");
     } else if (exports == 0 && !result.exportSettings.isEmpty()) {
         result.error = QCoreApplication::translate("main", "--%1 applies only to an export.")
                            .arg(result.exportSettings.firstKey());
     } else if (exports == 1) {
-        result.exportKind = parser.isSet(exportHtml5)   ? Export::Html5
-                            : parser.isSet(exportVideo) ? Export::Video
-                                                        : Export::Frames;
+        result.exportKind = parser.isSet(exportHtml5)    ? Export::Html5
+                            : parser.isSet(exportVideo)  ? Export::Video
+                            : parser.isSet(exportFrames) ? Export::Frames
+                                                         : Export::Lottie;
         if (result.files.size() != 2) {
             result.error =
                 result.exportKind == Export::Html5
@@ -120,8 +129,11 @@ CommandLine CommandLine::parse(const QCoreApplication& application)
                 : result.exportKind == Export::Video
                     ? QCoreApplication::translate(
                           "main", "--export-video needs a project file and a video file.")
+                : result.exportKind == Export::Frames
+                    ? QCoreApplication::translate(
+                          "main", "--export-frames needs a project file and an output folder.")
                     : QCoreApplication::translate(
-                          "main", "--export-frames needs a project file and an output folder.");
+                          "main", "--export-lottie needs a project file and a Lottie file.");
         } else {
             result.exportProject = result.files.at(0);
             result.exportTarget = result.files.at(1);
@@ -136,7 +148,8 @@ bool CommandLine::requestsExport(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        for (const char* option : {"export-html5", "export-video", "export-frames"})
+        for (const char* option :
+             {"export-html5", "export-video", "export-frames", "export-lottie"})
             if (argument == QByteArray("--") + option || argument == QByteArray("-") + option)
                 return true;
     }

@@ -11,15 +11,15 @@ class QCoreApplication;
 /*! What the host understood of its command line. */
 struct CommandLine
 {
-    enum class Export { None, Html5, Video, Frames };
+    enum class Export { None, Html5, Video, Frames, Lottie };
 
     QString settingsPath;
     QString screenshotFile;
     QStringList pluginPaths;
     QStringList files;
     QString error;
-    // --export-html5 PROJECT FOLDER, --export-video PROJECT FILE and --export-frames PROJECT
-    // FOLDER run without a window.
+    // --export-html5 PROJECT FOLDER, --export-video PROJECT FILE, --export-frames PROJECT FOLDER
+    // and --export-lottie PROJECT FILE run without a window.
     Export exportKind = Export::None;
     QString exportProject;
     QString exportTarget;

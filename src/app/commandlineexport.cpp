@@ -43,10 +43,11 @@ int CommandLineExport::run(const CommandLine& commandLine)
     }
     const QString project = QFileInfo(commandLine.exportProject).absoluteFilePath();
     const QString target = QFileInfo(commandLine.exportTarget).absoluteFilePath();
-    const char* const method = commandLine.exportKind == CommandLine::Export::Html5 ? "exportHtml5"
-                               : commandLine.exportKind == CommandLine::Export::Video
-                                   ? "exportVideo"
-                                   : "exportFrames";
+    const char* const method =
+        commandLine.exportKind == CommandLine::Export::Html5    ? "exportHtml5"
+        : commandLine.exportKind == CommandLine::Export::Video  ? "exportVideo"
+        : commandLine.exportKind == CommandLine::Export::Frames ? "exportFrames"
+                                                                : "exportLottie";
     print(tr("Exporting %1").arg(QDir::toNativeSeparators(project)));
 
     CommandLineExport reporter;

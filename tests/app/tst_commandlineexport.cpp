@@ -4,6 +4,9 @@
 #include <model/render/framerenderer.h>
 #include <testfiles.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -153,6 +156,8 @@ private slots:
     void exportsAnimatedPicture_data();
     void exportsAnimatedPicture();
     void exportsFrames();
+    void exportsLottie_data();
+    void exportsLottie();
     void failsWithMessage_data();
     void failsWithMessage();
 
@@ -299,6 +304,33 @@ void tst_CommandLineExport::exportsFrames()
              FrameRenderer(project).render(1, 3, QSize(161, 90)).convertToFormat(frame.format()));
 }
 
+void tst_CommandLineExport::exportsLottie_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<double>("frames");
+    QTest::addColumn<double>("lastStart");
+    // Every scene in order: the ellipse's layer starts where the first scene ends.
+    QTest::newRow("project") << QStringList{"all.json"} << 18.0 << 12.0;
+    QTest::newRow("scene") << QStringList{"second.json", "--scene", "Second"} << 6.0 << 0.0;
+}
+
+void tst_CommandLineExport::exportsLottie()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(double, frames);
+    QFETCH(double, lastStart);
+    QCOMPARE(run(QStringList{"--export-lottie", "export.zenub"} + arguments), 0);
+    const QJsonObject lottie =
+        QJsonDocument::fromJson(readFile(m_folder.filePath(arguments.first()))).object();
+    QCOMPARE(lottie.value("w").toInt(), 161);
+    QCOMPARE(lottie.value("fr").toDouble(), 12.0);
+    QCOMPARE(lottie.value("op").toDouble(), frames);
+    double start = -1;
+    for (const QJsonValue& layer : lottie.value("layers").toArray())
+        start = std::max(start, layer.toObject().value("ip").toDouble());
+    QCOMPARE(start, lastStart);
+}
+
 void tst_CommandLineExport::failsWithMessage_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -323,6 +355,9 @@ void tst_CommandLineExport::failsWithMessage_data()
     QTest::newRow("page only") << QStringList{"--export-video", "export.zenub", "out.gif",
                                               "--fallback-frame", "0"}
                                << "--fallback-frame applies only to the HTML5 export";
+    QTest::newRow("lottie") << QStringList{"--export-lottie", "export.zenub", "out.json", "--plays",
+                                           "2"}
+                            << "--plays does not apply to the Lottie export";
     QTest::newRow("no target") << QStringList{"--export-video", "export.zenub"}
                                << "needs a project file and a video file";
 }

@@ -44,7 +44,8 @@ bool LottieHarness::run(QVector<Job>& jobs, const QString& folder, QString* erro
     const QString build = qEnvironmentVariable("ZENUB_BUILD_DIR", QStringLiteral(ZENUB_BUILD_DIR));
     harness.start(QStringLiteral(LOTTIE_HARNESS_DIR "/run-harness.sh"),
                   {build + "/node", jobsFile, resultFile});
-    if (!harness.waitForFinished(600000) || harness.exitCode() != 0) {
+    if (!harness.waitForFinished(600000) || harness.exitStatus() != QProcess::NormalExit ||
+        harness.exitCode() != 0) {
         *error = QStringLiteral("the harness failed (exit code %1): %2")
                      .arg(harness.exitCode())
                      .arg(QString::fromLocal8Bit(harness.readAllStandardOutput()));

@@ -15,12 +15,18 @@ installed() {
             || return 1
     done
 }
+mkdir -p "$dir"
+# Tests running side by side share one installation: one installs, the others wait for it.
+exec 9>"$dir/.install-lock"
+flock 9
 if ! installed; then
     command -v npm >/dev/null || { echo "npm is missing (apt-get install nodejs npm)" >&2; exit 3; }
-    mkdir -p "$dir"
     # Chromium is Debian's; puppeteer-core brings none of its own.
     PUPPETEER_SKIP_DOWNLOAD=1 npm install --prefix "$dir" --no-save --no-audit --no-fund \
-        --loglevel=error "${packages[@]}" >&2
+        --loglevel=error "${packages[@]}" >&2 \
+        || { echo "npm could not install the test packages into $dir" >&2; exit 4; }
+    installed || { echo "npm installed other versions than asked into $dir" >&2; exit 4; }
 fi
 cp "$(dirname "${BASH_SOURCE[0]}")/harness.mjs" "$dir/harness.mjs"
+flock -u 9
 exec node "$dir/harness.mjs" "$@"

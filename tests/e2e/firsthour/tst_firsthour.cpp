@@ -317,7 +317,7 @@ void tst_FirstHour::dialogGivesTheKeyboardBackWithoutWindowManager()
     });
     command("Insert.Image")->trigger();
     for (const char* id : {"File.Close", "File.Preview_Project_In_Browser", "File.Export_To_HTML5",
-                           "File.Export_To_Video"})
+                           "File.Export_To_Video", "File.Export_To_Lottie"})
         QTRY_VERIFY2(command(id)->isEnabled(), id);
     QTRY_COMPARE(QApplication::focusWidget(), stage);
 }

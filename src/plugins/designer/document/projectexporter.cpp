@@ -3,6 +3,7 @@
 
 #include "model/export/framesexportjob.h"
 #include "model/html5/zenubhtmlexporter.h"
+#include "model/io/lottie/lottieexporter.h"
 #include "model/io/zenub/zenubprojectfile.h"
 #include "model/project/zenubproject.h"
 #include "video/videoexportjob.h"
@@ -112,6 +113,33 @@ QString ProjectExporter::exportFrames(const QString& projectFile, const QString&
         return error;
     FramesExportJob job(project, folder, chosen);
     return runJob(&job);
+}
+
+QString ProjectExporter::exportLottie(const QString& projectFile, const QString& lottieFile,
+                                      const QVariantMap& settings)
+{
+    for (const QString& key : settings.keys())
+        if (key != QLatin1String("scene"))
+            return tr("--%1 does not apply to the Lottie export.").arg(key);
+    ZenubProject project;
+    ExportSettings chosen;
+    QString error = load(projectFile, settings, &project, &chosen);
+    if (!error.isEmpty())
+        return error;
+    LottieExportOptions options;
+    if (!chosen.sceneName.isEmpty()) {
+        const QVector<ExportFrame> frames = chosen.frames(project, &error);
+        if (frames.isEmpty())
+            return error;
+        options.scene = frames.first().scene;
+    }
+    const LottieExporter exporter(project, options);
+    for (const QString& line : exporter.notCarried())
+        emit progress(line);
+    emit progress(tr("Writing %1").arg(QDir::toNativeSeparators(lottieFile)));
+    if (!exporter.write(lottieFile, &error))
+        return error.isEmpty() ? tr("The Lottie file could not be written.") : error;
+    return QString();
 }
 
 QString ProjectExporter::runJob(ExportJob* job)

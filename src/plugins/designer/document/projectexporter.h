@@ -32,6 +32,12 @@ public:
     /*! Writes the chosen frames as PNG pictures into \a folder. */
     Q_INVOKABLE QString exportFrames(const QString& projectFile, const QString& folder,
                                      const QVariantMap& settings = QVariantMap());
+    /*!
+        Writes the project (or one scene) as one Lottie animation; says each thing Lottie cannot
+        carry through progress() before writing.
+    */
+    Q_INVOKABLE QString exportLottie(const QString& projectFile, const QString& lottieFile,
+                                     const QVariantMap& settings = QVariantMap());
 
 signals:
     /*! A line worth telling the user while an export runs. */

@@ -4,6 +4,7 @@
 #include "designereditorwidget.h"
 #include "dialogs/frameexports.h"
 #include "dialogs/html5exportdialog.h"
+#include "dialogs/lottieexportdialog.h"
 #include "document/designerdocument.h"
 #include "imageinsertion.h"
 #include "model/html5/zenubhtmlexporter.h"
@@ -166,6 +167,7 @@ void DesignerEditor::registerCommands()
         {"File.Export_To_Video", tr("Export to Video..."), &DesignerEditor::exportToVideo},
         {"File.Export_To_PNG_Frames", tr("Export to PNG Frames..."),
          &DesignerEditor::exportToFrames},
+        {"File.Export_To_Lottie", tr("Export to Lottie..."), &DesignerEditor::exportToLottie},
         {"Insert.Image", tr("&Image..."), &DesignerEditor::insertImage},
     };
     for (const auto& command : commands) {
@@ -322,6 +324,15 @@ void DesignerEditor::exportToFrames()
         return;
     FrameExports::exportFrames(ICore::getMainWindow(), document->getProject(),
                                document->getFileName());
+}
+
+void DesignerEditor::exportToLottie()
+{
+    const DesignerDocument* document = getDesignerDocument();
+    if (!document || !m_pWidget)
+        return;
+    LottieExportDialog::exportProject(ICore::getMainWindow(), document->getProject(),
+                                      m_pWidget->getCurrentScene(), document->getFileName());
 }
 
 void DesignerEditor::insertImage()

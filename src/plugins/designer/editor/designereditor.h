@@ -46,6 +46,7 @@ public slots:
     void exportToHtml5();
     void exportToVideo();
     void exportToFrames();
+    void exportToLottie();
     void insertImage();
 
 protected:

@@ -132,6 +132,10 @@ void MainMenus::buildFileMenu(ActionContainer* menuBar)
         addCommand(fileMenu, QStringLiteral("File.Export_To_PNG_Frames"),
                    MainWindow::tr("Export to PNG Frames..."), QKeySequence(),
                    MainWindow::tr("Write every frame as a PNG picture into a folder"));
+    QAction* exportLottieAction = addCommand(
+        fileMenu, QStringLiteral("File.Export_To_Lottie"), MainWindow::tr("Export to Lottie..."),
+        QKeySequence(),
+        MainWindow::tr("Write the project as a Lottie animation for web and mobile apps"));
     fileMenu->getMenu()->addSeparator();
     // Quit rather than Save As: one key for two commands would run neither.
     QAction* exitAction = addCommand(fileMenu, QStringLiteral("File.Exit"), MainWindow::tr("E&xit"),
@@ -143,8 +147,9 @@ void MainMenus::buildFileMenu(ActionContainer* menuBar)
     m_pFileCommands->setSaveState(m_pSaveState);
     closeAction->setEnabled(false);
     // Only an open project can be previewed or exported; its editor registers the working ones.
-    for (QAction* action : {previewSceneAction, previewProjectAction, previewInBrowserAction,
-                            exportHtml5Action, exportVideoAction, exportFramesAction})
+    for (QAction* action :
+         {previewSceneAction, previewProjectAction, previewInBrowserAction, exportHtml5Action,
+          exportVideoAction, exportFramesAction, exportLottieAction})
         action->setEnabled(false);
 }
 

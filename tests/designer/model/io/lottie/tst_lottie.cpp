@@ -50,6 +50,7 @@ private slots:
     void initTestCase();
     void exported_data();
     void exported();
+    void cleanupTestCase();
 
 private:
     const LottieHarness::Job* job(const QString& name) const
@@ -62,10 +63,13 @@ private:
 
     QTemporaryDir m_folder;
     QVector<LottieHarness::Job> m_jobs;
+    // Cases that stopped at a failure, the preparation among them.
+    int m_unfinished = 1;
 };
 
 void tst_Lottie::initTestCase()
 {
+    // The pictures stay for a look when something failed.
     m_folder.setAutoRemove(false);
     for (const Fixture& entry : exports()) {
         ZenubProject project;
@@ -80,11 +84,13 @@ void tst_Lottie::initTestCase()
         QString error;
         QVERIFY2(LottieExporter(project, options).write(job.lottie, &error), qPrintable(error));
         for (const int frame : entry.frames)
-            job.frames.append({double(frame), LottieHarness::editorFrame(project, frame), -1, QString()});
+            job.frames.append(
+                {double(frame), LottieHarness::editorFrame(project, frame), -1, QString()});
         m_jobs.append(job);
     }
     QString error;
     QVERIFY2(LottieHarness::run(m_jobs, m_folder.path(), &error), qPrintable(error));
+    m_unfinished = 0;
 }
 
 void tst_Lottie::exported_data()
@@ -104,6 +110,7 @@ void tst_Lottie::exported()
     QFETCH(double, tolerance);
     const LottieHarness::Job* exported = job(name);
     QVERIFY(exported);
+    ++m_unfinished;
     QVERIFY2(exported->errors.isEmpty(), qPrintable(exported->errors.join('\n')));
     for (const LottieHarness::Frame& frame : exported->frames)
         QVERIFY2(frame.differing >= 0 && frame.differing <= tolerance,
@@ -111,6 +118,12 @@ void tst_Lottie::exported()
                                 .arg(frame.frame)
                                 .arg(frame.differing * 100)
                                 .arg(frame.drawn)));
+    --m_unfinished;
+}
+
+void tst_Lottie::cleanupTestCase()
+{
+    m_folder.setAutoRemove(m_unfinished == 0);
 }
 
 QTEST_MAIN(tst_Lottie)
