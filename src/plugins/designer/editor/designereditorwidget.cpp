@@ -109,6 +109,7 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     m_pAlignCommands = new AlignCommands(m_pStage, this);
     m_pNodeCommands = new NodeCommands(m_pStage, this);
     m_pObjectCommands = new ObjectCommands(m_pStage, this);
+    m_pContextMenu->addCommands(m_pObjectCommands->commandActions());
     m_pTextCommands = new TextCommands(m_pStage, this);
     m_pDocks->getProperties()->setTextStyleActions(m_pTextCommands->actions());
     // Another scene offers other shapes to select.

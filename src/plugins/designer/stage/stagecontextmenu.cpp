@@ -49,6 +49,13 @@ StageContextMenu::StageContextMenu(StageWidget* stage, ShapeCommands* edits)
     updateActions();
 }
 
+void StageContextMenu::addCommands(const QList<QPair<QAction*, QString>>& commands)
+{
+    m_pMenu->addSeparator();
+    for (const auto& command : commands)
+        m_pMenu->addAction(EditorCommandTable::shown(command.first, command.second));
+}
+
 QAction* StageContextMenu::addArrange(QMenu* menu, const QString& text, const QString& tip,
                                       const char* id, ShapeArranger::Order order)
 {

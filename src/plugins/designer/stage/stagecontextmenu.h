@@ -28,6 +28,8 @@ public:
     void updateActions();
     /*! The arranging actions, each with the id of its Object > Arrange command. */
     QList<QPair<QAction*, QString>> commandActions() const { return m_commands; }
+    /*! Adds the entries of other commands (action, id), after a separator. */
+    void addCommands(const QList<QPair<QAction*, QString>>& commands);
 
 private:
     QAction* addArrange(QMenu* menu, const QString& text, const QString& tip, const char* id,
