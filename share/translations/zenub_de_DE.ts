@@ -2477,10 +2477,6 @@ Die Projekte selbst werden nicht gelöscht.</translation>
             <numerusform>%n Formen drehen</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Move Gradient Point</source>
-        <translation>Verlaufspunkt verschieben</translation>
-    </message>
 </context>
 <context>
     <name>ImageImport</name>
@@ -3306,8 +3302,8 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>Hand: ziehen, um die Ansicht zu verschieben (auch Leertaste oder mittlere Maustaste)</translation>
     </message>
     <message>
-        <source>Node: move the nodes and handles of a path; double-click the path to add a node</source>
-        <translation>Knoten: Knoten und Griffe eines Pfads verschieben; Doppelklick auf den Pfad fügt einen Knoten hinzu</translation>
+        <source>Node: move the nodes and handles of a path and the ends of gradients; double-click the path to add a node</source>
+        <translation>Knoten: Knoten und Griffe eines Pfads und die Enden von Verläufen verschieben; Doppelklick auf den Pfad fügt einen Knoten hinzu</translation>
     </message>
     <message>
         <source>Polygon and star: drag to draw, Shift keeps it regular, Alt from the centre</source>
@@ -4255,6 +4251,13 @@ Die Ausgabe belegt insgesamt %2.</translation>
     <message>
         <source>its words have styles of their own, and a Lottie text has one.</source>
         <translation>seine Wörter haben eigene Stile, ein Lottie-Text hat nur einen.</translation>
+    </message>
+</context>
+<context>
+    <name>GradientDrag</name>
+    <message>
+        <source>Move Gradient Point</source>
+        <translation>Verlaufspunkt verschieben</translation>
     </message>
 </context>
 </TS>

@@ -242,23 +242,24 @@ void tst_Drawing::dragGradientPointsOnTheStage()
     key(Qt::Key_R);
     drag({100, 100}, {300, 200});
     const ZenubPaint across =
-        ZenubPaint::linear({{0, Qt::red}, {1, Qt::blue}}, {0.25, 0.5}, {0.75, 0.5});
+        ZenubPaint::linear({{0, Qt::red}, {1, Qt::blue}}, {0.25, 0.5}, {1, 0.5});
     m_stage->getDocument()->editProject(QStringLiteral("Fill"), [&](ZenubProject& project) {
         project.scenes()[0].layers()[0].shapes()[0].setFill(across);
         return true;
     });
-    // The selected shape shows its gradient's ends; dragging one moves it within the box.
-    key(Qt::Key_Escape);
-    drag({250, 150}, {300, 200});
+    // The node tool shows the selected shape's gradient ends; dragging one moves it within the
+    // box, also where it lies on a grip of the box.
+    key(Qt::Key_A);
+    drag({300, 150}, {250, 200});
     const auto fill = [this] {
         return scene().getLayers().at(0).getShapes().at(0).getFill();
     };
-    QCOMPARE(fill().getEnd(), QPointF(1, 1));
+    QCOMPARE(fill().getEnd(), QPointF(0.75, 1));
     QCOMPARE(fill().getStart(), QPointF(0.25, 0.5));
     QCOMPARE(box(0, 0), QRect(100, 100, 200, 100));
     QCOMPARE(undoText(), QStringLiteral("Undo Move Gradient Point"));
     key(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(fill().getEnd(), QPointF(0.75, 0.5));
+    QCOMPARE(fill().getEnd(), QPointF(1, 0.5));
 }
 
 void tst_Drawing::groupMoveUngroupConvert()

@@ -39,6 +39,7 @@ QPointF inSteps(const QPointF& centre, const QPointF& point)
 
 NodeTool::NodeTool(StageWidget* stage)
     : StageTool(stage)
+    , m_gradient(stage)
 {}
 
 bool NodeTool::target(ShapeRef* ref, const ZenubShape** shape) const
@@ -184,6 +185,8 @@ void NodeTool::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
             return;
         }
     }
+    if (m_gradient.press(point))
+        return;
     // Another shape takes the tool to it; the empty stage or the path itself starts a band.
     const ShapeRef hit = m_pStage->shapeAtStagePoint(point);
     if (hit.isValid() && hit != ref) {
@@ -202,6 +205,10 @@ void NodeTool::dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers)
         m_bDragged || QLineF(point, m_press).length() * m_pStage->getZoom() >= kClickDistance;
     if (!m_bDragged)
         return;
+    if (m_gradient.isActive()) {
+        m_gradient.dragTo(point);
+        return;
+    }
     m_point = point;
     if (m_drag == Drag::Band) {
         m_pStage->update();
@@ -248,6 +255,10 @@ void NodeTool::updatePreview()
 
 void NodeTool::finish()
 {
+    if (m_gradient.isActive()) {
+        m_gradient.finish();
+        return;
+    }
     const Drag drag = m_drag;
     const bool bDragged = m_bDragged;
     const ZenubPath edited = m_editedPath;
@@ -289,6 +300,7 @@ void NodeTool::finish()
 
 void NodeTool::cancel()
 {
+    m_gradient.cancel();
     m_drag = Drag::None;
     m_bPreview = false;
     m_preview = ZenubProject();
@@ -361,7 +373,7 @@ Qt::CursorShape NodeTool::cursorAt(const QPointF& point) const
 {
     NodeRef node;
     bool bOut = false;
-    if (handleAt(point, &node, &bOut) || nodeAt(point, &node))
+    if (handleAt(point, &node, &bOut) || nodeAt(point, &node) || m_gradient.isAt(point))
         return Qt::SizeAllCursor;
     return Qt::ArrowCursor;
 }
@@ -460,6 +472,7 @@ void NodeTool::paintOverlay(StageOverlay& overlay, const ZenubProject& shown) co
                                       picked.contains(NodeRef{s, n}));
         }
     }
+    m_gradient.paint(overlay, shown);
     if (m_drag == Drag::Band && m_bDragged)
         overlay.paintRubberBand(QRectF(m_press, m_point));
 }

@@ -2,6 +2,7 @@
 #ifndef NODETOOL_H
 #define NODETOOL_H
 
+#include "gradientdrag.h"
 #include "model/edits/nodeedits.h"
 #include "model/edits/shaperef.h"
 #include "model/project/zenubproject.h"
@@ -16,7 +17,8 @@
     rectangle dragged over the stage picks the nodes in it (Shift adds them), dragging moves the
     picked nodes or one handle, a double-click on the path adds a node there. The arrow keys
     nudge the picked nodes, Backspace deletes them, Escape drops them. Each change is one undo
-    step; the box of the path follows its nodes.
+    step; the box of the path follows its nodes. The points of a selected shape's gradients
+    are dragged here too, apart from the grips that size the box.
 */
 class NodeTool : public StageTool
 {
@@ -38,8 +40,11 @@ public:
     void dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers) override;
     void finish() override;
     void cancel() override;
-    bool isActive() const override { return m_drag != Drag::None; }
-    const ZenubProject* preview() const override { return m_bPreview ? &m_preview : nullptr; }
+    bool isActive() const override { return m_drag != Drag::None || m_gradient.isActive(); }
+    const ZenubProject* preview() const override
+    {
+        return m_bPreview ? &m_preview : m_gradient.preview();
+    }
     Qt::CursorShape cursorAt(const QPointF& point) const override;
     void paintOverlay(StageOverlay& overlay, const ZenubProject& shown) const override;
     bool doubleClick(const QPointF& point) override;
@@ -75,6 +80,7 @@ private:
     ZenubPath m_editedPath;
     ZenubProject m_preview;
     bool m_bPreview = false;
+    GradientDrag m_gradient;
 };
 
 #endif

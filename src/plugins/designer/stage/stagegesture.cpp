@@ -20,20 +20,8 @@ StageGesture::StageGesture(StageWidget* stage)
     : StageTool(stage)
 {}
 
-ShapeRef StageGesture::gradientShape() const
-{
-    const QVector<ShapeRef> selected = m_pStage->getSelectedShapes();
-    return selected.size() == 1 ? selected.constFirst() : ShapeRef();
-}
-
 Qt::CursorShape StageGesture::cursorAt(const QPointF& point) const
 {
-    GradientHandles::Handle gradient;
-    if (m_pStage->getDocument() &&
-        GradientHandles::handleAt(m_pStage->getDocument()->getProject(), gradientShape(),
-                                  m_pStage->getFrame(), point,
-                                  StageHandles::kGripSize / m_pStage->getZoom(), &gradient))
-        return Qt::SizeAllCursor;
     ZenubKeyframe box;
     if (m_pStage->getDocument() && handleBox(m_pStage->getDocument()->getProject(), &box))
         return StageHandles::cursor(box, StageHandles::handleAt(box, point, m_pStage->getZoom()));
@@ -46,8 +34,6 @@ void StageGesture::paintOverlay(StageOverlay& overlay, const ZenubProject& shown
     ZenubKeyframe box;
     if (m_drag.kind() != StageDrag::Kind::Move && handleBox(shown, &box))
         overlay.paintHandles(box);
-    if (m_drag.kind() != StageDrag::Kind::Move)
-        GradientHandles::paint(overlay, shown, gradientShape(), m_pStage->getFrame());
     overlay.paintGuides(m_drag.guides());
     if (m_kind == Kind::Select)
         overlay.paintRubberBand(rubberBand());
@@ -78,12 +64,6 @@ void StageGesture::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
     const int scene = m_pStage->getScene();
     const int frame = m_pStage->getFrame();
     const bool bShift = modifiers & Qt::ShiftModifier;
-    // A gradient's points lie on top of everything else of the shape.
-    if (GradientHandles::handleAt(project, gradientShape(), frame, point,
-                                  StageHandles::kGripSize / zoom, &m_gradient)) {
-        m_kind = Kind::Gradient;
-        return;
-    }
     // The grips come first, also with Shift held: Shift there keeps the aspect.
     ZenubKeyframe box;
     if (handleBox(project, &box)) {
@@ -140,13 +120,6 @@ void StageGesture::dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers)
         m_pStage->update();
         return;
     }
-    if (m_kind == Kind::Gradient) {
-        m_preview = m_pStage->getDocument()->getProject();
-        m_bPreview = GradientHandles::moved(m_preview, gradientShape(), m_pStage->getFrame(),
-                                            m_gradient, point);
-        m_pStage->update();
-        return;
-    }
     m_drag.dragTo(m_dragStage, modifiers, m_pStage->getZoom());
     updatePreview();
 }
@@ -180,17 +153,6 @@ void StageGesture::updatePreview()
 void StageGesture::finish()
 {
     DesignerDocument* document = m_pStage->getDocument();
-    if (m_kind == Kind::Gradient && document && m_bPreview) {
-        const ShapeRef ref = gradientShape();
-        const int frame = m_pStage->getFrame();
-        const QPointF point = m_dragStage;
-        const GradientHandles::Handle handle = m_gradient;
-        reset();
-        document->editProject(tr("Move Gradient Point"), [&](ZenubProject& project) {
-            return GradientHandles::moved(project, ref, frame, handle, point);
-        });
-        return;
-    }
     if (m_kind == Kind::Drag && document && m_drag.hasChanged()) {
         const StageDrag& drag = m_drag;
         const QVector<ShapeRef> selected = m_pStage->getSelectedShapes();

@@ -3,7 +3,6 @@
 #define STAGEGESTURE_H
 
 #include "document/designerdocument.h"
-#include "gradienthandles.h"
 #include "stagedrag.h"
 #include "stagetool.h"
 
@@ -21,7 +20,7 @@ class StageGesture : public StageTool
 {
     Q_DECLARE_TR_FUNCTIONS(StageGesture)
 public:
-    enum class Kind { None, Drag, Select, Gradient };
+    enum class Kind { None, Drag, Select };
 
     explicit StageGesture(StageWidget* stage);
 
@@ -48,12 +47,9 @@ public:
 
 private:
     void updatePreview();
-    /*! The one selected shape, whose gradients show their points; invalid otherwise. */
-    ShapeRef gradientShape() const;
 
     Kind m_kind = Kind::None;
     StageDrag m_drag;
-    GradientHandles::Handle m_gradient;
     QPointF m_pressStage;
     QPointF m_dragStage;
     QVector<ShapeRef> m_selectedBefore;
