@@ -504,9 +504,10 @@ private slots:
         QVERIFY(!html.contains(QLatin1String(" src=")));
         QVERIFY(!html.contains(QLatin1String("<link")));
 
-        // Two scripts, each closed once: the shape text "</script>" cannot end the data early.
-        QCOMPARE(html.count(QLatin1String("<script")), 2);
-        QCOMPARE(html.count(QLatin1String("</script>")), 2);
+        // The project, the banner options and the player, each closed once: the shape text
+        // "</script>" cannot end the data early.
+        QCOMPARE(html.count(QLatin1String("<script")), 3);
+        QCOMPARE(html.count(QLatin1String("</script>")), 3);
         const QRegularExpressionMatch data =
             QRegularExpression(
                 QStringLiteral(
