@@ -87,7 +87,10 @@ int FilterGraph::open(const char* description, const QSize& size, AVRational tim
 
 int FilterGraph::send(AVFrame* frame)
 {
-    return av_buffersrc_add_frame_flags(m_pSource, frame, AV_BUFFERSRC_FLAG_KEEP_REF);
+    // Pushed through at once: a filter that gives nothing back until the end (the palette's)
+    // would otherwise have every frame queued in front of it.
+    return av_buffersrc_add_frame_flags(m_pSource, frame,
+                                        AV_BUFFERSRC_FLAG_KEEP_REF | AV_BUFFERSRC_FLAG_PUSH);
 }
 
 int FilterGraph::receive(AVFrame* frame)
