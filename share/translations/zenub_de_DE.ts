@@ -3999,16 +3999,13 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Could not export the video.</source>
         <translation>Das Video konnte nicht exportiert werden.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n frame(s) were written to %1.</source>
-        <translation>
-            <numerusform>%n Bild wurde nach %1 geschrieben.</numerusform>
-            <numerusform>%n Bilder wurden nach %1 geschrieben.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not export the frames.</source>
         <translation>Die Bilder konnten nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>The frames were written to %1: %2 to %3.</source>
+        <translation>Die Bilder wurden nach %1 geschrieben: %2 bis %3.</translation>
     </message>
 </context>
 <context>

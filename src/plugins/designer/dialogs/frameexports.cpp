@@ -81,7 +81,8 @@ void FrameExports::exportFrames(QWidget* parent, const ZenubProject& project,
     const qint64 count = job->totalFrames();
     ExportProgressDialog dialog(std::move(job), QDir::toNativeSeparators(folder), parent);
     report(parent, &dialog,
-           tr("%n frame(s) were written to %1.", nullptr, int(count))
-               .arg(QDir::toNativeSeparators(folder)),
+           tr("The frames were written to %1: %2 to %3.")
+               .arg(QDir::toNativeSeparators(folder), FramesExportJob::frameFileName(0),
+                    FramesExportJob::frameFileName(int(count) - 1)),
            tr("Could not export the frames."));
 }
