@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include <dialogs/exportprogressdialog.h>
+#include <dialogs/exportsettingsdialog.h>
 #include <model/project/zenubproject.h>
 #include <model/render/framerenderer.h>
 #include <testfiles.h>
 #include <video/videoexportjob.h>
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,6 +19,8 @@ class tst_VideoExport : public QObject
     Q_OBJECT
 private slots:
     void escapeCancelsAndKeepsTheOldFile();
+    void settingsFollowTheFormat_data();
+    void settingsFollowTheFormat();
     void selectionOutlineShowsOnEveryFill_data();
     void selectionOutlineShowsOnEveryFill();
 };
@@ -39,6 +46,43 @@ void tst_VideoExport::escapeCancelsAndKeepsTheOldFile()
     QVERIFY(dialog.value() < dialog.maximum());
     QCOMPARE(readFile(name), QByteArray("old video"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList("old.webm"));
+}
+
+void tst_VideoExport::settingsFollowTheFormat_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("quality");
+    QTest::addColumn<bool>("animated");
+    QTest::addColumn<bool>("exportable");
+    QTest::newRow("mp4") << "a.mp4" << true << false << true;
+    QTest::newRow("gif") << "a.GIF" << true << true << true;
+    QTest::newRow("apng is lossless") << "a.apng" << false << true << true;
+    QTest::newRow("unknown") << "a.avi" << true << false << false;
+}
+
+void tst_VideoExport::settingsFollowTheFormat()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, quality);
+    QFETCH(bool, animated);
+    QFETCH(bool, exportable);
+    ZenubProject project = ZenubProject::createNew("Two", 100, 50, 10);
+    project.addScene(ZenubScene("Second", 5));
+    ExportSettings last;
+    last.sceneName = "Second";
+    last.bTransparent = true;
+    last.plays = 2;
+    ExportSettingsDialog dialog(ExportSettingsDialog::Target::VideoFile, project, file, last);
+    QCOMPARE(dialog.findChild<QCheckBox*>("transparent")->isEnabled(), animated);
+    QCOMPARE(dialog.findChild<QSpinBox*>("quality")->isEnabled(), quality);
+    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled(),
+             exportable);
+    // The remembered scene, its whole range, and transparency only where it can be had.
+    const ExportSettings settings = dialog.settings();
+    QCOMPARE(settings.sceneName, QString("Second"));
+    QCOMPARE(settings.lastFrame, -1);
+    QCOMPARE(settings.plays, 2);
+    QCOMPARE(settings.bTransparent, animated);
 }
 
 void tst_VideoExport::selectionOutlineShowsOnEveryFill_data()

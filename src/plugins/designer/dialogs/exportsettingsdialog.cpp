@@ -60,6 +60,7 @@ ExportSettingsDialog::ExportSettingsDialog(Target target, const ZenubProject& pr
     form->addRow(tr("&Scale:"), m_pScale);
 
     m_pQuality = new QSpinBox(this);
+    m_pQuality->setObjectName(QStringLiteral("quality"));
     m_pQuality->setRange(1, 100);
     m_pQuality->setValue(settings.quality);
     m_pQuality->setToolTip(tr("Higher is a better picture in a larger file. A GIF uses fewer "
@@ -87,6 +88,7 @@ ExportSettingsDialog::ExportSettingsDialog(Target target, const ZenubProject& pr
     playsRow->addWidget(m_pPlays);
     playsRow->addStretch();
     m_pTransparent = new QCheckBox(tr("Leave the stage background out"), this);
+    m_pTransparent->setObjectName(QStringLiteral("transparent"));
     m_pTransparent->setChecked(settings.bTransparent);
     if (bVideo) {
         form->addRow(label(tr("&Play:"), m_pForever), playsRow);
