@@ -5,27 +5,66 @@
 #include "exportprogressdialog.h"
 #include "exportsettingsdialog.h"
 #include "model/export/framesexportjob.h"
+#include "video/encoder/videoencoder.h"
 #include "video/videoexportjob.h"
+
+#include <extensionsystem/pluginmanager.h>
 
 #include <plugin/iui.h>
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 
 namespace {
 
 const char* const kTitle = "Zenub Animate";
 
-struct Remembered
+// Kept in the settings across runs: how, not what. The scene and the frames belong to one
+// project, so every export starts with the whole project.
+const char* const kGroup = "Designer/Export";
+const char* const kKept[] = {"scale", "quality", "plays", "transparent"};
+const char* const kSuffixKey = "Designer/Export/videoSuffix";
+
+ExportSettings lastSettings()
 {
     ExportSettings settings;
-    QString videoSuffix = QStringLiteral("mp4");
-};
+    if (QSettings* stored = ExtensionSystem::PluginManager::settings()) {
+        QVariantMap map;
+        stored->beginGroup(QLatin1String(kGroup));
+        for (const char* key : kKept)
+            if (stored->contains(QLatin1String(key)))
+                map.insert(QLatin1String(key), stored->value(QLatin1String(key)));
+        stored->endGroup();
+        QString ignored;
+        if (!ExportSettings::fromMap(map, &settings, &ignored))
+            settings = ExportSettings();
+    }
+    return settings;
+}
 
-Remembered& remembered()
+QString lastVideoSuffix()
 {
-    static Remembered last;
-    return last;
+    const QSettings* stored = ExtensionSystem::PluginManager::settings();
+    const QString suffix = stored ? stored->value(QLatin1String(kSuffixKey)).toString() : QString();
+    VideoEncoder::Format format;
+    return VideoEncoder::formatForFileName(QStringLiteral("a.") + suffix, &format)
+               ? suffix
+               : QStringLiteral("mp4");
+}
+
+void remember(const ExportSettings& settings, const QString& videoSuffix = QString())
+{
+    QSettings* stored = ExtensionSystem::PluginManager::settings();
+    if (!stored)
+        return;
+    const QVariantMap map = settings.toMap();
+    stored->beginGroup(QLatin1String(kGroup));
+    for (const char* key : kKept)
+        stored->setValue(QLatin1String(key), map.value(QLatin1String(key)));
+    stored->endGroup();
+    if (!videoSuffix.isEmpty())
+        stored->setValue(QLatin1String(kSuffixKey), videoSuffix);
 }
 
 void report(QWidget* parent, ExportProgressDialog* dialog, const QString& written,
@@ -47,14 +86,13 @@ void FrameExports::exportVideo(QWidget* parent, const ZenubProject& project,
 {
     const QString start = QDir(DialogFolders::start(DialogFolders::Exports, projectFile))
                               .filePath(QFileInfo(projectFile).completeBaseName() +
-                                        QLatin1Char('.') + remembered().videoSuffix);
+                                        QLatin1Char('.') + lastVideoSuffix());
     ExportSettingsDialog settings(ExportSettingsDialog::Target::VideoFile, project, start,
-                                  remembered().settings, parent);
+                                  lastSettings(), parent);
     if (settings.exec() != QDialog::Accepted)
         return;
     const QString fileName = settings.path();
-    remembered().settings = settings.settings();
-    remembered().videoSuffix = QFileInfo(fileName).suffix().toLower();
+    remember(settings.settings(), QFileInfo(fileName).suffix().toLower());
     DialogFolders::remember(DialogFolders::Exports, fileName);
     ExportProgressDialog dialog(
         std::make_unique<VideoExportJob>(project, fileName, settings.settings()),
@@ -71,11 +109,11 @@ void FrameExports::exportFrames(QWidget* parent, const ZenubProject& project,
         QDir(DialogFolders::start(DialogFolders::Exports, projectFile))
             .filePath(QFileInfo(projectFile).completeBaseName() + QStringLiteral("-frames"));
     ExportSettingsDialog settings(ExportSettingsDialog::Target::FramesFolder, project, start,
-                                  remembered().settings, parent);
+                                  lastSettings(), parent);
     if (settings.exec() != QDialog::Accepted)
         return;
     const QString folder = settings.path();
-    remembered().settings = settings.settings();
+    remember(settings.settings());
     DialogFolders::remember(DialogFolders::Exports, folder);
     auto job = std::make_unique<FramesExportJob>(project, folder, settings.settings());
     const qint64 count = job->totalFrames();

@@ -9,7 +9,7 @@ class ZenubProject;
 
 /*!
     File > Export to Video and Export to PNG Frames: the settings, then the export with its
-    progress, then how it ended. The settings are kept for the next export of the run.
+    progress, then how it ended. The settings are kept for the next export.
 */
 class FrameExports
 {
