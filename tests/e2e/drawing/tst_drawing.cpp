@@ -294,6 +294,11 @@ void tst_Drawing::groupMoveUngroupConvert()
     drag({90, 90}, {110, 90});
     QCOMPARE(box(0, 0), QRect(60, 70, 150, 100));
     QCOMPARE(undoText(), QStringLiteral("Undo Move Rectangle 1"));
+    // A duplicate stays in the group.
+    key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(shapes().at(0).getMembers().size(), 3);
+    QCOMPARE(m_stage->getSelection(), (ShapeRef{0, 0, 0, {2}}));
+    key(Qt::Key_Z, Qt::ControlModifier);
     key(Qt::Key_Escape);
     QCOMPARE(m_stage->getSelection(), (ShapeRef{0, 0, 0}));
     // Through the menu: a synthetic Ctrl+Shift+letter reaches the shortcuts as Ctrl+letter.

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "shapecommands.h"
 
+#include "model/edits/groupedits.h"
+#include "model/edits/nameedits.h"
 #include "model/io/clipboard/shapeclipboard.h"
 #include "model/io/zenub/zenubprojectfile.h"
+#include "model/render/shapegeometry.h"
 #include "stage/stagewidget.h"
 
 #include <documents/documentmanager.h>
@@ -69,12 +72,24 @@ DesignerDocument* ShapeCommands::document() const
 
 namespace {
 
-QVector<ZenubShape> shapesOf(const DesignerDocument* document, const QVector<ShapeRef>& refs)
+// The shapes as the stage shows them at \a frame: members of groups leave their group's
+// coordinates for the stage's, as ungrouping does.
+QVector<ZenubShape> shapesOf(const DesignerDocument* document, const QVector<ShapeRef>& refs,
+                             int frame)
 {
     QVector<ZenubShape> shapes;
-    for (const ShapeRef& ref : refs)
-        if (const ZenubShape* shape = document->shapeAt(ref))
-            shapes.append(*shape);
+    for (const ShapeRef& ref : refs) {
+        const ZenubShape* shape = document->shapeAt(ref);
+        if (!shape)
+            continue;
+        shapes.append(*shape);
+        if (!ref.isMember())
+            continue;
+        const QTransform toStage = ShapeGeometry::parentToStage(
+            document->getProject().getScenes().at(ref.scene), ref, frame);
+        for (const ZenubKeyframe& keyframe : shape->getKeyframes())
+            shapes.last().setKeyframe(GroupEdits::mapped(keyframe, toStage));
+    }
     return shapes;
 }
 
@@ -143,7 +158,8 @@ void ShapeCommands::copy()
     if (!hasSelection())
         return;
     QApplication::clipboard()->setMimeData(ShapeClipboard::toMimeData(
-        shapesOf(document(), m_pStage->getSelectedShapes()), m_pStage->getFrame()));
+        shapesOf(document(), m_pStage->getSelectedShapes(), m_pStage->getFrame()),
+        m_pStage->getFrame()));
 }
 
 void ShapeCommands::cut()
@@ -195,12 +211,46 @@ void ShapeCommands::duplicate()
     if (!hasSelection())
         return;
     const double step = pasteStep(document()->getProject());
+    if (m_pStage->groupScope().isEntered()) {
+        duplicateMembers(step);
+        return;
+    }
     QVector<QPair<int, ZenubShape>> copies;
     for (const ShapeRef& ref : m_pStage->getSelectedShapes())
         if (const ZenubShape* shape = document()->shapeAt(ref))
             copies.append(qMakePair(ref.layer, movedBy(*shape, step, step)));
     m_pStage->setSelectedShapes(
         document()->addShapes(m_pStage->getScene(), copies, tr("Duplicate")));
+}
+
+void ShapeCommands::duplicateMembers(double step)
+{
+    // The copies stay in the group, on top of its other members.
+    const ShapeRef group = m_pStage->groupScope().group();
+    const QVector<ShapeRef> refs = m_pStage->getSelectedShapes();
+    const QPointF offset = GroupScope::localStep(document()->getProject(), group.member(0),
+                                                 m_pStage->getFrame(), {step, step});
+    QVector<ShapeRef> made;
+    const bool bDone = document()->editProject(tr("Duplicate"), [&](ZenubProject& project) {
+        ZenubShape* parent = group.find(project);
+        if (!parent)
+            return false;
+        QVector<ZenubShape> copies;
+        for (const ShapeRef& ref : refs)
+            if (const ZenubShape* shape = ref.find(project); shape && ref.parent() == group)
+                copies.append(movedBy(*shape, offset.x(), offset.y()));
+        NameEdits::makeUnique(project.getScenes().at(group.scene), copies, true);
+        QVector<ZenubShape> members = parent->getMembers();
+        made.clear();
+        for (const ZenubShape& copy : qAsConst(copies)) {
+            made.append(group.member(members.size()));
+            members.append(copy);
+        }
+        parent->setMembers(members);
+        return !copies.isEmpty();
+    });
+    if (bDone)
+        m_pStage->setSelectedShapes(made);
 }
 
 void ShapeCommands::deleteSelection()
@@ -219,6 +269,14 @@ void ShapeCommands::selectAll()
     const int scene = m_pStage->getScene();
     const ZenubScene& current = document()->getProject().getScenes().at(scene);
     QVector<ShapeRef> all;
+    // Inside a group, its members.
+    const ShapeRef group = m_pStage->groupScope().group();
+    if (const ZenubShape* entered = group.isValid() ? document()->shapeAt(group) : nullptr) {
+        for (int m = 0; m < entered->getMembers().size(); ++m)
+            all.append(group.member(m));
+        m_pStage->setSelectedShapes(all);
+        return;
+    }
     for (int l = 0; l < current.getLayers().size(); ++l) {
         const ZenubLayer& layer = current.getLayers().at(l);
         // A locked layer's shapes cannot be picked, so they are not picked in bulk either.

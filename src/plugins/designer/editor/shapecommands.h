@@ -50,6 +50,8 @@ signals:
     void stateChanged();
 
 private:
+    /*! Duplicate inside the entered group, moved by \a step stage pixels. */
+    void duplicateMembers(double step);
     DesignerDocument* document() const;
     void updateActions();
 
