@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "modalanswerer.h"
 
+#include "richtextprobe.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -34,6 +36,7 @@ void ModalAnswerer::poll()
         m_timer.stop();
     auto* box = qobject_cast<QMessageBox*>(dialog);
     m_texts << (box ? box->text() : dialog->windowTitle());
+    m_labelHeights << RichTextProbe::tallestLabel(dialog);
     if (next.isButton && box) {
         if (QAbstractButton* button =
                 box->button(static_cast<QMessageBox::StandardButton>(next.value))) {

@@ -26,6 +26,8 @@ public:
     int pending() const { return m_answers.size(); }
     int answered() const { return m_texts.size(); }
     QStringList texts() const { return m_texts; }
+    /*! The height of each answered box's tallest label (see RichTextProbe). */
+    QList<int> labelHeights() const { return m_labelHeights; }
 
 private:
     struct Answer
@@ -37,6 +39,7 @@ private:
 
     QList<Answer> m_answers;
     QStringList m_texts;
+    QList<int> m_labelHeights;
     QTimer m_timer;
 };
 

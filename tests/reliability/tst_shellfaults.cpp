@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <modalanswerer.h>
+#include <richtextprobe.h>
 #include <testenvironment.h>
 
-#include "model/project/zenubproject.h"
 #include "model/io/zenub/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
 
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
@@ -22,6 +23,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using ExtensionSystem::PluginManager;
 
@@ -103,6 +105,8 @@ void tst_ShellFaults::oddFilesAreRefused_data()
     // Sparse: one byte past the limit costs no disk.
     QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(ZenubProjectFile::maximumFileSize + 1));
     QVERIFY(::mkfifo(qPrintable(folder + "/pipe.zenub"), 0600) == 0);
+    QDir(folder).mkdir(RichTextProbe::markup() + ".zenub");
+    QVERIFY(::symlink("loop.zenub", qPrintable(folder + "/loop.zenub")) == 0);
     QTest::newRow("folder") << folder + "/folder.zenub"
                             << "regular files";
     QTest::newRow("over the size limit") << folder + "/big.zenub"
@@ -111,6 +115,11 @@ void tst_ShellFaults::oddFilesAreRefused_data()
                             << "regular files";
     QTest::newRow("FIFO without a writer") << folder + "/pipe.zenub"
                                            << "regular files";
+    // Shown as written: the markup neither loads the picture nor garbles the box.
+    QTest::newRow("name written as markup") << folder + '/' + RichTextProbe::markup() + ".zenub"
+                                            << "regular files";
+    QTest::newRow("link in a loop") << folder + "/loop.zenub"
+                                    << "leads round in a loop";
 }
 
 void tst_ShellFaults::oddFilesAreRefused()
@@ -118,6 +127,7 @@ void tst_ShellFaults::oddFilesAreRefused()
     QFETCH(QString, path);
     QFETCH(QString, reason);
     const int editors = EditorManager::getEditors().size();
+    const RichTextProbe probe;
     ModalAnswerer answerer;
     answerer.answer(QMessageBox::Ok);
     QElapsedTimer clock;
@@ -127,6 +137,7 @@ void tst_ShellFaults::oddFilesAreRefused()
     QCOMPARE(answerer.texts().size(), 1);
     const QString text = answerer.texts().constFirst();
     QVERIFY2(text.contains(path) && text.contains(reason), qPrintable(text));
+    QVERIFY(answerer.labelHeights().constFirst() < 100);
     QCOMPARE(EditorManager::getEditors().size(), editors);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <desktoprecorder.h>
 #include <modalanswerer.h>
+#include <richtextprobe.h>
 #include <testenvironment.h>
 
 #include "model/io/zenub/zenubprojectfile.h"
@@ -18,6 +19,7 @@
 #include <options/keyboardoptionpage.h>
 #include <plugin/icore.h>
 #include <updater/updatecheck.h>
+#include <updater/updatetransfer.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -345,7 +347,9 @@ void tst_Menus::aboutCopiesAndReportOpensTheAddress()
 
 void tst_Menus::automaticUpdateCheckUsesTheBarOncePerDay()
 {
-    // A feed on a local port announcing a newer version.
+    // A feed on a local port announcing a newer version, its version string written as markup.
+    const RichTextProbe probe;
+    UpdateTransfer::setLocalHttpAllowed(true);
     QTcpServer feed;
     QVERIFY(feed.listen(QHostAddress::LocalHost));
     int requests = 0;
@@ -353,7 +357,9 @@ void tst_Menus::automaticUpdateCheckUsesTheBarOncePerDay()
         QTcpSocket* socket = feed.nextPendingConnection();
         ++requests;
         connect(socket, &QTcpSocket::readyRead, socket, [socket] {
-            const QByteArray body = R"({"updates":{"linux":{"latest-version":"99.0"}}})";
+            const QByteArray body =
+                R"({"updates":{"linux":{"latest-version":"99.0<img src=\"probe.png\">",)"
+                R"("open-url":"https://zenub.korva.example/"}}})";
             socket->write("HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) +
                           "\r\n\r\n" + body);
             socket->disconnectFromHost();
@@ -369,7 +375,9 @@ void tst_Menus::automaticUpdateCheckUsesTheBarOncePerDay()
     check->scheduleAutomaticCheck(0);
     QLabel* message = m_window->getNotificationBar()->findChild<QLabel*>("m_pMessageLabel");
     QTRY_VERIFY(message->isVisible());
-    QVERIFY2(message->text().contains("99.0"), qPrintable(message->text()));
+    QVERIFY2(message->text().contains("99.0" + RichTextProbe::markup()),
+             qPrintable(message->text()));
+    QVERIFY(RichTextProbe::tallestLabel(m_window->getNotificationBar()) < 100);
     QCOMPARE(answerer.answered(), 0);
 
     check->scheduleAutomaticCheck(0);

@@ -134,6 +134,9 @@ QMessageBox::StandardButton IUi::showMessage(const QString& iconName, QWidget* p
                                              QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
+    // Texts carry names from files, feeds and channel clients: markup in them is shown, never
+    // obeyed, so it can neither load a picture nor garble the box.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     const int edge = messageIconEdge(Dpi::screenDpi(parent));
     const QIcon icon = getIcon(iconName, 0, QStringLiteral(":/designer/images/"));

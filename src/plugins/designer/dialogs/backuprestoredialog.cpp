@@ -7,8 +7,8 @@
 #include <documents/idocument.h>
 #include <documents/ieditor.h>
 #include <extensionsystem/pluginmanager.h>
-#include <mainwindow/menus/irecentfilesmanager.h>
 #include <mainwindow/mainwindow.h>
+#include <mainwindow/menus/irecentfilesmanager.h>
 #include <plugin/iui.h>
 
 #include <QDateTime>
@@ -21,6 +21,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -65,7 +66,7 @@ BackupRestoreDialog::BackupRestoreDialog(const QStringList& projects, MainWindow
                                           locale.toString(saved, QLocale::ShortFormat),
                                           QDir::toNativeSeparators(info.absolutePath())});
         item->setData(0, Qt::UserRole, project);
-        item->setToolTip(0, QDir::toNativeSeparators(project));
+        item->setToolTip(0, Qt::convertFromPlainText(QDir::toNativeSeparators(project)));
         m_pList->addTopLevelItem(item);
     }
     m_pList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

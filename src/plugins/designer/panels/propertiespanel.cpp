@@ -50,6 +50,8 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
     layout->setContentsMargins(6, 6, 6, 6);
     m_pTitle = new QLabel(this);
     m_pTitle->setObjectName(QStringLiteral("propertiesTitle"));
+    // Shape names come from project files.
+    m_pTitle->setTextFormat(Qt::PlainText);
     layout->addWidget(m_pTitle);
     // The panel may be short when it shares its side with others; the rows scroll then.
     auto* scroll = new QScrollArea(this);

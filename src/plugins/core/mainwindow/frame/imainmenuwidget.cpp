@@ -97,6 +97,8 @@ void IMainMenuWidget::installMenuBar(QMenuBar* menuBar)
     // so the free part still moves the window.
     m_pTitleLabel = new QLabel(menuBar);
     m_pTitleLabel->setObjectName(QStringLiteral("titleLabel"));
+    // The title holds the project's file name.
+    m_pTitleLabel->setTextFormat(Qt::PlainText);
     m_pTitleLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_pTitleLabel->setAlignment(Qt::AlignCenter);
     scheduleTitleLayout();

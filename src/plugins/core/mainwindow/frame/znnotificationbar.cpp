@@ -9,6 +9,8 @@ ZNNotificationBar::ZNNotificationBar(QWidget* parent)
     , ui(new Ui::ZNNotificationBar)
 {
     ui->setupUi(this);
+    // Messages carry version strings from feeds and names from files: shown, never obeyed.
+    ui->m_pMessageLabel->setTextFormat(Qt::PlainText);
     connect(ui->m_pCloseButton, &QToolButton::clicked, this, &QWidget::hide);
     m_buttonRelay =
         connect(ui->m_pButton, &QPushButton::clicked, this, &ZNNotificationBar::buttonClicked);

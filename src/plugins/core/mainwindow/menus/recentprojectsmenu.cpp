@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QTextDocument>
 
 // The texts belong to the window's catalogue context, where translators have always found them.
 
@@ -73,7 +74,8 @@ void RecentProjectsMenu::update()
                 QStringLiteral("File.Recent_Projects.Project_%1").arg(i))) {
             if (QAction* proxy = command->getAction()) {
                 proxy->setText(text);
-                proxy->setToolTip(path);
+                // A tool tip that looks like markup would be drawn as such.
+                proxy->setToolTip(Qt::convertFromPlainText(path));
                 command->setDescription(path);
                 proxy->setData(path);
                 proxy->setVisible(true);
