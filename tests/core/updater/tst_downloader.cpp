@@ -8,6 +8,7 @@
 #include <modalanswerer.h>
 
 #include <updater/downloader.h>
+#include <updater/updatetransfer.h>
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -32,6 +33,18 @@ QByteArray randomBytes(int size)
     return data;
 }
 
+QString sha256(const QByteArray& data)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
+}
+
+// Everything in the download folder, hidden entries included.
+QStringList downloadFolderEntries()
+{
+    return QDir(Downloader::downloadFolder())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
 } // namespace
 
 class tst_Downloader : public QObject
@@ -41,6 +54,7 @@ private slots:
     void initTestCase()
     {
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+        UpdateTransfer::setLocalHttpAllowed(true);
         QVERIFY(m_server.listen());
     }
     void init()
@@ -91,14 +105,14 @@ private slots:
         QSignalSpy finished(m_downloader.get(), &Downloader::downloadFinished);
         m_answerer->answer(QMessageBox::Cancel);
         m_downloader->setUserAgentString(QStringLiteral("ZenubTest/1.0 (Updater)"));
+        m_downloader->setExpectedSha256(sha256(body));
         m_downloader->setFileName(QStringLiteral("setup.exe"));
         m_downloader->startDownload(m_server.url(QStringLiteral("/setup.exe")));
         QTRY_COMPARE(finished.count(), 1);
         const QString path = QDir(Downloader::downloadFolder()).absoluteFilePath("setup.exe");
         QCOMPARE(finished.first().at(0).toString(), QStringLiteral("feed-id"));
         QCOMPARE(finished.first().at(1).toString(), path);
-        QCOMPARE(QDir(Downloader::downloadFolder()).entryList(QDir::Files),
-                 QStringList{QStringLiteral("setup.exe")});
+        QCOMPARE(downloadFolderEntries(), QStringList{QStringLiteral("setup.exe")});
         QCOMPARE(readFile(path), body);
         QCOMPARE(m_server.requests().last().headers.value("user-agent"),
                  QByteArray("ZenubTest/1.0 (Updater)"));
@@ -128,72 +142,85 @@ private slots:
         QVERIFY(!m_downloader->isVisible());
         QCOMPARE(m_answerer->answered(), 3);
     }
-    void checksum_data()
+    // The user's own "thesis.pdf" is there before, the download has the same name.
+    void usersFileIsNeverReplacedOrDeleted_data()
     {
         QTest::addColumn<QString>("digest");
-        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("after");
         const QByteArray body = randomBytes(40000);
-        const QString right =
-            QString::fromLatin1(QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex());
+        const QString right = sha256(body);
         QString wrong = right;
         wrong[0] = wrong.at(0) == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
-        QTest::newRow("none") << QString() << true;
-        QTest::newRow("matching, capitals and spaces") << " " + right.toUpper() + " " << true;
-        QTest::newRow("one digit off") << wrong << false;
-        m_server.serve("/checked.bin", body);
+        const QStringList mine{QStringLiteral("thesis.pdf")};
+        QTest::newRow("matching, capitals and spaces")
+            << " " + right.toUpper() + " " << QString() << QStringList("thesis (1).pdf") + mine;
+        QTest::newRow("one digit off") << wrong << "does not match its published checksum" << mine;
+        QTest::newRow("none") << QString() << "no checksum was published" << mine;
+        m_server.serve("/thesis.pdf", body);
     }
-    void checksum()
+    void usersFileIsNeverReplacedOrDeleted()
     {
         QFETCH(QString, digest);
-        QFETCH(bool, accepted);
+        QFETCH(QString, message);
+        QFETCH(QStringList, after);
+        QVERIFY(QDir().mkpath(Downloader::downloadFolder()));
+        const QString mine = QDir(Downloader::downloadFolder()).filePath("thesis.pdf");
+        QVERIFY(writeFile(mine, "my thesis"));
         m_downloader->setUseCustomInstallProcedures(true);
         m_downloader->setExpectedSha256(digest);
         QSignalSpy finished(m_downloader.get(), &Downloader::downloadFinished);
-        if (!accepted)
+        if (!message.isEmpty())
             m_answerer->answer(QMessageBox::Ok);
-        m_downloader->setFileName(QStringLiteral("checked.bin"));
-        m_downloader->startDownload(m_server.url(QStringLiteral("/checked.bin")));
+        m_downloader->setFileName(QStringLiteral("thesis.pdf"));
+        m_downloader->startDownload(m_server.url(QStringLiteral("/thesis.pdf")));
 
-        if (accepted) {
+        if (message.isEmpty()) {
             QTRY_COMPARE(finished.count(), 1);
-            QVERIFY(QFile::exists(finished.first().at(1).toString()));
-            return;
+            QCOMPARE(finished.first().at(1).toString(),
+                     QDir(Downloader::downloadFolder()).filePath("thesis (1).pdf"));
+        } else {
+            QTRY_COMPARE(m_answerer->answered(), 1);
+            QVERIFY2(m_answerer->texts().first().contains(message),
+                     qPrintable(m_answerer->texts().first()));
+            QCOMPARE(finished.count(), 0);
+            QVERIFY(!m_downloader->isVisible());
         }
-        QTRY_COMPARE(m_answerer->answered(), 1);
-        QVERIFY(m_answerer->texts().first().contains(QStringLiteral("checksum")));
-        QCOMPARE(finished.count(), 0);
-        QVERIFY(!m_downloader->isVisible());
-        QVERIFY(QDir(Downloader::downloadFolder()).entryList(QDir::Files).isEmpty());
+        QCOMPARE(readFile(mine), QByteArray("my thesis"));
+        QCOMPARE(downloadFolderEntries(), after);
     }
     void failuresAreReportedAndLeaveNoFile_data()
     {
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("blockedPartFile");
+        QTest::addColumn<bool>("blockedFolder");
         const QString failed = QStringLiteral("Cannot download update: %1.");
         QTest::newRow("redirect to a local file")
-            << QByteArray("/to-file") << "only http and https addresses are allowed" << false;
+            << QByteArray("/to-file") << "only https addresses are allowed" << false;
+        QTest::newRow("redirect to plain http")
+            << QByteArray("/to-http") << "only https addresses are allowed" << false;
         QTest::newRow("redirect loop")
             << QByteArray("/loop") << failed.arg(int(QNetworkReply::TooManyRedirectsError))
             << false;
-        QTest::newRow("part file cannot be written")
-            << QByteArray("/whole.bin") << "Cannot write the update to" << true;
+        QTest::newRow("download folder is a file")
+            << QByteArray("/whole.bin") << "Cannot create the download folder" << true;
         m_server.serve("/whole.bin", "payload");
         m_server.serve("/broken.bin", "oops", 500, "text/plain");
         m_server.redirect("/to-file", "file:///bin/sh");
+        m_server.redirect("/to-http", "http://zenub.korva.example/setup.exe");
         m_server.redirect("/loop", "/loop");
     }
     void failuresAreReportedAndLeaveNoFile()
     {
         QFETCH(QByteArray, path);
         QFETCH(QString, message);
-        QFETCH(bool, blockedPartFile);
-        // A folder where the part file must go: it can be neither removed nor written.
-        if (blockedPartFile)
-            QVERIFY(
-                QDir().mkpath(Downloader::downloadFolder() + QStringLiteral("/failed.bin.part")));
+        QFETCH(bool, blockedFolder);
+        // A file where the download folder must go.
+        if (blockedFolder)
+            QVERIFY(writeFile(Downloader::downloadFolder()));
         QSignalSpy finished(m_downloader.get(), &Downloader::downloadFinished);
         m_answerer->answer(QMessageBox::Ok);
+        m_downloader->setExpectedSha256(sha256("payload"));
         m_downloader->setFileName(QStringLiteral("failed.bin"));
         m_downloader->startDownload(m_server.url(QString::fromLatin1(path)));
         QTRY_COMPARE(m_answerer->answered(), 1);
@@ -201,13 +228,14 @@ private slots:
                  qPrintable(m_answerer->texts().first()));
         QCOMPARE(finished.count(), 0);
         QVERIFY(!m_downloader->isVisible());
-        QVERIFY(QDir(Downloader::downloadFolder()).entryList(QDir::Files).isEmpty());
+        QVERIFY(blockedFolder || downloadFolderEntries().isEmpty());
         QVERIFY(m_desktop.urls.isEmpty());
     }
     // Last: accepting the prompt quits the application, which ends every later event loop.
     void installPromptOkOpensTheInstaller()
     {
         m_server.serve("/installer.bin", randomBytes(3000));
+        m_downloader->setExpectedSha256(sha256(randomBytes(3000)));
         m_answerer->answer(QMessageBox::Ok);
         m_downloader->setFileName(QStringLiteral("installer.bin"));
         m_downloader->startDownload(m_server.url(QStringLiteral("/installer.bin")));

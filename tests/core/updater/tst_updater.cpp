@@ -10,8 +10,10 @@
 #include <updater/downloader.h>
 #include <updater/updater.h>
 #include <updater/updateregistry.h>
+#include <updater/updatetransfer.h>
 #include <updater/znreleasenotedlg.h>
 
+#include <QCryptographicHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -32,6 +34,7 @@ private slots:
     void initTestCase()
     {
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+        UpdateTransfer::setLocalHttpAllowed(true);
         QVERIFY(m_server.listen());
         m_server.serve("/notes.html", "<html><body><p>Fixed crashes.</p></body></html>", 200,
                        "text/html");
@@ -117,12 +120,15 @@ private slots:
         QTest::newRow("not found") << m_server.url(QStringLiteral("/missing.json")).toString();
         QTest::newRow("redirect to a file")
             << m_server.url(QStringLiteral("/to-file.json")).toString();
+        // Refused before any request: nothing outside this machine is asked.
+        QTest::newRow("plain http feed") << "http://zenub.korva.example/feed.json";
     }
     void failedChecksEndWithoutUpdate()
     {
         QFETCH(QString, url);
         m_updater->setNotifyOnUpdate(false);
-        QJsonObject entry{{QStringLiteral("changelog"), QStringLiteral("<p>kept</p>")}};
+        QJsonObject entry{{QStringLiteral("changelog"), QStringLiteral("<p>kept</p>")},
+                          {QStringLiteral("open-url"), QStringLiteral("https://zenub.example/")}};
         useFeed(feed(QStringLiteral("9.0"), entry));
         QVERIFY(check(true));
         QVERIFY(m_updater->updateAvailable());
@@ -183,7 +189,8 @@ private slots:
         m_updater->setModuleName(QStringLiteral("Zenub"));
         const QJsonObject entry{
             {QStringLiteral("changelog"), QStringLiteral("<p>Notes</p>")},
-            {QStringLiteral("download-url"), m_server.url(QStringLiteral("/x.exe")).toString()}};
+            {QStringLiteral("download-url"), m_server.url(QStringLiteral("/x.exe")).toString()},
+            {QStringLiteral("sha256"), QString(64, QLatin1Char('a'))}};
         useFeed(feed(QStringLiteral("2.0"), entry));
         m_answerer->finish(QDialog::Rejected);
         const int before = m_server.requests().size();
@@ -211,7 +218,11 @@ private slots:
         const QByteArray body(4096, 'z');
         m_server.serve(path, body);
         const QString downloadUrl = m_server.url(QString::fromLatin1(path)).toString();
-        useFeed(feed(QStringLiteral("2.0"), {{QStringLiteral("download-url"), downloadUrl}}));
+        useFeed(feed(QStringLiteral("2.0"),
+                     {{QStringLiteral("download-url"), downloadUrl},
+                      {QStringLiteral("sha256"),
+                       QString::fromLatin1(
+                           QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex())}}));
         m_updater->setUseCustomInstallProcedures(true);
         m_updater->setUserAgentString(QStringLiteral("Agent/3"));
         QSignalSpy downloaded(m_updater.get(), &Updater::downloadFinished);
@@ -224,34 +235,49 @@ private slots:
         QCOMPARE(m_server.requests().last().headers.value("user-agent"), QByteArray("Agent/3"));
         QVERIFY(m_desktop.urls.isEmpty());
     }
-    void nonWebAddressesAreRefused_data()
+    void unsafeEntriesAreRefusedBeforeBeingOffered_data()
     {
         QTest::addColumn<QString>("openUrl");
         QTest::addColumn<QString>("downloadUrl");
-        QTest::addColumn<bool>("downloader");
-        QTest::newRow("open-url program") << "file:///usr/bin/xterm"
-                                          << "" << true;
-        QTest::newRow("download-url program") << ""
-                                              << "file:///bin/sh" << true;
-        QTest::newRow("download-url without host") << ""
-                                                   << "http:///setup.exe" << false;
+        QTest::addColumn<QString>("digest");
+        QTest::addColumn<QString>("reason");
+        const QString digest(64, QLatin1Char('0'));
+        const QString local = m_server.url(QStringLiteral("/setup.exe")).toString();
+        QTest::newRow("page is a program")
+            << "file:///usr/bin/xterm"
+            << "" << digest << "page address \"file:///usr/bin/xterm\" is not";
+        QTest::newRow("download is a program")
+            << ""
+            << "file:///bin/sh" << digest << "download address \"file:///bin/sh\" is not";
+        QTest::newRow("plain http download")
+            << ""
+            << "http://zenub.korva.example/setup.exe" << digest << "not a secure (https) address";
+        QTest::newRow("no checksum") << "" << local << ""
+                                     << "gives no checksum (sha256)";
+        QTest::newRow("checksum one digit short")
+            << "" << local << digest.left(63) << "gives no checksum (sha256)";
+        QTest::newRow("nothing to offer") << ""
+                                          << "" << digest << "names neither";
     }
-    void nonWebAddressesAreRefused()
+    void unsafeEntriesAreRefusedBeforeBeingOffered()
     {
         QFETCH(QString, openUrl);
         QFETCH(QString, downloadUrl);
-        QFETCH(bool, downloader);
+        QFETCH(QString, digest);
+        QFETCH(QString, reason);
         useFeed(feed(QStringLiteral("2.0"), {{QStringLiteral("open-url"), openUrl},
-                                             {QStringLiteral("download-url"), downloadUrl}}));
-        m_updater->setDownloaderEnabled(downloader);
+                                             {QStringLiteral("download-url"), downloadUrl},
+                                             {QStringLiteral("sha256"), digest}}));
+        m_updater->setNotifyOnFinish(true);
         QSignalSpy downloaded(m_updater.get(), &Updater::downloadFinished);
         const int before = m_server.requests().size();
-        m_answerer->finish(QDialog::Accepted);
         m_answerer->answer(QMessageBox::Ok);
         QVERIFY(check(false));
-        QCOMPARE(m_answerer->answered(), 2);
-        QVERIFY2(m_answerer->texts().at(1).contains(QStringLiteral("was refused")),
-                 qPrintable(m_answerer->texts().at(1)));
+        // One warning, and no release notes offering the update.
+        QCOMPARE(m_answerer->answered(), 1);
+        QVERIFY2(m_answerer->texts().first().contains(reason),
+                 qPrintable(m_answerer->texts().first()));
+        QVERIFY(!m_updater->updateAvailable());
         QVERIFY(m_desktop.urls.isEmpty());
         QCOMPARE(m_server.requests().size(), before + 1);
         QCOMPARE(downloaded.count(), 0);

@@ -6,6 +6,8 @@
 #include <updater/downloader.h>
 #include <updater/updatetransfer.h>
 
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -32,6 +34,7 @@ void tst_UpdateResume::stalledDownloadResumes()
 {
     QFETCH(bool, serverTakesRanges);
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    UpdateTransfer::setLocalHttpAllowed(true);
     HttpFixture server;
     QVERIFY(server.listen());
     QTemporaryDir folder;
@@ -47,6 +50,8 @@ void tst_UpdateResume::stalledDownloadResumes()
     downloader.setUseCustomInstallProcedures(true);
     downloader.findChild<UpdateTransfer*>()->setStallTimeout(400);
     downloader.setFileName(QStringLiteral("setup.bin"));
+    downloader.setExpectedSha256(
+        QString::fromLatin1(QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex()));
     QSignalSpy finished(&downloader, &Downloader::downloadFinished);
     answerer.answer(QMessageBox::Ok);
     downloader.startDownload(server.url(QStringLiteral("/setup.bin")));
@@ -55,8 +60,14 @@ void tst_UpdateResume::stalledDownloadResumes()
     QVERIFY2(answerer.texts().first().contains(QStringLiteral("stalled")),
              qPrintable(answerer.texts().first()));
     QVERIFY(!downloader.isVisible());
-    const QString part = folder.filePath(QStringLiteral("setup.bin.part"));
+    // The part file waits in a folder of its own that only the user can enter.
+    QDirIterator parts(folder.path(), {QStringLiteral("*.part")}, QDir::Files | QDir::Hidden,
+                       QDirIterator::Subdirectories);
+    const QString part = parts.hasNext() ? parts.next() : QString();
     QCOMPARE(readFile(part), body.left(held));
+    const QFileInfo privateFolder(QFileInfo(part).path());
+    QVERIFY(privateFolder.absoluteFilePath() != QFileInfo(folder.path()).absoluteFilePath());
+    QCOMPARE(privateFolder.permissions() & 0x0077, QFileDevice::Permissions());
     server.release("/setup.bin");
 
     if (serverTakesRanges)
@@ -67,7 +78,8 @@ void tst_UpdateResume::stalledDownloadResumes()
     QTRY_COMPARE(finished.count(), 1);
     QCOMPARE(server.requests().last().headers.value("range"), QByteArray("bytes=120000-"));
     QCOMPARE(readFile(folder.filePath(QStringLiteral("setup.bin"))), body);
-    QVERIFY(!QFile::exists(part));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList(QStringLiteral("setup.bin")));
 }
 
 QTEST_MAIN(tst_UpdateResume)

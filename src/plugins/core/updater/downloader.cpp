@@ -2,15 +2,16 @@
 #include "downloader.h"
 #include "ui_downloader.h"
 
+#include "downloadplacement.h"
 #include "mainwindow/mainwindow.h"
 #include "plugin/dpi.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
+#include "updatefeedentry.h"
 #include "updaterlogging.h"
 #include "updatetransfer.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
@@ -19,7 +20,6 @@
 
 namespace {
 
-const QLatin1String kPartSuffix(".part");
 const QString kMessageTitle = QStringLiteral("Zenub Animate");
 
 QString& downloadFolderPath()
@@ -34,6 +34,7 @@ Downloader::Downloader(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::Downloader)
     , m_transfer(new UpdateTransfer(this))
+    , m_placement(std::make_unique<DownloadPlacement>())
 {
     m_ui->setupUi(this);
     connect(m_transfer, &UpdateTransfer::progress, this, &Downloader::updateProgress);
@@ -42,13 +43,10 @@ Downloader::Downloader(QWidget* parent)
     connect(m_transfer, &UpdateTransfer::stalled, this, &Downloader::onTransferStalled);
     connect(m_transfer, &UpdateTransfer::refused, this, [this](const QUrl& url) {
         qCWarning(lcUpdater).noquote() << "Refused to download update from" << url.toString();
-        failDownload(tr("Cannot download the update from %1: only http and https addresses "
-                        "are allowed.")
-                         .arg(url.toString().toHtmlEscaped()));
+        failDownload(refusedAddressText(url));
     });
     connect(m_transfer, &UpdateTransfer::writeFailed, this, [this](const QString& path) {
-        failDownload(tr("Cannot write the update to %1.")
-                         .arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
+        failDownload(tr("Cannot write the update to %1.").arg(QDir::toNativeSeparators(path)));
     });
 
     setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
@@ -108,6 +106,12 @@ QString Downloader::defaultFileName()
 bool Downloader::isWebAddress(const QUrl& url)
 {
     return UpdateTransfer::isWebAddress(url);
+}
+
+QString Downloader::refusedAddressText(const QUrl& url)
+{
+    return tr("Cannot download the update from %1: only https addresses are allowed.")
+        .arg(UpdateFeedEntry::shownAddress(url.toString()));
 }
 
 bool Downloader::isSafeFileName(const QString& name)
@@ -196,33 +200,36 @@ void Downloader::beginTransfer(const QUrl& url)
     m_ui->downloadLabel->setText(tr("Downloading Updates"));
     m_ui->timeLabel->setText(tr("Time Remaining") + QStringLiteral(": ") + tr("Unknown"));
 
-    if (!isWebAddress(url)) {
+    if (!UpdateTransfer::isSecureAddress(url)) {
         qCWarning(lcUpdater).noquote() << "Refused to download update from" << url.toString();
-        failDownload(tr("Cannot download the update from %1: only http and https addresses "
-                        "are allowed.")
-                         .arg(url.toString().toHtmlEscaped()));
+        failDownload(refusedAddressText(url));
         return;
     }
-
-    const QDir folder(downloadFolder());
-    if (!folder.exists() && !folder.mkpath(QStringLiteral("."))) {
-        failDownload(tr("Cannot create the download folder %1.")
-                         .arg(QDir::toNativeSeparators(folder.absolutePath()).toHtmlEscaped()));
+    // Without a digest nothing would tell a tampered file from the real one.
+    if (!UpdateFeedEntry::isSha256(m_expectedSha256)) {
+        qCWarning(lcUpdater).noquote() << "Refused update without a checksum:" << url.toString();
+        failDownload(tr("The update was refused: no checksum was published for it, so it "
+                        "cannot be checked."));
         return;
     }
-    QFile::remove(finalFilePath());
+    QString error;
+    if (!m_placement->prepare(downloadFolder(), m_fileName, &error)) {
+        failDownload(error);
+        return;
+    }
+    m_savedPath.clear();
 
     m_startTime = static_cast<quint32>(QDateTime::currentSecsSinceEpoch());
     m_transfer->setUserAgent(m_userAgentString);
     // A part file left by a stalled attempt at the same address is continued.
-    m_transfer->start(url, partFilePath());
+    m_transfer->start(url, m_placement->partPath());
     showNormal();
 }
 
 void Downloader::openDownload()
 {
-    const QString path = finalFilePath();
-    if (!m_fileName.isEmpty() && QFile::exists(path)) {
+    const QString path = m_savedPath;
+    if (!path.isEmpty() && QFile::exists(path)) {
         if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
             QCoreApplication::quit();
         return;
@@ -333,13 +340,11 @@ void Downloader::onTransferStalled(qint64 kept)
     m_completed = true;
     close();
     qCInfo(lcUpdater).noquote() << "Update download stalled after" << kept << "bytes";
-    const QString folder = QDir::toNativeSeparators(downloadFolder());
     const QString message =
         kept > 0 ? tr("The update download stalled: nothing arrived for %1 seconds. The %2 "
-                      "received so far are kept in %3, and the next attempt continues from "
-                      "there.")
+                      "received so far are kept, and the next attempt continues from there.")
                        .arg(qMax(1, m_transfer->stallTimeout() / 1000))
-                       .arg(sizeText(kept), folder.toHtmlEscaped())
+                       .arg(sizeText(kept))
                  : tr("The update download stalled: nothing arrived for %1 seconds. Please try "
                       "again later.")
                        .arg(qMax(1, m_transfer->stallTimeout() / 1000));
@@ -350,32 +355,21 @@ void Downloader::onTransferStalled(qint64 kept)
 void Downloader::completeDownload()
 {
     m_completed = true;
-    const QString part = partFilePath();
-    const QString final = finalFilePath();
-
-    if (!m_expectedSha256.isEmpty()) {
-        QFile file(part);
-        QCryptographicHash hash(QCryptographicHash::Sha256);
-        const bool read = file.open(QIODevice::ReadOnly) && hash.addData(&file);
-        file.close();
-        if (!read || QString::fromLatin1(hash.result().toHex()) != m_expectedSha256) {
-            QFile::remove(part);
-            qCWarning(lcUpdater).noquote()
-                << "Downloaded update does not match its checksum:" << final;
-            failDownload(tr("The downloaded update does not match its published checksum and "
-                            "has been deleted."));
-            return;
-        }
-    }
-
-    if (!QFile::rename(part, final)) {
-        QFile::remove(part);
-        failDownload(tr("Cannot save the update as %1.")
-                         .arg(QDir::toNativeSeparators(final).toHtmlEscaped()));
+    if (!m_placement->partMatches(m_expectedSha256)) {
+        qCWarning(lcUpdater).noquote()
+            << "Downloaded update does not match its checksum:" << m_downloadUrl.toString();
+        failDownload(tr("The downloaded update does not match its published checksum and "
+                        "has been deleted."));
         return;
     }
-
-    emit downloadFinished(m_url, final);
+    QString error;
+    const QString saved = m_placement->place(&error);
+    if (saved.isEmpty()) {
+        failDownload(error);
+        return;
+    }
+    m_savedPath = saved;
+    emit downloadFinished(m_url, saved);
     installUpdate();
 }
 
@@ -383,18 +377,8 @@ void Downloader::failDownload(const QString& message)
 {
     m_completed = true;
     m_transfer->cancel();
-    QFile::remove(partFilePath());
+    m_placement->discard();
     close();
     IUi::getInstance()->showWarning(ICore::getMainWindow(), kMessageTitle, message, QMessageBox::Ok,
                                     QMessageBox::Ok);
-}
-
-QString Downloader::partFilePath() const
-{
-    return QDir(downloadFolder()).absoluteFilePath(m_fileName + kPartSuffix);
-}
-
-QString Downloader::finalFilePath() const
-{
-    return QDir(downloadFolder()).absoluteFilePath(m_fileName);
 }

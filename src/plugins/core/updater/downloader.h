@@ -9,6 +9,9 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <memory>
+
+class DownloadPlacement;
 class UpdateTransfer;
 
 namespace Ui {
@@ -16,12 +19,14 @@ class Downloader;
 }
 
 /*!
-    A small window that fetches an update installer into the download folder, showing progress,
-    sizes and an estimated time. UpdateTransfer writes the data to "<name>.part" as it arrives;
-    the part file is renamed to the final name once the transfer is complete (and, when an
-    expected SHA-256 digest is set, once the file matches it). Then downloadFinished() is emitted
-    and, unless the caller installs the update itself, the user is offered to start the installer
-    and quit. A transfer that stalls is reported and its part file kept for the next attempt.
+    A small window that fetches an update installer over https into the download folder,
+    showing progress, sizes and an estimated time. UpdateTransfer writes the data to a part file
+    in a private folder as it arrives (see DownloadPlacement); once the transfer is complete and
+    the file matches the expected SHA-256 digest, it is moved into the download folder under a
+    name no file there has yet. Then downloadFinished() is emitted and, unless the caller
+    installs the update itself, the user is offered to start the installer and quit. A download
+    without a digest is refused. A transfer that stalls is reported and its part file kept for
+    the next attempt.
 */
 class CORE_EXPORT Downloader : public QWidget
 {
@@ -34,7 +39,7 @@ public:
 
     /*!
         The hexadecimal SHA-256 digest the next download must match before it is offered for
-        installation; empty means no check.
+        installation; a download without one is refused.
     */
     void setExpectedSha256(const QString& hexDigest);
     QString expectedSha256() const { return m_expectedSha256; }
@@ -45,7 +50,7 @@ public:
     static void setDownloadFolder(const QString& path);
     static QString defaultFileName();
 
-    /*! True for an http or https address with a host: the only kind an update may come from. */
+    /*! True for an http or https address with a host: a page the browser may open. */
     static bool isWebAddress(const QUrl& url);
     /*! True for a plain file name that stays inside the download folder on every platform. */
     static bool isSafeFileName(const QString& name);
@@ -85,8 +90,7 @@ private:
     void onTransferStalled(qint64 kept);
     void completeDownload();
     void failDownload(const QString& message);
-    QString partFilePath() const;
-    QString finalFilePath() const;
+    static QString refusedAddressText(const QUrl& url);
 
     QString m_url;
     QUrl m_downloadUrl;
@@ -96,6 +100,8 @@ private:
     QString m_userAgentString;
     bool m_useCustomProcedures = false;
     UpdateTransfer* m_transfer;
+    std::unique_ptr<DownloadPlacement> m_placement;
+    QString m_savedPath;
 
     QString m_expectedSha256;
     bool m_completed = false;

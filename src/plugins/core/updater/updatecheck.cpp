@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "updatecheck.h"
 
+#include "help/productinfo.h"
 #include "mainwindow/mainwindow.h"
 #include "plugin/icore.h"
-#include "help/productinfo.h"
+#include "updater/updatefeedentry.h"
 #include "updater/updateregistry.h"
 
 #include <QSettings>
@@ -90,7 +91,8 @@ void UpdateCheck::onCheckingFinished()
         return;
     m_pWindow->showNotification(
         tr("%1 %2 is available.")
-            .arg(ProductInfo::productName(), registry->getLatestVersion(m_pendingUrl)),
+            .arg(ProductInfo::productName(),
+                 UpdateFeedEntry::shownVersion(registry->getLatestVersion(m_pendingUrl))),
         ZNNotificationBar::Info, tr("Update..."), true);
     m_bOffered = true;
     if (ZNNotificationBar* bar = m_pWindow->getNotificationBar())

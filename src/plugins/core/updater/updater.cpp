@@ -6,7 +6,9 @@
 #include "plugin/dpi.h"
 #include "plugin/icore.h"
 #include "plugin/iui.h"
+#include "updatefeedentry.h"
 #include "updaterlogging.h"
+#include "updatetransfer.h"
 #include "znreleasenotedlg.h"
 
 #include <QCoreApplication>
@@ -84,7 +86,16 @@ void Updater::checkForUpdates(bool bSilentIfNoUpdate)
 
 void Updater::sendRequest(int redirects)
 {
-    QNetworkRequest request(QUrl(m_url, QUrl::TolerantMode));
+    const QUrl url(m_url, QUrl::TolerantMode);
+    // A feed over plain http could name any download together with its checksum.
+    if (!UpdateTransfer::isSecureAddress(url)) {
+        qCWarning(lcUpdater).noquote() << "Update feed address refused:" << m_url;
+        failCheck(tr("The update information may only come from a secure (https) address, "
+                     "not from \"%1\".")
+                      .arg(UpdateFeedEntry::shownAddress(m_url)));
+        return;
+    }
+    QNetworkRequest request(url);
     if (!m_userAgentString.isEmpty())
         request.setRawHeader("User-Agent", m_userAgentString.toUtf8());
     // Checks may overlap, so each request carries its own count of redirects.
@@ -153,13 +164,14 @@ void Updater::onReply(QNetworkReply* reply)
     if (!target.isEmpty()) {
         const QUrl next = reply->url().resolved(target);
         const int redirects = reply->request().attribute(QNetworkRequest::User).toInt() + 1;
-        if (redirects <= kMaxRedirects && Downloader::isWebAddress(next)) {
+        if (redirects <= kMaxRedirects && UpdateTransfer::isSecureAddress(next)) {
             m_url = next.toString();
             sendRequest(redirects);
             return;
         }
         qCWarning(lcUpdater).noquote() << "Update feed redirect refused:" << next.toString();
-        failCheck(tr("The update server sent the request elsewhere (%1).").arg(next.toString()));
+        failCheck(tr("The update server sent the request elsewhere (%1).")
+                      .arg(UpdateFeedEntry::shownAddress(next.toString())));
         return;
     }
 
@@ -183,15 +195,22 @@ void Updater::onReply(QNetworkReply* reply)
         return;
     }
 
-    const QJsonObject entry =
-        document.object().value(QLatin1String("updates")).toObject().value(m_platform).toObject();
-    m_openUrl = entry.value(QLatin1String("open-url")).toString();
-    m_changelog = entry.value(QLatin1String("changelog")).toString();
-    m_downloadUrl = entry.value(QLatin1String("download-url")).toString();
-    m_latestVersion = entry.value(QLatin1String("latest-version")).toString();
-    m_sha256 = entry.value(QLatin1String("sha256")).toString();
+    const UpdateFeedEntry entry = UpdateFeedEntry::fromFeed(document, m_platform);
+    m_openUrl = entry.openUrl;
+    m_changelog = entry.changelog;
+    m_downloadUrl = entry.downloadUrl;
+    m_latestVersion = entry.latestVersion;
+    m_sha256 = entry.sha256;
 
-    finishCheck(compare(m_latestVersion, m_moduleVersion));
+    const bool bNewer = compare(m_latestVersion, m_moduleVersion);
+    // Refused before it is offered: an unchecked file must not be one click away.
+    const QString refusal = bNewer ? entry.refusal() : QString();
+    if (!refusal.isEmpty()) {
+        qCWarning(lcUpdater).noquote() << "Update entry refused:" << refusal;
+        failCheck(refusal, false);
+        return;
+    }
+    finishCheck(bNewer);
 }
 
 void Updater::finishCheck(bool available)
@@ -201,15 +220,16 @@ void Updater::finishCheck(bool available)
     emit checkingFinished(m_url);
 }
 
-void Updater::failCheck(const QString& reason)
+void Updater::failCheck(const QString& reason, bool bUnanswered)
 {
     // Not knowing is not "up to date": a check the user asked for says what went wrong.
     m_updateAvailable = false;
     qCInfo(lcUpdater).noquote() << "Update check failed:" << reason;
     if (m_notifyOnFinish && !m_silentIfNoUpdate)
-        IUi::getInstance()->showWarning(ICore::getMainWindow(), kMessageTitle,
-                                        tr("Could not check for updates.\n%1").arg(reason),
-                                        QMessageBox::Ok, QMessageBox::Ok);
+        IUi::getInstance()->showWarning(
+            ICore::getMainWindow(), kMessageTitle,
+            bUnanswered ? tr("Could not check for updates.\n%1").arg(reason) : reason,
+            QMessageBox::Ok, QMessageBox::Ok);
     emit checkingFinished(m_url);
 }
 
@@ -230,12 +250,17 @@ void Updater::setUpdateAvailable(bool available)
     if (!m_notifyOnUpdate && !m_notifyOnFinish)
         return;
     ZNReleaseNoteDlg dialog(ICore::getMainWindow());
-    dialog.setHeading(tr("<b>%1 %2 has been released!</b>")
-                          .arg(m_moduleName.toHtmlEscaped(), m_latestVersion.toHtmlEscaped()));
+    dialog.setHeading(releaseHeading(m_moduleName, m_latestVersion));
     dialog.setReleaseNote(m_changelog);
     if (dialog.exec() != QDialog::Accepted)
         return;
     applyUpdate();
+}
+
+QString Updater::releaseHeading(const QString& moduleName, const QString& version)
+{
+    return tr("<b>%1 %2 has been released!</b>")
+        .arg(moduleName.toHtmlEscaped(), UpdateFeedEntry::shownVersion(version).toHtmlEscaped());
 }
 
 void Updater::showLatestVersionBox()
@@ -285,7 +310,7 @@ bool Updater::refuseUnlessWebAddress(const QString& address)
     IUi::getInstance()->showWarning(
         ICore::getMainWindow(), kMessageTitle,
         tr("The update address \"%1\" was refused because it is not an http or https address.")
-            .arg(address.toHtmlEscaped()),
+            .arg(UpdateFeedEntry::shownAddress(address)),
         QMessageBox::Ok, QMessageBox::Ok);
     return true;
 }

@@ -17,7 +17,9 @@ class QNetworkReply;
     compares its "latest-version" with the installed version and, depending on the settings,
     tells the user that the installed version is current or shows the release notes and, on
     confirmation, opens the feed's web page, downloads the installer or opens its address in the
-    browser. Addresses other than http and https are never opened or downloaded. Instances are
+    browser. The feed and downloads come only from https addresses; a newer version whose entry
+    names a download without its SHA-256 digest is refused with a message, never offered
+    (UpdateFeedEntry::refusal()). Instances are
     created and owned by UpdateRegistry, one per feed URL.
 */
 class CORE_EXPORT Updater : public QObject
@@ -53,6 +55,8 @@ public:
     static bool compare(const QString& x, const QString& y);
     /*! The local file name a download address suggests: its last "/"-separated segment. */
     static QString fileNameFromUrl(const QString& downloadUrl);
+    /*! The release notes' heading, rich text with the feed's version cut and escaped. */
+    static QString releaseHeading(const QString& moduleName, const QString& version);
 
     // The order of signals and slots is part of the interface.
 signals:
@@ -80,8 +84,11 @@ private slots:
 private:
     void sendRequest(int redirects);
     void finishCheck(bool available);
-    /*! Ends a check that got no answer: no update known, and a warning when not silent. */
-    void failCheck(const QString& reason);
+    /*!
+        Ends a check without an update: a warning when not silent, saying that the feed gave no
+        answer (\a bUnanswered) or only \a reason.
+    */
+    void failCheck(const QString& reason, bool bUnanswered = true);
     void showLatestVersionBox();
     void applyUpdate();
     bool refuseUnlessWebAddress(const QString& address);

@@ -2,10 +2,17 @@
 #include "updatetransfer.h"
 
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
 
 namespace {
+
+bool& localHttpAllowed()
+{
+    static bool allowed = false;
+    return allowed;
+}
 
 const int kStallTimeoutMs = 30000;
 // Enough for any sensible mirror chain; a loop must not download forever.
@@ -41,6 +48,22 @@ bool UpdateTransfer::isWebAddress(const QUrl& url)
     const QString scheme = url.scheme().toLower();
     return url.isValid() && !url.host().isEmpty() &&
            (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
+
+bool UpdateTransfer::isSecureAddress(const QUrl& url)
+{
+    if (!url.isValid() || url.host().isEmpty())
+        return false;
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("https"))
+        return true;
+    return localHttpAllowed() && scheme == QLatin1String("http") &&
+           QHostAddress(url.host()).isLoopback();
+}
+
+void UpdateTransfer::setLocalHttpAllowed(bool allowed)
+{
+    localHttpAllowed() = allowed;
 }
 
 UpdateTransfer::UpdateTransfer(QObject* parent)
@@ -199,7 +222,7 @@ void UpdateTransfer::onFinished()
             return;
         }
         const QUrl next = reply->url().resolved(target);
-        if (!isWebAddress(next)) {
+        if (!isSecureAddress(next)) {
             cancel();
             emit refused(next);
             return;

@@ -15,7 +15,7 @@
 class QNetworkAccessManager;
 
 /*!
-    Fetches one file over http or https into a part file. Redirects are followed here, so that
+    Fetches one file over https into a part file. Redirects are followed here, so that
     each hop is checked. Data is read as it arrives through a bounded buffer and written to the
     part file, which stays open for the whole transfer, so memory stays flat however large the
     file is.
@@ -45,15 +45,22 @@ public:
     /*! Writes what has arrived so far to the part file. */
     void readAvailable();
 
-    /*! True for an http or https address with a host: the only kind an update may come from. */
+    /*! True for an http or https address with a host: a page the browser may open. */
     static bool isWebAddress(const QUrl& url);
+    /*!
+        True for an https address with a host: the only kind a feed or an update may come
+        from. Plain http only to this machine, and only where setLocalHttpAllowed() allows it.
+    */
+    static bool isSecureAddress(const QUrl& url);
+    /*! For tests: lets a plain-http server on 127.0.0.1 stand in for the update server. */
+    static void setLocalHttpAllowed(bool allowed);
 
 signals:
     /*! \a total is zero or less while the size is unknown. Sent at most every tenth second. */
     void progress(qint64 received, qint64 total);
     /*! The part file holds the whole file and is closed. */
     void completed();
-    /*! A redirect led to \a url, which is not a web address; the part file is deleted. */
+    /*! A redirect led to \a url, which is not a secure address; the part file is deleted. */
     void refused(const QUrl& url);
     /*! The part file is deleted. */
     void failed(QNetworkReply::NetworkError code);
