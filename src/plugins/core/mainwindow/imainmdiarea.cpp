@@ -5,6 +5,7 @@
 #include "actions/contextaction.h"
 #include "appearance/ilanguagemanager.h"
 #include "mainwindow.h"
+#include "mainwindow/menus/filecommands.h"
 #include "mainwindow/menus/irecentfilesmanager.h"
 #include "mainwindow/welcome/znhtmlexposingwelcome.h"
 #include "plugin/externalopener.h"
@@ -12,6 +13,7 @@
 #include "plugin/iui.h"
 
 #include <QAction>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -168,21 +170,27 @@ void IMainMdiArea::openURL(QString strURL)
 
 void IMainMdiArea::openFile(QString strFile)
 {
-    const QString path = QDir(ICore::resourcePath()).absoluteFilePath(strFile);
+    const QString path = QDir::cleanPath(QDir(ICore::resourcePath()).absoluteFilePath(strFile));
     const QFileInfo file(path);
-    if (!file.exists()) {
+    // Any client with the channel's token may call this: it opens projects and nothing else,
+    // never a program, a script or a launcher through the desktop.
+    if (!FileCommands::factoryForSuffix(file.suffix().toLower())) {
+        qWarning().noquote() << "Refused to open a file that is no project:" << path;
+        IUi::getInstance()->showWarning(
+            ICore::getMainWindow(), title(),
+            tr("%1 was not opened: only projects can be opened from the welcome page.")
+                .arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
+    if (!file.exists() && !file.isSymLink()) {
         IUi::getInstance()->showInformation(ICore::getMainWindow(), title(),
                                             tr("Could not find the requested file.") +
                                                 QLatin1Char('\n') + path,
                                             QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
-    const QString suffix = file.suffix();
-    if (suffix.compare(QLatin1String("zenubpack"), Qt::CaseInsensitive) == 0 ||
-        suffix.compare(QLatin1String("zenub"), Qt::CaseInsensitive) == 0) {
-        if (MainWindow* window = ICore::getMainWindow())
-            window->loadFile(path);
-        return;
-    }
-    ExternalOpener::open(QUrl::fromLocalFile(path), tr("the file %1").arg(file.fileName()), this);
+    // The loader refuses folders, devices and pipes with its own message.
+    if (MainWindow* window = ICore::getMainWindow())
+        window->loadFile(path);
 }

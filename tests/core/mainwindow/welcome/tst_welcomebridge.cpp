@@ -3,15 +3,17 @@
 
 #include <desktoprecorder.h>
 #include <modalanswerer.h>
+#include <richtextprobe.h>
 #include <testdocuments.h>
 #include <testenvironment.h>
+#include <testfiles.h>
 
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
 #include <appearance/ilanguagemanager.h>
 #include <mainwindow/imainmdiarea.h>
-#include <mainwindow/menus/irecentfilesmanager.h>
 #include <mainwindow/mainwindow.h>
+#include <mainwindow/menus/irecentfilesmanager.h>
 #include <plugin/icore.h>
 
 #include <QAction>
@@ -51,59 +53,75 @@ private slots:
         QTest::newRow("capital scheme") << "HTTPS://zenub.korva.example/" << false;
         QTest::newRow("program") << "file:///usr/bin/xterm" << false;
         QTest::newRow("script") << "javascript:alert(1)" << false;
+        QTest::newRow("markup") << RichTextProbe::markup() << false;
     }
     void openURL()
     {
         QFETCH(QString, url);
         QFETCH(bool, opened);
+        const RichTextProbe probe;
         ModalAnswerer answerer;
         if (!opened)
             answerer.answer(QMessageBox::Ok);
         call("openURL", {url});
         QCOMPARE(m_desktop.urls, opened ? QList<QUrl>{QUrl(url)} : QList<QUrl>());
         QCOMPARE(answerer.texts(), opened ? QStringList() : QStringList("URL: " + url));
+        // The client's text is shown as written, never obeyed as markup.
+        for (const int height : answerer.labelHeights())
+            QVERIFY(height < 100);
     }
     void openFile_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("create");
+        QTest::addColumn<QString>("make");
         QTest::addColumn<QString>("report");
-        QTest::addColumn<bool>("toDesktop");
-        // Without a document type the shell's loader answers with its report; that proves it ran.
-        QTest::newRow("project, capital suffix")
-            << "demo.ZENUB" << true << "Cannot open this file type." << false;
-        QTest::newRow("pack") << "demo.zenubpack" << true << "Cannot open this file type." << false;
-        QTest::newRow("other file to the desktop") << "guide.pdf" << true << QString() << true;
-        QTest::newRow("missing") << "gone.zenub" << false << "Could not find the requested file."
-                                 << false;
+        QTest::addColumn<bool>("opened");
+        const QString refused = "was not opened: only projects can be opened";
+        QTest::newRow("project, capital suffix") << "demo.ZENUB"
+                                                 << "file" << QString() << true;
+        QTest::newRow("pack") << "demo.zenubpack"
+                              << "file" << QString() << true;
+        QTest::newRow("document") << "guide.pdf"
+                                  << "file" << refused << false;
+        QTest::newRow("script") << "run.sh"
+                                << "file" << refused << false;
+        QTest::newRow("launcher") << "app.desktop"
+                                  << "file" << refused << false;
+        QTest::newRow("out of the folder") << "../../../../../../../../etc/passwd"
+                                           << "" << refused << false;
+        QTest::newRow("folder named as a project") << "folder.zenub"
+                                                   << "folder"
+                                                   << "only regular files can be projects" << false;
+        QTest::newRow("missing") << "gone.zenub"
+                                 << ""
+                                 << "Could not find the requested file." << false;
     }
     void openFile()
     {
         QFETCH(QString, name);
-        QFETCH(bool, create);
+        QFETCH(QString, make);
         QFETCH(QString, report);
-        QFETCH(bool, toDesktop);
+        QFETCH(bool, opened);
+        TestDocumentFactory projects({QStringLiteral("zenub"), QStringLiteral("zenubpack")});
+        projects.addToPool();
         // A relative name is taken from the application folder.
         QTemporaryDir folder(ICore::resourcePath() + "/welcome-XXXXXX");
         const QString relative =
             QDir(ICore::resourcePath()).relativeFilePath(folder.filePath(name));
-        if (create) {
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        if (make == "file")
+            QVERIFY(writeFile(folder.filePath(name)));
+        else if (make == "folder")
+            QVERIFY(QDir(folder.path()).mkdir(name));
         ModalAnswerer answerer;
         if (!report.isEmpty())
             answerer.answer(QMessageBox::Ok);
         call("openFile", {relative});
-        if (report.isEmpty())
-            QCOMPARE(answerer.answered(), 0);
-        else
-            QVERIFY2(answerer.texts().value(0).startsWith(report),
+        QCOMPARE(answerer.answered(), report.isEmpty() ? 0 : 1);
+        if (!report.isEmpty())
+            QVERIFY2(answerer.texts().value(0).contains(report),
                      qPrintable(answerer.texts().value(0)));
-        if (!create)
-            QVERIFY(answerer.texts().value(0).endsWith(folder.filePath(name)));
-        QCOMPARE(m_desktop.urls, toDesktop ? QList<QUrl>{QUrl::fromLocalFile(folder.filePath(name))}
-                                           : QList<QUrl>());
+        QCOMPARE(projects.log().contains("open " + name), opened);
+        QVERIFY(m_desktop.urls.isEmpty());
     }
     void forgetMissingProject_data()
     {
