@@ -216,6 +216,14 @@ private slots:
             << "file"
             << QByteArray(R"({"format":"zenub-project","version":4,"project":{"scenes":7}})")
             << Error::NewerVersion << "(format version 4)";
+        // A version number of 309 digits is cut, not printed whole.
+        QTest::newRow("newer version past reason")
+            << "file" << QByteArray(R"({"format":"zenub-project","version":1e308,"project":{}})")
+            << Error::NewerVersion << "(format version 100000000\u2026)";
+        QTest::newRow("link in a loop")
+            << "loop" << QByteArray() << Error::ReadFailed << "a link that leads round in a loop";
+        QTest::newRow("link to nothing")
+            << "dangling" << QByteArray() << Error::FileNotFound << "is a link to";
         QTest::newRow("unknown easing")
             << "file" << shape(R"({"keyframes":[{"easing":"bounce"}]})") << Error::InvalidContent
             << "\"project.scenes[0].layers[0].shapes[0].keyframes[0].easing\" must be";
@@ -265,6 +273,9 @@ private slots:
         QString path = dir.filePath(name);
         if (setup == QLatin1String("file"))
             path = writeFile(dir, name, content);
+        else if (setup != QLatin1String("missing"))
+            QVERIFY(
+                QFile::link(setup == QLatin1String("loop") ? path : dir.filePath("gone"), path));
         QVERIFY(!path.isEmpty());
 
         const ZenubProject before = sampleProject();

@@ -80,7 +80,7 @@ bool ZenubProjectFile::load(ZenubProject* project)
     const QString shown = QDir::toNativeSeparators(m_fileName);
     const QFileInfo info(m_fileName);
     if (!info.exists())
-        return fail(Error::FileNotFound, tr("The project file %1 does not exist.").arg(shown));
+        return failMissing();
     if (info.isDir()) {
         return fail(Error::ReadFailed,
                     tr("The project file %1 cannot be read: it is a folder.").arg(shown));
@@ -144,6 +144,27 @@ bool ZenubProjectFile::openRegularFile(QFile* file)
     }
     return true;
 #endif
+}
+
+bool ZenubProjectFile::failMissing()
+{
+    const QString shown = QDir::toNativeSeparators(m_fileName);
+    const QFileInfo info(m_fileName);
+    // A link is there even when what it leads to is not; say which of the two went wrong.
+    if (info.isSymLink()) {
+#ifdef Q_OS_UNIX
+        struct stat status;
+        if (::stat(QFile::encodeName(m_fileName).constData(), &status) != 0 && errno == ELOOP) {
+            return fail(Error::ReadFailed, tr("The project file %1 cannot be read: it is a link "
+                                              "that leads round in a loop.")
+                                               .arg(shown));
+        }
+#endif
+        return fail(Error::FileNotFound,
+                    tr("The project file %1 is a link to %2, which does not exist.")
+                        .arg(shown, QDir::toNativeSeparators(info.symLinkTarget())));
+    }
+    return fail(Error::FileNotFound, tr("The project file %1 does not exist.").arg(shown));
 }
 
 bool ZenubProjectFile::failTooLarge()
@@ -243,10 +264,14 @@ bool ZenubProjectFile::parse(const QByteArray& data, ZenubProject* project)
                         .arg(shown));
     }
     if (number > formatVersion()) {
+        // A version no release will reach is shown cut, not as hundreds of digits.
+        QString digits = QString::number(number, 'f', 0);
+        if (digits.size() > 9)
+            digits = digits.left(9) + QChar(0x2026);
         return fail(Error::NewerVersion,
                     tr("The project file %1 was saved by a newer version of Zenub Animate "
                        "(format version %2). Please update Zenub Animate to open it.")
-                        .arg(shown, QString::number(number, 'f', 0)));
+                        .arg(shown, digits));
     }
 
     ZenubJsonReader reader;

@@ -85,6 +85,8 @@ private:
     bool openRegularFile(QFile* file);
     bool failTooLarge();
     bool failTooLargeToSave(const ZenubProject& project, qint64 size);
+    /*! Names why a file that is not there is missing: a link to nothing, or in a loop. */
+    bool failMissing();
 
     QString m_fileName;
     Error m_error = Error::None;
