@@ -5,8 +5,10 @@
 #include "benchrow.h"
 
 #include <updater/downloader.h>
+#include <updater/updatetransfer.h>
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QEventLoop>
 #include <QNetworkProxy>
 #include <QProcess>
@@ -32,13 +34,25 @@ bool writeFile(const QString& path, qint64 megabytes)
     return true;
 }
 
-// Seconds for our downloader to fetch \a url, and the peak resident memory it added in MiB.
-double downloadWithOurs(const QUrl& url, const QString& folder, double* addedMiB)
+QString sha256Of(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    return file.open(QIODevice::ReadOnly) && hash.addData(&file)
+               ? QString::fromLatin1(hash.result().toHex())
+               : QString();
+}
+
+// Seconds for our downloader to fetch \a url and check it against \a digest, and the peak
+// resident memory it added in MiB.
+double downloadWithOurs(const QUrl& url, const QString& digest, const QString& folder,
+                        double* addedMiB)
 {
     Downloader::setDownloadFolder(folder);
     Downloader downloader;
     downloader.setUseCustomInstallProcedures(true);
     downloader.setFileName(QStringLiteral("ours.bin"));
+    downloader.setExpectedSha256(digest);
     const qint64 before = bench::residentKiB();
     qint64 peak = before;
     QTimer sampler;
@@ -77,6 +91,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    // The local server speaks plain http.
+    UpdateTransfer::setLocalHttpAllowed(true);
     QTemporaryDir served;
     QTemporaryDir downloads;
     const QList<int> sizes{20, 100, 200};
@@ -111,13 +127,15 @@ int main(int argc, char* argv[])
         for (const int size : sizes) {
             const QUrl url(QStringLiteral("http://127.0.0.1:%1/%2.bin").arg(port).arg(size));
             double added = 0;
-            const double ours = downloadWithOurs(url, downloads.path(), &added);
+            const QString digest = sha256Of(served.filePath(QStringLiteral("%1.bin").arg(size)));
+            const double ours = downloadWithOurs(url, digest, downloads.path(), &added);
             const double curl = downloadWithCurl(url, downloads.path());
             const QString label = QStringLiteral("%1 MB").arg(size);
             bench::row("Update download", label, size / ours, size / curl, "MiB/s",
                        bench::Better::Higher, 0.8,
                        "throughput of the update downloader fetching the file from a local "
-                       "python3 http.server, against curl fetching it from the same server");
+                       "python3 http.server and checking its SHA-256 digest, against curl "
+                       "fetching it from the same server");
             bench::row("Update download, added memory", label, added, 64, "MiB",
                        bench::Better::Lower, 1,
                        "peak resident memory the download adds to the process (sampled every "
