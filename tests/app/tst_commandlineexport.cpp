@@ -160,6 +160,8 @@ private slots:
     void exportsLottie();
     void failsWithMessage_data();
     void failsWithMessage();
+    void outputLinkedToTheProjectIsRefused_data();
+    void outputLinkedToTheProjectIsRefused();
 
 private:
     /*! Runs the application with no display at all; returns its exit code. */
@@ -369,6 +371,34 @@ void tst_CommandLineExport::failsWithMessage()
     QCOMPARE(run(arguments), 1);
     QVERIFY2(m_errors.contains(message.toUtf8()), m_errors.constData());
     QVERIFY(QDir(m_folder.path()).entryList({"out*"}).isEmpty());
+}
+
+void tst_CommandLineExport::outputLinkedToTheProjectIsRefused_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("video") << "--export-video"
+                           << "linked.mp4"
+                           << "linked.mp4";
+    QTest::newRow("page") << "--export-html5"
+                          << "linked/index.html"
+                          << "linked";
+}
+
+void tst_CommandLineExport::outputLinkedToTheProjectIsRefused()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, link);
+    QFETCH(QString, target);
+    const QString project = m_folder.filePath("export.zenub");
+    const QByteArray before = readFile(project);
+    QVERIFY(QDir(m_folder.path()).mkpath(QFileInfo(m_folder.filePath(link)).path()));
+    QVERIFY(QFile::link(project, m_folder.filePath(link)));
+    QCOMPARE(run({option, "export.zenub", target}), 1);
+    QVERIFY2(m_errors.contains("which this export reads"), m_errors.constData());
+    QCOMPARE(readFile(project), before);
+    QVERIFY(QFileInfo(m_folder.filePath(link)).isSymLink());
 }
 
 QTEST_MAIN(tst_CommandLineExport)

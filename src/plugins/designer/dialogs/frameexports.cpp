@@ -94,9 +94,9 @@ void FrameExports::exportVideo(QWidget* parent, const ZenubProject& project,
     const QString fileName = settings.path();
     remember(settings.settings(), QFileInfo(fileName).suffix().toLower());
     DialogFolders::remember(DialogFolders::Exports, fileName);
-    ExportProgressDialog dialog(
-        std::make_unique<VideoExportJob>(project, fileName, settings.settings()),
-        QFileInfo(fileName).fileName(), parent);
+    auto job = std::make_unique<VideoExportJob>(project, fileName, settings.settings());
+    job->setInputFiles({projectFile});
+    ExportProgressDialog dialog(std::move(job), QFileInfo(fileName).fileName(), parent);
     report(parent, &dialog,
            tr("The video was written to %1.").arg(QDir::toNativeSeparators(fileName)),
            tr("Could not export the video."));

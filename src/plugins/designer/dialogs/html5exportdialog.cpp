@@ -185,7 +185,7 @@ void Html5ExportDialog::exportProject(QWidget* parent, const ZenubProject& proje
     qint64 bytes = 0;
     const QString title = QStringLiteral("Zenub Animate");
     if (!ZenubHtmlExporter::exportHtml5(dialog.exportedProject(), folder, &error, dialog.banner(),
-                                        &bytes)) {
+                                        &bytes, {projectFile})) {
         IUi::getInstance()->showWarning(parent, title,
                                         tr("Could not export the project.\n%1").arg(error),
                                         QMessageBox::Ok, QMessageBox::Ok);

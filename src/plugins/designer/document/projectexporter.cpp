@@ -79,7 +79,7 @@ QString ProjectExporter::exportHtml5(const QString& projectFile, const QString& 
                       .arg(QDir::toNativeSeparators(
                           QDir(folder).filePath(ZenubHtmlExporter::indexFileName()))));
     qint64 bytes = 0;
-    if (!ZenubHtmlExporter::exportHtml5(project, folder, &error, banner, &bytes))
+    if (!ZenubHtmlExporter::exportHtml5(project, folder, &error, banner, &bytes, {projectFile}))
         return error.isEmpty() ? tr("The page could not be written.") : error;
     emit progress(tr("%1 written in all").arg(QLocale().formattedDataSize(bytes)));
     return QString();
@@ -97,6 +97,7 @@ QString ProjectExporter::exportVideo(const QString& projectFile, const QString& 
     if (!error.isEmpty())
         return error;
     VideoExportJob job(project, videoFile, chosen);
+    job.setInputFiles({projectFile});
     return runJob(&job);
 }
 

@@ -2,6 +2,7 @@
 #include "videoexportjob.h"
 
 #include "loadedvideoencoder.h"
+#include "model/io/exporttarget.h"
 #include "video/encoder/videoencoder.h"
 
 VideoExportJob::VideoExportJob(const ZenubProject& project, const QString& fileName,
@@ -34,6 +35,9 @@ bool VideoExportJob::run(const Progress& progress, const std::atomic_bool* cance
         m_errorString = VideoEncoder::unknownFormatError();
         return false;
     }
+    m_errorString = ExportTarget::refusal(m_fileName, m_inputFiles);
+    if (!m_errorString.isEmpty())
+        return false;
     LoadedVideoEncoder encoder;
     VideoEncoderOptions options;
     options.quality = m_settings.quality;

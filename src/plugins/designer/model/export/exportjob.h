@@ -3,6 +3,7 @@
 #define EXPORTJOB_H
 
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <functional>
@@ -25,10 +26,14 @@ public:
     virtual bool run(const Progress& progress = Progress(),
                      const std::atomic_bool* cancelled = nullptr) = 0;
 
+    /*! The files the export reads; what it writes may be none of them, nor a link to one. */
+    void setInputFiles(const QStringList& files) { m_inputFiles = files; }
+
     QString errorString() const { return m_errorString; }
     bool wasCancelled() const { return m_bCancelled; }
 
 protected:
+    QStringList m_inputFiles;
     QString m_errorString;
     bool m_bCancelled = false;
 };

@@ -2,6 +2,7 @@
 #include "zenubhtmlexporter.h"
 
 #include "model/export/exportpictures.h"
+#include "model/io/exporttarget.h"
 #include "model/io/zenub/zenubprojectfile.h"
 #include "model/project/zenubproject.h"
 
@@ -122,7 +123,7 @@ QByteArray ZenubHtmlExporter::toHtml(const ZenubProject& project, const BannerOp
 
 bool ZenubHtmlExporter::exportHtml5(const ZenubProject& project, const QString& folder,
                                     QString* errorString, const BannerOptions& banner,
-                                    qint64* totalBytes)
+                                    qint64* totalBytes, const QStringList& inputs)
 {
     const auto fail = [errorString](const QString& message) {
         if (errorString)

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 class ZenubProject;
 
@@ -27,12 +28,14 @@ public:
     /*!
         Writes index.html into \a folder, creating the folder when needed, and the banner's
         fallback picture when it asks for one. An existing page is replaced only once the new
-        one is complete. \a totalBytes receives the size of everything written.
+        one is complete. \a totalBytes receives the size of everything written. A file that
+        is, or links to, one of \a inputs (the project file) is refused.
     */
     static bool exportHtml5(const ZenubProject& project, const QString& folder,
                             QString* errorString = nullptr,
                             const BannerOptions& banner = BannerOptions(),
-                            qint64* totalBytes = nullptr);
+                            qint64* totalBytes = nullptr,
+                            const QStringList& inputs = QStringList());
 };
 
 #endif
