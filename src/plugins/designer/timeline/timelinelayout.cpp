@@ -56,7 +56,8 @@ KeyframeRefs TimelineLayout::hitKeyframes(const ZenubScene* scene, const QPoint&
     // The nearest mark within reach wins, so small zooms still let a click land.
     const int reach = std::max(kMark + 1, m_frameWidth / 2);
     int best = -1;
-    for (const int frame : TimelineRows::frames(*scene, m_rows.at(row)))
+    for (const int frame : TimelineRows::framesIn(
+             *scene, m_rows.at(row), frameAtX(point.x() - reach), frameAtX(point.x() + reach)))
         if (std::abs(frameX(frame) - point.x()) <= reach &&
             (best < 0 || std::abs(frameX(frame) - point.x()) < std::abs(frameX(best) - point.x())))
             best = frame;
@@ -70,7 +71,8 @@ KeyframeRefs TimelineLayout::keyframesIn(const ZenubScene* scene, const QRect& r
         const int y = rowY(row) + kRowHeight / 2;
         if (y < rect.top() || y > rect.bottom())
             continue;
-        for (const int frame : TimelineRows::frames(*scene, m_rows.at(row)))
+        for (const int frame : TimelineRows::framesIn(*scene, m_rows.at(row), frameAtX(rect.left()),
+                                                      frameAtX(rect.right())))
             if (rect.contains(frameX(frame), y))
                 refs += refsAt(scene, row, frame);
     }

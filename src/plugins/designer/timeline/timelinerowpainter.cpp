@@ -32,7 +32,15 @@ TimelineRowPainter::TimelineRowPainter(const TimelineLayout& layout, const Timel
 void TimelineRowPainter::setSelection(const KeyframeRefs& selection, int dragDelta)
 {
     m_selection = selection;
+    // Looked up for every mark drawn; sorted once, each look-up is a search.
+    if (!std::is_sorted(m_selection.cbegin(), m_selection.cend()))
+        std::sort(m_selection.begin(), m_selection.end());
     m_dragDelta = dragDelta;
+}
+
+bool TimelineRowPainter::isSelected(const KeyframeRef& ref) const
+{
+    return std::binary_search(m_selection.cbegin(), m_selection.cend(), ref);
 }
 
 void TimelineRowPainter::paint(QPainter& painter, const ZenubScene& scene, int index, int y,
@@ -70,25 +78,41 @@ void TimelineRowPainter::paintKeyframes(QPainter& painter, const ZenubScene& sce
                                         int y) const
 {
     const TimelineRows::Row& row = m_rows.at(index);
-    const QVector<int> frames = TimelineRows::frames(scene, row);
     const int middle = y + kRowHeight / 2;
     painter.save();
     painter.setClipRect(
         QRect(kNameWidth, std::max(y, kRulerHeight), m_viewport.width() - kNameWidth, kRowHeight));
     painter.setRenderHint(QPainter::Antialiasing);
-    if (row.shape >= 0 && frames.size() > 1) {
-        QColor span = TimelinePainting::animatedColor();
-        span.setAlpha(110);
-        painter.fillRect(
-            QRect(m_layout.frameX(frames.constFirst()), middle - 3,
-                  m_layout.frameX(frames.constLast()) - m_layout.frameX(frames.constFirst()), 6),
-            span);
+    if (row.shape >= 0) {
+        const QVector<ZenubKeyframe>& keyframes =
+            scene.getLayers().at(row.layer).getShapes().at(row.shape).getKeyframes();
+        if (keyframes.size() > 1) {
+            QColor span = TimelinePainting::animatedColor();
+            span.setAlpha(110);
+            // Clamped to the viewport: the span may reach far past it on either side.
+            const int left = std::max(m_layout.frameX(keyframes.constFirst().getFrame()), 0);
+            const int right =
+                std::min(m_layout.frameX(keyframes.constLast().getFrame()), m_viewport.width());
+            if (right > left)
+                painter.fillRect(QRect(left, middle - 3, right - left, 6), span);
+        }
     }
-    for (const int frame : frames) {
+    // Only the marks that can show: those in view, and while a drag runs those that land in it.
+    const int reach = kMark + 1;
+    const int first = m_layout.frameAtX(kNameWidth - reach);
+    const int last = m_layout.frameAtX(m_viewport.width() + reach);
+    QVector<int> frames = TimelineRows::framesIn(scene, row, first, last);
+    if (m_dragDelta != 0) {
+        frames += TimelineRows::framesIn(scene, row, first - m_dragDelta, last - m_dragDelta);
+        std::sort(frames.begin(), frames.end());
+        frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
+    }
+    for (const int frame : qAsConst(frames)) {
         const KeyframeRefs refs = m_layout.refsAt(&scene, index, frame);
-        const bool bSelected = std::all_of(refs.cbegin(), refs.cend(), [this](const auto& ref) {
-            return m_selection.contains(ref);
-        });
+        if (refs.isEmpty())
+            continue;
+        const bool bSelected = std::all_of(refs.cbegin(), refs.cend(),
+                                           [this](const auto& ref) { return isSelected(ref); });
         const ZenubKeyframe* keyframe =
             row.shape >= 0 ? KeyframeEdits::find(scene, refs.constFirst()) : nullptr;
         const bool bEased =

@@ -14,7 +14,9 @@ class ZenubScene;
 
 /*!
     Paints the rows of a scene's time line: each row's header, the marks of its keyframes, the
-    span a moving shape covers and the frames past the scene's end.
+    span a moving shape covers and the frames past the scene's end. Only what the viewport shows
+    is looked up and drawn, so a row's cost follows the width of the view, not the number of
+    keyframes.
 */
 class TimelineRowPainter
 {
@@ -30,6 +32,7 @@ public:
 
 private:
     void paintKeyframes(QPainter& painter, const ZenubScene& scene, int index, int y) const;
+    bool isSelected(const KeyframeRef& ref) const;
 
     const TimelineLayout& m_layout;
     const TimelineRows& m_rows;

@@ -30,16 +30,28 @@ int TimelineRows::indexOf(int layer, int shape) const
     return -1;
 }
 
-QVector<int> TimelineRows::frames(const ZenubScene& scene, const Row& row)
+QVector<int> TimelineRows::framesIn(const ZenubScene& scene, const Row& row, int first, int last)
 {
     QVector<int> result;
+    if (first > last)
+        return result;
     const QVector<ZenubShape>& shapes = scene.getLayers().at(row.layer).getShapes();
-    for (int shape = 0; shape < shapes.size(); ++shape)
-        if (row.shape < 0 || shape == row.shape)
-            for (const ZenubKeyframe& keyframe : shapes.at(shape).getKeyframes())
-                result.append(keyframe.getFrame());
-    std::sort(result.begin(), result.end());
-    result.erase(std::unique(result.begin(), result.end()), result.end());
+    const auto before = [](const ZenubKeyframe& keyframe, int frame) {
+        return keyframe.getFrame() < frame;
+    };
+    for (int shape = 0; shape < shapes.size(); ++shape) {
+        if (row.shape >= 0 && shape != row.shape)
+            continue;
+        const QVector<ZenubKeyframe>& keyframes = shapes.at(shape).getKeyframes();
+        for (auto it = std::lower_bound(keyframes.cbegin(), keyframes.cend(), first, before);
+             it != keyframes.cend() && it->getFrame() <= last; ++it)
+            result.append(it->getFrame());
+    }
+    // A layer's row merges its shapes' frames.
+    if (row.shape < 0) {
+        std::sort(result.begin(), result.end());
+        result.erase(std::unique(result.begin(), result.end()), result.end());
+    }
     return result;
 }
 

@@ -28,8 +28,12 @@ public:
     const Row& at(int index) const { return m_rows.at(index); }
     int indexOf(int layer, int shape) const;
 
-    /*! The frames with a keyframe in the row, in order, each once. */
-    static QVector<int> frames(const ZenubScene& scene, const Row& row);
+    /*!
+        The frames from \a first to \a last with a keyframe in the row, in order, each once.
+        Each shape's keyframes are searched, not walked, so a short range stays quick however
+        many keyframes there are.
+    */
+    static QVector<int> framesIn(const ZenubScene& scene, const Row& row, int first, int last);
     /*! The keyframes the row shows at \a frame. */
     static KeyframeRefs refsAt(const ZenubScene& scene, const Row& row, int frame);
     static bool isAnimated(const ZenubScene& scene, const Row& row);

@@ -266,8 +266,9 @@ void TimelineView::mousePressEvent(QMouseEvent* event)
         m_bandBase = bAdd ? m_selection : KeyframeRefs();
         return;
     }
-    const bool bAllSelected = std::all_of(
-        hits.cbegin(), hits.cend(), [this](const auto& ref) { return m_selection.contains(ref); });
+    const bool bAllSelected = std::all_of(hits.cbegin(), hits.cend(), [this](const auto& ref) {
+        return std::binary_search(m_selection.cbegin(), m_selection.cend(), ref);
+    });
     KeyframeRefs selection = bAdd ? m_selection : KeyframeRefs();
     if (bAdd && bAllSelected) {
         for (const KeyframeRef& ref : hits)
@@ -346,7 +347,7 @@ void TimelineView::contextMenuEvent(QContextMenuEvent* event)
     // A right click on an unselected keyframe acts on that one, as file managers do.
     const KeyframeRefs hits = m_layout.hitKeyframes(scene(), event->pos());
     if (!hits.isEmpty() && !std::all_of(hits.cbegin(), hits.cend(), [this](const auto& ref) {
-            return m_selection.contains(ref);
+            return std::binary_search(m_selection.cbegin(), m_selection.cend(), ref);
         }))
         setSelection(hits);
     emit contextMenuRequested(event->globalPos());

@@ -84,7 +84,7 @@ private:
     TimelineRows m_rows;
     TimelineLayout m_layout;
     QVector<ShapeRef> m_highlighted;
-    KeyframeRefs m_selection;
+    KeyframeRefs m_selection; // sorted, without repeats (KeyframeEdits::existing)
     bool m_bScrubbing = false;
     bool m_bDragPending = false;
     int m_pressFrame = 0;
