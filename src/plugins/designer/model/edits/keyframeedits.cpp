@@ -3,6 +3,9 @@
 
 #include "model/project/zenubscene.h"
 
+#include <QMap>
+#include <QPair>
+
 #include <algorithm>
 
 namespace {
@@ -18,6 +21,38 @@ ZenubShape* shapeOf(ZenubScene& scene, int layer, int shape)
 int lastFrame(const ZenubScene& scene)
 {
     return std::max(0, scene.getDuration() - 1);
+}
+
+// Calls \a edit once per shape with that shape's references (sorted, as existing() gives
+// them): an edit of many keyframes rebuilds each shape's list once instead of moving its
+// keyframes one at a time.
+template<typename Edit>
+void forEachShape(const KeyframeRefs& sorted, Edit edit)
+{
+    for (int begin = 0; begin < sorted.size();) {
+        int end = begin + 1;
+        while (end < sorted.size() && sorted.at(end).layer == sorted.at(begin).layer &&
+               sorted.at(end).shape == sorted.at(begin).shape)
+            ++end;
+        edit(sorted.at(begin).layer, sorted.at(begin).shape, sorted.mid(begin, end - begin));
+        begin = end;
+    }
+}
+
+// \a keyframes without those on the (sorted) frames of \a refs.
+QVector<ZenubKeyframe> without(const QVector<ZenubKeyframe>& keyframes, const KeyframeRefs& refs)
+{
+    QVector<ZenubKeyframe> kept;
+    kept.reserve(keyframes.size());
+    int next = 0;
+    for (const ZenubKeyframe& keyframe : keyframes) {
+        while (next < refs.size() && refs.at(next).frame < keyframe.getFrame())
+            ++next;
+        if (next < refs.size() && refs.at(next).frame == keyframe.getFrame())
+            continue;
+        kept.append(keyframe);
+    }
+    return kept;
 }
 
 } // namespace
@@ -77,19 +112,19 @@ bool move(ZenubScene& scene, const KeyframeRefs& refs, int delta, KeyframeRefs* 
     if (delta == 0 || valid.isEmpty())
         return false;
     // All of a shape's moving keyframes leave before any arrives, so a keyframe moving onto
-    // the old frame of another moving one does not replace it.
-    QVector<ZenubKeyframe> taken;
-    for (const KeyframeRef& ref : valid) {
-        taken.append(*find(scene, ref));
-        shapeOf(scene, ref.layer, ref.shape)->removeKeyframe(ref.frame);
-    }
+    // the old frame of another moving one does not replace it; one that stays is replaced.
     KeyframeRefs result;
-    for (int i = 0; i < valid.size(); ++i) {
-        ZenubKeyframe keyframe = taken.at(i);
-        keyframe.setFrame(keyframe.getFrame() + delta);
-        shapeOf(scene, valid.at(i).layer, valid.at(i).shape)->setKeyframe(keyframe);
-        result.append(KeyframeRef{valid.at(i).layer, valid.at(i).shape, keyframe.getFrame()});
-    }
+    forEachShape(valid, [&](int layer, int shapeIndex, const KeyframeRefs& own) {
+        ZenubShape* shape = shapeOf(scene, layer, shapeIndex);
+        QVector<ZenubKeyframe> keyframes = without(shape->getKeyframes(), own);
+        for (const KeyframeRef& ref : own) {
+            ZenubKeyframe keyframe = *find(scene, ref);
+            keyframe.setFrame(keyframe.getFrame() + delta);
+            keyframes.append(keyframe);
+            result.append(KeyframeRef{layer, shapeIndex, keyframe.getFrame()});
+        }
+        shape->setKeyframes(keyframes);
+    });
     if (moved)
         *moved = result;
     return true;
@@ -98,11 +133,17 @@ bool move(ZenubScene& scene, const KeyframeRefs& refs, int delta, KeyframeRefs* 
 bool remove(ZenubScene& scene, const KeyframeRefs& refs)
 {
     bool bChanged = false;
-    for (const KeyframeRef& ref : existing(scene, refs)) {
-        ZenubShape* shape = shapeOf(scene, ref.layer, ref.shape);
-        if (shape->getKeyframes().size() > 1)
-            bChanged = shape->removeKeyframe(ref.frame) || bChanged;
-    }
+    forEachShape(existing(scene, refs), [&](int layer, int shapeIndex, const KeyframeRefs& own) {
+        ZenubShape* shape = shapeOf(scene, layer, shapeIndex);
+        QVector<ZenubKeyframe> kept = without(shape->getKeyframes(), own);
+        // A shape without keyframes would be lost: the latest of those picked stays.
+        if (kept.isEmpty())
+            kept.append(*find(scene, own.constLast()));
+        if (kept.size() == shape->getKeyframes().size())
+            return;
+        shape->setKeyframes(kept);
+        bChanged = true;
+    });
     return bChanged;
 }
 
@@ -141,6 +182,8 @@ bool paste(ZenubScene& scene, const KeyframeClip& clip, int frame, const Keyfram
            KeyframeRefs* pasted)
 {
     KeyframeRefs result;
+    // What arrives on each shape, in the clip's order: of two on one frame the later stays.
+    QMap<QPair<int, int>, QVector<ZenubKeyframe>> arriving;
     const bool bRetarget = clip.isSingleShape() && !targets.isEmpty();
     for (const KeyframeClip::Entry& entry : clip.entries) {
         ZenubKeyframe keyframe = entry.keyframe;
@@ -153,11 +196,15 @@ bool paste(ZenubScene& scene, const KeyframeClip& clip, int frame, const Keyfram
         else
             shapes.append(KeyframeRef{entry.layer, entry.shape, -1});
         for (const KeyframeRef& target : shapes) {
-            if (ZenubShape* shape = shapeOf(scene, target.layer, target.shape)) {
-                shape->setKeyframe(keyframe);
+            if (shapeOf(scene, target.layer, target.shape)) {
+                arriving[qMakePair(target.layer, target.shape)].append(keyframe);
                 result.append(KeyframeRef{target.layer, target.shape, keyframe.getFrame()});
             }
         }
+    }
+    for (auto it = arriving.cbegin(); it != arriving.cend(); ++it) {
+        ZenubShape* shape = shapeOf(scene, it.key().first, it.key().second);
+        shape->setKeyframes(shape->getKeyframes() + it.value());
     }
     if (pasted)
         *pasted = result;

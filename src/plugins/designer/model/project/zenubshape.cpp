@@ -40,15 +40,38 @@ void ZenubShape::setKeyframe(const ZenubKeyframe& keyframe)
         m_keyframes.insert(at, keyframe);
 }
 
+void ZenubShape::setKeyframes(const QVector<ZenubKeyframe>& keyframes)
+{
+    m_keyframes = keyframes;
+    const auto byFrame = [](const ZenubKeyframe& a, const ZenubKeyframe& b) {
+        return a.getFrame() < b.getFrame();
+    };
+    if (std::is_sorted(m_keyframes.cbegin(), m_keyframes.cend(), byFrame) &&
+        std::adjacent_find(m_keyframes.cbegin(), m_keyframes.cend(),
+                           [](const ZenubKeyframe& a, const ZenubKeyframe& b) {
+                               return a.getFrame() == b.getFrame();
+                           }) == m_keyframes.cend())
+        return;
+    std::stable_sort(m_keyframes.begin(), m_keyframes.end(), byFrame);
+    // Reversed, unique keeps the first of equal frames: the later one of the original order.
+    std::reverse(m_keyframes.begin(), m_keyframes.end());
+    m_keyframes.erase(std::unique(m_keyframes.begin(), m_keyframes.end(),
+                                  [](const ZenubKeyframe& a, const ZenubKeyframe& b) {
+                                      return a.getFrame() == b.getFrame();
+                                  }),
+                      m_keyframes.end());
+    std::reverse(m_keyframes.begin(), m_keyframes.end());
+}
+
 bool ZenubShape::removeKeyframe(int frame)
 {
-    for (int i = 0; i < m_keyframes.size(); ++i) {
-        if (m_keyframes.at(i).getFrame() == frame) {
-            m_keyframes.removeAt(i);
-            return true;
-        }
-    }
-    return false;
+    const auto at = std::lower_bound(
+        m_keyframes.begin(), m_keyframes.end(), frame,
+        [](const ZenubKeyframe& existing, int wanted) { return existing.getFrame() < wanted; });
+    if (at == m_keyframes.end() || at->getFrame() != frame)
+        return false;
+    m_keyframes.erase(at);
+    return true;
 }
 
 ZenubKeyframe ZenubShape::stateAtFrame(int frame) const

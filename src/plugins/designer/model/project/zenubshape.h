@@ -107,6 +107,11 @@ public:
     const QVector<ZenubKeyframe>& getKeyframes() const { return m_keyframes; }
     /*! Inserts \a keyframe in frame order, replacing one already at its frame. */
     void setKeyframe(const ZenubKeyframe& keyframe);
+    /*!
+        Replaces every keyframe at once, as edits of many keyframes do: one at a time, each
+        would move the rest. Put in frame order; of two on one frame the later one stays.
+    */
+    void setKeyframes(const QVector<ZenubKeyframe>& keyframes);
     bool removeKeyframe(int frame);
     /*! Two or more keyframes: the shape moves or changes during its scene. */
     bool isAnimated() const { return m_keyframes.size() > 1; }
