@@ -522,14 +522,6 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Unbekannt</translation>
     </message>
     <message>
-        <source>Cannot download the update from %1: only http and https addresses are allowed.</source>
-        <translation>Das Update kann nicht von %1 heruntergeladen werden: Nur http- und https-Adressen sind erlaubt.</translation>
-    </message>
-    <message>
-        <source>Cannot create the download folder %1.</source>
-        <translation>Der Download-Ordner %1 kann nicht angelegt werden.</translation>
-    </message>
-    <message>
         <source>Cannot find downloaded update!</source>
         <translation>Das heruntergeladene Update wurde nicht gefunden!</translation>
     </message>
@@ -578,16 +570,20 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <translation>Das heruntergeladene Update stimmt nicht mit seiner veröffentlichten Prüfsumme überein und wurde gelöscht.</translation>
     </message>
     <message>
-        <source>Cannot save the update as %1.</source>
-        <translation>Das Update kann nicht als %1 gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>The update download stalled: nothing arrived for %1 seconds. The %2 received so far are kept in %3, and the next attempt continues from there.</source>
-        <translation>Der Download des Updates ist ins Stocken geraten: %1 Sekunden lang kamen keine Daten an. Die bisher empfangenen %2 bleiben in %3 erhalten, und der nächste Versuch setzt dort fort.</translation>
-    </message>
-    <message>
         <source>The update download stalled: nothing arrived for %1 seconds. Please try again later.</source>
         <translation>Der Download des Updates ist ins Stocken geraten: %1 Sekunden lang kamen keine Daten an. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Cannot download the update from %1: only https addresses are allowed.</source>
+        <translation>Das Update kann nicht von %1 geladen werden: Nur https-Adressen sind erlaubt.</translation>
+    </message>
+    <message>
+        <source>The update was refused: no checksum was published for it, so it cannot be checked.</source>
+        <translation>Das Update wurde abgelehnt: Für es wurde keine Prüfsumme veröffentlicht, daher kann es nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>The update download stalled: nothing arrived for %1 seconds. The %2 received so far are kept, and the next attempt continues from there.</source>
+        <translation>Der Download des Updates stockt: %1 Sekunden lang kam nichts an. Die bisher empfangenen %2 bleiben erhalten, der nächste Versuch setzt dort fort.</translation>
     </message>
 </context>
 <context>
@@ -621,6 +617,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
 %1</source>
         <translation>Die Suche nach Updates ist fehlgeschlagen.
 %1</translation>
+    </message>
+    <message>
+        <source>The update information may only come from a secure (https) address, not from &quot;%1&quot;.</source>
+        <translation>Update-Informationen dürfen nur von einer sicheren (https-)Adresse kommen, nicht von „%1“.</translation>
     </message>
 </context>
 <context>
@@ -841,6 +841,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Its largest images are %1.</source>
         <translation>Seine größten Bilder sind %1.</translation>
     </message>
+    <message>
+        <source>The project file %1 cannot be read: it is a link that leads round in a loop.</source>
+        <translation>Die Projektdatei %1 kann nicht gelesen werden: Sie ist eine Verknüpfung, die im Kreis führt.</translation>
+    </message>
+    <message>
+        <source>The project file %1 is a link to %2, which does not exist.</source>
+        <translation>Die Projektdatei %1 ist eine Verknüpfung auf %2, das nicht existiert.</translation>
+    </message>
 </context>
 <context>
     <name>IMainMdiArea</name>
@@ -865,6 +873,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
     <message>
         <source>the file %1</source>
         <translation>die Datei %1</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: only projects can be opened from the welcome page.</source>
+        <translation>%1 wurde nicht geöffnet: Von der Startseite aus lassen sich nur Projekte öffnen.</translation>
     </message>
 </context>
 <context>
@@ -4255,6 +4267,51 @@ Die Ausgabe belegt insgesamt %2.</translation>
     <message>
         <source>Move Gradient Point</source>
         <translation>Verlaufspunkt verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadPlacement</name>
+    <message>
+        <source>Cannot create the download folder %1.</source>
+        <translation>Der Download-Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder for the download in %1: %2</source>
+        <translation>In %1 kann kein Ordner für den Download angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the update as %1: %2</source>
+        <translation>Das Update kann nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the update in %1: every name from &quot;%2&quot; to &quot;%3&quot; is taken.</source>
+        <translation>Das Update kann nicht in %1 gespeichert werden: Alle Namen von „%2“ bis „%3“ sind vergeben.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTarget</name>
+    <message>
+        <source>%1 was not written: it is, or links to, %2, which this export reads. Choose another file name.</source>
+        <translation>%1 wurde nicht geschrieben: Es ist %2 oder verweist darauf, und diese Datei liest der Export. Bitte einen anderen Dateinamen wählen.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFeedEntry</name>
+    <message>
+        <source>The update to version %1 was refused: its page address &quot;%2&quot; is not an http or https address.</source>
+        <translation>Das Update auf Version %1 wurde abgelehnt: Seine Seitenadresse „%2“ ist keine http- oder https-Adresse.</translation>
+    </message>
+    <message>
+        <source>The update to version %1 was refused: the update information names neither a page nor a download.</source>
+        <translation>Das Update auf Version %1 wurde abgelehnt: Die Update-Informationen nennen weder eine Seite noch einen Download.</translation>
+    </message>
+    <message>
+        <source>The update to version %1 was refused: its download address &quot;%2&quot; is not a secure (https) address.</source>
+        <translation>Das Update auf Version %1 wurde abgelehnt: Seine Download-Adresse „%2“ ist keine sichere (https-)Adresse.</translation>
+    </message>
+    <message>
+        <source>The update to version %1 was refused: the update information gives no checksum (sha256) for its download, so the file could not be checked.</source>
+        <translation>Das Update auf Version %1 wurde abgelehnt: Die Update-Informationen geben für den Download keine Prüfsumme (sha256) an, daher ließe sich die Datei nicht prüfen.</translation>
     </message>
 </context>
 </TS>
