@@ -155,6 +155,12 @@ bool ZenubHtmlExporter::exportHtml5(const ZenubProject& project, const QString& 
     if (html.isEmpty())
         return fail(tr("The animation player is missing from this installation."));
 
+    // Refused before anything is written: a page linked to the project would replace it.
+    for (const QString& name : {indexFileName(), BannerOptions::fallbackFileName()}) {
+        const QString refusal = ExportTarget::refusal(QDir(folder).filePath(name), inputs);
+        if (!refusal.isEmpty())
+            return fail(refusal);
+    }
     const auto write = [&folder, &fail](const QString& name, const QByteArray& content) {
         const QString fileName = QDir(folder).filePath(name);
         QSaveFile file(fileName);
