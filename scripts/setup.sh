@@ -14,6 +14,8 @@ PACKAGES=(cmake g++ make ccache qtbase5-dev libqt5websockets5-dev libqt5webchann
 install_missing() {
     local missing=()
     for package in "${PACKAGES[@]}"; do
+        # Node.js may come from elsewhere with npm inside it; Debian's npm would then conflict.
+        case $package in nodejs | npm) command -v "$package" >/dev/null && continue ;; esac
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
             || missing+=("$package")
     done
