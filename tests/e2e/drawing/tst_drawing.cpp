@@ -282,6 +282,9 @@ void tst_Drawing::groupMoveUngroupConvert()
     // Moved as one by a drag on a member; ungrouped, the members stay where they were drawn.
     drag({170, 120}, {190, 150});
     QCOMPARE(box(0, 0), QRect(60, 70, 150, 100));
+    // Stretched to twice its width, so that its members' pixels are not the stage's.
+    drag({210, 120}, {360, 120});
+    QCOMPARE(box(0, 0), QRect(60, 70, 300, 100));
     // A double-click enters the group: a drag there moves the member under the pointer only;
     // Escape leaves with the group selected.
     QTest::mouseDClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage({90, 90}).toPoint());
@@ -292,8 +295,11 @@ void tst_Drawing::groupMoveUngroupConvert()
     QCOMPARE(group->childCount(), 2);
     QVERIFY(group->child(1)->isSelected() && !group->child(0)->isSelected());
     drag({90, 90}, {110, 90});
-    QCOMPARE(box(0, 0), QRect(60, 70, 150, 100));
+    QCOMPARE(box(0, 0), QRect(60, 70, 300, 100));
     QCOMPARE(undoText(), QStringLiteral("Undo Move Rectangle 1"));
+    // Its grips size it as the stage shows it.
+    drag({200, 90}, {220, 90});
+    QCOMPARE(undoText(), QStringLiteral("Undo Resize Rectangle 1"));
     // A duplicate stays in the group.
     key(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(shapes().at(0).getMembers().size(), 3);
@@ -304,17 +310,17 @@ void tst_Drawing::groupMoveUngroupConvert()
     // Through the menu: a synthetic Ctrl+Shift+letter reaches the shortcuts as Ctrl+letter.
     command("Object.Ungroup")->trigger();
     QCOMPARE(shapes().size(), 2);
-    QCOMPARE(box(0, 0), QRect(80, 70, 60, 40));
-    QCOMPARE(box(0, 1), QRect(170, 130, 40, 40));
+    QCOMPARE(box(0, 0), QRect(80, 70, 140, 40));
+    QCOMPARE(box(0, 1), QRect(280, 130, 80, 40));
     QCOMPARE(m_stage->getSelectedShapes().size(), 2);
 
     // The ellipse alone becomes a path drawn in its place.
-    QTest::mouseClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage({190, 150}).toPoint());
+    QTest::mouseClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage({320, 150}).toPoint());
     command("Object.Convert_To_Path")->trigger();
     QCOMPARE(shapes().at(1).getType(), ZenubShape::Type::Path);
-    QCOMPARE(box(0, 1), QRect(170, 130, 40, 40));
+    QCOMPARE(box(0, 1), QRect(280, 130, 80, 40));
     QCOMPARE(undoText(), QStringLiteral("Undo Convert to Path"));
-    for (int step = 0; step < 4; ++step)
+    for (int step = 0; step < 6; ++step)
         key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(shapes().size(), 1);
     QCOMPARE(box(0, 0), QRect(40, 40, 150, 100));

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "stagedrag.h"
 
+#include "model/edits/groupedits.h"
 #include "model/render/framerenderer.h"
+#include "model/render/shapegeometry.h"
 #include "stagesnapper.h"
 
 #include <QTransform>
@@ -44,18 +46,18 @@ bool StageDrag::handleBox(const ZenubProject& project, int frame, const QVector<
 {
     QRectF bounds;
     for (const ShapeRef& ref : shapes) {
-        if (ref.scene < 0 || ref.scene >= project.getScenes().size() || ref.layer < 0 ||
-            ref.layer >= project.getScenes().at(ref.scene).getLayers().size())
+        const ZenubShape* shape = ref.find(project);
+        if (!shape)
             return false;
-        const QVector<ZenubShape>& layer =
-            project.getScenes().at(ref.scene).getLayers().at(ref.layer).getShapes();
-        if (ref.shape < 0 || ref.shape >= layer.size())
-            return false;
+        // A member's box as the stage shows it, through its groups.
+        const QTransform toStage =
+            ShapeGeometry::parentToStage(project.getScenes().at(ref.scene), ref, frame);
         if (shapes.size() == 1) {
-            *box = layer.at(ref.shape).stateAtFrame(frame);
+            *box = ref.isMember() ? GroupEdits::mapped(shape->stateAtFrame(frame), toStage)
+                                  : shape->stateAtFrame(frame);
             return true;
         }
-        bounds |= StageSnapper::boundsOf(layer.at(ref.shape), frame);
+        bounds |= toStage.mapRect(StageSnapper::boundsOf(*shape, frame));
     }
     if (shapes.isEmpty())
         return false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "stagegesture.h"
 
+#include "model/edits/groupedits.h"
+#include "model/render/shapegeometry.h"
 #include "stage/stageoverlay.h"
 #include "stage/stagepicker.h"
 #include "stage/stagesnapper.h"
@@ -47,10 +49,8 @@ bool StageGesture::handleBox(const ZenubProject& project, ZenubKeyframe* box) co
     // Locked shapes, picked elsewhere (in the layers), stay as they are.
     const int scene = m_pStage->getScene();
     const StagePicker picker(project, scene, m_pStage->getFrame());
-    // Members of an entered group are moved only: their boxes lie in the group's own
-    // coordinates, which the grips do not follow.
     for (const ShapeRef& ref : selected)
-        if (ref.scene != scene || !picker.isPickable(ref) || ref.isMember())
+        if (ref.scene != scene || !picker.isPickable(ref))
             return false;
     return StageDrag::handleBox(project, m_pStage->getFrame(), selected, box);
 }
@@ -133,33 +133,42 @@ void StageGesture::updatePreview()
         ZenubShape* shape = ref.find(m_preview);
         if (!shape)
             continue;
-        const QPointF step =
-            GroupScope::localStep(document->getProject(), ref, frame, m_drag.offset());
+        const QTransform toStage = ShapeGeometry::parentToStage(
+            document->getProject().getScenes().at(ref.scene), ref, frame);
         // The same keyframe rule the document applies on release, so the picture does not jump.
-        shape->editAt(frame, document->isAutoKey(), [&](ZenubKeyframe& state) {
-            if (ref.isMember()) {
-                state.setX(state.getX() + step.x());
-                state.setY(state.getY() + step.y());
-            } else {
-                state = m_drag.applied(state);
-            }
-        });
+        shape->editAt(frame, document->isAutoKey(),
+                      [&](ZenubKeyframe& state) { state = applied(state, ref, toStage); });
     }
     m_bPreview = true;
     m_pStage->update();
     emit m_pStage->previewChanged();
 }
 
+ZenubKeyframe StageGesture::applied(const ZenubKeyframe& state, const ShapeRef& ref,
+                                    const QTransform& toStage) const
+{
+    if (!ref.isMember())
+        return m_drag.applied(state);
+    // Dragged as the stage shows it, then back into the group's own coordinates.
+    return GroupEdits::mapped(m_drag.applied(GroupEdits::mapped(state, toStage)),
+                              toStage.inverted());
+}
+
 void StageGesture::finish()
 {
     DesignerDocument* document = m_pStage->getDocument();
     if (m_kind == Kind::Drag && document && m_drag.hasChanged()) {
-        const StageDrag& drag = m_drag;
         const QVector<ShapeRef> selected = m_pStage->getSelectedShapes();
         const int frame = m_pStage->getFrame();
         const QString name = shapeName(document, m_pStage->getSelection());
-        const auto change = [&drag](ZenubKeyframe& state) {
-            state = drag.applied(state);
+        // The selected members share their group.
+        const ShapeRef first = selected.value(0);
+        const QTransform toStage =
+            first.isValid() ? ShapeGeometry::parentToStage(
+                                  document->getProject().getScenes().at(first.scene), first, frame)
+                            : QTransform();
+        const auto change = [this, &first, &toStage](ZenubKeyframe& state) {
+            state = applied(state, first, toStage);
         };
         switch (m_drag.kind()) {
         case StageDrag::Kind::Move: {

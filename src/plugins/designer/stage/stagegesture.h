@@ -47,6 +47,9 @@ public:
 
 private:
     void updatePreview();
+    /*! \a state of \a ref's shape as the drag leaves it; \a toStage maps its coordinates. */
+    ZenubKeyframe applied(const ZenubKeyframe& state, const ShapeRef& ref,
+                          const QTransform& toStage) const;
 
     Kind m_kind = Kind::None;
     StageDrag m_drag;
