@@ -34,6 +34,14 @@ bool VideoEncoder::canBeTransparent(Format format)
     return format == Format::Gif || format == Format::WebP || format == Format::Apng;
 }
 
+int VideoEncoder::lookaheadFrames(const QSize& size, int usual)
+{
+    // What the held frames may take, counted in the encoder's own pictures (1.5 bytes a pixel).
+    const qint64 budget = qint64(512) << 20;
+    const qint64 frameBytes = qint64(size.width()) * size.height() * 3 / 2;
+    return int(qBound<qint64>(0, frameBytes > 0 ? budget / frameBytes : usual, usual));
+}
+
 QSize VideoEncoder::encodedSize(Format format, const QSize& size)
 {
     // Browsers play H.264 only with halved colour planes, which need even sides.

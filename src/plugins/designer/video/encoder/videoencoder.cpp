@@ -180,6 +180,8 @@ bool VideoEncoder::openCodec(Format kind, const VideoEncoderOptions& options)
     if (kind == Format::Mp4) {
         av_dict_set(&codecOptions, "preset", "medium", 0);
         av_dict_set_int(&codecOptions, "crf", scaled(options.quality, 10, 18, 40), 0);
+        // The preset's own look-ahead, fewer frames where each is large.
+        av_dict_set_int(&codecOptions, "rc-lookahead", lookaheadFrames(d->size, 40), 0);
     } else if (kind == Format::WebM) {
         // Constant quality; "good" with a higher cpu-used keeps long scenes bearable.
         av_dict_set_int(&codecOptions, "crf", scaled(options.quality, 10, 24, 50), 0);
@@ -187,6 +189,7 @@ bool VideoEncoder::openCodec(Format kind, const VideoEncoderOptions& options)
         av_dict_set(&codecOptions, "deadline", "good", 0);
         av_dict_set(&codecOptions, "cpu-used", "4", 0);
         av_dict_set(&codecOptions, "row-mt", "1", 0);
+        av_dict_set_int(&codecOptions, "lag-in-frames", lookaheadFrames(d->size, 25), 0);
     } else if (kind == Format::WebP) {
         av_dict_set_int(&codecOptions, "quality", qBound(1, options.quality, 100), 0);
     }

@@ -38,6 +38,11 @@ public:
     static bool canBeTransparent(Format format);
     /*! \a size rounded up to what the format's picture layout can hold (even for H.264). */
     static QSize encodedSize(Format format, const QSize& size);
+    /*!
+        The frames an encoder may hold back to look ahead, at most \a usual: fewer for large
+        frames, so that what it holds stays within a few hundred megabytes.
+    */
+    static int lookaheadFrames(const QSize& size, int usual);
 
     bool open(const QString& fileName, const QSize& size, int frameRate,
               const VideoEncoderOptions& options = VideoEncoderOptions());
