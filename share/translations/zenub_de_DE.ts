@@ -1031,6 +1031,14 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>Open Project</source>
         <translation>Projekt öffnen</translation>
     </message>
+    <message>
+        <source>Projects and Lottie animations (*.zenub *.zenubpack *.json)</source>
+        <translation>Projekte und Lottie-Animationen (*.zenub *.zenubpack *.json)</translation>
+    </message>
+    <message>
+        <source>Lottie animations (*.json)</source>
+        <translation>Lottie-Animationen (*.json)</translation>
+    </message>
 </context>
 <context>
     <name>DesignerEditor</name>
@@ -4312,6 +4320,373 @@ Die Ausgabe belegt insgesamt %2.</translation>
     <message>
         <source>The update to version %1 was refused: the update information gives no checksum (sha256) for its download, so the file could not be checked.</source>
         <translation>Das Update auf Version %1 wurde abgelehnt: Die Update-Informationen geben für den Download keine Prüfsumme (sha256) an, daher ließe sich die Datei nicht prüfen.</translation>
+    </message>
+</context>
+<context>
+    <name>LottieImporter</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some parts of &quot;%1&quot; cannot be held by a project and were left out: %2.</source>
+        <translation>Einige Teile von „%1“ kann ein Projekt nicht aufnehmen; sie wurden weggelassen: %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Lottie file of at most %2 MiB.</source>
+        <translation>„%1“ ist keine Lottie-Datei von höchstens %2 MiB.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened as a Lottie animation. %2</source>
+        <translation>„%1“ kann nicht als Lottie-Animation geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>The parents of layer &quot;%1&quot; lead round in a circle.</source>
+        <translation>Die Eltern der Ebene „%1“ führen im Kreis.</translation>
+    </message>
+    <message>
+        <source>layer &quot;%1&quot;</source>
+        <translation>Ebene „%1“</translation>
+    </message>
+    <message>
+        <source>It is too long and draws too much to be opened: more than %1 shapes times frames.</source>
+        <translation>Sie ist zu lang und zeichnet zu viel, um geöffnet zu werden: mehr als %1 Formen mal Bilder.</translation>
+    </message>
+    <message>
+        <source>a picture that cannot be shown (%1)</source>
+        <translation>ein Bild, das nicht angezeigt werden kann (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>LottiePropertyReader</name>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <translation>„%1“ muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has too many numbers.</source>
+        <translation>„%1“ hat zu viele Zahlen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must hold numbers.</source>
+        <translation>„%1“ muss Zahlen enthalten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number or a list of numbers.</source>
+        <translation>„%1“ muss eine Zahl oder eine Liste von Zahlen sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must hold finite numbers.</source>
+        <translation>„%1“ muss endliche Zahlen enthalten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs the tangents &quot;o&quot; and &quot;i&quot; of its timing curve.</source>
+        <translation>„%1“ braucht die Tangenten „o“ und „i“ seiner Zeitkurve.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a timing curve out of bounds.</source>
+        <translation>„%1“ hat eine Zeitkurve außerhalb der Grenzen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be an outline with its points &quot;v&quot;.</source>
+        <translation>„%1“ muss ein Umriss mit seinen Punkten „v“ sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the outlines have more than %2 points.</source>
+        <translation>„%1“: Die Umrisse haben mehr als %2 Punkte.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a point that is not two numbers.</source>
+        <translation>„%1“ hat einen Punkt, der nicht aus zwei Zahlen besteht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a property object.</source>
+        <translation>„%1“ muss ein Eigenschaftsobjekt sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more than %2 keys.</source>
+        <translation>„%1“ hat mehr als %2 Schlüssel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value &quot;s&quot;.</source>
+        <translation>„%1“ hat keinen Wert „s“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes before the key ahead of it.</source>
+        <translation>„%1“ liegt vor dem Schlüssel davor.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be an outline property.</source>
+        <translation>„%1“ muss eine Umriss-Eigenschaft sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no outline &quot;s&quot;.</source>
+        <translation>„%1“ hat keinen Umriss „s“.</translation>
+    </message>
+</context>
+<context>
+    <name>LottieReader</name>
+    <message>
+        <source>layer %1</source>
+        <translation>Ebene %1</translation>
+    </message>
+    <message>
+        <source>layer &quot;%1&quot;</source>
+        <translation>Ebene „%1“</translation>
+    </message>
+    <message>
+        <source>trim paths</source>
+        <translation>Pfade trimmen</translation>
+    </message>
+    <message>
+        <source>repeaters</source>
+        <translation>Wiederholer</translation>
+    </message>
+    <message>
+        <source>rounded corners</source>
+        <translation>abgerundete Ecken</translation>
+    </message>
+    <message>
+        <source>merged paths</source>
+        <translation>zusammengeführte Pfade</translation>
+    </message>
+    <message>
+        <source>offset paths</source>
+        <translation>versetzte Pfade</translation>
+    </message>
+    <message>
+        <source>pucker and bloat</source>
+        <translation>Zusammenziehen und Aufblähen</translation>
+    </message>
+    <message>
+        <source>twists</source>
+        <translation>Verdrehungen</translation>
+    </message>
+    <message>
+        <source>zig zags</source>
+        <translation>Zickzacks</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>expressions</source>
+        <translation>Ausdrücke</translation>
+    </message>
+    <message>
+        <source>It is not JSON: %1 at byte %2.</source>
+        <translation>Es ist kein JSON: %1 bei Byte %2.</translation>
+    </message>
+    <message>
+        <source>It is not a Lottie animation: it needs &quot;layers&quot;, &quot;w&quot;, &quot;h&quot;, &quot;fr&quot;, &quot;ip&quot; and &quot;op&quot;.</source>
+        <translation>Es ist keine Lottie-Animation: Sie braucht „layers“, „w“, „h“, „fr“, „ip“ und „op“.</translation>
+    </message>
+    <message>
+        <source>The size %1 × %2 is outside 1 to %3 pixels.</source>
+        <translation>Die Größe %1 × %2 liegt außerhalb von 1 bis %3 Pixeln.</translation>
+    </message>
+    <message>
+        <source>The frame rate %1 is outside 1 to %2 frames a second.</source>
+        <translation>Die Bildrate %1 liegt außerhalb von 1 bis %2 Bildern pro Sekunde.</translation>
+    </message>
+    <message>
+        <source>The animation&apos;s frames &quot;ip&quot; %1 to &quot;op&quot; %2 are not 1 to %3 frames long.</source>
+        <translation>Die Bilder der Animation „ip“ %1 bis „op“ %2 sind nicht 1 bis %3 Bilder lang.</translation>
+    </message>
+    <message>
+        <source>a frame rate of %1 a second, played at %2</source>
+        <translation>eine Bildrate von %1 pro Sekunde, abgespielt mit %2</translation>
+    </message>
+    <message>
+        <source>the animation</source>
+        <translation>die Animation</translation>
+    </message>
+    <message>
+        <source>It has more than %1 layers.</source>
+        <translation>Sie hat mehr als %1 Ebenen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a layer object.</source>
+        <translation>„%1“ muss ein Ebenenobjekt sein.</translation>
+    </message>
+    <message>
+        <source>skew</source>
+        <translation>Scherung</translation>
+    </message>
+    <message>
+        <source>3D rotation</source>
+        <translation>3D-Drehung</translation>
+    </message>
+    <message>
+        <source>pictures kept in files of their own</source>
+        <translation>Bilder in eigenen Dateien</translation>
+    </message>
+    <message>
+        <source>%1 shows the picture &quot;%2&quot;, which the file does not hold.</source>
+        <translation>%1 zeigt das Bild „%2“, das die Datei nicht enthält.</translation>
+    </message>
+    <message>
+        <source>Layer %1</source>
+        <translation>Ebene %1</translation>
+    </message>
+    <message>
+        <source>masks</source>
+        <translation>Masken</translation>
+    </message>
+    <message>
+        <source>track mattes</source>
+        <translation>Spurmatten</translation>
+    </message>
+    <message>
+        <source>effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>layer styles</source>
+        <translation>Ebenenstile</translation>
+    </message>
+    <message>
+        <source>3D layers</source>
+        <translation>3D-Ebenen</translation>
+    </message>
+    <message>
+        <source>time remapping</source>
+        <translation>Zeitverzerrung</translation>
+    </message>
+    <message>
+        <source>auto-orientation</source>
+        <translation>automatische Ausrichtung</translation>
+    </message>
+    <message>
+        <source>blend modes</source>
+        <translation>Mischmodi</translation>
+    </message>
+    <message>
+        <source>&quot;%1.sc&quot; must be a colour &quot;#rrggbb&quot;.</source>
+        <translation>„%1.sc“ muss eine Farbe „#rrggbb“ sein.</translation>
+    </message>
+    <message>
+        <source>precompositions</source>
+        <translation>Vorkompositionen</translation>
+    </message>
+    <message>
+        <source>layers of type %1</source>
+        <translation>Ebenen vom Typ %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1.d&quot; must hold the text&apos;s words.</source>
+        <translation>„%1.d“ muss die Wörter des Textes enthalten.</translation>
+    </message>
+    <message>
+        <source>words that change (the first are kept)</source>
+        <translation>sich ändernde Wörter (die ersten bleiben)</translation>
+    </message>
+    <message>
+        <source>text animators</source>
+        <translation>Textanimatoren</translation>
+    </message>
+    <message>
+        <source>paragraph boxes (the lines are kept as written)</source>
+        <translation>Absatzrahmen (die Zeilen bleiben wie geschrieben)</translation>
+    </message>
+    <message>
+        <source>letter spacing</source>
+        <translation>Zeichenabstand</translation>
+    </message>
+    <message>
+        <source>&quot;%1.d.s&quot;: the font size %2 is not 1 to 10000 pixels.</source>
+        <translation>„%1.d.s“: Die Schriftgröße %2 liegt nicht zwischen 1 und 10000 Pixeln.</translation>
+    </message>
+    <message>
+        <source>&quot;%1.g.p&quot; must count 1 to %2 colours.</source>
+        <translation>„%1.g.p“ muss 1 bis %2 Farben zählen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1.g.k&quot; holds fewer than %2 colours.</source>
+        <translation>„%1.g.k“ enthält weniger als %2 Farben.</translation>
+    </message>
+    <message>
+        <source>radial gradients&apos; highlights</source>
+        <translation>Glanzpunkte radialer Verläufe</translation>
+    </message>
+    <message>
+        <source>&quot;%1.d&quot; has more than %2 dashes.</source>
+        <translation>„%1.d“ hat mehr als %2 Striche.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: groups are nested deeper than %2.</source>
+        <translation>„%1“: Gruppen sind tiefer als %2 verschachtelt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of shapes.</source>
+        <translation>„%1“ muss eine Liste von Formen sein.</translation>
+    </message>
+    <message>
+        <source>It has more than %1 shape elements.</source>
+        <translation>Sie hat mehr als %1 Formelemente.</translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;</source>
+        <translation>%1, „%2“</translation>
+    </message>
+    <message>
+        <source>rounded star corners (drawn sharp)</source>
+        <translation>abgerundete Sternecken (spitz gezeichnet)</translation>
+    </message>
+    <message>
+        <source>shape elements of type &quot;%1&quot;</source>
+        <translation>Formelemente vom Typ „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>LottieShapeBuilder</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;</source>
+        <translation>%1, „%2“</translation>
+    </message>
+    <message>
+        <source>mirrored or skewed pictures and texts (drawn unmirrored)</source>
+        <translation>gespiegelte oder gescherte Bilder und Texte (ungespiegelt gezeichnet)</translation>
+    </message>
+    <message>
+        <source>layer &quot;%1&quot;</source>
+        <translation>Ebene „%1“</translation>
+    </message>
+    <message>
+        <source>outlines that change their form (kept as at the start)</source>
+        <translation>Umrisse, die ihre Form ändern (wie am Anfang belassen)</translation>
+    </message>
+    <message>
+        <source>skewed or mirrored shapes that move (kept as at the start)</source>
+        <translation>gescherte oder gespiegelte Formen, die sich bewegen (wie am Anfang belassen)</translation>
+    </message>
+    <message>
+        <source>fills and strokes fading apart (kept as at the start)</source>
+        <translation>Füllungen und Konturen, die unterschiedlich verblassen (wie am Anfang belassen)</translation>
+    </message>
+    <message>
+        <source>colours and line widths that change (kept as at the start)</source>
+        <translation>sich ändernde Farben und Linienbreiten (wie am Anfang belassen)</translation>
+    </message>
+    <message>
+        <source>the opacity of groups, given to each of their shapes</source>
+        <translation>die Deckkraft von Gruppen, auf jede ihrer Formen übertragen</translation>
     </message>
 </context>
 </TS>

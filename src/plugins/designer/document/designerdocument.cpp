@@ -3,6 +3,7 @@
 
 #include "dialogs/dialogfolders.h"
 #include "model/edits/newcontent.h"
+#include "model/io/lottie/lottieimporter.h"
 #include "model/io/zenub/zenubprojectfile.h"
 #include "projectbackup.h"
 #include "projecteditcommand.h"
@@ -295,8 +296,31 @@ void DesignerDocument::reportError(const QString& text)
                                     QMessageBox::Ok, QMessageBox::Ok);
 }
 
+bool DesignerDocument::openLottie()
+{
+    ZenubProject project;
+    QStringList leftOut;
+    QString error;
+    if (!LottieImporter::importFile(getFileName(), &project, &leftOut, &error)) {
+        reportError(error);
+        return false;
+    }
+    m_pUndoStack->clear();
+    setOpenAsBackup(false);
+    // A new project made from the file: Save asks where to keep it, and the file stays as it is.
+    setIsTempDocument(true);
+    setProject(project);
+    if (!leftOut.isEmpty())
+        IUi::getInstance()->showInformation(ICore::getMainWindow(), QStringLiteral("Zenub Animate"),
+                                            LottieImporter::leftOutMessage(getFileName(), leftOut),
+                                            QMessageBox::Ok, QMessageBox::Ok);
+    return true;
+}
+
 bool DesignerDocument::open()
 {
+    if (LottieImporter::isLottieFile(getFileName()))
+        return openLottie();
     ZenubProjectFile file(getFileName());
     ZenubProject project;
     if (!file.load(&project)) {
@@ -364,10 +388,12 @@ bool DesignerDocument::save(const QString& strFile)
 
 QString DesignerDocument::askSaveFileName()
 {
-    const QString file =
-        QFileDialog::getSaveFileName(ICore::getMainWindow(), tr("Save Project As"),
-                                     DialogFolders::start(DialogFolders::Projects, getFileName()),
-                                     tr("Zenub projects (*.zenub)"));
+    QString start = DialogFolders::start(DialogFolders::Projects, getFileName());
+    // A project made from another file is offered that file's name.
+    if (isTempDocument() && !getFileName().isEmpty())
+        start = QDir(start).filePath(QFileInfo(getFileName()).completeBaseName() + ".zenub");
+    const QString file = QFileDialog::getSaveFileName(ICore::getMainWindow(), tr("Save Project As"),
+                                                      start, tr("Zenub projects (*.zenub)"));
     if (!file.isEmpty())
         DialogFolders::remember(DialogFolders::Projects, file);
     return file;
@@ -397,7 +423,8 @@ QString DesignerDocument::backupFileName(const QString& fileName)
 
 bool DesignerDocument::saveBackup()
 {
-    if (getFileName().isEmpty())
+    // A project opened from a Lottie file has no project file of its own to stand beside.
+    if (getFileName().isEmpty() || LottieImporter::isLottieFile(getFileName()))
         return false;
     // Nothing to lose while the file on disk matches the editor.
     if (!isModified())

@@ -2,8 +2,8 @@
 #ifndef DESIGNERDOCUMENT_H
 #define DESIGNERDOCUMENT_H
 
-#include "model/project/zenubproject.h"
 #include "model/edits/shaperef.h"
+#include "model/project/zenubproject.h"
 
 #include <documents/idocument.h>
 
@@ -91,6 +91,7 @@ signals:
     void autoKeyChanged(bool bAutoKey);
 
 public slots:
+    /*! Opens a project file, or a Lottie animation (".json") as a new, unsaved project. */
     bool open() override;
     bool save() override;
     bool save(const QString& strFile) override;
@@ -103,6 +104,7 @@ protected:
     virtual QString askSaveFileName();
 
 private:
+    bool openLottie();
     void pushEdit(const QString& text, const ZenubProject& after);
     void reportError(const QString& text);
 

@@ -34,7 +34,7 @@ IEditor* DesignerDocumentFactory::createEditor()
 
 QStringList DesignerDocumentFactory::supportedSuffixes()
 {
-    return {QStringLiteral("zenub"), QStringLiteral("zenubpack")};
+    return {QStringLiteral("zenub"), QStringLiteral("zenubpack"), QStringLiteral("json")};
 }
 
 IOptionsDlg* DesignerDocumentFactory::createOptionsDialog()
@@ -49,7 +49,9 @@ ICreateDocumentDlg* DesignerDocumentFactory::createNewDocumentDialog()
 
 QString DesignerDocumentFactory::openFilter()
 {
-    return tr("Zenub projects (*.zenub *.zenubpack)");
+    return tr("Projects and Lottie animations (*.zenub *.zenubpack *.json)") +
+           QStringLiteral(";;") + tr("Zenub projects (*.zenub *.zenubpack)") +
+           QStringLiteral(";;") + tr("Lottie animations (*.json)");
 }
 
 QString DesignerDocumentFactory::selectFileToOpen()

@@ -4,6 +4,7 @@
 #include "model/export/framesexportjob.h"
 #include "model/html5/zenubhtmlexporter.h"
 #include "model/io/lottie/lottieexporter.h"
+#include "model/io/lottie/lottieimporter.h"
 #include "model/io/zenub/zenubprojectfile.h"
 #include "model/project/zenubproject.h"
 #include "video/videoexportjob.h"
@@ -19,17 +20,6 @@ ProjectExporter::ProjectExporter(QObject* parent)
 
 namespace {
 
-// The project and the settings, or the first fault of either.
-QString load(const QString& projectFile, const QVariantMap& map, ZenubProject* project,
-             ExportSettings* settings)
-{
-    ZenubProjectFile file(projectFile);
-    if (!file.load(project))
-        return file.getErrorString();
-    QString error;
-    return ExportSettings::fromMap(map, settings, &error) ? QString() : error;
-}
-
 // The banner's options make sense only for a page.
 QString pageOption(const QVariantMap& settings)
 {
@@ -41,6 +31,25 @@ QString pageOption(const QVariantMap& settings)
 }
 
 } // namespace
+
+QString ProjectExporter::load(const QString& projectFile, const QVariantMap& map,
+                              ZenubProject* project, ExportSettings* settings)
+{
+    if (LottieImporter::isLottieFile(projectFile)) {
+        QStringList leftOut;
+        QString error;
+        if (!LottieImporter::importFile(projectFile, project, &leftOut, &error))
+            return error;
+        if (!leftOut.isEmpty())
+            emit progress(LottieImporter::leftOutMessage(projectFile, leftOut));
+    } else {
+        ZenubProjectFile file(projectFile);
+        if (!file.load(project))
+            return file.getErrorString();
+    }
+    QString error;
+    return ExportSettings::fromMap(map, settings, &error) ? QString() : error;
+}
 
 QString ProjectExporter::exportHtml5(const QString& projectFile, const QString& folder,
                                      const QVariantMap& settings)

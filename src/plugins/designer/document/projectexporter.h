@@ -6,6 +6,8 @@
 #include <QVariantMap>
 
 class ExportJob;
+struct ExportSettings;
+class ZenubProject;
 
 /*!
     The exports of a project file without the main window, for the command line. The plugin
@@ -44,6 +46,9 @@ signals:
     void progress(const QString& text);
 
 private:
+    /*! The project (or Lottie animation) and the settings, or the first fault of either. */
+    QString load(const QString& projectFile, const QVariantMap& map, ZenubProject* project,
+                 ExportSettings* settings);
     QString runJob(ExportJob* job);
 };
 

@@ -2,6 +2,8 @@
 #include "lottieharness.h"
 
 #include <model/io/lottie/lottieexporter.h>
+#include <model/io/lottie/lottieimporter.h>
+#include <model/io/lottie/lottiereader.h>
 #include <model/io/zenub/zenubprojectfile.h>
 #include <model/project/zenubproject.h>
 
@@ -13,7 +15,9 @@ namespace {
 
 // Each fixture once: exported projects are checked with the validator and drawn by lottie-web
 // beside the editor's frames. Shapes must agree within 1 % of the pixels (pixelmatch's own
-// threshold; anti-aliased edge pixels are not counted).
+// threshold; anti-aliased edge pixels are not counted). Texts get 2 %: the browser places
+// glyphs by its own hinting and kerning. Lottie files written by hand (import/) are opened as
+// projects, and the editor's frames of those must be within 2 % of lottie-web's drawing.
 struct Fixture
 {
     const char* file;
@@ -21,6 +25,18 @@ struct Fixture
     double tolerance = 0.01;
     bool outlines = false;
 };
+
+bool isImport(const Fixture& entry)
+{
+    return QByteArray(entry.file).endsWith(".json");
+}
+
+QString jobName(const Fixture& entry)
+{
+    return QFileInfo(QLatin1String(entry.file)).completeBaseName() + (isImport(entry)  ? "-import"
+                                                                      : entry.outlines ? "-outlines"
+                                                                                       : "");
+}
 
 const QVector<Fixture>& exports()
 {
@@ -32,8 +48,64 @@ const QVector<Fixture>& exports()
         {"texts.zenub", {0}, 0.01, true},
         {"images.zenub", {0}},
         {"scenes.zenub", {0, 7, 12, 19, 20, 25, 29}},
+        {"import/shapes.json", {0}, 0.02},
+        {"import/motion.json", {0, 5, 8, 12, 15, 16, 23}, 0.02},
     };
     return table;
+}
+
+// Shapes (groups' members too) of the shown layers by name, with their keyframes' frames in
+// the whole animation.
+QMultiMap<QString, QSet<int>> contents(const ZenubProject& project)
+{
+    QMultiMap<QString, QSet<int>> found;
+    int start = 0;
+    std::function<void(const ZenubShape&)> add = [&](const ZenubShape& shape) {
+        QSet<int> frames;
+        for (const ZenubKeyframe& key : shape.getKeyframes())
+            frames << start + key.getFrame();
+        found.insert(shape.getName(), frames);
+        for (const ZenubShape& member : shape.getMembers())
+            add(member);
+    };
+    for (const ZenubScene& scene : project.getScenes()) {
+        for (const ZenubLayer& layer : scene.getLayers())
+            if (layer.isVisible())
+                for (const ZenubShape& shape : layer.getShapes())
+                    add(shape);
+        start += scene.getDuration();
+    }
+    return found;
+}
+
+// The first shape of \a before that \a after lost, or lost a key of; empty when none.
+QString lost(const QMultiMap<QString, QSet<int>>& before,
+             const QMultiMap<QString, QSet<int>>& after)
+{
+    for (auto shape = before.cbegin(); shape != before.cend(); ++shape) {
+        bool kept = false;
+        for (const QSet<int>& frames : after.values(shape.key()))
+            kept = kept || frames.contains(shape.value());
+        if (!kept)
+            return shape.key();
+    }
+    return QString();
+}
+
+// The part of the pixels where the two pictures differ by more than anti-aliasing does.
+double differing(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return 1;
+    qint64 count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            count += std::max({qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
+                               qAbs(qBlue(p) - qBlue(q))}) > 32;
+        }
+    return double(count) / (a.width() * a.height());
 }
 
 QString fixture(const char* name)
@@ -50,6 +122,10 @@ private slots:
     void initTestCase();
     void exported_data();
     void exported();
+    void roundTrip_data();
+    void roundTrip();
+    void opens_data();
+    void opens();
     void cleanupTestCase();
 
 private:
@@ -73,16 +149,23 @@ void tst_Lottie::initTestCase()
     m_folder.setAutoRemove(false);
     for (const Fixture& entry : exports()) {
         ZenubProject project;
-        ZenubProjectFile file(fixture(entry.file));
-        QVERIFY2(file.load(&project), qPrintable(file.getErrorString()));
-        LottieExportOptions options;
-        options.textAsOutlines = entry.outlines;
         LottieHarness::Job job;
-        job.name = QFileInfo(QLatin1String(entry.file)).completeBaseName() +
-                   (entry.outlines ? "-outlines" : "");
-        job.lottie = m_folder.filePath(job.name + ".json");
+        job.name = jobName(entry);
         QString error;
-        QVERIFY2(LottieExporter(project, options).write(job.lottie, &error), qPrintable(error));
+        if (isImport(entry)) {
+            job.lottie = fixture(entry.file);
+            QStringList leftOut;
+            QVERIFY2(LottieImporter::importFile(job.lottie, &project, &leftOut, &error),
+                     qPrintable(error));
+            QVERIFY2(leftOut.isEmpty(), qPrintable(leftOut.join('\n')));
+        } else {
+            ZenubProjectFile file(fixture(entry.file));
+            QVERIFY2(file.load(&project), qPrintable(file.getErrorString()));
+            LottieExportOptions options;
+            options.textAsOutlines = entry.outlines;
+            job.lottie = m_folder.filePath(job.name + ".json");
+            QVERIFY2(LottieExporter(project, options).write(job.lottie, &error), qPrintable(error));
+        }
         for (const int frame : entry.frames)
             job.frames.append(
                 {double(frame), LottieHarness::editorFrame(project, frame), -1, QString()});
@@ -97,11 +180,8 @@ void tst_Lottie::exported_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<double>("tolerance");
-    for (const Fixture& entry : exports()) {
-        const QString name = QFileInfo(QLatin1String(entry.file)).completeBaseName() +
-                             (entry.outlines ? "-outlines" : "");
-        QTest::newRow(qPrintable(name)) << name << entry.tolerance;
-    }
+    for (const Fixture& entry : exports())
+        QTest::newRow(qPrintable(jobName(entry))) << jobName(entry) << entry.tolerance;
 }
 
 void tst_Lottie::exported()
@@ -119,6 +199,84 @@ void tst_Lottie::exported()
                                 .arg(frame.differing * 100)
                                 .arg(frame.drawn)));
     --m_unfinished;
+}
+
+void tst_Lottie::roundTrip_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QVector<int>>("frames");
+    for (const Fixture& entry : exports())
+        if (!entry.outlines && !isImport(entry))
+            QTest::newRow(entry.file) << QString::fromLatin1(entry.file) << entry.frames;
+}
+
+void tst_Lottie::roundTrip()
+{
+    QFETCH(QString, file);
+    QFETCH(QVector<int>, frames);
+    ZenubProject project;
+    ZenubProjectFile reader(fixture(qPrintable(file)));
+    QVERIFY(reader.load(&project));
+    LottieDocument document;
+    QString error;
+    QVERIFY2(LottieReader::read(LottieExporter(project, {}).toJson(), &document, &error),
+             qPrintable(error));
+    ZenubProject back;
+    QStringList leftOut;
+    QVERIFY2(LottieImporter::import(document, &back, &leftOut, &error), qPrintable(error));
+    QVERIFY2(leftOut.isEmpty(), qPrintable(leftOut.join('\n')));
+    // Scenes after the first need keys where they start and end, and a picture's border is a
+    // shape of its own: the round trip may add shapes and keys, never lose one.
+    QCOMPARE(lost(contents(project), contents(back)), QString());
+    for (const int frame : frames) {
+        const double part = differing(LottieHarness::editorFrame(back, frame),
+                                      LottieHarness::editorFrame(project, frame));
+        QVERIFY2(part <= 0.01,
+                 qPrintable(QStringLiteral("frame %1: %2 %").arg(frame).arg(part * 100)));
+    }
+}
+
+void tst_Lottie::opens_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("leftOut");
+    const QByteArray head = R"({"fr":24,"ip":0,"op":10,"w":50,"h":50,"layers":)";
+    QTest::newRow("not JSON") << QByteArray("{\"fr\":") << "It is not JSON" << QString();
+    QTest::newRow("not Lottie") << QByteArray("{\"w\":5}") << "it needs \"layers\"" << QString();
+    QTest::newRow("circle")
+        << head + R"([{"ty":4,"ind":3,"parent":1,"ip":0,"op":10,"ks":{},"shapes":[]},
+        {"ty":3,"ind":1,"parent":2,"ip":0,"op":10,"ks":{}},
+        {"ty":3,"ind":2,"parent":1,"ip":0,"op":10,"ks":{}}]})"
+        << "lead round in a circle" << QString();
+    QFile partly(fixture("import/partly.json"));
+    QVERIFY(partly.open(QIODevice::ReadOnly));
+    QTest::newRow("partly") << partly.readAll() << QString()
+                            << "masks (layer \"Masked\"); effects (layer \"Masked\"); trim "
+                               "paths (layer \"Masked\", \"Line\")";
+}
+
+void tst_Lottie::opens()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, error);
+    QFETCH(QString, leftOut);
+    const QString name = m_folder.filePath(QStringLiteral("open.json"));
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    ZenubProject project;
+    QStringList missing;
+    QString found;
+    QCOMPARE(LottieImporter::importFile(name, &project, &missing, &found), error.isEmpty());
+    // The file and the first fault are named; what opens says what it left out, and keeps
+    // the rest.
+    if (!error.isEmpty())
+        QVERIFY2(found.contains(error) && found.contains(name), qPrintable(found));
+    else
+        QVERIFY2(LottieImporter::leftOutMessage(name, missing).contains(leftOut),
+                 qPrintable(missing.join("; ")));
+    QCOMPARE(!error.isEmpty() || !project.getScenes().at(0).getLayers().isEmpty(), true);
 }
 
 void tst_Lottie::cleanupTestCase()

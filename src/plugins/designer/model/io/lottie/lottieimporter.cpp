@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: MIT
+#include "lottieimporter.h"
+
+#include "lottiereader.h"
+#include "lottieshapebuilder.h"
+#include "model/edits/nameedits.h"
+#include "model/edits/newcontent.h"
+#include "model/images/imageimport.h"
+#include "model/images/picturedecoder.h"
+#include "model/io/zenub/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
+#include "model/render/textlayout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <cmath>
+
+namespace {
+
+int countDrawn(const QVector<LottieDrawn>& drawn)
+{
+    int count = 0;
+    for (const LottieDrawn& entry : drawn)
+        count += 1 + countDrawn(entry.members);
+    return count;
+}
+
+// The way from a layer's coordinates to the stage: its own transform, then its parents'.
+bool chainOf(const LottieDocument& document, int position, LottieChain* chain)
+{
+    QHash<int, int> byIndex;
+    for (int i = 0; i < document.layers.size(); ++i)
+        if (document.layers.at(i).index >= 0 && !byIndex.contains(document.layers.at(i).index))
+            byIndex.insert(document.layers.at(i).index, i);
+    QSet<int> seen;
+    int current = position;
+    bool own = true;
+    while (current >= 0) {
+        if (seen.contains(current))
+            return false;
+        seen.insert(current);
+        const LottieLayer& layer = document.layers.at(current);
+        chain->steps.append({&layer.transform, &layer, own});
+        own = false;
+        current = layer.parent >= 0 ? byIndex.value(layer.parent, -1) : -1;
+    }
+    return true;
+}
+
+bool isBackground(const LottieDocument& document, const LottieLayer& layer)
+{
+    const LottieTransform& t = layer.transform;
+    for (const LottieTrack* track : t.tracks())
+        if (track->isAnimated())
+            return false;
+    return layer.kind == LottieLayer::Kind::Solid && layer.parent < 0 && !layer.hidden &&
+           layer.in <= document.in && layer.out >= document.out && t.matrixAt(0).isIdentity() &&
+           t.opacityAt(0) >= 1 && layer.solidSize == QSizeF(document.width, document.height);
+}
+
+ZenubShape textShape(const LottieLayer& layer, QRectF* local)
+{
+    ZenubShape shape(ZenubShape::Type::Text, layer.name);
+    ZenubText text;
+    text.setFontFamily(layer.fontFamily);
+    text.setFontSize(layer.fontSize);
+    text.setAlignment(layer.justify == 1   ? ZenubText::Alignment::Right
+                      : layer.justify == 2 ? ZenubText::Alignment::Center
+                                           : ZenubText::Alignment::Left);
+    const QString style = layer.fontStyle.toLower();
+    ZenubTextRun run(layer.text);
+    run.bold = style.contains(QLatin1String("bold")) || style.contains(QLatin1String("black")) ||
+               style.contains(QLatin1String("heavy"));
+    run.italic =
+        style.contains(QLatin1String("italic")) || style.contains(QLatin1String("oblique"));
+    text.setRuns({run});
+    if (layer.lineHeight > 0 && layer.text.contains(QLatin1Char('\n'))) {
+        const auto plain = TextLayout::of(text, QSizeF());
+        if (!plain->lines().isEmpty() && plain->lines().constFirst().height > 0)
+            text.setLineSpacing(layer.lineHeight / plain->lines().constFirst().height);
+    }
+    shape.setTextContent(text);
+    shape.setFillColor(layer.textColor);
+    // The first line's baseline starts (or is centred, or ends) at the layer's origin.
+    const QSizeF natural = TextLayout::naturalSize(text, QSizeF());
+    const auto layout = TextLayout::of(text, natural);
+    const double baseline = layout->lines().isEmpty() ? 0
+                                                      : layout->blockTop(natural.height()) +
+                                                            layout->lines().constFirst().baseline;
+    const double x = text.getAlignment() == ZenubText::Alignment::Left    ? 0
+                     : text.getAlignment() == ZenubText::Alignment::Right ? -natural.width()
+                                                                          : -natural.width() / 2;
+    *local = QRectF(QPointF(x, -baseline), natural);
+    return shape;
+}
+
+void nameShapes(QVector<ZenubShape>& shapes, QSet<QString>* taken)
+{
+    for (ZenubShape& shape : shapes) {
+        if (shape.getName().isEmpty())
+            shape.setName(NameEdits::numbered(*taken, NewContent::baseName(shape.getType())));
+        taken->insert(shape.getName());
+        nameShapes(shape.members(), taken);
+    }
+}
+
+} // namespace
+
+bool LottieImporter::isLottieFile(const QString& fileName)
+{
+    return QFileInfo(fileName).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
+}
+
+QString LottieImporter::leftOutMessage(const QString& fileName, const QStringList& unsupported)
+{
+    const int shown = 12;
+    QStringList parts = unsupported.mid(0, shown);
+    if (unsupported.size() > shown)
+        parts << tr("and %n more", "", unsupported.size() - shown);
+    return tr("Some parts of \"%1\" cannot be held by a project and were left out: %2.")
+        .arg(QDir::toNativeSeparators(fileName), parts.join(QLatin1String("; ")));
+}
+
+bool LottieImporter::importFile(const QString& fileName, ZenubProject* project,
+                                QStringList* unsupported, QString* errorString)
+{
+    const QString shown = QDir::toNativeSeparators(fileName);
+    const QFileInfo info(fileName);
+    QFile file(fileName);
+    if (!info.exists()) {
+        *errorString = tr("The file \"%1\" does not exist.").arg(shown);
+        return false;
+    }
+    // A pipe or a device would never end.
+    if (!info.isFile() || !ZenubProjectFile::isWithinSizeLimit(info.size())) {
+        *errorString = tr("\"%1\" is not a Lottie file of at most %2 MiB.")
+                           .arg(shown)
+                           .arg(ZenubProjectFile::maximumFileSize / (1024 * 1024));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *errorString = tr("The file \"%1\" cannot be read: %2").arg(shown, file.errorString());
+        return false;
+    }
+    const QByteArray data = file.read(ZenubProjectFile::maximumFileSize + 1);
+    LottieDocument document;
+    QString error;
+    if (!LottieReader::read(data, &document, &error) ||
+        !import(document, project, unsupported, &error)) {
+        *errorString = tr("\"%1\" cannot be opened as a Lottie animation. %2").arg(shown, error);
+        return false;
+    }
+    if (document.name.isEmpty())
+        project->setName(info.completeBaseName());
+    return true;
+}
+
+bool LottieImporter::import(const LottieDocument& document, ZenubProject* project,
+                            QStringList* unsupported, QString* errorString)
+{
+    QStringList leftOut = document.unsupported;
+    const int frames = int(std::ceil(document.out - document.in));
+    LottieShapeBuilder builder(document.in, frames, &leftOut);
+    ZenubProject result = ZenubProject::createNew(
+        document.name, document.width, document.height,
+        qBound(1, int(std::round(document.frameRate)), ZenubProject::maximumFrameRate()));
+    ZenubScene& scene = result.scenes()[0];
+    scene.setDuration(std::max(1, frames));
+    scene.layers().clear();
+    QSet<QString> taken;
+    qint64 samples = 0;
+    for (int position = document.layers.size() - 1; position >= 0; --position) {
+        const LottieLayer& layer = document.layers.at(position);
+        if (layer.kind == LottieLayer::Kind::Null)
+            continue;
+        LottieChain chain;
+        if (!chainOf(document, position, &chain)) {
+            *errorString =
+                tr("The parents of layer \"%1\" lead round in a circle.").arg(layer.name);
+            return false;
+        }
+        const QString place = tr("layer \"%1\"").arg(layer.name);
+        if (position == document.layers.size() - 1 && isBackground(document, layer)) {
+            result.setBackgroundColor(layer.solidColor);
+            continue;
+        }
+        QVector<ZenubShape> shapes;
+        if (layer.kind == LottieLayer::Kind::Shape) {
+            const QVector<LottieDrawn> drawn = builder.drawnOf(layer.shapes, place);
+            samples += qint64(countDrawn(drawn)) * frames;
+            if (samples > maximumSamples()) {
+                *errorString = tr("It is too long and draws too much to be opened: more than "
+                                  "%1 shapes times frames.")
+                                   .arg(maximumSamples());
+                return false;
+            }
+            for (const LottieDrawn& entry : drawn)
+                shapes += builder.build(entry, layer, chain, true);
+        } else {
+            samples += frames;
+            ZenubShape shape;
+            QRectF local;
+            if (layer.kind == LottieLayer::Kind::Solid) {
+                shape = ZenubShape(ZenubShape::Type::Rectangle, layer.name);
+                shape.setFillColor(layer.solidColor);
+                local = QRectF(QPointF(), layer.solidSize);
+            } else if (layer.kind == LottieLayer::Kind::Image) {
+                const PictureDecoder decoder(layer.picture);
+                if (layer.picture.isEmpty())
+                    continue;
+                if (decoder.problem() != PictureDecoder::Problem::None ||
+                    layer.picture.size() > ImageImport::maximumBytes()) {
+                    leftOut << tr("a picture that cannot be shown (%1)").arg(place);
+                    continue;
+                }
+                shape = ZenubShape(ZenubShape::Type::Image, layer.name);
+                shape.setImageData(layer.picture);
+                shape.setImageFormat(decoder.format());
+                local = QRectF(QPointF(), layer.pictureSize.isEmpty() ? QSizeF(decoder.size())
+                                                                      : layer.pictureSize);
+            } else {
+                shape = textShape(layer, &local);
+            }
+            builder.buildBox(&shape, local, layer, chain);
+            shapes.append(shape);
+        }
+        nameShapes(shapes, &taken);
+        ZenubLayer added(layer.name);
+        added.setVisible(!layer.hidden);
+        for (const ZenubShape& shape : qAsConst(shapes))
+            added.addShape(shape);
+        scene.addLayer(added);
+    }
+    NewContent::ensureLayer(scene);
+    *project = result;
+    *unsupported = leftOut;
+    return true;
+}

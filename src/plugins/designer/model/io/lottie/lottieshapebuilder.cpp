@@ -1,0 +1,736 @@
+// SPDX-License-Identifier: MIT
+#include "lottieshapebuilder.h"
+
+#include "model/project/zenubshape.h"
+#include "model/render/shapegeometry.h"
+
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+
+struct LottieShapeBuilder::Frame
+{
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double height = 0;
+    double rotation = 0;
+    double opacity = 1;
+};
+
+namespace {
+
+// The rotation, and the scales along the turned sides, of a transform that neither shears
+// nor skews; false for one that does.
+bool decompose(const QTransform& m, double* degrees, double* sx, double* sy)
+{
+    const double a = m.m11();
+    const double b = m.m12();
+    const double c = m.m21();
+    const double d = m.m22();
+    *sx = std::hypot(a, b);
+    const double side = std::hypot(c, d);
+    if (*sx <= 0 || side <= 0)
+        return false;
+    *sy = (a * d - b * c) / *sx;
+    *degrees = qRadiansToDegrees(std::atan2(b, a));
+    return std::abs(a * c + b * d) <= 1e-6 * *sx * side;
+}
+
+QRectF centred(const QVector<double>& centre, const QVector<double>& size)
+{
+    return QRectF(centre.value(0) - size.value(0) / 2, centre.value(1) - size.value(1) / 2,
+                  size.value(0), size.value(1));
+}
+
+// The outline of a Lottie path as nodes in its own coordinates.
+ZenubPath pathOf(const QVector<double>& values)
+{
+    ZenubPath path;
+    const int count = int(values.value(1));
+    if (count <= 0 || values.size() < 2 + count * 6)
+        return path;
+    QVector<ZenubPathNode> nodes;
+    for (int n = 0; n < count; ++n) {
+        const double* v = values.constData() + 2 + n * 6;
+        const QPointF point(v[0], v[1]);
+        const QPointF in = point + QPointF(v[2], v[3]);
+        const QPointF out = point + QPointF(v[4], v[5]);
+        // Handles on one line through the point keep it smooth when edited.
+        const QPointF a = in - point;
+        const QPointF b = out - point;
+        const bool smooth = !a.isNull() && !b.isNull() &&
+                            std::abs(a.x() * b.y() - a.y() * b.x()) <=
+                                1e-6 * std::hypot(a.x(), a.y()) * std::hypot(b.x(), b.y()) &&
+                            a.x() * b.x() + a.y() * b.y() < 0;
+        nodes.append(ZenubPathNode(point, in, out, smooth));
+    }
+    path.addSubpath(nodes, values.value(0) != 0);
+    return path;
+}
+
+// A Lottie outline at \a frame of its layer, in its own coordinates.
+ZenubPath outlineOf(const LottieItem& item, double frame)
+{
+    switch (item.kind) {
+    case LottieItem::Kind::Rectangle: {
+        const QRectF box = centred(item.position.valueAt(frame), item.size.valueAt(frame));
+        return ShapeGeometry::rectangle(box.size(), item.roundness.scalarAt(frame))
+            .mapped(QTransform(box.width(), 0, 0, box.height(), box.x(), box.y()));
+    }
+    case LottieItem::Kind::Ellipse: {
+        const QRectF box = centred(item.position.valueAt(frame), item.size.valueAt(frame));
+        return ShapeGeometry::ellipse().mapped(
+            QTransform(box.width(), 0, 0, box.height(), box.x(), box.y()));
+    }
+    case LottieItem::Kind::PolyStar: {
+        const QVector<double> centre = item.position.valueAt(frame);
+        const double radius = item.outerRadius.scalarAt(frame);
+        const double inner = radius > 0 ? item.innerRadius.scalarAt(frame) / radius : 0;
+        QTransform place;
+        place.translate(centre.value(0), centre.value(1));
+        place.rotate(item.starRotation.scalarAt(frame));
+        place.translate(-radius, -radius);
+        place.scale(2 * radius, 2 * radius);
+        return ShapeGeometry::polygon(qBound(3, qRound(item.points.scalarAt(frame)), 1000), inner,
+                                      0, item.star)
+            .mapped(place);
+    }
+    case LottieItem::Kind::Path:
+        return pathOf(item.path.valueAt(frame));
+    default:
+        return ZenubPath();
+    }
+}
+
+QRectF boundsOf(const ZenubPath& path)
+{
+    QRectF bounds;
+    bool first = true;
+    for (const ZenubPath::Subpath& subpath : path.getSubpaths())
+        for (const ZenubPathNode& node : subpath.nodes)
+            for (const QPointF& p : {node.point, node.in, node.out}) {
+                bounds = first ? QRectF(p, QSizeF()) : bounds.united(QRectF(p, QSizeF()));
+                first = false;
+            }
+    return bounds;
+}
+
+QColor colourOf(const QVector<double>& rgb, double alpha = 1)
+{
+    return QColor::fromRgbF(std::clamp(rgb.value(0), 0.0, 1.0), std::clamp(rgb.value(1), 0.0, 1.0),
+                            std::clamp(rgb.value(2), 0.0, 1.0), std::clamp(alpha, 0.0, 1.0));
+}
+
+// The turn the transforms say they give, so that a turn past half a circle keeps its number.
+double nominalRotation(const LottieChain& chain, double frame)
+{
+    double degrees = 0;
+    for (const LottieStep& step : chain.steps)
+        degrees += step.transform->rotation.scalarAt(step.layer->localFrame(frame));
+    return degrees;
+}
+
+double nearestTurn(double degrees, double towards)
+{
+    return degrees + 360 * std::round((towards - degrees) / 360);
+}
+
+} // namespace
+
+QTransform LottieTransform::matrixAt(double frame) const
+{
+    const QVector<double> a = anchor.valueAt(frame);
+    const QVector<double> p =
+        split ? QVector<double>{positionX.scalarAt(frame), positionY.scalarAt(frame)}
+              : position.valueAt(frame);
+    const QVector<double> s = scale.valueAt(frame);
+    QTransform m;
+    m.translate(p.value(0), p.value(1));
+    m.rotate(rotation.scalarAt(frame));
+    m.scale(s.value(0) / 100, s.value(1) / 100);
+    m.translate(-a.value(0), -a.value(1));
+    return m;
+}
+
+QVector<const LottieTrack*> LottieTransform::tracks() const
+{
+    return {&anchor, &position, &positionX, &positionY, &scale, &rotation, &opacity};
+}
+
+QTransform LottieChain::matrixAt(double frame) const
+{
+    QTransform m;
+    for (const LottieStep& step : steps)
+        m = m * step.transform->matrixAt(step.layer->localFrame(frame));
+    return m * after;
+}
+
+double LottieChain::opacityAt(double frame) const
+{
+    double opacity = 1;
+    for (const LottieStep& step : steps)
+        if (step.fades)
+            opacity *= step.transform->opacityAt(step.layer->localFrame(frame));
+    return opacity;
+}
+
+LottieChain LottieChain::then(const LottieChain& outer) const
+{
+    // Only chains without a constant end of their own are continued.
+    Q_ASSERT(after.isIdentity() || outer.steps.isEmpty());
+    LottieChain chain = *this;
+    chain.steps += outer.steps;
+    chain.after = after * outer.after;
+    return chain;
+}
+
+LottieShapeBuilder::LottieShapeBuilder(double first, int frames, QStringList* unsupported)
+    : m_first(first)
+    , m_frames(std::max(1, frames))
+    , m_unsupported(unsupported)
+{}
+
+void LottieShapeBuilder::leaveOut(const QString& feature, const QString& place) const
+{
+    const QString entry = tr("%1 (%2)").arg(feature, place);
+    if (!m_unsupported->contains(entry))
+        m_unsupported->append(entry);
+}
+
+QVector<LottieDrawn> LottieShapeBuilder::drawnOf(const QVector<LottieItem>& items,
+                                                 const QString& place) const
+{
+    // The outlines a style at some place in the list paints: every one before it, those in
+    // groups before it too, moved by those groups.
+    const auto outlinesBefore = [](const QVector<LottieItem>& list, int end) {
+        QVector<LottieDrawn::Outline> outlines;
+        std::function<void(const QVector<LottieItem>&, int, const QVector<const LottieTransform*>&)>
+            collect = [&](const QVector<LottieItem>& level, int stop,
+                          const QVector<const LottieTransform*>& nested) {
+                for (int i = 0; i < stop; ++i) {
+                    const LottieItem& item = level.at(i);
+                    if (item.isGeometry())
+                        outlines.append({&item, nested});
+                    else if (item.kind == LottieItem::Kind::Group)
+                        collect(item.items, item.items.size(),
+                                QVector<const LottieTransform*>{&item.transform} + nested);
+                }
+            };
+        collect(list, end, {});
+        return outlines;
+    };
+    QVector<LottieDrawn> drawn;
+    // The last listed is drawn first.
+    for (int k = items.size() - 1; k >= 0; --k) {
+        const LottieItem& item = items.at(k);
+        const QString here = item.name.isEmpty() ? place : tr("%1, \"%2\"").arg(place, item.name);
+        if (item.isStyle()) {
+            LottieDrawn entry;
+            entry.place = place;
+            entry.outlines = outlinesBefore(items, k);
+            if (entry.outlines.isEmpty())
+                continue;
+            (item.kind == LottieItem::Kind::Fill ? entry.fill : entry.stroke) = &item;
+            // A stroke right over a fill of the same outlines is one shape of ours.
+            if (entry.stroke && !drawn.isEmpty() && drawn.constLast().fill &&
+                !drawn.constLast().stroke && !drawn.constLast().group) {
+                LottieDrawn& below = drawn.last();
+                bool same = below.outlines.size() == entry.outlines.size();
+                for (int i = 0; same && i < entry.outlines.size(); ++i)
+                    same = below.outlines.at(i).item == entry.outlines.at(i).item &&
+                           below.outlines.at(i).nested == entry.outlines.at(i).nested;
+                if (same) {
+                    below.stroke = entry.stroke;
+                    continue;
+                }
+            }
+            drawn.append(entry);
+        } else if (item.kind == LottieItem::Kind::Group) {
+            QVector<LottieDrawn> inner = drawnOf(item.items, here);
+            // A group around one outline only moves it; a group around a group is kept, as
+            // the project's own groups of one member are written so.
+            if (inner.size() == 1 && !inner.constFirst().group &&
+                inner.constFirst().outer.isEmpty()) {
+                LottieDrawn only = inner.constFirst();
+                only.outer.append(&item.transform);
+                if (!item.name.isEmpty())
+                    only.name = item.name;
+                only.place = here;
+                drawn.append(only);
+            } else if (!inner.isEmpty()) {
+                LottieDrawn group;
+                group.group = true;
+                group.name = item.name;
+                group.place = here;
+                group.transform = &item.transform;
+                group.members = inner;
+                drawn.append(group);
+            }
+        }
+    }
+    return drawn;
+}
+
+bool LottieShapeBuilder::visible(const LottieLayer& layer, bool visibleOnly, int frame) const
+{
+    const double at = m_first + frame;
+    return !visibleOnly || (at >= layer.in && at < layer.out);
+}
+
+QVector<LottieKeyFitter::Candidate>
+LottieShapeBuilder::candidates(const LottieLayer& layer, const LottieChain& chain,
+                               const QVector<const LottieTrack*>& more) const
+{
+    QVector<LottieKeyFitter::Candidate> found;
+    const auto add = [&](const LottieTrack* track, const LottieLayer* in) {
+        if (!track->isAnimated())
+            return;
+        for (const LottieKey& key : track->keys())
+            found.append({key.frame * in->stretch + in->start - m_first,
+                          key.hold ? ZenubEasing() : key.easingOf(0)});
+    };
+    for (const LottieStep& step : chain.steps)
+        for (const LottieTrack* track : step.transform->tracks())
+            add(track, step.layer);
+    for (const LottieTrack* track : more)
+        add(track, &layer);
+    // Showing and hiding at the in and out points: a step between two frames.
+    for (const double edge : {layer.in, layer.out})
+        for (const double frame : {edge - 1, edge})
+            found.append({frame - m_first, ZenubEasing()});
+    return found;
+}
+
+void LottieShapeBuilder::keyBoxes(ZenubShape* shape, const QVector<Frame>& frames,
+                                  const QVector<LottieKeyFitter::Candidate>& candidates) const
+{
+    QVector<QVector<double>> samples;
+    samples.reserve(frames.size());
+    for (const Frame& f : frames)
+        samples.append({f.x, f.y, f.width, f.height, f.rotation, f.opacity});
+    for (const LottieKeyFitter::Key& key : LottieKeyFitter::fit(samples, candidates)) {
+        ZenubKeyframe keyframe(key.frame, key.value.at(0), key.value.at(1), key.value.at(2),
+                               key.value.at(3));
+        keyframe.setRotation(key.value.at(4));
+        keyframe.setOpacity(std::clamp(key.value.at(5), 0.0, 1.0));
+        keyframe.setEasing(key.easing);
+        shape->setKeyframe(keyframe);
+    }
+}
+
+QVector<ZenubShape> LottieShapeBuilder::build(const LottieDrawn& drawn, const LottieLayer& layer,
+                                              const LottieChain& chain, bool visibleOnly)
+{
+    if (drawn.group)
+        return buildGroup(drawn, layer, chain, visibleOnly);
+    return {buildLeaf(drawn, layer, chain, visibleOnly)};
+}
+
+bool LottieShapeBuilder::buildBox(ZenubShape* shape, const QRectF& local, const LottieLayer& layer,
+                                  const LottieChain& chain)
+{
+    QVector<Frame> frames;
+    bool turnedOver = false;
+    for (int f = 0; f < m_frames; ++f) {
+        const QTransform m = chain.matrixAt(m_first + f);
+        double degrees = 0;
+        double sx = 0;
+        double sy = 0;
+        if (!decompose(m, &degrees, &sx, &sy) || sy < 0) {
+            turnedOver = true;
+            sy = std::abs(sy);
+        }
+        const QPointF centre = m.map(local.center());
+        Frame frame;
+        frame.width = local.width() * sx;
+        frame.height = local.height() * sy;
+        frame.x = centre.x() - frame.width / 2;
+        frame.y = centre.y() - frame.height / 2;
+        frame.rotation = degrees;
+        frame.opacity = chain.opacityAt(m_first + f) * (visible(layer, true, f) ? 1 : 0);
+        frame.rotation = nearestTurn(degrees, frames.isEmpty() ? nominalRotation(chain, m_first + f)
+                                                               : frames.constLast().rotation);
+        frames.append(frame);
+    }
+    if (turnedOver)
+        leaveOut(tr("mirrored or skewed pictures and texts (drawn unmirrored)"),
+                 tr("layer \"%1\"").arg(layer.name));
+    keyBoxes(shape, frames, candidates(layer, chain, {}));
+    return true;
+}
+
+ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieLayer& layer,
+                                         const LottieChain& chain, bool visibleOnly)
+{
+    const double start = layer.localFrame(m_first);
+    LottieChain own;
+    for (const LottieTransform* transform : drawn.outer)
+        own.steps.append({transform, &layer, true});
+    own = own.then(chain);
+    const bool single = drawn.outlines.size() == 1;
+    const LottieItem* item = single ? drawn.outlines.constFirst().item : nullptr;
+    LottieChain full;
+    if (single)
+        for (const LottieTransform* transform : drawn.outlines.constFirst().nested)
+            full.steps.append({transform, &layer, false});
+    full = full.then(own);
+
+    ZenubShape::Type type = ZenubShape::Type::Path;
+    if (item && item->kind == LottieItem::Kind::Rectangle)
+        type = ZenubShape::Type::Rectangle;
+    else if (item && item->kind == LottieItem::Kind::Ellipse)
+        type = ZenubShape::Type::Ellipse;
+    else if (item && item->kind == LottieItem::Kind::PolyStar)
+        type = item->star ? ZenubShape::Type::Star : ZenubShape::Type::Polygon;
+
+    // What does not move as a box: an outline that changes, or several under one paint.
+    QVector<const LottieTrack*> geometry;
+    bool changing = false;
+    if (item) {
+        geometry = {&item->position, &item->size, &item->outerRadius};
+        changing = item->roundness.isAnimated() || item->path.isAnimated() ||
+                   item->points.isAnimated() || item->innerRadius.isAnimated() ||
+                   item->starRotation.isAnimated();
+    } else {
+        for (const LottieDrawn::Outline& outline : drawn.outlines) {
+            const LottieItem* part = outline.item;
+            for (const LottieTrack* track :
+                 {&part->position, &part->size, &part->roundness, &part->path, &part->points,
+                  &part->outerRadius, &part->innerRadius, &part->starRotation})
+                changing = changing || track->isAnimated();
+            for (const LottieTransform* transform : outline.nested)
+                for (const LottieTrack* track : transform->tracks())
+                    changing = changing || track->isAnimated();
+        }
+    }
+    if (changing)
+        leaveOut(tr("outlines that change their form (kept as at the start)"), drawn.place);
+
+    // The outline in the drawn thing's coordinates at the start, for paths.
+    ZenubPath nodes;
+    if (!item || type == ZenubShape::Type::Path) {
+        for (const LottieDrawn::Outline& outline : drawn.outlines) {
+            QTransform nested;
+            if (!item)
+                for (const LottieTransform* transform : outline.nested)
+                    nested = nested * transform->matrixAt(start);
+            // Kept: a loop over a temporary's member would outlive the temporary.
+            const ZenubPath mapped = outlineOf(*outline.item, start).mapped(nested);
+            for (const ZenubPath::Subpath& subpath : mapped.getSubpaths())
+                nodes.addSubpath(subpath.nodes, subpath.closed);
+        }
+    }
+    if (drawn.fill && drawn.fill->evenOdd)
+        nodes.setFillRule(ZenubPath::FillRule::EvenOdd);
+
+    // Each frame: where the local box goes.
+    const auto localBox = [&](double frame) {
+        if (!item || type == ZenubShape::Type::Path)
+            return boundsOf(nodes);
+        if (item->kind == LottieItem::Kind::PolyStar) {
+            const QVector<double> c = item->position.valueAt(frame);
+            const double r = item->outerRadius.scalarAt(frame);
+            return QRectF(c.value(0) - r, c.value(1) - r, 2 * r, 2 * r);
+        }
+        return centred(item->position.valueAt(frame), item->size.valueAt(frame));
+    };
+    QVector<QTransform> matrices;
+    QVector<QRectF> boxes;
+    bool skewed = false;
+    bool uneven = false;
+    bool mirrored = false;
+    bool flips = false;
+    for (int f = 0; f < m_frames; ++f) {
+        const double at = layer.localFrame(m_first + f);
+        QRectF box = localBox(at);
+        QTransform m = full.matrixAt(m_first + f);
+        if (type == ZenubShape::Type::Polygon || type == ZenubShape::Type::Star) {
+            QTransform turn;
+            turn.translate(box.center().x(), box.center().y());
+            turn.rotate(item->starRotation.scalarAt(at));
+            turn.translate(-box.center().x(), -box.center().y());
+            m = turn * m;
+        }
+        double degrees = 0;
+        double sx = 0;
+        double sy = 0;
+        if (!decompose(m, &degrees, &sx, &sy))
+            skewed = true;
+        if (std::abs(sx - std::abs(sy)) > 1e-6 * std::max(sx, std::abs(sy)))
+            uneven = true;
+        if (f == 0)
+            mirrored = sy < 0;
+        else if ((sy < 0) != mirrored)
+            flips = true;
+        matrices.append(m);
+        boxes.append(box);
+    }
+    const bool still = std::all_of(matrices.cbegin(), matrices.cend(),
+                                   [&](const QTransform& m) { return m == matrices.constFirst(); });
+    // A rounded rectangle scaled unevenly has elliptic corners, a turned polystar scaled unevenly
+    // and a mirrored one are no polystar of ours: they become their outline.
+    const double radius = item ? item->roundness.scalarAt(start) : 0;
+    const bool toPath =
+        (type == ZenubShape::Type::Rectangle && radius > 0 && uneven) ||
+        ((type == ZenubShape::Type::Polygon || type == ZenubShape::Type::Star) &&
+         (mirrored || (uneven && std::fmod(item->starRotation.scalarAt(start), 90) != 0)));
+    if (toPath || skewed || flips) {
+        if ((skewed || flips) && !still)
+            leaveOut(tr("skewed or mirrored shapes that move (kept as at the start)"), drawn.place);
+        if (item && type != ZenubShape::Type::Path) {
+            nodes = outlineOf(*item, start);
+            // The outline holds a polystar's own turn already.
+            for (int f = 0; f < matrices.size(); ++f)
+                matrices[f] = full.matrixAt(m_first + f);
+            if (drawn.fill && drawn.fill->evenOdd)
+                nodes.setFillRule(ZenubPath::FillRule::EvenOdd);
+        }
+        type = ZenubShape::Type::Path;
+    }
+    if (type == ZenubShape::Type::Path && (skewed || flips)) {
+        // Drawn through the first frame's transform, and placed as it is.
+        nodes = nodes.mapped(matrices.constFirst());
+        for (QTransform& m : matrices)
+            m = QTransform();
+        mirrored = false;
+    }
+
+    ZenubShape shape(type, drawn.name);
+    QRectF pathBox;
+    if (type == ZenubShape::Type::Path) {
+        pathBox = boundsOf(nodes);
+        // A line along an axis has no extent across it: give it one, so it can be placed.
+        if (pathBox.width() <= 0)
+            pathBox.setWidth(1);
+        if (pathBox.height() <= 0)
+            pathBox.setHeight(1);
+        QTransform normalise = QTransform::fromTranslate(-pathBox.x(), -pathBox.y()) *
+                               QTransform::fromScale(1 / pathBox.width(), 1 / pathBox.height());
+        // A mirrored outline is flipped here, so that the box turns and scales as ever.
+        if (mirrored)
+            normalise = normalise * QTransform(1, 0, 0, -1, 0, 1);
+        shape.setPath(nodes.mapped(normalise));
+        for (QRectF& box : boxes)
+            box = pathBox;
+    } else if (type == ZenubShape::Type::Polygon || type == ZenubShape::Type::Star) {
+        shape.setPoints(
+            qBound(3, qRound(item->points.scalarAt(start)), ZenubShape::maximumPoints()));
+        const double outer = item->outerRadius.scalarAt(start);
+        shape.setInnerRadius(
+            outer > 0 ? std::clamp(item->innerRadius.scalarAt(start) / outer, 0.0, 1.0) : 0.5);
+    }
+
+    // A changing opacity of the fill or stroke goes into the box's, where it is theirs alike.
+    const LottieTrack* fade = nullptr;
+    if (drawn.fill && drawn.fill->opacity.isAnimated())
+        fade = &drawn.fill->opacity;
+    else if (drawn.stroke && drawn.stroke->opacity.isAnimated())
+        fade = &drawn.stroke->opacity;
+    if (fade && drawn.fill && drawn.stroke) {
+        for (int f = 0; f < m_frames && fade; ++f) {
+            const double at = layer.localFrame(m_first + f);
+            if (std::abs(drawn.fill->opacity.scalarAt(at) - drawn.stroke->opacity.scalarAt(at)) >
+                1e-6) {
+                leaveOut(tr("fills and strokes fading apart (kept as at the start)"), drawn.place);
+                fade = nullptr;
+            }
+        }
+    }
+
+    QVector<Frame> frames;
+    for (int f = 0; f < m_frames; ++f) {
+        const QTransform& m = matrices.at(f);
+        double degrees = 0;
+        double sx = 0;
+        double sy = 0;
+        decompose(m, &degrees, &sx, &sy);
+        const QRectF& box = boxes.at(f);
+        const QPointF centre = m.map(box.center());
+        Frame frame;
+        frame.width = box.width() * sx;
+        frame.height = box.height() * std::abs(sy);
+        frame.x = centre.x() - frame.width / 2;
+        frame.y = centre.y() - frame.height / 2;
+        frame.rotation = nearestTurn(degrees, frames.isEmpty() ? nominalRotation(full, m_first + f)
+                                                               : frames.constLast().rotation);
+        frame.opacity = own.opacityAt(m_first + f) * (visible(layer, visibleOnly, f) ? 1 : 0);
+        if (fade)
+            frame.opacity *= fade->scalarAt(layer.localFrame(m_first + f)) / 100;
+        frames.append(frame);
+    }
+    if (type == ZenubShape::Type::Rectangle) {
+        double degrees = 0;
+        double sx = 0;
+        double sy = 0;
+        decompose(matrices.constFirst(), &degrees, &sx, &sy);
+        shape.setCornerRadius(radius * sx);
+    }
+    QVector<const LottieTrack*> more = geometry;
+    if (fade)
+        more.append(fade);
+    keyBoxes(&shape, frames, candidates(layer, full, more));
+    paint(drawn, layer, own.matrixAt(m_first), &shape);
+    if (fade) {
+        // Already in the box's opacity.
+        ZenubPaint fill = shape.getFill();
+        fill.setOpacity(1);
+        shape.setFill(fill);
+        shape.stroke().paint().setOpacity(1);
+    }
+    return shape;
+}
+
+void LottieShapeBuilder::paint(const LottieDrawn& drawn, const LottieLayer& layer,
+                               const QTransform& toParent, ZenubShape* shape) const
+{
+    const double at = layer.localFrame(m_first);
+    ZenubShapeState state;
+    shape->stateAt(0, &state);
+    const QRectF box = state.rect();
+    const QTransform intoBox = toParent * state.transform().inverted();
+    const auto relative = [&](const QVector<double>& point) {
+        const QPointF p = intoBox.map(QPointF(point.value(0), point.value(1)));
+        return QPointF(box.width() > 0 ? (p.x() - box.x()) / box.width() : 0,
+                       box.height() > 0 ? (p.y() - box.y()) / box.height() : 0);
+    };
+    const double scale = std::sqrt(std::abs(toParent.determinant()));
+    const auto paintOf = [&](const LottieItem& item) {
+        if (item.color.isAnimated() || item.stops.isAnimated() || item.start.isAnimated() ||
+            item.end.isAnimated() || item.width.isAnimated())
+            leaveOut(tr("colours and line widths that change (kept as at the start)"), drawn.place);
+        const double opacity = std::clamp(item.opacity.scalarAt(at) / 100, 0.0, 1.0);
+        if (!item.gradient) {
+            ZenubPaint paint(colourOf(item.color.valueAt(at)));
+            paint.setOpacity(opacity);
+            return paint;
+        }
+        const QVector<double> values = item.stops.valueAt(at);
+        const int count = item.stopCount;
+        QVector<double> alphaOffsets;
+        QVector<double> alphas;
+        for (int i = count * 4; i + 1 < values.size(); i += 2) {
+            alphaOffsets.append(values.at(i));
+            alphas.append(values.at(i + 1));
+        }
+        const auto alphaAt = [&](double offset) {
+            if (alphas.isEmpty())
+                return 1.0;
+            if (offset <= alphaOffsets.constFirst())
+                return alphas.constFirst();
+            for (int i = 1; i < alphas.size(); ++i)
+                if (offset <= alphaOffsets.at(i)) {
+                    const double span = alphaOffsets.at(i) - alphaOffsets.at(i - 1);
+                    const double t = span > 0 ? (offset - alphaOffsets.at(i - 1)) / span : 1;
+                    return alphas.at(i - 1) + (alphas.at(i) - alphas.at(i - 1)) * t;
+                }
+            return alphas.constLast();
+        };
+        QVector<ZenubGradientStop> stops;
+        for (int i = 0; i < count; ++i) {
+            const double offset = std::clamp(values.value(i * 4), 0.0, 1.0);
+            stops.append({offset, colourOf(values.mid(i * 4 + 1, 3), alphaAt(offset))});
+        }
+        const QPointF start = relative(item.start.valueAt(at));
+        const QPointF end = relative(item.end.valueAt(at));
+        ZenubPaint paint = item.gradient == 2 ? ZenubPaint::radial(stops, start, end)
+                                              : ZenubPaint::linear(stops, start, end);
+        paint.setOpacity(opacity);
+        return paint;
+    };
+    shape->setFill(drawn.fill ? paintOf(*drawn.fill) : ZenubPaint(Qt::transparent));
+    ZenubStroke stroke;
+    if (drawn.stroke) {
+        const LottieItem& item = *drawn.stroke;
+        stroke.setPaint(paintOf(item));
+        stroke.setWidth(std::max(0.0, item.width.scalarAt(at) * scale));
+        stroke.setCap(item.cap == 1   ? ZenubStroke::Cap::Flat
+                      : item.cap == 3 ? ZenubStroke::Cap::Square
+                                      : ZenubStroke::Cap::Round);
+        stroke.setJoin(item.join == 1   ? ZenubStroke::Join::Miter
+                       : item.join == 3 ? ZenubStroke::Join::Bevel
+                                        : ZenubStroke::Join::Round);
+        stroke.setMiterLimit(std::clamp(item.miterLimit, 1.0, 100.0));
+        QVector<double> dashes;
+        for (const double dash : item.dashes)
+            dashes.append(dash * scale);
+        stroke.setDashes(dashes);
+        stroke.setDashOffset(item.dashOffset * scale);
+    }
+    shape->setStroke(stroke);
+}
+
+QVector<ZenubShape> LottieShapeBuilder::buildGroup(const LottieDrawn& drawn,
+                                                   const LottieLayer& layer,
+                                                   const LottieChain& chain, bool visibleOnly)
+{
+    LottieChain own;
+    for (const LottieTransform* transform : drawn.outer)
+        own.steps.append({transform, &layer, true});
+    own = own.then(chain);
+    LottieChain groupChain;
+    groupChain.steps.append({drawn.transform, &layer, true});
+    groupChain = groupChain.then(own);
+
+    QVector<ZenubShape> members;
+    for (const LottieDrawn& member : drawn.members)
+        members += build(member, layer, LottieChain(), false);
+    if (members.isEmpty())
+        return {};
+    QRectF content;
+    for (const ZenubShape& member : qAsConst(members))
+        content = content.united(ShapeGeometry::bounds(member, 0));
+    if (content.width() <= 0)
+        content.setWidth(1);
+    if (content.height() <= 0)
+        content.setHeight(1);
+
+    QVector<Frame> frames;
+    bool whole = true;
+    bool faded = false;
+    for (int f = 0; f < m_frames && whole; ++f) {
+        const QTransform m = groupChain.matrixAt(m_first + f);
+        double degrees = 0;
+        double sx = 0;
+        double sy = 0;
+        whole = decompose(m, &degrees, &sx, &sy) && sy > 0;
+        const QPointF centre = m.map(content.center());
+        Frame frame;
+        frame.width = content.width() * sx;
+        frame.height = content.height() * sy;
+        frame.x = centre.x() - frame.width / 2;
+        frame.y = centre.y() - frame.height / 2;
+        frame.rotation =
+            nearestTurn(degrees, frames.isEmpty() ? nominalRotation(groupChain, m_first + f)
+                                                  : frames.constLast().rotation);
+        frame.opacity =
+            groupChain.opacityAt(m_first + f) * (visible(layer, visibleOnly, f) ? 1 : 0);
+        faded = faded || (frame.opacity > 0 && frame.opacity < 1);
+        frames.append(frame);
+    }
+    if (!whole) {
+        // Skewed or mirrored: each member goes on its own, moved the whole way.
+        QVector<ZenubShape> lifted;
+        for (LottieDrawn member : drawn.members) {
+            member.outer.append(drawn.transform);
+            member.outer += drawn.outer;
+            lifted += build(member, layer, chain, visibleOnly);
+        }
+        return lifted;
+    }
+    if (faded)
+        leaveOut(tr("the opacity of groups, given to each of their shapes"), drawn.place);
+    for (ZenubShape& member : members) {
+        for (ZenubKeyframe keyframe : member.getKeyframes()) {
+            keyframe.setX(keyframe.getX() - content.x());
+            keyframe.setY(keyframe.getY() - content.y());
+            member.setKeyframe(keyframe);
+        }
+    }
+    ZenubShape group(ZenubShape::Type::Group, drawn.name);
+    group.setMembers(members);
+    group.setContentSize(content.size());
+    keyBoxes(&group, frames, candidates(layer, groupChain, {}));
+    return {group};
+}

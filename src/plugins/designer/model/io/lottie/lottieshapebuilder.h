@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+#ifndef LOTTIESHAPEBUILDER_H
+#define LOTTIESHAPEBUILDER_H
+
+#include "lottiedocument.h"
+#include "lottiekeyfitter.h"
+
+#include <QCoreApplication>
+#include <QRectF>
+#include <QStringList>
+#include <QTransform>
+
+class ZenubShape;
+class ZenubPath;
+
+/*! A step from a shape's coordinates towards the stage: a transform read in a layer's time. */
+struct LottieStep
+{
+    const LottieTransform* transform = nullptr;
+    const LottieLayer* layer = nullptr;
+    /*! Whether its opacity fades what it moves (a parent layer's does not). */
+    bool fades = true;
+};
+
+/*! The steps from a shape's coordinates to its parent's, innermost first, then \a after. */
+struct LottieChain
+{
+    QVector<LottieStep> steps;
+    QTransform after;
+
+    QTransform matrixAt(double frame) const;
+    double opacityAt(double frame) const;
+    LottieChain then(const LottieChain& outer) const;
+};
+
+/*!
+    Something a shape layer draws, as Lottie lists it: the outlines a fill or stroke paints
+    (a fill applies to every outline before it in its group and in the groups before it), or a
+    group of such things with its transform.
+*/
+struct LottieDrawn
+{
+    QString name;
+    QString place;
+    bool group = false;
+    const LottieTransform* transform = nullptr;
+    QVector<LottieDrawn> members; // bottom first
+    struct Outline
+    {
+        const LottieItem* item = nullptr;
+        /*! From the outline's coordinates up to the drawn thing's own. */
+        QVector<const LottieTransform*> nested;
+    };
+    QVector<Outline> outlines;
+    const LottieItem* fill = nullptr;
+    const LottieItem* stroke = nullptr;
+    /*! Transforms of groups it was lifted out of, innermost first. */
+    QVector<const LottieTransform*> outer;
+};
+
+/*!
+    Turns what a Lottie layer draws into shapes of a project, for frames 0 .. frames - 1 of
+    the project (frame \a first of the file onwards).
+
+    Each shape's box is taken from the whole way its outline is moved at each frame (layers,
+    parents and groups), and keyed by LottieKeyFitter, so the shape is drawn the same at every
+    whole frame. Rectangles, ellipses, polystars and single outlines stay what they are while
+    they are only moved, turned and scaled along their sides; several outlines under one paint
+    become one path. Groups of two or more drawn things become groups.
+*/
+class LottieShapeBuilder
+{
+    Q_DECLARE_TR_FUNCTIONS(LottieShapeBuilder)
+public:
+    LottieShapeBuilder(double first, int frames, QStringList* unsupported);
+
+    /*! What \a items draw, bottom first (a shape layer's list, or a group's). */
+    QVector<LottieDrawn> drawnOf(const QVector<LottieItem>& items, const QString& place) const;
+    /*!
+        The shapes for \a drawn, moved by \a chain, and shown only between the layer's in and
+        out points with \a visibleOnly: one shape, or its members when a group cannot be one.
+    */
+    QVector<ZenubShape> build(const LottieDrawn& drawn, const LottieLayer& layer,
+                              const LottieChain& chain, bool visibleOnly);
+    /*!
+        A shape of \a type drawing the rectangle \a local of its coordinates, moved by \a chain
+        (a layer's solid, picture or text).
+    */
+    bool buildBox(ZenubShape* shape, const QRectF& local, const LottieLayer& layer,
+                  const LottieChain& chain);
+
+private:
+    struct Frame;
+    ZenubShape buildLeaf(const LottieDrawn& drawn, const LottieLayer& layer,
+                         const LottieChain& chain, bool visibleOnly);
+    QVector<ZenubShape> buildGroup(const LottieDrawn& drawn, const LottieLayer& layer,
+                                   const LottieChain& chain, bool visibleOnly);
+    bool visible(const LottieLayer& layer, bool visibleOnly, int frame) const;
+    void keyBoxes(ZenubShape* shape, const QVector<Frame>& frames,
+                  const QVector<LottieKeyFitter::Candidate>& candidates) const;
+    QVector<LottieKeyFitter::Candidate> candidates(const LottieLayer& layer,
+                                                   const LottieChain& chain,
+                                                   const QVector<const LottieTrack*>& more) const;
+    void paint(const LottieDrawn& drawn, const LottieLayer& layer, const QTransform& toParent,
+               ZenubShape* shape) const;
+    void leaveOut(const QString& feature, const QString& place) const;
+
+    double m_first = 0;
+    int m_frames = 1;
+    QStringList* m_unsupported = nullptr;
+};
+
+#endif
