@@ -312,8 +312,11 @@ void tst_CommandLineExport::exportsLottie_data()
     QTest::addColumn<double>("frames");
     QTest::addColumn<double>("lastStart");
     // Every scene in order: the ellipse's layer starts where the first scene ends.
-    QTest::newRow("project") << QStringList{"all.json"} << 18.0 << 12.0;
-    QTest::newRow("scene") << QStringList{"second.json", "--scene", "Second"} << 6.0 << 0.0;
+    QTest::newRow("project") << QStringList{"export.zenub", "all.json"} << 18.0 << 12.0;
+    QTest::newRow("scene") << QStringList{"export.zenub", "second.json", "--scene", "Second"} << 6.0
+                           << 0.0;
+    // A Lottie file is an input too: it opens as one scene.
+    QTest::newRow("from Lottie") << QStringList{"all.json", "again.json"} << 18.0 << 0.0;
 }
 
 void tst_CommandLineExport::exportsLottie()
@@ -321,9 +324,9 @@ void tst_CommandLineExport::exportsLottie()
     QFETCH(QStringList, arguments);
     QFETCH(double, frames);
     QFETCH(double, lastStart);
-    QCOMPARE(run(QStringList{"--export-lottie", "export.zenub"} + arguments), 0);
+    QCOMPARE(run(QStringList{"--export-lottie"} + arguments), 0);
     const QJsonObject lottie =
-        QJsonDocument::fromJson(readFile(m_folder.filePath(arguments.first()))).object();
+        QJsonDocument::fromJson(readFile(m_folder.filePath(arguments.at(1)))).object();
     QCOMPARE(lottie.value("w").toInt(), 161);
     QCOMPARE(lottie.value("fr").toDouble(), 12.0);
     QCOMPARE(lottie.value("op").toDouble(), frames);
