@@ -849,6 +849,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>The project file %1 is a link to %2, which does not exist.</source>
         <translation>Die Projektdatei %1 ist eine Verknüpfung auf %2, das nicht existiert.</translation>
     </message>
+    <message>
+        <source>the disk is full (%1 free, %2 needed)</source>
+        <translation>der Datenträger ist voll (%1 frei, %2 nötig)</translation>
+    </message>
 </context>
 <context>
     <name>IMainMdiArea</name>

@@ -13,6 +13,7 @@
 #include <QJsonParseError>
 #include <QLocale>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -313,8 +314,16 @@ bool ZenubProjectFile::save(const ZenubProject& project)
         return failTooLargeToSave(project, bytes.size());
     QSaveFile file(m_fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        // A full disk often shows only as a generic input/output error once the buffered bytes
+        // meet it: the free space tells the cause.
+        const QStorageInfo disk(folder);
+        const QString cause = disk.isValid() && disk.bytesAvailable() < bytes.size()
+                                  ? tr("the disk is full (%1 free, %2 needed)")
+                                        .arg(QLocale().formattedDataSize(disk.bytesAvailable()),
+                                             QLocale().formattedDataSize(bytes.size()))
+                                  : file.errorString();
         return fail(Error::WriteFailed,
-                    tr("The project cannot be saved as %1: %2").arg(shown, file.errorString()));
+                    tr("The project cannot be saved as %1: %2").arg(shown, cause));
     }
     m_error = Error::None;
     m_errorString.clear();
