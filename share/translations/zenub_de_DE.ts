@@ -4207,10 +4207,10 @@ Die Ausgabe belegt insgesamt %2.</translation>
         <translation>Alles wird in die Lottie-Datei übernommen.</translation>
     </message>
     <message numerus="yes">
-        <source>Not carried over as drawn here (%n item(s)):</source>
+        <source>Not carried over as drawn here (%n):</source>
         <translation>
-            <numerusform>Nicht so übernommen, wie hier gezeichnet (%n Eintrag):</numerusform>
-            <numerusform>Nicht so übernommen, wie hier gezeichnet (%n Einträge):</numerusform>
+            <numerusform>Nicht so übernommen, wie hier gezeichnet (%n):</numerusform>
+            <numerusform>Nicht so übernommen, wie hier gezeichnet (%n):</numerusform>
         </translation>
     </message>
     <message>

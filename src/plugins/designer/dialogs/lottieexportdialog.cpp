@@ -31,10 +31,9 @@ const char* const kOutlinesKey = "LottieExport/TextAsOutlines";
 } // namespace
 
 LottieExportDialog::LottieExportDialog(const ZenubProject& project, int currentScene,
-                                       const QString& projectFile, QWidget* parent)
+                                       QWidget* parent)
     : QDialog(parent)
     , m_project(project)
-    , m_projectFile(projectFile)
 {
     setWindowTitle(tr("Export to Lottie"));
     m_pScope = new QComboBox(this);
@@ -91,7 +90,7 @@ void LottieExportDialog::updateNotCarried()
     m_pSummary->setText(
         m_notCarried.isEmpty()
             ? tr("Everything is carried over to the Lottie file.")
-            : tr("Not carried over as drawn here (%n item(s)):", nullptr, m_notCarried.size()));
+            : tr("Not carried over as drawn here (%n):", nullptr, m_notCarried.size()));
     m_pList->setEnabled(!m_notCarried.isEmpty());
     m_pList->setPlainText(m_notCarried.join(QLatin1Char('\n')));
 }
@@ -99,7 +98,7 @@ void LottieExportDialog::updateNotCarried()
 void LottieExportDialog::exportProject(QWidget* parent, const ZenubProject& project,
                                        int currentScene, const QString& projectFile)
 {
-    LottieExportDialog dialog(project, currentScene, projectFile, parent);
+    LottieExportDialog dialog(project, currentScene, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (QSettings* settings = ExtensionSystem::PluginManager::settings())

@@ -20,8 +20,7 @@ class LottieExportDialog : public QDialog
 {
     Q_OBJECT
 public:
-    LottieExportDialog(const ZenubProject& project, int currentScene, const QString& projectFile,
-                       QWidget* parent = nullptr);
+    LottieExportDialog(const ZenubProject& project, int currentScene, QWidget* parent = nullptr);
 
     /*! Shows the dialog and exports what it is asked to; the project stays as it is. */
     static void exportProject(QWidget* parent, const ZenubProject& project, int currentScene,
@@ -35,7 +34,6 @@ private:
     void updateNotCarried();
 
     const ZenubProject& m_project;
-    QString m_projectFile;
     QComboBox* m_pScope = nullptr;
     QCheckBox* m_pOutlines = nullptr;
     QLabel* m_pSummary = nullptr;
