@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <testfiles.h>
 
-#include "model/project/zenubproject.h"
 #include "model/io/zenub/zenubprojectfile.h"
+#include "model/project/zenubproject.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

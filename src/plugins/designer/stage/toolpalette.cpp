@@ -24,7 +24,8 @@ ToolPalette::ToolPalette(StageWidget* stage, QWidget* parent)
     } tools[] = {
         {Kind::Select, "Select", tr("Select: pick, move, resize and turn shapes")},
         {Kind::Node, "Node",
-         tr("Node: move the nodes and handles of a path and the ends of gradients; double-click the path to add a node")},
+         tr("Node: move the nodes and handles of a path and the ends of gradients; double-click "
+            "the path to add a node")},
         {Kind::Rectangle, "Rectangle",
          tr("Rectangle: drag to draw, Shift for a square, Alt from the centre")},
         {Kind::Ellipse, "Ellipse",

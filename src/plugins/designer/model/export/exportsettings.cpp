@@ -88,8 +88,7 @@ bool ExportSettings::fromMap(const QVariantMap& map, ExportSettings* settings, Q
         return true;
     };
     if (!number("scale", kMinScale, kMaxScale, &result.scalePercent) ||
-        !number("quality", 1, 100, &result.quality) ||
-        !number("plays", 0, 65535, &result.plays))
+        !number("quality", 1, 100, &result.quality) || !number("plays", 0, 65535, &result.plays))
         return false;
     result.sceneName = map.value(QStringLiteral("scene")).toString();
     result.bTransparent = map.value(QStringLiteral("transparent")).toBool();
@@ -105,7 +104,7 @@ bool ExportSettings::fromMap(const QVariantMap& map, ExportSettings* settings, Q
             return false;
         }
         result.firstFrame = match.captured(1).toInt();
-        result.lastFrame = match.captured(2).isEmpty() ? result.firstFrame
+        result.lastFrame = match.captured(2).isEmpty()   ? result.firstFrame
                            : match.captured(3).isEmpty() ? -1
                                                          : match.captured(3).toInt();
     }

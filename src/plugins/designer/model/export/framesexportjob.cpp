@@ -43,7 +43,8 @@ bool FramesExportJob::run(const Progress& progress, const std::atomic_bool* canc
     // In the target folder, so that the final moves are renames on one file system.
     QTemporaryDir work(QDir(m_folder).filePath(QStringLiteral(".frames-XXXXXX")));
     if (!work.isValid()) {
-        m_errorString = tr("The folder \"%1\" cannot be written: %2").arg(target, work.errorString());
+        m_errorString =
+            tr("The folder \"%1\" cannot be written: %2").arg(target, work.errorString());
         return false;
     }
     const int count = m_pictures.frames().size();
