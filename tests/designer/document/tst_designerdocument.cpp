@@ -68,7 +68,7 @@ private slots:
         else if (edit == "durationZero")
             result = document.setSceneDuration(0, 0);
         else if (edit == "colourSame")
-            result = document.setShapeColor(title, titleColor);
+            result = document.setShapeColor(title, 5, titleColor);
         else if (edit == "keyframeNegative")
             result = document.setKeyframe(title, -1);
         else

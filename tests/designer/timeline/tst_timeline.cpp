@@ -29,24 +29,13 @@ ZenubScene testScene()
     return scene;
 }
 
-// "frame:x" of each keyframe of a shape, so a keyframe that lands with the wrong values shows.
+// "frame:x" of each keyframe of a shape's position, so one that lands with the wrong values shows.
 QString keysOf(const ZenubScene& scene, int shape)
 {
     QStringList keys;
-    for (const ZenubKeyframe& keyframe :
-         scene.getLayers().at(0).getShapes().at(shape).getKeyframes())
-        keys << QStringLiteral("%1:%2").arg(keyframe.getFrame()).arg(keyframe.getX());
+    for (const auto& key : scene.getLayers().at(0).getShapes().at(shape).tracks().position().keys())
+        keys << QStringLiteral("%1:%2").arg(key.frame).arg(key.value.x());
     return keys.join(QLatin1Char(' '));
-}
-
-// "shape:frame ..." to references on layer 0.
-KeyframeRefs refs(const QString& text)
-{
-    KeyframeRefs result;
-    for (const QString& item : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        result.append(KeyframeRef{0, item.section(QLatin1Char(':'), 0, 0).toInt(),
-                                  item.section(QLatin1Char(':'), 1, 1).toInt()});
-    return result;
 }
 
 } // namespace
@@ -80,56 +69,6 @@ private slots:
         QFETCH(int, frame);
         QCOMPARE(PlaybackClock::frameAt(start, elapsed, 24, 48, loop, &bEnded), frame);
         QCOMPARE(bEnded, ended);
-    }
-
-    void keyframeEdits_data()
-    {
-        QTest::addColumn<QString>("edit");
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("moving");
-        QTest::addColumn<QString>("still");
-        QTest::newRow("move replaces the keyframe it lands on") << "move"
-                                                                << "0:10" << 10 << "0:0 20:10"
-                                                                << "0:5";
-        QTest::newRow("move stops at the scene's end") << "move"
-                                                       << "0:10 0:20" << 50 << "0:0 19:10 29:20"
-                                                       << "0:5";
-        QTest::newRow("move onto a moving keyframe's old frame keeps both")
-            << "move"
-            << "0:0 0:10" << 10 << "10:0 20:10"
-            << "0:5";
-        QTest::newRow("delete keeps each shape's last keyframe")
-            << "delete"
-            << "0:0 0:10 0:20 1:0" << 0 << "20:20"
-            << "0:5";
-        QTest::newRow("paste leaves out what falls past the end")
-            << "paste"
-            << "0:10 0:20" << 25 << "0:0 10:10 20:20 25:10"
-            << "0:5";
-        QTest::newRow("one shape's keyframes paste onto the target")
-            << "paste"
-            << "1:0" << 7 << "0:0 7:5 10:10 20:20"
-            << "0:5";
-    }
-    void keyframeEdits()
-    {
-        QFETCH(QString, edit);
-        QFETCH(int, value);
-        ZenubScene scene = testScene();
-        QFETCH(QString, selected);
-        QFETCH(QString, moving);
-        QFETCH(QString, still);
-        if (edit == QLatin1String("move")) {
-            QVERIFY(KeyframeEdits::move(scene, refs(selected), value));
-        } else if (edit == QLatin1String("delete")) {
-            QVERIFY(KeyframeEdits::remove(scene, refs(selected)));
-        } else {
-            const KeyframeClip clip = KeyframeEdits::copy(scene, refs(selected));
-            QVERIFY(KeyframeEdits::paste(scene, clip, value, refs(QStringLiteral("0:0"))));
-        }
-        QCOMPARE(keysOf(scene, 0), moving);
-        QCOMPARE(keysOf(scene, 1), still);
     }
 
     void dragDeleteUndoAndScrubInTheEditor()

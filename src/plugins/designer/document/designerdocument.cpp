@@ -91,6 +91,18 @@ bool DesignerDocument::editShapeStates(const QVector<ShapeRef>& refs, int frame,
         refs, text, [&](ZenubShape& shape) { shape.editAt(frame, m_bAutoKey, change); }, mergeKey);
 }
 
+bool DesignerDocument::editShapeProperties(const QVector<ShapeRef>& refs, int frame,
+                                           const QString& text,
+                                           const std::function<void(ZenubShapeState&)>& change,
+                                           int mergeKey)
+{
+    if (frame < 0)
+        return false;
+    return editShapes(
+        refs, text, [&](ZenubShape& shape) { shape.editStateAt(frame, m_bAutoKey, change); },
+        mergeKey);
+}
+
 bool DesignerDocument::editShapes(const QVector<ShapeRef>& refs, const QString& text,
                                   const std::function<void(ZenubShape&)>& change, int mergeKey)
 {
@@ -190,8 +202,7 @@ bool DesignerDocument::setKeyframe(const ShapeRef& ref, int frame)
     ZenubShape* shape = ref.find(after);
     if (!shape || frame < 0)
         return false;
-    ZenubKeyframe state = shape->stateAtFrame(frame);
-    shape->setKeyframe(state);
+    shape->tracks().keyAt(frame, ZenubProperties::box());
     pushEdit(tr("Set Keyframe"), after);
     return true;
 }
@@ -267,15 +278,16 @@ bool DesignerDocument::renameScene(int scene, const QString& name)
     return true;
 }
 
-bool DesignerDocument::setShapeColor(const ShapeRef& ref, const QColor& color)
+bool DesignerDocument::setShapeColor(const ShapeRef& ref, int frame, const QColor& color)
 {
-    ZenubProject after = m_project;
-    ZenubShape* shape = ref.find(after);
-    if (!shape || !color.isValid() || shape->getFillColor() == color)
+    const ZenubShape* shape = shapeAt(ref);
+    if (!shape || !color.isValid())
         return false;
-    shape->setFillColor(color);
-    pushEdit(tr("Change Colour of %1").arg(shape->getName()), after);
-    return true;
+    return editShapeProperties({ref}, frame, tr("Change Colour of %1").arg(shape->getName()),
+                               [&color](ZenubShapeState& state) {
+                                   state.fill.setType(ZenubPaint::Type::Solid);
+                                   state.fill.setColor(color);
+                               });
 }
 
 bool DesignerDocument::setShapeText(const ShapeRef& ref, const QString& text)

@@ -46,7 +46,15 @@ public:
     */
     bool editShapeStates(const QVector<ShapeRef>& refs, int frame, const QString& text,
                          const std::function<void(ZenubKeyframe&)>& change, int mergeKey = 0);
-    /*! Changes what does not move over time (colours, outline, font, text) of each shape. */
+    /*!
+        Changes whatever may change over time (box, paints, outline width, corners, path,
+        corners of polygons, font size) of each shape as seen at \a frame, by the rules of
+        ZenubShape::editStateAt() with the document's auto-key setting.
+    */
+    bool editShapeProperties(const QVector<ShapeRef>& refs, int frame, const QString& text,
+                             const std::function<void(ZenubShapeState&)>& change,
+                             int mergeKey = 0);
+    /*! Changes what does not change over time (name, words, font family) of each shape. */
     bool editShapes(const QVector<ShapeRef>& refs, const QString& text,
                     const std::function<void(ZenubShape&)>& change, int mergeKey = 0);
     static int newMergeKey();
@@ -75,7 +83,8 @@ public:
     bool addScene();
     bool setSceneDuration(int scene, int frames);
     bool renameScene(int scene, const QString& name);
-    bool setShapeColor(const ShapeRef& ref, const QColor& color);
+    /*! Sets the fill colour as seen at \a frame (see editShapeProperties()). */
+    bool setShapeColor(const ShapeRef& ref, int frame, const QColor& color);
     bool setShapeText(const ShapeRef& ref, const QString& text);
 
     const ZenubShape* shapeAt(const ShapeRef& ref) const;

@@ -57,11 +57,13 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
         const ZenubShape* shape = m_pDocument->shapeAt(ref);
         if (!shape)
             return;
+        ZenubShapeState state;
+        shape->stateAt(m_pStage->getFrame(), &state);
         const QColor color =
-            QColorDialog::getColor(shape->getFillColor(), this, tr("Shape Colour"));
+            QColorDialog::getColor(state.fill.getColor(), this, tr("Shape Colour"));
         // The dialog ran an event loop: the shape may be gone by now.
         if (color.isValid() && m_pDocument)
-            m_pDocument->setShapeColor(ref, color);
+            m_pDocument->setShapeColor(ref, m_pStage->getFrame(), color);
     });
     m_pToolBar->addSeparator();
     m_pUndoAction = m_pToolBar->addAction(tr("Undo"));

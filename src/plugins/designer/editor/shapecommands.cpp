@@ -95,22 +95,14 @@ QVector<ZenubShape> shapesOf(const DesignerDocument* document, const QVector<Sha
 
 ZenubShape movedBy(ZenubShape shape, double dx, double dy)
 {
-    const QVector<ZenubKeyframe> keyframes = shape.getKeyframes();
-    for (ZenubKeyframe keyframe : keyframes) {
-        keyframe.setX(keyframe.getX() + dx);
-        keyframe.setY(keyframe.getY() + dy);
-        shape.setKeyframe(keyframe);
-    }
+    shape.tracks().translate(QPointF(dx, dy));
     return shape;
 }
 
 // Where the first keyframe puts a shape: pasted copies are told apart from originals by it.
 QPointF placeOf(const ZenubShape& shape)
 {
-    if (shape.getKeyframes().isEmpty())
-        return QPointF();
-    const ZenubKeyframe& first = shape.getKeyframes().constFirst();
-    return QPointF(first.getX(), first.getY());
+    return shape.tracks().position().value();
 }
 
 double pasteStep(const ZenubProject& project)

@@ -84,29 +84,40 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
     });
 
     const double far = 1000000;
-    addStateSpin(tr("X:"), "propertyX", -far, far, tr("Change X"), &ZenubKeyframe::getX,
-                 &ZenubKeyframe::setX);
-    addStateSpin(tr("Y:"), "propertyY", -far, far, tr("Change Y"), &ZenubKeyframe::getY,
-                 &ZenubKeyframe::setY);
-    addStateSpin(tr("Width:"), "propertyWidth", 1, far, tr("Change Width"),
-                 &ZenubKeyframe::getWidth, &ZenubKeyframe::setWidth);
-    addStateSpin(tr("Height:"), "propertyHeight", 1, far, tr("Change Height"),
-                 &ZenubKeyframe::getHeight, &ZenubKeyframe::setHeight);
-    addStateSpin(tr("Rotation:"), "propertyRotation", -3600, 3600, tr("Rotate"),
-                 &ZenubKeyframe::getRotation, &ZenubKeyframe::setRotation)
+    // Each reads and writes one value of the state at the shown frame.
+    const auto box = [](double (ZenubKeyframe::*read)() const, void (ZenubKeyframe::*write)(double)) {
+        return std::make_pair(
+            StateGetter([read](const ZenubShapeState& state) { return (state.box.*read)(); }),
+            StateSetter([write](ZenubShapeState& state, double value) { (state.box.*write)(value); }));
+    };
+    const auto x = box(&ZenubKeyframe::getX, &ZenubKeyframe::setX);
+    addStateSpin(tr("X:"), "propertyX", -far, far, tr("Change X"), x.first, x.second);
+    const auto y = box(&ZenubKeyframe::getY, &ZenubKeyframe::setY);
+    addStateSpin(tr("Y:"), "propertyY", -far, far, tr("Change Y"), y.first, y.second);
+    const auto width = box(&ZenubKeyframe::getWidth, &ZenubKeyframe::setWidth);
+    addStateSpin(tr("Width:"), "propertyWidth", 1, far, tr("Change Width"), width.first,
+                 width.second);
+    const auto height = box(&ZenubKeyframe::getHeight, &ZenubKeyframe::setHeight);
+    addStateSpin(tr("Height:"), "propertyHeight", 1, far, tr("Change Height"), height.first,
+                 height.second);
+    const auto rotation = box(&ZenubKeyframe::getRotation, &ZenubKeyframe::setRotation);
+    addStateSpin(tr("Rotation:"), "propertyRotation", -3600, 3600, tr("Rotate"), rotation.first,
+                 rotation.second)
         ->setShownSuffix(QStringLiteral("\u00b0"));
     // Shown in per cent, kept as a fraction.
-    MixedSpinBox* opacity =
-        addStateSpin(tr("Opacity:"), "propertyOpacity", 0, 100, tr("Change Opacity"),
-                     &ZenubKeyframe::getOpacity, &ZenubKeyframe::setOpacity, 100);
+    const auto opacityOf = box(&ZenubKeyframe::getOpacity, &ZenubKeyframe::setOpacity);
+    MixedSpinBox* opacity = addStateSpin(tr("Opacity:"), "propertyOpacity", 0, 100,
+                                         tr("Change Opacity"), opacityOf.first, opacityOf.second, 100);
     opacity->setShownSuffix(QStringLiteral(" %"));
     opacity->setDecimals(0);
 
     // The look: paints, outline, a path's or a polygon's own settings.
     m_pStyle = new StyleProperties(stage, form);
-    m_pCornerSpin = addShapeSpin(tr("Corner radius:"), "propertyCornerRadius", far,
-                                 tr("Change Corner Radius"), &ZenubShape::getCornerRadius,
-                                 &ZenubShape::setCornerRadius, int(ZenubShape::Type::Rectangle));
+    m_pCornerSpin = addStateSpin(
+        tr("Corner radius:"), "propertyCornerRadius", 0, far, tr("Change Corner Radius"),
+        [](const ZenubShapeState& state) { return state.cornerRadius; },
+        [](ZenubShapeState& state, double value) { state.cornerRadius = value; }, 1,
+        int(ZenubShape::Type::Rectangle));
 
     m_pTextEdit = new QLineEdit(m_pForm);
     m_pTextEdit->setObjectName(QStringLiteral("propertyText"));
@@ -167,9 +178,11 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
         if (!texts.isEmpty() && !m_pFontCombo->hasFocus())
             m_pFontCombo->setEditText(differ(texts, read) ? QString() : read(*texts.first()));
     });
-    MixedSpinBox* fontSize = addShapeSpin(tr("Font size:"), "propertyFontSize", 10000,
-                                          tr("Change Font Size"), &ZenubShape::getFontSize,
-                                          &ZenubShape::setFontSize, int(ZenubShape::Type::Text));
+    MixedSpinBox* fontSize = addStateSpin(
+        tr("Font size:"), "propertyFontSize", 0, 10000, tr("Change Font Size"),
+        [](const ZenubShapeState& state) { return state.fontSize; },
+        [](ZenubShapeState& state, double value) { state.fontSize = value; }, 1,
+        int(ZenubShape::Type::Text));
     // A size of 0 fits the text to its box.
     fontSize->setShownSpecialValueText(tr("Fit to box"));
     m_textOnly.append(fontSize);
@@ -253,12 +266,19 @@ void PropertiesPanel::setRowVisible(QWidget* field, bool bVisible)
         label->setVisible(bVisible);
 }
 
-void PropertiesPanel::editStates(const QString& text, int mergeKey,
-                                 const std::function<void(ZenubKeyframe&)>& change)
+ZenubShapeState PropertiesPanel::shownState(const ZenubShape& shape) const
+{
+    ZenubShapeState state;
+    shape.stateAt(m_shownFrame, &state);
+    return state;
+}
+
+void PropertiesPanel::editStates(const QString& text, int mergeKey, int only,
+                                 const std::function<void(ZenubShapeState&)>& change)
 {
     DesignerDocument* doc = document();
     if (doc && !m_bShowing)
-        doc->editShapeStates(selection(), m_pStage->getFrame(), text, change, mergeKey);
+        doc->editShapeProperties(selection(only), m_pStage->getFrame(), text, change, mergeKey);
 }
 
 void PropertiesPanel::editShapes(const QString& text, int mergeKey, int only,
@@ -287,48 +307,29 @@ MixedSpinBox* PropertiesPanel::addSpin(const QString& label, const char* name, d
 
 MixedSpinBox* PropertiesPanel::addStateSpin(const QString& label, const char* name, double minimum,
                                             double maximum, const QString& undoText,
-                                            StateGetter read, StateSetter write, double scale)
+                                            StateGetter read, StateSetter write, double scale,
+                                            int only)
 {
     MixedSpinBox* spin = addSpin(label, name, minimum, maximum);
     connect(spin, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            [this, spin, write, undoText, scale](double value) {
+            [this, spin, write, undoText, scale, only](double value) {
                 if (m_bShowing)
                     return;
-                editStates(
-                    undoText, m_pGesture->mergeKey(spin),
-                    [write, value, scale](ZenubKeyframe& state) { (state.*write)(value / scale); });
+                editStates(undoText, m_pGesture->mergeKey(spin), only,
+                           [write, value, scale](ZenubShapeState& state) {
+                               write(state, value / scale);
+                           });
             });
-    m_showers.append([this, spin, read, scale](const Shapes& shapes) {
-        const auto value = [this, read](const ZenubShape& shape) {
-            return (shape.stateAtFrame(m_shownFrame).*read)();
-        };
-        spin->display(value(*shapes.first()) * scale, differ(shapes, value));
-    });
-    return spin;
-}
-
-MixedSpinBox* PropertiesPanel::addShapeSpin(const QString& label, const char* name, double maximum,
-                                            const QString& undoText, ShapeGetter read,
-                                            ShapeSetter write, int only)
-{
-    MixedSpinBox* spin = addSpin(label, name, 0, maximum);
-    connect(spin, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            [this, spin, write, undoText, only](double value) {
-                if (m_bShowing)
-                    return;
-                editShapes(undoText, m_pGesture->mergeKey(spin), only,
-                           [write, value](ZenubShape& shape) { (shape.*write)(value); });
-            });
-    m_showers.append([spin, read, only](const Shapes& shapes) {
+    m_showers.append([this, spin, read, scale, only](const Shapes& shapes) {
         const Shapes kept = ofType(shapes, only);
-        const auto value = [read](const ZenubShape& shape) {
-            return (shape.*read)();
+        const auto value = [this, read](const ZenubShape& shape) {
+            return read(shownState(shape));
         };
         // Disabled, it shows no number: another shape's value would pass for this one's.
         if (kept.isEmpty())
             spin->display(0, true);
         else
-            spin->display(value(*kept.first()), differ(kept, value));
+            spin->display(value(*kept.first()) * scale, differ(kept, value));
     });
     return spin;
 }

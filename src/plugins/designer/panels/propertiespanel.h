@@ -20,10 +20,11 @@ class TextProperties;
 class QAction;
 
 /*!
-    Shows the selected shapes' properties and edits all of them at once. Position, size,
-    rotation and opacity are the values at the stage's frame and follow the keyframe rules;
-    colours, outline, corners, text and font belong to the shape as a whole. A field whose
-    value differs between the selected shapes is empty, and an entry there sets all of them.
+    Shows the selected shapes' properties and edits all of them at once. What may change over
+    time (position, size, rotation, opacity, colours, outline width, corners, font size) shows
+    its value at the stage's frame and is edited there by the keyframe rules; name, words and
+    font belong to the shape as a whole. A field whose value differs between the selected
+    shapes is empty, and an entry there sets all of them.
 */
 class PropertiesPanel : public QWidget
 {
@@ -39,23 +40,22 @@ public slots:
     void refresh();
 
 private:
-    using StateGetter = double (ZenubKeyframe::*)() const;
-    using StateSetter = void (ZenubKeyframe::*)(double);
-    using ShapeGetter = double (ZenubShape::*)() const;
-    using ShapeSetter = void (ZenubShape::*)(double);
+    using StateGetter = std::function<double(const ZenubShapeState&)>;
+    using StateSetter = std::function<void(ZenubShapeState&, double)>;
     using Shapes = QVector<const ZenubShape*>;
 
     MixedSpinBox* addSpin(const QString& label, const char* name, double minimum, double maximum);
-    /*! \a scale converts the stored value to the shown one. */
+    /*!
+        \a scale converts the stored value to the shown one. Shows and edits only the shapes
+        of type \a only, when it is given.
+    */
     MixedSpinBox* addStateSpin(const QString& label, const char* name, double minimum,
                                double maximum, const QString& undoText, StateGetter read,
-                               StateSetter write, double scale = 1);
-    /*! Shows and edits only the shapes of type \a only, when it is given. */
-    MixedSpinBox* addShapeSpin(const QString& label, const char* name, double maximum,
-                               const QString& undoText, ShapeGetter read, ShapeSetter write,
-                               int only = -1);
-    void editStates(const QString& text, int mergeKey,
-                    const std::function<void(ZenubKeyframe&)>& change);
+                               StateSetter write, double scale = 1, int only = -1);
+    /*! The state of \a shape at the frame shown. */
+    ZenubShapeState shownState(const ZenubShape& shape) const;
+    void editStates(const QString& text, int mergeKey, int only,
+                    const std::function<void(ZenubShapeState&)>& change);
     void editShapes(const QString& text, int mergeKey, int only,
                     const std::function<void(ZenubShape&)>& change);
     DesignerDocument* document() const;

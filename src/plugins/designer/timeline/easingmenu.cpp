@@ -8,7 +8,8 @@
 namespace {
 
 const ZenubEasing::Type kNamed[] = {ZenubEasing::Type::Linear, ZenubEasing::Type::EaseIn,
-                                    ZenubEasing::Type::EaseOut, ZenubEasing::Type::EaseInOut};
+                                    ZenubEasing::Type::EaseOut, ZenubEasing::Type::EaseInOut,
+                                    ZenubEasing::Type::Hold};
 
 } // namespace
 
@@ -57,6 +58,8 @@ QString EasingMenu::displayName(ZenubEasing::Type type)
         return tr("Ease In-O&ut");
     case ZenubEasing::Type::CubicBezier:
         return tr("Custom Curve");
+    case ZenubEasing::Type::Hold:
+        return tr("&Hold");
     }
     return QString();
 }

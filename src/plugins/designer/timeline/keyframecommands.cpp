@@ -7,6 +7,7 @@
 
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
+#include <plugin/iui.h>
 
 #include <QAction>
 #include <QApplication>
@@ -104,7 +105,9 @@ bool KeyframeCommands::edit(const QString& text, const std::function<bool(ZenubS
 void KeyframeCommands::copy()
 {
     if (const ZenubScene* scene = m_pView->scene()) {
-        const KeyframeClip copied = KeyframeEdits::copy(*scene, m_pView->getSelection());
+        const KeyframeClip copied =
+            KeyframeEdits::copy(*scene, m_pView->getSelection(),
+                                m_pDocument ? m_pDocument->getProject().getFrameRate() : 0);
         if (!copied.isEmpty())
             clip() = copied;
     }
@@ -128,13 +131,27 @@ void KeyframeCommands::paste()
         if (shape.scene == m_pView->getScene())
             targets.append(KeyframeRef{shape.layer, shape.shape, -1});
     KeyframeRefs pasted;
+    int outside = 0;
     const int frame = m_pView->getFrame();
+    const int frameRate = m_pDocument ? m_pDocument->getProject().getFrameRate() : 0;
     if (edit(tr("Paste Keyframes"), [&](ZenubScene& scene) {
-            return KeyframeEdits::paste(scene, clip(), frame, targets, &pasted);
+            return KeyframeEdits::paste(scene, clip(), frame, frameRate, targets, &pasted,
+                                        &outside);
         }))
-        m_pView->setSelection(pasted);
+        m_pView->setSelection(KeyframeEdits::whole(pasted));
     else
         QApplication::beep();
+    if (outside > 0) {
+        QString text = tr("%n keyframe(s) would lie outside the scene and were not pasted.",
+                          nullptr, outside);
+        if (clip().frameRate > 0 && clip().frameRate != frameRate)
+            text += QLatin1Char(' ') + tr("They were copied at %1 frames per second; their "
+                                          "times were kept at %2.")
+                                           .arg(clip().frameRate)
+                                           .arg(frameRate);
+        IUi::getInstance()->showInformation(m_pView->window(), QStringLiteral("Zenub Animate"),
+                                            text, QMessageBox::Ok, QMessageBox::Ok);
+    }
 }
 
 void KeyframeCommands::remove()
@@ -151,14 +168,7 @@ void KeyframeCommands::selectAll()
     const ZenubScene* scene = m_pView->scene();
     if (!scene)
         return;
-    KeyframeRefs all;
-    for (int layer = 0; layer < scene->getLayers().size(); ++layer) {
-        const QVector<ZenubShape>& shapes = scene->getLayers().at(layer).getShapes();
-        for (int shape = 0; shape < shapes.size(); ++shape)
-            for (const ZenubKeyframe& keyframe : shapes.at(shape).getKeyframes())
-                all.append(KeyframeRef{layer, shape, keyframe.getFrame()});
-    }
-    m_pView->setSelection(all);
+    m_pView->setSelection(KeyframeEdits::all(*scene));
 }
 
 void KeyframeCommands::move(const KeyframeRefs& refs, int delta)
@@ -166,7 +176,7 @@ void KeyframeCommands::move(const KeyframeRefs& refs, int delta)
     KeyframeRefs moved;
     if (edit(tr("Move Keyframes"),
              [&](ZenubScene& scene) { return KeyframeEdits::move(scene, refs, delta, &moved); }))
-        m_pView->setSelection(moved);
+        m_pView->setSelection(KeyframeEdits::whole(moved));
 }
 
 void KeyframeCommands::setEasing(const ZenubEasing& easing)
@@ -191,7 +201,7 @@ void KeyframeCommands::addKeyframes()
                 ref.shape >= scene.getLayers().at(ref.layer).getShapes().size())
                 return false;
             ZenubShape& shape = scene.layers()[ref.layer].shapes()[ref.shape];
-            shape.setKeyframe(shape.stateAtFrame(frame));
+            shape.tracks().keyAt(frame, ZenubProperties::box());
         }
         return true;
     });

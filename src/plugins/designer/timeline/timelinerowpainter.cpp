@@ -83,16 +83,20 @@ void TimelineRowPainter::paintKeyframes(QPainter& painter, const ZenubScene& sce
     painter.setClipRect(
         QRect(kNameWidth, std::max(y, kRulerHeight), m_viewport.width() - kNameWidth, kRowHeight));
     painter.setRenderHint(QPainter::Antialiasing);
-    if (row.shape >= 0) {
-        const QVector<ZenubKeyframe>& keyframes =
-            scene.getLayers().at(row.layer).getShapes().at(row.shape).getKeyframes();
-        if (keyframes.size() > 1) {
+    int firstKey = 0;
+    int lastKey = 0;
+    if (row.shape >= 0 && scene.getLayers()
+                              .at(row.layer)
+                              .getShapes()
+                              .at(row.shape)
+                              .tracks()
+                              .keySpan(&firstKey, &lastKey)) {
+        if (lastKey > firstKey) {
             QColor span = TimelinePainting::animatedColor();
             span.setAlpha(110);
             // Clamped to the viewport: the span may reach far past it on either side.
-            const int left = std::max(m_layout.frameX(keyframes.constFirst().getFrame()), 0);
-            const int right =
-                std::min(m_layout.frameX(keyframes.constLast().getFrame()), m_viewport.width());
+            const int left = std::max(m_layout.frameX(firstKey), 0);
+            const int right = std::min(m_layout.frameX(lastKey), m_viewport.width());
             if (right > left)
                 painter.fillRect(QRect(left, middle - 3, right - left, 6), span);
         }
@@ -113,10 +117,7 @@ void TimelineRowPainter::paintKeyframes(QPainter& painter, const ZenubScene& sce
             continue;
         const bool bSelected = std::all_of(refs.cbegin(), refs.cend(),
                                            [this](const auto& ref) { return isSelected(ref); });
-        const ZenubKeyframe* keyframe =
-            row.shape >= 0 ? KeyframeEdits::find(scene, refs.constFirst()) : nullptr;
-        const bool bEased =
-            keyframe && keyframe->getEasing().getType() != ZenubEasing::Type::Linear;
+        const bool bEased = row.shape >= 0 && KeyframeEdits::isEased(scene, refs.constFirst());
         const int shift = bSelected ? m_dragDelta : 0;
         if (shift != 0) {
             painter.setPen(QPen(m_palette.highlight().color(), 1, Qt::DotLine));

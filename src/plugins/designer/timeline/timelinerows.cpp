@@ -7,6 +7,8 @@
 
 #include "model/project/zenubscene.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 void TimelineRows::build(const ZenubScene* scene)
@@ -36,17 +38,9 @@ QVector<int> TimelineRows::framesIn(const ZenubScene& scene, const Row& row, int
     if (first > last)
         return result;
     const QVector<ZenubShape>& shapes = scene.getLayers().at(row.layer).getShapes();
-    const auto before = [](const ZenubKeyframe& keyframe, int frame) {
-        return keyframe.getFrame() < frame;
-    };
-    for (int shape = 0; shape < shapes.size(); ++shape) {
-        if (row.shape >= 0 && shape != row.shape)
-            continue;
-        const QVector<ZenubKeyframe>& keyframes = shapes.at(shape).getKeyframes();
-        for (auto it = std::lower_bound(keyframes.cbegin(), keyframes.cend(), first, before);
-             it != keyframes.cend() && it->getFrame() <= last; ++it)
-            result.append(it->getFrame());
-    }
+    for (int shape = 0; shape < shapes.size(); ++shape)
+        if (row.shape < 0 || shape == row.shape)
+            result += shapes.at(shape).tracks().keyFramesIn(first, last);
     // A layer's row merges its shapes' frames.
     if (row.shape < 0) {
         std::sort(result.begin(), result.end());
@@ -87,15 +81,27 @@ QString TimelineRows::motionHint(const ZenubScene& scene, const Row& row)
     if (row.shape < 0)
         return QString();
     const ZenubShape& shape = scene.getLayers().at(row.layer).getShapes().at(row.shape);
-    return shape.isAnimated()
-               ? TimelineView::tr("Animated: %n keyframe(s)", nullptr, shape.getKeyframes().size())
-               : TimelineView::tr("Static: its one keyframe holds for the "
-                                  "whole scene");
+    if (!shape.isAnimated())
+        return TimelineView::tr("Static: its one keyframe holds for the whole scene");
+    QStringList animated;
+    shape.tracks().forEach([&animated](ZenubProperty property, const auto& track) {
+        if (track.isAnimated())
+            animated.append(ZenubProperties::displayName(property));
+    });
+    return TimelineView::tr("Animated: %1").arg(animated.join(QStringLiteral(", ")));
 }
 
-QString TimelineRows::keyframeHint(const ZenubKeyframe& keyframe)
+QString TimelineRows::keyframeHint(const ZenubScene& scene, const KeyframeRef& ref)
 {
-    return TimelineView::tr("Frame %1, %2")
-        .arg(keyframe.getFrame())
-        .arg(EasingMenu::displayName(keyframe.getEasing().getType()).remove(QLatin1Char('&')));
+    QStringList keys;
+    for (const KeyframeRef& key : KeyframeEdits::expanded(scene, {ref})) {
+        const ZenubEasing easing = KeyframeEdits::easingOf(scene, key);
+        keys.append(TimelineView::tr("%1 (%2)")
+                        .arg(ZenubProperties::displayName(key.getProperty()),
+                             EasingMenu::displayName(easing.getType()).remove(QLatin1Char('&'))));
+    }
+    return keys.isEmpty() ? QString()
+                          : TimelineView::tr("Frame %1: %2")
+                                .arg(ref.frame)
+                                .arg(keys.join(QStringLiteral(", ")));
 }

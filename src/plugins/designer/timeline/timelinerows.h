@@ -6,7 +6,6 @@
 
 #include <QString>
 
-class ZenubKeyframe;
 class ZenubScene;
 
 /*!
@@ -39,9 +38,10 @@ public:
     static bool isAnimated(const ZenubScene& scene, const Row& row);
     /*! The name shown in the row's header, with the layer's state. */
     static QString title(const ZenubScene& scene, const Row& row);
-    /*! Explains whether the row's shape is animated or static. */
+    /*! Explains whether the row's shape is animated or static, and what of it moves. */
     static QString motionHint(const ZenubScene& scene, const Row& row);
-    static QString keyframeHint(const ZenubKeyframe& keyframe);
+    /*! The frame of the keyframes \a ref names, with each property keyed there and its easing. */
+    static QString keyframeHint(const ZenubScene& scene, const KeyframeRef& ref);
 
 private:
     QVector<Row> m_rows;

@@ -206,9 +206,7 @@ QString TimelineView::toolTipAt(const QPoint& point) const
     if (point.x() < kNameWidth)
         return TimelineRows::motionHint(*current, m_rows.at(row));
     const KeyframeRefs hits = m_layout.hitKeyframes(scene(), point);
-    const ZenubKeyframe* keyframe =
-        hits.isEmpty() ? nullptr : KeyframeEdits::find(*current, hits.constFirst());
-    return keyframe ? TimelineRows::keyframeHint(*keyframe) : QString();
+    return hits.isEmpty() ? QString() : TimelineRows::keyframeHint(*current, hits.constFirst());
 }
 
 bool TimelineView::viewportEvent(QEvent* event)

@@ -265,8 +265,7 @@ void TimelineWidget::showContextMenu(const QPoint& globalPos)
     const KeyframeRefs selection = m_pView->getSelection();
     if (!selection.isEmpty()) {
         const ZenubScene* scene = m_pView->scene();
-        if (const ZenubKeyframe* keyframe = KeyframeEdits::find(*scene, selection.constFirst()))
-            m_pEasingMenu->setCurrent(keyframe->getEasing());
+        m_pEasingMenu->setCurrent(KeyframeEdits::easingOf(*scene, selection.constFirst()));
         menu.addMenu(m_pEasingMenu);
         menu.addSeparator();
     }
@@ -285,8 +284,7 @@ void TimelineWidget::editEasing()
     const ZenubScene* scene = m_pView->scene();
     if (selection.isEmpty() || !scene)
         return;
-    const ZenubKeyframe* keyframe = KeyframeEdits::find(*scene, selection.constFirst());
-    BezierEasingDialog dialog(keyframe ? keyframe->getEasing() : ZenubEasing(), this);
+    BezierEasingDialog dialog(KeyframeEdits::easingOf(*scene, selection.constFirst()), this);
     // The dialog runs its own event loop: the document may be gone when it returns.
     if (dialog.exec() == QDialog::Accepted && m_pDocument)
         m_pCommands->setEasing(dialog.easing());

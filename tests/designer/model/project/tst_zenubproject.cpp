@@ -81,7 +81,7 @@ ZenubShape boxed(ZenubShape::Type type, const QString& name)
     return shape;
 }
 
-// One shape for each thing version 3 adds, each alone.
+// One shape for each thing files hold beyond a box and a colour, each alone.
 QVector<QPair<QString, ZenubShape>> newThings()
 {
     QVector<QPair<QString, ZenubShape>> things;
@@ -97,17 +97,21 @@ QVector<QPair<QString, ZenubShape>> newThings()
     things.append({QStringLiteral("radial gradient"), shape});
 
     shape = boxed(ZenubShape::Type::Rectangle, QStringLiteral("Dashed"));
-    shape.setStrokeWidth(2);
-    shape.stroke().setDashes({4, 2.5, 1});
-    shape.stroke().setDashOffset(-3);
+    ZenubStroke stroke;
+    stroke.setWidth(2);
+    stroke.setDashes({4, 2.5, 1});
+    stroke.setDashOffset(-3);
+    shape.setStroke(stroke);
     things.append({QStringLiteral("dashes"), shape});
 
     shape = boxed(ZenubShape::Type::Rectangle, QStringLiteral("Round"));
-    shape.setStrokeWidth(2);
-    shape.stroke().setCap(ZenubStroke::Cap::Round);
-    shape.stroke().setJoin(ZenubStroke::Join::Bevel);
-    shape.stroke().setMiterLimit(4);
-    shape.stroke().setPaint(ZenubPaint::linear({{0.5, Qt::red}}, QPointF(0, 0), QPointF(1, 1)));
+    stroke = ZenubStroke();
+    stroke.setWidth(2);
+    stroke.setCap(ZenubStroke::Cap::Round);
+    stroke.setJoin(ZenubStroke::Join::Bevel);
+    stroke.setMiterLimit(4);
+    stroke.setPaint(ZenubPaint::linear({{0.5, Qt::red}}, QPointF(0, 0), QPointF(1, 1)));
+    shape.setStroke(stroke);
     things.append({QStringLiteral("stroke style"), shape});
 
     shape = boxed(ZenubShape::Type::Text, QStringLiteral("Words"));
@@ -116,14 +120,18 @@ QVector<QPair<QString, ZenubShape>> newThings()
     bold.color = QColor(0x80, 0, 0);
     bold.size = 30;
     bold.family = QStringLiteral("serif");
-    shape.textContent().setRuns({ZenubTextRun(QStringLiteral("One\nTwo ")), bold});
+    ZenubText text = shape.getTextContent();
+    text.setRuns({ZenubTextRun(QStringLiteral("One\nTwo ")), bold});
+    shape.setTextContent(text);
     things.append({QStringLiteral("styled run"), shape});
 
     shape = boxed(ZenubShape::Type::Text, QStringLiteral("Column"));
-    shape.setText(QStringLiteral("left"));
-    shape.textContent().setAlignment(ZenubText::Alignment::Left);
-    shape.textContent().setBoxMode(ZenubText::BoxMode::Wrap);
-    shape.textContent().setLineSpacing(1.5);
+    text = ZenubText();
+    text.setPlainText(QStringLiteral("left"));
+    text.setAlignment(ZenubText::Alignment::Left);
+    text.setBoxMode(ZenubText::BoxMode::Wrap);
+    text.setLineSpacing(1.5);
+    shape.setTextContent(text);
     things.append({QStringLiteral("text layout"), shape});
 
     shape = boxed(ZenubShape::Type::Path, QStringLiteral("Curve"));
@@ -147,6 +155,30 @@ QVector<QPair<QString, ZenubShape>> newThings()
     shape.setContentSize(QSizeF(100, 50));
     shape.setMembers({things.at(0).second, things.at(6).second});
     things.append({QStringLiteral("group"), shape});
+
+    // Every track keyed twice, on frames of its own, with every kind of easing.
+    shape = things.at(6).second;
+    shape.setName(QStringLiteral("Keyed"));
+    const ZenubEasing easings[] = {ZenubEasing(ZenubEasing::Type::Hold),
+                                   ZenubEasing(ZenubEasing::Type::EaseOut),
+                                   ZenubEasing::bezier(0.1, -2, 0.9, 3), ZenubEasing()};
+    const ZenubPaint sky = ZenubPaint::linear({{0, Qt::blue}, {0.75, QColor(1, 2, 3, 4)}},
+                                              QPointF(0.5, 0), QPointF(0.5, 1));
+    int frame = 1;
+    for (const ZenubProperty property : ZenubProperties::all()) {
+        ZenubShapeTracks& tracks = shape.tracks();
+        const QVariant second =
+            property == ZenubProperty::Fill || property == ZenubProperty::Stroke
+                ? QVariant::fromValue(sky)
+                : tracks.visit(property, [](const auto& track) {
+                      return QVariant::fromValue(track.value());
+                  });
+        tracks.keyAt(frame, {property});
+        tracks.setEasing(property, frame, easings[frame % 4]);
+        tracks.setKey(property, frame * 3, second, easings[(frame + 1) % 4]);
+        ++frame;
+    }
+    things.append({QStringLiteral("tracks"), shape});
     return things;
 }
 
@@ -175,11 +207,7 @@ private slots:
 
         const QJsonObject root = QJsonDocument::fromJson(readFile(path)).object();
         QCOMPARE(root.value(QStringLiteral("format")).toString(), QStringLiteral("zenub-project"));
-        // Pictures need version 3; a project without any still opens in a release that reads 2.
-        QCOMPARE(root.value(QStringLiteral("version")).toInt(), 3);
-        const QJsonObject plain =
-            ZenubProjectFile::toDocument(ZenubProject::createNew(QStringLiteral("Plain"), 9, 9, 9));
-        QCOMPARE(plain.value(QStringLiteral("version")).toInt(), 2);
+        QCOMPARE(root.value(QStringLiteral("version")).toInt(), 4);
 
         ZenubProject loaded;
         ZenubProjectFile reader(path);
@@ -214,8 +242,8 @@ private slots:
         // Refused before anything else is read: the content here would be damaged.
         QTest::newRow("newer version")
             << "file"
-            << QByteArray(R"({"format":"zenub-project","version":4,"project":{"scenes":7}})")
-            << Error::NewerVersion << "(format version 4)";
+            << QByteArray(R"({"format":"zenub-project","version":5,"project":{"scenes":7}})")
+            << Error::NewerVersion << "(format version 5)";
         // A version number of 309 digits is cut, not printed whole.
         QTest::newRow("newer version past reason")
             << "file" << QByteArray(R"({"format":"zenub-project","version":1e308,"project":{}})")
@@ -227,6 +255,22 @@ private slots:
         QTest::newRow("unknown easing")
             << "file" << shape(R"({"keyframes":[{"easing":"bounce"}]})") << Error::InvalidContent
             << "\"project.scenes[0].layers[0].shapes[0].keyframes[0].easing\" must be";
+        const auto tracked = [&project](const QByteArray& tracks) -> QByteArray {
+            QByteArray file = project(R"({"scenes":[{"layers":[{"shapes":[{"tracks":)" + tracks +
+                                      "}]}]}]}");
+            return file.replace(R"("version":1)", R"("version":4)");
+        };
+        QTest::newRow("unknown property")
+            << "file" << tracked(R"({"colour":[]})") << Error::InvalidContent
+            << "\"project.scenes[0].layers[0].shapes[0].tracks.colour\" names no property";
+        QTest::newRow("two keyframes of a track on one frame")
+            << "file" << tracked(R"({"opacity":[{"frame":3,"value":0},{"frame":3,"value":1}]})")
+            << Error::InvalidContent
+            << "\"project.scenes[0].layers[0].shapes[0].tracks.opacity[1]\" repeats frame 3";
+        QTest::newRow("corners of a keyframe out of range")
+            << "file" << tracked(R"({"points":[{"frame":0,"value":2}]})") << Error::InvalidContent
+            << "\"project.scenes[0].layers[0].shapes[0].tracks.points[0].value\" must lie "
+               "between 3 and 1000";
         QTest::newRow("rate fraction")
             << "file" << project(R"({"frameRate":29.97})") << Error::InvalidContent
             << "\"project.frameRate\" must be a whole number";
@@ -291,29 +335,20 @@ private slots:
         if (setup == QLatin1String("file"))
             QCOMPARE(readFile(path), content);
     }
-    void savedVersion_data()
+    void savesEveryKind_data()
     {
         QTest::addColumn<ZenubShape>("shape");
-        QTest::addColumn<int>("version");
-        // What version 2 could hold is still saved as 2, so older programs open it.
-        ZenubShape plain = boxed(ZenubShape::Type::Text, QStringLiteral("Plain"));
-        plain.setText(QStringLiteral("a\nb"));
-        plain.setFillColor(QColor(0xff, 0, 0, 0x80));
-        plain.setFontSize(12);
-        plain.setStrokeWidth(1);
-        QTest::newRow("version 2 things") << plain << 2;
         for (const auto& thing : newThings())
-            QTest::newRow(qPrintable(thing.first)) << thing.second << 3;
+            QTest::newRow(qPrintable(thing.first)) << thing.second;
     }
-    void savedVersion()
+    void savesEveryKind()
     {
         QFETCH(ZenubShape, shape);
-        QFETCH(int, version);
         ZenubProject project = ZenubProject::createNew(QStringLiteral("P"), 200, 100, 10);
         project.scenes()[0].layers()[0].addShape(shape);
         const QByteArray bytes = ZenubProjectFile::toBytes(project);
         QCOMPARE(QJsonDocument::fromJson(bytes).object().value(QStringLiteral("version")).toInt(),
-                 version);
+                 4);
         ZenubProject read;
         ZenubProjectFile file(QStringLiteral("p.zenub"));
         QVERIFY2(file.parse(bytes, &read), qPrintable(file.getErrorString()));
@@ -324,16 +359,27 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<ZenubShape>("shape");
-        ZenubShape shape = boxed(ZenubShape::Type::Text, QStringLiteral("T"));
+        // Each file's shape moves by two keyframes: eased in from x 10 at frame 0 to x 60 and
+        // half opacity at frame 24.
+        const auto moving = [](ZenubShape shape) {
+            ZenubKeyframe start = keyframe(0, 10, 20, 100, 50);
+            start.setEasing(ZenubEasing(ZenubEasing::Type::EaseIn));
+            shape.setKeyframe(start);
+            shape.setKeyframe(keyframe(24, 60, 20, 100, 50, 0, 0.5));
+            return shape;
+        };
+        ZenubShape shape(ZenubShape::Type::Text, QStringLiteral("T"));
         shape.setText(QStringLiteral("Hi"));
         shape.setFillColor(QColor(0x10, 0x20, 0x30, 0x40));
-        QTest::newRow("1") << "version1.zenub" << shape;
-        shape = boxed(ZenubShape::Type::Rectangle, QStringLiteral("R"));
+        QTest::newRow("1") << "version1.zenub" << moving(shape);
+        shape = ZenubShape(ZenubShape::Type::Rectangle, QStringLiteral("R"));
         shape.setStrokeWidth(3);
         shape.setStrokeColor(QColor(0, 0, 0xff));
         shape.setCornerRadius(4);
-        QTest::newRow("2") << "version2.zenub" << shape;
-        QTest::newRow("3") << "version3.zenub" << newThings().constLast().second;
+        QTest::newRow("2") << "version2.zenub" << moving(shape);
+        ZenubShape group = newThings().at(8).second;
+        group.tracks() = ZenubShape().tracks();
+        QTest::newRow("3") << "version3.zenub" << moving(group);
     }
     void opensEachVersion()
     {
@@ -342,7 +388,26 @@ private slots:
         ZenubProject project;
         ZenubProjectFile reader(QStringLiteral(VERSIONS_DIR "/") + file);
         QVERIFY2(reader.load(&project), qPrintable(reader.getErrorString()));
-        QVERIFY(project.getScenes()[0].getLayers()[0].getShapes()[0] == shape);
+        const ZenubShape& read = project.getScenes()[0].getLayers()[0].getShapes()[0];
+        QVERIFY(read == shape);
+        // Each old keyframe is a keyframe of every property it held, with its easing; the
+        // properties it did not hold have none.
+        QStringList keyed;
+        read.tracks().forEach([&keyed](ZenubProperty property, const auto& track) {
+            QStringList keys;
+            for (const auto& key : track.keys())
+                keys << QStringLiteral("%1 %2").arg(key.frame).arg(
+                    ZenubEasing::typeName(key.easing.getType()));
+            if (!keys.isEmpty())
+                keyed << ZenubProperties::name(property) + QLatin1String(": ") + keys.join(", ");
+        });
+        QCOMPARE(keyed, QStringList({"position: 0 ease-in, 24 linear", "size: 0 ease-in, 24 linear",
+                                     "rotation: 0 ease-in, 24 linear",
+                                     "opacity: 0 ease-in, 24 linear"}));
+        // A version 4 file holds the same.
+        ZenubProject again;
+        QVERIFY(reader.parse(ZenubProjectFile::toBytes(project), &again));
+        QVERIFY(again == project);
     }
     void olderVersionOpens()
     {
@@ -449,6 +514,9 @@ private slots:
         QTest::newRow("own curve, below 0")
             << ZenubEasing::bezier(0.5, -0.5, 0.5, 1.5) << 12.5 << -3.8214913949964575;
         QTest::newRow("at the last") << ZenubEasing(ZenubEasing::Type::EaseOut) << 20.0 << 100.0;
+        QTest::newRow("hold, just before the next")
+            << ZenubEasing(ZenubEasing::Type::Hold) << 19.9 << 0.0;
+        QTest::newRow("hold, on the next") << ZenubEasing(ZenubEasing::Type::Hold) << 20.0 << 100.0;
     }
     void easedStates()
     {
@@ -463,38 +531,6 @@ private slots:
         ZenubKeyframe state;
         QVERIFY(shape.stateAt(frame, &state));
         QVERIFY2(qAbs(state.getX() - x) < 1e-9, qPrintable(QString::number(state.getX(), 'g', 17)));
-    }
-    void keyframeRules_data()
-    {
-        QTest::addColumn<QVector<int>>("frames");
-        QTest::addColumn<bool>("autoKey");
-        QTest::addColumn<int>("frame");
-        QTest::addColumn<QString>("after");
-        // Each keyframe's x starts as its frame times ten; the edit adds 1 to x.
-        QTest::newRow("static moves as a whole") << QVector<int>{0} << false << 12 << "0:1";
-        QTest::newRow("auto-key starts the animation")
-            << QVector<int>{0} << true << 12 << "0:0 12:1";
-        QTest::newRow("auto-key on its own frame") << QVector<int>{4} << true << 4 << "4:41";
-        QTest::newRow("animated: new keyframe from the values there")
-            << QVector<int>{0, 20} << false << 5 << "0:0 5:51 20:200";
-        QTest::newRow("animated: the keyframe there only")
-            << QVector<int>{0, 20} << false << 20 << "0:0 20:201";
-        QTest::newRow("no keyframe yet") << QVector<int>{} << false << 3 << "3:1";
-    }
-    void keyframeRules()
-    {
-        QFETCH(QVector<int>, frames);
-        QFETCH(bool, autoKey);
-        QFETCH(int, frame);
-        QFETCH(QString, after);
-        ZenubShape shape;
-        for (const int each : frames)
-            shape.setKeyframe(keyframe(each, each * 10, 0, 10, 10));
-        shape.editAt(frame, autoKey, [](ZenubKeyframe& state) { state.setX(state.getX() + 1); });
-        QStringList result;
-        for (const ZenubKeyframe& each : shape.getKeyframes())
-            result << QStringLiteral("%1:%2").arg(each.getFrame()).arg(each.getX());
-        QCOMPARE(result.join(' '), after);
     }
     void exportedPageHoldsTheProject()
     {

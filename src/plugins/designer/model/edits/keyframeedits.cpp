@@ -4,11 +4,18 @@
 #include "model/project/zenubscene.h"
 
 #include <QMap>
-#include <QPair>
 
 #include <algorithm>
 
 namespace {
+
+const ZenubShape* shapeOf(const ZenubScene& scene, int layer, int shape)
+{
+    if (layer < 0 || layer >= scene.getLayers().size())
+        return nullptr;
+    const QVector<ZenubShape>& shapes = scene.getLayers().at(layer).getShapes();
+    return shape >= 0 && shape < shapes.size() ? &shapes.at(shape) : nullptr;
+}
 
 ZenubShape* shapeOf(ZenubScene& scene, int layer, int shape)
 {
@@ -23,38 +30,6 @@ int lastFrame(const ZenubScene& scene)
     return std::max(0, scene.getDuration() - 1);
 }
 
-// Calls \a edit once per shape with that shape's references (sorted, as existing() gives
-// them): an edit of many keyframes rebuilds each shape's list once instead of moving its
-// keyframes one at a time.
-template<typename Edit>
-void forEachShape(const KeyframeRefs& sorted, Edit edit)
-{
-    for (int begin = 0; begin < sorted.size();) {
-        int end = begin + 1;
-        while (end < sorted.size() && sorted.at(end).layer == sorted.at(begin).layer &&
-               sorted.at(end).shape == sorted.at(begin).shape)
-            ++end;
-        edit(sorted.at(begin).layer, sorted.at(begin).shape, sorted.mid(begin, end - begin));
-        begin = end;
-    }
-}
-
-// \a keyframes without those on the (sorted) frames of \a refs.
-QVector<ZenubKeyframe> without(const QVector<ZenubKeyframe>& keyframes, const KeyframeRefs& refs)
-{
-    QVector<ZenubKeyframe> kept;
-    kept.reserve(keyframes.size());
-    int next = 0;
-    for (const ZenubKeyframe& keyframe : keyframes) {
-        while (next < refs.size() && refs.at(next).frame < keyframe.getFrame())
-            ++next;
-        if (next < refs.size() && refs.at(next).frame == keyframe.getFrame())
-            continue;
-        kept.append(keyframe);
-    }
-    return kept;
-}
-
 } // namespace
 
 bool KeyframeClip::isSingleShape() const
@@ -67,29 +42,88 @@ bool KeyframeClip::isSingleShape() const
 
 namespace KeyframeEdits {
 
-const ZenubKeyframe* find(const ZenubScene& scene, const KeyframeRef& ref)
+bool exists(const ZenubScene& scene, const KeyframeRef& ref)
 {
-    if (ref.layer < 0 || ref.layer >= scene.getLayers().size())
-        return nullptr;
-    const QVector<ZenubShape>& shapes = scene.getLayers().at(ref.layer).getShapes();
-    if (ref.shape < 0 || ref.shape >= shapes.size())
-        return nullptr;
-    // Keyframes are kept in frame order: a look-up stays quick for hundreds of thousands.
-    const QVector<ZenubKeyframe>& keyframes = shapes.at(ref.shape).getKeyframes();
-    const auto at = std::lower_bound(
-        keyframes.cbegin(), keyframes.cend(), ref.frame,
-        [](const ZenubKeyframe& keyframe, int frame) { return keyframe.getFrame() < frame; });
-    return at != keyframes.cend() && at->getFrame() == ref.frame ? &*at : nullptr;
+    const ZenubShape* shape = shapeOf(scene, ref.layer, ref.shape);
+    if (!shape)
+        return false;
+    if (!ref.isWhole())
+        return ref.property >= 0 && ref.property < ZenubProperties::all().size() &&
+               shape->tracks().hasKey(ref.getProperty(), ref.frame);
+    return std::any_of(ZenubProperties::all().cbegin(), ZenubProperties::all().cend(),
+                       [&](ZenubProperty property) {
+                           return shape->tracks().hasKey(property, ref.frame);
+                       });
+}
+
+ZenubEasing easingOf(const ZenubScene& scene, const KeyframeRef& ref)
+{
+    const KeyframeRefs keys = expanded(scene, {ref});
+    if (keys.isEmpty())
+        return ZenubEasing();
+    const KeyframeRef& first = keys.constFirst();
+    return shapeOf(scene, first.layer, first.shape)
+        ->tracks()
+        .easing(first.getProperty(), first.frame);
+}
+
+bool isEased(const ZenubScene& scene, const KeyframeRef& ref)
+{
+    const KeyframeRefs keys = expanded(scene, {ref});
+    return std::any_of(keys.cbegin(), keys.cend(), [&scene](const KeyframeRef& key) {
+        return shapeOf(scene, key.layer, key.shape)
+                   ->tracks()
+                   .easing(key.getProperty(), key.frame)
+                   .getType() != ZenubEasing::Type::Linear;
+    });
 }
 
 KeyframeRefs existing(const ZenubScene& scene, const KeyframeRefs& refs)
 {
     KeyframeRefs result;
     for (const KeyframeRef& ref : refs)
-        if (find(scene, ref))
+        if (exists(scene, ref))
             result.append(ref);
     std::sort(result.begin(), result.end());
     result.erase(std::unique(result.begin(), result.end()), result.end());
+    return result;
+}
+
+KeyframeRefs expanded(const ZenubScene& scene, const KeyframeRefs& refs)
+{
+    KeyframeRefs result;
+    for (const KeyframeRef& ref : refs) {
+        if (!ref.isWhole()) {
+            result.append(ref);
+            continue;
+        }
+        const ZenubShape* shape = shapeOf(scene, ref.layer, ref.shape);
+        for (const ZenubProperty property : ZenubProperties::all())
+            if (shape && shape->tracks().hasKey(property, ref.frame))
+                result.append(KeyframeRef::of(ref.layer, ref.shape, property, ref.frame));
+    }
+    return existing(scene, result);
+}
+
+KeyframeRefs whole(const KeyframeRefs& refs)
+{
+    KeyframeRefs result;
+    for (const KeyframeRef& ref : refs)
+        result.append(KeyframeRef{ref.layer, ref.shape, ref.frame});
+    std::sort(result.begin(), result.end());
+    result.erase(std::unique(result.begin(), result.end()), result.end());
+    return result;
+}
+
+KeyframeRefs all(const ZenubScene& scene)
+{
+    KeyframeRefs result;
+    for (int layer = 0; layer < scene.getLayers().size(); ++layer) {
+        const QVector<ZenubShape>& shapes = scene.getLayers().at(layer).getShapes();
+        for (int shape = 0; shape < shapes.size(); ++shape)
+            for (const int frame : shapes.at(shape).tracks().keyFrames())
+                result.append(KeyframeRef{layer, shape, frame});
+    }
     return result;
 }
 
@@ -111,103 +145,112 @@ bool move(ZenubScene& scene, const KeyframeRefs& refs, int delta, KeyframeRefs* 
     delta = clampDelta(scene, valid, delta);
     if (delta == 0 || valid.isEmpty())
         return false;
-    // All of a shape's moving keyframes leave before any arrives, so a keyframe moving onto
-    // the old frame of another moving one does not replace it; one that stays is replaced.
-    KeyframeRefs result;
-    forEachShape(valid, [&](int layer, int shapeIndex, const KeyframeRefs& own) {
-        ZenubShape* shape = shapeOf(scene, layer, shapeIndex);
-        QVector<ZenubKeyframe> keyframes = without(shape->getKeyframes(), own);
-        for (const KeyframeRef& ref : own) {
-            ZenubKeyframe keyframe = *find(scene, ref);
-            keyframe.setFrame(keyframe.getFrame() + delta);
-            keyframes.append(keyframe);
-            result.append(KeyframeRef{layer, shapeIndex, keyframe.getFrame()});
-        }
-        shape->setKeyframes(keyframes);
-    });
-    if (moved)
+    // Each track moves its keyframes at once, so that one moving onto the old frame of another
+    // moving one does not replace it.
+    QMap<KeyframeRef, QVector<int>> frames;
+    for (const KeyframeRef& key : expanded(scene, valid))
+        frames[KeyframeRef{key.layer, key.shape, -1, key.property}].append(key.frame);
+    for (auto track = frames.cbegin(); track != frames.cend(); ++track) {
+        const KeyframeRef& at = track.key();
+        shapeOf(scene, at.layer, at.shape)->tracks().moveKeys(at.getProperty(), *track, delta);
+    }
+    if (moved) {
+        KeyframeRefs result = valid;
+        for (KeyframeRef& ref : result)
+            ref.frame += delta;
         *moved = result;
+    }
     return true;
 }
 
 bool remove(ZenubScene& scene, const KeyframeRefs& refs)
 {
+    // Each track loses its keyframes at once: one at a time, each would move the rest.
+    QMap<KeyframeRef, QVector<int>> frames;
+    for (const KeyframeRef& key : expanded(scene, refs))
+        frames[KeyframeRef{key.layer, key.shape, -1, key.property}].append(key.frame);
     bool bChanged = false;
-    forEachShape(existing(scene, refs), [&](int layer, int shapeIndex, const KeyframeRefs& own) {
-        ZenubShape* shape = shapeOf(scene, layer, shapeIndex);
-        QVector<ZenubKeyframe> kept = without(shape->getKeyframes(), own);
-        // A shape without keyframes would be lost: the latest of those picked stays.
-        if (kept.isEmpty())
-            kept.append(*find(scene, own.constLast()));
-        if (kept.size() == shape->getKeyframes().size())
-            return;
-        shape->setKeyframes(kept);
-        bChanged = true;
-    });
+    for (auto track = frames.cbegin(); track != frames.cend(); ++track) {
+        const KeyframeRef& at = track.key();
+        bChanged = shapeOf(scene, at.layer, at.shape)
+                       ->tracks()
+                       .removeKeys(at.getProperty(), *track) ||
+                   bChanged;
+    }
     return bChanged;
 }
 
 bool setEasing(ZenubScene& scene, const KeyframeRefs& refs, const ZenubEasing& easing)
 {
     bool bChanged = false;
-    for (const KeyframeRef& ref : existing(scene, refs)) {
-        ZenubKeyframe keyframe = *find(scene, ref);
-        if (keyframe.getEasing() == easing)
-            continue;
-        keyframe.setEasing(easing);
-        shapeOf(scene, ref.layer, ref.shape)->setKeyframe(keyframe);
-        bChanged = true;
-    }
+    for (const KeyframeRef& key : expanded(scene, refs))
+        bChanged = shapeOf(scene, key.layer, key.shape)
+                       ->tracks()
+                       .setEasing(key.getProperty(), key.frame, easing) ||
+                   bChanged;
     return bChanged;
 }
 
-KeyframeClip copy(const ZenubScene& scene, const KeyframeRefs& refs)
+KeyframeClip copy(const ZenubScene& scene, const KeyframeRefs& refs, int frameRate)
 {
     KeyframeClip clip;
-    const KeyframeRefs valid = existing(scene, refs);
-    if (valid.isEmpty())
+    clip.frameRate = frameRate;
+    const KeyframeRefs keys = expanded(scene, refs);
+    if (keys.isEmpty())
         return clip;
-    int first = valid.constFirst().frame;
-    for (const KeyframeRef& ref : valid)
-        first = std::min(first, ref.frame);
-    for (const KeyframeRef& ref : valid) {
-        ZenubKeyframe keyframe = *find(scene, ref);
-        keyframe.setFrame(ref.frame - first);
-        clip.entries.append({ref.layer, ref.shape, keyframe});
+    const int first =
+        std::min_element(keys.cbegin(), keys.cend(), [](const auto& a, const auto& b) {
+            return a.frame < b.frame;
+        })->frame;
+    for (const KeyframeRef& key : keys) {
+        const ZenubShapeTracks& tracks = shapeOf(scene, key.layer, key.shape)->tracks();
+        clip.entries.append({key.layer, key.shape, key.getProperty(), key.frame - first,
+                             tracks.keyValue(key.getProperty(), key.frame),
+                             tracks.easing(key.getProperty(), key.frame)});
     }
     return clip;
 }
 
-bool paste(ZenubScene& scene, const KeyframeClip& clip, int frame, const KeyframeRefs& targets,
-           KeyframeRefs* pasted)
+bool paste(ZenubScene& scene, const KeyframeClip& clip, int frame, int frameRate,
+           const KeyframeRefs& targets, KeyframeRefs* pasted, int* outside)
 {
+    // Times stay as they were: at twice the frame rate a keyframe lies twice as many frames on.
+    const double scale =
+        clip.frameRate > 0 && frameRate > 0 ? double(frameRate) / clip.frameRate : 1.0;
     KeyframeRefs result;
-    // What arrives on each shape, in the clip's order: of two on one frame the later stays.
-    QMap<QPair<int, int>, QVector<ZenubKeyframe>> arriving;
+    // Counted as the time line shows them: one per shape and frame.
+    KeyframeRefs left;
+    QMap<KeyframeRef, QVector<std::tuple<int, QVariant, ZenubEasing>>> arriving;
     const bool bRetarget = clip.isSingleShape() && !targets.isEmpty();
     for (const KeyframeClip::Entry& entry : clip.entries) {
-        ZenubKeyframe keyframe = entry.keyframe;
-        keyframe.setFrame(frame + keyframe.getFrame());
-        if (frame < 0 || keyframe.getFrame() > lastFrame(scene))
+        const int at = frame + qRound(entry.frame * scale);
+        if (frame < 0 || at > lastFrame(scene)) {
+            left.append(KeyframeRef{entry.layer, entry.shape, entry.frame});
             continue;
+        }
         KeyframeRefs shapes;
         if (bRetarget)
             shapes = targets;
         else
-            shapes.append(KeyframeRef{entry.layer, entry.shape, -1});
+            shapes.append(KeyframeRef{entry.layer, entry.shape});
         for (const KeyframeRef& target : shapes) {
-            if (shapeOf(scene, target.layer, target.shape)) {
-                arriving[qMakePair(target.layer, target.shape)].append(keyframe);
-                result.append(KeyframeRef{target.layer, target.shape, keyframe.getFrame()});
-            }
+            if (shapeOf(scene, target.layer, target.shape))
+                arriving[KeyframeRef::of(target.layer, target.shape, entry.property, -1)].append(
+                    std::make_tuple(at, entry.value, entry.easing));
         }
     }
-    for (auto it = arriving.cbegin(); it != arriving.cend(); ++it) {
-        ZenubShape* shape = shapeOf(scene, it.key().first, it.key().second);
-        shape->setKeyframes(shape->getKeyframes() + it.value());
+    // Each track takes what arrives on it at once.
+    for (auto track = arriving.cbegin(); track != arriving.cend(); ++track) {
+        const KeyframeRef& to = track.key();
+        if (shapeOf(scene, to.layer, to.shape)->tracks().setKeys(to.getProperty(), *track) == 0)
+            continue;
+        for (const auto& key : *track)
+            result.append(KeyframeRef::of(to.layer, to.shape, to.getProperty(), std::get<0>(key)));
     }
     if (pasted)
         *pasted = result;
+    if (outside)
+        *outside = whole(left).size();
     return !result.isEmpty();
 }
 

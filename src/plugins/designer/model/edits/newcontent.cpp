@@ -65,10 +65,12 @@ ZenubShape NewContent::shape(const ZenubProject& project, int scene, ZenubShape:
     case ZenubShape::Type::Path: {
         // A gentle wave across the box, outlined only.
         shape.setFillColor(QColor(0, 0, 0, 0));
-        shape.setStrokeColor(QColor(0x2c, 0x3e, 0x50));
-        shape.setStrokeWidth(3);
-        shape.stroke().setCap(ZenubStroke::Cap::Round);
-        shape.stroke().setJoin(ZenubStroke::Join::Round);
+        ZenubStroke stroke;
+        stroke.setPaint(ZenubPaint(QColor(0x2c, 0x3e, 0x50)));
+        stroke.setWidth(3);
+        stroke.setCap(ZenubStroke::Cap::Round);
+        stroke.setJoin(ZenubStroke::Join::Round);
+        shape.setStroke(stroke);
         ZenubPath path;
         path.addSubpath({ZenubPathNode(QPointF(0, 1), QPointF(0, 1), QPointF(0.5, 1)),
                          ZenubPathNode(QPointF(1, 0), QPointF(0.5, 0), QPointF(1, 0))},

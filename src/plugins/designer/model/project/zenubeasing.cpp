@@ -29,6 +29,7 @@ Curve namedCurve(ZenubEasing::Type type)
         return {0.42, 0, 0.58, 1};
     case ZenubEasing::Type::Linear:
     case ZenubEasing::Type::CubicBezier:
+    case ZenubEasing::Type::Hold:
         break;
     }
     return {0, 0, 1, 1};
@@ -87,6 +88,8 @@ double ZenubEasing::valueFor(double t) const
         return 1;
     if (m_type == Type::Linear)
         return t;
+    if (m_type == Type::Hold)
+        return 0;
     return solve({m_x1, m_y1, m_x2, m_y2}, t);
 }
 
@@ -103,6 +106,8 @@ QString ZenubEasing::typeName(Type type)
         return QStringLiteral("ease-in-out");
     case Type::CubicBezier:
         return QStringLiteral("cubic-bezier");
+    case Type::Hold:
+        return QStringLiteral("hold");
     }
     return QString();
 }
@@ -110,7 +115,8 @@ QString ZenubEasing::typeName(Type type)
 bool ZenubEasing::typeFromName(const QString& name, Type* type)
 {
     for (const Type candidate :
-         {Type::Linear, Type::EaseIn, Type::EaseOut, Type::EaseInOut, Type::CubicBezier}) {
+         {Type::Linear, Type::EaseIn, Type::EaseOut, Type::EaseInOut, Type::CubicBezier,
+          Type::Hold}) {
         if (typeName(candidate) == name) {
             *type = candidate;
             return true;
@@ -163,7 +169,7 @@ ZenubEasing ZenubEasing::fromJson(const QJsonValue& value, ZenubJsonReader& read
         (!typeFromName(value.toString(), &type) || type == Type::CubicBezier)) {
         reader.fail(
             ZenubJsonReader::tr("The field \"%1\" must be one of: %2.")
-                .arg(path.toString(), QStringLiteral("linear, ease-in, ease-out, ease-in-out")));
+                .arg(path.toString(), QStringLiteral("linear, ease-in, ease-out, ease-in-out, hold")));
     }
     return ZenubEasing(type);
 }

@@ -12,12 +12,16 @@ class ZenubJsonWriter;
 /*!
     How the values of a keyframe travel to the next keyframe. The named curves are the cubic
     Béziers web pages know under the same names, so the exported player can use the same
-    numbers; a cubic Bézier of the user's own choosing takes its two control points.
+    numbers; a cubic Bézier of the user's own choosing takes its two control points. Hold keeps
+    the keyframe's value until the next keyframe's frame, where it jumps.
+
+    Every easing but hold is a cubic Bézier from (0,0) through (x1,y1) and (x2,y2) to (1,1), so
+    formats that store tangents take these numbers as they are (linear: 0,0 and 1,1).
 */
 class ZenubEasing
 {
 public:
-    enum class Type { Linear, EaseIn, EaseOut, EaseInOut, CubicBezier };
+    enum class Type { Linear, EaseIn, EaseOut, EaseInOut, CubicBezier, Hold };
 
     ZenubEasing() = default;
     explicit ZenubEasing(Type type);
@@ -25,12 +29,13 @@ public:
     static ZenubEasing bezier(double x1, double y1, double x2, double y2);
 
     Type getType() const { return m_type; }
+    bool isHold() const { return m_type == Type::Hold; }
     double x1() const { return m_x1; }
     double y1() const { return m_y1; }
     double x2() const { return m_x2; }
     double y2() const { return m_y2; }
 
-    /*! The eased progress for the linear progress \a t (0 gives 0, 1 gives 1). */
+    /*! The eased progress for the linear progress \a t (0 gives 0, 1 gives 1; hold: 0 below 1). */
     double valueFor(double t) const;
 
     static QString typeName(Type type);

@@ -3,9 +3,6 @@
 
 #include "model/io/zenub/zenubjsonkeys.h"
 #include "model/io/zenub/zenubjsonreader.h"
-#include "model/io/zenub/zenubjsonwriter.h"
-
-#include <QtGlobal>
 
 ZenubKeyframe::ZenubKeyframe(int frame, double x, double y, double width, double height)
     : m_frame(frame)
@@ -14,57 +11,6 @@ ZenubKeyframe::ZenubKeyframe(int frame, double x, double y, double width, double
     , m_width(width)
     , m_height(height)
 {}
-
-ZenubKeyframe ZenubKeyframe::interpolate(const ZenubKeyframe& from, const ZenubKeyframe& to,
-                                         double t)
-{
-    const double eased = from.m_easing.valueFor(t);
-    const auto mix = [eased](double a, double b) {
-        return a + (b - a) * eased;
-    };
-    ZenubKeyframe result;
-    result.m_frame = qRound(from.m_frame + (to.m_frame - from.m_frame) * t);
-    result.m_easing = from.m_easing;
-    result.m_x = mix(from.m_x, to.m_x);
-    result.m_y = mix(from.m_y, to.m_y);
-    result.m_width = mix(from.m_width, to.m_width);
-    result.m_height = mix(from.m_height, to.m_height);
-    result.m_rotation = mix(from.m_rotation, to.m_rotation);
-    result.m_opacity = mix(from.m_opacity, to.m_opacity);
-    return result;
-}
-
-QJsonObject ZenubKeyframe::toJson() const
-{
-    QJsonObject object{{QStringLiteral("frame"), m_frame},
-                       {QStringLiteral("x"), m_x},
-                       {QStringLiteral("y"), m_y},
-                       {QStringLiteral("width"), m_width},
-                       {QStringLiteral("height"), m_height},
-                       {QStringLiteral("rotation"), m_rotation},
-                       {QStringLiteral("opacity"), m_opacity}};
-    // Linear is the default, so files without easing stay as they were.
-    if (m_easing != ZenubEasing())
-        object.insert(QStringLiteral("easing"), m_easing.toJson());
-    return object;
-}
-
-void ZenubKeyframe::write(ZenubJsonWriter& writer) const
-{
-    writer.beginObject();
-    if (m_easing != ZenubEasing()) {
-        writer.key(QLatin1String("easing"));
-        m_easing.write(writer);
-    }
-    writer.member(QLatin1String("frame"), m_frame);
-    writer.member(QLatin1String("height"), m_height);
-    writer.member(QLatin1String("opacity"), m_opacity);
-    writer.member(QLatin1String("rotation"), m_rotation);
-    writer.member(QLatin1String("width"), m_width);
-    writer.member(QLatin1String("x"), m_x);
-    writer.member(QLatin1String("y"), m_y);
-    writer.endObject();
-}
 
 ZenubKeyframe ZenubKeyframe::fromJson(const QJsonObject& object, ZenubJsonReader& reader,
                                       const ZenubJsonPath& path)

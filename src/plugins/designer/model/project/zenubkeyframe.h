@@ -5,16 +5,15 @@
 #include "zenubeasing.h"
 
 #include <QJsonObject>
-#include <QString>
 
 class ZenubJsonPath;
 class ZenubJsonReader;
-class ZenubJsonWriter;
 
 /*!
-    Where a shape is and how it looks at one frame of its scene. Between two keyframes every
-    value travels along the first keyframe's easing curve; before the first and after the last
-    the shape holds still.
+    The box of a shape at one frame: where it is, how large, turned and opaque. Project files
+    before version 4 kept a shape's motion as a list of these, each with an easing to the next
+    (now every property has its own track: see ZenubShapeTracks); the stage's handles and the
+    state at a frame still speak of the box in this form.
     Positions and sizes are stage pixels, the rotation is in degrees clockwise about the shape's
     centre, the opacity runs from 0 (invisible) to 1.
 */
@@ -38,19 +37,11 @@ public:
     void setRotation(double degrees) { m_rotation = degrees; }
     double getOpacity() const { return m_opacity; }
     void setOpacity(double opacity) { m_opacity = opacity; }
-    /*! How the values travel from this keyframe to the next. */
+    /*! How the values travel from this keyframe to the next (files before version 4). */
     const ZenubEasing& getEasing() const { return m_easing; }
     void setEasing(const ZenubEasing& easing) { m_easing = easing; }
 
-    /*!
-        The state \a t of the way in time from \a from to \a to (0 gives \a from, 1 gives
-        \a to), eased by \a from's curve; the result keeps that curve for the rest of the way.
-    */
-    static ZenubKeyframe interpolate(const ZenubKeyframe& from, const ZenubKeyframe& to, double t);
-
-    QJsonObject toJson() const;
-    /*! Writes the same member values as toJson() gives. */
-    void write(ZenubJsonWriter& writer) const;
+    /*! Reads a keyframe of a file before version 4. */
     static ZenubKeyframe fromJson(const QJsonObject& object, ZenubJsonReader& reader,
                                   const ZenubJsonPath& path);
 

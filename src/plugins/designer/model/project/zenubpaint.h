@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QJsonValue>
 #include <QLatin1String>
+#include <QMetaType>
 #include <QPointF>
 #include <QVector>
 
@@ -95,5 +96,7 @@ private:
     QPointF m_end{1, 0.5};
     double m_opacity = 1;
 };
+
+Q_DECLARE_METATYPE(ZenubPaint)
 
 #endif

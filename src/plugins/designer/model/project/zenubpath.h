@@ -5,6 +5,7 @@
 #include "zenubpathnode.h"
 
 #include <QJsonObject>
+#include <QMetaType>
 #include <QVector>
 
 class QPainterPath;
@@ -77,5 +78,7 @@ private:
     QVector<Subpath> m_subpaths;
     FillRule m_fillRule = FillRule::NonZero;
 };
+
+Q_DECLARE_METATYPE(ZenubPath)
 
 #endif

@@ -63,15 +63,11 @@ void ZenubProject::write(ZenubJsonWriter& writer) const
     writer.beginObject();
     writer.member(QLatin1String("frameRate"), m_frameRate);
     if (!m_guides.isEmpty()) {
-        // Version 2 knew no guides; its readers would drop them on the next save.
-        writer.requireFormatVersion(3);
         writer.key(QLatin1String("guides"));
         m_guides.write(writer);
     }
     writer.member(QLatin1String("name"), m_name);
     if (!pictures.isEmpty()) {
-        // Version 2 kept a copy of the picture in every shape that showed it.
-        writer.requireFormatVersion(3);
         writer.key(QLatin1String("pictures"));
         pictures.write(writer);
     }
@@ -108,6 +104,7 @@ QVector<ZenubScene> readScenes(const QJsonArray& scenes, ZenubJsonReader& reader
         for (int i = next++; i < count; i = next++) {
             ZenubJsonReader& own = readers[size_t(i)];
             own.setPictures(reader.pictures());
+            own.setFormatVersion(reader.formatVersion());
             read[size_t(i)] = ZenubScene::fromJson(own.objectAt(scenes, scenesPath, i), own,
                                                    ZenubJsonPath(scenesPath, i));
         }

@@ -6,6 +6,7 @@
 #include "zenubpaint.h"
 #include "zenubpath.h"
 #include "zenubshapestate.h"
+#include "zenubshapetracks.h"
 #include "zenubstroke.h"
 #include "zenubtext.h"
 
@@ -17,16 +18,24 @@
 #include <QStringList>
 #include <QVector>
 
-/*!
-    A drawn element of a layer, moved by its keyframes. Keyframes are kept in frame order. A
-    shape with fewer than two keyframes is static: it holds its one state for the whole scene.
+#include <functional>
 
-    Every kind is drawn into its keyframe box (x, y, width, height, turned about its centre):
+/*!
+    A drawn element of a layer. Every property that may change over time has its own track of
+    keyframes (tracks()): position, size, rotation, opacity, fill, stroke, corner radius, path,
+    polygon and star corners, font size. What cannot change over time (kind, name, words and
+    their styles, picture, stroke caps, joins and dashes, group members) belongs to the shape.
+
+    Every kind is drawn into its box (x, y, width, height, turned about its centre):
     rectangles and ellipses fill it; a path's nodes, a polygon's and a star's corners are
     relative to it; a text lays its lines out in it; a group maps its members' coordinates
     (0,0 to its content size) onto it. Rectangles, ellipses, paths, polygons and stars are
     filled with a paint and outlined by a stroke; a text's words are painted with the fill; an
     image shows its picture and may be outlined; a group's members paint themselves.
+
+    The plain getters and setters read and set still values: a setter makes its property still
+    (keeping its first keyframe, if it has any). Edits at a frame go through editStateAt(),
+    which follows the one rule for keyframes; stateAt() gives everything at a frame.
 */
 class ZenubShape
 {
@@ -41,28 +50,35 @@ public:
     QString getName() const { return m_name; }
     void setName(const QString& name) { m_name = name; }
 
-    const ZenubPaint& getFill() const { return m_fill; }
-    void setFill(const ZenubPaint& paint) { m_fill = paint; }
+    /*! The properties that change over time; see ZenubShapeTracks. */
+    const ZenubShapeTracks& tracks() const { return m_tracks; }
+    ZenubShapeTracks& tracks() { return m_tracks; }
+
+    /*! The fill with its opacity. */
+    ZenubPaint getFill() const;
+    void setFill(const ZenubPaint& paint);
     /*! The fill's colour; setting it makes the fill that solid colour (its opacity kept). */
-    QColor getFillColor() const { return m_fill.getColor(); }
+    QColor getFillColor() const { return m_tracks.fill().value().getColor(); }
     void setFillColor(const QColor& color);
-    const ZenubStroke& getStroke() const { return m_stroke; }
-    ZenubStroke& stroke() { return m_stroke; }
-    void setStroke(const ZenubStroke& stroke) { m_stroke = stroke; }
+    /*! The stroke: its paint with its opacity, its width and its style. */
+    ZenubStroke getStroke() const;
+    void setStroke(const ZenubStroke& stroke);
     /*! The stroke's colour; setting it makes the stroke's paint that solid colour. */
-    QColor getStrokeColor() const { return m_stroke.getPaint().getColor(); }
+    QColor getStrokeColor() const { return m_tracks.stroke().value().getColor(); }
     void setStrokeColor(const QColor& color);
     /*! An outline of width 0 is not drawn. */
-    double getStrokeWidth() const { return m_stroke.getWidth(); }
-    void setStrokeWidth(double pixels) { m_stroke.setWidth(pixels); }
+    double getStrokeWidth() const { return m_tracks.strokeWidth().value(); }
+    void setStrokeWidth(double pixels) { m_tracks.strokeWidth().setValue(pixels); }
     /*! Rounds the corners of rectangles; other shapes ignore it. */
-    double getCornerRadius() const { return m_cornerRadius; }
-    void setCornerRadius(double pixels) { m_cornerRadius = pixels; }
+    double getCornerRadius() const { return m_tracks.cornerRadius().value(); }
+    void setCornerRadius(double pixels) { m_tracks.cornerRadius().setValue(pixels); }
 
-    /*! A text shape's words and their layout; other shapes ignore it. */
-    const ZenubText& getTextContent() const { return m_text; }
-    ZenubText& textContent() { return m_text; }
-    void setTextContent(const ZenubText& text) { m_text = text; }
+    /*! A text shape's words and their layout, at the still font size; others ignore it. */
+    ZenubText getTextContent() const { return textFor(getFontSize()); }
+    /*! Also makes \a text's font size the still one, when it differs. */
+    void setTextContent(const ZenubText& text);
+    /*! The text at \a fontSize (a frame's, from stateAt()), shared while it is unchanged. */
+    ZenubText textFor(double fontSize) const;
     /*! The words a text shape shows, without their styles. */
     QString getText() const { return m_text.getPlainText(); }
     /*! Replaces the words by \a text in the text's own style. */
@@ -70,8 +86,8 @@ public:
     QString getFontFamily() const { return m_text.getFontFamily(); }
     void setFontFamily(const QString& family) { m_text.setFontFamily(family); }
     /*! In stage pixels; 0 sizes the text to fit its box. */
-    double getFontSize() const { return m_text.getFontSize(); }
-    void setFontSize(double pixels) { m_text.setFontSize(pixels); }
+    double getFontSize() const { return m_tracks.fontSize().value(); }
+    void setFontSize(double pixels);
 
     /*! The encoded picture of an image shape (PNG, JPEG or SVG), kept in the project file. */
     QByteArray getImageData() const { return m_imageData; }
@@ -82,19 +98,18 @@ public:
     static QStringList imageFormats();
 
     /*! A path shape's outline, relative to its box. */
-    const ZenubPath& getPath() const { return m_path; }
-    ZenubPath& path() { return m_path; }
-    void setPath(const ZenubPath& path) { m_path = path; }
+    const ZenubPath& getPath() const { return m_tracks.path().value(); }
+    void setPath(const ZenubPath& path) { m_tracks.path().setValue(path); }
 
     /*! The corners of a polygon, the outer corners of a star (at least 3). */
-    int getPoints() const { return m_points; }
-    void setPoints(int points) { m_points = points; }
+    int getPoints() const { return m_tracks.points().value(); }
+    void setPoints(int points) { m_tracks.points().setValue(points); }
     /*! A star's inner corners' distance from the centre, as a part (0..1) of the outer one's. */
-    double getInnerRadius() const { return m_innerRadius; }
-    void setInnerRadius(double ratio) { m_innerRadius = ratio; }
+    double getInnerRadius() const { return m_tracks.innerRadius().value(); }
+    void setInnerRadius(double ratio) { m_tracks.innerRadius().setValue(ratio); }
     /*! How round a polygon's or star's corners are: 0 sharp, 1 as round as they can be. */
-    double getRoundness() const { return m_roundness; }
-    void setRoundness(double roundness) { m_roundness = roundness; }
+    double getRoundness() const { return m_tracks.roundness().value(); }
+    void setRoundness(double roundness) { m_tracks.roundness().setValue(roundness); }
 
     /*! A group's members, in the group's own coordinates; drawn in this order. */
     const QVector<ZenubShape>& getMembers() const { return m_members; }
@@ -104,45 +119,39 @@ public:
     QSizeF getContentSize() const { return m_contentSize; }
     void setContentSize(const QSizeF& size) { m_contentSize = size; }
 
-    const QVector<ZenubKeyframe>& getKeyframes() const { return m_keyframes; }
-    /*! Inserts \a keyframe in frame order, replacing one already at its frame. */
-    void setKeyframe(const ZenubKeyframe& keyframe);
     /*!
-        Replaces every keyframe at once, as edits of many keyframes do: one at a time, each
-        would move the rest. Put in frame order; of two on one frame the later one stays.
+        The box at every frame where position, size, rotation or opacity has a keyframe (the
+        still box at frame 0 when none has): what keyframes held before each property had its
+        own track. Each carries the easing of the first of those keyframes on its frame.
     */
-    void setKeyframes(const QVector<ZenubKeyframe>& keyframes);
+    QVector<ZenubKeyframe> getKeyframes() const;
+    /*! Keys position, size, rotation and opacity on \a keyframe's frame, with its easing. */
+    void setKeyframe(const ZenubKeyframe& keyframe) { m_tracks.setBoxKey(keyframe); }
+    /*! Removes every track's keyframe on \a frame, but never a track's last one. */
     bool removeKeyframe(int frame);
-    /*! Two or more keyframes: the shape moves or changes during its scene. */
-    bool isAnimated() const { return m_keyframes.size() > 1; }
+    /*! Some property changes during the scene. */
+    bool isAnimated() const { return m_tracks.isAnimated(); }
 
     /*!
-        Applies \a change to the shape as seen at \a frame. On an animated shape it creates or
-        updates the keyframe at \a frame, starting from the values there, and leaves every other
-        keyframe alone. A static shape changes as a whole, unless \a autoKey asks that an edit
-        at another frame than its keyframe's starts the animation instead.
+        Applies \a change to the shape's state at \a frame, and keys only the properties it
+        changes: a still property takes the new value, an animated one gets it keyed on \a
+        frame (a keyframe there is updated, a new one continues the curve it splits), and so
+        does a still one when \a autoKey is on and \a frame is not its keyframe's. Stroke
+        caps, joins and dashes do not change over time: they change for the whole scene.
     */
-    template<typename Change>
-    void editAt(int frame, bool autoKey, Change change)
-    {
-        ZenubKeyframe state = stateAtFrame(frame);
-        const bool keyed = isAnimated() || m_keyframes.isEmpty() ||
-                           (autoKey && m_keyframes.constFirst().getFrame() != frame);
-        if (!keyed)
-            state.setFrame(m_keyframes.constFirst().getFrame());
-        change(state);
-        setKeyframe(state);
-    }
-    /*! The state at \a frame as a keyframe on that frame (a default box when there is none). */
+    void editStateAt(int frame, bool autoKey, const std::function<void(ZenubShapeState&)>& change);
+    /*! editStateAt() for position, size, rotation and opacity. */
+    void editAt(int frame, bool autoKey, const std::function<void(ZenubKeyframe&)>& change);
+    /*!
+        The box at \a frame, as a keyframe on that frame with the easing the position's
+        keyframe there has or would take.
+    */
     ZenubKeyframe stateAtFrame(int frame) const;
 
-    /*! Position, size, rotation and opacity at \a frame; false when there is no keyframe. */
+    /*! Position, size, rotation and opacity at \a frame. Every shape has a state: true. */
     bool stateAt(double frame, ZenubKeyframe* state) const;
-    /*! Everything that may change between frames, at \a frame; false without keyframes. */
+    /*! Everything that may change between frames, at \a frame; true. */
     bool stateAt(double frame, ZenubShapeState* state) const;
-
-    /*! The oldest file format version that holds everything this shape uses. */
-    int requiredFormatVersion() const;
 
     static QString typeName(Type type);
     static bool typeFromName(const QString& name, Type* type);
@@ -163,24 +172,19 @@ public:
     bool operator!=(const ZenubShape& other) const { return !(*this == other); }
 
 private:
-    static ZenubShape read(const QJsonObject& object, ZenubJsonReader& reader,
-                           const ZenubJsonPath& path, int depth);
+    friend class ZenubShapeJson;
 
     Type m_type = Type::Rectangle;
     QString m_name;
-    ZenubPaint m_fill = ZenubPaint(QColor(0x3d, 0x9b, 0xe9));
-    ZenubStroke m_stroke;
-    double m_cornerRadius = 0;
+    ZenubShapeTracks m_tracks;
+    // Caps, joins and dashes; the paint and width live on tracks and stay default here.
+    ZenubStroke m_strokeStyle;
+    // Its font size follows the still one of the track, so that texts are not copied to draw.
     ZenubText m_text;
     QByteArray m_imageData;
     QString m_imageFormat;
-    ZenubPath m_path;
-    int m_points = 5;
-    double m_innerRadius = 0.5;
-    double m_roundness = 0;
     QVector<ZenubShape> m_members;
     QSizeF m_contentSize;
-    QVector<ZenubKeyframe> m_keyframes;
 };
 
 #endif

@@ -4,6 +4,7 @@
 
 #include "zenubkeyframe.h"
 #include "zenubpaint.h"
+#include "zenubpath.h"
 #include "zenubstroke.h"
 
 #include <QRectF>
@@ -11,9 +12,10 @@
 
 /*!
     Everything about a shape that may change from frame to frame, as it is at one frame: its box
-    (position, size, rotation, opacity) and how it is painted. ZenubShape::stateAt() is the one
-    place that computes it; everything that draws, picks or exports a shape at a frame reads it
-    from here.
+    (position, size, rotation, opacity; the box's frame and easing mean nothing here), how it is
+    painted (the paints' opacities included), its corners, path and font size.
+    ZenubShape::stateAt() is the one place that computes it; everything that draws, picks or
+    exports a shape at a frame reads it from here, and ZenubShape::editStateAt() edits it.
 */
 struct ZenubShapeState
 {
@@ -24,6 +26,8 @@ struct ZenubShapeState
     int points = 5;
     double innerRadius = 0.5;
     double roundness = 0;
+    ZenubPath path;
+    double fontSize = 0;
 
     QRectF rect() const { return QRectF(box.getX(), box.getY(), box.getWidth(), box.getHeight()); }
     /*! From the box's own (unrotated) coordinates to its parent's: a turn about its centre. */

@@ -109,7 +109,7 @@ ZenubPath ShapeGeometry::outline(const ZenubShape& shape, const ZenubShapeState&
     case ZenubShape::Type::Ellipse:
         return ellipse();
     case ZenubShape::Type::Path:
-        return shape.getPath();
+        return state.path;
     case ZenubShape::Type::Polygon:
         return polygon(state.points, 1, state.roundness, false);
     case ZenubShape::Type::Star:

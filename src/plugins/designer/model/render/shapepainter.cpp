@@ -45,10 +45,11 @@ void ShapePainter::paint(QPainter* painter, const ZenubShape& shape, const Zenub
     case ZenubShape::Type::Star:
         painter->drawPath(ShapeGeometry::painterPath(shape, state));
         break;
-    case ZenubShape::Type::Text:
-        TextLayout::of(shape.getTextContent(), box.size())
-            ->paint(painter, shape.getTextContent(), box, state.fill);
+    case ZenubShape::Type::Text: {
+        const ZenubText text = shape.textFor(state.fontSize);
+        TextLayout::of(text, box.size())->paint(painter, text, box, state.fill);
         break;
+    }
     case ZenubShape::Type::Image:
         ShapeImages::paint(painter, shape.getImageData(), shape.getImageFormat(), box);
         if (state.stroke.isVisible()) {

@@ -17,8 +17,15 @@
 
 namespace {
 
-// Version 2 holds what project files hold from their version 3 on.
-const int kFormatVersion = 2;
+// Version 2 holds what project files hold in version 3, version 3 what they hold from version 4
+// on: before it, shapes moved by keyframes of their box.
+const int kFormatVersion = 3;
+
+int projectVersionOf(int clipboardVersion)
+{
+    return clipboardVersion >= 3 ? ZenubJsonReader::tracksVersion()
+                                 : ZenubJsonReader::tracksVersion() - 1;
+}
 // A clipboard is no place for a whole project; more than this is refused, not pasted slowly.
 const int kMaximumShapes = 10000;
 
@@ -43,14 +50,10 @@ QString firstPictureProblem(const QVector<ZenubShape>& shapes)
 QMimeData* ShapeClipboard::toMimeData(const QVector<ZenubShape>& shapes, int frame)
 {
     QJsonArray array;
-    int version = 1;
-    for (const ZenubShape& shape : shapes) {
+    for (const ZenubShape& shape : shapes)
         array.append(shape.toJson());
-        if (shape.requiredFormatVersion() > 2)
-            version = kFormatVersion;
-    }
     const QJsonObject root{{QStringLiteral("format"), QStringLiteral("zenub-shapes")},
-                           {QStringLiteral("version"), version},
+                           {QStringLiteral("version"), kFormatVersion},
                            {QStringLiteral("shapes"), array}};
     auto* data = new QMimeData();
     data->setData(mimeType(), QJsonDocument(root).toJson(QJsonDocument::Compact));
@@ -100,10 +103,12 @@ QVector<ZenubShape> ShapeClipboard::fromMimeData(const QMimeData* data, const QS
     if (document.isNull() || !document.isObject())
         return fail(
             tr("The shapes on the clipboard cannot be read: %1").arg(parseError.errorString()));
-    if (root.value(QStringLiteral("version")).toInt() > kFormatVersion)
+    const int version = root.value(QStringLiteral("version")).toInt();
+    if (version > kFormatVersion)
         return fail(tr("The shapes on the clipboard come from a newer version of Zenub Animate."));
 
     ZenubJsonReader reader;
+    reader.setFormatVersion(projectVersionOf(version));
     const QString path = QStringLiteral("clipboard");
     const QJsonArray array = reader.readArray(root, path, QStringLiteral("shapes"));
     if (array.size() > kMaximumShapes)

@@ -331,7 +331,7 @@ void Writer::shape(const ZenubShape& shape, const ZenubShapeState& state, double
 void Writer::text(const ZenubShape& shape, const ZenubShapeState& state)
 {
     QXmlStreamWriter& xml = *m_xml;
-    const ZenubText& words = shape.getTextContent();
+    const ZenubText words = shape.textFor(state.fontSize);
     const QRectF box = state.rect();
     const std::shared_ptr<const TextLayout> layout = TextLayout::of(words, box.size());
     xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));

@@ -65,6 +65,15 @@ public:
     /*! Records \a message unless an earlier problem was recorded. */
     void fail(const QString& message);
 
+    /*!
+        The project format version of what is read: shapes of versions before 4 keep their box
+        in keyframes, later ones each property on its own track. The newest unless set.
+    */
+    int formatVersion() const { return m_formatVersion; }
+    void setFormatVersion(int version) { m_formatVersion = version; }
+    /*! The version that gave every property its own track. */
+    static constexpr int tracksVersion() { return 4; }
+
     /*! The pictures image shapes may name; null when there is no table to name them in. */
     const ZenubPictureTable* pictures() const { return m_pictures; }
     void setPictures(const ZenubPictureTable* pictures) { m_pictures = pictures; }
@@ -72,6 +81,7 @@ public:
 private:
     QString m_error;
     const ZenubPictureTable* m_pictures = nullptr;
+    int m_formatVersion = tracksVersion();
 };
 
 #endif

@@ -49,14 +49,6 @@ public:
     /*! The pictures image shapes name instead of carrying their own; null: they carry them. */
     const ZenubPictureTable* pictures() const { return m_pictures; }
     void setPictures(const ZenubPictureTable* pictures) { m_pictures = pictures; }
-    /*!
-        The lowest project format version that can read what was written: a part of the
-        document that older versions cannot read raises it to the version that introduced it
-        (0 while nothing did).
-    */
-    int formatVersion() const { return m_formatVersion; }
-    void requireFormatVersion(int version) { m_formatVersion = qMax(m_formatVersion, version); }
-
     /*! Writes what is still held to the device; false if any write to it failed. */
     bool finish();
     QByteArray takeBytes();
@@ -78,7 +70,6 @@ private:
     bool m_afterKey = false;
     bool m_failed = false;
     const ZenubPictureTable* m_pictures = nullptr;
-    int m_formatVersion = 0;
 #ifndef QT_NO_DEBUG
     QVarLengthArray<QLatin1String, 16> m_lastKey;
 #endif

@@ -28,9 +28,6 @@
 
 namespace {
 
-// Versions before this one are read, never written.
-constexpr int kOldestWrittenVersion = 2;
-
 // Counts what a save would write, so that a save the reader would refuse is refused before a
 // byte reaches the disk.
 class ByteCounter : public QIODevice
@@ -276,6 +273,7 @@ bool ZenubProjectFile::parse(const QByteArray& data, ZenubProject* project)
     }
 
     ZenubJsonReader reader;
+    reader.setFormatVersion(int(number));
     if (!root.value(QStringLiteral("project")).isObject())
         reader.fail(ZenubJsonReader::tr("The field \"%1\" must be an object.")
                         .arg(QStringLiteral("project")));
@@ -352,8 +350,7 @@ void ZenubProjectFile::write(const ZenubProject& project, ZenubJsonWriter& write
     writer.member(QLatin1String("format"), formatId());
     writer.key(QLatin1String("project"));
     project.write(writer);
-    writer.member(QLatin1String("version"),
-                  std::max(kOldestWrittenVersion, writer.formatVersion()));
+    writer.member(QLatin1String("version"), formatVersion());
     writer.endObject();
 }
 

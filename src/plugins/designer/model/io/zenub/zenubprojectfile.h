@@ -14,10 +14,9 @@ class ZenubShape;
 
 /*!
     Reads and writes a project file: a JSON document
-    { "format": "zenub-project", "version": 3, "application": ..., "project": { ... } }.
-    A file is written in the oldest version that holds what it contains, so that a project
-    without pictures or anything drawn with paths, polygons, stars, groups, gradients, stroke
-    styles or styled text still opens in a release that reads version 2.
+    { "format": "zenub-project", "version": 4, "application": ..., "project": { ... } }.
+    Files are written in the newest version; every older one is read (before version 4 a
+    shape's box moved by keyframes of its own, which become keyframes of each property).
 
     Only regular files within the size limit are read: a FIFO, a device or a huge file is
     refused with a message naming it, and reading never waits on a writer. A project beyond the
@@ -44,7 +43,7 @@ public:
 
     static QString formatId() { return QStringLiteral("zenub-project"); }
     /*! The newest format version this release reads. */
-    static constexpr int formatVersion() { return 3; }
+    static constexpr int formatVersion() { return 4; }
     /*! See isWithinSizeLimit(). */
     static constexpr qint64 maximumFileSize = 64 * 1024 * 1024;
     /*!
