@@ -52,8 +52,7 @@ public:
         ZenubShape::editStateAt() with the document's auto-key setting.
     */
     bool editShapeProperties(const QVector<ShapeRef>& refs, int frame, const QString& text,
-                             const std::function<void(ZenubShapeState&)>& change,
-                             int mergeKey = 0);
+                             const std::function<void(ZenubShapeState&)>& change, int mergeKey = 0);
     /*! Changes what does not change over time (name, words, font family) of each shape. */
     bool editShapes(const QVector<ShapeRef>& refs, const QString& text,
                     const std::function<void(ZenubShape&)>& change, int mergeKey = 0);

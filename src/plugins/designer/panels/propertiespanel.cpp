@@ -85,10 +85,12 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
 
     const double far = 1000000;
     // Each reads and writes one value of the state at the shown frame.
-    const auto box = [](double (ZenubKeyframe::*read)() const, void (ZenubKeyframe::*write)(double)) {
+    const auto box = [](double (ZenubKeyframe::*read)() const,
+                        void (ZenubKeyframe::*write)(double)) {
         return std::make_pair(
             StateGetter([read](const ZenubShapeState& state) { return (state.box.*read)(); }),
-            StateSetter([write](ZenubShapeState& state, double value) { (state.box.*write)(value); }));
+            StateSetter(
+                [write](ZenubShapeState& state, double value) { (state.box.*write)(value); }));
     };
     const auto x = box(&ZenubKeyframe::getX, &ZenubKeyframe::setX);
     addStateSpin(tr("X:"), "propertyX", -far, far, tr("Change X"), x.first, x.second);
@@ -106,8 +108,9 @@ PropertiesPanel::PropertiesPanel(StageWidget* stage, QWidget* parent)
         ->setShownSuffix(QStringLiteral("\u00b0"));
     // Shown in per cent, kept as a fraction.
     const auto opacityOf = box(&ZenubKeyframe::getOpacity, &ZenubKeyframe::setOpacity);
-    MixedSpinBox* opacity = addStateSpin(tr("Opacity:"), "propertyOpacity", 0, 100,
-                                         tr("Change Opacity"), opacityOf.first, opacityOf.second, 100);
+    MixedSpinBox* opacity =
+        addStateSpin(tr("Opacity:"), "propertyOpacity", 0, 100, tr("Change Opacity"),
+                     opacityOf.first, opacityOf.second, 100);
     opacity->setShownSuffix(QStringLiteral(" %"));
     opacity->setDecimals(0);
 
@@ -315,10 +318,9 @@ MixedSpinBox* PropertiesPanel::addStateSpin(const QString& label, const char* na
             [this, spin, write, undoText, scale, only](double value) {
                 if (m_bShowing)
                     return;
-                editStates(undoText, m_pGesture->mergeKey(spin), only,
-                           [write, value, scale](ZenubShapeState& state) {
-                               write(state, value / scale);
-                           });
+                editStates(
+                    undoText, m_pGesture->mergeKey(spin), only,
+                    [write, value, scale](ZenubShapeState& state) { write(state, value / scale); });
             });
     m_showers.append([this, spin, read, scale, only](const Shapes& shapes) {
         const Shapes kept = ofType(shapes, only);

@@ -142,8 +142,8 @@ void KeyframeCommands::paste()
     else
         QApplication::beep();
     if (outside > 0) {
-        QString text = tr("%n keyframe(s) would lie outside the scene and were not pasted.",
-                          nullptr, outside);
+        QString text =
+            tr("%n keyframe(s) would lie outside the scene and were not pasted.", nullptr, outside);
         if (clip().frameRate > 0 && clip().frameRate != frameRate)
             text += QLatin1Char(' ') + tr("They were copied at %1 frames per second; their "
                                           "times were kept at %2.")

@@ -96,9 +96,9 @@ QString TimelineRows::keyframeHint(const ZenubScene& scene, const KeyframeRef& r
     QStringList keys;
     for (const KeyframeRef& key : KeyframeEdits::expanded(scene, {ref})) {
         const ZenubEasing easing = KeyframeEdits::easingOf(scene, key);
-        keys.append(TimelineView::tr("%1 (%2)")
-                        .arg(ZenubProperties::displayName(key.getProperty()),
-                             EasingMenu::displayName(easing.getType()).remove(QLatin1Char('&'))));
+        keys.append(TimelineView::tr("%1 (%2)").arg(
+            ZenubProperties::displayName(key.getProperty()),
+            EasingMenu::displayName(easing.getType()).remove(QLatin1Char('&'))));
     }
     return keys.isEmpty() ? QString()
                           : TimelineView::tr("Frame %1: %2")

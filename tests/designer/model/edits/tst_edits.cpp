@@ -117,29 +117,44 @@ private slots:
         QTest::addColumn<int>("outside");
         // The project runs at 24 frames per second; pasting happens at frame "value".
         QTest::newRow("move replaces the keyframe it lands on")
-            << "move" << "0:10" << 10 << 24 << "0:0 20:10 | 5:0 15:1" << "0:5 | 0:1" << 0;
+            << "move"
+            << "0:10" << 10 << 24 << "0:0 20:10 | 5:0 15:1"
+            << "0:5 | 0:1" << 0;
         QTest::newRow("move stops at the scene's end")
-            << "move" << "0:10 0:20" << 50 << 24 << "0:0 19:10 29:20 | 5:0 15:1" << "0:5 | 0:1" << 0;
+            << "move"
+            << "0:10 0:20" << 50 << 24 << "0:0 19:10 29:20 | 5:0 15:1"
+            << "0:5 | 0:1" << 0;
         QTest::newRow("move onto a moving keyframe's old frame keeps both")
-            << "move" << "0:0 0:10" << 10 << 24 << "10:0 20:10 | 5:0 15:1" << "0:5 | 0:1" << 0;
+            << "move"
+            << "0:0 0:10" << 10 << 24 << "10:0 20:10 | 5:0 15:1"
+            << "0:5 | 0:1" << 0;
         QTest::newRow("move one property's keyframe only")
-            << "move" << "0:5:opacity" << -5 << 24 << "0:0 10:10 20:20 | 0:0 15:1" << "0:5 | 0:1" << 0;
+            << "move"
+            << "0:5:opacity" << -5 << 24 << "0:0 10:10 20:20 | 0:0 15:1"
+            << "0:5 | 0:1" << 0;
         QTest::newRow("delete keeps each track's last keyframe")
-            << "delete" << "0:0 0:10 0:20 1:0 0:15:opacity" << 0 << 24 << "20:20 | 5:0"
+            << "delete"
+            << "0:0 0:10 0:20 1:0 0:15:opacity" << 0 << 24 << "20:20 | 5:0"
             << "0:5 | 0:1" << 0;
         QTest::newRow("paste leaves out what falls past the end")
-            << "paste" << "0:10 0:20" << 25 << 24 << "0:0 10:10 20:20 25:10 | 5:0 15:1"
+            << "paste"
+            << "0:10 0:20" << 25 << 24 << "0:0 10:10 20:20 25:10 | 5:0 15:1"
             << "0:5 | 0:1" << 1;
         QTest::newRow("one shape's keyframes paste onto the target")
-            << "paste" << "1:0" << 7 << 24 << "0:0 7:5 10:10 20:20 | 5:0 15:1" << "0:5 | 0:1" << 0;
+            << "paste"
+            << "1:0" << 7 << 24 << "0:0 7:5 10:10 20:20 | 5:0 7:1 15:1"
+            << "0:5 | 0:1" << 0;
         QTest::newRow("one property's keyframes paste onto the target's")
-            << "paste" << "0:5:opacity 0:15:opacity" << 0 << 24 << "0:0 10:10 20:20 | 0:0 5:0 10:1 15:1"
+            << "paste"
+            << "0:5:opacity 0:15:opacity" << 0 << 24 << "0:0 10:10 20:20 | 0:0 5:0 10:1 15:1"
             << "0:5 | 0:1" << 0;
         QTest::newRow("copied at 12 frames a second, the distances double")
-            << "paste" << "0:0 0:10" << 2 << 12 << "0:0 2:0 10:10 20:20 22:10 | 5:0 15:1"
+            << "paste"
+            << "0:0 0:10" << 2 << 12 << "0:0 2:0 10:10 20:20 22:10 | 5:0 15:1"
             << "0:5 | 0:1" << 0;
         QTest::newRow("copied at 48 frames a second, they halve")
-            << "paste" << "0:10 0:20" << 25 << 48 << "0:0 10:10 20:20 25:10 | 5:0 15:1"
+            << "paste"
+            << "0:10 0:20" << 25 << 48 << "0:0 10:10 20:20 25:10 | 5:0 15:1"
             << "0:5 | 0:1" << 1;
     }
     void keyframeEdits()

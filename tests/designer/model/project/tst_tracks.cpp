@@ -134,21 +134,26 @@ private slots:
         // The shape's box has one keyframe on frame 4; the opacity keyframes given; the fill
         // none. The edit sets the fill to green, or the opacity to 0.5.
         QTest::newRow("still, no keyframes: the value changes")
-            << "fill" << "" << false << 12 << "still:#00ff00";
+            << "fill"
+            << "" << false << 12 << "still:#00ff00";
         QTest::newRow("still, no keyframes, auto-key: the animation starts at the shape's frame")
-            << "fill" << "" << true << 12 << "4:#3d9be9 12:#00ff00";
+            << "fill"
+            << "" << true << 12 << "4:#3d9be9 12:#00ff00";
         QTest::newRow("still, no keyframes, auto-key on the shape's frame")
-            << "fill" << "" << true << 4 << "still:#00ff00";
-        QTest::newRow("still, one keyframe: the value changes") << "opacity" << "4" << false << 12
-                                                                << "4:0.5";
+            << "fill"
+            << "" << true << 4 << "still:#00ff00";
+        QTest::newRow("still, one keyframe: the value changes") << "opacity"
+                                                                << "4" << false << 12 << "4:0.5";
         QTest::newRow("still, one keyframe, auto-key elsewhere starts the animation")
-            << "opacity" << "4" << true << 12 << "4:1 12:0.5";
-        QTest::newRow("still, one keyframe, auto-key on its frame")
-            << "opacity" << "4" << true << 4 << "4:0.5";
+            << "opacity"
+            << "4" << true << 12 << "4:1 12:0.5";
+        QTest::newRow("still, one keyframe, auto-key on its frame") << "opacity"
+                                                                    << "4" << true << 4 << "4:0.5";
         QTest::newRow("animated: a new keyframe between")
-            << "opacity" << "0 20" << false << 10 << "0:1 10:0.5 20:1";
-        QTest::newRow("animated: the keyframe there only")
-            << "opacity" << "0 20" << false << 20 << "0:1 20:0.5";
+            << "opacity"
+            << "0 20" << false << 10 << "0:1 10:0.5 20:1";
+        QTest::newRow("animated: the keyframe there only") << "opacity"
+                                                           << "0 20" << false << 20 << "0:1 20:0.5";
     }
     void oneEditRule()
     {
@@ -173,8 +178,8 @@ private slots:
         QCOMPARE(keysOf(shape, property), after);
         // A new keyframe continues the curve it splits.
         if (const auto* key = shape.tracks().opacity().keyAt(frame))
-            QCOMPARE(key->easing, before.isEmpty() ? ZenubEasing()
-                                                   : ZenubEasing(ZenubEasing::Type::EaseOut));
+            QCOMPARE(key->easing,
+                     before.isEmpty() ? ZenubEasing() : ZenubEasing(ZenubEasing::Type::EaseOut));
         // Only the property the edit changed is keyed.
         ZenubShapeTracks others = shape.tracks();
         others.fill() = untouched.fill();

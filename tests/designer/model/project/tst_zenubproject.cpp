@@ -167,12 +167,11 @@ QVector<QPair<QString, ZenubShape>> newThings()
     int frame = 1;
     for (const ZenubProperty property : ZenubProperties::all()) {
         ZenubShapeTracks& tracks = shape.tracks();
-        const QVariant second =
-            property == ZenubProperty::Fill || property == ZenubProperty::Stroke
-                ? QVariant::fromValue(sky)
-                : tracks.visit(property, [](const auto& track) {
-                      return QVariant::fromValue(track.value());
-                  });
+        const QVariant second = property == ZenubProperty::Fill || property == ZenubProperty::Stroke
+                                    ? QVariant::fromValue(sky)
+                                    : tracks.visit(property, [](const auto& track) {
+                                          return QVariant::fromValue(track.value());
+                                      });
         tracks.keyAt(frame, {property});
         tracks.setEasing(property, frame, easings[frame % 4]);
         tracks.setKey(property, frame * 3, second, easings[(frame + 1) % 4]);
@@ -256,8 +255,8 @@ private slots:
             << "file" << shape(R"({"keyframes":[{"easing":"bounce"}]})") << Error::InvalidContent
             << "\"project.scenes[0].layers[0].shapes[0].keyframes[0].easing\" must be";
         const auto tracked = [&project](const QByteArray& tracks) -> QByteArray {
-            QByteArray file = project(R"({"scenes":[{"layers":[{"shapes":[{"tracks":)" + tracks +
-                                      "}]}]}]}");
+            QByteArray file =
+                project(R"({"scenes":[{"layers":[{"shapes":[{"tracks":)" + tracks + "}]}]}]}");
             return file.replace(R"("version":1)", R"("version":4)");
         };
         QTest::newRow("unknown property")
@@ -359,13 +358,9 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<ZenubShape>("shape");
-        // Each file's shape moves by two keyframes: eased in from x 10 at frame 0 to x 60 and
-        // half opacity at frame 24.
+        // Each file's shape has one keyframe, at frame 0.
         const auto moving = [](ZenubShape shape) {
-            ZenubKeyframe start = keyframe(0, 10, 20, 100, 50);
-            start.setEasing(ZenubEasing(ZenubEasing::Type::EaseIn));
-            shape.setKeyframe(start);
-            shape.setKeyframe(keyframe(24, 60, 20, 100, 50, 0, 0.5));
+            shape.setKeyframe(keyframe(0, 10, 20, 100, 50));
             return shape;
         };
         ZenubShape shape(ZenubShape::Type::Text, QStringLiteral("T"));
@@ -390,8 +385,7 @@ private slots:
         QVERIFY2(reader.load(&project), qPrintable(reader.getErrorString()));
         const ZenubShape& read = project.getScenes()[0].getLayers()[0].getShapes()[0];
         QVERIFY(read == shape);
-        // Each old keyframe is a keyframe of every property it held, with its easing; the
-        // properties it did not hold have none.
+        // The old keyframe is a keyframe of every property it held; the others have none.
         QStringList keyed;
         read.tracks().forEach([&keyed](ZenubProperty property, const auto& track) {
             QStringList keys;
@@ -401,9 +395,8 @@ private slots:
             if (!keys.isEmpty())
                 keyed << ZenubProperties::name(property) + QLatin1String(": ") + keys.join(", ");
         });
-        QCOMPARE(keyed, QStringList({"position: 0 ease-in, 24 linear", "size: 0 ease-in, 24 linear",
-                                     "rotation: 0 ease-in, 24 linear",
-                                     "opacity: 0 ease-in, 24 linear"}));
+        QCOMPARE(keyed, QStringList({"position: 0 linear", "size: 0 linear", "rotation: 0 linear",
+                                     "opacity: 0 linear"}));
         // A version 4 file holds the same.
         ZenubProject again;
         QVERIFY(reader.parse(ZenubProjectFile::toBytes(project), &again));
@@ -411,20 +404,30 @@ private slots:
     }
     void olderVersionOpens()
     {
-        // Written before easing, outlines and images existed: everything takes its default.
+        // Written before outlines and images existed: everything takes its default. Each old
+        // keyframe becomes a keyframe of every property of the box, with its easing.
         ZenubProject project;
         ZenubProjectFile file(QStringLiteral("old.zenub"));
         QVERIFY2(file.parse(R"({"format":"zenub-project","version":1,"project":{"scenes":[
             {"layers":[{"shapes":[{"type":"rectangle","keyframes":[{"frame":0,"x":0},
-            {"frame":10,"x":100}]}]}]}]}})",
+            {"frame":10,"x":100,"easing":"hold"},{"frame":20,"x":0,"opacity":0.5}]}]}]}]}})",
                             &project),
                  qPrintable(file.getErrorString()));
         const ZenubShape& shape = project.getScenes()[0].getLayers()[0].getShapes()[0];
-        QCOMPARE(shape.getKeyframes()[0].getEasing(), ZenubEasing());
         QCOMPARE(shape.getStrokeWidth(), 0.0);
-        ZenubKeyframe state;
+        for (const ZenubProperty property : ZenubProperties::all()) {
+            const QVector<int> frames =
+                ZenubProperties::isBox(property) ? QVector<int>{0, 10, 20} : QVector<int>();
+            QCOMPARE(shape.tracks().keyFrames(property), frames);
+        }
+        QCOMPARE(shape.tracks().easing(ZenubProperty::Opacity, 10),
+                 ZenubEasing(ZenubEasing::Type::Hold));
+        ZenubShapeState state;
         QVERIFY(shape.stateAt(5, &state));
-        QCOMPARE(state.getX(), 50.0);
+        QCOMPARE(state.box.getX(), 50.0);
+        QVERIFY(shape.stateAt(19, &state));
+        QCOMPARE(state.box.getX(), 100.0);
+        QCOMPARE(state.box.getOpacity(), 1.0);
     }
     void picturesAreStoredOnce()
     {

@@ -50,10 +50,9 @@ bool exists(const ZenubScene& scene, const KeyframeRef& ref)
     if (!ref.isWhole())
         return ref.property >= 0 && ref.property < ZenubProperties::all().size() &&
                shape->tracks().hasKey(ref.getProperty(), ref.frame);
-    return std::any_of(ZenubProperties::all().cbegin(), ZenubProperties::all().cend(),
-                       [&](ZenubProperty property) {
-                           return shape->tracks().hasKey(property, ref.frame);
-                       });
+    return std::any_of(
+        ZenubProperties::all().cbegin(), ZenubProperties::all().cend(),
+        [&](ZenubProperty property) { return shape->tracks().hasKey(property, ref.frame); });
 }
 
 ZenubEasing easingOf(const ZenubScene& scene, const KeyframeRef& ref)

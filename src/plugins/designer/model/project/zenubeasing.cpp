@@ -114,9 +114,8 @@ QString ZenubEasing::typeName(Type type)
 
 bool ZenubEasing::typeFromName(const QString& name, Type* type)
 {
-    for (const Type candidate :
-         {Type::Linear, Type::EaseIn, Type::EaseOut, Type::EaseInOut, Type::CubicBezier,
-          Type::Hold}) {
+    for (const Type candidate : {Type::Linear, Type::EaseIn, Type::EaseOut, Type::EaseInOut,
+                                 Type::CubicBezier, Type::Hold}) {
         if (typeName(candidate) == name) {
             *type = candidate;
             return true;
@@ -167,9 +166,9 @@ ZenubEasing ZenubEasing::fromJson(const QJsonValue& value, ZenubJsonReader& read
     Type type = Type::Linear;
     if (!value.isUndefined() &&
         (!typeFromName(value.toString(), &type) || type == Type::CubicBezier)) {
-        reader.fail(
-            ZenubJsonReader::tr("The field \"%1\" must be one of: %2.")
-                .arg(path.toString(), QStringLiteral("linear, ease-in, ease-out, ease-in-out, hold")));
+        reader.fail(ZenubJsonReader::tr("The field \"%1\" must be one of: %2.")
+                        .arg(path.toString(),
+                             QStringLiteral("linear, ease-in, ease-out, ease-in-out, hold")));
     }
     return ZenubEasing(type);
 }

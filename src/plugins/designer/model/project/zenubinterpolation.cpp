@@ -56,8 +56,7 @@ QSizeF mix(const QSizeF& from, const QSizeF& to, double eased)
 QColor mix(const QColor& from, const QColor& to, double eased)
 {
     return QColor(channel(from.red(), to.red(), eased), channel(from.green(), to.green(), eased),
-                  channel(from.blue(), to.blue(), eased),
-                  channel(from.alpha(), to.alpha(), eased));
+                  channel(from.blue(), to.blue(), eased), channel(from.alpha(), to.alpha(), eased));
 }
 
 ZenubPaint mix(const ZenubPaint& from, const ZenubPaint& to, double eased)

@@ -4,19 +4,18 @@
 const QVector<ZenubProperty>& ZenubProperties::all()
 {
     static const QVector<ZenubProperty> properties{
-        ZenubProperty::Position,      ZenubProperty::Size,        ZenubProperty::Rotation,
-        ZenubProperty::Opacity,       ZenubProperty::Fill,        ZenubProperty::FillOpacity,
-        ZenubProperty::Stroke,        ZenubProperty::StrokeOpacity, ZenubProperty::StrokeWidth,
-        ZenubProperty::CornerRadius,  ZenubProperty::Path,        ZenubProperty::Points,
-        ZenubProperty::InnerRadius,   ZenubProperty::Roundness,   ZenubProperty::FontSize};
+        ZenubProperty::Position,     ZenubProperty::Size,          ZenubProperty::Rotation,
+        ZenubProperty::Opacity,      ZenubProperty::Fill,          ZenubProperty::FillOpacity,
+        ZenubProperty::Stroke,       ZenubProperty::StrokeOpacity, ZenubProperty::StrokeWidth,
+        ZenubProperty::CornerRadius, ZenubProperty::Path,          ZenubProperty::Points,
+        ZenubProperty::InnerRadius,  ZenubProperty::Roundness,     ZenubProperty::FontSize};
     return properties;
 }
 
 const QVector<ZenubProperty>& ZenubProperties::box()
 {
     static const QVector<ZenubProperty> properties{ZenubProperty::Position, ZenubProperty::Size,
-                                                   ZenubProperty::Rotation,
-                                                   ZenubProperty::Opacity};
+                                                   ZenubProperty::Rotation, ZenubProperty::Opacity};
     return properties;
 }
 

@@ -146,8 +146,7 @@ void ZenubShape::editStateAt(int frame, bool autoKey,
         m_text.setFontSize(getFontSize());
 }
 
-void ZenubShape::editAt(int frame, bool autoKey,
-                        const std::function<void(ZenubKeyframe&)>& change)
+void ZenubShape::editAt(int frame, bool autoKey, const std::function<void(ZenubKeyframe&)>& change)
 {
     editStateAt(frame, autoKey, [&change](ZenubShapeState& state) { change(state.box); });
 }
@@ -239,7 +238,7 @@ bool ZenubShape::operator==(const ZenubShape& other) const
                               ? m_text == other.m_text
                               : m_text == other.textFor(m_text.getFontSize());
     return m_type == other.m_type && m_name == other.m_name && m_tracks == other.m_tracks &&
-           m_strokeStyle == other.m_strokeStyle && sameText &&
-           m_imageData == other.m_imageData && m_imageFormat == other.m_imageFormat &&
-           m_members == other.m_members && m_contentSize == other.m_contentSize;
+           m_strokeStyle == other.m_strokeStyle && sameText && m_imageData == other.m_imageData &&
+           m_imageFormat == other.m_imageFormat && m_members == other.m_members &&
+           m_contentSize == other.m_contentSize;
 }

@@ -207,8 +207,7 @@ void ZenubShapeTracks::mapBoxKeys(const std::function<ZenubKeyframe(const ZenubK
             track.setKey(key);
     };
     apply(m_position, [](const ZenubKeyframe& box) { return QPointF(box.getX(), box.getY()); });
-    apply(m_size,
-          [](const ZenubKeyframe& box) { return QSizeF(box.getWidth(), box.getHeight()); });
+    apply(m_size, [](const ZenubKeyframe& box) { return QSizeF(box.getWidth(), box.getHeight()); });
     apply(m_rotation, [](const ZenubKeyframe& box) { return box.getRotation(); });
     apply(m_opacity, [](const ZenubKeyframe& box) { return box.getOpacity(); });
 }

@@ -261,9 +261,8 @@ ZenubShape ZenubShapeJson::read(const QJsonObject& object, ZenubJsonReader& read
     }
     stroke.setDashes(pattern);
     shape.setStroke(stroke);
-    tracks.strokeOpacity().setValue(reader.readNumber(values(StrokeOpacity), path,
-                                                      keys[StrokeOpacity],
-                                                      tracks.strokeOpacity().value(), 0, 1));
+    tracks.strokeOpacity().setValue(reader.readNumber(
+        values(StrokeOpacity), path, keys[StrokeOpacity], tracks.strokeOpacity().value(), 0, 1));
 
     shape.setCornerRadius(reader.readNumber(values(CornerRadius), path, keys[CornerRadius],
                                             shape.getCornerRadius(), 0, limit));
@@ -319,8 +318,8 @@ ZenubShape ZenubShapeJson::read(const QJsonObject& object, ZenubJsonReader& read
                                    ZenubShape::maximumPoints()));
     shape.setInnerRadius(reader.readNumber(values(InnerRadius), path, keys[InnerRadius],
                                            shape.getInnerRadius(), 0, 1));
-    shape.setRoundness(reader.readNumber(values(Roundness), path, keys[Roundness],
-                                         shape.getRoundness(), 0, 1));
+    shape.setRoundness(
+        reader.readNumber(values(Roundness), path, keys[Roundness], shape.getRoundness(), 0, 1));
 
     if (shape.m_type == Type::Group) {
         shape.m_contentSize = QSizeF(
@@ -389,8 +388,8 @@ void ZenubShapeJson::readBox(const QJsonObject& object, ZenubJsonReader& reader,
                reader.readNumber(values(Height), path, keys[Height], size.height(), 0, limit)));
     tracks.rotation().setValue(reader.readNumber(values(Rotation), path, keys[Rotation],
                                                  tracks.rotation().value(), -limit, limit));
-    tracks.opacity().setValue(reader.readNumber(values(Opacity), path, keys[Opacity],
-                                                tracks.opacity().value(), 0, 1));
+    tracks.opacity().setValue(
+        reader.readNumber(values(Opacity), path, keys[Opacity], tracks.opacity().value(), 0, 1));
     if (!reader.hasError())
         ZenubTrackJson::read(reader.readObject(values(Tracks), path, keys[Tracks]), reader,
                              ZenubJsonPath(path, keys[Tracks]), &tracks);

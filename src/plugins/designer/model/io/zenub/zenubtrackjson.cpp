@@ -16,10 +16,9 @@ enum { Frame, Easing, Value, X, Y, Width, Height };
 
 const ZenubJsonKeys& keyNames()
 {
-    static const ZenubJsonKeys keys{QLatin1String("frame"), QLatin1String("easing"),
-                                    QLatin1String("value"), QLatin1String("x"),
-                                    QLatin1String("y"),     QLatin1String("width"),
-                                    QLatin1String("height")};
+    static const ZenubJsonKeys keys{
+        QLatin1String("frame"), QLatin1String("easing"), QLatin1String("value"), QLatin1String("x"),
+        QLatin1String("y"),     QLatin1String("width"),  QLatin1String("height")};
     return keys;
 }
 
@@ -103,8 +102,8 @@ struct KeyReader
     void read(double* value) const { *value = number(Value, *value); }
     void read(int* value) const
     {
-        *value = reader.readInt(values(Value), path, keyNames()[Value], *value,
-                                int(range.minimum), int(range.maximum));
+        *value = reader.readInt(values(Value), path, keyNames()[Value], *value, int(range.minimum),
+                                int(range.maximum));
     }
     void read(ZenubPaint* paint) const
     {
@@ -133,7 +132,8 @@ QVector<ZenubProperty> byName()
 bool ZenubTrackJson::hasKeys(const ZenubShapeTracks& tracks)
 {
     bool keyed = false;
-    tracks.forEach([&keyed](ZenubProperty, const auto& track) { keyed = keyed || track.isKeyed(); });
+    tracks.forEach(
+        [&keyed](ZenubProperty, const auto& track) { keyed = keyed || track.isKeyed(); });
     return keyed;
 }
 
