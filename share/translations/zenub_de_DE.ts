@@ -759,6 +759,10 @@ Möchten Sie diesen Eintrag aus dem Verlauf entfernen?</translation>
         <source>The field &quot;%1&quot; nests groups more than %2 deep.</source>
         <translation>Das Feld „%1“ verschachtelt Gruppen tiefer als %2 Ebenen.</translation>
     </message>
+    <message>
+        <source>The field &quot;%1&quot; names no property of a shape.</source>
+        <translation>Das Feld „%1“ nennt keine Eigenschaft einer Form.</translation>
+    </message>
 </context>
 <context>
     <name>ZenubProject</name>
@@ -2203,20 +2207,21 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>%1 (locked)</source>
         <translation>%1 (gesperrt)</translation>
     </message>
-    <message numerus="yes">
-        <source>Animated: %n keyframe(s)</source>
-        <translation>
-            <numerusform>Animiert: %n Schlüsselbild</numerusform>
-            <numerusform>Animiert: %n Schlüsselbilder</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Static: its one keyframe holds for the whole scene</source>
         <translation>Statisch: ihr einziges Schlüsselbild gilt für die ganze Szene</translation>
     </message>
     <message>
-        <source>Frame %1, %2</source>
-        <translation>Bild %1, %2</translation>
+        <source>Animated: %1</source>
+        <translation>Animiert: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Frame %1: %2</source>
+        <translation>Bild %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2273,6 +2278,17 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Add Keyframe</source>
         <translation>Schlüsselbild hinzufügen</translation>
     </message>
+    <message numerus="yes">
+        <source>%n keyframe(s) would lie outside the scene and were not pasted.</source>
+        <translation>
+            <numerusform>%n Schlüsselbild läge außerhalb der Szene und wurde nicht eingefügt.</numerusform>
+            <numerusform>%n Schlüsselbilder lägen außerhalb der Szene und wurden nicht eingefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>They were copied at %1 frames per second; their times were kept at %2.</source>
+        <translation>Sie wurden bei %1 Bildern pro Sekunde kopiert; ihre Zeiten blieben bei %2 erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>EasingMenu</name>
@@ -2303,6 +2319,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Custom Curve</source>
         <translation>Eigene Kurve</translation>
+    </message>
+    <message>
+        <source>&amp;Hold</source>
+        <translation>&amp;Halten</translation>
     </message>
 </context>
 <context>
@@ -4691,6 +4711,69 @@ Die Ausgabe belegt insgesamt %2.</translation>
     <message>
         <source>the opacity of groups, given to each of their shapes</source>
         <translation>die Deckkraft von Gruppen, auf jede ihrer Formen übertragen</translation>
+    </message>
+</context>
+<context>
+    <name>ZenubProperties</name>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllung</translation>
+    </message>
+    <message>
+        <source>Fill Opacity</source>
+        <translation>Deckkraft der Füllung</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Kontur</translation>
+    </message>
+    <message>
+        <source>Outline Opacity</source>
+        <translation>Deckkraft der Kontur</translation>
+    </message>
+    <message>
+        <source>Outline Width</source>
+        <translation>Konturbreite</translation>
+    </message>
+    <message>
+        <source>Corner Radius</source>
+        <translation>Eckenradius</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Ecken</translation>
+    </message>
+    <message>
+        <source>Inner Radius</source>
+        <translation>Innenradius</translation>
+    </message>
+    <message>
+        <source>Roundness</source>
+        <translation>Rundung</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Schriftgröße</translation>
     </message>
 </context>
 </TS>

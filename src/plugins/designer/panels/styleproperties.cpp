@@ -63,18 +63,26 @@ StyleProperties::StyleProperties(StageWidget* stage, QFormLayout* form)
     addPaint(tr("Outline:"), "propertyStroke", tr("Change Outline"), true);
     addSpin(
         tr("Outline width:"), "propertyStrokeWidth", 0, 1000, tr("Change Outline"), kOutlined,
-        [](const ZenubShape& shape) { return shape.getStrokeWidth(); },
-        [](ZenubShape& shape, double value) { shape.setStrokeWidth(value); });
+        [](const ZenubShapeState& state) { return state.stroke.getWidth(); },
+        [](ZenubShapeState& state, double value) { state.stroke.setWidth(value); });
     addChoice(
         tr("Line ends:"), "propertyStrokeCap", {tr("Flat"), tr("Square"), tr("Round")},
         tr("Change Line Ends"), kOutlined,
         [](const ZenubShape& shape) { return int(shape.getStroke().getCap()); },
-        [](ZenubShape& shape, int value) { shape.stroke().setCap(ZenubStroke::Cap(value)); });
+        [](ZenubShape& shape, int value) {
+            ZenubStroke style = shape.getStroke();
+            style.setCap(ZenubStroke::Cap(value));
+            shape.setStrokeStyle(style);
+        });
     addChoice(
         tr("Corners:"), "propertyStrokeJoin", {tr("Mitred"), tr("Bevelled"), tr("Round")},
         tr("Change Corners"), kOutlined,
         [](const ZenubShape& shape) { return int(shape.getStroke().getJoin()); },
-        [](ZenubShape& shape, int value) { shape.stroke().setJoin(ZenubStroke::Join(value)); });
+        [](ZenubShape& shape, int value) {
+            ZenubStroke style = shape.getStroke();
+            style.setJoin(ZenubStroke::Join(value));
+            shape.setStrokeStyle(style);
+        });
 
     m_pDashes = new QLineEdit(m_pOwner);
     m_pDashes->setObjectName(QStringLiteral("propertyDashes"));
@@ -96,8 +104,11 @@ StyleProperties::StyleProperties(StageWidget* stage, QFormLayout* form)
             }
             dashes.append(length);
         }
-        edit(tr("Change Dashes"), kOutlined, 0,
-             [&dashes](ZenubShape& shape) { shape.stroke().setDashes(dashes); });
+        edit(tr("Change Dashes"), kOutlined, 0, [&dashes](ZenubShape& shape) {
+            ZenubStroke style = shape.getStroke();
+            style.setDashes(dashes);
+            shape.setStrokeStyle(style);
+        });
     });
     m_showers.append([this](const Shapes& shapes) {
         const Shapes kept = ofKinds(shapes, kOutlined);
@@ -113,7 +124,13 @@ StyleProperties::StyleProperties(StageWidget* stage, QFormLayout* form)
         tr("Fill rule:"), "propertyFillRule", {tr("Non-zero"), tr("Even-odd")},
         tr("Change Fill Rule"), {Type::Path},
         [](const ZenubShape& shape) { return int(shape.getPath().getFillRule()); },
-        [](ZenubShape& shape, int value) { shape.path().setFillRule(ZenubPath::FillRule(value)); });
+        [](ZenubShape& shape, int value) {
+            // The rule holds for the whole scene: every keyframe of the path takes it.
+            shape.tracks().path().mapValues([value](ZenubPath path) {
+                path.setFillRule(ZenubPath::FillRule(value));
+                return path;
+            });
+        });
     addChoice(
         tr("Kind:"), "propertyPolygonKind", {tr("Polygon"), tr("Star")}, tr("Change Kind"),
         kCornered, [](const ZenubShape& shape) { return shape.getType() == Type::Star ? 1 : 0; },
@@ -124,19 +141,19 @@ StyleProperties::StyleProperties(StageWidget* stage, QFormLayout* form)
         });
     addSpin(
         tr("Corners:"), "propertyPoints", 3, ZenubShape::maximumPoints(), tr("Change Corners"),
-        kCornered, [](const ZenubShape& shape) { return double(shape.getPoints()); },
-        [](ZenubShape& shape, double value) { shape.setPoints(int(value)); })
+        kCornered, [](const ZenubShapeState& state) { return double(state.points); },
+        [](ZenubShapeState& state, double value) { state.points = int(value); })
         ->setDecimals(0);
     MixedSpinBox* inner = addSpin(
         tr("Inner radius:"), "propertyInnerRadius", 0, 100, tr("Change Inner Radius"), {Type::Star},
-        [](const ZenubShape& shape) { return shape.getInnerRadius() * 100; },
-        [](ZenubShape& shape, double value) { shape.setInnerRadius(value / 100); });
+        [](const ZenubShapeState& state) { return state.innerRadius * 100; },
+        [](ZenubShapeState& state, double value) { state.innerRadius = value / 100; });
     inner->setShownSuffix(QStringLiteral(" %"));
     inner->setDecimals(0);
     MixedSpinBox* roundness = addSpin(
         tr("Roundness:"), "propertyRoundness", 0, 100, tr("Change Roundness"), kCornered,
-        [](const ZenubShape& shape) { return shape.getRoundness() * 100; },
-        [](ZenubShape& shape, double value) { shape.setRoundness(value / 100); });
+        [](const ZenubShapeState& state) { return state.roundness * 100; },
+        [](ZenubShapeState& state, double value) { state.roundness = value / 100; });
     roundness->setShownSuffix(QStringLiteral(" %"));
     roundness->setDecimals(0);
 
@@ -145,6 +162,7 @@ StyleProperties::StyleProperties(StageWidget* stage, QFormLayout* form)
         refresh();
     });
     connect(stage, &StageWidget::documentChanged, this, &StyleProperties::refresh);
+    connect(stage, &StageWidget::frameChanged, this, &StyleProperties::refresh);
     refresh();
 }
 
@@ -196,10 +214,26 @@ void StyleProperties::edit(const QString& text, const Kinds& kinds, int mergeKey
         document->editShapes(selection(kinds), text, change, mergeKey);
 }
 
+void StyleProperties::editStates(const QString& text, const Kinds& kinds, int mergeKey,
+                                 const std::function<void(ZenubShapeState&)>& change)
+{
+    DesignerDocument* document = m_pStage->getDocument();
+    if (document && !m_bShowing)
+        document->editShapeProperties(selection(kinds), m_pStage->getFrame(), text, change,
+                                      mergeKey);
+}
+
+ZenubShapeState StyleProperties::shownState(const ZenubShape& shape) const
+{
+    ZenubShapeState state;
+    shape.stateAt(m_pStage->getFrame(), &state);
+    return state;
+}
+
 MixedSpinBox* StyleProperties::addSpin(const QString& label, const char* name, double minimum,
                                        double maximum, const QString& undoText, const Kinds& kinds,
-                                       const std::function<double(const ZenubShape&)>& read,
-                                       const std::function<void(ZenubShape&, double)>& write)
+                                       const std::function<double(const ZenubShapeState&)>& read,
+                                       const std::function<void(ZenubShapeState&, double)>& write)
 {
     auto* spin = new MixedSpinBox(m_pOwner);
     spin->setObjectName(QLatin1String(name));
@@ -210,14 +244,17 @@ MixedSpinBox* StyleProperties::addSpin(const QString& label, const char* name, d
     m_pGesture->watch(spin);
     m_pForm->addRow(label, spin);
     connect(spin, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, [=](double value) {
-        edit(undoText, kinds, m_pGesture->mergeKey(spin),
-             [&](ZenubShape& shape) { write(shape, value); });
+        editStates(undoText, kinds, m_pGesture->mergeKey(spin),
+                   [&](ZenubShapeState& state) { write(state, value); });
     });
     m_showers.append([=](const Shapes& shapes) {
         const Shapes kept = ofKinds(shapes, kinds);
         setRowVisible(spin, !kept.isEmpty());
+        const auto value = [this, read](const ZenubShape& shape) {
+            return read(shownState(shape));
+        };
         if (!kept.isEmpty())
-            spin->display(read(*kept.first()), differ(kept, read));
+            spin->display(value(*kept.first()), differ(kept, value));
     });
     return spin;
 }
@@ -257,11 +294,11 @@ PaintEditor* StyleProperties::addPaint(const QString& label, const char* name,
         // A run of changes (a stop dragged, the opacity stepped) is one step.
         if (!m_paintKey)
             m_paintKey = DesignerDocument::newMergeKey();
-        edit(undoText, kinds, m_paintKey, [&](ZenubShape& shape) {
+        editStates(undoText, kinds, m_paintKey, [&](ZenubShapeState& state) {
             if (bStroke)
-                shape.stroke().setPaint(paint);
+                state.stroke.setPaint(paint);
             else
-                shape.setFill(paint);
+                state.fill = paint;
         });
         if (bFinished)
             m_paintKey = 0;
@@ -269,8 +306,9 @@ PaintEditor* StyleProperties::addPaint(const QString& label, const char* name,
     m_showers.append([=](const Shapes& shapes) {
         const Shapes kept = ofKinds(shapes, kinds);
         setRowVisible(editor, !kept.isEmpty());
-        const auto read = [bStroke](const ZenubShape& shape) {
-            return bStroke ? shape.getStroke().getPaint() : shape.getFill();
+        const auto read = [this, bStroke](const ZenubShape& shape) {
+            const ZenubShapeState state = shownState(shape);
+            return bStroke ? state.stroke.getPaint() : state.fill;
         };
         if (!kept.isEmpty())
             editor->showPaint(read(*kept.first()), differ(kept, read));

@@ -39,11 +39,16 @@ private:
     /*! Changes the selected shapes of \a kinds (all with none) as one step named \a text. */
     void edit(const QString& text, const Kinds& kinds, int mergeKey,
               const std::function<void(ZenubShape&)>& change);
+    /*! Changes what may change over time as seen at the stage's frame, by the keyframe rules. */
+    void editStates(const QString& text, const Kinds& kinds, int mergeKey,
+                    const std::function<void(ZenubShapeState&)>& change);
+    /*! The state of \a shape at the stage's frame. */
+    ZenubShapeState shownState(const ZenubShape& shape) const;
     QVector<ShapeRef> selection(const Kinds& kinds) const;
     MixedSpinBox* addSpin(const QString& label, const char* name, double minimum, double maximum,
                           const QString& undoText, const Kinds& kinds,
-                          const std::function<double(const ZenubShape&)>& read,
-                          const std::function<void(ZenubShape&, double)>& write);
+                          const std::function<double(const ZenubShapeState&)>& read,
+                          const std::function<void(ZenubShapeState&, double)>& write);
     QComboBox* addChoice(const QString& label, const char* name, const QStringList& choices,
                          const QString& undoText, const Kinds& kinds,
                          const std::function<int(const ZenubShape&)>& read,

@@ -9,13 +9,14 @@
 
 namespace {
 
-const ZenubPaint* paintOf(const ZenubShape& shape, bool bStroke)
+// The fill's or the outline's gradient at \a frame, where it has one.
+bool paintOf(const ZenubShape& shape, int frame, bool bStroke, ZenubPaint* paint)
 {
-    const ZenubPaint& paint = bStroke ? shape.getStroke().getPaint() : shape.getFill();
+    ZenubShapeState state;
+    shape.stateAt(frame, &state);
+    *paint = bStroke ? state.stroke.getPaint() : state.fill;
     // An outline shows its gradient only where it is drawn.
-    if (!paint.isGradient() || (bStroke && shape.getStrokeWidth() <= 0))
-        return nullptr;
-    return &paint;
+    return paint->isGradient() && !(bStroke && state.stroke.getWidth() <= 0);
 }
 
 } // namespace
@@ -28,11 +29,11 @@ bool GradientHandles::handleAt(const ZenubProject& project, const ShapeRef& ref,
         return false;
     const QTransform map = BoxMapping::toStage(project, ref, frame);
     for (const bool bStroke : {false, true}) {
-        const ZenubPaint* paint = paintOf(*shape, bStroke);
-        if (!paint)
+        ZenubPaint paint;
+        if (!paintOf(*shape, frame, bStroke, &paint))
             continue;
         for (const bool bEnd : {true, false}) {
-            const QPointF at = map.map(bEnd ? paint->getEnd() : paint->getStart());
+            const QPointF at = map.map(bEnd ? paint.getEnd() : paint.getStart());
             if (QLineF(at, point).length() <= reach) {
                 *handle = Handle{bStroke, bEnd};
                 return true;
@@ -48,17 +49,20 @@ bool GradientHandles::moved(ZenubProject& project, const ShapeRef& ref, int fram
     bool bInvertible = false;
     const QTransform back = BoxMapping::toStage(project, ref, frame).inverted(&bInvertible);
     ZenubShape* shape = ref.find(project);
-    if (!shape || !bInvertible || !paintOf(*shape, handle.bStroke))
+    ZenubPaint paint;
+    if (!shape || !bInvertible || !paintOf(*shape, frame, handle.bStroke, &paint))
         return false;
-    ZenubPaint paint = handle.bStroke ? shape->getStroke().getPaint() : shape->getFill();
     if (handle.bEnd)
         paint.setEnd(back.map(point));
     else
         paint.setStart(back.map(point));
-    if (handle.bStroke)
-        shape->stroke().setPaint(paint);
-    else
-        shape->setFill(paint);
+    // Keyed at the frame where the paint is animated, as every edit at a frame is.
+    shape->editStateAt(frame, false, [&handle, &paint](ZenubShapeState& state) {
+        if (handle.bStroke)
+            state.stroke.setPaint(paint);
+        else
+            state.fill = paint;
+    });
     return true;
 }
 
@@ -70,10 +74,11 @@ void GradientHandles::paint(StageOverlay& overlay, const ZenubProject& project, 
         return;
     const QTransform map = BoxMapping::toStage(project, ref, frame);
     for (const bool bStroke : {false, true}) {
-        if (const ZenubPaint* paint = paintOf(*shape, bStroke)) {
+        ZenubPaint paint;
+        if (paintOf(*shape, frame, bStroke, &paint)) {
             // The start is the node, the end its handle; the outline's are drawn hollow.
-            overlay.paintHandle(map.map(paint->getStart()), map.map(paint->getEnd()), !bStroke);
-            overlay.paintNode(map.map(paint->getStart()), !bStroke);
+            overlay.paintHandle(map.map(paint.getStart()), map.map(paint.getEnd()), !bStroke);
+            overlay.paintNode(map.map(paint.getStart()), !bStroke);
         }
     }
 }

@@ -122,9 +122,9 @@ bool ShapeDrawTool::makeShape(const QRectF& box, ZenubShape* shape) const
     if (m_type == ZenubShape::Type::Text) {
         // Typed words at a size of their own: a dragged box wraps them, a click lets the box
         // grow with them from where it was clicked.
-        ZenubText& text = shape->textContent();
-        text.setFontSize(
+        shape->setFontSize(
             std::round(std::max(12.0, document->getProject().getStageHeight() / 15.0)));
+        ZenubText& text = shape->textContent();
         text.setAlignment(ZenubText::Alignment::Left);
         text.setBoxMode(m_bDragged ? ZenubText::BoxMode::Wrap : ZenubText::BoxMode::Grow);
         if (!m_bDragged)

@@ -31,24 +31,32 @@ private slots:
         // parity_drawing.zenub holds the drawing: a smooth closed path, a dashed open one with
         // caps and joins, a polygon, a rounded star, a turned group, linear and radial
         // gradients on fills and a stroke, paint opacity and a centred text with a bold word.
+        // A ball scene follows each project's own: two tracks of their own, the ball's way and
+        // its fading in.
         QTest::addColumn<QString>("project");
+        QTest::addColumn<int>("scene");
         QTest::addColumn<int>("frame");
         for (const char* name : {"parity.zenub", "parity_drawing.zenub"}) {
             for (const int frame : {0, 3, 9, 14, 20})
                 QTest::addRow("%s frame %d", name, frame)
-                    << QStringLiteral(PARITY_DIR "/") + QLatin1String(name) << frame;
+                    << QStringLiteral(PARITY_DIR "/") + QLatin1String(name) << 0 << frame;
         }
+        for (const int frame : {6, 12, 24, 47})
+            QTest::addRow("ball, frame %d", frame)
+                << QStringLiteral(PARITY_DIR "/parity_drawing.zenub") << 1 << frame;
     }
     void sameFrames()
     {
         QFETCH(QString, project);
+        QFETCH(int, scene);
         QFETCH(int, frame);
         if (project != m_path)
             open(project);
         if (QTest::currentTestFailed())
             return;
-        const QImage editor = FrameRenderer(m_project).render(0, frame, QSize(320, 240));
-        run(QStringLiteral("window.zenubPlayer.seek(%1)").arg(frame));
+        const QImage editor = FrameRenderer(m_project).render(scene, frame, QSize(320, 240));
+        const int start = scene == 0 ? 0 : m_project.getScenes().constFirst().getDuration();
+        run(QStringLiteral("window.zenubPlayer.seek(%1)").arg(start + frame));
         const QString url =
             run(QStringLiteral("document.getElementById('stage').toDataURL()")).toString();
         const QImage page =
@@ -96,6 +104,7 @@ private:
         m_project = ZenubProject();
         ZenubProjectFile file(path);
         QVERIFY2(file.load(&m_project), qPrintable(file.getErrorString()));
+        m_project.addScene(ballScene());
         QString error;
         QVERIFY2(ZenubHtmlExporter::exportHtml5(m_project, m_dir.path(), &error),
                  qPrintable(error));
@@ -111,6 +120,25 @@ private:
                                  10000);
         m_path = path;
     }
+    // A ball crossing the stage in 48 frames, eased in and out, while it fades in over the
+    // first 12, linearly.
+    static ZenubScene ballScene()
+    {
+        ZenubShape ball(ZenubShape::Type::Ellipse, QStringLiteral("Ball"));
+        ball.setFillColor(QColor(0xe0, 0x40, 0x20));
+        ball.tracks().size().setValue(QSizeF(60, 60));
+        ZenubShapeTracks& tracks = ball.tracks();
+        tracks.position().setKey({0, QPointF(10, 90), ZenubEasing(ZenubEasing::Type::EaseInOut)});
+        tracks.position().setKey({47, QPointF(250, 90), ZenubEasing()});
+        tracks.opacity().setKey({0, 0.0, ZenubEasing()});
+        tracks.opacity().setKey({12, 1.0, ZenubEasing()});
+        ZenubLayer layer(QStringLiteral("Ball"));
+        layer.addShape(ball);
+        ZenubScene scene(QStringLiteral("Ball"), 48);
+        scene.addLayer(layer);
+        return scene;
+    }
+
     QVariant run(const QString& script) { return runScript(m_view.page(), script); }
 
     QString m_path;

@@ -120,13 +120,8 @@ bool group(ZenubScene& scene, const QVector<ShapeRef>& refs, double frame, const
         members.append(shape);
         bounds = bounds.united(ShapeGeometry::bounds(shape, frame));
     }
-    for (ZenubShape& member : members) {
-        for (ZenubKeyframe keyframe : member.getKeyframes()) {
-            keyframe.setX(keyframe.getX() - bounds.x());
-            keyframe.setY(keyframe.getY() - bounds.y());
-            member.setKeyframe(keyframe);
-        }
-    }
+    for (ZenubShape& member : members)
+        member.tracks().translate(-bounds.topLeft());
     ZenubShape grouped(ZenubShape::Type::Group,
                        name.isEmpty()
                            ? NameEdits::numbered(NameEdits::namesIn(scene),
@@ -164,11 +159,11 @@ bool ungroup(ZenubScene& scene, const ShapeRef& ref, double frame, QVector<Shape
     const QTransform transform = ShapeGeometry::transform(group, state);
     QVector<ZenubShape> members = group.getMembers();
     for (ZenubShape& member : members) {
-        for (const ZenubKeyframe& keyframe : member.getKeyframes()) {
+        member.tracks().mapBoxKeys([&](const ZenubKeyframe& keyframe) {
             ZenubKeyframe moved = mapped(keyframe, transform);
             moved.setOpacity(keyframe.getOpacity() * state.box.getOpacity());
-            member.setKeyframe(moved);
-        }
+            return moved;
+        });
     }
     list->removeAt(index);
     QVector<ShapeRef> refs;

@@ -2,6 +2,7 @@
 #include "nodeedits.h"
 
 #include "model/project/zenubshape.h"
+#include "pathedits.h"
 
 #include <QLineF>
 #include <QPainterPath>
@@ -252,26 +253,25 @@ bool setClosed(ZenubPath& path, const QVector<NodeRef>& nodes, bool bClosed)
 
 void rebox(ZenubShape& shape)
 {
-    if (shape.getKeyframes().isEmpty() || shape.getPath().isEmpty())
+    if (shape.getPath().isEmpty())
         return;
-    QRectF bounds = shape.getPath().toPainterPath(QTransform()).boundingRect();
+    QRectF bounds = PathEdits::outlineBounds(shape);
     // A line straight across or down keeps a box a pixel wide, as it was drawn.
-    const ZenubKeyframe& first = shape.getKeyframes().constFirst();
-    const double minWidth = 1.0 / std::max(1.0, first.getWidth());
-    const double minHeight = 1.0 / std::max(1.0, first.getHeight());
+    const QSizeF first = shape.tracks().size().value();
+    const double minWidth = 1.0 / std::max(1.0, first.width());
+    const double minHeight = 1.0 / std::max(1.0, first.height());
     if (bounds.width() < minWidth)
         bounds.adjust(-(minWidth - bounds.width()) / 2, 0, (minWidth - bounds.width()) / 2, 0);
     if (bounds.height() < minHeight)
         bounds.adjust(0, -(minHeight - bounds.height()) / 2, 0, (minHeight - bounds.height()) / 2);
-    const QRectF whole(0, 0, 1, 1);
     if (std::abs(bounds.left()) < 1e-12 && std::abs(bounds.top()) < 1e-12 &&
         std::abs(bounds.width() - 1) < 1e-12 && std::abs(bounds.height() - 1) < 1e-12)
         return;
-    shape.setPath(shape.getPath().mapped(QTransform()
-                                             .scale(1 / bounds.width(), 1 / bounds.height())
-                                             .translate(-bounds.left(), -bounds.top())));
-    const QVector<ZenubKeyframe> keyframes = shape.getKeyframes();
-    for (ZenubKeyframe keyframe : keyframes) {
+    const QTransform toBox = QTransform()
+                                 .scale(1 / bounds.width(), 1 / bounds.height())
+                                 .translate(-bounds.left(), -bounds.top());
+    shape.tracks().path().mapValues([&toBox](const ZenubPath& path) { return path.mapped(toBox); });
+    shape.tracks().mapBoxKeys([&bounds](ZenubKeyframe keyframe) {
         const QRectF old(keyframe.getX(), keyframe.getY(), keyframe.getWidth(),
                          keyframe.getHeight());
         QRectF box(old.left() + bounds.left() * old.width(),
@@ -284,8 +284,8 @@ void rebox(ZenubShape& shape)
         keyframe.setY(box.y());
         keyframe.setWidth(box.width());
         keyframe.setHeight(box.height());
-        shape.setKeyframe(keyframe);
-    }
+        return keyframe;
+    });
 }
 
 } // namespace NodeEdits

@@ -89,7 +89,7 @@ bool canConvert(const ZenubShape& shape)
     case ZenubShape::Type::Polygon:
     case ZenubShape::Type::Star:
     case ZenubShape::Type::Text:
-        return !shape.getKeyframes().isEmpty();
+        return true;
     case ZenubShape::Type::Path:
     case ZenubShape::Type::Image:
     case ZenubShape::Type::Group:
@@ -130,9 +130,11 @@ bool toPath(ZenubShape& shape, double frame)
     // One path per colour, in a group that takes the text's place and keyframes.
     ZenubShape member = shape;
     member.setName(QString());
-    const QVector<ZenubKeyframe> keyframes = shape.getKeyframes();
-    for (const ZenubKeyframe& keyframe : keyframes)
-        member.removeKeyframe(keyframe.getFrame());
+    ZenubShapeTracks& box = member.tracks();
+    box.position() = ZenubTrack<QPointF>(QPointF(0, 0));
+    box.size() = ZenubTrack<QSizeF>(size);
+    box.rotation() = ZenubTrack<double>(0);
+    box.opacity() = ZenubTrack<double>(1);
     member.setKeyframe(ZenubKeyframe(0, 0, 0, size.width(), size.height()));
     QVector<ZenubShape> members;
     for (const auto& outline : outlines) {
@@ -197,24 +199,44 @@ ZenubPath fromPainterPath(const QPainterPath& path)
     return result;
 }
 
+QRectF outlineBounds(const ZenubShape& shape)
+{
+    const ZenubTrack<ZenubPath>& track = shape.tracks().path();
+    const auto boundsOf = [](const ZenubPath& path) {
+        return path.toPainterPath(QRectF(0, 0, 1, 1)).boundingRect();
+    };
+    if (!track.isKeyed())
+        return boundsOf(track.value());
+    // One box for every keyframe, so that all of them keep where they are drawn.
+    QRectF bounds = boundsOf(track.keys().constFirst().value);
+    for (const auto& key : track.keys()) {
+        const QRectF each = boundsOf(key.value);
+        bounds = QRectF(
+            QPointF(std::min(bounds.left(), each.left()), std::min(bounds.top(), each.top())),
+            QPointF(std::max(bounds.right(), each.right()),
+                    std::max(bounds.bottom(), each.bottom())));
+    }
+    return bounds;
+}
+
 bool fitBox(ZenubShape& shape)
 {
     if (shape.getPath().isEmpty())
         return false;
-    const QRectF bounds = shape.getPath().toPainterPath(QRectF(0, 0, 1, 1)).boundingRect();
+    const QRectF bounds = outlineBounds(shape);
     if (bounds == QRectF(0, 0, 1, 1))
         return false;
     const QPointF centre = bounds.center();
-    for (ZenubKeyframe keyframe : shape.getKeyframes()) {
+    shape.tracks().mapBoxKeys([&bounds, &centre](const ZenubKeyframe& keyframe) {
         const QSizeF size(keyframe.getWidth() * bounds.width(),
                           keyframe.getHeight() * bounds.height());
-        shape.setKeyframe(BoxEdits::refit(keyframe, size, centre, QPointF(0.5, 0.5)));
-    }
+        return BoxEdits::refit(keyframe, size, centre, QPointF(0.5, 0.5));
+    });
     // An axis without extent keeps its nodes at 0: any place on it is the same.
     const double sx = bounds.width() > 0 ? 1 / bounds.width() : 0;
     const double sy = bounds.height() > 0 ? 1 / bounds.height() : 0;
-    shape.setPath(
-        shape.getPath().mapped(QTransform(sx, 0, 0, sy, -bounds.x() * sx, -bounds.y() * sy)));
+    const QTransform toBox(sx, 0, 0, sy, -bounds.x() * sx, -bounds.y() * sy);
+    shape.tracks().path().mapValues([&toBox](const ZenubPath& path) { return path.mapped(toBox); });
     return true;
 }
 
@@ -223,7 +245,7 @@ ZenubPath toStage(const ZenubShape& shape, const ZenubShapeState& state,
 {
     const QRectF box = state.rect();
     const QTransform toBox(box.width(), 0, 0, box.height(), box.x(), box.y());
-    return shape.getPath().mapped(toBox * state.transform() * parentToStage);
+    return state.path.mapped(toBox * state.transform() * parentToStage);
 }
 
 void setFromStage(ZenubShape& shape, double frame, const ZenubPath& stagePath,
@@ -231,25 +253,26 @@ void setFromStage(ZenubShape& shape, double frame, const ZenubPath& stagePath,
 {
     const ZenubPath inParent = stagePath.mapped(parentToStage.inverted());
     ZenubKeyframe state;
-    if (!shape.stateAt(frame, &state)) {
+    if (shape.tracks().keyFrames().isEmpty()) {
         // A new path: its first box is its outline's.
         const QRectF bounds = inParent.toPainterPath(QTransform()).boundingRect();
         state =
             ZenubKeyframe(qRound(frame), bounds.x(), bounds.y(), bounds.width(), bounds.height());
         shape.setKeyframe(state);
     }
+    shape.stateAt(frame, &state);
     // A box without width or height cannot say where nodes off its line go: give it one pixel
     // there (in every keyframe without it), and fitBox() takes the outline's own.
     const bool flatX = state.getWidth() == 0;
     const bool flatY = state.getHeight() == 0;
     if (flatX || flatY) {
-        for (ZenubKeyframe keyframe : shape.getKeyframes()) {
+        shape.tracks().mapBoxKeys([flatX, flatY](ZenubKeyframe keyframe) {
             if (flatX && keyframe.getWidth() == 0)
                 keyframe.setWidth(1);
             if (flatY && keyframe.getHeight() == 0)
                 keyframe.setHeight(1);
-            shape.setKeyframe(keyframe);
-        }
+            return keyframe;
+        });
         shape.stateAt(frame, &state);
     }
     ZenubShapeState full;
@@ -258,7 +281,9 @@ void setFromStage(ZenubShape& shape, double frame, const ZenubPath& stagePath,
     const QTransform fromBox =
         full.transform().inverted() * QTransform(1 / box.width(), 0, 0, 1 / box.height(),
                                                  -box.x() / box.width(), -box.y() / box.height());
-    shape.setPath(inParent.mapped(fromBox));
+    // Keyed at the frame where the nodes are animated, as every edit at a frame is.
+    shape.tracks().path().edit(qRound(frame), shape.tracks().homeFrame(), false,
+                               inParent.mapped(fromBox));
     fitBox(shape);
 }
 

@@ -39,6 +39,9 @@ ZenubPath fromPainterPath(const QPainterPath& path);
 */
 bool fitBox(ZenubShape& shape);
 
+/*! The bounds of the path's outline in every keyframe of it, relative to its box. */
+QRectF outlineBounds(const ZenubShape& shape);
+
 /*! The path's nodes in stage coordinates, as drawn in \a state inside \a parentToStage. */
 ZenubPath toStage(const ZenubShape& shape, const ZenubShapeState& state,
                   const QTransform& parentToStage = QTransform());

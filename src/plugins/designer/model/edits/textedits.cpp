@@ -17,16 +17,15 @@ bool fitBox(ZenubShape& shape)
                           : text.getAlignment() == ZenubText::Alignment::Right ? 1.0
                                                                                : 0.5;
     const QPointF anchor(across, 0);
-    bool changed = false;
-    for (const ZenubKeyframe& keyframe : shape.getKeyframes()) {
+    const ZenubShapeTracks before = shape.tracks();
+    shape.tracks().mapBoxKeys([&text, &anchor](const ZenubKeyframe& keyframe) {
         const QSizeF size =
             TextLayout::naturalSize(text, QSizeF(keyframe.getWidth(), keyframe.getHeight()));
         if (size == QSizeF(keyframe.getWidth(), keyframe.getHeight()))
-            continue;
-        shape.setKeyframe(BoxEdits::refit(keyframe, size, anchor, anchor));
-        changed = true;
-    }
-    return changed;
+            return keyframe;
+        return BoxEdits::refit(keyframe, size, anchor, anchor);
+    });
+    return shape.tracks() != before;
 }
 
 } // namespace TextEdits

@@ -12,14 +12,6 @@
 
 namespace {
 
-// What of a stroke stays the same all scene long.
-ZenubStroke styleOf(ZenubStroke stroke)
-{
-    stroke.setPaint(ZenubPaint());
-    stroke.setWidth(0);
-    return stroke;
-}
-
 ZenubPaint opaque(ZenubPaint paint)
 {
     paint.setOpacity(1);
@@ -27,6 +19,13 @@ ZenubPaint opaque(ZenubPaint paint)
 }
 
 } // namespace
+
+ZenubStroke ZenubShape::styleOf(ZenubStroke stroke)
+{
+    stroke.setPaint(ZenubPaint());
+    stroke.setWidth(0);
+    return stroke;
+}
 
 ZenubShape::ZenubShape(Type type, const QString& name)
     : m_type(type)

@@ -63,6 +63,8 @@ public:
     /*! The stroke: its paint with its opacity, its width and its style. */
     ZenubStroke getStroke() const;
     void setStroke(const ZenubStroke& stroke);
+    /*! Takes the caps, joins, miter limit and dashes of \a stroke; paint and width stay. */
+    void setStrokeStyle(const ZenubStroke& stroke) { m_strokeStyle = styleOf(stroke); }
     /*! The stroke's colour; setting it makes the stroke's paint that solid colour. */
     QColor getStrokeColor() const { return m_tracks.stroke().value().getColor(); }
     void setStrokeColor(const QColor& color);
@@ -77,6 +79,8 @@ public:
     ZenubText getTextContent() const { return textFor(getFontSize()); }
     /*! Also makes \a text's font size the still one, when it differs. */
     void setTextContent(const ZenubText& text);
+    /*! For the words and their layout; the font size is the track's (see setFontSize()). */
+    ZenubText& textContent() { return m_text; }
     /*! The text at \a fontSize (a frame's, from stateAt()), shared while it is unchanged. */
     ZenubText textFor(double fontSize) const;
     /*! The words a text shape shows, without their styles. */
@@ -173,6 +177,9 @@ public:
 
 private:
     friend class ZenubShapeJson;
+
+    /*! What of a stroke stays the same all scene long. */
+    static ZenubStroke styleOf(ZenubStroke stroke);
 
     Type m_type = Type::Rectangle;
     QString m_name;
