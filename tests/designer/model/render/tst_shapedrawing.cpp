@@ -15,7 +15,6 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(ZenubShape)
-Q_DECLARE_METATYPE(ZenubPaint)
 
 namespace {
 
