@@ -85,12 +85,9 @@ void TimelineRowPainter::paintKeyframes(QPainter& painter, const ZenubScene& sce
     painter.setRenderHint(QPainter::Antialiasing);
     int firstKey = 0;
     int lastKey = 0;
-    if (row.shape >= 0 && scene.getLayers()
-                              .at(row.layer)
-                              .getShapes()
-                              .at(row.shape)
-                              .tracks()
-                              .keySpan(&firstKey, &lastKey)) {
+    if (row.shape >= 0 &&
+        scene.getLayers().at(row.layer).getShapes().at(row.shape).tracks().keySpan(&firstKey,
+                                                                                   &lastKey)) {
         if (lastKey > firstKey) {
             QColor span = TimelinePainting::animatedColor();
             span.setAlpha(110);

@@ -171,10 +171,9 @@ bool remove(ZenubScene& scene, const KeyframeRefs& refs)
     bool bChanged = false;
     for (auto track = frames.cbegin(); track != frames.cend(); ++track) {
         const KeyframeRef& at = track.key();
-        bChanged = shapeOf(scene, at.layer, at.shape)
-                       ->tracks()
-                       .removeKeys(at.getProperty(), *track) ||
-                   bChanged;
+        bChanged =
+            shapeOf(scene, at.layer, at.shape)->tracks().removeKeys(at.getProperty(), *track) ||
+            bChanged;
     }
     return bChanged;
 }

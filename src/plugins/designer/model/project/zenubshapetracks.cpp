@@ -292,8 +292,8 @@ int ZenubShapeTracks::setKeys(ZenubProperty property,
         typed.reserve(keys.size());
         for (const auto& key : keys)
             if (holds<Value>(std::get<1>(key)))
-                typed.append({std::get<0>(key), std::get<1>(key).template value<Value>(),
-                              std::get<2>(key)});
+                typed.append(
+                    {std::get<0>(key), std::get<1>(key).template value<Value>(), std::get<2>(key)});
         track.setKeys(typed);
         return int(typed.size());
     });
