@@ -3,6 +3,7 @@
 #include "editor/designereditorwidget.h"
 #include "model/edits/keyframeedits.h"
 #include "stage/stagewidget.h"
+#include "timeline/easingmenu.h"
 #include "timeline/playbackclock.h"
 #include "timeline/timelineview.h"
 #include "timeline/timelinewidget.h"
@@ -69,6 +70,86 @@ private slots:
         QFETCH(int, frame);
         QCOMPARE(PlaybackClock::frameAt(start, elapsed, 24, 48, loop, &bEnded), frame);
         QCOMPARE(bEnded, ended);
+    }
+
+    void propertyRowsEditOneTrack()
+    {
+        DesignerDocument document;
+        QVERIFY(document.initNewDocument(400, 300, 24, false));
+        QVERIFY(document.editProject(QStringLiteral("Set up"), [](ZenubProject& project) {
+            project.scenes()[0] = testScene();
+            ZenubTrack<double>& opacity =
+                project.scenes()[0].layers()[0].shapes()[0].tracks().opacity();
+            opacity = ZenubTrack<double>(1);
+            opacity.setKey({5, 0.0, ZenubEasing()});
+            opacity.setKey({15, 1.0, ZenubEasing()});
+            return true;
+        }));
+        DesignerEditorWidget widget;
+        widget.setDocument(&document);
+        widget.resize(1000, 700);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        TimelineView* view = widget.getTimeline()->getView();
+        QWidget* cells = view->viewport();
+        const auto opacityKeys = [&] {
+            QStringList keys;
+            const ZenubShapeTracks& tracks = document.getProject()
+                                                 .getScenes()
+                                                 .at(0)
+                                                 .getLayers()
+                                                 .at(0)
+                                                 .getShapes()
+                                                 .at(0)
+                                                 .tracks();
+            for (const auto& key : tracks.opacity().keys())
+                keys << QStringLiteral("%1:%2:%3")
+                            .arg(key.frame)
+                            .arg(key.value)
+                            .arg(ZenubEasing::typeName(key.easing.getType()));
+            return keys.join(QLatin1Char(' '));
+        };
+        const auto opacityKey = [](int frame) {
+            return KeyframeRef::of(0, 0, ZenubProperty::Opacity, frame);
+        };
+
+        // The shape's row opens into a row for each keyed property.
+        QCOMPARE(view->keyframePoint(opacityKey(15)), QPoint(-1, -1));
+        QTest::mouseClick(cells, Qt::LeftButton, Qt::NoModifier, view->disclosurePoint(0, 0));
+        QVERIFY(view->isExpanded(0, 0));
+        QVERIFY(view->keyframePoint(opacityKey(15)).y() >
+                view->keyframePoint(KeyframeRef{0, 0, 15}).y());
+
+        // A drag on the opacity's row moves only its keyframe; the shape's still holds 10.
+        const QPoint from = view->keyframePoint(opacityKey(15));
+        const QPoint to = view->keyframePoint(opacityKey(18));
+        QTest::mousePress(cells, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(cells, to);
+        QTest::mouseRelease(cells, Qt::LeftButton, Qt::NoModifier, to);
+        QCOMPARE(opacityKeys(), QStringLiteral("5:0:linear 18:1:linear"));
+        QCOMPARE(keysOf(document.getProject().getScenes().at(0), 0),
+                 QStringLiteral("0:0 10:10 20:20"));
+        QCOMPARE(view->getSelection(), KeyframeRefs({opacityKey(18)}));
+
+        // Hold from the easing menu, then Delete: each on that keyframe only.
+        QTest::mouseClick(cells, Qt::LeftButton, Qt::NoModifier,
+                          view->keyframePoint(opacityKey(5)));
+        QAction* hold = nullptr;
+        for (QAction* action : widget.getTimeline()->findChild<EasingMenu*>()->actions())
+            if (action->data().toInt() == int(ZenubEasing::Type::Hold))
+                hold = action;
+        QVERIFY(hold);
+        hold->trigger();
+        QCOMPARE(opacityKeys(), QStringLiteral("5:0:hold 18:1:linear"));
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Backspace);
+        QCOMPARE(opacityKeys(), QStringLiteral("18:1:linear"));
+        QCOMPARE(keysOf(document.getProject().getScenes().at(0), 0),
+                 QStringLiteral("0:0 10:10 20:20"));
+        document.getUndoStack()->undo();
+        document.getUndoStack()->undo();
+        document.getUndoStack()->undo();
+        QCOMPARE(opacityKeys(), QStringLiteral("5:0:linear 15:1:linear"));
     }
 
     void dragDeleteUndoAndScrubInTheEditor()

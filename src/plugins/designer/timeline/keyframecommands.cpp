@@ -176,7 +176,7 @@ void KeyframeCommands::move(const KeyframeRefs& refs, int delta)
     KeyframeRefs moved;
     if (edit(tr("Move Keyframes"),
              [&](ZenubScene& scene) { return KeyframeEdits::move(scene, refs, delta, &moved); }))
-        m_pView->setSelection(KeyframeEdits::whole(moved));
+        m_pView->setSelection(moved);
 }
 
 void KeyframeCommands::setEasing(const ZenubEasing& easing)

@@ -71,9 +71,10 @@ void drawMarker(QPainter& painter, int x, int rulerHeight, int bottom)
 }
 
 void drawRowHeader(QPainter& painter, const QPalette& palette, const QRect& rect,
-                   const QString& title, bool bLayer, bool bDimmed, bool bAnimated,
-                   bool bHighlighted)
+                   const QString& title, RowDepth depth, Disclosure disclosure, bool bDimmed,
+                   bool bAnimated, bool bHighlighted)
 {
+    const bool bLayer = depth == RowDepth::Layer;
     painter.save();
     painter.fillRect(rect, bLayer ? palette.button() : palette.window());
     if (bHighlighted) {
@@ -84,7 +85,28 @@ void drawRowHeader(QPainter& painter, const QPalette& palette, const QRect& rect
     QFont font = painter.font();
     font.setBold(bLayer);
     painter.setFont(font);
-    const int indent = bLayer ? 6 : 20;
+    const int indent = bLayer ? 6 : depth == RowDepth::Shape ? 20 : 34;
+    if (disclosure != Disclosure::None) {
+        // A triangle pointing right while closed, down while open.
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette.windowText());
+        const QPointF c(rect.left() + kDisclosureWidth / 2.0 + 1, rect.center().y() + 0.5);
+        QPainterPath arrow;
+        if (disclosure == Disclosure::Open) {
+            arrow.moveTo(c + QPointF(-4, -2));
+            arrow.lineTo(c + QPointF(4, -2));
+            arrow.lineTo(c + QPointF(0, 3));
+        } else {
+            arrow.moveTo(c + QPointF(-2, -4));
+            arrow.lineTo(c + QPointF(3, 0));
+            arrow.lineTo(c + QPointF(-2, 4));
+        }
+        arrow.closeSubpath();
+        painter.drawPath(arrow);
+        painter.restore();
+    }
     const int markWidth = 22;
     painter.setPen(bDimmed ? palette.mid().color() : palette.windowText().color());
     painter.drawText(

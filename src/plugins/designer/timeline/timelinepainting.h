@@ -31,13 +31,20 @@ void drawRuler(QPainter& painter, const QPalette& palette, const QRect& ruler, i
 /*! The current-frame marker at \a x: a head in the ruler and a line down to \a bottom. */
 void drawMarker(QPainter& painter, int x, int rulerHeight, int bottom);
 
+/*! How deep a row's header is indented: a layer, a shape of it, a property of the shape. */
+enum class RowDepth { Layer, Shape, Property };
+/*! A shape's row may show its property rows: the arrow that shows and hides them. */
+enum class Disclosure { None, Closed, Open };
+/*! The width at the left of a shape's header where its arrow is clicked. */
+constexpr int kDisclosureWidth = 18;
+
 /*!
-    A row's header: its title, bold for a layer, dimmed for a hidden one, and the mark of a
-    shape that moves.
+    A row's header: its title, bold for a layer, dimmed for a hidden one, the arrow of a shape
+    with property rows, and the mark of a shape or property that changes.
 */
 void drawRowHeader(QPainter& painter, const QPalette& palette, const QRect& rect,
-                   const QString& title, bool bLayer, bool bDimmed, bool bAnimated,
-                   bool bHighlighted);
+                   const QString& title, RowDepth depth, Disclosure disclosure, bool bDimmed,
+                   bool bAnimated, bool bHighlighted);
 
 } // namespace TimelinePainting
 

@@ -40,7 +40,18 @@ void TimelineRowPainter::setSelection(const KeyframeRefs& selection, int dragDel
 
 bool TimelineRowPainter::isSelected(const KeyframeRef& ref) const
 {
-    return std::binary_search(m_selection.cbegin(), m_selection.cend(), ref);
+    // A property's keyframe is also picked with every keyframe of its shape on that frame.
+    return std::binary_search(m_selection.cbegin(), m_selection.cend(), ref) ||
+           (!ref.isWhole() && std::binary_search(m_selection.cbegin(), m_selection.cend(),
+                                                 KeyframeRef{ref.layer, ref.shape, ref.frame}));
+}
+
+bool TimelineRowPainter::isOpen(const TimelineRows::Row& row) const
+{
+    // Open when the next row is one of its properties.
+    const int index = m_rows.indexOf(row.layer, row.shape);
+    return index >= 0 && index + 1 < m_rows.count() && m_rows.at(index + 1).isProperty() &&
+           m_rows.at(index + 1).shape == row.shape && m_rows.at(index + 1).layer == row.layer;
 }
 
 void TimelineRowPainter::paint(QPainter& painter, const ZenubScene& scene, int index, int y,
@@ -67,8 +78,16 @@ void TimelineRowPainter::paint(QPainter& painter, const ZenubScene& scene, int i
     painter.setPen(m_palette.midlight().color());
     painter.drawLine(0, y + kRowHeight - 1, band.right(), y + kRowHeight - 1);
     paintKeyframes(painter, scene, index, y);
+    using TimelinePainting::Disclosure;
+    using TimelinePainting::RowDepth;
+    const RowDepth depth = row.shape < 0      ? RowDepth::Layer
+                           : row.isProperty() ? RowDepth::Property
+                                              : RowDepth::Shape;
+    const Disclosure disclosure = !TimelineRows::isExpandable(scene, row) ? Disclosure::None
+                                  : isOpen(row)                           ? Disclosure::Open
+                                                                          : Disclosure::Closed;
     TimelinePainting::drawRowHeader(painter, m_palette, QRect(0, y, kNameWidth - 1, kRowHeight),
-                                    TimelineRows::title(scene, row), row.shape < 0,
+                                    TimelineRows::title(scene, row), depth, disclosure,
                                     !layer.isVisible(), TimelineRows::isAnimated(scene, row),
                                     bHighlighted);
     painter.restore();
@@ -85,9 +104,23 @@ void TimelineRowPainter::paintKeyframes(QPainter& painter, const ZenubScene& sce
     painter.setRenderHint(QPainter::Antialiasing);
     int firstKey = 0;
     int lastKey = 0;
-    if (row.shape >= 0 &&
-        scene.getLayers().at(row.layer).getShapes().at(row.shape).tracks().keySpan(&firstKey,
-                                                                                   &lastKey)) {
+    bool bKeyed = false;
+    if (row.shape >= 0) {
+        const ZenubShapeTracks& tracks =
+            scene.getLayers().at(row.layer).getShapes().at(row.shape).tracks();
+        if (row.isProperty()) {
+            tracks.visit(ZenubProperty(row.property), [&](const auto& track) {
+                bKeyed = track.isKeyed();
+                if (bKeyed) {
+                    firstKey = track.keys().constFirst().frame;
+                    lastKey = track.keys().constLast().frame;
+                }
+            });
+        } else {
+            bKeyed = tracks.keySpan(&firstKey, &lastKey);
+        }
+    }
+    if (bKeyed) {
         if (lastKey > firstKey) {
             QColor span = TimelinePainting::animatedColor();
             span.setAlpha(110);

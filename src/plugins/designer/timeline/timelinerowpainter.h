@@ -33,6 +33,8 @@ public:
 private:
     void paintKeyframes(QPainter& painter, const ZenubScene& scene, int index, int y) const;
     bool isSelected(const KeyframeRef& ref) const;
+    /*! Whether a shape's row shows its property rows beneath it. */
+    bool isOpen(const TimelineRows::Row& row) const;
 
     const TimelineLayout& m_layout;
     const TimelineRows& m_rows;

@@ -4,6 +4,8 @@
 
 #include "model/edits/keyframeref.h"
 
+#include <QPair>
+#include <QSet>
 #include <QString>
 
 class ZenubScene;
@@ -20,12 +22,19 @@ public:
     {
         int layer = -1;
         int shape = -1; // -1: the layer's own row, which shows all its shapes' keyframes
+        // A ZenubProperty as a number: the row of one track of the shape; -1: all of them.
+        int property = KeyframeRef::allProperties;
+        bool isProperty() const { return property != KeyframeRef::allProperties; }
     };
+    /*! Shapes (layer, shape) whose rows show one row beneath for each keyed property. */
+    using Expanded = QSet<QPair<int, int>>;
 
-    void build(const ZenubScene* scene);
+    void build(const ZenubScene* scene, const Expanded& expanded = Expanded());
     int count() const { return m_rows.size(); }
     const Row& at(int index) const { return m_rows.at(index); }
-    int indexOf(int layer, int shape) const;
+    int indexOf(int layer, int shape, int property = KeyframeRef::allProperties) const;
+    /*! Whether the row is a shape's with keyed properties to show beneath it. */
+    static bool isExpandable(const ZenubScene& scene, const Row& row);
 
     /*!
         The frames from \a first to \a last with a keyframe in the row, in order, each once.
@@ -36,7 +45,8 @@ public:
     /*! The keyframes the row shows at \a frame. */
     static KeyframeRefs refsAt(const ZenubScene& scene, const Row& row, int frame);
     static bool isAnimated(const ZenubScene& scene, const Row& row);
-    /*! The name shown in the row's header, with the layer's state. */
+    /*! The name shown in the row's header: the layer's with its state, the shape's, the property's.
+     */
     static QString title(const ZenubScene& scene, const Row& row);
     /*! Explains whether the row's shape is animated or static, and what of it moves. */
     static QString motionHint(const ZenubScene& scene, const Row& row);

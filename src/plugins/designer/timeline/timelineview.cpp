@@ -45,6 +45,7 @@ void TimelineView::setScene(int scene)
         return;
     m_scene = scene;
     m_selection.clear();
+    m_expanded.clear();
     refresh();
     emit selectionChanged();
 }
@@ -91,7 +92,7 @@ void TimelineView::setSelection(const KeyframeRefs& refs)
 
 void TimelineView::refresh()
 {
-    m_rows.build(scene());
+    m_rows.build(scene(), m_expanded);
     const KeyframeRefs before = m_selection;
     m_selection = scene() ? KeyframeEdits::existing(*scene(), m_selection) : KeyframeRefs();
     updateScrollBars();
@@ -120,9 +121,33 @@ int TimelineView::duration() const
     return current ? std::max(1, current->getDuration()) : 1;
 }
 
+void TimelineView::setExpanded(int layer, int shape, bool bExpanded)
+{
+    if (bExpanded == isExpanded(layer, shape))
+        return;
+    if (bExpanded)
+        m_expanded.insert(qMakePair(layer, shape));
+    else
+        m_expanded.remove(qMakePair(layer, shape));
+    refresh();
+}
+
+bool TimelineView::isExpanded(int layer, int shape) const
+{
+    return m_expanded.contains(qMakePair(layer, shape));
+}
+
+QPoint TimelineView::disclosurePoint(int layer, int shape) const
+{
+    const int row = m_rows.indexOf(layer, shape);
+    return row < 0 ? QPoint(-1, -1)
+                   : QPoint(TimelinePainting::kDisclosureWidth / 2,
+                            m_layout.rowY(row) + kRowHeight / 2);
+}
+
 QPoint TimelineView::keyframePoint(const KeyframeRef& ref) const
 {
-    const int row = m_rows.indexOf(ref.layer, ref.shape);
+    const int row = m_rows.indexOf(ref.layer, ref.shape, ref.property);
     return row < 0 ? QPoint(-1, -1)
                    : QPoint(m_layout.frameX(ref.frame), m_layout.rowY(row) + kRowHeight / 2);
 }
@@ -242,8 +267,13 @@ void TimelineView::mousePressEvent(QMouseEvent* event)
         const int row = m_layout.rowAtY(point.y());
         if (row < 0)
             return;
-        QVector<ShapeRef> shapes;
         const TimelineRows::Row& target = m_rows.at(row);
+        if (point.x() < TimelinePainting::kDisclosureWidth &&
+            TimelineRows::isExpandable(*scene(), target)) {
+            setExpanded(target.layer, target.shape, !isExpanded(target.layer, target.shape));
+            return;
+        }
+        QVector<ShapeRef> shapes;
         const int count = scene()->getLayers().at(target.layer).getShapes().size();
         for (int shape = 0; shape < count; ++shape)
             if (target.shape < 0 || shape == target.shape)

@@ -40,10 +40,19 @@ public:
     /*! The scene shown, or null. */
     const ZenubScene* scene() const;
 
-    /*! Centre of a keyframe's mark in viewport coordinates (the shape's own row). */
+    /*!
+        Centre of a keyframe's mark in viewport coordinates: on its property's row for a
+        property's keyframe, else on the shape's own row.
+    */
     QPoint keyframePoint(const KeyframeRef& ref) const;
     /*! Centre of frame \a frame in the ruler, in viewport coordinates. */
     QPoint rulerPoint(int frame) const;
+
+    /*! Shows or hides the rows of the keyed properties of a shape, beneath its row. */
+    void setExpanded(int layer, int shape, bool bExpanded);
+    bool isExpanded(int layer, int shape) const;
+    /*! Where a click shows or hides a shape's property rows, in viewport coordinates. */
+    QPoint disclosurePoint(int layer, int shape) const;
 
     void setFrameWidth(int pixels);
     int getFrameWidth() const { return m_layout.frameWidth(); }
@@ -82,6 +91,7 @@ private:
     int m_scene = 0;
     int m_frame = 0;
     TimelineRows m_rows;
+    TimelineRows::Expanded m_expanded;
     TimelineLayout m_layout;
     QVector<ShapeRef> m_highlighted;
     KeyframeRefs m_selection; // sorted, without repeats (KeyframeEdits::existing)
