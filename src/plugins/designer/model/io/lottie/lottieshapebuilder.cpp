@@ -577,7 +577,7 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         ZenubPaint fill = shape.getFill();
         fill.setOpacity(1);
         shape.setFill(fill);
-        shape.stroke().paint().setOpacity(1);
+        shape.tracks().strokeOpacity().setValue(1);
     }
     return shape;
 }
@@ -721,13 +721,8 @@ QVector<ZenubShape> LottieShapeBuilder::buildGroup(const LottieDrawn& drawn,
     }
     if (faded)
         leaveOut(tr("the opacity of groups, given to each of their shapes"), drawn.place);
-    for (ZenubShape& member : members) {
-        for (ZenubKeyframe keyframe : member.getKeyframes()) {
-            keyframe.setX(keyframe.getX() - content.x());
-            keyframe.setY(keyframe.getY() - content.y());
-            member.setKeyframe(keyframe);
-        }
-    }
+    for (ZenubShape& member : members)
+        member.tracks().translate(-content.topLeft());
     ZenubShape group(ZenubShape::Type::Group, drawn.name);
     group.setMembers(members);
     group.setContentSize(content.size());
