@@ -3,13 +3,13 @@
 #define TIMELINEROWPAINTER_H
 
 #include "model/edits/keyframeref.h"
+#include "timelinerows.h"
 
 #include <QSize>
 
 class QPainter;
 class QPalette;
 class TimelineLayout;
-class TimelineRows;
 class ZenubScene;
 
 /*!
