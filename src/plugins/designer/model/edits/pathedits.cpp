@@ -240,8 +240,7 @@ bool fitBox(ZenubShape& shape)
     return true;
 }
 
-ZenubPath toStage(const ZenubShape& shape, const ZenubShapeState& state,
-                  const QTransform& parentToStage)
+ZenubPath toStage(const ZenubShape&, const ZenubShapeState& state, const QTransform& parentToStage)
 {
     const QRectF box = state.rect();
     const QTransform toBox(box.width(), 0, 0, box.height(), box.x(), box.y());
