@@ -102,7 +102,8 @@ QRectF ShapeDrawTool::currentBox() const
         if (!document || scene < 0 || scene >= document->getProject().getScenes().size())
             return QRectF();
         defaults = NewContent::shape(document->getProject(), scene, m_type, QString());
-        const ZenubKeyframe& box = defaults.getKeyframes().constFirst();
+        // The keyframes come as a copy: keep the one read, not a reference into it.
+        const ZenubKeyframe box = defaults.getKeyframes().constFirst();
         return clickedBox(m_press, QSizeF(box.getWidth(), box.getHeight()), bCentre);
     }
     return drawnBox(m_press, m_point, m_modifiers & Qt::ShiftModifier, bCentre);

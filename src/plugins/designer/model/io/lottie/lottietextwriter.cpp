@@ -75,7 +75,7 @@ bool LottieTextWriter::fitsTextLayer(const ZenubShape& text)
 
 QString LottieTextWriter::whyOutlines(const ZenubShape& text)
 {
-    const QVector<ZenubTextRun>& runs = text.getTextContent().getRuns();
+    const QVector<ZenubTextRun> runs = text.getTextContent().getRuns();
     if (std::any_of(runs.cbegin(), runs.cend(),
                     [](const ZenubTextRun& run) { return run.underline; }))
         return tr("Lottie texts cannot be underlined.");
