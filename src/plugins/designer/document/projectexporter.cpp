@@ -97,21 +97,23 @@ QString ProjectExporter::exportHtml5(const QString& projectFile, const QString& 
 QString ProjectExporter::exportVideo(const QString& projectFile, const QString& videoFile,
                                      const QVariantMap& settings)
 {
-    const QString pageOnly = pageOption(settings);
-    if (!pageOnly.isEmpty())
-        return pageOnly;
-    ZenubProject project;
-    ExportSettings chosen;
-    const QString error = load(projectFile, settings, &project, &chosen);
-    if (!error.isEmpty())
-        return error;
-    VideoExportJob job(project, videoFile, chosen);
-    job.setInputFiles({projectFile});
-    return runJob(&job);
+    return exportEachFrame(projectFile, settings,
+                           [&videoFile](const ZenubProject& project, const ExportSettings& chosen) {
+                               return std::make_unique<VideoExportJob>(project, videoFile, chosen);
+                           });
 }
 
 QString ProjectExporter::exportFrames(const QString& projectFile, const QString& folder,
                                       const QVariantMap& settings)
+{
+    return exportEachFrame(projectFile, settings,
+                           [&folder](const ZenubProject& project, const ExportSettings& chosen) {
+                               return std::make_unique<FramesExportJob>(project, folder, chosen);
+                           });
+}
+
+QString ProjectExporter::exportEachFrame(const QString& projectFile, const QVariantMap& settings,
+                                         const MakeJob& makeJob)
 {
     const QString pageOnly = pageOption(settings);
     if (!pageOnly.isEmpty())
@@ -121,8 +123,9 @@ QString ProjectExporter::exportFrames(const QString& projectFile, const QString&
     const QString error = load(projectFile, settings, &project, &chosen);
     if (!error.isEmpty())
         return error;
-    FramesExportJob job(project, folder, chosen);
-    return runJob(&job);
+    const std::unique_ptr<ExportJob> job = makeJob(project, chosen);
+    job->setInputFiles({projectFile});
+    return runJob(job.get());
 }
 
 QString ProjectExporter::exportLottie(const QString& projectFile, const QString& lottieFile,

@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QVariantMap>
 
+#include <functional>
+#include <memory>
+
 class ExportJob;
 struct ExportSettings;
 class ZenubProject;
@@ -49,6 +52,11 @@ private:
     /*! The project (or Lottie animation) and the settings, or the first fault of either. */
     QString load(const QString& projectFile, const QVariantMap& map, ZenubProject* project,
                  ExportSettings* settings);
+    using MakeJob =
+        std::function<std::unique_ptr<ExportJob>(const ZenubProject&, const ExportSettings&)>;
+    // Video and PNG frames share loading, the settings check and the refusal of their input.
+    QString exportEachFrame(const QString& projectFile, const QVariantMap& settings,
+                            const MakeJob& makeJob);
     QString runJob(ExportJob* job);
 };
 
