@@ -2192,6 +2192,22 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Go to the last frame (End in the time line)</source>
         <translation>Zum letzten Bild (Ende in der Zeitleiste)</translation>
     </message>
+    <message>
+        <source>Graph Editor</source>
+        <translation>Kurveneditor</translation>
+    </message>
+    <message>
+        <source>Show the values of the chosen properties as curves, with their keyframes and easing handles</source>
+        <translation>Die Werte der gewählten Eigenschaften als Kurven zeigen, mit ihren Schlüsselbildern und Beschleunigungsanfassern</translation>
+    </message>
+    <message>
+        <source>Fit Curves</source>
+        <translation>Kurven einpassen</translation>
+    </message>
+    <message>
+        <source>Show the whole of the curves in the graph editor</source>
+        <translation>Die Kurven im Kurveneditor ganz zeigen</translation>
+    </message>
 </context>
 <context>
     <name>TimelineView</name>
@@ -3310,6 +3326,14 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Con&amp;vert to Path</source>
         <translation>In Pfad u&amp;mwandeln</translation>
+    </message>
+    <message>
+        <source>Graph Editor</source>
+        <translation>Kurveneditor</translation>
+    </message>
+    <message>
+        <source>Fit Curves</source>
+        <translation>Kurven einpassen</translation>
     </message>
 </context>
 <context>
@@ -4774,6 +4798,44 @@ Die Ausgabe belegt insgesamt %2.</translation>
     <message>
         <source>Font Size</source>
         <translation>Schriftgröße</translation>
+    </message>
+</context>
+<context>
+    <name>GraphChannel</name>
+    <message>
+        <source>Position X</source>
+        <translation>Position X</translation>
+    </message>
+    <message>
+        <source>Position Y</source>
+        <translation>Position Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphEditorView</name>
+    <message>
+        <source>Select a shape with keyframes, or the rows of its properties, to see their values over time.</source>
+        <translation>Wählen Sie eine Form mit Schlüsselbildern oder die Zeilen ihrer Eigenschaften, um ihre Werte im Lauf der Zeit zu sehen.</translation>
+    </message>
+    <message>
+        <source>Move Keyframe</source>
+        <translation>Schlüsselbild verschieben</translation>
+    </message>
+    <message>
+        <source>Change Easing</source>
+        <translation>Beschleunigung ändern</translation>
     </message>
 </context>
 </TS>

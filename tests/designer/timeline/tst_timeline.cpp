@@ -4,6 +4,7 @@
 #include "model/edits/keyframeedits.h"
 #include "stage/stagewidget.h"
 #include "timeline/easingmenu.h"
+#include "timeline/grapheditorview.h"
 #include "timeline/playbackclock.h"
 #include "timeline/timelineview.h"
 #include "timeline/timelinewidget.h"
@@ -150,6 +151,75 @@ private slots:
         document.getUndoStack()->undo();
         document.getUndoStack()->undo();
         QCOMPARE(opacityKeys(), QStringLiteral("5:0:linear 15:1:linear"));
+    }
+
+    void graphEditorHandleAndKeyDragsUndo()
+    {
+        DesignerDocument document;
+        QVERIFY(document.initNewDocument(400, 300, 24, false));
+        QVERIFY(document.editProject(QStringLiteral("Set up"), [](ZenubProject& project) {
+            project.scenes()[0] = testScene();
+            ZenubShape& shape = project.scenes()[0].layers()[0].shapes()[0];
+            shape.tracks().position() = ZenubTrack<QPointF>();
+            shape.tracks().position().setKey({0, QPointF(0, 50), ZenubEasing()});
+            shape.tracks().position().setKey({24, QPointF(240, 50), ZenubEasing()});
+            return true;
+        }));
+        DesignerEditorWidget widget;
+        widget.setDocument(&document);
+        widget.resize(1000, 700);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        TimelineView* view = widget.getTimeline()->getView();
+        GraphEditorView* graph = widget.getTimeline()->getGraph();
+        const auto xAt = [&](int frame) {
+            ZenubShapeState state;
+            document.getProject().getScenes().at(0).getLayers().at(0).getShapes().at(0).stateAt(
+                frame, &state);
+            return state.box.getX();
+        };
+        widget.findChild<QAction*>(QStringLiteral("graphMode"))->trigger();
+        QVERIFY(graph->isVisible());
+
+        // The Position row's name chooses its two numbers for the graph.
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          view->disclosurePoint(0, 0));
+        const int rowY = view->keyframePoint(KeyframeRef::of(0, 0, ZenubProperty::Position, 0)).y();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(80, rowY));
+        QCOMPARE(graph->curves().count(), 2);
+        const GraphKeyRef first{{0, 0, ZenubProperty::Position, 0}, 0};
+        QTest::mouseClick(graph, Qt::LeftButton, Qt::NoModifier, graph->keyPoint(first));
+        QCOMPARE(graph->getSelection(), GraphKeyRefs{first});
+
+        // The leaving handle pulled up makes the start fast: frame 12 is past half way.
+        const int steps = document.getUndoStack()->count();
+        const QPoint handle = graph->handlePoint(first, 0);
+        QVERIFY(handle.x() >= 0);
+        QTest::mousePress(graph, Qt::LeftButton, Qt::NoModifier, handle);
+        QTest::mouseMove(graph, handle - QPoint(0, 30));
+        QTest::mouseMove(graph, handle - QPoint(0, 60));
+        QTest::mouseRelease(graph, Qt::LeftButton, Qt::NoModifier, handle - QPoint(0, 60));
+        QVERIFY2(xAt(12) > 150, qPrintable(QString::number(xAt(12))));
+        QCOMPARE(document.getUndoStack()->count(), steps + 1);
+        QCOMPARE(document.getUndoStack()->undoText(), QStringLiteral("Change Easing"));
+        document.getUndoStack()->undo();
+        QCOMPARE(xAt(12), 120.0);
+
+        // The last key dragged left and down lands on an earlier frame with a smaller x.
+        const GraphKeyRef last{first.channel, 24};
+        const QPoint from = graph->keyPoint(last);
+        const QPoint to =
+            graph->keyPoint(GraphKeyRef{first.channel, 0}) + (from - graph->keyPoint(first)) / 2;
+        QTest::mousePress(graph, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(graph, (from + to) / 2);
+        QTest::mouseRelease(graph, Qt::LeftButton, Qt::NoModifier, to);
+        const auto& moved =
+            document.getProject().getScenes().at(0).getLayers().at(0).getShapes().at(0).tracks();
+        QCOMPARE(moved.keyFrames(ZenubProperty::Position), QVector<int>({0, 12}));
+        QVERIFY(qAbs(moved.position().keys().constLast().value.x() - 120) < 3);
+        QCOMPARE(document.getUndoStack()->count(), steps + 1);
+        document.getUndoStack()->undo();
+        QCOMPARE(keysOf(document.getProject().getScenes().at(0), 0), QStringLiteral("0:0 24:240"));
     }
 
     void dragDeleteUndoAndScrubInTheEditor()

@@ -174,6 +174,8 @@ const QVector<EditorCommand>& EditorCommandTable::commands()
         {QStringLiteral("Timeline.Loop"), tr("Loop"), {}, QString()},
         {QStringLiteral("Timeline.Add_Keyframe"), tr("Add Keyframe"), {key(Qt::Key_F6)}, QString()},
         {QStringLiteral("Timeline.Auto_Key"), tr("Auto-Key"), {}, QString()},
+        {QStringLiteral("Timeline.Graph_Editor"), tr("Graph Editor"), {}, QString()},
+        {QStringLiteral("Timeline.Fit_Graph"), tr("Fit Curves"), {}, QString()},
 
         {QStringLiteral("Layers.Add"), tr("Add Layer"), {}, QString()},
         {QStringLiteral("Layers.Delete"), tr("Delete Layer"), {}, QString()},

@@ -93,12 +93,35 @@ void TimelineView::setSelection(const KeyframeRefs& refs)
 void TimelineView::refresh()
 {
     m_rows.build(scene(), m_expanded);
+    // A row closed or gone is no longer chosen.
+    const KeyframeRefs chosenBefore = m_chosenRows;
+    m_chosenRows.erase(std::remove_if(m_chosenRows.begin(), m_chosenRows.end(),
+                                      [this](const KeyframeRef& row) {
+                                          return m_rows.indexOf(row.layer, row.shape,
+                                                                row.property) < 0;
+                                      }),
+                       m_chosenRows.end());
     const KeyframeRefs before = m_selection;
     m_selection = scene() ? KeyframeEdits::existing(*scene(), m_selection) : KeyframeRefs();
     updateScrollBars();
     viewport()->update();
     if (before != m_selection)
         emit selectionChanged();
+    if (chosenBefore != m_chosenRows)
+        emit chosenRowsChanged();
+}
+
+void TimelineView::setNamesOnly(bool bNamesOnly)
+{
+    // The scroll bar always there keeps the names' width whatever the rows' count.
+    setHorizontalScrollBarPolicy(bNamesOnly ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(bNamesOnly ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    if (bNamesOnly) {
+        setFixedWidth(kNameWidth + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
+    } else {
+        setMinimumWidth(0);
+        setMaximumWidth(QWIDGETSIZE_MAX);
+    }
 }
 
 void TimelineView::setFrameWidth(int pixels)
@@ -190,6 +213,12 @@ void TimelineView::paintEvent(QPaintEvent*)
         const bool bHighlighted =
             row.shape >= 0 && m_highlighted.contains(ShapeRef{m_scene, row.layer, row.shape});
         rows.paint(painter, *scene(), i, y, duration(), bHighlighted);
+        if (m_chosenRows.contains(KeyframeRef{row.layer, row.shape, -1, row.property})) {
+            QColor tint = palette().highlight().color();
+            tint.setAlpha(90);
+            painter.fillRect(QRect(0, y, kNameWidth - 1, kRowHeight), tint);
+            painter.fillRect(QRect(0, y, 3, kRowHeight), palette().highlight());
+        }
     }
     paintRuler(painter);
 
@@ -264,21 +293,7 @@ void TimelineView::mousePressEvent(QMouseEvent* event)
     const QPoint point = event->pos();
     const bool bAdd = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
     if (point.x() < kNameWidth) {
-        const int row = m_layout.rowAtY(point.y());
-        if (row < 0)
-            return;
-        const TimelineRows::Row& target = m_rows.at(row);
-        if (point.x() < TimelinePainting::kDisclosureWidth &&
-            TimelineRows::isExpandable(*scene(), target)) {
-            setExpanded(target.layer, target.shape, !isExpanded(target.layer, target.shape));
-            return;
-        }
-        QVector<ShapeRef> shapes;
-        const int count = scene()->getLayers().at(target.layer).getShapes().size();
-        for (int shape = 0; shape < count; ++shape)
-            if (target.shape < 0 || shape == target.shape)
-                shapes.append(ShapeRef{m_scene, target.layer, shape});
-        emit shapesPicked(shapes);
+        pressName(point, bAdd);
         return;
     }
     if (point.y() < kRulerHeight) {
@@ -310,6 +325,35 @@ void TimelineView::mousePressEvent(QMouseEvent* event)
     m_pressHits = bAdd ? KeyframeRefs() : hits;
     m_pressFrame = hits.constFirst().frame;
     m_dragDelta = 0;
+}
+
+void TimelineView::pressName(const QPoint& point, bool bAdd)
+{
+    const int row = m_layout.rowAtY(point.y());
+    if (row < 0)
+        return;
+    const TimelineRows::Row& target = m_rows.at(row);
+    if (point.x() < TimelinePainting::kDisclosureWidth &&
+        TimelineRows::isExpandable(*scene(), target)) {
+        setExpanded(target.layer, target.shape, !isExpanded(target.layer, target.shape));
+        return;
+    }
+    // A property's name chooses its row for the graph editor, with Ctrl or Shift one more.
+    const KeyframeRef chosen{target.layer, target.shape, -1, target.property};
+    KeyframeRefs rows = bAdd ? m_chosenRows : KeyframeRefs();
+    if (target.isProperty() && !rows.removeOne(chosen))
+        rows.append(chosen);
+    if (rows != m_chosenRows) {
+        m_chosenRows = rows;
+        viewport()->update();
+        emit chosenRowsChanged();
+    }
+    QVector<ShapeRef> shapes;
+    const int count = scene()->getLayers().at(target.layer).getShapes().size();
+    for (int shape = 0; shape < count; ++shape)
+        if (target.shape < 0 || shape == target.shape)
+            shapes.append(ShapeRef{m_scene, target.layer, shape});
+    emit shapesPicked(shapes);
 }
 
 void TimelineView::mouseMoveEvent(QMouseEvent* event)

@@ -54,6 +54,14 @@ public:
     /*! Where a click shows or hides a shape's property rows, in viewport coordinates. */
     QPoint disclosurePoint(int layer, int shape) const;
 
+    /*!
+        The property rows whose names were clicked (each a KeyframeRef of its layer, shape and
+        property; the frame means nothing): the graph editor draws them.
+    */
+    KeyframeRefs getChosenRows() const { return m_chosenRows; }
+    /*! Shows the row names only, beside the graph editor. */
+    void setNamesOnly(bool bNamesOnly);
+
     void setFrameWidth(int pixels);
     int getFrameWidth() const { return m_layout.frameWidth(); }
 
@@ -68,6 +76,7 @@ signals:
     void shapesPicked(const QVector<ShapeRef>& refs);
     void keyframeActivated(const KeyframeRef& ref);
     void contextMenuRequested(const QPoint& globalPos);
+    void chosenRowsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -86,6 +95,7 @@ private:
     void updateScrollBars();
     void scrubTo(int x);
     void paintRuler(QPainter& painter) const;
+    void pressName(const QPoint& point, bool bAdd);
 
     QPointer<DesignerDocument> m_pDocument;
     int m_scene = 0;
@@ -94,6 +104,7 @@ private:
     TimelineRows::Expanded m_expanded;
     TimelineLayout m_layout;
     QVector<ShapeRef> m_highlighted;
+    KeyframeRefs m_chosenRows;
     KeyframeRefs m_selection; // sorted, without repeats (KeyframeEdits::existing)
     bool m_bScrubbing = false;
     bool m_bDragPending = false;

@@ -5,6 +5,7 @@
 #include "document/designerdocument.h"
 #include "easingmenu.h"
 #include "editor/editorcommandtable.h"
+#include "grapheditorview.h"
 #include "keyframecommands.h"
 #include "model/edits/keyframeedits.h"
 #include "playbackclock.h"
@@ -14,6 +15,7 @@
 #include <appearance/ithemesmanager.h>
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -47,6 +49,7 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     : QWidget(parent)
     , m_pStage(stage)
     , m_pView(new TimelineView(this))
+    , m_pGraph(new GraphEditorView(this))
     , m_pCommands(new KeyframeCommands(m_pView, this))
     , m_pClock(new PlaybackClock(this))
     , m_pEasingMenu(new EasingMenu(this))
@@ -55,8 +58,15 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(createToolBar());
-    layout->addWidget(m_pView, 1);
+    auto* rows = new QHBoxLayout;
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    rows->addWidget(m_pView, 1);
+    rows->addWidget(m_pGraph, 1);
+    layout->addLayout(rows, 1);
     m_pView->setObjectName(QStringLiteral("timelineView"));
+    m_pGraph->setObjectName(QStringLiteral("graphEditor"));
+    m_pGraph->hide();
     m_pView->installEventFilter(this);
 
     connect(m_pFirst, &QAction::triggered, this, [this] { setFrame(0); });
@@ -79,6 +89,10 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     connect(m_pView, &TimelineView::keyframeActivated, this, &TimelineWidget::editEasing);
     connect(m_pEasingMenu, &EasingMenu::easingChosen, m_pCommands, &KeyframeCommands::setEasing);
     connect(m_pStage, &StageWidget::selectionChanged, this, &TimelineWidget::updateStageSelection);
+    connect(m_pView, &TimelineView::chosenRowsChanged, this, &TimelineWidget::updateGraphSources);
+    connect(m_pGraph, &GraphEditorView::frameScrubbed, this, &TimelineWidget::setFrame);
+    connect(m_pGraphMode, &QAction::toggled, this, &TimelineWidget::setGraphMode);
+    connect(m_pFitGraph, &QAction::triggered, m_pGraph, &GraphEditorView::fitToView);
     refresh();
 }
 
@@ -124,6 +138,16 @@ QToolBar* TimelineWidget::createToolBar()
                             "keyframe starts its animation there"),
                          "Timeline.Auto_Key");
     m_pAutoKey->setCheckable(true);
+    bar->addSeparator();
+    m_pGraphMode = addTool(bar, tr("Graph Editor"), QStringLiteral("graphMode"),
+                           tr("Show the values of the chosen properties as curves, with their "
+                              "keyframes and easing handles"),
+                           "Timeline.Graph_Editor");
+    m_pGraphMode->setCheckable(true);
+    m_pFitGraph =
+        addTool(bar, tr("Fit Curves"), QStringLiteral("fitGraph"),
+                tr("Show the whole of the curves in the graph editor"), "Timeline.Fit_Graph");
+    m_pFitGraph->setEnabled(false);
     updateTransportIcons();
     // The glyphs take the tool bar's text colour, which the theme sets.
     connect(&IThemesManager::getInstance(), &IThemesManager::themeApplied, this,
@@ -152,7 +176,9 @@ QList<QPair<QAction*, QString>> TimelineWidget::commandActions() const
             qMakePair(m_pLast, QStringLiteral("Timeline.Last_Frame")),
             qMakePair(m_pLoop, QStringLiteral("Timeline.Loop")),
             qMakePair(m_pCommands->addKeyframeAction(), QStringLiteral("Timeline.Add_Keyframe")),
-            qMakePair(m_pAutoKey, QStringLiteral("Timeline.Auto_Key"))};
+            qMakePair(m_pAutoKey, QStringLiteral("Timeline.Auto_Key")),
+            qMakePair(m_pGraphMode, QStringLiteral("Timeline.Graph_Editor")),
+            qMakePair(m_pFitGraph, QStringLiteral("Timeline.Fit_Graph"))};
 }
 
 void TimelineWidget::setDocument(DesignerDocument* document)
@@ -162,6 +188,7 @@ void TimelineWidget::setDocument(DesignerDocument* document)
         disconnect(m_pDocument, nullptr, this, nullptr);
     m_pDocument = document;
     m_pView->setDocument(document);
+    m_pGraph->setDocument(document);
     m_pCommands->setDocument(document);
     if (document) {
         connect(document, &DesignerDocument::dataChanged, this, &TimelineWidget::refresh);
@@ -189,6 +216,7 @@ void TimelineWidget::setFrame(int frame)
     if (frame != m_pStage->getFrame())
         m_pStage->setFrame(frame);
     m_pView->setFrame(frame);
+    m_pGraph->setFrame(frame);
     const QSignalBlocker block(m_pFrameSpin);
     m_pFrameSpin->setValue(frame);
     m_pFirst->setEnabled(frame > 0);
@@ -209,6 +237,8 @@ void TimelineWidget::refresh()
         setPlaying(false);
     m_pView->setScene(m_pStage->getScene());
     m_pView->refresh();
+    m_pGraph->setScene(m_pStage->getScene());
+    m_pGraph->refresh();
     const int frames = duration();
     {
         const QSignalBlocker spinBlock(m_pFrameSpin);
@@ -255,6 +285,32 @@ void TimelineWidget::updateStageSelection()
     const QVector<ShapeRef> shapes = m_pStage->getSelectedShapes();
     m_pView->setHighlightedShapes(shapes);
     m_pCommands->setTargetShapes(shapes);
+    updateGraphSources();
+}
+
+void TimelineWidget::updateGraphSources()
+{
+    m_pGraph->setSources(m_pView->getChosenRows(), m_pStage->getSelectedShapes());
+}
+
+bool TimelineWidget::isGraphMode() const
+{
+    return m_pGraph->isVisibleTo(this);
+}
+
+void TimelineWidget::setGraphMode(bool bGraph)
+{
+    {
+        const QSignalBlocker block(m_pGraphMode);
+        m_pGraphMode->setChecked(bGraph);
+    }
+    m_pView->setNamesOnly(bGraph);
+    m_pGraph->setVisible(bGraph);
+    m_pFitGraph->setEnabled(bGraph);
+    if (bGraph) {
+        m_pGraph->refresh();
+        m_pGraph->fitToView();
+    }
 }
 
 void TimelineWidget::showContextMenu(const QPoint& globalPos)

@@ -9,6 +9,7 @@
 
 class DesignerDocument;
 class EasingMenu;
+class GraphEditorView;
 class KeyframeCommands;
 class PlaybackClock;
 class QAction;
@@ -38,6 +39,10 @@ public:
     void setPlaying(bool bPlaying);
 
     TimelineView* getView() const { return m_pView; }
+    GraphEditorView* getGraph() const { return m_pGraph; }
+    /*! Shows the graph editor beside the row names instead of the rows' keyframes. */
+    void setGraphMode(bool bGraph);
+    bool isGraphMode() const;
     KeyframeCommands* getKeyframeCommands() const { return m_pCommands; }
     /*! The buttons' actions, each with the id of the command the editor registers it for. */
     QList<QPair<QAction*, QString>> commandActions() const;
@@ -53,10 +58,12 @@ private:
     void editEasing();
     void updateStageSelection();
     void updateTransportIcons();
+    void updateGraphSources();
 
     StageWidget* m_pStage;
     QPointer<DesignerDocument> m_pDocument;
     TimelineView* m_pView;
+    GraphEditorView* m_pGraph;
     KeyframeCommands* m_pCommands;
     PlaybackClock* m_pClock;
     EasingMenu* m_pEasingMenu;
@@ -70,6 +77,8 @@ private:
     QAction* m_pNext;
     QAction* m_pFirst;
     QAction* m_pLast;
+    QAction* m_pGraphMode;
+    QAction* m_pFitGraph;
 };
 
 #endif
