@@ -3335,6 +3335,38 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Fit Curves</source>
         <translation>Kurven einpassen</translation>
     </message>
+    <message>
+        <source>&amp;Onion Skin</source>
+        <translation>&amp;Zwiebelschicht</translation>
+    </message>
+    <message>
+        <source>&amp;1 Frame Each Way</source>
+        <translation>&amp;1 Bild je Richtung</translation>
+    </message>
+    <message>
+        <source>&amp;2 Frames Each Way</source>
+        <translation>&amp;2 Bilder je Richtung</translation>
+    </message>
+    <message>
+        <source>&amp;3 Frames Each Way</source>
+        <translation>&amp;3 Bilder je Richtung</translation>
+    </message>
+    <message>
+        <source>&amp;4 Frames Each Way</source>
+        <translation>&amp;4 Bilder je Richtung</translation>
+    </message>
+    <message>
+        <source>&amp;5 Frames Each Way</source>
+        <translation>&amp;5 Bilder je Richtung</translation>
+    </message>
+    <message>
+        <source>&amp;Motion Paths</source>
+        <translation>&amp;Bewegungspfade</translation>
+    </message>
+    <message>
+        <source>Onion Skin &amp;Frames</source>
+        <translation>Zwiebelschicht-&amp;Bilder</translation>
+    </message>
 </context>
 <context>
     <name>ShapeDrawTool</name>
@@ -4836,6 +4868,31 @@ Die Ausgabe belegt insgesamt %2.</translation>
     <message>
         <source>Change Easing</source>
         <translation>Beschleunigung ändern</translation>
+    </message>
+</context>
+<context>
+    <name>StageAnimationCommands</name>
+    <message>
+        <source>Show the frames before and after the current one faintly under it</source>
+        <translation>Die Bilder vor und nach dem aktuellen blass darunter zeigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Show %n frame(s) each way in the onion skin</source>
+        <translation>
+            <numerusform>In der Zwiebelschicht %n Bild je Richtung zeigen</numerusform>
+            <numerusform>In der Zwiebelschicht %n Bilder je Richtung zeigen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show the way the selected shapes travel, with their position keys to drag</source>
+        <translation>Den Weg der ausgewählten Formen zeigen, mit ihren Positions-Schlüsselbildern zum Ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>MotionKeyDrag</name>
+    <message>
+        <source>Move Motion Key</source>
+        <translation>Bewegungsschlüssel verschieben</translation>
     </message>
 </context>
 </TS>

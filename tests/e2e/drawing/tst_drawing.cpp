@@ -7,6 +7,7 @@
 #include "model/project/zenubproject.h"
 #include "stage/stagetexteditor.h"
 #include "stage/stagewidget.h"
+#include "timeline/timelinewidget.h"
 
 #include <actions/actionmanager.h>
 #include <actions/contextaction.h>
@@ -47,6 +48,7 @@ private slots:
     void alignThreeShapes();
     void guidesFromTheRulersSnapShapes();
     void typeTwoLinesOfTextInPlace();
+    void onionSkinMotionPathAndSpace();
 
 private:
     // Presses at stage point \a from, moves in steps and releases at \a to.
@@ -444,3 +446,68 @@ int main(int argc, char** argv)
 }
 
 #include "tst_drawing.moc"
+
+void tst_Drawing::onionSkinMotionPathAndSpace()
+{
+    // A rectangle moved 100 px to the right over frames 0 to 4 with Auto-Key.
+    key(Qt::Key_R);
+    QTest::mouseClick(m_stage, Qt::LeftButton, {}, m_stage->fromStage({100, 100}).toPoint());
+    key(Qt::Key_Escape);
+    command("Timeline.Auto_Key")->trigger();
+    for (int step = 0; step < 4; ++step)
+        key(Qt::Key_Period);
+    for (int step = 0; step < 10; ++step)
+        key(Qt::Key_Right, Qt::ShiftModifier);
+    key(Qt::Key_Comma);
+    key(Qt::Key_Comma);
+    QCOMPARE(m_stage->getFrame(), 2);
+    // Each edit replaces the project: the track is read anew each time.
+    const auto position = [this] {
+        return scene().getLayers().at(0).getShapes().at(0).tracks().position();
+    };
+    QCOMPARE(position().keys().size(), 2);
+    QCOMPARE(position().valueAt(2), QPointF(150, 100));
+
+    // Frame 2 covers x 150 to 250; only earlier frames reach x 130, only later ones x 270.
+    const auto pixel = [this](const QPointF& at) {
+        return QColor(m_stage->grab().toImage().pixel(m_stage->fromStage(at).toPoint()));
+    };
+    const QColor background = m_stage->getDocument()->getProject().getBackgroundColor();
+    QCOMPARE(pixel({130, 140}), background);
+    QCOMPARE(pixel({270, 140}), background);
+    key(Qt::Key_O, Qt::AltModifier | Qt::ShiftModifier);
+    QVERIFY(m_stage->onionSkin().isShown());
+    const QColor before = pixel({130, 140});
+    const QColor after = pixel({270, 140});
+    QVERIFY2(before != background && before.red() > before.blue() + 10, qPrintable(before.name()));
+    QVERIFY2(after != background && after.green() > after.red() + 30, qPrintable(after.name()));
+    // Faint: far lighter than the shape itself.
+    QVERIFY(before.lightness() > 170 && after.lightness() > 170);
+    key(Qt::Key_O, Qt::AltModifier | Qt::ShiftModifier);
+    QCOMPARE(pixel({130, 140}), background);
+
+    // The key on frame 4 (its centre at 250, 137.5) dragged 50 px down moves that key only.
+    command("View.Motion_Paths")->trigger();
+    QVERIFY(m_stage->areMotionPathsVisible());
+    drag({250, 137.5}, {250, 187.5});
+    QCOMPARE(position().keys().size(), 2);
+    QCOMPARE(position().keys().at(1).value, QPointF(200, 150));
+    QCOMPARE(position().keys().at(0).value, QPointF(100, 100));
+    QCOMPARE(undoText(), QStringLiteral("Undo Move Motion Key"));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(position().keys().at(1).value, QPointF(200, 100));
+    command("View.Motion_Paths")->trigger();
+
+    // Space tapped on the stage plays and stops; held for a drag it only pans.
+    auto* timeline = m_window->getMdiArea()->activeSubWindow()->findChild<TimelineWidget*>();
+    key(Qt::Key_Space);
+    QVERIFY(timeline->isPlaying());
+    key(Qt::Key_Space);
+    QVERIFY(!timeline->isPlaying());
+    const QPointF origin = m_stage->fromStage({0, 0});
+    QTest::keyPress(m_stage, Qt::Key_Space);
+    drag({300, 250}, {340, 270});
+    QTest::keyRelease(m_stage, Qt::Key_Space);
+    QVERIFY(!timeline->isPlaying());
+    QCOMPARE(m_stage->fromStage({0, 0}), origin + QPointF(40, 20));
+}

@@ -11,6 +11,7 @@
 #include "panels/propertiespanel.h"
 #include "panels/scenespanel.h"
 #include "shapecommands.h"
+#include "stage/stageanimationcommands.h"
 #include "stage/stagecontextmenu.h"
 #include "stage/stageview.h"
 #include "stage/stageviewcommands.h"
@@ -108,6 +109,9 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     m_pTimelineEdits = new TimelineEditCommands(
         m_pTimeline->getView(), m_pTimeline->getKeyframeCommands(), m_pShapeCommands);
     m_pViewCommands = new StageViewCommands(m_pStage, m_pView, m_pToolBar);
+    m_pAnimationCommands = new StageAnimationCommands(m_pStage);
+    connect(m_pStage, &StageWidget::playToggleRequested, m_pTimeline,
+            [this] { m_pTimeline->setPlaying(!m_pTimeline->isPlaying()); });
     m_pAlignCommands = new AlignCommands(m_pStage, this);
     m_pNodeCommands = new NodeCommands(m_pStage, this);
     m_pObjectCommands = new ObjectCommands(m_pStage, this);
@@ -151,10 +155,11 @@ QList<QPair<QAction*, QString>> DesignerEditorWidget::commandActions() const
 {
     QList<QPair<QAction*, QString>> commands =
         m_pPalette->commandActions() + m_pViewCommands->commandActions() +
-        m_pAlignCommands->commandActions() + m_pContextMenu->commandActions() +
-        m_pTimeline->commandActions() + m_pDocks->getLayers()->commandActions() +
-        m_pDocks->getScenes()->commandActions() + m_pObjectCommands->commandActions() +
-        m_pNodeCommands->commandActions() + m_pTextCommands->commandActions();
+        m_pAnimationCommands->commandActions() + m_pAlignCommands->commandActions() +
+        m_pContextMenu->commandActions() + m_pTimeline->commandActions() +
+        m_pDocks->getLayers()->commandActions() + m_pDocks->getScenes()->commandActions() +
+        m_pObjectCommands->commandActions() + m_pNodeCommands->commandActions() +
+        m_pTextCommands->commandActions();
     commands.append(qMakePair(m_pColorAction, QStringLiteral("Object.Fill_Colour")));
     commands.append(qMakePair(m_pPalette->toggleViewAction(), QStringLiteral("View.Tools_Panel")));
     const QPair<const char*, const char*> panels[] = {{"propertiesDock", "View.Properties_Panel"},

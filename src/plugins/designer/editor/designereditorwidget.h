@@ -17,6 +17,7 @@ class QLabel;
 class ShapeCommands;
 class StageContextMenu;
 class StageView;
+class StageAnimationCommands;
 class StageViewCommands;
 class QToolBar;
 class StageWidget;
@@ -61,6 +62,7 @@ private:
     StageView* m_pView = nullptr;
     ToolPalette* m_pPalette = nullptr;
     StageViewCommands* m_pViewCommands = nullptr;
+    StageAnimationCommands* m_pAnimationCommands = nullptr;
     TimelineWidget* m_pTimeline = nullptr;
     QAction* m_pDeleteAction = nullptr;
     QAction* m_pColorAction = nullptr;

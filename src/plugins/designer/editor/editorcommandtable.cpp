@@ -77,6 +77,16 @@ const QVector<EditorCommand>& EditorCommandTable::commands()
          {key(Qt::CTRL | Qt::Key_Semicolon)},
          QString()},
         {QStringLiteral("View.Clear_Guides"), tr("&Clear Guides"), {}, QString()},
+        {QStringLiteral("View.Onion_Skin"),
+         tr("&Onion Skin"),
+         {key(Qt::ALT | Qt::SHIFT | Qt::Key_O)},
+         QString()},
+        {QStringLiteral("View.Onion_Skin_Frames_1"), tr("&1 Frame Each Way"), {}, QString()},
+        {QStringLiteral("View.Onion_Skin_Frames_2"), tr("&2 Frames Each Way"), {}, QString()},
+        {QStringLiteral("View.Onion_Skin_Frames_3"), tr("&3 Frames Each Way"), {}, QString()},
+        {QStringLiteral("View.Onion_Skin_Frames_4"), tr("&4 Frames Each Way"), {}, QString()},
+        {QStringLiteral("View.Onion_Skin_Frames_5"), tr("&5 Frames Each Way"), {}, QString()},
+        {QStringLiteral("View.Motion_Paths"), tr("&Motion Paths"), {}, QString()},
         {QStringLiteral("View.Tools_Panel"), tr("&Tools"), {}, QString()},
         {QStringLiteral("View.Properties_Panel"), tr("&Properties"), {}, QString()},
         {QStringLiteral("View.Layers_Panel"), tr("&Layers"), {}, QString()},
@@ -344,14 +354,21 @@ void EditorCommandTable::addToMenus(QWidget* window)
         else
             view->getMenu()->addSeparator();
     };
-    // The onion skin joins the stage's aids after the guides.
-    for (const char* id : {"View.Zoom_In", "View.Zoom_Out", "View.Fit_Stage", "View.Actual_Size",
-                           "-", "View.Grid", "View.Rulers", "View.Guides", "View.Clear_Guides"}) {
+    for (const char* id :
+         {"View.Zoom_In", "View.Zoom_Out", "View.Fit_Stage", "View.Actual_Size", "-", "View.Grid",
+          "View.Rulers", "View.Guides", "View.Clear_Guides", "-", "View.Onion_Skin"}) {
         if (qstrcmp(id, "-") == 0)
             separate();
         else
             placeholder(window, QLatin1String(id), viewId, shell);
     }
+    ActionContainer* onion = ActionManager::createMenuContainer(
+        tr("Onion Skin &Frames"), QStringLiteral("View.Onion_Skin_Frames"));
+    view->insertMenu(onion, shell);
+    for (int frames = 1; frames <= 5; ++frames)
+        placeholder(window, QStringLiteral("View.Onion_Skin_Frames_%1").arg(frames),
+                    QStringLiteral("View.Onion_Skin_Frames"));
+    placeholder(window, QStringLiteral("View.Motion_Paths"), viewId, shell);
     separate();
     ActionContainer* panels =
         ActionManager::createMenuContainer(tr("&Panels"), QStringLiteral("View.Panels"));

@@ -20,10 +20,13 @@ QString shapeName(const DesignerDocument* document, const ShapeRef& ref)
 
 StageGesture::StageGesture(StageWidget* stage)
     : StageTool(stage)
+    , m_motionKey(stage)
 {}
 
 Qt::CursorShape StageGesture::cursorAt(const QPointF& point) const
 {
+    if (m_motionKey.isOverKey(point))
+        return Qt::SizeAllCursor;
     ZenubKeyframe box;
     if (m_pStage->getDocument() && handleBox(m_pStage->getDocument()->getProject(), &box))
         return StageHandles::cursor(box, StageHandles::handleAt(box, point, m_pStage->getZoom()));
@@ -64,6 +67,10 @@ void StageGesture::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
     const int scene = m_pStage->getScene();
     const int frame = m_pStage->getFrame();
     const bool bShift = modifiers & Qt::ShiftModifier;
+    if (m_motionKey.begin(point)) {
+        m_kind = Kind::MotionKey;
+        return;
+    }
     // The grips come first, also with Shift held: Shift there keeps the aspect.
     ZenubKeyframe box;
     if (handleBox(project, &box)) {
@@ -109,6 +116,10 @@ void StageGesture::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
 void StageGesture::dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers)
 {
     m_dragStage = point;
+    if (m_kind == Kind::MotionKey) {
+        m_motionKey.dragTo(point);
+        return;
+    }
     if (m_kind == Kind::Select) {
         QVector<ShapeRef> picked = m_selectedBefore;
         const StagePicker picker(m_pStage->getDocument()->getProject(), m_pStage->getScene(),
@@ -157,6 +168,8 @@ ZenubKeyframe StageGesture::applied(const ZenubKeyframe& state, const ShapeRef& 
 void StageGesture::finish()
 {
     DesignerDocument* document = m_pStage->getDocument();
+    if (m_kind == Kind::MotionKey)
+        m_motionKey.finish();
     if (m_kind == Kind::Drag && document && m_drag.hasChanged()) {
         const QVector<ShapeRef> selected = m_pStage->getSelectedShapes();
         const int frame = m_pStage->getFrame();
@@ -209,6 +222,7 @@ void StageGesture::reset()
 {
     m_kind = Kind::None;
     m_drag.end();
+    m_motionKey.end();
     const bool bHadPreview = m_bPreview;
     m_bPreview = false;
     m_preview = ZenubProject();

@@ -3,6 +3,7 @@
 #define STAGEGESTURE_H
 
 #include "document/designerdocument.h"
+#include "motionkeydrag.h"
 #include "stagedrag.h"
 #include "stagetool.h"
 
@@ -13,21 +14,27 @@
 
 /*!
     The Select tool's gesture: a rectangle dragged over the empty stage picks shapes, a press
-    on a shape or a handle drags the selection. While it runs the stage draws preview() in
-    place of the document's project; finish() hands the drag to the document as one edit.
+    on a shape or a handle drags the selection, a press on a key of a motion path moves it. While it
+   runs the stage draws preview() in place of the document's project; finish() hands the drag to the
+   document as one edit.
 */
 class StageGesture : public StageTool
 {
     Q_DECLARE_TR_FUNCTIONS(StageGesture)
 public:
-    enum class Kind { None, Drag, Select };
+    enum class Kind { None, Drag, Select, MotionKey };
 
     explicit StageGesture(StageWidget* stage);
 
     Kind kind() const { return m_kind; }
     bool isActive() const override { return m_kind != Kind::None; }
     const StageDrag& drag() const { return m_drag; }
-    const ZenubProject* preview() const override { return m_bPreview ? &m_preview : nullptr; }
+    const ZenubProject* preview() const override
+    {
+        return m_kind == Kind::MotionKey ? m_motionKey.preview()
+               : m_bPreview              ? &m_preview
+                                         : nullptr;
+    }
     QRectF rubberBand() const { return QRectF(m_pressStage, m_dragStage); }
 
     /*! Starts at stage point \a point; a Shift+click on a selected shape only drops it. */
@@ -53,6 +60,7 @@ private:
 
     Kind m_kind = Kind::None;
     StageDrag m_drag;
+    MotionKeyDrag m_motionKey;
     QPointF m_pressStage;
     QPointF m_dragStage;
     QVector<ShapeRef> m_selectedBefore;

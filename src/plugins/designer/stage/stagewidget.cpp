@@ -3,6 +3,7 @@
 
 #include "editor/shapecommands.h"
 #include "model/render/framerenderer.h"
+#include "stage/motionpath.h"
 #include "stage/nodetool.h"
 #include "stage/pentool.h"
 #include "stage/shapedrawtool.h"
@@ -269,6 +270,19 @@ void StageWidget::setGuidesVisible(bool bVisible)
     emit viewChanged();
 }
 
+void StageWidget::setOnionSkin(bool bShown, int frames)
+{
+    m_onionSkin.setShown(bShown);
+    m_onionSkin.setFrames(frames);
+    update();
+}
+
+void StageWidget::setMotionPathsVisible(bool bVisible)
+{
+    m_bMotionPaths = bVisible;
+    update();
+}
+
 void StageWidget::clearGuides()
 {
     if (m_pDocument)
@@ -358,13 +372,17 @@ void StageWidget::paintEvent(QPaintEvent* event)
     painter.save();
     painter.translate(m_viewport.origin());
     painter.scale(getZoom(), getZoom());
-    renderer.paint(&painter, m_scene, m_frame);
+    renderer.paintBackground(&painter);
+    m_onionSkin.paint(&painter, project, m_scene, m_frame);
+    renderer.paintShapes(&painter, m_scene, m_frame);
     painter.restore();
 
     StageOverlay overlay(&painter, m_viewport);
     if (m_bGrid)
         overlay.paintGrid(QSizeF(project.getStageWidth(), project.getStageHeight()));
     overlay.paintAnimatedMarks(project, m_scene, m_frame);
+    if (m_bMotionPaths)
+        MotionPath::paintAll(&painter, m_viewport, project, m_selected, m_scene, m_frame);
     m_scope.paint(overlay, project, m_selected, m_frame);
     if (m_bGuides)
         overlay.paintUserGuides(m_guideDrag.shown(project.getGuides()));
@@ -380,6 +398,7 @@ void StageWidget::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::MiddleButton ||
         (event->button() == Qt::LeftButton && (m_bSpaceHeld || m_tool == StageTool::Kind::Hand))) {
         m_bPanning = true;
+        m_bSpacePanned = m_bSpaceHeld;
         m_panButton = event->button();
         m_lastWidget = event->localPos();
         setCursor(Qt::ClosedHandCursor);
@@ -528,6 +547,7 @@ void StageWidget::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Space) {
         if (!event->isAutoRepeat()) {
             m_bSpaceHeld = true;
+            m_bSpacePanned = false;
             if (!isBusy())
                 setCursor(Qt::OpenHandCursor);
         }
@@ -592,6 +612,9 @@ void StageWidget::keyPressEvent(QKeyEvent* event)
 void StageWidget::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        // A tap plays, as on the time line; held for a drag, Space only pans.
+        if (m_bSpaceHeld && !m_bSpacePanned && !isBusy())
+            emit playToggleRequested();
         m_bSpaceHeld = false;
         if (!isBusy())
             unsetCursor();

@@ -5,6 +5,7 @@
 #include "document/designerdocument.h"
 #include "stage/groupscope.h"
 #include "stage/guidedrag.h"
+#include "stage/onionskin.h"
 #include "stage/stagegesture.h"
 #include "stage/stageviewport.h"
 
@@ -66,6 +67,12 @@ public:
     bool isFitToView() const { return m_viewport.isFit(); }
     bool isGridVisible() const { return m_bGrid; }
     bool areGuidesVisible() const { return m_bGuides; }
+    /*! The frames around the current one, drawn faintly under it. */
+    const OnionSkin& onionSkin() const { return m_onionSkin; }
+    void setOnionSkin(bool bShown, int frames);
+    /*! Whether the selected shapes' motion paths show (and their keys may be dragged). */
+    bool areMotionPathsVisible() const { return m_bMotionPaths; }
+    void setMotionPathsVisible(bool bVisible);
     /*! The view's panning, and how far it may pan each way, in widget pixels. */
     QPointF panOffset() const { return m_viewport.pan(); }
     QPointF panLimit() const;
@@ -133,6 +140,8 @@ signals:
     void pointerMoved(const QPointF& point);
     /*! A drag moved the shapes it shows (shownProject()), or ended and dropped them. */
     void previewChanged();
+    /*! Space was tapped, not held for a pan: playback starts or stops. */
+    void playToggleRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -167,6 +176,9 @@ private:
     GroupScope m_scope;
     StageTextEditor* m_pTextEditor = nullptr;
     bool m_bSpaceHeld = false;
+    bool m_bSpacePanned = false;
+    OnionSkin m_onionSkin;
+    bool m_bMotionPaths = false;
 
     bool m_bPanning = false;
     Qt::MouseButton m_panButton = Qt::NoButton;

@@ -65,11 +65,22 @@ void FrameRenderer::paintSelectionOutline(QPainter* painter, const QRectF& box)
 
 void FrameRenderer::paint(QPainter* painter, int scene, double frame) const
 {
+    paintBackground(painter);
+    paintShapes(painter, scene, frame);
+}
+
+void FrameRenderer::paintBackground(QPainter* painter) const
+{
+    painter->fillRect(QRectF(0, 0, m_project.getStageWidth(), m_project.getStageHeight()),
+                      m_project.getBackgroundColor());
+}
+
+void FrameRenderer::paintShapes(QPainter* painter, int scene, double frame) const
+{
     const QRectF stage(0, 0, m_project.getStageWidth(), m_project.getStageHeight());
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::TextAntialiasing);
-    painter->fillRect(stage, m_project.getBackgroundColor());
     painter->setClipRect(stage, Qt::IntersectClip);
     if (scene >= 0 && scene < m_project.getScenes().size()) {
         const QVector<ZenubLayer>& layers = m_project.getScenes().at(scene).getLayers();

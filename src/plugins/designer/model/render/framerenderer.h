@@ -37,6 +37,9 @@ public:
 
     /*! Paints in stage pixels, clipped to the stage, through \a painter's transformation. */
     void paint(QPainter* painter, int scene, double frame) const;
+    /*! paint() in two steps, so that the editor can draw its aids between them. */
+    void paintBackground(QPainter* painter) const;
+    void paintShapes(QPainter* painter, int scene, double frame) const;
     /*!
         The whole stage scaled to fit \a size, centred, with the aspect kept. The image is
         opaque; what the stage does not cover has the stage's background colour.
