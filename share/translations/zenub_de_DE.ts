@@ -2598,6 +2598,14 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Text</source>
         <translation>Text</translation>
     </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
 </context>
 <context>
     <name>PasteOptionPage</name>

@@ -8,10 +8,16 @@
 #include <QVector>
 
 /*!
-    Reads the rectangles, circles, ellipses and texts of an SVG picture from another program
-    as shapes that can be edited. A picture that holds anything else (paths, transforms,
-    gradients, units other than pixels) is left alone: it is better pasted whole as one image
-    than drawn differently from the original.
+    Reads an SVG picture from another program as shapes that can be edited: rectangles,
+    circles, ellipses, lines, polylines, polygons and paths, texts without spans, groups, and
+    linear and radial gradients. A group whose transform a box can hold (scale, turn, move)
+    keeps it as the group's box; a shear or mirror goes into its members' outlines instead, where
+    rectangles and ellipses become paths.
+    The picture is left whole (to be pasted as one image) when anything in it would draw
+    differently as shapes: other elements (images, uses, nested pictures, spans), clipping,
+    masks, filters, markers, style sheets, repeating gradients, radial gradients with a focus
+    or turned into ellipses, outlines or texts under an uneven scale or a shear, lengths in
+    units other than pixels, or more than a pasted drawing should hold.
 */
 class SvgShapes
 {
