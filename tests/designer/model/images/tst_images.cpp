@@ -296,8 +296,10 @@ private slots:
         row("half circle arc in two quarters", "<path d='M0 0A10 10 0 0 1 20 0'/>",
             "path | 0,-10 20x10 | 0,0>0,-5.52285 4.47715,-10<10,-10>15.5228,-10 "
             "20,-5.52285<20,0");
-        row("arc too small grows, flags unspaced", "<path d='M0 0a1 1 0 0020 0'/>",
-            "path | 0,0 20x10 | 0,0>0,5.52285 4.47715,10<10,10>15.5228,10 20,5.52285<20,0");
+        row("arc too small grows, flags unspaced, then another",
+            "<path d='M0 0a1 1 0 0020 0a10 10 0 0 0-20 0'/>",
+            "path | 0,-10 20x20 | 0,0>0,5.52285 4.47715,10<10,10>15.5228,10 20,5.52285<20,0>20,"
+            "-5.52285 15.5228,-10<10,-10>4.47715,-10 0,-5.52285<0,0");
         row("arc without radius is a line", "<path d='M0 0A0 5 0 0 1 20 10'/>",
             "path | 0,0 20x10 | 0,0 20,10");
         row("error keeps what came before", "<path d='M0 0L10 0L5'/>",

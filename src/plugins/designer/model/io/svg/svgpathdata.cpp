@@ -158,6 +158,7 @@ public:
         reopen();
         const int before = m_nodes.size();
         SvgPathData::arcTo(m_nodes, radii, degrees, large, sweep, at);
+        m_current = m_nodes.constLast().point;
         *m_budget -= m_nodes.size() - before;
         return *m_budget >= 0;
     }
