@@ -4108,6 +4108,30 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>Das Video konnte nicht exportiert werden.</translation>
     </message>
     <message>
+        <source>The animated GIF was written to %1.</source>
+        <translation>Das animierte GIF wurde nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>The animated WebP picture was written to %1.</source>
+        <translation>Das animierte WebP-Bild wurde nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>The animated PNG was written to %1.</source>
+        <translation>Das animierte PNG wurde nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not export the animated GIF.</source>
+        <translation>Das animierte GIF konnte nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>Could not export the animated WebP picture.</source>
+        <translation>Das animierte WebP-Bild konnte nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>Could not export the animated PNG.</source>
+        <translation>Das animierte PNG konnte nicht exportiert werden.</translation>
+    </message>
+    <message>
         <source>Could not export the frames.</source>
         <translation>Die Bilder konnten nicht exportiert werden.</translation>
     </message>

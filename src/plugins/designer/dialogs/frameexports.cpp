@@ -81,6 +81,44 @@ void report(QWidget* parent, ExportProgressDialog* dialog, const QString& writte
 
 } // namespace
 
+QString FrameExports::writtenMessage(const QString& fileName)
+{
+    // Animated pictures are not videos: the message names what the user chose.
+    const QString place = QDir::toNativeSeparators(fileName);
+    VideoEncoder::Format format = VideoEncoder::Format::Mp4;
+    VideoEncoder::formatForFileName(fileName, &format);
+    switch (format) {
+    case VideoEncoder::Format::Gif:
+        return tr("The animated GIF was written to %1.").arg(place);
+    case VideoEncoder::Format::WebP:
+        return tr("The animated WebP picture was written to %1.").arg(place);
+    case VideoEncoder::Format::Apng:
+        return tr("The animated PNG was written to %1.").arg(place);
+    case VideoEncoder::Format::Mp4:
+    case VideoEncoder::Format::WebM:
+        break;
+    }
+    return tr("The video was written to %1.").arg(place);
+}
+
+QString FrameExports::failedMessage(const QString& fileName)
+{
+    VideoEncoder::Format format = VideoEncoder::Format::Mp4;
+    VideoEncoder::formatForFileName(fileName, &format);
+    switch (format) {
+    case VideoEncoder::Format::Gif:
+        return tr("Could not export the animated GIF.");
+    case VideoEncoder::Format::WebP:
+        return tr("Could not export the animated WebP picture.");
+    case VideoEncoder::Format::Apng:
+        return tr("Could not export the animated PNG.");
+    case VideoEncoder::Format::Mp4:
+    case VideoEncoder::Format::WebM:
+        break;
+    }
+    return tr("Could not export the video.");
+}
+
 void FrameExports::exportVideo(QWidget* parent, const ZenubProject& project,
                                const QString& projectFile)
 {
@@ -97,9 +135,7 @@ void FrameExports::exportVideo(QWidget* parent, const ZenubProject& project,
     auto job = std::make_unique<VideoExportJob>(project, fileName, settings.settings());
     job->setInputFiles({projectFile});
     ExportProgressDialog dialog(std::move(job), QFileInfo(fileName).fileName(), parent);
-    report(parent, &dialog,
-           tr("The video was written to %1.").arg(QDir::toNativeSeparators(fileName)),
-           tr("Could not export the video."));
+    report(parent, &dialog, writtenMessage(fileName), failedMessage(fileName));
 }
 
 void FrameExports::exportFrames(QWidget* parent, const ZenubProject& project,

@@ -19,6 +19,10 @@ public:
                             const QString& projectFile);
     static void exportFrames(QWidget* parent, const ZenubProject& project,
                              const QString& projectFile);
+
+    /*! What the end of an export to \a fileName says: the kind of file it names. */
+    static QString writtenMessage(const QString& fileName);
+    static QString failedMessage(const QString& fileName);
 };
 
 #endif
