@@ -48,6 +48,7 @@ const QVector<Fixture>& exports()
         {"texts.zenub", {0}, 0.01, true},
         {"images.zenub", {0}},
         {"scenes.zenub", {0, 7, 12, 19, 20, 25, 29}},
+        {"tracks.zenub", {0, 6, 12, 20, 24, 30, 36, 47}, 0.02},
         {"import/shapes.json", {0}, 0.02},
         {"import/motion.json", {0, 5, 8, 12, 15, 16, 23}, 0.02},
     };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "lottieshapewriter.h"
 
+#include "lottiepaintwriter.h"
+#include "lottietrackwriter.h"
 #include "model/project/zenubshape.h"
 #include "model/render/shapegeometry.h"
 
@@ -20,7 +22,7 @@ QJsonObject still(const QJsonValue& value)
     return {{QStringLiteral("a"), 0}, {QStringLiteral("k"), value}};
 }
 
-QJsonObject bezier(const QVector<ZenubPathNode>& nodes, bool closed)
+QJsonObject bezierValue(const QVector<ZenubPathNode>& nodes, bool closed)
 {
     QJsonArray vertices;
     QJsonArray in;
@@ -30,11 +32,113 @@ QJsonObject bezier(const QVector<ZenubPathNode>& nodes, bool closed)
         in.append(point(node.in - node.point));
         out.append(point(node.out - node.point));
     }
-    const QJsonObject value{{QStringLiteral("c"), closed},
-                            {QStringLiteral("v"), vertices},
-                            {QStringLiteral("i"), in},
-                            {QStringLiteral("o"), out}};
-    return {{QStringLiteral("ty"), QStringLiteral("sh")}, {QStringLiteral("ks"), still(value)}};
+    return {{QStringLiteral("c"), closed},
+            {QStringLiteral("v"), vertices},
+            {QStringLiteral("i"), in},
+            {QStringLiteral("o"), out}};
+}
+
+QJsonObject bezier(const QVector<ZenubPathNode>& nodes, bool closed)
+{
+    return {{QStringLiteral("ty"), QStringLiteral("sh")},
+            {QStringLiteral("ks"), still(bezierValue(nodes, closed))}};
+}
+
+// A subpath as numbers: closed, node count, then each node's point and handles (relative).
+// Players keep the node count of an outline's first key, so a subpath with fewer nodes is
+// given more on its last node (drawn the same); a missing one is \a nodes on one point.
+QVector<double> subpathValues(const ZenubPath& path, int index, int nodes = 0)
+{
+    QVector<ZenubPathNode> list;
+    bool closed = true;
+    if (index < path.getSubpaths().size()) {
+        list = path.getSubpaths().at(index).nodes;
+        closed = path.getSubpaths().at(index).closed;
+    }
+    if (list.isEmpty() && nodes > 0)
+        list.append(ZenubPathNode(QPointF()));
+    while (list.size() < nodes) {
+        ZenubPathNode repeated = list.constLast();
+        list.last().out = list.constLast().point;
+        repeated.in = repeated.point;
+        list.append(repeated);
+    }
+    QVector<double> values{closed ? 1.0 : 0.0, double(list.size())};
+    for (const ZenubPathNode& node : qAsConst(list))
+        values << node.point.x() << node.point.y() << node.in.x() - node.point.x()
+               << node.in.y() - node.point.y() << node.out.x() - node.point.x()
+               << node.out.y() - node.point.y();
+    return values;
+}
+
+QJsonValue subpathJson(const QVector<double>& values)
+{
+    QVector<ZenubPathNode> nodes;
+    for (int i = 2; i + 5 < values.size(); i += 6) {
+        const QPointF p(values.at(i), values.at(i + 1));
+        nodes.append(ZenubPathNode(p, p + QPointF(values.at(i + 2), values.at(i + 3)),
+                                   p + QPointF(values.at(i + 4), values.at(i + 5))));
+    }
+    return bezierValue(nodes, values.value(0) != 0);
+}
+
+// Outlines of the same subpaths and node counts, closed alike, mix; others hold.
+bool sameForm(const ZenubPath& a, const ZenubPath& b)
+{
+    if (a.getSubpaths().size() != b.getSubpaths().size())
+        return false;
+    for (int i = 0; i < a.getSubpaths().size(); ++i)
+        if (a.getSubpaths().at(i).closed != b.getSubpaths().at(i).closed ||
+            a.getSubpaths().at(i).nodes.size() != b.getSubpaths().at(i).nodes.size())
+            return false;
+    return true;
+}
+
+// Each subpath of an animated outline as a Lottie path of its own, keyed where the outline is;
+// a key with fewer subpaths gives the rest no nodes.
+QJsonArray pathItems(const ZenubTrack<ZenubPath>& track, double start)
+{
+    QVector<ZenubPath> values{track.value()};
+    for (const auto& key : track.keys())
+        values.append(key.value);
+    QVector<int> nodes;
+    for (const ZenubPath& path : qAsConst(values))
+        for (int i = 0; i < path.getSubpaths().size(); ++i) {
+            if (i >= nodes.size())
+                nodes.append(0);
+            nodes[i] = std::max(nodes.at(i), int(path.getSubpaths().at(i).nodes.size()));
+        }
+    QJsonArray items;
+    for (int i = 0; i < nodes.size(); ++i) {
+        const int count = nodes.at(i);
+        const LottieTrack subpath = LottieTrackWriter::of(
+            track, start,
+            [i, count](const ZenubPath& path) { return subpathValues(path, i, count); }, sameForm);
+        items.append(QJsonObject{{QStringLiteral("ty"), QStringLiteral("sh")},
+                                 {QStringLiteral("ks"), subpath.toJsonWith(subpathJson)}});
+    }
+    return items;
+}
+
+template<typename T>
+bool anyOf(const ZenubTrack<T>& track, const std::function<bool(const T&)>& test)
+{
+    if (!track.isKeyed())
+        return test(track.value());
+    return std::any_of(track.keys().cbegin(), track.keys().cend(),
+                       [&test](const auto& key) { return test(key.value); });
+}
+
+// Whether a paint shows at some frame: visible at some key, at an opacity above 0 at another.
+bool everShown(const ZenubTrack<ZenubPaint>& paint, const ZenubTrack<double>& opacity)
+{
+    return anyOf<ZenubPaint>(paint, [](const ZenubPaint& p) { return p.isVisible(); }) &&
+           anyOf<double>(opacity, [](double o) { return o > 0; });
+}
+
+QVector<double> number(double value)
+{
+    return {value};
 }
 
 // Subpaths of a painter path (glyph outlines) as nodes with absolute handles.
@@ -68,42 +172,21 @@ QVector<QPair<QVector<ZenubPathNode>, bool>> subpathsOf(const QPainterPath& path
     return subpaths;
 }
 
-// Multiplies the opacities of two tracks (0..1), exactly where one of them stands still.
-LottieTrack product(const LottieTrack& a, const LottieTrack& b)
-{
-    return LottieTrack::combined(
-        a, b,
-        [](const QVector<double>& x, const QVector<double>& y) {
-            return QVector<double>{x.value(0) * y.value(0)};
-        },
-        false);
-}
-
-LottieTrack percent(const LottieTrack& opacity, double factor)
-{
-    return opacity.mapped(
-        [factor](const QVector<double>& v) { return QVector<double>{v.value(0) * factor * 100}; });
-}
-
 } // namespace
 
 LottieBoxTracks LottieBoxTracks::of(const ZenubShape& shape, double sceneStart)
 {
-    LottieBoxTracks tracks;
-    for (const ZenubKeyframe& keyframe : shape.getKeyframes()) {
-        LottieKey key;
-        key.frame = sceneStart + keyframe.getFrame();
-        key.easing = {keyframe.getEasing()};
-        key.value = {keyframe.getX(), keyframe.getY()};
-        tracks.position.append(key);
-        key.value = {keyframe.getWidth(), keyframe.getHeight()};
-        tracks.size.append(key);
-        key.value = {keyframe.getRotation()};
-        tracks.rotation.append(key);
-        key.value = {keyframe.getOpacity()};
-        tracks.opacity.append(key);
-    }
-    return tracks;
+    const ZenubShapeTracks& tracks = shape.tracks();
+    LottieBoxTracks box;
+    box.position = LottieTrackWriter::of(tracks.position(), sceneStart, [](const QPointF& p) {
+        return QVector<double>{p.x(), p.y()};
+    });
+    box.size = LottieTrackWriter::of(tracks.size(), sceneStart, [](const QSizeF& s) {
+        return QVector<double>{s.width(), s.height()};
+    });
+    box.rotation = LottieTrackWriter::of(tracks.rotation(), sceneStart, number);
+    box.opacity = LottieTrackWriter::of(tracks.opacity(), sceneStart, number);
+    return box;
 }
 
 LottieShapeWriter::LottieShapeWriter(double sceneStart)
@@ -142,7 +225,7 @@ QJsonObject LottieShapeWriter::transform(const LottieTrack& anchor, const Lottie
 QJsonObject LottieShapeWriter::shape(const ZenubShape& shape, const LottieTrack& opacity) const
 {
     const LottieBoxTracks box = LottieBoxTracks::of(shape, m_sceneStart);
-    const LottieTrack faded = product(box.opacity, opacity);
+    const LottieTrack faded = LottiePaintWriter::product(box.opacity, opacity);
     return boxGroup(shape.getName(), content(shape, box, faded), box);
 }
 
@@ -167,6 +250,7 @@ QJsonArray LottieShapeWriter::content(const ZenubShape& shape, const LottieBoxTr
                                       const LottieTrack& opacity) const
 {
     const LottieTrack& size = box.size;
+    const ZenubShapeTracks& tracks = shape.tracks();
     const auto scaledGroup = [&size](const QJsonArray& items) {
         QJsonArray scaled = items;
         scaled.append(transform({}, {}, size.mapped([](const QVector<double>& v) {
@@ -179,8 +263,6 @@ QJsonArray LottieShapeWriter::content(const ZenubShape& shape, const LottieBoxTr
     };
     QJsonArray items;
     int fillRule = 1;
-    ZenubShapeState state;
-    shape.stateAt(0, &state);
     switch (shape.getType()) {
     case ZenubShape::Type::Rectangle:
     case ZenubShape::Type::Ellipse: {
@@ -193,47 +275,21 @@ QJsonArray LottieShapeWriter::content(const ZenubShape& shape, const LottieBoxTr
                                       .toJson(false)},
             {QStringLiteral("s"), size.toJson(false)}};
         if (rectangle)
-            item.insert(QStringLiteral("r"), constant({shape.getCornerRadius()}).toJson(true));
+            item.insert(
+                QStringLiteral("r"),
+                LottieTrackWriter::of(tracks.cornerRadius(), m_sceneStart, number).toJson(true));
         items.append(item);
         break;
     }
-    case ZenubShape::Type::Path: {
-        QJsonArray outline;
-        for (const ZenubPath::Subpath& subpath : shape.getPath().getSubpaths())
-            if (!subpath.nodes.isEmpty())
-                outline.append(bezier(subpath.nodes, subpath.closed));
-        items.append(scaledGroup(outline));
+    case ZenubShape::Type::Path:
+        items.append(scaledGroup(pathItems(tracks.path(), m_sceneStart)));
         if (shape.getPath().getFillRule() == ZenubPath::FillRule::EvenOdd)
             fillRule = 2;
         break;
-    }
     case ZenubShape::Type::Polygon:
-    case ZenubShape::Type::Star: {
-        const bool star = shape.getType() == ZenubShape::Type::Star;
-        QJsonObject item;
-        if (shape.getRoundness() > 0) {
-            // Lottie rounds corners by a rule of its own; the outline keeps ours.
-            const ZenubPath path = ShapeGeometry::polygon(shape.getPoints(), shape.getInnerRadius(),
-                                                          shape.getRoundness(), star);
-            item = bezier(path.getSubpaths().constFirst().nodes, true);
-        } else {
-            item = {{QStringLiteral("ty"), QStringLiteral("sr")},
-                    {QStringLiteral("sy"), star ? 1 : 2},
-                    {QStringLiteral("d"), 1},
-                    {QStringLiteral("pt"), constant({double(shape.getPoints())}).toJson(true)},
-                    {QStringLiteral("p"), constant({0.5, 0.5}).toJson(false)},
-                    {QStringLiteral("r"), constant({0}).toJson(true)},
-                    {QStringLiteral("or"), constant({0.5}).toJson(true)},
-                    {QStringLiteral("os"), constant({0}).toJson(true)}};
-            if (star) {
-                item.insert(QStringLiteral("ir"),
-                            constant({0.5 * shape.getInnerRadius()}).toJson(true));
-                item.insert(QStringLiteral("is"), constant({0}).toJson(true));
-            }
-        }
-        items.append(scaledGroup({item}));
+    case ZenubShape::Type::Star:
+        items.append(scaledGroup({polyStar(shape)}));
         break;
-    }
     case ZenubShape::Type::Group: {
         QJsonArray members;
         const QVector<ZenubShape>& shapes = shape.getMembers();
@@ -256,24 +312,76 @@ QJsonArray LottieShapeWriter::content(const ZenubShape& shape, const LottieBoxTr
         return {};
     }
     // The first drawn is the last listed: the stroke goes over the fill.
-    if (state.stroke.isVisible())
-        items.append(stroke(state.stroke, size, opacity));
-    if (state.fill.isVisible())
-        items.append(fill(state.fill, fillRule, size, opacity));
+    const LottiePaintWriter paints(m_sceneStart);
+    if (everShown(tracks.stroke(), tracks.strokeOpacity()))
+        for (const QJsonValue& stroke : paints.stroke(tracks, shape.getStroke(), size, opacity))
+            items.append(stroke);
+    if (everShown(tracks.fill(), tracks.fillOpacity()))
+        for (const QJsonValue& fill : paints.fill(tracks, fillRule, size, opacity))
+            items.append(fill);
     return items;
+}
+
+QJsonObject LottieShapeWriter::polyStar(const ZenubShape& shape) const
+{
+    const ZenubShapeTracks& tracks = shape.tracks();
+    const bool star = shape.getType() == ZenubShape::Type::Star;
+    if (anyOf<double>(tracks.roundness(), [](double r) { return r > 0; })) {
+        // Lottie rounds corners by a rule of its own: the outline keeps ours, drawn at every
+        // frame where the corners, points or inner radius change.
+        const auto outlineAt = [&tracks, star](double frame) {
+            return ShapeGeometry::polygon(tracks.points().valueAt(frame),
+                                          tracks.innerRadius().valueAt(frame),
+                                          tracks.roundness().valueAt(frame), star);
+        };
+        int first = 0;
+        int last = 0;
+        LottieTrackWriter::span(
+            tracks, {ZenubProperty::Points, ZenubProperty::InnerRadius, ZenubProperty::Roundness},
+            &first, &last);
+        int nodes = 0;
+        for (int frame = first; frame <= last; ++frame)
+            nodes = std::max(nodes, int(outlineAt(frame).getSubpaths().constFirst().nodes.size()));
+        const LottieTrack outline = LottieTrack::sampled(
+            first, last, m_sceneStart,
+            [&outlineAt, nodes](double frame) { return subpathValues(outlineAt(frame), 0, nodes); },
+            [&outlineAt](double from, double to) {
+                return sameForm(outlineAt(from), outlineAt(to));
+            });
+        return {{QStringLiteral("ty"), QStringLiteral("sh")},
+                {QStringLiteral("ks"), outline.toJsonWith(subpathJson)}};
+    }
+    QJsonObject item{{QStringLiteral("ty"), QStringLiteral("sr")},
+                     {QStringLiteral("sy"), star ? 1 : 2},
+                     {QStringLiteral("d"), 1},
+                     {QStringLiteral("pt"),
+                      LottieTrackWriter::steps(tracks.points(), m_sceneStart).toJson(true)},
+                     {QStringLiteral("p"), constant({0.5, 0.5}).toJson(false)},
+                     {QStringLiteral("r"), constant({0}).toJson(true)},
+                     {QStringLiteral("or"), constant({0.5}).toJson(true)},
+                     {QStringLiteral("os"), constant({0}).toJson(true)}};
+    if (star) {
+        item.insert(QStringLiteral("ir"),
+                    LottieTrackWriter::of(tracks.innerRadius(), m_sceneStart, [](double r) {
+                        return number(0.5 * r);
+                    }).toJson(true));
+        item.insert(QStringLiteral("is"), constant({0}).toJson(true));
+    }
+    return item;
 }
 
 QJsonObject LottieShapeWriter::outline(const QString& name,
                                        const QVector<QPair<QPainterPath, QColor>>& outlines,
                                        const LottieBoxTracks& box, const LottieTrack& opacity) const
 {
-    const LottieTrack faded = product(box.opacity, opacity);
+    const LottieTrack faded = LottiePaintWriter::product(box.opacity, opacity);
+    const LottiePaintWriter paints(m_sceneStart);
     QJsonArray items;
     for (auto it = outlines.crbegin(); it != outlines.crend(); ++it) {
         QJsonArray glyphs;
         for (const auto& subpath : subpathsOf(it->first))
             glyphs.append(bezier(subpath.first, subpath.second));
-        glyphs.append(fill(ZenubPaint(it->second), 1, box.size, faded));
+        glyphs.append(paints.solid(it->second, faded));
         // Players build a group from its transform: every group has one.
         glyphs.append(transform({}, {}, {}, {}, {}, QStringLiteral("tr")));
         items.append(QJsonObject{{QStringLiteral("ty"), QStringLiteral("gr")},
@@ -281,100 +389,4 @@ QJsonObject LottieShapeWriter::outline(const QString& name,
                                  {QStringLiteral("it"), glyphs}});
     }
     return boxGroup(name, items, box);
-}
-
-QJsonObject LottieShapeWriter::fill(const ZenubPaint& paint, int fillRule, const LottieTrack& size,
-                                    const LottieTrack& opacity) const
-{
-    QJsonObject object;
-    if (!paint.isGradient()) {
-        object = {{QStringLiteral("ty"), QStringLiteral("fl")},
-                  {QStringLiteral("c"), still(colour(paint.getColor()))},
-                  {QStringLiteral("o"),
-                   percent(opacity, paint.getOpacity() * paint.getColor().alphaF()).toJson(true)}};
-    } else {
-        const QVector<ZenubGradientStop>& stops = paint.getStops();
-        QJsonArray values;
-        for (const ZenubGradientStop& stop : stops)
-            values << stop.offset << stop.color.redF() << stop.color.greenF() << stop.color.blueF();
-        if (std::any_of(stops.cbegin(), stops.cend(),
-                        [](const ZenubGradientStop& stop) { return stop.color.alpha() < 255; }))
-            for (const ZenubGradientStop& stop : stops)
-                values << stop.offset << stop.color.alphaF();
-        const QPointF start = paint.getStart();
-        const QPointF end = paint.getEnd();
-        const auto placed = [&size](const QPointF& relative) {
-            return size.mapped([relative](const QVector<double>& v) {
-                return QVector<double>{relative.x() * v.value(0), relative.y() * v.value(1)};
-            });
-        };
-        object = {
-            {QStringLiteral("ty"), QStringLiteral("gf")},
-            {QStringLiteral("t"), paint.getType() == ZenubPaint::Type::LinearGradient ? 1 : 2},
-            {QStringLiteral("s"), placed(start).toJson(false)},
-            {QStringLiteral("e"), placed(end).toJson(false)},
-            {QStringLiteral("g"), QJsonObject{{QStringLiteral("p"), stops.size()},
-                                              {QStringLiteral("k"), still(values)}}},
-            {QStringLiteral("o"), percent(opacity, paint.getOpacity()).toJson(true)}};
-        if (paint.getType() == ZenubPaint::Type::RadialGradient) {
-            object.insert(QStringLiteral("h"), constant({0}).toJson(true));
-            object.insert(QStringLiteral("a"), constant({0}).toJson(true));
-        }
-    }
-    object.insert(QStringLiteral("r"), fillRule);
-    return object;
-}
-
-QJsonObject LottieShapeWriter::stroke(const ZenubStroke& stroke, const LottieTrack& size,
-                                      const LottieTrack& opacity) const
-{
-    QJsonObject object = fill(stroke.getPaint(), 1, size, opacity);
-    object.remove(QStringLiteral("r"));
-    object.insert(QStringLiteral("ty"),
-                  object.value(QStringLiteral("ty")).toString() == QLatin1String("fl")
-                      ? QStringLiteral("st")
-                      : QStringLiteral("gs"));
-    object.insert(QStringLiteral("w"), constant({stroke.getWidth()}).toJson(true));
-    switch (stroke.getCap()) {
-    case ZenubStroke::Cap::Flat:
-        object.insert(QStringLiteral("lc"), 1);
-        break;
-    case ZenubStroke::Cap::Round:
-        object.insert(QStringLiteral("lc"), 2);
-        break;
-    case ZenubStroke::Cap::Square:
-        object.insert(QStringLiteral("lc"), 3);
-        break;
-    }
-    switch (stroke.getJoin()) {
-    case ZenubStroke::Join::Miter:
-        object.insert(QStringLiteral("lj"), 1);
-        break;
-    case ZenubStroke::Join::Round:
-        object.insert(QStringLiteral("lj"), 2);
-        break;
-    case ZenubStroke::Join::Bevel:
-        object.insert(QStringLiteral("lj"), 3);
-        break;
-    }
-    object.insert(QStringLiteral("ml"), stroke.getMiterLimit());
-    if (stroke.isDashed()) {
-        // An odd pattern repeats twice over before it starts again, as on the web: said in full.
-        const QVector<double>& dashes = stroke.getDashes();
-        const int count = dashes.size() % 2 ? dashes.size() * 2 : dashes.size();
-        QJsonArray pattern;
-        // Players look the items up by their names, so each has its own.
-        for (int i = 0; i < count; ++i)
-            pattern.append(QJsonObject{
-                {QStringLiteral("n"), i % 2 ? QStringLiteral("g") : QStringLiteral("d")},
-                {QStringLiteral("nm"),
-                 (i % 2 ? QStringLiteral("Gap %1") : QStringLiteral("Dash %1")).arg(i / 2 + 1)},
-                {QStringLiteral("v"), constant({dashes.at(i % dashes.size())}).toJson(true)}});
-        pattern.append(
-            QJsonObject{{QStringLiteral("n"), QStringLiteral("o")},
-                        {QStringLiteral("nm"), QStringLiteral("Offset")},
-                        {QStringLiteral("v"), constant({stroke.getDashOffset()}).toJson(true)}});
-        object.insert(QStringLiteral("d"), pattern);
-    }
-    return object;
 }

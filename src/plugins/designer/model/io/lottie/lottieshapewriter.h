@@ -7,9 +7,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-class ZenubPaint;
 class ZenubShape;
-class ZenubStroke;
 class QPainterPath;
 
 /*! A shape's box over time as Lottie properties, with its frames counted from the animation's
@@ -63,10 +61,7 @@ public:
 private:
     QJsonArray content(const ZenubShape& shape, const LottieBoxTracks& box,
                        const LottieTrack& opacity) const;
-    QJsonObject fill(const ZenubPaint& paint, int fillRule, const LottieTrack& size,
-                     const LottieTrack& opacity) const;
-    QJsonObject stroke(const ZenubStroke& stroke, const LottieTrack& size,
-                       const LottieTrack& opacity) const;
+    QJsonObject polyStar(const ZenubShape& shape) const;
     QJsonObject boxGroup(const QString& name, const QJsonArray& items,
                          const LottieBoxTracks& box) const;
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "lottietextwriter.h"
 
+#include "lottiepaintwriter.h"
 #include "lottieshapewriter.h"
+#include "lottietrackwriter.h"
 #include "model/project/zenubshape.h"
 #include "model/render/textlayout.h"
 
@@ -23,9 +25,8 @@ struct Placement
     double lineHeight = 0;
 };
 
-Placement placementOf(const ZenubShape& text, const QSizeF& box)
+Placement placementOf(const ZenubText& content, const QSizeF& box)
 {
-    const ZenubText& content = text.getTextContent();
     const auto layout = TextLayout::of(content, box);
     Placement placement;
     placement.font = layout->baseFont();
@@ -57,9 +58,8 @@ QSizeF sizeOf(const QVector<double>& value)
     return QSizeF(value.value(0), value.value(1));
 }
 
-QColor colourOf(const ZenubShape& text)
+QColor colourOf(const ZenubPaint& fill)
 {
-    const ZenubPaint& fill = text.getFill();
     if (fill.isGradient())
         return fill.getStops().isEmpty() ? QColor(Qt::transparent)
                                          : fill.getStops().constFirst().color;
@@ -110,24 +110,23 @@ QString LottieTextWriter::fontName(const QFont& font)
 QJsonObject LottieTextWriter::layer(const ZenubShape& text, QJsonObject base, double sceneStart)
 {
     const LottieBoxTracks box = LottieBoxTracks::of(text, sceneStart);
-    const QColor colour = colourOf(text);
+    const ZenubShapeTracks& tracks = text.tracks();
     const int justify = text.getTextContent().getAlignment() == ZenubText::Alignment::Left    ? 0
                         : text.getTextContent().getAlignment() == ZenubText::Alignment::Right ? 1
                                                                                               : 2;
-    // A box that changes size lays its words out anew at every frame.
-    QVector<double> frames;
-    if (box.size.isAnimated()) {
-        for (double f = std::floor(box.size.keys().constFirst().frame);
-             f <= box.size.keys().constLast().frame; ++f)
-            frames << f;
-    } else {
-        frames << sceneStart;
-    }
+    // A text document holds until the next: where the box's size, the font's size or the
+    // colour change, the words are laid out anew at every frame.
+    int first = 0;
+    int last = 0;
+    LottieTrackWriter::span(
+        tracks, {ZenubProperty::Size, ZenubProperty::FontSize, ZenubProperty::Fill}, &first, &last);
     QJsonArray documents;
     LottieTrack anchor;
-    for (const double frame : qAsConst(frames)) {
-        const QSizeF size = sizeOf(box.size.valueAt(frame));
-        const Placement placement = placementOf(text, size);
+    QJsonObject previous;
+    for (int frame = first; frame <= last; ++frame) {
+        const QSizeF size = tracks.size().valueAt(frame);
+        const Placement placement =
+            placementOf(text.textFor(tracks.fontSize().valueAt(frame)), size);
         const QJsonObject document{{QStringLiteral("s"), placement.font.pixelSize()},
                                    {QStringLiteral("f"), fontName(placement.font)},
                                    {QStringLiteral("t"), placement.words},
@@ -135,13 +134,18 @@ QJsonObject LottieTextWriter::layer(const ZenubShape& text, QJsonObject base, do
                                    {QStringLiteral("tr"), 0},
                                    {QStringLiteral("lh"), placement.lineHeight},
                                    {QStringLiteral("ls"), 0},
-                                   {QStringLiteral("fc"), LottieShapeWriter::colour(colour)}};
-        documents.append(
-            QJsonObject{{QStringLiteral("s"), document}, {QStringLiteral("t"), frame}});
+                                   {QStringLiteral("fc"), LottieShapeWriter::colour(colourOf(
+                                                              tracks.fill().valueAt(frame)))}};
         LottieKey key;
-        key.frame = frame;
+        key.frame = sceneStart + frame;
         key.value = {size.width() / 2 - placement.origin.x(),
                      size.height() / 2 - placement.origin.y()};
+        key.hold = true;
+        if (document == previous && key.value == anchor.keys().constLast().value)
+            continue;
+        previous = document;
+        documents.append(QJsonObject{{QStringLiteral("s"), document},
+                                     {QStringLiteral("t"), sceneStart + frame}});
         anchor.append(key);
     }
     // The words turn about the box's centre, which the layer's position places.
@@ -151,9 +155,15 @@ QJsonObject LottieTextWriter::layer(const ZenubShape& text, QJsonObject base, do
             return QVector<double>{p.value(0) + s.value(0) / 2, p.value(1) + s.value(1) / 2};
         },
         true);
-    const double alpha = colour.alphaF() * text.getFill().getOpacity();
-    const LottieTrack opacity = box.opacity.mapped(
-        [alpha](const QVector<double>& o) { return QVector<double>{o.value(0) * alpha * 100}; });
+    const LottieTrack alpha =
+        LottieTrackWriter::of(tracks.fill(), sceneStart, [](const ZenubPaint& p) {
+            return QVector<double>{colourOf(p).alphaF()};
+        });
+    const LottieTrack paintOpacity = LottieTrackWriter::of(
+        tracks.fillOpacity(), sceneStart, [](double o) { return QVector<double>{o}; });
+    const LottieTrack opacity =
+        LottiePaintWriter::product(LottiePaintWriter::product(box.opacity, alpha), paintOpacity)
+            .mapped([](const QVector<double>& o) { return QVector<double>{o.value(0) * 100}; });
     base.insert(QStringLiteral("ks"),
                 LottieShapeWriter::transform(anchor, centre, {}, box.rotation, opacity, QString()));
     base.insert(QStringLiteral("t"),
@@ -174,7 +184,7 @@ QJsonObject LottieTextWriter::outline(const ZenubShape& text, const LottieShapeW
     const ZenubText& content = text.getTextContent();
     const QSizeF size = sizeOf(box.size.first());
     const auto layout = TextLayout::of(content, size);
-    const QColor fill = colourOf(text);
+    const QColor fill = colourOf(text.getFill());
     const double top = layout->blockTop(size.height());
     QVector<QPair<QPainterPath, QColor>> outlines;
     for (const TextLayout::Line& line : layout->lines()) {

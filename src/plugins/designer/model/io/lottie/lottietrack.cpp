@@ -17,6 +17,12 @@ QJsonArray numbers(const QVector<double>& values)
     return array;
 }
 
+// A key's value is always a list: a number or an outline is one in a list of its own.
+QJsonArray keyValue(const QJsonValue& value)
+{
+    return value.isArray() ? value.toArray() : QJsonArray{value};
+}
+
 QJsonObject tangent(const QVector<ZenubEasing>& easing, bool out)
 {
     QJsonArray x;
@@ -178,20 +184,52 @@ LottieTrack LottieTrack::combined(
     return result;
 }
 
+LottieTrack LottieTrack::simplified() const
+{
+    for (const LottieKey& key : m_keys)
+        if (key.value != m_keys.constFirst().value)
+            return *this;
+    return m_keys.isEmpty() ? *this : LottieTrack(first());
+}
+
+LottieTrack LottieTrack::sampled(double first, double last, double offset,
+                                 const std::function<QVector<double>(double)>& valueAt,
+                                 const std::function<bool(double, double)>& mixes)
+{
+    LottieTrack result;
+    for (double frame = std::floor(first); frame <= last; ++frame) {
+        LottieKey key;
+        key.frame = frame + offset;
+        key.value = valueAt(frame);
+        key.hold = mixes && !mixes(frame, frame + 1);
+        // A hold key goes on to the next with its value: keys repeating it say nothing.
+        if (!result.m_keys.isEmpty() && result.m_keys.constLast().hold &&
+            result.m_keys.constLast().value == key.value)
+            continue;
+        result.m_keys.append(key);
+    }
+    return result.simplified();
+}
+
 QJsonObject LottieTrack::toJson(bool scalar) const
 {
-    const auto value = [scalar](const QVector<double>& values) -> QJsonValue {
+    return toJsonWith([scalar](const QVector<double>& values) -> QJsonValue {
         if (scalar && values.size() == 1)
             return values.constFirst();
         return numbers(values);
-    };
+    });
+}
+
+QJsonObject
+LottieTrack::toJsonWith(const std::function<QJsonValue(const QVector<double>&)>& value) const
+{
     if (!isAnimated())
         return {{QStringLiteral("a"), 0}, {QStringLiteral("k"), value(first())}};
     QJsonArray keys;
     for (int i = 0; i < m_keys.size(); ++i) {
         const LottieKey& key = m_keys.at(i);
         QJsonObject object{{QStringLiteral("t"), key.frame},
-                           {QStringLiteral("s"), numbers(key.value)}};
+                           {QStringLiteral("s"), keyValue(value(key.value))}};
         if (i + 1 < m_keys.size()) {
             if (key.hold) {
                 object.insert(QStringLiteral("h"), 1);

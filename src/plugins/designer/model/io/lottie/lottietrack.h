@@ -69,8 +69,21 @@ public:
                  combine,
              bool affine);
 
+    /*! Still when every key has the same value: there is nothing to animate. */
+    LottieTrack simplified() const;
+    /*!
+        A key on every whole frame from \a first to \a last with the value \a valueAt gives
+        there, going on linearly, or holding where \a mixes says two values do not mix: exact
+        at every frame drawn, for values a player cannot mix as we do.
+    */
+    static LottieTrack sampled(double first, double last, double offset,
+                               const std::function<QVector<double>(double)>& valueAt,
+                               const std::function<bool(double, double)>& mixes = nullptr);
+
     /*! {"a": 0, "k": value} or {"a": 1, "k": [keys]}; \a scalar writes one number for 1 value. */
     QJsonObject toJson(bool scalar) const;
+    /*! The same, with each value written by \a value. */
+    QJsonObject toJsonWith(const std::function<QJsonValue(const QVector<double>&)>& value) const;
 
 private:
     QVector<LottieKey> m_keys;
