@@ -105,6 +105,14 @@ struct LottieLayer
     double lineHeight = 0;
     int justify = 0;
     QColor textColor;
+    /*! Later documents that change only the size or colour of the same words. */
+    struct TextKey
+    {
+        double frame = 0;
+        double fontSize = 0;
+        QColor color;
+    };
+    QVector<TextKey> textKeys;
 
     /*! The layer's own time at frame \a frame of the animation. */
     double localFrame(double frame) const { return (frame - start) / stretch; }

@@ -98,6 +98,26 @@ ZenubShape textShape(const LottieLayer& layer, QRectF* local)
     return shape;
 }
 
+// A text's later documents as hold keys of its font size and colour, on the project's frames
+// from the file's \a first on.
+void keyText(const LottieLayer& layer, double first, int frames, ZenubShape* text)
+{
+    ZenubShapeTracks& tracks = text->tracks();
+    for (const LottieLayer::TextKey& key : layer.textKeys) {
+        const double at = key.frame * layer.stretch + layer.start - first;
+        const int frame = int(std::ceil(at - 1e-6));
+        if (frame < 0 || frame >= frames)
+            continue;
+        const ZenubEasing hold(ZenubEasing::Type::Hold);
+        if (!tracks.fontSize().isKeyed())
+            tracks.fontSize().setKey({0, layer.fontSize, hold});
+        if (!tracks.fill().isKeyed())
+            tracks.fill().setKey({0, ZenubPaint(layer.textColor), hold});
+        tracks.fontSize().setKey({frame, std::clamp(key.fontSize, 1.0, 1000.0), hold});
+        tracks.fill().setKey({frame, ZenubPaint(key.color), hold});
+    }
+}
+
 void nameShapes(QVector<ZenubShape>& shapes, QSet<QString>* taken)
 {
     for (ZenubShape& shape : shapes) {
@@ -226,6 +246,7 @@ bool LottieImporter::import(const LottieDocument& document, ZenubProject* projec
                 shape = textShape(layer, &local);
             }
             builder.buildBox(&shape, local, layer, chain);
+            keyText(layer, document.in, frames, &shape);
             shapes.append(shape);
         }
         nameShapes(shapes, &taken);

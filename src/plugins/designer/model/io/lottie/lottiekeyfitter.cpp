@@ -45,12 +45,12 @@ QVector<LottieKeyFitter::Key> LottieKeyFitter::fit(const QVector<QVector<double>
     if (still)
         return {Key{0, samples.constFirst(), ZenubEasing()}};
 
-    // The file's keys on whole frames inside the range; the first timing given wins.
-    QMap<int, ZenubEasing> frames;
+    // The file's keys on whole frames inside the range, with every timing given there.
+    QMultiMap<int, ZenubEasing> frames;
     for (const Candidate& candidate : candidates) {
         const double rounded = std::round(candidate.frame);
         if (std::abs(candidate.frame - rounded) < 1e-6 && rounded >= 0 && rounded <= last &&
-            !frames.contains(int(rounded)))
+            !frames.contains(int(rounded), candidate.easing))
             frames.insert(int(rounded), candidate.easing);
     }
     // Still before the first key and after the last, or keyed from the ends.
@@ -69,22 +69,42 @@ QVector<LottieKeyFitter::Key> LottieKeyFitter::fit(const QVector<QVector<double>
             break;
         }
 
-    const QList<int> known = frames.keys();
-    for (int k = 0; k < known.size(); ++k) {
+    // From each key, the farthest of the file's keys that one of the timings found on its
+    // frame (or a hold) reaches; a stretch none reaches gets a key on every frame.
+    const QList<int> known = frames.uniqueKeys();
+    int k = 0;
+    while (k < known.size()) {
         const int from = known.at(k);
-        ZenubEasing easing = frames.value(from);
-        if (k + 1 < known.size()) {
-            const int to = known.at(k + 1);
-            if (!segmentHolds(samples, from, to, easing, tolerance)) {
-                // A key on every frame: exact wherever a frame is drawn.
-                for (int f = from; f < to; ++f)
-                    keys.append(Key{f, samples.at(f), ZenubEasing()});
-                continue;
-            }
-        } else {
-            easing = ZenubEasing();
+        if (k + 1 == known.size()) {
+            keys.append(Key{from, samples.at(from), ZenubEasing()});
+            break;
+        }
+        QVector<ZenubEasing> easings = frames.values(from).toVector();
+        easings << ZenubEasing() << ZenubEasing(ZenubEasing::Type::Hold);
+        int reached = -1;
+        ZenubEasing easing;
+        for (int j = known.size() - 1; j > k && reached < 0; --j)
+            for (const ZenubEasing& candidate : qAsConst(easings))
+                if (segmentHolds(samples, from, known.at(j), candidate, tolerance)) {
+                    reached = j;
+                    easing = candidate;
+                    break;
+                }
+        if (reached < 0) {
+            // A key on every frame: exact wherever a frame is drawn.
+            for (int f = from; f < known.at(k + 1); ++f)
+                keys.append(Key{f, samples.at(f), ZenubEasing()});
+            ++k;
+            continue;
         }
         keys.append(Key{from, samples.at(from), easing});
+        k = reached;
+    }
+    // A key that repeats the one before it after a still stretch says nothing.
+    while (keys.size() > 1 && near(keys.constLast().value, keys.at(keys.size() - 2).value, 0) &&
+           !keys.at(keys.size() - 2).easing.isHold()) {
+        keys.removeLast();
+        keys.last().easing = ZenubEasing();
     }
     return keys;
 }

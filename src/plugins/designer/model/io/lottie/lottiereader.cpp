@@ -297,8 +297,34 @@ void LottieReader::readText(const QJsonObject& object, const QString& where, con
         m_properties.fail(tr("\"%1.d\" must hold the text's words.").arg(where));
         return;
     }
-    if (documents.size() > 1)
-        leaveOut(tr("words that change (the first are kept)"), place);
+    const auto colourOf = [](const QJsonValue& value) {
+        const QJsonArray colour = value.toArray();
+        return QColor::fromRgbF(std::clamp(colour.at(0).toDouble(), 0.0, 1.0),
+                                std::clamp(colour.at(1).toDouble(), 0.0, 1.0),
+                                std::clamp(colour.at(2).toDouble(), 0.0, 1.0));
+    };
+    // Later documents of the same words change their size or colour by holding keys.
+    for (int i = 1; i < documents.size(); ++i) {
+        const QJsonObject key = documents.at(i).toObject();
+        const QJsonObject later = key.value(QLatin1String("s")).toObject();
+        if (later.value(QLatin1String("t")) != document.value(QLatin1String("t")) ||
+            later.value(QLatin1String("f")) != document.value(QLatin1String("f"))) {
+            leaveOut(tr("words that change (the first are kept)"), place);
+            layer->textKeys.clear();
+            break;
+        }
+        const QString at = QStringLiteral("%1.d.k[%2]").arg(where).arg(i);
+        if (layer->textKeys.size() >= LottiePropertyReader::maximumKeys()) {
+            m_properties.fail(tr("\"%1\" has more than %2 keys.")
+                                  .arg(at)
+                                  .arg(LottiePropertyReader::maximumKeys()));
+            return;
+        }
+        layer->textKeys.append(
+            {m_properties.number(key.value(QLatin1String("t")), at + QLatin1String(".t"), 0),
+             m_properties.number(later.value(QLatin1String("s")), at + QLatin1String(".s.s"), 10),
+             colourOf(later.value(QLatin1String("fc")))});
+    }
     if (!object.value(QLatin1String("a")).toArray().isEmpty())
         leaveOut(tr("text animators"), place);
     if (document.contains(QLatin1String("sz")))
@@ -313,10 +339,7 @@ void LottieReader::readText(const QJsonObject& object, const QString& where, con
     layer->lineHeight =
         m_properties.number(document.value(QLatin1String("lh")), where + QLatin1String(".d.lh"), 0);
     layer->justify = document.value(QLatin1String("j")).toInt();
-    const QJsonArray colour = document.value(QLatin1String("fc")).toArray();
-    layer->textColor = QColor::fromRgbF(std::clamp(colour.at(0).toDouble(), 0.0, 1.0),
-                                        std::clamp(colour.at(1).toDouble(), 0.0, 1.0),
-                                        std::clamp(colour.at(2).toDouble(), 0.0, 1.0));
+    layer->textColor = colourOf(document.value(QLatin1String("fc")));
     const QString font = document.value(QLatin1String("f")).toString();
     layer->fontFamily = font;
     const QJsonArray fonts =

@@ -289,7 +289,7 @@ LottieShapeBuilder::candidates(const LottieLayer& layer, const LottieChain& chai
             return;
         for (const LottieKey& key : track->keys())
             found.append({key.frame * in->stretch + in->start - m_first,
-                          key.hold ? ZenubEasing() : key.easingOf(0)});
+                          key.hold ? ZenubEasing(ZenubEasing::Type::Hold) : key.easingOf(0)});
     };
     for (const LottieStep& step : chain.steps)
         for (const LottieTrack* track : step.transform->tracks())
@@ -306,18 +306,30 @@ LottieShapeBuilder::candidates(const LottieLayer& layer, const LottieChain& chai
 void LottieShapeBuilder::keyBoxes(ZenubShape* shape, const QVector<Frame>& frames,
                                   const QVector<LottieKeyFitter::Candidate>& candidates) const
 {
-    QVector<QVector<double>> samples;
-    samples.reserve(frames.size());
-    for (const Frame& f : frames)
-        samples.append({f.x, f.y, f.width, f.height, f.rotation, f.opacity});
-    for (const LottieKeyFitter::Key& key : LottieKeyFitter::fit(samples, candidates)) {
-        ZenubKeyframe keyframe(key.frame, key.value.at(0), key.value.at(1), key.value.at(2),
-                               key.value.at(3));
-        keyframe.setRotation(key.value.at(4));
-        keyframe.setOpacity(std::clamp(key.value.at(5), 0.0, 1.0));
-        keyframe.setEasing(key.easing);
-        shape->setKeyframe(keyframe);
-    }
+    // Each property of the box on its own track, with keys where its own values need them.
+    const auto fitted = [&](const std::function<QVector<double>(const Frame&)>& sample) {
+        QVector<QVector<double>> samples;
+        samples.reserve(frames.size());
+        for (const Frame& f : frames)
+            samples.append(sample(f));
+        return LottieKeyFitter::fit(samples, candidates);
+    };
+    ZenubShapeTracks& tracks = shape->tracks();
+    for (const LottieKeyFitter::Key& key : fitted([](const Frame& f) {
+             return QVector<double>{f.x, f.y};
+         }))
+        tracks.position().setKey(
+            {key.frame, QPointF(key.value.at(0), key.value.at(1)), key.easing});
+    for (const LottieKeyFitter::Key& key : fitted([](const Frame& f) {
+             return QVector<double>{f.width, f.height};
+         }))
+        tracks.size().setKey({key.frame, QSizeF(key.value.at(0), key.value.at(1)), key.easing});
+    for (const LottieKeyFitter::Key& key :
+         fitted([](const Frame& f) { return QVector<double>{f.rotation}; }))
+        tracks.rotation().setKey({key.frame, key.value.at(0), key.easing});
+    for (const LottieKeyFitter::Key& key :
+         fitted([](const Frame& f) { return QVector<double>{f.opacity}; }))
+        tracks.opacity().setKey({key.frame, std::clamp(key.value.at(0), 0.0, 1.0), key.easing});
 }
 
 QVector<ZenubShape> LottieShapeBuilder::build(const LottieDrawn& drawn, const LottieLayer& layer,
@@ -405,23 +417,24 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
                     changing = changing || track->isAnimated();
         }
     }
-    if (changing)
-        leaveOut(tr("outlines that change their form (kept as at the start)"), drawn.place);
-
-    // The outline in the drawn thing's coordinates at the start, for paths.
-    ZenubPath nodes;
-    if (!item || type == ZenubShape::Type::Path) {
-        for (const LottieDrawn::Outline& outline : drawn.outlines) {
+    // The outline in the drawn thing's coordinates at a frame of the layer, for paths.
+    const auto outlineAt = [&](double at) {
+        ZenubPath outline;
+        for (const LottieDrawn::Outline& part : drawn.outlines) {
             QTransform nested;
             if (!item)
-                for (const LottieTransform* transform : outline.nested)
-                    nested = nested * transform->matrixAt(start);
+                for (const LottieTransform* transform : part.nested)
+                    nested = nested * transform->matrixAt(at);
             // Kept: a loop over a temporary's member would outlive the temporary.
-            const ZenubPath mapped = outlineOf(*outline.item, start).mapped(nested);
+            const ZenubPath mapped = outlineOf(*part.item, at).mapped(nested);
             for (const ZenubPath::Subpath& subpath : mapped.getSubpaths())
-                nodes.addSubpath(subpath.nodes, subpath.closed);
+                outline.addSubpath(subpath.nodes, subpath.closed);
         }
-    }
+        return outline;
+    };
+    ZenubPath nodes;
+    if (!item || type == ZenubShape::Type::Path)
+        nodes = outlineAt(start);
     if (drawn.fill && drawn.fill->evenOdd)
         nodes.setFillRule(ZenubPath::FillRule::EvenOdd);
 
@@ -514,12 +527,72 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         shape.setPath(nodes.mapped(normalise));
         for (QRectF& box : boxes)
             box = pathBox;
+        // An outline that changes its form is keyed where it needs keys, while its node count
+        // stays; one that moves askew or turns over is kept as at the start.
+        if (changing && !skewed && !flips) {
+            QVector<ZenubPath> outlines;
+            QVector<QVector<double>> samples;
+            for (int f = 0; f < m_frames; ++f) {
+                ZenubPath outline = outlineAt(layer.localFrame(m_first + f)).mapped(normalise);
+                outline.setFillRule(nodes.getFillRule());
+                QVector<double> values;
+                for (const ZenubPath::Subpath& subpath : outline.getSubpaths())
+                    for (const ZenubPathNode& node : subpath.nodes)
+                        values << node.point.x() << node.point.y() << node.in.x() << node.in.y()
+                               << node.out.x() << node.out.y();
+                if (!samples.isEmpty() && values.size() != samples.constFirst().size())
+                    break;
+                samples.append(values);
+                outlines.append(outline);
+            }
+            if (samples.size() == m_frames) {
+                changing = false;
+                QVector<const LottieTrack*> shapes;
+                for (const LottieDrawn::Outline& part : drawn.outlines)
+                    for (const LottieTrack* track :
+                         {&part.item->position, &part.item->size, &part.item->roundness,
+                          &part.item->path, &part.item->points, &part.item->outerRadius,
+                          &part.item->innerRadius, &part.item->starRotation})
+                        shapes.append(track);
+                const QVector<LottieKeyFitter::Key> keys =
+                    LottieKeyFitter::fit(samples, candidates(layer, LottieChain(), shapes));
+                if (keys.size() > 1)
+                    for (const LottieKeyFitter::Key& key : keys)
+                        shape.tracks().path().setKey(
+                            {key.frame, outlines.at(key.frame), key.easing});
+            }
+        }
     } else if (type == ZenubShape::Type::Polygon || type == ZenubShape::Type::Star) {
-        shape.setPoints(
-            qBound(3, qRound(item->points.scalarAt(start)), ZenubShape::maximumPoints()));
-        const double outer = item->outerRadius.scalarAt(start);
-        shape.setInnerRadius(
-            outer > 0 ? std::clamp(item->innerRadius.scalarAt(start) / outer, 0.0, 1.0) : 0.5);
+        const auto points = [&](double at) {
+            return qBound(3, qRound(item->points.scalarAt(at)), ZenubShape::maximumPoints());
+        };
+        const auto inner = [&](double at) {
+            const double outer = item->outerRadius.scalarAt(at);
+            return outer > 0 ? std::clamp(item->innerRadius.scalarAt(at) / outer, 0.0, 1.0) : 0.5;
+        };
+        shape.setPoints(points(start));
+        shape.setInnerRadius(inner(start));
+        // Points and the inner radius on their tracks; a turn is the box's.
+        changing = item->roundness.isAnimated() || item->path.isAnimated();
+        const QVector<const LottieTrack*> sources{&item->points, &item->innerRadius,
+                                                  &item->outerRadius};
+        QVector<QVector<double>> counts;
+        QVector<QVector<double>> ratios;
+        for (int f = 0; f < m_frames; ++f) {
+            const double at = layer.localFrame(m_first + f);
+            counts.append(QVector<double>{double(points(at))});
+            ratios.append(QVector<double>{inner(at)});
+        }
+        const QVector<LottieKeyFitter::Key> pointKeys =
+            LottieKeyFitter::fit(counts, candidates(layer, LottieChain(), sources));
+        if (pointKeys.size() > 1)
+            for (const LottieKeyFitter::Key& key : pointKeys)
+                shape.tracks().points().setKey({key.frame, int(key.value.at(0)), key.easing});
+        const QVector<LottieKeyFitter::Key> ratioKeys =
+            LottieKeyFitter::fit(ratios, candidates(layer, LottieChain(), sources));
+        if (ratioKeys.size() > 1)
+            for (const LottieKeyFitter::Key& key : ratioKeys)
+                shape.tracks().innerRadius().setKey({key.frame, key.value.at(0), key.easing});
     }
 
     // A changing opacity of the fill or stroke goes into the box's, where it is theirs alike.
@@ -531,11 +604,10 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
     if (fade && drawn.fill && drawn.stroke) {
         for (int f = 0; f < m_frames && fade; ++f) {
             const double at = layer.localFrame(m_first + f);
+            // Fading apart: each keeps its own opacity.
             if (std::abs(drawn.fill->opacity.scalarAt(at) - drawn.stroke->opacity.scalarAt(at)) >
-                1e-6) {
-                leaveOut(tr("fills and strokes fading apart (kept as at the start)"), drawn.place);
+                1e-6)
                 fade = nullptr;
-            }
         }
     }
 
@@ -566,24 +638,33 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         double sy = 0;
         decompose(matrices.constFirst(), &degrees, &sx, &sy);
         shape.setCornerRadius(radius * sx);
+        changing = false;
+        QVector<QVector<double>> radii;
+        for (int f = 0; f < m_frames; ++f) {
+            decompose(matrices.at(f), &degrees, &sx, &sy);
+            radii.append(
+                QVector<double>{item->roundness.scalarAt(layer.localFrame(m_first + f)) * sx});
+        }
+        const QVector<LottieKeyFitter::Key> keys =
+            LottieKeyFitter::fit(radii, candidates(layer, full, {&item->roundness}));
+        if (keys.size() > 1)
+            for (const LottieKeyFitter::Key& key : keys)
+                shape.tracks().cornerRadius().setKey(
+                    {key.frame, std::max(0.0, key.value.at(0)), key.easing});
     }
+    if (changing)
+        leaveOut(tr("outlines that change their form (kept as at the start)"), drawn.place);
     QVector<const LottieTrack*> more = geometry;
     if (fade)
         more.append(fade);
     keyBoxes(&shape, frames, candidates(layer, full, more));
-    paint(drawn, layer, own.matrixAt(m_first), &shape);
-    if (fade) {
-        // Already in the box's opacity.
-        ZenubPaint fill = shape.getFill();
-        fill.setOpacity(1);
-        shape.setFill(fill);
-        shape.tracks().strokeOpacity().setValue(1);
-    }
+    // A fade already in the box's opacity is not the paints' as well.
+    paint(drawn, layer, own.matrixAt(m_first), fade != nullptr, &shape);
     return shape;
 }
 
 void LottieShapeBuilder::paint(const LottieDrawn& drawn, const LottieLayer& layer,
-                               const QTransform& toParent, ZenubShape* shape) const
+                               const QTransform& toParent, bool faded, ZenubShape* shape) const
 {
     const double at = layer.localFrame(m_first);
     ZenubShapeState state;
@@ -596,11 +677,8 @@ void LottieShapeBuilder::paint(const LottieDrawn& drawn, const LottieLayer& laye
                        box.height() > 0 ? (p.y() - box.y()) / box.height() : 0);
     };
     const double scale = std::sqrt(std::abs(toParent.determinant()));
-    const auto paintOf = [&](const LottieItem& item) {
-        if (item.color.isAnimated() || item.stops.isAnimated() || item.start.isAnimated() ||
-            item.end.isAnimated() || item.width.isAnimated())
-            leaveOut(tr("colours and line widths that change (kept as at the start)"), drawn.place);
-        const double opacity = std::clamp(item.opacity.scalarAt(at) / 100, 0.0, 1.0);
+    const auto paintOf = [&](const LottieItem& item, double at) {
+        const double opacity = faded ? 1.0 : std::clamp(item.opacity.scalarAt(at) / 100, 0.0, 1.0);
         if (!item.gradient) {
             ZenubPaint paint(colourOf(item.color.valueAt(at)));
             paint.setOpacity(opacity);
@@ -639,11 +717,11 @@ void LottieShapeBuilder::paint(const LottieDrawn& drawn, const LottieLayer& laye
         paint.setOpacity(opacity);
         return paint;
     };
-    shape->setFill(drawn.fill ? paintOf(*drawn.fill) : ZenubPaint(Qt::transparent));
+    shape->setFill(drawn.fill ? paintOf(*drawn.fill, at) : ZenubPaint(Qt::transparent));
     ZenubStroke stroke;
     if (drawn.stroke) {
         const LottieItem& item = *drawn.stroke;
-        stroke.setPaint(paintOf(item));
+        stroke.setPaint(paintOf(item, at));
         stroke.setWidth(std::max(0.0, item.width.scalarAt(at) * scale));
         stroke.setCap(item.cap == 1   ? ZenubStroke::Cap::Flat
                       : item.cap == 3 ? ZenubStroke::Cap::Square
@@ -659,6 +737,73 @@ void LottieShapeBuilder::paint(const LottieDrawn& drawn, const LottieLayer& laye
         stroke.setDashOffset(item.dashOffset * scale);
     }
     shape->setStroke(stroke);
+
+    // What changes over time, each on its track, keyed where its own values need keys.
+    const auto keyed = [&](const QVector<const LottieTrack*>& sources, const auto& sample,
+                           double tolerance, const auto& key) {
+        if (std::none_of(sources.cbegin(), sources.cend(),
+                         [](const LottieTrack* track) { return track->isAnimated(); }))
+            return;
+        QVector<QVector<double>> samples;
+        for (int f = 0; f < m_frames; ++f)
+            samples.append(sample(layer.localFrame(m_first + f)));
+        const QVector<LottieKeyFitter::Key> keys =
+            LottieKeyFitter::fit(samples, candidates(layer, LottieChain(), sources), tolerance);
+        if (keys.size() > 1)
+            for (const LottieKeyFitter::Key& fitted : keys)
+                key(fitted.frame, fitted.easing);
+    };
+    const auto keyPaint = [&](const LottieItem& item, ZenubTrack<ZenubPaint>& paints,
+                              ZenubTrack<double>& opacities) {
+        // Channels on the 0..255 scale the editor mixes them on, so that its rounding fits.
+        const auto numbers = [&](double frame) {
+            QVector<double> values;
+            if (!item.gradient) {
+                for (const double channel : item.color.valueAt(frame))
+                    values << channel * 255;
+                return values;
+            }
+            for (const double value : item.stops.valueAt(frame))
+                values << value * 255;
+            const QPointF start = relative(item.start.valueAt(frame));
+            const QPointF end = relative(item.end.valueAt(frame));
+            return values << start.x() * 255 << start.y() * 255 << end.x() * 255 << end.y() * 255;
+        };
+        keyed({&item.color, &item.stops, &item.start, &item.end}, numbers, 0.6,
+              [&](int frame, const ZenubEasing& easing) {
+                  ZenubPaint value = paintOf(item, layer.localFrame(m_first + frame));
+                  value.setOpacity(1);
+                  paints.setKey({frame, value, easing});
+              });
+        if (faded)
+            return;
+        keyed(
+            {&item.opacity},
+            [&](double frame) { return QVector<double>{item.opacity.scalarAt(frame) / 100}; }, 1e-3,
+            [&](int frame, const ZenubEasing& easing) {
+                opacities.setKey(
+                    {frame,
+                     std::clamp(item.opacity.scalarAt(layer.localFrame(m_first + frame)) / 100, 0.0,
+                                1.0),
+                     easing});
+            });
+    };
+    ZenubShapeTracks& tracks = shape->tracks();
+    if (drawn.fill)
+        keyPaint(*drawn.fill, tracks.fill(), tracks.fillOpacity());
+    if (drawn.stroke) {
+        keyPaint(*drawn.stroke, tracks.stroke(), tracks.strokeOpacity());
+        const LottieItem& item = *drawn.stroke;
+        keyed(
+            {&item.width},
+            [&](double frame) { return QVector<double>{item.width.scalarAt(frame)}; }, 1e-3,
+            [&](int frame, const ZenubEasing& easing) {
+                tracks.strokeWidth().setKey(
+                    {frame,
+                     std::max(0.0, item.width.scalarAt(layer.localFrame(m_first + frame)) * scale),
+                     easing});
+            });
+    }
 }
 
 QVector<ZenubShape> LottieShapeBuilder::buildGroup(const LottieDrawn& drawn,

@@ -102,7 +102,7 @@ private:
                                                    const LottieChain& chain,
                                                    const QVector<const LottieTrack*>& more) const;
     void paint(const LottieDrawn& drawn, const LottieLayer& layer, const QTransform& toParent,
-               ZenubShape* shape) const;
+               bool faded, ZenubShape* shape) const;
     void leaveOut(const QString& feature, const QString& place) const;
 
     double m_first = 0;
