@@ -4550,6 +4550,10 @@ Die Ausgabe belegt insgesamt %2.</translation>
 <context>
     <name>LottieReader</name>
     <message>
+        <source>&quot;%1&quot; has more than %2 keys.</source>
+        <translation>„%1“ hat mehr als %2 Schlüssel.</translation>
+    </message>
+    <message>
         <source>layer %1</source>
         <translation>Ebene %1</translation>
     </message>
