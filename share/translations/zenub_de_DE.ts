@@ -2193,20 +2193,8 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <translation>Zum letzten Bild (Ende in der Zeitleiste)</translation>
     </message>
     <message>
-        <source>Graph Editor</source>
-        <translation>Kurveneditor</translation>
-    </message>
-    <message>
-        <source>Show the values of the chosen properties as curves, with their keyframes and easing handles</source>
-        <translation>Die Werte der gewählten Eigenschaften als Kurven zeigen, mit ihren Schlüsselbildern und Beschleunigungsanfassern</translation>
-    </message>
-    <message>
-        <source>Fit Curves</source>
-        <translation>Kurven einpassen</translation>
-    </message>
-    <message>
-        <source>Show the whole of the curves in the graph editor</source>
-        <translation>Die Kurven im Kurveneditor ganz zeigen</translation>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
     </message>
 </context>
 <context>
@@ -3374,6 +3362,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Onion Skin &amp;Frames</source>
         <translation>Zwiebelschicht-&amp;Bilder</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
     </message>
 </context>
 <context>
@@ -4929,6 +4921,44 @@ Die Ausgabe belegt insgesamt %2.</translation>
     <message>
         <source>Move Motion Key</source>
         <translation>Bewegungsschlüssel verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineViewOptions</name>
+    <message>
+        <source>Graph Editor</source>
+        <translation>Kurveneditor</translation>
+    </message>
+    <message>
+        <source>Show the values of the chosen properties as curves, with their keyframes and easing handles</source>
+        <translation>Die Werte der gewählten Eigenschaften als Kurven zeigen, mit ihren Schlüsselbildern und Beschleunigungsanfassern</translation>
+    </message>
+    <message>
+        <source>Fit Curves</source>
+        <translation>Kurven einpassen</translation>
+    </message>
+    <message>
+        <source>Show the whole of the curves in the graph editor</source>
+        <translation>Die Kurven im Kurveneditor ganz zeigen</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Count the time line in seconds instead of frames</source>
+        <translation>Die Zeitleiste in Sekunden statt in Bildern zählen</translation>
+    </message>
+    <message>
+        <source>Zoom the frames of the time line (Ctrl+wheel over the rows)</source>
+        <translation>Die Bilder der Zeitleiste zoomen (Strg+Mausrad über den Zeilen)</translation>
+    </message>
+</context>
+<context>
+    <name>TimeFormat</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 </TS>

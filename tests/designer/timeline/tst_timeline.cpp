@@ -6,10 +6,13 @@
 #include "timeline/easingmenu.h"
 #include "timeline/grapheditorview.h"
 #include "timeline/playbackclock.h"
+#include "timeline/timeformat.h"
 #include "timeline/timelineview.h"
 #include "timeline/timelinewidget.h"
 
 #include <QAction>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -38,6 +41,14 @@ QString keysOf(const ZenubScene& scene, int shape)
     for (const auto& key : scene.getLayers().at(0).getShapes().at(shape).tracks().position().keys())
         keys << QStringLiteral("%1:%2").arg(key.frame).arg(key.value.x());
     return keys.join(QLatin1Char(' '));
+}
+
+// A move with the left button held: QTest's own moves carry no buttons.
+void dragTo(QWidget* widget, const QPoint& pos)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 } // namespace
@@ -71,6 +82,36 @@ private slots:
         QFETCH(int, frame);
         QCOMPARE(PlaybackClock::frameAt(start, elapsed, 24, 48, loop, &bEnded), frame);
         QCOMPARE(bEnded, ended);
+    }
+
+    void timeCountsInFramesOrSeconds_data()
+    {
+        QTest::addColumn<bool>("seconds");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("typedFrame");
+        QTest::newRow("frames") << false << 12 << "12"
+                                << "13" << 13;
+        QTest::newRow("seconds") << true << 12 << "0.50 s"
+                                 << "2" << 48;
+        QTest::newRow("seconds round to a frame") << true << 0 << "0.00 s"
+                                                  << "0.51s" << 12;
+        QTest::newRow("not a time") << true << 1 << "0.04 s"
+                                    << "abc" << -1;
+        QTest::newRow("before the start") << false << 0 << "0"
+                                          << "-3" << -1;
+    }
+    void timeCountsInFramesOrSeconds()
+    {
+        QFETCH(bool, seconds);
+        QFETCH(int, frame);
+        QFETCH(int, typedFrame);
+        const TimeFormat format(seconds, 24);
+        QTEST(format.text(frame), "text");
+        QCOMPARE(format.frameOf(format.text(frame)), frame);
+        QFETCH(QString, typed);
+        QCOMPARE(format.frameOf(typed), typedFrame);
     }
 
     void propertyRowsEditOneTrack()
@@ -196,8 +237,8 @@ private slots:
         const QPoint handle = graph->handlePoint(first, 0);
         QVERIFY(handle.x() >= 0);
         QTest::mousePress(graph, Qt::LeftButton, Qt::NoModifier, handle);
-        QTest::mouseMove(graph, handle - QPoint(0, 30));
-        QTest::mouseMove(graph, handle - QPoint(0, 60));
+        dragTo(graph, handle - QPoint(0, 30));
+        dragTo(graph, handle - QPoint(0, 60));
         QTest::mouseRelease(graph, Qt::LeftButton, Qt::NoModifier, handle - QPoint(0, 60));
         QVERIFY2(xAt(12) > 150, qPrintable(QString::number(xAt(12))));
         QCOMPARE(document.getUndoStack()->count(), steps + 1);
@@ -211,7 +252,7 @@ private slots:
         const QPoint to =
             graph->keyPoint(GraphKeyRef{first.channel, 0}) + (from - graph->keyPoint(first)) / 2;
         QTest::mousePress(graph, Qt::LeftButton, Qt::NoModifier, from);
-        QTest::mouseMove(graph, (from + to) / 2);
+        dragTo(graph, (from + to) / 2);
         QTest::mouseRelease(graph, Qt::LeftButton, Qt::NoModifier, to);
         const auto& moved =
             document.getProject().getScenes().at(0).getLayers().at(0).getShapes().at(0).tracks();
@@ -220,6 +261,51 @@ private slots:
         QCOMPARE(document.getUndoStack()->count(), steps + 1);
         document.getUndoStack()->undo();
         QCOMPARE(keysOf(document.getProject().getScenes().at(0), 0), QStringLiteral("0:0 24:240"));
+    }
+
+    void dragNearTheEdgeScrollsToFarFrames()
+    {
+        DesignerDocument document;
+        QVERIFY(document.initNewDocument(400, 300, 24, false));
+        QVERIFY(document.editProject(QStringLiteral("Set up"), [](ZenubProject& project) {
+            project.scenes()[0] = testScene();
+            project.scenes()[0].setDuration(200);
+            return true;
+        }));
+        DesignerEditorWidget widget;
+        widget.setDocument(&document);
+        widget.resize(1000, 700);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        TimelineView* view = widget.getTimeline()->getView();
+        QWidget* cells = view->viewport();
+        QVERIFY(view->rulerPoint(140).x() > cells->width());
+
+        // Held at the right edge, the frames scroll until frame 140 is in sight.
+        const QPoint from = view->keyframePoint({0, 0, 10});
+        QTest::mousePress(cells, Qt::LeftButton, Qt::NoModifier, from);
+        dragTo(cells, QPoint(cells->width() - 4, from.y()));
+        QTRY_VERIFY(view->rulerPoint(140).x() < cells->width() - 100);
+        const QPoint to(view->rulerPoint(140).x(), from.y());
+        dragTo(cells, to);
+        QTest::mouseRelease(cells, Qt::LeftButton, Qt::NoModifier, to);
+        QCOMPARE(keysOf(document.getProject().getScenes().at(0), 0),
+                 QStringLiteral("0:0 20:20 140:10"));
+
+        // Held there longer, a key stops on the scene's last frame.
+        QTest::mousePress(cells, Qt::LeftButton, Qt::NoModifier, view->keyframePoint({0, 0, 140}));
+        dragTo(cells, QPoint(cells->width() - 4, from.y()));
+        QTRY_COMPARE(view->horizontalScrollBar()->value(), view->horizontalScrollBar()->maximum());
+        QTest::mouseRelease(cells, Qt::LeftButton, Qt::NoModifier,
+                            QPoint(cells->width() - 4, from.y()));
+        QCOMPARE(keysOf(document.getProject().getScenes().at(0), 0),
+                 QStringLiteral("0:0 20:20 199:10"));
+
+        // Seconds on the tool bar: the frame field counts in them.
+        widget.getTimeline()->setFrame(36);
+        widget.findChild<QAction*>(QStringLiteral("showSeconds"))->trigger();
+        QCOMPARE(widget.findChild<QSpinBox*>(QStringLiteral("frameSpin"))->text(),
+                 QStringLiteral("1.50 s"));
     }
 
     void dragDeleteUndoAndScrubInTheEditor()

@@ -184,6 +184,7 @@ const QVector<EditorCommand>& EditorCommandTable::commands()
         {QStringLiteral("Timeline.Loop"), tr("Loop"), {}, QString()},
         {QStringLiteral("Timeline.Add_Keyframe"), tr("Add Keyframe"), {key(Qt::Key_F6)}, QString()},
         {QStringLiteral("Timeline.Auto_Key"), tr("Auto-Key"), {}, QString()},
+        {QStringLiteral("Timeline.Show_Seconds"), tr("Seconds"), {}, QString()},
         {QStringLiteral("Timeline.Graph_Editor"), tr("Graph Editor"), {}, QString()},
         {QStringLiteral("Timeline.Fit_Graph"), tr("Fit Curves"), {}, QString()},
 

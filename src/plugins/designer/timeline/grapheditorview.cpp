@@ -46,6 +46,12 @@ void GraphEditorView::setFrame(int frame)
     update();
 }
 
+void GraphEditorView::setTimeFormat(const TimeFormat& format)
+{
+    m_format = format;
+    update();
+}
+
 const ZenubScene* GraphEditorView::scene() const
 {
     if (!m_pDocument)
@@ -139,7 +145,7 @@ void GraphEditorView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const GraphPicker picker(m_curves, m_mapping, m_selection);
     GraphPainter(m_curves, m_mapping, picker, palette())
-        .paint(painter, rect(), duration(), m_frame);
+        .paint(painter, rect(), duration(), m_frame, m_format);
     if (m_curves.isEmpty()) {
         painter.setPen(palette().placeholderText().color());
         painter.drawText(m_mapping.plot(), Qt::AlignCenter | Qt::TextWordWrap,

@@ -7,6 +7,7 @@
 #include "graphmapping.h"
 #include "graphpicker.h"
 #include "model/edits/keyframeref.h"
+#include "timeformat.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -26,6 +27,7 @@ public:
     void setDocument(DesignerDocument* document);
     void setScene(int scene);
     void setFrame(int frame);
+    void setTimeFormat(const TimeFormat& format);
     /*!
         Shows the numbers of the property rows \a rows, or where these have none, the keyed
         numbers of \a shapes. A new choice is fitted into view.
@@ -76,6 +78,7 @@ private:
     GraphCurves m_curves;
     GraphMapping m_mapping;
     GraphKeyRefs m_selection;
+    TimeFormat m_format;
     bool m_bFitPending = true;
 
     Drag m_drag = Drag::None;

@@ -38,7 +38,8 @@ GraphPainter::GraphPainter(const GraphCurves& curves, const GraphMapping& mappin
     , m_palette(palette)
 {}
 
-void GraphPainter::paint(QPainter& painter, const QRect& rect, int duration, int frame) const
+void GraphPainter::paint(QPainter& painter, const QRect& rect, int duration, int frame,
+                         const TimeFormat& format) const
 {
     painter.fillRect(rect, m_palette.base());
     // Frames past the scene's end are greyed, as in the rows.
@@ -53,7 +54,7 @@ void GraphPainter::paint(QPainter& painter, const QRect& rect, int duration, int
     for (int curve = 0; curve < m_curves.count(); ++curve)
         paintCurve(painter, curve);
     painter.restore();
-    paintRuler(painter, rect, duration);
+    paintRuler(painter, rect, duration, format);
     const int x = int(std::lround(m_mapping.x(frame)));
     if (x >= kAxisWidth)
         TimelinePainting::drawMarker(painter, x, TimelineLayout::kRulerHeight, rect.bottom());
@@ -84,7 +85,8 @@ void GraphPainter::paintGrid(QPainter& painter, const QRect& rect) const
     painter.drawLine(kAxisWidth - 1, 0, kAxisWidth - 1, rect.height());
 }
 
-void GraphPainter::paintRuler(QPainter& painter, const QRect& rect, int duration) const
+void GraphPainter::paintRuler(QPainter& painter, const QRect& rect, int duration,
+                              const TimeFormat& format) const
 {
     const int height = TimelineLayout::kRulerHeight;
     painter.fillRect(QRect(0, 0, kAxisWidth, height), m_palette.button());
@@ -92,7 +94,7 @@ void GraphPainter::paintRuler(QPainter& painter, const QRect& rect, int duration
     const int last = std::min(duration - 1, int(std::ceil(m_mapping.frameAt(rect.right()))));
     TimelinePainting::drawRuler(painter, m_palette,
                                 QRect(kAxisWidth, 0, rect.width() - kAxisWidth, height), first,
-                                last, std::max(1, int(m_mapping.pixelsPerFrame())),
+                                last, m_mapping.pixelsPerFrame(), format,
                                 [this](int frame) { return int(std::lround(m_mapping.x(frame))); });
     painter.setPen(m_palette.mid().color());
     painter.drawLine(0, height - 1, rect.right(), height - 1);

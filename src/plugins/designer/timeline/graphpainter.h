@@ -8,6 +8,7 @@ class GraphPicker;
 class QPainter;
 class QPalette;
 class QRect;
+class TimeFormat;
 
 /*!
     Draws a graph editor: the values' grid with its numbers at the left, the frames' ruler
@@ -22,11 +23,13 @@ public:
     GraphPainter(const GraphCurves& curves, const GraphMapping& mapping, const GraphPicker& picker,
                  const QPalette& palette);
 
-    void paint(QPainter& painter, const QRect& rect, int duration, int frame) const;
+    void paint(QPainter& painter, const QRect& rect, int duration, int frame,
+               const TimeFormat& format) const;
 
 private:
     void paintGrid(QPainter& painter, const QRect& rect) const;
-    void paintRuler(QPainter& painter, const QRect& rect, int duration) const;
+    void paintRuler(QPainter& painter, const QRect& rect, int duration,
+                    const TimeFormat& format) const;
     void paintCurve(QPainter& painter, int curve) const;
     void paintLegend(QPainter& painter) const;
 

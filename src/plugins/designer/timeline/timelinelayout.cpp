@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QScrollBar>
+#include <QString>
 
 #include <algorithm>
 #include <cstdlib>
@@ -77,4 +78,15 @@ KeyframeRefs TimelineLayout::keyframesIn(const ZenubScene* scene, const QRect& r
                 refs += refsAt(scene, row, frame);
     }
     return refs;
+}
+
+QString TimelineLayout::toolTipAt(const ZenubScene& scene, const QPoint& point) const
+{
+    const int row = rowAtY(point.y());
+    if (row < 0)
+        return QString();
+    if (point.x() < kNameWidth)
+        return TimelineRows::motionHint(scene, m_rows.at(row));
+    const KeyframeRefs hits = hitKeyframes(&scene, point);
+    return hits.isEmpty() ? QString() : TimelineRows::keyframeHint(scene, hits.constFirst());
 }

@@ -7,6 +7,7 @@
 class QPoint;
 class QRect;
 class QScrollBar;
+class QString;
 class TimelineRows;
 class ZenubScene;
 
@@ -41,6 +42,8 @@ public:
     /*! The keyframes of the mark nearest to \a point within reach. */
     KeyframeRefs hitKeyframes(const ZenubScene* scene, const QPoint& point) const;
     KeyframeRefs keyframesIn(const ZenubScene* scene, const QRect& rect) const;
+    /*! What a row's header or a keyframe at \a point tells about itself; empty elsewhere. */
+    QString toolTipAt(const ZenubScene& scene, const QPoint& point) const;
 
 private:
     const TimelineRows& m_rows;

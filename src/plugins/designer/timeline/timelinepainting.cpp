@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "timelinepainting.h"
 
+#include "timeformat.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -28,28 +30,27 @@ void drawKeyframe(QPainter& painter, const QPointF& centre, bool bEased, double 
 }
 
 void drawRuler(QPainter& painter, const QPalette& palette, const QRect& ruler, int first, int last,
-               int frameWidth, const std::function<int(int)>& frameX)
+               double frameWidth, const TimeFormat& format, const std::function<int(int)>& frameX)
 {
     painter.save();
     painter.fillRect(ruler, palette.button());
     painter.setPen(palette.buttonText().color());
     painter.setClipRect(ruler);
-    // Labels at least 40 pixels apart, on round numbers.
-    int step = 1;
-    for (const int candidate : {1, 2, 5, 10, 25, 50, 100, 250, 500, 1000, 5000}) {
-        step = candidate;
-        if (candidate * frameWidth >= 40)
-            break;
-    }
-    for (int frame = first; frame <= last; ++frame) {
+    // Labels far enough apart for their text, on round numbers.
+    const int step = format.labelStep(frameWidth, format.isSeconds() ? 56 : 40);
+    // Ticks on every frame while they stand apart, else on the labels' halves or tenths.
+    const int tick = frameWidth >= 6  ? 1
+                     : step % 10 == 0 ? step / 10
+                     : step % 2 == 0  ? step / 2
+                                      : step;
+    first -= first % tick;
+    for (int frame = first; frame <= last; frame += tick) {
         const int x = frameX(frame);
         const bool bLabel = frame % step == 0;
-        if (!bLabel && frameWidth < 6)
-            continue;
         painter.drawLine(x, ruler.bottom() - (bLabel ? 6 : 2), x, ruler.bottom());
         if (bLabel)
-            painter.drawText(QRect(x + 2, ruler.top(), 60, ruler.height() - 6), Qt::AlignBottom,
-                             QString::number(frame));
+            painter.drawText(QRect(x + 2, ruler.top(), 80, ruler.height() - 6), Qt::AlignBottom,
+                             format.label(frame));
     }
     painter.restore();
 }

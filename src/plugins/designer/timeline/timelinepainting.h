@@ -11,6 +11,7 @@ class QPalette;
 class QPointF;
 class QRect;
 class QString;
+class TimeFormat;
 
 /*! The marks a time line draws, apart from the widget that places them. */
 namespace TimelinePainting {
@@ -22,11 +23,11 @@ QColor animatedColor();
 void drawKeyframe(QPainter& painter, const QPointF& centre, bool bEased, double size);
 
 /*!
-    Frame numbers and ticks in \a ruler for the frames \a first to \a last; \a frameX gives the
-    centre of a frame.
+    Times in \a format and ticks in \a ruler for the frames \a first to \a last; \a frameX gives
+    the centre of a frame.
 */
 void drawRuler(QPainter& painter, const QPalette& palette, const QRect& ruler, int first, int last,
-               int frameWidth, const std::function<int(int)>& frameX);
+               double frameWidth, const TimeFormat& format, const std::function<int(int)>& frameX);
 
 /*! The current-frame marker at \a x: a head in the ruler and a line down to \a bottom. */
 void drawMarker(QPainter& painter, int x, int rulerHeight, int bottom);

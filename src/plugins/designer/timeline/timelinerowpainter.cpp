@@ -55,7 +55,7 @@ bool TimelineRowPainter::isOpen(const TimelineRows::Row& row) const
 }
 
 void TimelineRowPainter::paint(QPainter& painter, const ZenubScene& scene, int index, int y,
-                               int duration, bool bHighlighted) const
+                               int duration, bool bHighlighted, bool bChosen) const
 {
     const TimelineRows::Row& row = m_rows.at(index);
     const ZenubLayer& layer = scene.getLayers().at(row.layer);
@@ -90,6 +90,13 @@ void TimelineRowPainter::paint(QPainter& painter, const ZenubScene& scene, int i
                                     TimelineRows::title(scene, row), depth, disclosure,
                                     !layer.isVisible(), TimelineRows::isAnimated(scene, row),
                                     bHighlighted);
+    if (bChosen) {
+        // Chosen for the graph editor: marked more strongly than a shape picked on the stage.
+        QColor tint = m_palette.highlight().color();
+        tint.setAlpha(90);
+        painter.fillRect(QRect(0, y, kNameWidth - 1, kRowHeight), tint);
+        painter.fillRect(QRect(0, y, 3, kRowHeight), m_palette.highlight());
+    }
     painter.restore();
 }
 

@@ -26,9 +26,12 @@ public:
 
     /*! The marks of \a selection are drawn \a dragDelta frames on, where a drag drops them. */
     void setSelection(const KeyframeRefs& selection, int dragDelta);
-    /*! Row \a index with its top at \a y; \a duration is the scene's length in frames. */
+    /*!
+        Row \a index with its top at \a y; \a duration is the scene's length in frames; \a bChosen
+        marks a property row the graph editor shows.
+    */
     void paint(QPainter& painter, const ZenubScene& scene, int index, int y, int duration,
-               bool bHighlighted) const;
+               bool bHighlighted, bool bChosen = false) const;
 
 private:
     void paintKeyframes(QPainter& painter, const ZenubScene& scene, int index, int y) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "timelineview.h"
 
+#include "edgescroller.h"
 #include "model/edits/keyframeedits.h"
 #include "timelinepainting.h"
 #include "timelinerowpainter.h"
@@ -24,6 +25,8 @@ constexpr int kRowHeight = TimelineLayout::kRowHeight;
 TimelineView::TimelineView(QWidget* parent)
     : QAbstractScrollArea(parent)
     , m_layout(m_rows, horizontalScrollBar(), verticalScrollBar())
+    , m_pEdgeScroller(new EdgeScroller(
+          horizontalScrollBar(), [this] { dragTo(m_lastPos); }, this))
 {
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -124,9 +127,15 @@ void TimelineView::setNamesOnly(bool bNamesOnly)
     }
 }
 
+void TimelineView::setTimeFormat(const TimeFormat& format)
+{
+    m_format = format;
+    viewport()->update();
+}
+
 void TimelineView::setFrameWidth(int pixels)
 {
-    const int width = std::clamp(pixels, 4, 48);
+    const int width = std::clamp(pixels, kMinimumFrameWidth, kMaximumFrameWidth);
     if (width == m_layout.frameWidth())
         return;
     // Zooming keeps the marker where it was on screen.
@@ -136,6 +145,7 @@ void TimelineView::setFrameWidth(int pixels)
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + m_layout.frameX(m_frame) -
                                     markerOnScreen);
     viewport()->update();
+    emit frameWidthChanged(width);
 }
 
 int TimelineView::duration() const
@@ -212,13 +222,8 @@ void TimelineView::paintEvent(QPaintEvent*)
         const TimelineRows::Row& row = m_rows.at(i);
         const bool bHighlighted =
             row.shape >= 0 && m_highlighted.contains(ShapeRef{m_scene, row.layer, row.shape});
-        rows.paint(painter, *scene(), i, y, duration(), bHighlighted);
-        if (m_chosenRows.contains(KeyframeRef{row.layer, row.shape, -1, row.property})) {
-            QColor tint = palette().highlight().color();
-            tint.setAlpha(90);
-            painter.fillRect(QRect(0, y, kNameWidth - 1, kRowHeight), tint);
-            painter.fillRect(QRect(0, y, 3, kRowHeight), palette().highlight());
-        }
+        rows.paint(painter, *scene(), i, y, duration(), bHighlighted,
+                   m_chosenRows.contains(KeyframeRef{row.layer, row.shape, -1, row.property}));
     }
     paintRuler(painter);
 
@@ -246,28 +251,17 @@ void TimelineView::paintRuler(QPainter& painter) const
         painter, palette(), QRect(kNameWidth, 0, viewport()->width() - kNameWidth, kRulerHeight),
         std::max(0, m_layout.frameAtX(kNameWidth)),
         std::min(duration() - 1, m_layout.frameAtX(viewport()->width())), m_layout.frameWidth(),
-        [this](int frame) { return m_layout.frameX(frame); });
+        m_format, [this](int frame) { return m_layout.frameX(frame); });
     painter.setPen(palette().mid().color());
     painter.drawLine(0, kRulerHeight - 1, viewport()->width(), kRulerHeight - 1);
-}
-
-QString TimelineView::toolTipAt(const QPoint& point) const
-{
-    const int row = m_layout.rowAtY(point.y());
-    const ZenubScene* current = scene();
-    if (!current || row < 0)
-        return QString();
-    if (point.x() < kNameWidth)
-        return TimelineRows::motionHint(*current, m_rows.at(row));
-    const KeyframeRefs hits = m_layout.hitKeyframes(scene(), point);
-    return hits.isEmpty() ? QString() : TimelineRows::keyframeHint(*current, hits.constFirst());
 }
 
 bool TimelineView::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = toolTipAt(help->pos());
+        const ZenubScene* current = scene();
+        const QString text = current ? m_layout.toolTipAt(*current, help->pos()) : QString();
         if (text.isEmpty())
             QToolTip::hideText();
         else
@@ -358,18 +352,26 @@ void TimelineView::pressName(const QPoint& point, bool bAdd)
 
 void TimelineView::mouseMoveEvent(QMouseEvent* event)
 {
+    m_lastPos = event->pos();
+    dragTo(event->pos());
+    if (m_bScrubbing || m_bDragPending)
+        m_pEdgeScroller->follow(event->pos().x(), kNameWidth, viewport()->width());
+}
+
+void TimelineView::dragTo(const QPoint& pos)
+{
     if (m_bBandPending) {
-        m_band.setBottomRight(event->pos());
+        m_band.setBottomRight(pos);
         if (!m_bBand && (m_band.bottomRight() - m_band.topLeft()).manhattanLength() >= 4)
             m_bBand = true;
         if (m_bBand)
             setSelection(m_bandBase + m_layout.keyframesIn(scene(), m_band.normalized()));
         viewport()->update();
     } else if (m_bScrubbing) {
-        scrubTo(event->pos().x());
+        scrubTo(pos.x());
     } else if (m_bDragPending && scene()) {
-        const int delta = KeyframeEdits::clampDelta(
-            *scene(), m_selection, m_layout.frameAtX(event->pos().x()) - m_pressFrame);
+        const int delta = KeyframeEdits::clampDelta(*scene(), m_selection,
+                                                    m_layout.frameAtX(pos.x()) - m_pressFrame);
         if (delta != m_dragDelta) {
             m_dragDelta = delta;
             viewport()->update();
@@ -379,7 +381,8 @@ void TimelineView::mouseMoveEvent(QMouseEvent* event)
 
 void TimelineView::mouseReleaseEvent(QMouseEvent* event)
 {
-    mouseMoveEvent(event);
+    m_pEdgeScroller->stop();
+    dragTo(event->pos());
     const int delta = m_bDragPending ? m_dragDelta : 0;
     if (m_bBandPending && !m_bBand) {
         setSelection(m_bandBase);
@@ -427,12 +430,22 @@ void TimelineView::contextMenuEvent(QContextMenuEvent* event)
 
 void TimelineView::wheelEvent(QWheelEvent* event)
 {
+    const QPoint delta = event->angleDelta();
     if (event->modifiers() & Qt::ControlModifier) {
-        const int steps = event->angleDelta().y() / 120;
+        // Each notch a fifth wider or narrower, at least a pixel.
+        const int steps = delta.y() / 120;
+        const int width = m_layout.frameWidth();
         if (steps != 0)
-            setFrameWidth(m_layout.frameWidth() + steps * 2);
-        event->accept();
+            setFrameWidth(steps > 0 ? std::max(width + 1, width * 6 / 5)
+                                    : std::min(width - 1, width * 5 / 6));
+    } else if ((event->modifiers() & Qt::ShiftModifier) || delta.x() != 0) {
+        // Sideways through the frames: Shift with the wheel, or a wheel that tilts.
+        const int along = delta.x() != 0 ? delta.x() : delta.y();
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() -
+                                        along * 3 * m_layout.frameWidth() / 120);
+    } else {
+        QAbstractScrollArea::wheelEvent(event);
         return;
     }
-    QAbstractScrollArea::wheelEvent(event);
+    event->accept();
 }

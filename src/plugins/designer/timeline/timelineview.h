@@ -4,12 +4,14 @@
 
 #include "document/designerdocument.h"
 #include "model/edits/keyframeref.h"
+#include "timeformat.h"
 #include "timelinelayout.h"
 #include "timelinerows.h"
 
 #include <QAbstractScrollArea>
 #include <QPointer>
 
+class EdgeScroller;
 class ZenubScene;
 
 /*!
@@ -62,6 +64,11 @@ public:
     /*! Shows the row names only, beside the graph editor. */
     void setNamesOnly(bool bNamesOnly);
 
+    /*! Counts the ruler in frames or seconds. */
+    void setTimeFormat(const TimeFormat& format);
+    static constexpr int kMinimumFrameWidth = 1;
+    static constexpr int kMaximumFrameWidth = 64;
+    /*! Zooms: the pixels a frame takes, within the bounds above. */
     void setFrameWidth(int pixels);
     int getFrameWidth() const { return m_layout.frameWidth(); }
 
@@ -77,6 +84,7 @@ signals:
     void keyframeActivated(const KeyframeRef& ref);
     void contextMenuRequested(const QPoint& globalPos);
     void chosenRowsChanged();
+    void frameWidthChanged(int pixels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -91,11 +99,11 @@ protected:
 
 private:
     int duration() const;
-    QString toolTipAt(const QPoint& point) const;
     void updateScrollBars();
     void scrubTo(int x);
     void paintRuler(QPainter& painter) const;
     void pressName(const QPoint& point, bool bAdd);
+    void dragTo(const QPoint& pos);
 
     QPointer<DesignerDocument> m_pDocument;
     int m_scene = 0;
@@ -103,9 +111,12 @@ private:
     TimelineRows m_rows;
     TimelineRows::Expanded m_expanded;
     TimelineLayout m_layout;
+    TimeFormat m_format;
     QVector<ShapeRef> m_highlighted;
     KeyframeRefs m_chosenRows;
     KeyframeRefs m_selection; // sorted, without repeats (KeyframeEdits::existing)
+    EdgeScroller* m_pEdgeScroller;
+    QPoint m_lastPos;
     bool m_bScrubbing = false;
     bool m_bDragPending = false;
     int m_pressFrame = 0;

@@ -5,12 +5,14 @@
 #include "document/designerdocument.h"
 #include "easingmenu.h"
 #include "editor/editorcommandtable.h"
+#include "framespinbox.h"
 #include "grapheditorview.h"
 #include "keyframecommands.h"
 #include "model/edits/keyframeedits.h"
 #include "playbackclock.h"
 #include "stage/stagewidget.h"
 #include "timelineview.h"
+#include "timelineviewoptions.h"
 
 #include <appearance/ithemesmanager.h>
 
@@ -58,6 +60,7 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(createToolBar());
+    m_pOptions = new TimelineViewOptions(m_pToolBar, m_pView, m_pGraph, this);
     auto* rows = new QHBoxLayout;
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
@@ -77,7 +80,7 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     connect(m_pLoop, &QAction::toggled, m_pClock, &PlaybackClock::setLoop);
     connect(m_pClock, &PlaybackClock::frameChanged, this, &TimelineWidget::setFrame);
     connect(m_pClock, &PlaybackClock::finished, this, [this] { setPlaying(false); });
-    connect(m_pFrameSpin, QOverload<int>::of(&QSpinBox::valueChanged), this,
+    connect(m_pFrameSpin, QOverload<int>::of(&FrameSpinBox::valueChanged), this,
             &TimelineWidget::setFrame);
     connect(m_pAutoKey, &QAction::toggled, this, [this](bool bOn) {
         if (m_pDocument)
@@ -91,8 +94,8 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     connect(m_pStage, &StageWidget::selectionChanged, this, &TimelineWidget::updateStageSelection);
     connect(m_pView, &TimelineView::chosenRowsChanged, this, &TimelineWidget::updateGraphSources);
     connect(m_pGraph, &GraphEditorView::frameScrubbed, this, &TimelineWidget::setFrame);
-    connect(m_pGraphMode, &QAction::toggled, this, &TimelineWidget::setGraphMode);
-    connect(m_pFitGraph, &QAction::triggered, m_pGraph, &GraphEditorView::fitToView);
+    connect(m_pOptions, &TimelineViewOptions::formatChanged, this, &TimelineWidget::showFormat);
+    showFormat(m_pOptions->format());
     refresh();
 }
 
@@ -124,8 +127,9 @@ QToolBar* TimelineWidget::createToolBar()
     m_pLoop->setCheckable(true);
     m_pLoop->setChecked(true);
     bar->addSeparator();
-    bar->addWidget(new QLabel(tr("Frame:"), bar));
-    m_pFrameSpin = new QSpinBox(bar);
+    m_pFrameLabel = new QLabel(bar);
+    bar->addWidget(m_pFrameLabel);
+    m_pFrameSpin = new FrameSpinBox(bar);
     m_pFrameSpin->setObjectName(QStringLiteral("frameSpin"));
     bar->addWidget(m_pFrameSpin);
     m_pFrameCount = new QLabel(bar);
@@ -138,16 +142,6 @@ QToolBar* TimelineWidget::createToolBar()
                             "keyframe starts its animation there"),
                          "Timeline.Auto_Key");
     m_pAutoKey->setCheckable(true);
-    bar->addSeparator();
-    m_pGraphMode = addTool(bar, tr("Graph Editor"), QStringLiteral("graphMode"),
-                           tr("Show the values of the chosen properties as curves, with their "
-                              "keyframes and easing handles"),
-                           "Timeline.Graph_Editor");
-    m_pGraphMode->setCheckable(true);
-    m_pFitGraph =
-        addTool(bar, tr("Fit Curves"), QStringLiteral("fitGraph"),
-                tr("Show the whole of the curves in the graph editor"), "Timeline.Fit_Graph");
-    m_pFitGraph->setEnabled(false);
     updateTransportIcons();
     // The glyphs take the tool bar's text colour, which the theme sets.
     connect(&IThemesManager::getInstance(), &IThemesManager::themeApplied, this,
@@ -169,16 +163,16 @@ void TimelineWidget::updateTransportIcons()
 
 QList<QPair<QAction*, QString>> TimelineWidget::commandActions() const
 {
-    return {qMakePair(m_pFirst, QStringLiteral("Timeline.First_Frame")),
-            qMakePair(m_pPrevious, QStringLiteral("Timeline.Previous_Frame")),
-            qMakePair(m_pPlay, QStringLiteral("Timeline.Play")),
-            qMakePair(m_pNext, QStringLiteral("Timeline.Next_Frame")),
-            qMakePair(m_pLast, QStringLiteral("Timeline.Last_Frame")),
-            qMakePair(m_pLoop, QStringLiteral("Timeline.Loop")),
-            qMakePair(m_pCommands->addKeyframeAction(), QStringLiteral("Timeline.Add_Keyframe")),
-            qMakePair(m_pAutoKey, QStringLiteral("Timeline.Auto_Key")),
-            qMakePair(m_pGraphMode, QStringLiteral("Timeline.Graph_Editor")),
-            qMakePair(m_pFitGraph, QStringLiteral("Timeline.Fit_Graph"))};
+    const QList<QPair<QAction*, QString>> transport = {
+        qMakePair(m_pFirst, QStringLiteral("Timeline.First_Frame")),
+        qMakePair(m_pPrevious, QStringLiteral("Timeline.Previous_Frame")),
+        qMakePair(m_pPlay, QStringLiteral("Timeline.Play")),
+        qMakePair(m_pNext, QStringLiteral("Timeline.Next_Frame")),
+        qMakePair(m_pLast, QStringLiteral("Timeline.Last_Frame")),
+        qMakePair(m_pLoop, QStringLiteral("Timeline.Loop")),
+        qMakePair(m_pCommands->addKeyframeAction(), QStringLiteral("Timeline.Add_Keyframe")),
+        qMakePair(m_pAutoKey, QStringLiteral("Timeline.Auto_Key"))};
+    return transport + m_pOptions->commandActions();
 }
 
 void TimelineWidget::setDocument(DesignerDocument* document)
@@ -244,7 +238,9 @@ void TimelineWidget::refresh()
         const QSignalBlocker spinBlock(m_pFrameSpin);
         m_pFrameSpin->setRange(0, frames - 1);
     }
-    m_pFrameCount->setText(tr("of %1").arg(frames - 1));
+    if (m_pDocument)
+        m_pOptions->setFrameRate(m_pDocument->getProject().getFrameRate());
+    showFormat(m_pOptions->format());
     const bool bScene = m_pView->scene();
     m_pFrameSpin->setEnabled(bScene);
     m_pPlay->setEnabled(bScene);
@@ -295,22 +291,19 @@ void TimelineWidget::updateGraphSources()
 
 bool TimelineWidget::isGraphMode() const
 {
-    return m_pGraph->isVisibleTo(this);
+    return m_pOptions->isGraphMode();
 }
 
 void TimelineWidget::setGraphMode(bool bGraph)
 {
-    {
-        const QSignalBlocker block(m_pGraphMode);
-        m_pGraphMode->setChecked(bGraph);
-    }
-    m_pView->setNamesOnly(bGraph);
-    m_pGraph->setVisible(bGraph);
-    m_pFitGraph->setEnabled(bGraph);
-    if (bGraph) {
-        m_pGraph->refresh();
-        m_pGraph->fitToView();
-    }
+    m_pOptions->setGraphMode(bGraph);
+}
+
+void TimelineWidget::showFormat(const TimeFormat& format)
+{
+    m_pFrameLabel->setText(format.isSeconds() ? tr("Time:") : tr("Frame:"));
+    m_pFrameSpin->setFormat(format);
+    m_pFrameCount->setText(tr("of %1").arg(format.text(duration() - 1)));
 }
 
 void TimelineWidget::showContextMenu(const QPoint& globalPos)

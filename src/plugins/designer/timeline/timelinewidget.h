@@ -9,12 +9,14 @@
 
 class DesignerDocument;
 class EasingMenu;
+class FrameSpinBox;
 class GraphEditorView;
 class KeyframeCommands;
 class PlaybackClock;
 class QAction;
 class QLabel;
-class QSpinBox;
+class TimeFormat;
+class TimelineViewOptions;
 class QToolBar;
 class StageWidget;
 class TimelineView;
@@ -59,6 +61,7 @@ private:
     void updateStageSelection();
     void updateTransportIcons();
     void updateGraphSources();
+    void showFormat(const TimeFormat& format);
 
     StageWidget* m_pStage;
     QPointer<DesignerDocument> m_pDocument;
@@ -67,7 +70,9 @@ private:
     KeyframeCommands* m_pCommands;
     PlaybackClock* m_pClock;
     EasingMenu* m_pEasingMenu;
-    QSpinBox* m_pFrameSpin;
+    TimelineViewOptions* m_pOptions = nullptr;
+    FrameSpinBox* m_pFrameSpin;
+    QLabel* m_pFrameLabel;
     QLabel* m_pFrameCount;
     QToolBar* m_pToolBar = nullptr;
     QAction* m_pPlay;
@@ -77,8 +82,6 @@ private:
     QAction* m_pNext;
     QAction* m_pFirst;
     QAction* m_pLast;
-    QAction* m_pGraphMode;
-    QAction* m_pFitGraph;
 };
 
 #endif
