@@ -435,6 +435,36 @@ void tst_Drawing::typeTwoLinesOfTextInPlace()
     key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(scene().getLayers().at(0).getShapes().at(0).getText(),
              QStringLiteral("Hello world\nvert"));
+
+    // Grouped with a rectangle and the group stretched to twice its size, the words are typed
+    // where the stage draws them, at that size.
+    const QRectF words = QRectF(box(0, 0));
+    key(Qt::Key_R);
+    drag({20, 20}, {40, 40});
+    key(Qt::Key_V);
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_G, Qt::ControlModifier);
+    const QRect grouped = box(0, 0);
+    drag(QPointF(grouped.right() + 1, grouped.center().y()),
+         QPointF(grouped.right() + 1 + grouped.width(), grouped.center().y()));
+    const double stretchedMiddle = grouped.left() + grouped.width();
+    drag(QPointF(stretchedMiddle, grouped.bottom() + 1),
+         QPointF(stretchedMiddle, grouped.bottom() + 1 + grouped.height()));
+    QCOMPARE(box(0, 0).size(), grouped.size() * 2);
+    const QPointF drawn = QPointF(box(0, 0).topLeft()) + (words.center() - grouped.topLeft()) * 2;
+    const QPoint at = m_stage->fromStage(drawn).toPoint();
+    QTest::mouseDClick(m_stage, Qt::LeftButton, {}, at);
+    QCOMPARE(m_stage->getSelection(), (ShapeRef{0, 0, 0, {0}}));
+    QTest::mouseDClick(m_stage, Qt::LeftButton, {}, at);
+    QVERIFY(editor->isVisible());
+    QVERIFY((editor->geometry().center() - at).manhattanLength() <= 3);
+    QVERIFY(std::abs(editor->height() - 2 * words.height()) <= 3);
+    key(Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("!"));
+    key(Qt::Key_Escape);
+    QCOMPARE(scene().getLayers().at(0).getShapes().at(0).getMembers().at(0).getText(),
+             QStringLiteral("Hello world\nvert!"));
+    QCOMPARE(undoText(), QStringLiteral("Undo Edit Text"));
 }
 
 int main(int argc, char** argv)

@@ -2,6 +2,7 @@
 #include "stagetexteditor.h"
 
 #include "model/render/framerenderer.h"
+#include "model/render/shapegeometry.h"
 #include "model/render/textlayout.h"
 #include "stagewidget.h"
 
@@ -141,7 +142,14 @@ void StageTextEditor::place()
     const QSignalBlocker block(this);
     const ZenubText text = typedText(*shape);
     const QRectF box = boxFor(*shape, text);
-    const double zoom = m_pStage->getZoom();
+    // A member of a group stands where the group puts it, at the group's scale; the box
+    // itself stays upright, as it does for a turned text.
+    const ZenubProject& project = document->getProject();
+    const QTransform toStage = ShapeGeometry::parentToStage(project.getScenes().at(m_ref.scene),
+                                                            m_ref, m_pStage->getFrame());
+    const double scaleX = std::hypot(toStage.m11(), toStage.m12());
+    const double scaleY = std::hypot(toStage.m21(), toStage.m22());
+    const double zoom = m_pStage->getZoom() * std::sqrt(scaleX * scaleY);
     // Each stretch in the font the stage draws it with, at the view's zoom.
     const std::shared_ptr<const TextLayout> layout = TextLayout::of(text, box.size());
     const QColor fill = shape->getFillColor();
@@ -180,7 +188,11 @@ void StageTextEditor::place()
     setLineWrapMode(text.getFontSize() > 0 && text.getBoxMode() == ZenubText::BoxMode::Wrap
                         ? QTextEdit::WidgetWidth
                         : QTextEdit::NoWrap);
-    const QRectF shown(m_pStage->fromStage(box.topLeft()), m_pStage->fromStage(box.bottomRight()));
+    const QPointF centre = toStage.map(box.center());
+    const QSizeF size(box.width() * scaleX, box.height() * scaleY);
+    const QPointF corner = centre - QPointF(size.width(), size.height()) / 2;
+    const QRectF shown(m_pStage->fromStage(corner),
+                       m_pStage->fromStage(corner + QPointF(size.width(), size.height())));
     setGeometry(shown.toAlignedRect());
     centreVertically();
 }

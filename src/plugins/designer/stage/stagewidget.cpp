@@ -513,7 +513,7 @@ void StageWidget::mouseDoubleClickEvent(QMouseEvent* event)
         m_scope.enter(ref);
         setSelection(StagePicker(m_pDocument->getProject(), m_scene, m_frame, ref).shapeAt(point));
         update();
-    } else if (shape && shape->getType() == ZenubShape::Type::Text && !ref.isMember())
+    } else if (shape && shape->getType() == ZenubShape::Type::Text)
         editText(ref, event->localPos());
     else if (ref.isValid())
         emit shapeActivated(ref);
