@@ -2,6 +2,7 @@
 #include "designerdocument.h"
 
 #include "dialogs/dialogfolders.h"
+#include "model/edits/groupedits.h"
 #include "model/edits/newcontent.h"
 #include "model/io/lottie/lottieimporter.h"
 #include "model/io/zenub/zenubprojectfile.h"
@@ -117,6 +118,8 @@ bool DesignerDocument::editShapes(const QVector<ShapeRef>& refs, const QString& 
                     return false;
                 change(*shape);
             }
+            // A group's box follows its members, in the same step.
+            GroupEdits::fitGroupsOf(project, refs);
             return true;
         },
         mergeKey);
@@ -239,6 +242,7 @@ bool DesignerDocument::removeShapes(const QVector<ShapeRef>& refs, const QString
         members.removeAt(ref.members.constLast());
         group->setMembers(members);
     }
+    GroupEdits::fitGroupsOf(after, sorted);
     QString label = text;
     if (label.isEmpty())
         label = sorted.size() == 1 ? tr("Delete %1").arg(name)

@@ -2,6 +2,7 @@
 #include "aligncommands.h"
 
 #include "editorcommandtable.h"
+#include "model/edits/groupedits.h"
 #include "stage/stagesnapper.h"
 #include "stage/stagewidget.h"
 
@@ -150,6 +151,7 @@ void AlignCommands::apply(const QString& text, const QVector<QPointF>& moves)
                 state.setY(state.getY() + move.y());
             });
         }
+        GroupEdits::fitGroupsOf(project, refs);
         return true;
     });
 }

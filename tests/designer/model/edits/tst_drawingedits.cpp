@@ -255,6 +255,47 @@ private slots:
         QCOMPARE(scene.getLayers()[0].getShapes()[1].getKeyframes()[1].getRotation(), 90.0);
     }
 
+    // A member moved out of its group's box: the box grows over it in each of its own keys,
+    // and everything is drawn where it was, at frames with keys and between them (while the
+    // group keeps its turn: a turning one keeps its members in place at its keys only).
+    void groupBoxFollowsItsMembers()
+    {
+        ZenubShape turned = shapeIn(ZenubShape::Type::Ellipse, QRectF(40, 10, 40, 20), 90);
+        turned.setKeyframe(ZenubKeyframe(5, 40, 20, 40, 20));
+        ZenubShape group = shapeIn(ZenubShape::Type::Group, QRectF(10, 10, 160, 80), 30);
+        group.setMembers({shapeIn(ZenubShape::Type::Rectangle, QRectF(0, 0, 20, 20)), turned});
+        group.setContentSize({80, 40});
+        ZenubKeyframe later(10, 50, 20, 80, 80);
+        later.setRotation(30);
+        group.setKeyframe(later);
+        group.members()[0].tracks().translate({-30, 50});
+        const auto onStage = [&group](int member, double frame) {
+            ZenubShapeState state;
+            group.stateAt(frame, &state);
+            QVector<QPointF> points = drawn(group.getMembers().at(member), frame);
+            for (QPointF& point : points)
+                point = ShapeGeometry::transform(group, state).map(point);
+            return points;
+        };
+        QVector<QVector<QPointF>> before;
+        for (const double frame : {0.0, 2.5, 5.0, 10.0})
+            before << onStage(0, frame) << onStage(1, frame);
+        QVERIFY(GroupEdits::fitBox(group));
+        // Member 0 covers -30..-10 across; the ellipse 0..40 down turned at frame 0, and
+        // 40..80 across unturned at frame 5.
+        QCOMPARE(group.getContentSize(), QSizeF(110, 70));
+        ZenubKeyframe first = group.getKeyframes().constFirst();
+        QCOMPARE(QSizeF(first.getWidth(), first.getHeight()), QSizeF(220, 140));
+        QCOMPARE(group.getKeyframes().size(), 2);
+        QCOMPARE(group.getMembers().at(1).getKeyframes().size(), 2);
+        QVector<QVector<QPointF>> after;
+        for (const double frame : {0.0, 2.5, 5.0, 10.0})
+            after << onStage(0, frame) << onStage(1, frame);
+        for (int i = 0; i < before.size(); ++i)
+            QVERIFY2(same(before.at(i), after.at(i)), qPrintable(QString::number(i)));
+        QVERIFY(!GroupEdits::fitBox(group));
+    }
+
     void groupOnlySiblings()
     {
         ZenubScene scene(QStringLiteral("S"), 10);

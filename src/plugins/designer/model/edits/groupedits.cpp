@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "groupedits.h"
 
+#include "boxedits.h"
+#include "model/project/zenubproject.h"
 #include "model/project/zenubscene.h"
 #include "model/render/shapegeometry.h"
 #include "nameedits.h"
@@ -174,6 +176,56 @@ bool ungroup(ZenubScene& scene, const ShapeRef& ref, double frame, QVector<Shape
     if (placed)
         *placed = refs;
     return true;
+}
+
+bool fitBox(ZenubShape& group)
+{
+    const QSizeF size = group.getContentSize();
+    if (group.getType() != ZenubShape::Type::Group || group.getMembers().isEmpty() ||
+        !(size.width() > 0) || !(size.height() > 0))
+        return false;
+    QRectF content;
+    for (const ZenubShape& member : group.getMembers()) {
+        content = content.united(ShapeGeometry::bounds(member, 0));
+        for (const ZenubKeyframe& key : member.getKeyframes())
+            content = content.united(ShapeGeometry::bounds(member, key.getFrame()));
+    }
+    // A box without width or height could not map its members back.
+    const double tolerance = 1e-9 * std::max(size.width(), size.height());
+    if (!(content.width() > 0) || !(content.height() > 0) ||
+        (std::abs(content.left()) <= tolerance && std::abs(content.top()) <= tolerance &&
+         std::abs(content.width() - size.width()) <= tolerance &&
+         std::abs(content.height() - size.height()) <= tolerance))
+        return false;
+    const QPointF centre(content.center().x() / size.width(), content.center().y() / size.height());
+    const double sx = content.width() / size.width();
+    const double sy = content.height() / size.height();
+    group.tracks().mapBoxKeys([&](const ZenubKeyframe& key) {
+        return BoxEdits::refit(key, QSizeF(key.getWidth() * sx, key.getHeight() * sy), centre,
+                               QPointF(0.5, 0.5));
+    });
+    for (ZenubShape& member : group.members())
+        member.tracks().translate(-content.topLeft());
+    group.setContentSize(content.size());
+    return true;
+}
+
+void fitGroupsOf(ZenubProject& project, const QVector<ShapeRef>& refs)
+{
+    QVector<ShapeRef> groups;
+    for (const ShapeRef& ref : refs)
+        for (ShapeRef up = ref; up.isMember();) {
+            up = up.parent();
+            if (!groups.contains(up))
+                groups.append(up);
+        }
+    // Inner groups first: their new boxes are what the outer ones cover.
+    std::stable_sort(groups.begin(), groups.end(), [](const ShapeRef& a, const ShapeRef& b) {
+        return a.members.size() > b.members.size();
+    });
+    for (const ShapeRef& ref : groups)
+        if (ZenubShape* group = ref.find(project))
+            fitBox(*group);
 }
 
 } // namespace GroupEdits

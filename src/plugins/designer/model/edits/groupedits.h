@@ -9,7 +9,9 @@
 
 class QTransform;
 class ZenubKeyframe;
+class ZenubProject;
 class ZenubScene;
+class ZenubShape;
 
 /*! Grouping and ungrouping as plain functions on a scene. */
 namespace GroupEdits {
@@ -38,6 +40,18 @@ bool ungroup(ZenubScene& scene, const ShapeRef& ref, double frame,
     turned member, where it gives the box nearest to the stretched one.
 */
 ZenubKeyframe mapped(const ZenubKeyframe& keyframe, const QTransform& transform);
+
+/*!
+    Fits a group's box to what its members cover again (at every frame where one of them has a
+    key), after they moved or changed size: the members move into the new box's coordinates and
+    the group's box changes in every key of its own, so that everything is drawn where it was.
+    False when nothing changed.
+*/
+bool fitBox(ZenubShape& group);
+/*!
+    fitBox() for the groups that hold \a refs in \a project, the innermost first, each once.
+*/
+void fitGroupsOf(ZenubProject& project, const QVector<ShapeRef>& refs);
 
 } // namespace GroupEdits
 
