@@ -62,7 +62,7 @@ bool isBackground(const LottieDocument& document, const LottieLayer& layer)
            t.opacityAt(0) >= 1 && layer.solidSize == QSizeF(document.width, document.height);
 }
 
-ZenubShape textShape(const LottieLayer& layer, QRectF* local)
+ZenubShape textShape(const LottieLayer& layer)
 {
     ZenubShape shape(ZenubShape::Type::Text, layer.name);
     ZenubText text;
@@ -85,7 +85,13 @@ ZenubShape textShape(const LottieLayer& layer, QRectF* local)
     }
     shape.setTextContent(text);
     shape.setFillColor(layer.textColor);
-    // The first line's baseline starts (or is centred, or ends) at the layer's origin.
+    return shape;
+}
+
+// Where a text's box lies in its layer: the first line's baseline starts (or is centred, or
+// ends) at the layer's origin.
+QRectF textBox(const ZenubText& text)
+{
     const QSizeF natural = TextLayout::naturalSize(text, QSizeF());
     const auto layout = TextLayout::of(text, natural);
     const double baseline = layout->lines().isEmpty() ? 0
@@ -94,28 +100,47 @@ ZenubShape textShape(const LottieLayer& layer, QRectF* local)
     const double x = text.getAlignment() == ZenubText::Alignment::Left    ? 0
                      : text.getAlignment() == ZenubText::Alignment::Right ? -natural.width()
                                                                           : -natural.width() / 2;
-    *local = QRectF(QPointF(x, -baseline), natural);
-    return shape;
+    return QRectF(QPointF(x, -baseline), natural);
 }
 
-// A text's later documents as hold keys of its font size and colour, on the project's frames
-// from the file's \a first on.
+// A text's later documents as keys of its font size and colour on the project's frames (the
+// file's \a first on): each document holds until the next, and the keys are fitted to that.
 void keyText(const LottieLayer& layer, double first, int frames, ZenubShape* text)
 {
-    ZenubShapeTracks& tracks = text->tracks();
-    for (const LottieLayer::TextKey& key : layer.textKeys) {
-        const double at = key.frame * layer.stretch + layer.start - first;
-        const int frame = int(std::ceil(at - 1e-6));
-        if (frame < 0 || frame >= frames)
-            continue;
-        const ZenubEasing hold(ZenubEasing::Type::Hold);
-        if (!tracks.fontSize().isKeyed())
-            tracks.fontSize().setKey({0, layer.fontSize, hold});
-        if (!tracks.fill().isKeyed())
-            tracks.fill().setKey({0, ZenubPaint(layer.textColor), hold});
-        tracks.fontSize().setKey({frame, std::clamp(key.fontSize, 1.0, 1000.0), hold});
-        tracks.fill().setKey({frame, ZenubPaint(key.color), hold});
+    if (layer.textKeys.isEmpty())
+        return;
+    QVector<LottieKeyFitter::Candidate> candidates;
+    QVector<QVector<double>> sizes;
+    QVector<QVector<double>> colours;
+    QVector<QColor> shown;
+    for (int f = 0; f < frames; ++f) {
+        double size = layer.fontSize;
+        QColor colour = layer.textColor;
+        for (const LottieLayer::TextKey& key : layer.textKeys)
+            if (key.frame * layer.stretch + layer.start - first <= f + 1e-6) {
+                size = key.fontSize;
+                colour = key.color;
+            }
+        sizes.append(QVector<double>{std::clamp(size, 1.0, 1000.0)});
+        // Channels on the 0..255 scale the editor mixes them on.
+        colours.append(
+            QVector<double>{double(colour.red()), double(colour.green()), double(colour.blue())});
+        shown.append(colour);
     }
+    candidates.append({0, ZenubEasing(ZenubEasing::Type::Hold)});
+    for (const LottieLayer::TextKey& key : layer.textKeys)
+        candidates.append({std::ceil(key.frame * layer.stretch + layer.start - first - 1e-6),
+                           ZenubEasing(ZenubEasing::Type::Hold)});
+    ZenubShapeTracks& tracks = text->tracks();
+    // Fonts take whole pixel sizes: a size within half a pixel is drawn the same.
+    const QVector<LottieKeyFitter::Key> sizeKeys = LottieKeyFitter::fit(sizes, candidates, 0.5);
+    if (sizeKeys.size() > 1)
+        for (const LottieKeyFitter::Key& key : sizeKeys)
+            tracks.fontSize().setKey({key.frame, key.value.at(0), key.easing});
+    const QVector<LottieKeyFitter::Key> colourKeys = LottieKeyFitter::fit(colours, candidates, 0.6);
+    if (colourKeys.size() > 1)
+        for (const LottieKeyFitter::Key& key : colourKeys)
+            tracks.fill().setKey({key.frame, ZenubPaint(shown.at(key.frame)), key.easing});
 }
 
 void nameShapes(QVector<ZenubShape>& shapes, QSet<QString>* taken)
@@ -243,10 +268,25 @@ bool LottieImporter::import(const LottieDocument& document, ZenubProject* projec
                 local = QRectF(QPointF(), layer.pictureSize.isEmpty() ? QSizeF(decoder.size())
                                                                       : layer.pictureSize);
             } else {
-                shape = textShape(layer, &local);
+                shape = textShape(layer);
+                keyText(layer, document.in, frames, &shape);
             }
-            builder.buildBox(&shape, local, layer, chain);
-            keyText(layer, document.in, frames, &shape);
+            if (shape.getType() != ZenubShape::Type::Text) {
+                builder.buildBox(
+                    &shape, [local](int) { return local; }, layer, chain);
+            } else {
+                // The box grows with the font as the editor lays the words out.
+                QHash<double, QRectF> boxes;
+                builder.buildBox(
+                    &shape,
+                    [&shape, &boxes](int frame) {
+                        const double size = shape.tracks().fontSize().valueAt(frame);
+                        if (!boxes.contains(size))
+                            boxes.insert(size, textBox(shape.textFor(size)));
+                        return boxes.value(size);
+                    },
+                    layer, chain);
+            }
             shapes.append(shape);
         }
         nameShapes(shapes, &taken);

@@ -101,8 +101,7 @@ QVector<LottieKeyFitter::Key> LottieKeyFitter::fit(const QVector<QVector<double>
         k = reached;
     }
     // A key that repeats the one before it after a still stretch says nothing.
-    while (keys.size() > 1 && near(keys.constLast().value, keys.at(keys.size() - 2).value, 0) &&
-           !keys.at(keys.size() - 2).easing.isHold()) {
+    while (keys.size() > 1 && near(keys.constLast().value, keys.at(keys.size() - 2).value, 0)) {
         keys.removeLast();
         keys.last().easing = ZenubEasing();
     }

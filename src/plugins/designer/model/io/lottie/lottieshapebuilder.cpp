@@ -249,10 +249,10 @@ QVector<LottieDrawn> LottieShapeBuilder::drawnOf(const QVector<LottieItem>& item
             drawn.append(entry);
         } else if (item.kind == LottieItem::Kind::Group) {
             QVector<LottieDrawn> inner = drawnOf(item.items, here);
-            // A group around one outline only moves it; a group around a group is kept, as
-            // the project's own groups of one member are written so.
-            if (inner.size() == 1 && !inner.constFirst().group &&
-                inner.constFirst().outer.isEmpty()) {
+            // A group around one drawn thing only moves it, as the project's shapes are written:
+            // turned in one group, placed by another. A third group around it is a group of
+            // one member, kept as such.
+            if (inner.size() == 1 && inner.constFirst().outer.size() < 2) {
                 LottieDrawn only = inner.constFirst();
                 only.outer.append(&item.transform);
                 if (!item.name.isEmpty())
@@ -281,7 +281,7 @@ bool LottieShapeBuilder::visible(const LottieLayer& layer, bool visibleOnly, int
 
 QVector<LottieKeyFitter::Candidate>
 LottieShapeBuilder::candidates(const LottieLayer& layer, const LottieChain& chain,
-                               const QVector<const LottieTrack*>& more) const
+                               const QVector<const LottieTrack*>& more, bool edges) const
 {
     QVector<LottieKeyFitter::Candidate> found;
     const auto add = [&](const LottieTrack* track, const LottieLayer* in) {
@@ -297,7 +297,7 @@ LottieShapeBuilder::candidates(const LottieLayer& layer, const LottieChain& chai
     for (const LottieTrack* track : more)
         add(track, &layer);
     // Showing and hiding at the in and out points: a step between two frames.
-    for (const double edge : {layer.in, layer.out})
+    for (const double edge : edges ? QVector<double>{layer.in, layer.out} : QVector<double>())
         for (const double frame : {edge - 1, edge})
             found.append({frame - m_first, ZenubEasing()});
     return found;
@@ -340,8 +340,8 @@ QVector<ZenubShape> LottieShapeBuilder::build(const LottieDrawn& drawn, const Lo
     return {buildLeaf(drawn, layer, chain, visibleOnly)};
 }
 
-bool LottieShapeBuilder::buildBox(ZenubShape* shape, const QRectF& local, const LottieLayer& layer,
-                                  const LottieChain& chain)
+bool LottieShapeBuilder::buildBox(ZenubShape* shape, const std::function<QRectF(int)>& localAt,
+                                  const LottieLayer& layer, const LottieChain& chain)
 {
     QVector<Frame> frames;
     bool turnedOver = false;
@@ -354,6 +354,7 @@ bool LottieShapeBuilder::buildBox(ZenubShape* shape, const QRectF& local, const 
             turnedOver = true;
             sy = std::abs(sy);
         }
+        const QRectF local = localAt(f);
         const QPointF centre = m.map(local.center());
         Frame frame;
         frame.width = local.width() * sx;
@@ -555,7 +556,7 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
                           &part.item->innerRadius, &part.item->starRotation})
                         shapes.append(track);
                 const QVector<LottieKeyFitter::Key> keys =
-                    LottieKeyFitter::fit(samples, candidates(layer, LottieChain(), shapes));
+                    LottieKeyFitter::fit(samples, candidates(layer, LottieChain(), shapes, false));
                 if (keys.size() > 1)
                     for (const LottieKeyFitter::Key& key : keys)
                         shape.tracks().path().setKey(
@@ -584,12 +585,12 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
             ratios.append(QVector<double>{inner(at)});
         }
         const QVector<LottieKeyFitter::Key> pointKeys =
-            LottieKeyFitter::fit(counts, candidates(layer, LottieChain(), sources));
+            LottieKeyFitter::fit(counts, candidates(layer, LottieChain(), sources, false), 0.5);
         if (pointKeys.size() > 1)
             for (const LottieKeyFitter::Key& key : pointKeys)
                 shape.tracks().points().setKey({key.frame, int(key.value.at(0)), key.easing});
         const QVector<LottieKeyFitter::Key> ratioKeys =
-            LottieKeyFitter::fit(ratios, candidates(layer, LottieChain(), sources));
+            LottieKeyFitter::fit(ratios, candidates(layer, LottieChain(), sources, false));
         if (ratioKeys.size() > 1)
             for (const LottieKeyFitter::Key& key : ratioKeys)
                 shape.tracks().innerRadius().setKey({key.frame, key.value.at(0), key.easing});
@@ -645,8 +646,8 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
             radii.append(
                 QVector<double>{item->roundness.scalarAt(layer.localFrame(m_first + f)) * sx});
         }
-        const QVector<LottieKeyFitter::Key> keys =
-            LottieKeyFitter::fit(radii, candidates(layer, full, {&item->roundness}));
+        const QVector<LottieKeyFitter::Key> keys = LottieKeyFitter::fit(
+            radii, candidates(layer, LottieChain(), {&item->roundness}, false));
         if (keys.size() > 1)
             for (const LottieKeyFitter::Key& key : keys)
                 shape.tracks().cornerRadius().setKey(
@@ -747,8 +748,8 @@ void LottieShapeBuilder::paint(const LottieDrawn& drawn, const LottieLayer& laye
         QVector<QVector<double>> samples;
         for (int f = 0; f < m_frames; ++f)
             samples.append(sample(layer.localFrame(m_first + f)));
-        const QVector<LottieKeyFitter::Key> keys =
-            LottieKeyFitter::fit(samples, candidates(layer, LottieChain(), sources), tolerance);
+        const QVector<LottieKeyFitter::Key> keys = LottieKeyFitter::fit(
+            samples, candidates(layer, LottieChain(), sources, false), tolerance);
         if (keys.size() > 1)
             for (const LottieKeyFitter::Key& fitted : keys)
                 key(fitted.frame, fitted.easing);

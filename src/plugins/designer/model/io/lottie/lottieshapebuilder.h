@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTransform>
 
+#include <functional>
+
 class ZenubShape;
 class ZenubPath;
 
@@ -83,11 +85,11 @@ public:
     QVector<ZenubShape> build(const LottieDrawn& drawn, const LottieLayer& layer,
                               const LottieChain& chain, bool visibleOnly);
     /*!
-        A shape of \a type drawing the rectangle \a local of its coordinates, moved by \a chain
-        (a layer's solid, picture or text).
+        A shape drawing the rectangle \a localAt gives for each frame in its coordinates, moved
+        by \a chain (a layer's solid, picture or text).
     */
-    bool buildBox(ZenubShape* shape, const QRectF& local, const LottieLayer& layer,
-                  const LottieChain& chain);
+    bool buildBox(ZenubShape* shape, const std::function<QRectF(int)>& localAt,
+                  const LottieLayer& layer, const LottieChain& chain);
 
 private:
     struct Frame;
@@ -100,7 +102,8 @@ private:
                   const QVector<LottieKeyFitter::Candidate>& candidates) const;
     QVector<LottieKeyFitter::Candidate> candidates(const LottieLayer& layer,
                                                    const LottieChain& chain,
-                                                   const QVector<const LottieTrack*>& more) const;
+                                                   const QVector<const LottieTrack*>& more,
+                                                   bool edges = true) const;
     void paint(const LottieDrawn& drawn, const LottieLayer& layer, const QTransform& toParent,
                bool faded, ZenubShape* shape) const;
     void leaveOut(const QString& feature, const QString& place) const;

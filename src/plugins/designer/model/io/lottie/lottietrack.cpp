@@ -202,9 +202,10 @@ LottieTrack LottieTrack::sampled(double first, double last, double offset,
         key.frame = frame + offset;
         key.value = valueAt(frame);
         key.hold = mixes && !mixes(frame, frame + 1);
-        // A hold key goes on to the next with its value: keys repeating it say nothing.
+        // A hold key goes on to the next with its value: keys repeating it say nothing, but
+        // for the last, where the track's own last key is.
         if (!result.m_keys.isEmpty() && result.m_keys.constLast().hold &&
-            result.m_keys.constLast().value == key.value)
+            result.m_keys.constLast().value == key.value && frame + 1 <= last)
             continue;
         result.m_keys.append(key);
     }
