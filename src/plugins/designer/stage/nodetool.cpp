@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "nodetool.h"
 
-#include "boxmapping.h"
+#include "model/render/shapegeometry.h"
 #include "stagehandles.h"
 #include "stageoverlay.h"
 #include "stagesnapper.h"
@@ -63,8 +63,9 @@ QVector<NodeRef> NodeTool::selectedNodes() const
     if (!target(&ref, &shape) || ref != m_ref)
         return {};
     QVector<NodeRef> valid;
+    const ZenubPath path = stagePath(m_pStage->getDocument()->getProject(), ref);
     for (const NodeRef& node : m_selected)
-        if (nodeOf(shape->getPath(), node))
+        if (nodeOf(path, node))
             valid.append(node);
     return valid;
 }
@@ -79,9 +80,20 @@ void NodeTool::setSelectedNodes(const QVector<NodeRef>& nodes)
     m_pStage->toolStateChanged();
 }
 
-QTransform NodeTool::toStage(const ZenubProject& project, const ShapeRef& ref) const
+QTransform NodeTool::parentToStage(const ZenubProject& project, const ShapeRef& ref) const
 {
-    return BoxMapping::toStage(project, ref, m_pStage->getFrame());
+    return ShapeGeometry::parentToStage(project.getScenes().at(ref.scene), ref,
+                                        m_pStage->getFrame());
+}
+
+ZenubPath NodeTool::stagePath(const ZenubProject& project, const ShapeRef& ref) const
+{
+    const ZenubShape* shape = ref.find(project);
+    if (!shape)
+        return ZenubPath();
+    ZenubShapeState state;
+    shape->stateAt(m_pStage->getFrame(), &state);
+    return PathEdits::toStage(*shape, state, parentToStage(project, ref));
 }
 
 bool NodeTool::nodeAt(const QPointF& point, NodeRef* found) const
@@ -90,12 +102,12 @@ bool NodeTool::nodeAt(const QPointF& point, NodeRef* found) const
     const ZenubShape* shape = nullptr;
     if (!target(&ref, &shape))
         return false;
-    const QTransform map = toStage(m_pStage->getDocument()->getProject(), ref);
+    const ZenubPath path = stagePath(m_pStage->getDocument()->getProject(), ref);
     const double reach = (StageHandles::kGripSize / 2 + 1) / m_pStage->getZoom();
-    const QVector<ZenubPath::Subpath>& subpaths = shape->getPath().getSubpaths();
+    const QVector<ZenubPath::Subpath>& subpaths = path.getSubpaths();
     for (int s = subpaths.size() - 1; s >= 0; --s)
         for (int n = subpaths.at(s).nodes.size() - 1; n >= 0; --n) {
-            const QPointF at = map.map(subpaths.at(s).nodes.at(n).point);
+            const QPointF at = subpaths.at(s).nodes.at(n).point;
             if (std::abs(at.x() - point.x()) <= reach && std::abs(at.y() - point.y()) <= reach) {
                 *found = NodeRef{s, n};
                 return true;
@@ -127,9 +139,8 @@ bool NodeTool::handleAt(const QPointF& point, NodeRef* found, bool* bOut) const
     const ZenubShape* shape = nullptr;
     if (!target(&ref, &shape))
         return false;
-    const QTransform map = toStage(m_pStage->getDocument()->getProject(), ref);
     const double reach = (StageHandles::kGripSize / 2 + 1) / m_pStage->getZoom();
-    const ZenubPath& path = shape->getPath();
+    const ZenubPath path = stagePath(m_pStage->getDocument()->getProject(), ref);
     for (int s = 0; s < path.getSubpaths().size(); ++s)
         for (int n = 0; n < path.getSubpaths().at(s).nodes.size(); ++n) {
             const ZenubPathNode& node = path.getSubpaths().at(s).nodes.at(n);
@@ -139,7 +150,7 @@ bool NodeTool::handleAt(const QPointF& point, NodeRef* found, bool* bOut) const
                 const QPointF handle = out ? node.out : node.in;
                 if (handle == node.point)
                     continue;
-                if (QLineF(map.map(handle), point).length() <= reach) {
+                if (QLineF(handle, point).length() <= reach) {
                     *found = NodeRef{s, n};
                     *bOut = out;
                     return true;
@@ -159,7 +170,7 @@ void NodeTool::press(const QPointF& point, Qt::KeyboardModifiers modifiers)
     const ZenubShape* shape = nullptr;
     const bool bShift = modifiers & Qt::ShiftModifier;
     if (target(&ref, &shape)) {
-        m_editedPath = shape->getPath();
+        m_editedPath = stagePath(m_pStage->getDocument()->getProject(), ref);
         NodeRef node;
         bool bOut = false;
         if (handleAt(point, &node, &bOut)) {
@@ -225,8 +236,7 @@ void NodeTool::updatePreview()
         return;
     const ZenubProject& project = m_pStage->getDocument()->getProject();
     // Edited on the stage, where lengths and angles are the user's, then mapped back.
-    const QTransform map = toStage(project, ref);
-    ZenubPath path = shape->getPath().mapped(map);
+    ZenubPath path = stagePath(project, ref);
     if (m_drag == Drag::Nodes) {
         // The node taken snaps; the others come along by the same step.
         if (const ZenubPathNode* node = nodeOf(path, m_handleNode)) {
@@ -236,19 +246,20 @@ void NodeTool::updatePreview()
                 to = m_pStage->makeSnapper({ref})->snapPoint(
                     to, true, true, kSnapDistance / m_pStage->getZoom(), &guides);
             }
-            NodeEdits::moveNodes(path, selectedNodes(), to - node->point);
+            PathEdits::moveNodes(path, selectedNodes(), to - node->point);
         }
     } else if (m_drag == Drag::Handle) {
         QPointF to = m_point;
         if (const ZenubPathNode* node = nodeOf(path, m_handleNode))
             if (m_modifiers & Qt::ShiftModifier)
                 to = inSteps(node->point, to);
-        NodeEdits::moveHandle(path, m_handleNode, m_bHandleOut, to);
+        PathEdits::moveHandle(path, m_handleNode, m_bHandleOut, to);
     }
-    m_editedPath = path.mapped(map.inverted());
+    m_editedPath = path;
     m_preview = project;
     if (ZenubShape* edited = ref.find(m_preview))
-        edited->setPath(m_editedPath);
+        PathEdits::setFromStage(*edited, m_pStage->getFrame(), path, parentToStage(project, ref),
+                                m_pStage->getDocument()->isAutoKey());
     m_bPreview = true;
     m_pStage->update();
 }
@@ -272,12 +283,12 @@ void NodeTool::finish()
             return;
         }
         const QRectF band = QRectF(m_press, m_point).normalized();
-        const QTransform map = toStage(m_pStage->getDocument()->getProject(), ref);
         QVector<NodeRef> picked = m_selectedBefore;
-        const QVector<ZenubPath::Subpath>& subpaths = shape->getPath().getSubpaths();
+        const ZenubPath path = stagePath(m_pStage->getDocument()->getProject(), ref);
+        const QVector<ZenubPath::Subpath>& subpaths = path.getSubpaths();
         for (int s = 0; s < subpaths.size(); ++s)
             for (int n = 0; n < subpaths.at(s).nodes.size(); ++n)
-                if (band.contains(map.map(subpaths.at(s).nodes.at(n).point)) &&
+                if (band.contains(subpaths.at(s).nodes.at(n).point) &&
                     !picked.contains(NodeRef{s, n}))
                     picked.append(NodeRef{s, n});
         setSelectedNodes(picked);
@@ -288,7 +299,7 @@ void NodeTool::finish()
     const ZenubShape* shape = nullptr;
     if (!target(&ref, &shape))
         return;
-    const ZenubPath onStage = edited.mapped(toStage(m_pStage->getDocument()->getProject(), ref));
+    const ZenubPath& onStage = edited;
     edit(drag == Drag::Handle ? tr("Move Handle")
          : count == 1         ? tr("Move Node")
                               : tr("Move %n Nodes", "", count),
@@ -315,15 +326,17 @@ bool NodeTool::edit(const QString& text, const std::function<bool(ZenubPath&)>& 
     if (!target(&ref, &shape))
         return false;
     // Edited on the stage, where lengths and angles are the user's, then mapped back.
-    const QTransform map = toStage(document->getProject(), ref);
+    const QTransform toParent = parentToStage(document->getProject(), ref);
+    const int frame = m_pStage->getFrame();
+    const bool bAutoKey = document->isAutoKey();
     bool bChanged = false;
     document->editShapes({ref}, text, [&](ZenubShape& each) {
-        ZenubPath path = each.getPath().mapped(map);
+        ZenubShapeState state;
+        each.stateAt(frame, &state);
+        ZenubPath path = PathEdits::toStage(each, state, toParent);
         bChanged = change(path);
-        if (!bChanged)
-            return;
-        each.setPath(path.mapped(map.inverted()));
-        NodeEdits::rebox(each);
+        if (bChanged)
+            PathEdits::setFromStage(each, frame, path, toParent, bAutoKey);
     });
     m_pStage->toolStateChanged();
     return bChanged;
@@ -337,14 +350,14 @@ bool NodeTool::deleteNodes()
     ShapeRef ref;
     const ZenubShape* shape = nullptr;
     target(&ref, &shape);
-    ZenubPath left = shape->getPath();
-    NodeEdits::deleteNodes(left, picked);
+    ZenubPath left = stagePath(m_pStage->getDocument()->getProject(), ref);
+    PathEdits::deleteNodes(left, picked);
     setSelectedNodes({});
     // Without a line left the shape itself goes.
     if (left.isEmpty())
         return m_pStage->getDocument()->removeShapes({ref});
     return edit(picked.size() == 1 ? tr("Delete Node") : tr("Delete %n Nodes", "", picked.size()),
-                [&picked](ZenubPath& path) { return NodeEdits::deleteNodes(path, picked); });
+                [&picked](ZenubPath& path) { return PathEdits::deleteNodes(path, picked); });
 }
 
 bool NodeTool::setSmooth(bool bSmooth)
@@ -352,7 +365,7 @@ bool NodeTool::setSmooth(bool bSmooth)
     const QVector<NodeRef> picked = selectedNodes();
     return !picked.isEmpty() &&
            edit(bSmooth ? tr("Make Nodes Smooth") : tr("Make Corners"),
-                [&](ZenubPath& path) { return NodeEdits::setSmooth(path, picked, bSmooth); });
+                [&](ZenubPath& path) { return PathEdits::setSmooth(path, picked, bSmooth); });
 }
 
 bool NodeTool::setClosed(bool bClosed)
@@ -361,7 +374,7 @@ bool NodeTool::setClosed(bool bClosed)
     if (picked.isEmpty())
         return false;
     const bool bChanged = edit(bClosed ? tr("Close Path") : tr("Open Path"), [&](ZenubPath& path) {
-        return NodeEdits::setClosed(path, picked, bClosed);
+        return PathEdits::setClosed(path, picked, bClosed);
     });
     // Opening renumbers the nodes.
     if (bChanged && !bClosed)
@@ -388,15 +401,15 @@ bool NodeTool::doubleClick(const QPointF& point)
         m_pStage->setSelection(hit);
         return hit.isValid();
     }
-    const QTransform map = toStage(m_pStage->getDocument()->getProject(), ref);
     NodeRef from;
     double t = 0;
-    if (!NodeEdits::nearestSegment(shape->getPath().mapped(map), QTransform(), point,
-                                   kSegmentReach / m_pStage->getZoom(), &from, &t))
+    if (!PathEdits::nearestSegment(stagePath(m_pStage->getDocument()->getProject(), ref),
+                                   QTransform(), point, kSegmentReach / m_pStage->getZoom(), &from,
+                                   &t))
         return false;
     NodeRef added;
     if (edit(tr("Add Node"), [&](ZenubPath& path) {
-            added = NodeEdits::insertNode(path, from, t);
+            added = PathEdits::insertNode(path, from, t);
             return added.node >= 0;
         }))
         setSelectedNodes({added});
@@ -434,7 +447,7 @@ bool NodeTool::keyPress(QKeyEvent* event)
         return false;
     }
     edit(picked.size() == 1 ? tr("Move Node") : tr("Move %n Nodes", "", picked.size()),
-         [&](ZenubPath& path) { return NodeEdits::moveNodes(path, picked, move); });
+         [&](ZenubPath& path) { return PathEdits::moveNodes(path, picked, move); });
     return true;
 }
 
@@ -451,9 +464,8 @@ void NodeTool::paintOverlay(StageOverlay& overlay, const ZenubProject& shown) co
     if (target(&ref, &original)) {
         const ZenubShape* shape = ref.find(shown);
         if (shape) {
-            const QTransform map = toStage(shown, ref);
-            const ZenubPath& path = shape->getPath();
-            overlay.paintOutline(path.toPainterPath(map));
+            const ZenubPath path = stagePath(shown, ref);
+            overlay.paintOutline(path.toPainterPath(QTransform()));
             const QVector<NodeRef> picked = selectedNodes();
             for (int s = 0; s < path.getSubpaths().size(); ++s)
                 for (int n = 0; n < path.getSubpaths().at(s).nodes.size(); ++n) {
@@ -462,13 +474,13 @@ void NodeTool::paintOverlay(StageOverlay& overlay, const ZenubProject& shown) co
                         continue;
                     for (const QPointF& handle : {node.in, node.out})
                         if (handle != node.point)
-                            overlay.paintHandle(map.map(node.point), map.map(handle),
+                            overlay.paintHandle(node.point, handle,
                                                 m_drag == Drag::Handle &&
                                                     m_handleNode == NodeRef{s, n});
                 }
             for (int s = 0; s < path.getSubpaths().size(); ++s)
                 for (int n = 0; n < path.getSubpaths().at(s).nodes.size(); ++n)
-                    overlay.paintNode(map.map(path.getSubpaths().at(s).nodes.at(n).point),
+                    overlay.paintNode(path.getSubpaths().at(s).nodes.at(n).point,
                                       picked.contains(NodeRef{s, n}));
         }
     }

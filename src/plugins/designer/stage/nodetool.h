@@ -3,7 +3,7 @@
 #define NODETOOL_H
 
 #include "gradientdrag.h"
-#include "model/edits/nodeedits.h"
+#include "model/edits/pathedits.h"
 #include "model/edits/shaperef.h"
 #include "model/project/zenubproject.h"
 #include "stagetool.h"
@@ -54,14 +54,17 @@ public:
 private:
     enum class Drag { None, Nodes, Handle, Band };
 
-    /*! From the path's own coordinates (0..1 of its box) to the stage's, in \a project. */
-    QTransform toStage(const ZenubProject& project, const ShapeRef& ref) const;
+    /*! From the coordinates \a ref's path lives in (its group's or the stage's) to the stage's. */
+    QTransform parentToStage(const ZenubProject& project, const ShapeRef& ref) const;
+    /*! The nodes of \a ref's path in \a project where the stage draws them at its frame. */
+    ZenubPath stagePath(const ZenubProject& project, const ShapeRef& ref) const;
     bool nodeAt(const QPointF& point, NodeRef* node) const;
     bool handleAt(const QPointF& point, NodeRef* node, bool* bOut) const;
     /*! Whether the handles of \a node show: it or a neighbour is picked. */
     bool showsHandles(const ZenubPath& path, const NodeRef& node) const;
     /*!
-        Runs \a change on the edited path, in stage pixels, as one undo step named \a text.
+        Runs \a change on the edited path, in stage pixels, as one undo step named \a text;
+        an animated path is keyed at the stage's frame.
     */
     bool edit(const QString& text, const std::function<bool(ZenubPath&)>& change);
     void updatePreview();

@@ -136,6 +136,19 @@ private slots:
         const QRectF unit = path.getPath().toPainterPath(QRectF(0, 0, 1, 1)).boundingRect();
         QVERIFY(std::abs(unit.width() - 1) < 1e-9 && std::abs(unit.height() - 1) < 1e-9);
         QCOMPARE(path.getKeyframes().size(), 2);
+
+        // An animated outline is keyed where it is edited, its other keys kept.
+        path.editStateAt(10, true, [](ZenubShapeState& each) {
+            each.path.subpaths()[0].nodes[2].point = QPointF(0, 0.5);
+        });
+        QVERIFY(path.stateAt(5, &state));
+        ZenubPath between = PathEdits::toStage(path, state);
+        between.subpaths()[0].nodes[0].point += QPointF(1, 1);
+        PathEdits::setFromStage(path, 5, between);
+        QCOMPARE(path.tracks().path().keys().size(), 3);
+        QVERIFY(path.stateAt(5, &state));
+        const QPointF moved = PathEdits::toStage(path, state).getSubpaths()[0].nodes[0].point;
+        QVERIFY(QLineF(moved, between.getSubpaths()[0].nodes[0].point).length() < 1e-9);
     }
 
     void lineGainsAHeight()
@@ -168,8 +181,8 @@ private slots:
                          ZenubPathNode({1, 0}, curved ? QPointF(1, 1) : QPointF(1, 0), {1, 0})},
                         false);
         const ZenubPath before = path;
-        const int added = PathEdits::splitSegment(path, 0, 0, 0.25);
-        QCOMPARE(added, 1);
+        const NodeRef added = PathEdits::insertNode(path, {0, 0}, 0.25);
+        QCOMPARE(added, (NodeRef{0, 1}));
         QCOMPARE(path.nodeCount(), 3);
         QCOMPARE(bool(path.getSubpaths()[0].nodes[1].smooth), smooth);
         // Half way along each half is a quarter and five eighths of the way along the whole.
@@ -186,13 +199,11 @@ private slots:
         QVERIFY(close(path.getSubpaths()[0].nodes[1].point, at(before, 0, 0.25)));
         QVERIFY(!curved || close(at(path, 0, 0.5), at(before, 0, 0.125)));
         QVERIFY(!curved || close(at(path, 1, 0.5), at(before, 0, 0.625)));
-        int subpath = -1;
-        int segment = -1;
+        NodeRef from;
         double t = -1;
-        const double distance = PathEdits::nearestSegment(
-            path, path.getSubpaths()[0].nodes[1].point, &subpath, &segment, &t);
-        QVERIFY(distance < 1e-6);
-        QVERIFY((segment == 0 && std::abs(t - 1) < 1e-6) || (segment == 1 && t < 1e-6));
+        QVERIFY(PathEdits::nearestSegment(path, QTransform(), path.getSubpaths()[0].nodes[1].point,
+                                          1e-6, &from, &t));
+        QVERIFY((from.node == 0 && std::abs(t - 1) < 1e-6) || (from.node == 1 && t < 1e-6));
     }
 
     void smoothNodes()
@@ -200,15 +211,16 @@ private slots:
         ZenubPath path;
         path.addSubpath({ZenubPathNode({0, 0}), ZenubPathNode({3, 3}), ZenubPathNode({6, 0})},
                         false);
-        PathEdits::setSmooth(path, 0, 1, true);
+        QVERIFY(PathEdits::setSmooth(path, {{0, 1}}, true));
         const ZenubPathNode node = path.getSubpaths()[0].nodes[1];
         // Along the line from neighbour to neighbour, a third of the way to each.
         QCOMPARE(node.in, QPointF(3 - std::sqrt(2.0), 3));
         QCOMPARE(node.out, QPointF(3 + std::sqrt(2.0), 3));
-        const ZenubPathNode turned = PathEdits::movedHandle(node, true, QPointF(3, 5));
-        QCOMPARE(turned.in, QPointF(3, 3 - std::sqrt(2.0)));
-        QVERIFY(PathEdits::removeNodes(path, {{0, 0}, {0, 2}}));
-        QCOMPARE(path.nodeCount(), 1);
+        QVERIFY(PathEdits::moveHandle(path, {0, 1}, true, QPointF(3, 5)));
+        QCOMPARE(path.getSubpaths()[0].nodes[1].in, QPointF(3, 3 - std::sqrt(2.0)));
+        // A line left with one node goes.
+        QVERIFY(PathEdits::deleteNodes(path, {{0, 0}, {0, 2}}));
+        QCOMPARE(path.nodeCount(), 0);
     }
 
     void groupAndUngroup()

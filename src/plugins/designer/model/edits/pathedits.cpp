@@ -31,6 +31,25 @@ double distance(const QPointF& a, const QPointF& b)
     return std::hypot(a.x() - b.x(), a.y() - b.y());
 }
 
+QPointF bezierAt(const QVector<QPointF>& c, double t)
+{
+    return cubicAt(c[0], c[1], c[2], c[3], t);
+}
+
+ZenubPathNode* nodeAt(ZenubPath& path, const NodeRef& ref)
+{
+    if (ref.subpath < 0 || ref.subpath >= path.getSubpaths().size())
+        return nullptr;
+    QVector<ZenubPathNode>& nodes = path.subpaths()[ref.subpath].nodes;
+    return ref.node >= 0 && ref.node < nodes.size() ? &nodes[ref.node] : nullptr;
+}
+
+QPointF unit(const QPointF& vector)
+{
+    const double length = std::hypot(vector.x(), vector.y());
+    return length > 0 ? vector / length : QPointF();
+}
+
 // The outlines of a text's glyphs in its box (0,0 its top-left corner), one per colour: an
 // invalid colour stands for the text's fill.
 QVector<QPair<QColor, QPainterPath>> glyphs(const ZenubText& text, const QSizeF& size)
@@ -248,7 +267,7 @@ ZenubPath toStage(const ZenubShape&, const ZenubShapeState& state, const QTransf
 }
 
 void setFromStage(ZenubShape& shape, double frame, const ZenubPath& stagePath,
-                  const QTransform& parentToStage)
+                  const QTransform& parentToStage, bool autoKey)
 {
     const ZenubPath inParent = stagePath.mapped(parentToStage.inverted());
     ZenubKeyframe state;
@@ -280,146 +299,212 @@ void setFromStage(ZenubShape& shape, double frame, const ZenubPath& stagePath,
     const QTransform fromBox =
         full.transform().inverted() * QTransform(1 / box.width(), 0, 0, 1 / box.height(),
                                                  -box.x() / box.width(), -box.y() / box.height());
-    // Keyed at the frame where the nodes are animated, as every edit at a frame is.
-    shape.tracks().path().edit(qRound(frame), shape.tracks().homeFrame(), false,
-                               inParent.mapped(fromBox));
+    const ZenubPath edited = inParent.mapped(fromBox);
+    shape.editStateAt(qRound(frame), autoKey,
+                      [&edited](ZenubShapeState& each) { each.path = edited; });
     fitBox(shape);
 }
 
-int splitSegment(ZenubPath& path, int subpath, int segment, double t)
+bool moveNodes(ZenubPath& path, const QVector<NodeRef>& nodes, const QPointF& offset)
 {
-    QVector<ZenubPathNode>& nodes = path.subpaths()[subpath].nodes;
-    ZenubPathNode& from = nodes[segment];
-    ZenubPathNode& to = nodes[(segment + 1) % nodes.size()];
-    ZenubPathNode middle;
-    if (from.out == from.point && to.in == to.point) {
-        // Where the curve through t is (as nearestSegment() counts t), on the line.
-        middle = ZenubPathNode(cubicAt(from.point, from.out, to.in, to.point, t));
-    } else {
-        // De Casteljau: the two halves are the same curve.
-        const QPointF q0 = lerp(from.point, from.out, t);
-        const QPointF q1 = lerp(from.out, to.in, t);
-        const QPointF q2 = lerp(to.in, to.point, t);
-        const QPointF r0 = lerp(q0, q1, t);
-        const QPointF r1 = lerp(q1, q2, t);
-        middle = ZenubPathNode(lerp(r0, r1, t), r0, r1, true);
-        from.out = q0;
-        to.in = q2;
+    bool bMoved = false;
+    for (const NodeRef& ref : nodes) {
+        ZenubPathNode* node = nodeAt(path, ref);
+        if (!node || offset.isNull())
+            continue;
+        node->point += offset;
+        node->in += offset;
+        node->out += offset;
+        bMoved = true;
     }
-    // Appended and turned into place: QVector::insert() of this type upsets GCC's overflow check.
-    nodes.append(middle);
-    std::rotate(nodes.begin() + segment + 1, nodes.end() - 1, nodes.end());
-    return segment + 1;
+    return bMoved;
 }
 
-double nearestSegment(const ZenubPath& path, const QPointF& point, int* subpath, int* segment,
-                      double* t)
+bool moveHandle(ZenubPath& path, const NodeRef& ref, bool bOut, const QPointF& to)
 {
-    double best = -1;
-    const QVector<ZenubPath::Subpath>& subpaths = path.getSubpaths();
-    for (int s = 0; s < subpaths.size(); ++s) {
-        const QVector<ZenubPathNode>& nodes = subpaths.at(s).nodes;
-        const int segments = subpaths.at(s).closed ? nodes.size() : nodes.size() - 1;
-        for (int i = 0; i < segments; ++i) {
-            const ZenubPathNode& from = nodes.at(i);
-            const ZenubPathNode& to = nodes.at((i + 1) % nodes.size());
-            const auto at = [&](double u) {
-                return cubicAt(from.point, from.out, to.in, to.point, u);
-            };
-            // Coarse samples, then halving the step around the nearest.
-            const int samples = 64;
-            double u = 0;
-            double nearest = std::numeric_limits<double>::infinity();
-            for (int k = 0; k <= samples; ++k) {
-                const double d = distance(at(double(k) / samples), point);
-                if (d < nearest) {
-                    nearest = d;
-                    u = double(k) / samples;
+    ZenubPathNode* node = nodeAt(path, ref);
+    if (!node || (bOut ? node->out : node->in) == to)
+        return false;
+    (bOut ? node->out : node->in) = to;
+    if (node->smooth && to != node->point) {
+        QPointF& other = bOut ? node->in : node->out;
+        other = node->point + unit(node->point - to) * distance(other, node->point);
+    }
+    return true;
+}
+
+QVector<QPointF> segment(const ZenubPath& path, const NodeRef& from)
+{
+    if (from.subpath < 0 || from.subpath >= path.getSubpaths().size())
+        return {};
+    const ZenubPath::Subpath& subpath = path.getSubpaths().at(from.subpath);
+    const int count = subpath.nodes.size();
+    if (from.node < 0 || from.node >= count || count < 2)
+        return {};
+    int next = from.node + 1;
+    if (next == count) {
+        if (!subpath.closed)
+            return {};
+        next = 0;
+    }
+    const ZenubPathNode& a = subpath.nodes.at(from.node);
+    const ZenubPathNode& b = subpath.nodes.at(next);
+    return {a.point, a.out, b.in, b.point};
+}
+
+bool nearestSegment(const ZenubPath& path, const QTransform& map, const QPointF& point,
+                    double tolerance, NodeRef* from, double* t)
+{
+    double best = std::numeric_limits<double>::max();
+    for (int s = 0; s < path.getSubpaths().size(); ++s) {
+        for (int n = 0; n < path.getSubpaths().at(s).nodes.size(); ++n) {
+            QVector<QPointF> curve = segment(path, {s, n});
+            if (curve.isEmpty())
+                continue;
+            for (QPointF& control : curve)
+                control = map.map(control);
+            // Sampled, then narrowed down around the nearest sample.
+            const int samples = 32;
+            double nearest = 0;
+            double nearestDistance = std::numeric_limits<double>::max();
+            for (int i = 0; i <= samples; ++i) {
+                const double at = double(i) / samples;
+                const double d = distance(bezierAt(curve, at), point);
+                if (d < nearestDistance) {
+                    nearestDistance = d;
+                    nearest = at;
                 }
             }
-            for (double step = 0.5 / samples; step > 1e-9; step /= 2) {
-                for (const double candidate : {u - step, u + step}) {
-                    const double clamped = std::clamp(candidate, 0.0, 1.0);
-                    const double d = distance(at(clamped), point);
-                    if (d < nearest) {
-                        nearest = d;
-                        u = clamped;
-                    }
-                }
+            double low = std::max(0.0, nearest - 1.0 / samples);
+            double high = std::min(1.0, nearest + 1.0 / samples);
+            for (int i = 0; i < 30; ++i) {
+                const double a = low + (high - low) / 3;
+                const double b = high - (high - low) / 3;
+                if (distance(bezierAt(curve, a), point) < distance(bezierAt(curve, b), point))
+                    high = b;
+                else
+                    low = a;
             }
-            if (best < 0 || nearest < best) {
-                best = nearest;
-                *subpath = s;
-                *segment = i;
-                *t = u;
+            nearest = (low + high) / 2;
+            nearestDistance = distance(bezierAt(curve, nearest), point);
+            if (nearestDistance < best) {
+                best = nearestDistance;
+                *from = NodeRef{s, n};
+                *t = nearest;
             }
         }
     }
-    return best;
+    return best <= tolerance;
 }
 
-bool removeNodes(ZenubPath& path, const QVector<QPair<int, int>>& nodes)
+NodeRef insertNode(ZenubPath& path, const NodeRef& from, double t)
 {
-    QVector<QPair<int, int>> sorted = nodes;
-    std::sort(sorted.begin(), sorted.end());
-    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    bool changed = false;
-    QVector<ZenubPath::Subpath>& subpaths = path.subpaths();
-    for (auto it = sorted.crbegin(); it != sorted.crend(); ++it) {
-        if (it->first < 0 || it->first >= subpaths.size() || it->second < 0 ||
-            it->second >= subpaths.at(it->first).nodes.size())
+    const QVector<QPointF> c = segment(path, from);
+    if (c.isEmpty())
+        return NodeRef();
+    ZenubPath::Subpath& subpath = path.subpaths()[from.subpath];
+    const int next = (from.node + 1) % subpath.nodes.size();
+    const bool bStraight = c[1] == c[0] && c[2] == c[3];
+    const QPointF p01 = lerp(c[0], c[1], t);
+    const QPointF p12 = lerp(c[1], c[2], t);
+    const QPointF p23 = lerp(c[2], c[3], t);
+    const QPointF p012 = lerp(p01, p12, t);
+    const QPointF p123 = lerp(p12, p23, t);
+    const QPointF at = lerp(p012, p123, t);
+    // On a straight segment the new node is a corner without handles, and so are its sides.
+    ZenubPathNode added = bStraight ? ZenubPathNode(at) : ZenubPathNode(at, p012, p123, true);
+    if (!bStraight) {
+        subpath.nodes[from.node].out = p01;
+        subpath.nodes[next].in = p23;
+    }
+    // Built anew rather than inserted into: GCC 12 misreads QVector::insert of this type.
+    subpath.nodes = subpath.nodes.mid(0, from.node + 1) + QVector<ZenubPathNode>{added} +
+                    subpath.nodes.mid(from.node + 1);
+    return NodeRef{from.subpath, from.node + 1};
+}
+
+bool deleteNodes(ZenubPath& path, QVector<NodeRef> nodes)
+{
+    std::sort(nodes.begin(), nodes.end(), [](const NodeRef& a, const NodeRef& b) {
+        return a.subpath != b.subpath ? a.subpath > b.subpath : a.node > b.node;
+    });
+    nodes.erase(std::unique(nodes.begin(), nodes.end()), nodes.end());
+    bool bDeleted = false;
+    for (const NodeRef& ref : qAsConst(nodes)) {
+        if (!nodeAt(path, ref))
             continue;
-        subpaths[it->first].nodes.removeAt(it->second);
-        changed = true;
+        QVector<ZenubPathNode>& subpathNodes = path.subpaths()[ref.subpath].nodes;
+        subpathNodes.removeAt(ref.node);
+        if (subpathNodes.size() < 2)
+            path.subpaths().removeAt(ref.subpath);
+        bDeleted = true;
     }
-    for (int s = subpaths.size() - 1; s >= 0; --s) {
-        if (subpaths.at(s).nodes.isEmpty())
-            subpaths.removeAt(s);
-        else if (subpaths.at(s).nodes.size() == 1)
-            subpaths[s].closed = false;
-    }
-    return changed;
+    return bDeleted;
 }
 
-void setSmooth(ZenubPath& path, int subpath, int node, bool smooth)
+bool setSmooth(ZenubPath& path, const QVector<NodeRef>& nodes, bool bSmooth)
 {
-    ZenubPath::Subpath& within = path.subpaths()[subpath];
-    QVector<ZenubPathNode>& nodes = within.nodes;
-    ZenubPathNode& each = nodes[node];
-    each.smooth = smooth;
-    if (!smooth)
-        return;
-    const int count = nodes.size();
-    const bool hasBefore = within.closed || node > 0;
-    const bool hasAfter = within.closed || node + 1 < count;
-    const QPointF before = hasBefore ? nodes.at((node + count - 1) % count).point : each.point;
-    const QPointF after = hasAfter ? nodes.at((node + 1) % count).point : each.point;
-    QPointF direction = each.out - each.in;
-    if (direction.isNull())
-        direction = after - before;
-    const double length = std::hypot(direction.x(), direction.y());
-    if (length == 0)
-        return;
-    direction /= length;
-    const double in =
-        each.in != each.point ? distance(each.in, each.point) : distance(before, each.point) / 3;
-    const double out =
-        each.out != each.point ? distance(each.out, each.point) : distance(after, each.point) / 3;
-    each.in = each.point - direction * in;
-    each.out = each.point + direction * out;
+    const ZenubPath before = path;
+    for (const NodeRef& ref : nodes) {
+        ZenubPathNode* node = nodeAt(path, ref);
+        if (!node)
+            continue;
+        node->smooth = bSmooth;
+        if (!bSmooth) {
+            // A corner shows as one: straight sides meeting at the node.
+            node->in = node->point;
+            node->out = node->point;
+            continue;
+        }
+        const ZenubPath::Subpath& subpath = path.getSubpaths().at(ref.subpath);
+        const int count = subpath.nodes.size();
+        const bool bHasPrevious = subpath.closed || ref.node > 0;
+        const bool bHasNext = subpath.closed || ref.node < count - 1;
+        const QPointF previous =
+            bHasPrevious ? subpath.nodes.at((ref.node + count - 1) % count).point : node->point;
+        const QPointF next =
+            bHasNext ? subpath.nodes.at((ref.node + 1) % count).point : node->point;
+        // Along the line through both neighbours, each handle a third of the way to its own.
+        QPointF direction = unit(node->out - node->in);
+        if (direction.isNull())
+            direction = unit(next - previous);
+        const double inLength = node->in != node->point ? distance(node->in, node->point)
+                                                        : distance(previous, node->point) / 3;
+        const double outLength = node->out != node->point ? distance(node->out, node->point)
+                                                          : distance(next, node->point) / 3;
+        node->in = node->point - direction * inLength;
+        node->out = node->point + direction * outLength;
+    }
+    return path != before;
 }
 
-ZenubPathNode movedHandle(const ZenubPathNode& node, bool out, const QPointF& position)
+bool setClosed(ZenubPath& path, const QVector<NodeRef>& nodes, bool bClosed)
 {
-    ZenubPathNode moved = node;
-    QPointF& handle = out ? moved.out : moved.in;
-    QPointF& other = out ? moved.in : moved.out;
-    handle = position;
-    const QPointF away = node.point - position;
-    const double length = std::hypot(away.x(), away.y());
-    if (moved.smooth && length > 0 && other != node.point)
-        other = node.point + away / length * distance(other, node.point);
-    return moved;
+    bool bChanged = false;
+    QVector<int> done;
+    for (const NodeRef& ref : nodes) {
+        if (!nodeAt(path, ref) || done.contains(ref.subpath))
+            continue;
+        done.append(ref.subpath);
+        ZenubPath::Subpath& subpath = path.subpaths()[ref.subpath];
+        if (subpath.closed == bClosed)
+            continue;
+        bChanged = true;
+        if (bClosed) {
+            subpath.closed = true;
+            continue;
+        }
+        // Cut at the node: the line starts there, runs all the way round and ends there.
+        QVector<ZenubPathNode> opened =
+            subpath.nodes.mid(ref.node) + subpath.nodes.mid(0, ref.node);
+        ZenubPathNode end = opened.constFirst();
+        end.out = end.point;
+        opened.first().in = opened.first().point;
+        opened.append(end);
+        subpath.nodes = opened;
+        subpath.closed = false;
+    }
+    return bChanged;
 }
 
 } // namespace PathEdits

@@ -13,6 +13,18 @@ class QPainterPath;
 class ZenubShape;
 struct ZenubShapeState;
 
+/*! One node of a path: its subpath and its place there. */
+struct NodeRef
+{
+    int subpath = -1;
+    int node = -1;
+    bool operator==(const NodeRef& other) const
+    {
+        return subpath == other.subpath && node == other.node;
+    }
+    bool operator!=(const NodeRef& other) const { return !(*this == other); }
+};
+
 /*!
     Edits of paths as plain functions: turning other shapes into paths, and what the pen and
     node tools do to nodes. Nodes that tools work on are in stage coordinates (toStage()); they go
@@ -47,33 +59,46 @@ ZenubPath toStage(const ZenubShape& shape, const ZenubShapeState& state,
                   const QTransform& parentToStage = QTransform());
 /*!
     Makes \a shape (a path) show \a stagePath, given in stage coordinates, at \a frame (a shape
-    without keyframes gets its first one there), then fits its box; the fill rule comes from
+    without keyframes gets its first one there), keyed there by the rule every edit at a frame
+    follows (ZenubShape::editStateAt()), then fits its box; the fill rule comes from
     \a stagePath.
 */
 void setFromStage(ZenubShape& shape, double frame, const ZenubPath& stagePath,
-                  const QTransform& parentToStage = QTransform());
+                  const QTransform& parentToStage = QTransform(), bool autoKey = false);
 
+/*! Moves the nodes \a nodes with their handles by \a offset. */
+bool moveNodes(ZenubPath& path, const QVector<NodeRef>& nodes, const QPointF& offset);
 /*!
-    Splits the segment \a segment (from node \a segment to the next) of \a subpath at \a t
-    (0..1) without changing its shape; returns the new node's index. A straight segment gets a
-    corner node, a curve a smooth one.
+    Puts the in or out handle of \a node at \a to. The other handle of a smooth node turns to
+    stay on one line through the node, keeping its length.
 */
-int splitSegment(ZenubPath& path, int subpath, int segment, double t);
-/*! The segment nearest to \a point and where on it; returns the distance (-1 without any). */
-double nearestSegment(const ZenubPath& path, const QPointF& point, int* subpath, int* segment,
-                      double* t);
+bool moveHandle(ZenubPath& path, const NodeRef& node, bool bOut, const QPointF& to);
+
+/*! The segment from node \a from to the next, as its four points. */
+QVector<QPointF> segment(const ZenubPath& path, const NodeRef& from);
 /*!
-    Removes the nodes \a nodes (subpath, node); a subpath left without nodes goes, one left with
-    one node opens.
+    The segment of \a path nearest to \a point and where on it (0..1), measured after mapping
+    through \a map; false when none is within \a tolerance.
 */
-bool removeNodes(ZenubPath& path, const QVector<QPair<int, int>>& nodes);
+bool nearestSegment(const ZenubPath& path, const QTransform& map, const QPointF& point,
+                    double tolerance, NodeRef* from, double* t);
+/*! Splits the segment from \a from at \a t into two that draw the same curve. */
+NodeRef insertNode(ZenubPath& path, const NodeRef& from, double t);
 /*!
-    Makes a node smooth (its handles on one line through it: kept lengths, or a third of the
-    way to its neighbours where it had none) or a corner (handles as they are).
+    Removes \a nodes; the neighbours join up with their outer handles. A subpath left with
+    fewer than two nodes goes.
 */
-void setSmooth(ZenubPath& path, int subpath, int node, bool smooth);
-/*! \a node with its in (or \a out) handle at \a position; a smooth node turns the other too. */
-ZenubPathNode movedHandle(const ZenubPathNode& node, bool out, const QPointF& position);
+bool deleteNodes(ZenubPath& path, QVector<NodeRef> nodes);
+/*!
+    Makes \a nodes smooth (their handles on one line, pulled out along the neighbours when they
+    had none) or corners (their handles as they are, free to turn apart).
+*/
+bool setSmooth(ZenubPath& path, const QVector<NodeRef>& nodes, bool bSmooth);
+/*!
+    Closes the open subpaths of \a nodes; opens the closed ones at their first given node,
+    which becomes the start and the end of the line.
+*/
+bool setClosed(ZenubPath& path, const QVector<NodeRef>& nodes, bool bClosed);
 
 } // namespace PathEdits
 
