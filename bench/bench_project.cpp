@@ -2,6 +2,7 @@
 // Project load and save against QJsonDocument on the same bytes, and the editor with a project
 // of 5,000 shapes in 20 scenes: open to first paint, and frame time while playing.
 
+#include "benchprojects.h"
 #include "benchrow.h"
 
 #include <testenvironment.h>
@@ -16,61 +17,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <algorithm>
-#include <vector>
-
-namespace {
-
-// 5,000 shapes in 20 scenes; the keyframes per shape set the file size (about 10 MB at 4).
-ZenubProject makeProject(int keyframesPerShape)
-{
-    ZenubProject project = ZenubProject::createNew(QStringLiteral("Bench"), 1280, 720, 24);
-    project.scenes().clear();
-    for (int s = 0; s < 20; ++s) {
-        ZenubScene scene(QStringLiteral("Scene %1").arg(s + 1), 96);
-        ZenubLayer layer(QStringLiteral("Layer"));
-        for (int i = 0; i < 250; ++i) {
-            ZenubShape shape(i % 3 == 0 ? ZenubShape::Type::Ellipse : ZenubShape::Type::Rectangle,
-                             QStringLiteral("Shape %1").arg(i));
-            shape.setFillColor(QColor(QColor::fromHsv((i * 37) % 360, 160, 220).rgb()));
-            for (int k = 0; k < keyframesPerShape; ++k) {
-                ZenubKeyframe keyframe(k * 96 / keyframesPerShape, (i * 53 + k * 17) % 1200,
-                                       (i * 31 + k * 11) % 680, 20 + i % 60, 20 + k * 3);
-                shape.setKeyframe(keyframe);
-            }
-            layer.addShape(shape);
-        }
-        scene.addLayer(layer);
-        project.addScene(scene);
-    }
-    return project;
-}
-
-double millisecondsOf(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-// Medians of five turns of each, taken in alternation: a single time of a few tens of
-// milliseconds moves with whatever else the machine does, and both sides see the same moments.
-std::pair<double, double> alternatingMedians(const std::function<void()>& ours,
-                                             const std::function<void()>& baseline)
-{
-    std::vector<double> oursTimes, baselineTimes;
-    for (int turn = 0; turn < 5; ++turn) {
-        oursTimes.push_back(millisecondsOf(ours));
-        baselineTimes.push_back(millisecondsOf(baseline));
-    }
-    std::sort(oursTimes.begin(), oursTimes.end());
-    std::sort(baselineTimes.begin(), baselineTimes.end());
-    return {oursTimes[2], baselineTimes[2]};
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
@@ -78,7 +24,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bench.zenub"));
     const QString plainPath = folder.filePath(QStringLiteral("plain.json"));
-    const ZenubProject project = makeProject(4);
+    const ZenubProject project = bench::largeProject();
     ZenubProjectFile saver(path);
     if (!saver.save(project)) {
         std::fprintf(stderr, "bench_project: %s\n", qPrintable(saver.getErrorString()));
@@ -94,14 +40,14 @@ int main(int argc, char* argv[])
         ZenubProject loaded;
         ZenubProjectFile loader(path);
         const auto [load, parse] =
-            alternatingMedians([&] { loader.load(&loaded); },
-                               [&] {
-                                   QFile file(path);
-                                   file.open(QIODevice::ReadOnly);
-                                   const QJsonObject object =
-                                       QJsonDocument::fromJson(file.readAll()).object();
-                                   Q_UNUSED(object)
-                               });
+            bench::alternatingMedians([&] { loader.load(&loaded); },
+                                      [&] {
+                                          QFile file(path);
+                                          file.open(QIODevice::ReadOnly);
+                                          const QJsonObject object =
+                                              QJsonDocument::fromJson(file.readAll()).object();
+                                          Q_UNUSED(object)
+                                      });
         if (loaded != project) {
             std::fprintf(stderr, "bench_project: the project did not load back whole: %s\n",
                          qPrintable(loader.getErrorString()));
@@ -111,7 +57,7 @@ int main(int argc, char* argv[])
                    "ZenubProjectFile::load of the file into the model, against reading the "
                    "same bytes with QFile and QJsonDocument::fromJson");
 
-        const auto [save, write] = alternatingMedians(
+        const auto [save, write] = bench::alternatingMedians(
             [&] { ZenubProjectFile(path).save(project); },
             [&] {
                 QSaveFile file(plainPath);
@@ -130,7 +76,7 @@ int main(int argc, char* argv[])
         stage.show();
         if (!QTest::qWaitForWindowExposed(&stage))
             return 1;
-        const double firstPaint = millisecondsOf([&] {
+        const double firstPaint = bench::millisecondsOf([&] {
             editorDocument.open();
             stage.setDocument(&editorDocument);
             stage.setScene(0);
@@ -142,7 +88,7 @@ int main(int argc, char* argv[])
                    "against parsing the same bytes with QJsonDocument");
 
         const int frames = 96;
-        const double frame = millisecondsOf([&] {
+        const double frame = bench::millisecondsOf([&] {
                                  for (int f = 0; f < frames; ++f) {
                                      stage.setFrame(f);
                                      stage.repaint();

@@ -5,9 +5,9 @@
 
 #include "benchrow.h"
 
-#include <video/encoder/videoencoder.h>
 #include <model/project/zenubproject.h>
 #include <model/render/framerenderer.h>
+#include <video/encoder/videoencoder.h>
 
 #include <QGuiApplication>
 #include <QImage>
