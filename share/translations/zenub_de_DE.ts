@@ -2620,6 +2620,10 @@ Die Projekte selbst werden nicht gelöscht.</translation>
         <source>Layers</source>
         <translation>Ebenen</translation>
     </message>
+    <message>
+        <source>Time Line</source>
+        <translation>Zeitleiste</translation>
+    </message>
 </context>
 <context>
     <name>LayersPanel</name>
@@ -3366,6 +3370,14 @@ Die Projekte selbst werden nicht gelöscht.</translation>
     <message>
         <source>Seconds</source>
         <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>T&amp;ime Line</source>
+        <translation>&amp;Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the time line</source>
+        <translation>Die Zeitleiste zeigen oder verbergen</translation>
     </message>
 </context>
 <context>

@@ -339,15 +339,23 @@ private slots:
         QCOMPARE(layersOf(m_document), layers);
     }
 
+    void panelLayoutIsRemembered_data()
+    {
+        QTest::addColumn<QString>("dock");
+        QTest::newRow("a side panel") << "layersDock";
+        QTest::newRow("the time line") << "timelineDock";
+    }
     void panelLayoutIsRemembered()
     {
-        QDockWidget* layers = find<QDockWidget>("layersDock");
-        QVERIFY(layers->isVisible());
-        layers->toggleViewAction()->trigger();
+        QFETCH(QString, dock);
+        QDockWidget* panel = find<QDockWidget>(qPrintable(dock));
+        QVERIFY(panel->isVisible());
+        panel->toggleViewAction()->trigger();
         m_widget.reset();
         init();
-        QVERIFY(!find<QDockWidget>("layersDock")->isVisible());
+        QVERIFY(!find<QDockWidget>(qPrintable(dock))->isVisible());
         QVERIFY(find<QDockWidget>("propertiesDock")->isVisible());
+        find<QDockWidget>(qPrintable(dock))->toggleViewAction()->trigger();
     }
 };
 

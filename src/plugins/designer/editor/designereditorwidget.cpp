@@ -80,7 +80,9 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     // Focus given to the editor (a tab switch, a closed dialog) lands on the stage, so the
     // editor's commands stay current and the keys act on the shapes at once.
     setFocusProxy(m_pStage);
-    m_pDocks = new DockArea(m_pStage, this);
+    m_pTimeline = new TimelineWidget(m_pStage, this);
+    m_pTimeline->setObjectName(QStringLiteral("timeline"));
+    m_pDocks = new DockArea(m_pStage, m_pTimeline, this);
     layout->addWidget(m_pDocks, 1);
     // The rulers and scroll bars go around the stage in the middle of the panels.
     m_pDocks->takeCentralWidget();
@@ -96,10 +98,6 @@ DesignerEditorWidget::DesignerEditorWidget(QWidget* parent)
     panels->addAction(m_pPalette->toggleViewAction());
     panels->addActions(m_pDocks->panelActions());
     m_pToolBar->addWidget(panels);
-
-    m_pTimeline = new TimelineWidget(m_pStage, this);
-    m_pTimeline->setObjectName(QStringLiteral("timeline"));
-    layout->addWidget(m_pTimeline);
 
     connect(m_pDocks->getScenes(), &ScenesPanel::currentSceneChanged, this,
             &DesignerEditorWidget::updateTimeline);
@@ -164,7 +162,8 @@ QList<QPair<QAction*, QString>> DesignerEditorWidget::commandActions() const
     commands.append(qMakePair(m_pPalette->toggleViewAction(), QStringLiteral("View.Tools_Panel")));
     const QPair<const char*, const char*> panels[] = {{"propertiesDock", "View.Properties_Panel"},
                                                       {"layersDock", "View.Layers_Panel"},
-                                                      {"scenesDock", "View.Scenes_Panel"}};
+                                                      {"scenesDock", "View.Scenes_Panel"},
+                                                      {"timelineDock", "View.Timeline_Panel"}};
     for (QAction* toggle : m_pDocks->panelActions())
         for (const auto& panel : panels)
             if (toggle->parent() && toggle->parent()->objectName() == QLatin1String(panel.first))

@@ -91,6 +91,7 @@ const QVector<EditorCommand>& EditorCommandTable::commands()
         {QStringLiteral("View.Properties_Panel"), tr("&Properties"), {}, QString()},
         {QStringLiteral("View.Layers_Panel"), tr("&Layers"), {}, QString()},
         {QStringLiteral("View.Scenes_Panel"), tr("&Scenes"), {}, QString()},
+        {QStringLiteral("View.Timeline_Panel"), tr("T&ime Line"), {}, QString()},
 
         {QStringLiteral("Path.Make_Smooth"), tr("Make Nodes &Smooth"), {}, QString()},
         {QStringLiteral("Path.Make_Corner"), tr("Make Nodes &Corners"), {}, QString()},
@@ -379,7 +380,8 @@ void EditorCommandTable::addToMenus(QWidget* window)
         {"View.Tools_Panel", tr("Show or hide the drawing tools")},
         {"View.Properties_Panel", tr("Show or hide the properties of the selected shapes")},
         {"View.Layers_Panel", tr("Show or hide the layers of the scene")},
-        {"View.Scenes_Panel", tr("Show or hide the list of scenes")}};
+        {"View.Scenes_Panel", tr("Show or hide the list of scenes")},
+        {"View.Timeline_Panel", tr("Show or hide the time line")}};
     for (const auto& entry : panelEntries) {
         placeholder(window, QLatin1String(entry.first), QStringLiteral("View.Panels"));
         if (ContextAction* command = ActionManager::getAction(QLatin1String(entry.first)))

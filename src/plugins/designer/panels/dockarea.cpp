@@ -16,11 +16,11 @@ namespace {
 
 const char* const kLayoutKey = "Designer/PanelLayout";
 // Raised when the panels change, so an old layout does not hide a new panel.
-const int kLayoutVersion = 1;
+const int kLayoutVersion = 2;
 
 } // namespace
 
-DockArea::DockArea(StageWidget* stage, QWidget* parent)
+DockArea::DockArea(StageWidget* stage, QWidget* timeline, QWidget* parent)
     : QMainWindow(parent)
     , m_pProperties(new PropertiesPanel(stage))
     , m_pLayers(new LayersPanel(stage))
@@ -33,6 +33,10 @@ DockArea::DockArea(StageWidget* stage, QWidget* parent)
     addPanel(m_pScenes, tr("Scenes"), "scenesDock", Qt::LeftDockWidgetArea);
     addPanel(m_pProperties, tr("Properties"), "propertiesDock", Qt::RightDockWidgetArea);
     addPanel(m_pLayers, tr("Layers"), "layersDock", Qt::RightDockWidgetArea);
+    // As wide as the editor, for its tool bar; at first no higher than before it was a dock,
+    // with its title, so the side panels keep the height their wrapped buttons need.
+    addPanel(timeline, tr("Time Line"), "timelineDock", Qt::BottomDockWidgetArea);
+    resizeDocks({m_docks.at(3)}, {180}, Qt::Vertical);
     resizeDocks({m_docks.at(0)}, {255}, Qt::Horizontal);
     resizeDocks({m_docks.at(1)}, {250}, Qt::Horizontal);
     resizeDocks({m_docks.at(1), m_docks.at(2)}, {3, 2}, Qt::Vertical);

@@ -11,14 +11,15 @@ class ScenesPanel;
 class StageWidget;
 
 /*!
-    The stage in the middle with the Properties, Layers and Scenes panels docked around it.
-    Where the user puts the panels is kept in the settings and comes back with the next editor.
+    The stage in the middle with the Properties, Layers and Scenes panels docked around it and
+    the time line below. Where the user puts the panels, and how large they are, is kept in the
+    settings and comes back with the next editor.
 */
 class DockArea : public QMainWindow
 {
     Q_OBJECT
 public:
-    DockArea(StageWidget* stage, QWidget* parent = nullptr);
+    DockArea(StageWidget* stage, QWidget* timeline, QWidget* parent = nullptr);
     ~DockArea() override;
 
     PropertiesPanel* getProperties() const { return m_pProperties; }
