@@ -5,6 +5,7 @@
 #include "stage/stagewidget.h"
 #include "timeline/easingmenu.h"
 #include "timeline/grapheditorview.h"
+#include "timeline/keyframecommands.h"
 #include "timeline/playbackclock.h"
 #include "timeline/timeformat.h"
 #include "timeline/timelineview.h"
@@ -192,6 +193,18 @@ private slots:
         document.getUndoStack()->undo();
         document.getUndoStack()->undo();
         QCOMPARE(opacityKeys(), QStringLiteral("5:0:linear 15:1:linear"));
+
+        // Copied from its row, a keyframe pastes onto that track only, and stays picked alone.
+        QTest::mouseClick(cells, Qt::LeftButton, Qt::NoModifier,
+                          view->keyframePoint(opacityKey(15)));
+        KeyframeCommands* commands = widget.getTimeline()->getKeyframeCommands();
+        commands->copy();
+        widget.getTimeline()->setFrame(25);
+        commands->paste();
+        QCOMPARE(opacityKeys(), QStringLiteral("5:0:linear 15:1:linear 25:1:linear"));
+        QCOMPARE(keysOf(document.getProject().getScenes().at(0), 0),
+                 QStringLiteral("0:0 10:10 20:20"));
+        QCOMPARE(view->getSelection(), KeyframeRefs({opacityKey(25)}));
     }
 
     void graphEditorHandleAndKeyDragsUndo()

@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QKeySequence>
 
+#include <algorithm>
+
 namespace {
 
 // Keyframes copied in any open project; they carry no meaning for other programs.
@@ -20,6 +22,15 @@ KeyframeClip& clip()
 {
     static KeyframeClip keyframes;
     return keyframes;
+}
+
+// Whether they were copied from shape rows (every property on each frame) rather than from
+// property rows: the pasted ones are selected alike, so a Delete after a paste removes what
+// was pasted and nothing more.
+bool& clipIsWhole()
+{
+    static bool bWhole = true;
+    return bWhole;
 }
 
 // Shown beside the text only: the keys are the Edit menu's commands', which act on the
@@ -108,8 +119,12 @@ void KeyframeCommands::copy()
         const KeyframeClip copied =
             KeyframeEdits::copy(*scene, m_pView->getSelection(),
                                 m_pDocument ? m_pDocument->getProject().getFrameRate() : 0);
-        if (!copied.isEmpty())
+        if (!copied.isEmpty()) {
             clip() = copied;
+            const KeyframeRefs selection = m_pView->getSelection();
+            clipIsWhole() = std::all_of(selection.cbegin(), selection.cend(),
+                                        [](const KeyframeRef& ref) { return ref.isWhole(); });
+        }
     }
     updateActions();
 }
@@ -138,7 +153,7 @@ void KeyframeCommands::paste()
             return KeyframeEdits::paste(scene, clip(), frame, frameRate, targets, &pasted,
                                         &outside);
         }))
-        m_pView->setSelection(KeyframeEdits::whole(pasted));
+        m_pView->setSelection(clipIsWhole() ? KeyframeEdits::whole(pasted) : pasted);
     else
         QApplication::beep();
     if (outside > 0) {
