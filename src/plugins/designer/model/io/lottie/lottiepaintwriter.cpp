@@ -164,17 +164,15 @@ QJsonArray LottiePaintWriter::fill(const ZenubShapeTracks& tracks, int fillRule,
     return fills;
 }
 
-QJsonObject LottiePaintWriter::solid(const QColor& colour, const LottieTrack& fade) const
+QJsonObject LottiePaintWriter::solid(const LottieTrack& rgb, const LottieTrack& opacity)
 {
-    return {{QStringLiteral("ty"), QStringLiteral("fl")},
-            {QStringLiteral("c"),
-             LottieTrack({colour.redF(), colour.greenF(), colour.blueF()}).toJson(false)},
-            {QStringLiteral("o"), fade.mapped([&colour](const QVector<double>& v) {
-                                          return QVector<double>{v.value(0) * colour.alphaF() *
-                                                                 100};
-                                      })
-                                      .toJson(true)},
-            {QStringLiteral("r"), 1}};
+    return {
+        {QStringLiteral("ty"), QStringLiteral("fl")},
+        {QStringLiteral("c"), rgb.toJson(false)},
+        {QStringLiteral("o"),
+         opacity.mapped([](const QVector<double>& v) { return QVector<double>{v.value(0) * 100}; })
+             .toJson(true)},
+        {QStringLiteral("r"), 1}};
 }
 
 QJsonArray LottiePaintWriter::stroke(const ZenubShapeTracks& tracks, const ZenubStroke& style,

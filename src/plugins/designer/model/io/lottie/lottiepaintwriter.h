@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-class QColor;
 class ZenubPaint;
 class ZenubShapeTracks;
 class ZenubStroke;
@@ -34,8 +33,8 @@ public:
                     const LottieTrack& fade) const;
     QJsonArray stroke(const ZenubShapeTracks& tracks, const ZenubStroke& style,
                       const LottieTrack& size, const LottieTrack& fade) const;
-    /*! One still colour (glyph outlines). */
-    QJsonObject solid(const QColor& colour, const LottieTrack& fade) const;
+    /*! A fill of the colour \a rgb (0..1 each) at \a opacity (0..1): glyph outlines. */
+    static QJsonObject solid(const LottieTrack& rgb, const LottieTrack& opacity);
 
     /*! The product of two opacities (0..1), exact at every frame when both change. */
     static LottieTrack product(const LottieTrack& a, const LottieTrack& b);

@@ -371,17 +371,15 @@ QJsonObject LottieShapeWriter::polyStar(const ZenubShape& shape) const
 }
 
 QJsonObject LottieShapeWriter::outline(const QString& name,
-                                       const QVector<QPair<QPainterPath, QColor>>& outlines,
-                                       const LottieBoxTracks& box, const LottieTrack& opacity) const
+                                       const QVector<QPair<QPainterPath, QJsonObject>>& outlines,
+                                       const LottieBoxTracks& box) const
 {
-    const LottieTrack faded = LottiePaintWriter::product(box.opacity, opacity);
-    const LottiePaintWriter paints(m_sceneStart);
     QJsonArray items;
     for (auto it = outlines.crbegin(); it != outlines.crend(); ++it) {
         QJsonArray glyphs;
         for (const auto& subpath : subpathsOf(it->first))
             glyphs.append(bezier(subpath.first, subpath.second));
-        glyphs.append(paints.solid(it->second, faded));
+        glyphs.append(it->second);
         // Players build a group from its transform: every group has one.
         glyphs.append(transform({}, {}, {}, {}, {}, QStringLiteral("tr")));
         items.append(QJsonObject{{QStringLiteral("ty"), QStringLiteral("gr")},

@@ -44,11 +44,12 @@ public:
     /*! The group for \a shape, faded by \a opacity (its groups' opacity, 0..1) beside its own. */
     QJsonObject shape(const ZenubShape& shape, const LottieTrack& opacity) const;
     /*!
-        A group drawing each outline (box pixels, from \a box's corner) filled with its colour:
-        a text's glyphs as outlines.
+        A group drawing each outline (box pixels, from \a box's corner) with its fill item: a
+        text's glyphs as outlines.
     */
-    QJsonObject outline(const QString& name, const QVector<QPair<QPainterPath, QColor>>& outlines,
-                        const LottieBoxTracks& box, const LottieTrack& opacity) const;
+    QJsonObject outline(const QString& name,
+                        const QVector<QPair<QPainterPath, QJsonObject>>& outlines,
+                        const LottieBoxTracks& box) const;
 
     /*! A layer or group transform; tracks left empty are written as their identity. */
     static QJsonObject transform(const LottieTrack& anchor, const LottieTrack& position,

@@ -184,15 +184,15 @@ QJsonObject LottieTextWriter::outline(const ZenubShape& text, const LottieShapeW
     const ZenubText& content = text.getTextContent();
     const QSizeF size = sizeOf(box.size.first());
     const auto layout = TextLayout::of(content, size);
-    const QColor fill = colourOf(text.getFill());
     const double top = layout->blockTop(size.height());
+    // Words without a colour of their own take the fill's, which may change.
     QVector<QPair<QPainterPath, QColor>> outlines;
     for (const TextLayout::Line& line : layout->lines()) {
         const double x = layout->lineX(line, size.width());
         for (int f = line.first; f < line.first + line.count; ++f) {
             const TextLayout::Fragment& fragment = layout->fragments().at(f);
             const ZenubTextRun& run = content.getRuns().at(fragment.run);
-            const QColor colour = run.color.isValid() ? run.color : fill;
+            const QColor colour = run.color.isValid() ? run.color : QColor();
             if (outlines.isEmpty() || outlines.constLast().second != colour)
                 outlines.append({QPainterPath(), colour});
             QPainterPath& path = outlines.last().first;
@@ -206,7 +206,27 @@ QJsonObject LottieTextWriter::outline(const ZenubShape& text, const LottieShapeW
             }
         }
     }
-    for (auto& entry : outlines)
-        entry.second.setAlphaF(entry.second.alphaF() * text.getFill().getOpacity());
-    return writer.outline(text.getName(), outlines, box, opacity);
+    const ZenubShapeTracks& tracks = text.tracks();
+    const auto rgb = [](const QColor& c) {
+        return QVector<double>{c.redF(), c.greenF(), c.blueF()};
+    };
+    const LottieTrack faded = LottiePaintWriter::product(
+        LottiePaintWriter::product(box.opacity, opacity),
+        LottieTrackWriter::of(tracks.fillOpacity(), sceneStart,
+                              [](double o) { return QVector<double>{o}; }));
+    const LottieTrack fillColour = LottieTrackWriter::of(
+        tracks.fill(), sceneStart, [&rgb](const ZenubPaint& p) { return rgb(colourOf(p)); });
+    const LottieTrack fillAlpha =
+        LottieTrackWriter::of(tracks.fill(), sceneStart, [](const ZenubPaint& p) {
+            return QVector<double>{colourOf(p).alphaF()};
+        });
+    QVector<QPair<QPainterPath, QJsonObject>> filled;
+    for (const auto& entry : qAsConst(outlines)) {
+        const bool own = entry.second.isValid();
+        const LottieTrack alpha = own ? LottieTrack({entry.second.alphaF()}) : fillAlpha;
+        filled.append({entry.first,
+                       LottiePaintWriter::solid(own ? LottieTrack(rgb(entry.second)) : fillColour,
+                                                LottiePaintWriter::product(faded, alpha))});
+    }
+    return writer.outline(text.getName(), filled, box);
 }
