@@ -104,8 +104,6 @@ private:
                                                    const LottieChain& chain,
                                                    const QVector<const LottieTrack*>& more,
                                                    bool edges = true) const;
-    void paint(const LottieDrawn& drawn, const LottieLayer& layer, const QTransform& toParent,
-               bool faded, ZenubShape* shape) const;
     void leaveOut(const QString& feature, const QString& place) const;
 
     double m_first = 0;
