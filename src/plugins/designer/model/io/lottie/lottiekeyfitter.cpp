@@ -3,6 +3,7 @@
 
 #include <QMap>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -83,7 +84,9 @@ QVector<LottieKeyFitter::Key> LottieKeyFitter::fit(const QVector<QVector<double>
         easings << ZenubEasing() << ZenubEasing(ZenubEasing::Type::Hold);
         int reached = -1;
         ZenubEasing easing;
-        for (int j = known.size() - 1; j > k && reached < 0; --j)
+        // Within a window, so that a file of many keys stays quick to open.
+        const int farthest = std::min(int(known.size()) - 1, k + maximumReach());
+        for (int j = farthest; j > k && reached < 0; --j)
             for (const ZenubEasing& candidate : qAsConst(easings))
                 if (segmentHolds(samples, from, known.at(j), candidate, tolerance)) {
                     reached = j;
