@@ -2,21 +2,17 @@
 #include "stagewidget.h"
 
 #include "editor/shapecommands.h"
-#include "model/render/framerenderer.h"
-#include "stage/motionpath.h"
 #include "stage/nodetool.h"
 #include "stage/pentool.h"
 #include "stage/shapedrawtool.h"
 #include "stage/stageoverlay.h"
+#include "stage/stagepainter.h"
 #include "stage/stagepicker.h"
 #include "stage/stagesnapper.h"
 #include "stage/stagetexteditor.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -24,6 +20,7 @@
 StageWidget::StageWidget(QWidget* parent)
     : QWidget(parent)
     , m_guideDrag(this)
+    , m_input(this)
 {
     using Kind = StageTool::Kind;
     m_tools[Kind::Select] = std::make_unique<StageGesture>(this);
@@ -47,7 +44,7 @@ void StageWidget::setDocument(DesignerDocument* document)
     m_pTextEditor->finish();
     m_pDocument = document;
     m_scope.leave();
-    m_bPanning = false;
+    m_input.stopPanning();
     m_guideDrag.cancel();
     for (const auto& tool : m_tools)
         tool.second->cancel();
@@ -148,9 +145,9 @@ void StageWidget::setTool(StageTool::Kind kind)
             previous->cancel();
         previous->putDown();
     }
-    m_bPanning = false;
+    m_input.stopPanning();
     m_tool = kind;
-    updateCursor(mapFromGlobal(QCursor::pos()));
+    m_input.updateCursor(mapFromGlobal(QCursor::pos()));
     update();
     emit toolChanged(kind);
 }
@@ -348,284 +345,52 @@ void StageWidget::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event)
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window).darker(125));
-    if (!m_pDocument)
-        return;
-    syncViewport();
-    const StageTool* tool = m_tool == StageTool::Kind::Hand ? nullptr : currentTool();
-    ZenubProject edited;
-    if (m_pTextEditor->isEditing()) {
-        edited = m_pDocument->getProject();
-        m_pTextEditor->hideEdited(edited);
-    }
-    const ZenubProject& project = tool && tool->preview()      ? *tool->preview()
-                                  : m_pTextEditor->isEditing() ? edited
-                                                               : m_pDocument->getProject();
-    FrameRenderer renderer(project);
-    QVector<FrameRenderer::ShapeIndex> selected;
-    for (const ShapeRef& ref : qAsConst(m_selected)) {
-        // A text being typed shows its own box, which grows as its lines do.
-        if (ref.scene == m_scene && !ref.isMember() && ref != m_pTextEditor->editedShape())
-            selected.append({ref.layer, ref.shape});
-    }
-    renderer.setSelection(selected);
-    painter.save();
-    painter.translate(m_viewport.origin());
-    painter.scale(getZoom(), getZoom());
-    renderer.paintBackground(&painter);
-    m_onionSkin.paint(&painter, project, m_scene, m_frame);
-    renderer.paintShapes(&painter, m_scene, m_frame);
-    painter.restore();
-
-    StageOverlay overlay(&painter, m_viewport);
-    if (m_bGrid)
-        overlay.paintGrid(QSizeF(project.getStageWidth(), project.getStageHeight()));
-    overlay.paintAnimatedMarks(project, m_scene, m_frame);
-    if (m_bMotionPaths)
-        MotionPath::paintAll(&painter, m_viewport, project, m_selected, m_scene, m_frame);
-    m_scope.paint(overlay, project, m_selected, m_frame);
-    if (m_bGuides)
-        overlay.paintUserGuides(m_guideDrag.shown(project.getGuides()));
-    m_guideDrag.paint(overlay);
-    if (tool)
-        tool->paintOverlay(overlay, project);
+    if (m_pDocument)
+        syncViewport();
+    StagePainter(this, m_viewport).paint(&painter);
 }
 
 void StageWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (isBusy())
-        return;
-    if (event->button() == Qt::MiddleButton ||
-        (event->button() == Qt::LeftButton && (m_bSpaceHeld || m_tool == StageTool::Kind::Hand))) {
-        m_bPanning = true;
-        m_bSpacePanned = m_bSpaceHeld;
-        m_panButton = event->button();
-        m_lastWidget = event->localPos();
-        setCursor(Qt::ClosedHandCursor);
-        return;
-    }
-    if (event->button() == Qt::RightButton) {
-        // The menu acts on what was clicked: a shape outside the selection becomes it.
-        const ShapeRef hit = shapeAtStagePoint(toStage(event->localPos()));
-        if (!m_selected.contains(hit))
-            setSelection(hit);
+    if (!m_input.press(event))
         QWidget::mousePressEvent(event);
-        return;
-    }
-    if (event->button() != Qt::LeftButton || !m_pDocument) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    Qt::Orientation along = Qt::Horizontal;
-    int guide = -1;
-    if (m_bGuides && m_tool == StageTool::Kind::Select &&
-        GuideDrag::guideAt(m_pDocument->getProject().getGuides(), m_viewport, event->localPos(),
-                           &along, &guide)) {
-        m_guideDrag.begin(along, guide);
-        return;
-    }
-    currentTool()->press(toStage(event->localPos()), event->modifiers());
 }
 
 void StageWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    emit pointerMoved(toStage(event->localPos()));
-    if (m_guideDrag.isActive())
-        m_guideDrag.moveTo(event->localPos());
-    else if (!isBusy()) {
-        if (m_tool != StageTool::Kind::Hand)
-            currentTool()->hover(toStage(event->localPos()));
-        updateCursor(event->localPos());
-    } else
-        dragTo(event->localPos(), event->modifiers());
-}
-
-void StageWidget::dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modifiers)
-{
-    if (m_bPanning) {
-        syncViewport();
-        m_viewport.panBy(widgetPoint - m_lastWidget);
-        m_lastWidget = widgetPoint;
-        update();
-        emit viewChanged();
-        return;
-    }
-    currentTool()->dragTo(toStage(widgetPoint), modifiers);
+    m_input.move(event);
 }
 
 void StageWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    const Qt::MouseButton button = m_bPanning ? m_panButton : Qt::LeftButton;
-    if (!isBusy() || event->button() != button)
-        return;
-    if (m_guideDrag.isActive()) {
-        m_guideDrag.finish(event->localPos());
-        updateCursor(event->localPos());
-        return;
-    }
-    dragTo(event->localPos(), event->modifiers());
-    if (m_bPanning)
-        m_bPanning = false;
-    else
-        currentTool()->finish();
-    updateCursor(event->localPos());
-}
-
-bool StageWidget::isBusy() const
-{
-    return m_bPanning || m_guideDrag.isActive() ||
-           (m_tool != StageTool::Kind::Hand && currentTool()->isActive());
-}
-
-void StageWidget::updateCursor(const QPointF& widgetPoint)
-{
-    if (m_bSpaceHeld || m_tool == StageTool::Kind::Hand) {
-        setCursor(Qt::OpenHandCursor);
-        return;
-    }
-    Qt::Orientation along = Qt::Horizontal;
-    int guide = -1;
-    if (m_pDocument && m_bGuides && m_tool == StageTool::Kind::Select &&
-        GuideDrag::guideAt(m_pDocument->getProject().getGuides(), m_viewport, widgetPoint, &along,
-                           &guide)) {
-        setCursor(along == Qt::Horizontal ? Qt::SplitVCursor : Qt::SplitHCursor);
-        return;
-    }
-    const Qt::CursorShape shape = currentTool()->cursorAt(toStage(widgetPoint));
-    if (shape == Qt::ArrowCursor)
-        unsetCursor();
-    else
-        setCursor(shape);
+    m_input.release(event);
 }
 
 void StageWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || m_tool == StageTool::Kind::Hand || isBusy())
-        return;
-    if (currentTool()->doubleClick(toStage(event->localPos())) || m_tool != StageTool::Kind::Select)
-        return;
-    const QPointF point = toStage(event->localPos());
-    const ShapeRef ref = shapeAtStagePoint(point);
-    const ZenubShape* shape = m_pDocument ? m_pDocument->shapeAt(ref) : nullptr;
-    if (shape && shape->getType() == ZenubShape::Type::Group) {
-        // Into the group: its member under the pointer is picked, and the next clicks pick
-        // among its members.
-        m_scope.enter(ref);
-        setSelection(StagePicker(m_pDocument->getProject(), m_scene, m_frame, ref).shapeAt(point));
-        update();
-    } else if (shape && shape->getType() == ZenubShape::Type::Text)
-        editText(ref, event->localPos());
-    else if (ref.isValid())
-        emit shapeActivated(ref);
+    m_input.doubleClick(event);
 }
 
 void StageWidget::wheelEvent(QWheelEvent* event)
 {
-    if (event->modifiers() & Qt::ControlModifier) {
-        zoomAbout(StageViewport::steppedZoom(getZoom(), event->angleDelta().y() / 120.0),
-                  event->position());
-        event->accept();
-        return;
-    }
-    // A fitted stage has nothing to scroll to.
-    if (m_viewport.isFit()) {
+    if (!m_input.wheel(event))
         QWidget::wheelEvent(event);
-        return;
-    }
-    QPointF delta = event->pixelDelta().isNull() ? QPointF(event->angleDelta()) / 3.0
-                                                 : QPointF(event->pixelDelta());
-    if (event->modifiers() & Qt::ShiftModifier)
-        delta = QPointF(delta.y(), delta.x());
-    m_viewport.panBy(delta);
-    update();
-    emit viewChanged();
-    event->accept();
 }
 
 void StageWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Space) {
-        if (!event->isAutoRepeat()) {
-            m_bSpaceHeld = true;
-            m_bSpacePanned = false;
-            if (!isBusy())
-                setCursor(Qt::OpenHandCursor);
-        }
-        return;
-    }
-    if (event->key() == Qt::Key_Escape && isBusy()) {
-        // Escape drops the drag: nothing reaches the document.
-        if (m_bPanning)
-            m_bPanning = false;
-        else if (m_guideDrag.isActive())
-            m_guideDrag.cancel();
-        else
-            currentTool()->cancel();
-        return;
-    }
-    if (!isBusy() && m_tool != StageTool::Kind::Hand && currentTool()->keyPress(event))
-        return;
-    if (event->key() == Qt::Key_Escape && m_tool != StageTool::Kind::Select) {
-        setTool(StageTool::Kind::Select);
-        return;
-    }
-    if (event->key() == Qt::Key_Escape && m_scope.isEntered() && !isBusy()) {
-        // One level up: the group itself becomes the selection.
-        setSelection(m_scope.group());
-        return;
-    }
-    if (!m_pDocument || !m_selection.isValid() || isBusy()) {
+    if (!m_input.keyPress(event))
         QWidget::keyPressEvent(event);
-        return;
-    }
-    const double step = (event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0;
-    const auto nudge = [this](double dx, double dy) {
-        const QPointF local =
-            GroupScope::localStep(m_pDocument->getProject(), m_selection, m_frame, {dx, dy});
-        m_pDocument->moveShapes(m_selected, m_frame, local.x(), local.y());
-    };
-    switch (event->key()) {
-    case Qt::Key_Left:
-        nudge(-step, 0);
-        break;
-    case Qt::Key_Right:
-        nudge(step, 0);
-        break;
-    case Qt::Key_Up:
-        nudge(0, -step);
-        break;
-    case Qt::Key_Down:
-        nudge(0, step);
-        break;
-    case Qt::Key_Delete:
-    case Qt::Key_Backspace:
-        m_pDocument->removeShapes(m_selected);
-        break;
-    case Qt::Key_Escape:
-        setSelection(ShapeRef());
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-    }
 }
 
 void StageWidget::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        // A tap plays, as on the time line; held for a drag, Space only pans.
-        if (m_bSpaceHeld && !m_bSpacePanned && !isBusy())
-            emit playToggleRequested();
-        m_bSpaceHeld = false;
-        if (!isBusy())
-            unsetCursor();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    if (!m_input.keyRelease(event))
+        QWidget::keyReleaseEvent(event);
 }
 
 void StageWidget::focusOutEvent(QFocusEvent* event)
 {
-    // The release of Space goes elsewhere once focus has left.
-    m_bSpaceHeld = false;
+    m_input.focusOut();
     QWidget::focusOutEvent(event);
 }

@@ -7,6 +7,7 @@
 #include "stage/guidedrag.h"
 #include "stage/onionskin.h"
 #include "stage/stagegesture.h"
+#include "stage/stageinput.h"
 #include "stage/stageviewport.h"
 
 #include <QLineF>
@@ -156,12 +157,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Routes the pointer and keys through the stage's state.
+    friend class StageInput;
+
     void syncViewport();
     void zoomAbout(double zoom, const QPointF& anchor);
-    /*! Whether a pan or a gesture runs. */
-    bool isBusy() const;
-    void dragTo(const QPointF& widgetPoint, Qt::KeyboardModifiers modifiers);
-    void updateCursor(const QPointF& widgetPoint);
     StageTool* currentTool() const;
 
     QPointer<DesignerDocument> m_pDocument;
@@ -175,14 +175,10 @@ private:
     GuideDrag m_guideDrag;
     GroupScope m_scope;
     StageTextEditor* m_pTextEditor = nullptr;
-    bool m_bSpaceHeld = false;
-    bool m_bSpacePanned = false;
     OnionSkin m_onionSkin;
     bool m_bMotionPaths = false;
 
-    bool m_bPanning = false;
-    Qt::MouseButton m_panButton = Qt::NoButton;
-    QPointF m_lastWidget;
+    StageInput m_input;
     StageTool::Kind m_tool = StageTool::Kind::Select;
     std::map<StageTool::Kind, std::unique_ptr<StageTool>> m_tools;
     std::function<int()> m_insertionLayer;
