@@ -32,7 +32,7 @@ private slots:
         // caps and joins, a polygon, a rounded star, a turned group, linear and radial
         // gradients on fills and a stroke, paint opacity and a centred text with a bold word.
         // A ball scene follows each project's own: two tracks of their own, the ball's way and
-        // its fading in.
+        // its fading in, and a text growing with its font size.
         QTest::addColumn<QString>("project");
         QTest::addColumn<int>("scene");
         QTest::addColumn<int>("frame");
@@ -132,8 +132,17 @@ private:
         tracks.position().setKey({47, QPointF(250, 90), ZenubEasing()});
         tracks.opacity().setKey({0, 0.0, ZenubEasing()});
         tracks.opacity().setKey({12, 1.0, ZenubEasing()});
+        // A growing text whose font size animates keeps its top while its box follows it.
+        ZenubShape text(ZenubShape::Type::Text, QStringLiteral("Title"));
+        text.setText(QStringLiteral("Grow"));
+        text.setFillColor(QColor(0x10, 0x30, 0x90));
+        text.textContent().setAlignment(ZenubText::Alignment::Left);
+        text.setKeyframe(ZenubKeyframe(0, 20, 150, 200, 80));
+        text.tracks().fontSize().setKey({0, 10.0, ZenubEasing()});
+        text.tracks().fontSize().setKey({47, 40.0, ZenubEasing()});
         ZenubLayer layer(QStringLiteral("Ball"));
         layer.addShape(ball);
+        layer.addShape(text);
         ZenubScene scene(QStringLiteral("Ball"), 48);
         scene.addLayer(layer);
         return scene;

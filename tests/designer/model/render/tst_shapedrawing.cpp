@@ -306,6 +306,47 @@ private slots:
         QCOMPARE(layout->lines().size(), 2);
     }
 
+    void growingTextRefitsAsItsFontSizeAnimates_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<double>("kept"); // the box's x that stays: left, centre or right
+        QTest::newRow("left") << int(ZenubText::Alignment::Left) << 0.0;
+        QTest::newRow("centre") << int(ZenubText::Alignment::Center) << 0.5;
+        QTest::newRow("right") << int(ZenubText::Alignment::Right) << 1.0;
+    }
+    void growingTextRefitsAsItsFontSizeAnimates()
+    {
+        QFETCH(int, alignment);
+        QFETCH(double, kept);
+        // Typed at 10 px into a box far larger than its line; the size grows to 40 px.
+        ZenubShape text = shapeIn(ZenubShape::Type::Text, QRectF(100, 50, 300, 200));
+        text.setText(QStringLiteral("Grow"));
+        text.textContent().setAlignment(ZenubText::Alignment(alignment));
+        text.tracks().fontSize().setKey({0, 10.0, ZenubEasing()});
+        text.tracks().fontSize().setKey({10, 40.0, ZenubEasing()});
+        double lastWidth = 0;
+        for (const int frame : {0, 5, 10}) {
+            ZenubShapeState state;
+            text.stateAt(frame, &state);
+            const QSizeF natural =
+                TextLayout::naturalSize(text.textFor(state.fontSize), QSizeF(300, 200));
+            QCOMPARE(state.rect().size(), natural);
+            QCOMPARE(state.rect().y(), 50.0);
+            QCOMPARE(state.rect().x() + kept * natural.width(), 100 + kept * 300);
+            QVERIFY(natural.width() > lastWidth);
+            lastWidth = natural.width();
+        }
+        // An edit moves the box as shown by exactly its step, at every frame.
+        const double x5 = text.stateAtFrame(5).getX();
+        const double x10 = text.stateAtFrame(10).getX();
+        text.editAt(5, false, [](ZenubKeyframe& box) { box.setX(box.getX() + 7); });
+        QCOMPARE(text.stateAtFrame(5).getX(), x5 + 7);
+        QCOMPARE(text.stateAtFrame(10).getX(), x10 + 7);
+        // A still font size leaves the box as it was drawn.
+        text.tracks().fontSize().setValue(40);
+        QCOMPARE(text.stateAtFrame(5).getWidth(), 300.0);
+    }
+
     void longTextDrawsOnlyWhatShows()
     {
         // 500,000 lines: laid out once, then a frame draws only the lines inside the stage.

@@ -4,6 +4,7 @@
 #include "model/io/zenub/zenubjsonpath.h"
 #include "model/io/zenub/zenubjsonwriter.h"
 #include "model/io/zenub/zenubshapejson.h"
+#include "model/render/textlayout.h"
 
 #include <QJsonDocument>
 #include <QStringList>
@@ -139,6 +140,19 @@ void ZenubShape::editStateAt(int frame, bool autoKey,
     stateAt(frame, &before);
     ZenubShapeState after = before;
     change(after);
+    if (refitsText()) {
+        // The change is made to the box as shown; what is kept is the box it was fitted from.
+        // A box moved keeps its kept size; one given another size takes that size.
+        const ZenubKeyframe shown = before.box;
+        const ZenubKeyframe kept = m_tracks.boxAt(frame);
+        before.box = kept;
+        after.box.setX(after.box.getX() - shown.getX() + kept.getX());
+        if (after.box.getWidth() == shown.getWidth() &&
+            after.box.getHeight() == shown.getHeight()) {
+            after.box.setWidth(kept.getWidth());
+            after.box.setHeight(kept.getHeight());
+        }
+    }
     m_tracks.edit(frame, autoKey, before, after);
     m_strokeStyle = styleOf(after.stroke);
     if (m_text.getFontSize() != getFontSize())
@@ -152,14 +166,14 @@ void ZenubShape::editAt(int frame, bool autoKey, const std::function<void(ZenubK
 
 ZenubKeyframe ZenubShape::stateAtFrame(int frame) const
 {
-    ZenubKeyframe box = m_tracks.boxAt(frame);
+    ZenubKeyframe box = fitted(m_tracks.boxAt(frame), m_tracks.fontSize().valueAt(frame));
     box.setEasing(m_tracks.position().easingAt(frame));
     return box;
 }
 
 bool ZenubShape::stateAt(double frame, ZenubKeyframe* state) const
 {
-    *state = m_tracks.boxAt(frame);
+    *state = fitted(m_tracks.boxAt(frame), m_tracks.fontSize().valueAt(frame));
     return true;
 }
 
@@ -167,7 +181,31 @@ bool ZenubShape::stateAt(double frame, ZenubShapeState* state) const
 {
     state->stroke = m_strokeStyle;
     m_tracks.stateAt(frame, state);
+    state->box = fitted(state->box, state->fontSize);
     return true;
+}
+
+bool ZenubShape::refitsText() const
+{
+    // A still font size leaves the box as typed: older files' texts keep their boxes.
+    return m_type == Type::Text && m_text.getBoxMode() == ZenubText::BoxMode::Grow &&
+           m_tracks.fontSize().isAnimated();
+}
+
+ZenubKeyframe ZenubShape::fitted(const ZenubKeyframe& box, double fontSize) const
+{
+    if (fontSize <= 0 || !refitsText())
+        return box;
+    const QSizeF size =
+        TextLayout::naturalSize(textFor(fontSize), QSizeF(box.getWidth(), box.getHeight()));
+    const double across = m_text.getAlignment() == ZenubText::Alignment::Left    ? 0.0
+                          : m_text.getAlignment() == ZenubText::Alignment::Right ? 1.0
+                                                                                 : 0.5;
+    ZenubKeyframe shown = box;
+    shown.setX(box.getX() + across * (box.getWidth() - size.width()));
+    shown.setWidth(size.width());
+    shown.setHeight(size.height());
+    return shown;
 }
 
 QString ZenubShape::typeName(Type type)

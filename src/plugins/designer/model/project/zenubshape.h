@@ -156,6 +156,12 @@ public:
     bool stateAt(double frame, ZenubKeyframe* state) const;
     /*! Everything that may change between frames, at \a frame; true. */
     bool stateAt(double frame, ZenubShapeState* state) const;
+    /*!
+        Whether the shape is a text whose box grows with its words while its font size is
+        animated. Its box at each frame is then the size its lines take at that frame's font
+        size, about the side they align to and the box's top; the kept box gives the place.
+    */
+    bool refitsText() const;
 
     static QString typeName(Type type);
     static bool typeFromName(const QString& name, Type* type);
@@ -180,6 +186,8 @@ private:
 
     /*! What of a stroke stays the same all scene long. */
     static ZenubStroke styleOf(ZenubStroke stroke);
+    /*! \a box as a text that refitsText() shows it at \a fontSize. */
+    ZenubKeyframe fitted(const ZenubKeyframe& box, double fontSize) const;
 
     Type m_type = Type::Rectangle;
     QString m_name;

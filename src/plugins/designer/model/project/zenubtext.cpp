@@ -106,8 +106,13 @@ double ZenubText::getFontSize() const
 
 void ZenubText::setFontSize(double pixels)
 {
-    if (pixels != d->size)
-        changing()->size = pixels;
+    if (pixels == d->size)
+        return;
+    // Layouts are kept by font size as well: a size animated back and forth reuses them.
+    const quint64 key = d->key;
+    Data* data = changing();
+    data->size = pixels;
+    data->key = key;
 }
 
 ZenubText::Alignment ZenubText::getAlignment() const

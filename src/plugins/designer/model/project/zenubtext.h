@@ -60,7 +60,10 @@ public:
 
     /*! Nothing but words, a font and its size, centred: what files before version 3 held. */
     bool isPlain() const;
-    /*! The same for equal texts in one run of the program, different once a text changes. */
+    /*!
+        The same for equal texts in one run of the program, different once a text changes in
+        anything but its font size (which whatever keeps layouts by this key must add).
+    */
     quint64 layoutKey() const;
 
     static QString alignmentName(Alignment alignment);

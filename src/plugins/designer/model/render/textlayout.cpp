@@ -76,17 +76,20 @@ QPair<double, double> unitMetrics(const QFont& font)
 struct LayoutKey
 {
     quint64 text = 0;
+    double size = 0;
     double width = 0;
     double height = 0;
     bool operator==(const LayoutKey& other) const
     {
-        return text == other.text && width == other.width && height == other.height;
+        return text == other.text && size == other.size && width == other.width &&
+               height == other.height;
     }
 };
 
 uint qHash(const LayoutKey& key, uint seed = 0)
 {
-    return ::qHash(key.text, seed) ^ ::qHash(key.width, seed) ^ ::qHash(key.height, seed);
+    return ::qHash(key.text, seed) ^ ::qHash(key.size, seed) ^ ::qHash(key.width, seed) ^
+           ::qHash(key.height, seed);
 }
 
 struct Cached
@@ -233,7 +236,7 @@ std::shared_ptr<const TextLayout> TextLayout::of(const ZenubText& text, const QS
     // The box's size matters only to a text sized to it or wrapping in it.
     const bool fitted = text.getFontSize() <= 0;
     const bool wrapping = text.getBoxMode() == ZenubText::BoxMode::Wrap;
-    const LayoutKey key{text.layoutKey(), fitted || wrapping ? size.width() : 0,
+    const LayoutKey key{text.layoutKey(), text.getFontSize(), fitted || wrapping ? size.width() : 0,
                         fitted ? size.height() : 0};
     {
         QMutexLocker lock(&cacheMutex());
