@@ -4936,7 +4936,7 @@ Die Ausgabe belegt insgesamt %2.</translation>
     <name>MotionKeyDrag</name>
     <message>
         <source>Move Motion Key</source>
-        <translation>Bewegungsschlüssel verschieben</translation>
+        <translation>Schlüsselbild des Bewegungspfads verschieben</translation>
     </message>
 </context>
 <context>
