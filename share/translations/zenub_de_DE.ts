@@ -4343,10 +4343,6 @@ Die Ausgabe belegt insgesamt %2.</translation>
 <context>
     <name>LottieExporter</name>
     <message>
-        <source>The text &quot;%1&quot; changes its size; as outlines it is written at its first size.</source>
-        <translation>Der Text „%1“ ändert seine Größe; als Umrisse wird er in seiner ersten Größe geschrieben.</translation>
-    </message>
-    <message>
         <source>The image &quot;%1&quot; is inside a group; Lottie keeps images in layers of their own, so it is left out.</source>
         <translation>Das Bild „%1“ liegt in einer Gruppe; Lottie hält Bilder in eigenen Ebenen, daher wird es weggelassen.</translation>
     </message>

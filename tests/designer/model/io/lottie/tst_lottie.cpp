@@ -51,6 +51,8 @@ const QVector<Fixture>& exports()
         {"images.zenub", {0}},
         {"scenes.zenub", {0, 7, 12, 19, 20, 25, 29}},
         {"tracks.zenub", {0, 6, 12, 20, 24, 30, 36, 47}, 0.02},
+        // Glyph outlines leave no room for hinting: a text drawn a size off shows here.
+        {"tracks.zenub", {0, 12, 24, 36}, 0.003, true},
         {"import/shapes.json", {0}, 0.02},
         {"import/motion.json", {0, 5, 8, 12, 15, 16, 23}, 0.02},
     };

@@ -106,11 +106,6 @@ void LottieExporter::checkShape(const ZenubShape& shape, bool member, QStringLis
             *notes << tr("The text \"%1\" is written as outlines: %2")
                           .arg(shape.getName(), member ? tr("it is inside a group.")
                                                        : LottieTextWriter::whyOutlines(shape));
-        if (asOutlines(shape, member) &&
-            (shape.tracks().fontSize().isAnimated() || shape.tracks().size().isAnimated()))
-            *notes << tr("The text \"%1\" changes its size; as outlines it is written at its "
-                         "first size.")
-                          .arg(shape.getName());
         if (shape.getFill().isGradient())
             *notes << tr("The text \"%1\" is filled with a gradient; it is written in the "
                          "gradient's first colour.")

@@ -53,11 +53,6 @@ Placement placementOf(const ZenubText& content, const QSizeF& box)
     return placement;
 }
 
-QSizeF sizeOf(const QVector<double>& value)
-{
-    return QSizeF(value.value(0), value.value(1));
-}
-
 QColor colourOf(const ZenubPaint& fill)
 {
     if (fill.isGradient())
@@ -181,11 +176,67 @@ QJsonObject LottieTextWriter::outline(const ZenubShape& text, const LottieShapeW
                                       const LottieTrack& opacity, double sceneStart) const
 {
     const LottieBoxTracks box = LottieBoxTracks::of(text, sceneStart);
-    const ZenubText& content = text.getTextContent();
-    const QSizeF size = sizeOf(box.size.first());
+    const ZenubShapeTracks& tracks = text.tracks();
+    // The glyphs of each layout the words take while the box or the font changes size, each
+    // shown (by hold keys) from the frame it is first drawn at until the next one is.
+    int first = 0;
+    int last = 0;
+    LottieTrackWriter::span(tracks, {ZenubProperty::Size, ZenubProperty::FontSize}, &first, &last);
+    QVector<int> starts;
+    QVector<QVector<QPair<QPainterPath, QColor>>> layouts;
+    for (int frame = first; frame <= last; ++frame) {
+        const auto glyphs =
+            glyphsOf(text.textFor(tracks.fontSize().valueAt(frame)), tracks.size().valueAt(frame));
+        if (!layouts.isEmpty() && glyphs == layouts.constLast())
+            continue;
+        starts.append(frame);
+        layouts.append(glyphs);
+    }
+    const auto rgb = [](const QColor& c) {
+        return QVector<double>{c.redF(), c.greenF(), c.blueF()};
+    };
+    const LottieTrack faded = LottiePaintWriter::product(
+        LottiePaintWriter::product(box.opacity, opacity),
+        LottieTrackWriter::of(tracks.fillOpacity(), sceneStart,
+                              [](double o) { return QVector<double>{o}; }));
+    // Words without a colour of their own take the fill's, which may change.
+    const LottieTrack fillColour = LottieTrackWriter::of(
+        tracks.fill(), sceneStart, [&rgb](const ZenubPaint& p) { return rgb(colourOf(p)); });
+    const LottieTrack fillAlpha =
+        LottieTrackWriter::of(tracks.fill(), sceneStart, [](const ZenubPaint& p) {
+            return QVector<double>{colourOf(p).alphaF()};
+        });
+    QVector<QPair<QPainterPath, QJsonObject>> filled;
+    for (int i = 0; i < layouts.size(); ++i) {
+        LottieTrack shown({1});
+        if (layouts.size() > 1) {
+            shown = LottieTrack();
+            for (int j = 0; j < starts.size(); ++j) {
+                LottieKey key;
+                key.frame = sceneStart + starts.at(j);
+                key.value = {i == j ? 1.0 : 0.0};
+                key.hold = true;
+                shown.append(key);
+            }
+        }
+        const LottieTrack visible = LottiePaintWriter::product(faded, shown);
+        for (const auto& entry : layouts.at(i)) {
+            const bool own = entry.second.isValid();
+            const LottieTrack alpha = own ? LottieTrack({entry.second.alphaF()}) : fillAlpha;
+            filled.append({entry.first, LottiePaintWriter::solid(
+                                            own ? LottieTrack(rgb(entry.second)) : fillColour,
+                                            LottiePaintWriter::product(visible, alpha))});
+        }
+    }
+    return writer.outline(text.getName(), filled, box);
+}
+
+QVector<QPair<QPainterPath, QColor>> LottieTextWriter::glyphsOf(const ZenubText& content,
+                                                                const QSizeF& size)
+{
     const auto layout = TextLayout::of(content, size);
     const double top = layout->blockTop(size.height());
-    // Words without a colour of their own take the fill's, which may change.
+    // Runs with a colour of their own keep it; the others are marked by an invalid colour.
     QVector<QPair<QPainterPath, QColor>> outlines;
     for (const TextLayout::Line& line : layout->lines()) {
         const double x = layout->lineX(line, size.width());
@@ -206,27 +257,5 @@ QJsonObject LottieTextWriter::outline(const ZenubShape& text, const LottieShapeW
             }
         }
     }
-    const ZenubShapeTracks& tracks = text.tracks();
-    const auto rgb = [](const QColor& c) {
-        return QVector<double>{c.redF(), c.greenF(), c.blueF()};
-    };
-    const LottieTrack faded = LottiePaintWriter::product(
-        LottiePaintWriter::product(box.opacity, opacity),
-        LottieTrackWriter::of(tracks.fillOpacity(), sceneStart,
-                              [](double o) { return QVector<double>{o}; }));
-    const LottieTrack fillColour = LottieTrackWriter::of(
-        tracks.fill(), sceneStart, [&rgb](const ZenubPaint& p) { return rgb(colourOf(p)); });
-    const LottieTrack fillAlpha =
-        LottieTrackWriter::of(tracks.fill(), sceneStart, [](const ZenubPaint& p) {
-            return QVector<double>{colourOf(p).alphaF()};
-        });
-    QVector<QPair<QPainterPath, QJsonObject>> filled;
-    for (const auto& entry : qAsConst(outlines)) {
-        const bool own = entry.second.isValid();
-        const LottieTrack alpha = own ? LottieTrack({entry.second.alphaF()}) : fillAlpha;
-        filled.append({entry.first,
-                       LottiePaintWriter::solid(own ? LottieTrack(rgb(entry.second)) : fillColour,
-                                                LottiePaintWriter::product(faded, alpha))});
-    }
-    return writer.outline(text.getName(), filled, box);
+    return outlines;
 }

@@ -2,14 +2,19 @@
 #ifndef LOTTIETEXTWRITER_H
 #define LOTTIETEXTWRITER_H
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QPainterPath>
+#include <QSizeF>
 #include <QStringList>
+#include <QVector>
 
 class LottieShapeWriter;
 class LottieTrack;
 class ZenubShape;
+class ZenubText;
 
 /*!
     Writes texts: as text layers, with the lines broken where the editor breaks them, each
@@ -34,6 +39,9 @@ public:
 
 private:
     QString fontName(const QFont& font);
+    /*! The glyphs of \a content laid out in a box of \a size, by colour. */
+    static QVector<QPair<QPainterPath, QColor>> glyphsOf(const ZenubText& content,
+                                                         const QSizeF& size);
 
     QJsonArray m_fonts;
     QStringList m_fontNames;
