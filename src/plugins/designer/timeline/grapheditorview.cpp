@@ -121,6 +121,28 @@ void GraphEditorView::fitToView()
     update();
 }
 
+void GraphEditorView::setKeyframeSelection(const KeyframeRefs& refs)
+{
+    // A drag keeps its own picks while its edits move the keys under the time line.
+    if (m_drag != Drag::None)
+        return;
+    GraphKeyRefs selection;
+    for (int curve = 0; curve < m_curves.count(); ++curve) {
+        const GraphChannel& channel = m_curves.at(curve).channel;
+        for (const GraphKey& key : m_curves.at(curve).keys)
+            if (refs.contains(
+                    KeyframeRef::of(channel.layer, channel.shape, channel.property, key.frame)) ||
+                refs.contains(KeyframeRef{channel.layer, channel.shape, key.frame}))
+                selection.append({channel, key.frame});
+    }
+    if (selection.size() == m_selection.size() &&
+        std::all_of(selection.cbegin(), selection.cend(),
+                    [this](const GraphKeyRef& ref) { return m_selection.contains(ref); }))
+        return;
+    m_selection = selection;
+    update();
+}
+
 QPoint GraphEditorView::keyPoint(const GraphKeyRef& key) const
 {
     const int curve = m_curves.indexOf(key.channel);
@@ -219,6 +241,7 @@ void GraphEditorView::pressKey(const GraphHit& hit, bool bAdd)
     if (bAdd && m_selection.contains(ref)) {
         m_selection.removeAll(ref);
         update();
+        emitPicked();
         return;
     }
     if (!m_selection.contains(ref))
@@ -267,9 +290,24 @@ void GraphEditorView::mouseMoveEvent(QMouseEvent* event)
 void GraphEditorView::mouseReleaseEvent(QMouseEvent* event)
 {
     mouseMoveEvent(event);
+    const bool bPicked = m_drag == Drag::Key || m_drag == Drag::Band;
     m_drag = Drag::None;
     m_mergeKey = 0;
     update();
+    if (bPicked)
+        emitPicked();
+}
+
+void GraphEditorView::emitPicked()
+{
+    KeyframeRefs refs;
+    for (const GraphKeyRef& ref : qAsConst(m_selection)) {
+        const KeyframeRef key =
+            KeyframeRef::of(ref.channel.layer, ref.channel.shape, ref.channel.property, ref.frame);
+        if (!refs.contains(key))
+            refs.append(key);
+    }
+    emit keyframesPicked(refs);
 }
 
 void GraphEditorView::dragKey(const QPoint& pos, bool bOneAxis)

@@ -36,6 +36,11 @@ public:
     /*! Re-reads the scene, keeping the view where it is. */
     void refresh();
     void fitToView();
+    /*!
+        Picks the keys it shows of \a refs (a whole keyframe of a shape: each of its numbers on
+        that frame), as the time line's selection changes.
+    */
+    void setKeyframeSelection(const KeyframeRefs& refs);
 
     const GraphCurves& curves() const { return m_curves; }
     GraphKeyRefs getSelection() const { return m_selection; }
@@ -48,6 +53,8 @@ public:
 
 signals:
     void frameScrubbed(int frame);
+    /*! The user picked keys: the keyframes of their properties, for the time line's edits. */
+    void keyframesPicked(const KeyframeRefs& refs);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,6 +74,7 @@ private:
     void pressKey(const GraphHit& hit, bool bAdd);
     void dragKey(const QPoint& pos, bool bOneAxis);
     void dragHandle(const QPoint& pos);
+    void emitPicked();
     bool editTracks(const QString& text, const ZenubShapeTracks& tracks);
 
     QPointer<DesignerDocument> m_pDocument;

@@ -71,6 +71,7 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     m_pGraph->setObjectName(QStringLiteral("graphEditor"));
     m_pGraph->hide();
     m_pView->installEventFilter(this);
+    m_pGraph->installEventFilter(this);
 
     connect(m_pFirst, &QAction::triggered, this, [this] { setFrame(0); });
     connect(m_pLast, &QAction::triggered, this, [this] { setFrame(duration() - 1); });
@@ -94,6 +95,10 @@ TimelineWidget::TimelineWidget(StageWidget* stage, QWidget* parent)
     connect(m_pStage, &StageWidget::selectionChanged, this, &TimelineWidget::updateStageSelection);
     connect(m_pView, &TimelineView::chosenRowsChanged, this, &TimelineWidget::updateGraphSources);
     connect(m_pGraph, &GraphEditorView::frameScrubbed, this, &TimelineWidget::setFrame);
+    // The graph's picks are the time line's: its keys and commands edit the same keyframes.
+    connect(m_pGraph, &GraphEditorView::keyframesPicked, m_pView, &TimelineView::setSelection);
+    connect(m_pView, &TimelineView::selectionChanged, m_pGraph,
+            [this] { m_pGraph->setKeyframeSelection(m_pView->getSelection()); });
     connect(m_pOptions, &TimelineViewOptions::formatChanged, this, &TimelineWidget::showFormat);
     showFormat(m_pOptions->format());
     refresh();
@@ -341,10 +346,13 @@ void TimelineWidget::editEasing()
 
 bool TimelineWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_pView ||
+    if ((watched != m_pView && watched != m_pGraph) ||
         (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    // The graph is no context of its own: there the Edit keys are claimed for its keyframes,
+    // so that none of them reaches the stage's shapes.
+    const bool bGraph = watched == m_pGraph;
     // The time line's own keys, like a list's arrows. The Edit menu's commands act on its
     // keyframes while it has the focus (it is a context of its own); Backspace deletes too.
     m_pCommands->updateActions();
@@ -356,6 +364,22 @@ bool TimelineWidget::eventFilter(QObject* watched, QEvent* event)
         {key->key() == Qt::Key_Backspace && m_pCommands->deleteAction()->isEnabled(),
          [this] {
              m_pCommands->remove();
+         }},
+        {bGraph && (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace),
+         [this] {
+             m_pCommands->remove();
+         }},
+        {bGraph && key->matches(QKeySequence::Cut),
+         [this] {
+             m_pCommands->cut();
+         }},
+        {bGraph && key->matches(QKeySequence::Copy),
+         [this] {
+             m_pCommands->copy();
+         }},
+        {bGraph && key->matches(QKeySequence::Paste),
+         [this] {
+             m_pCommands->paste();
          }},
         {key->key() == Qt::Key_Space,
          [this] {
