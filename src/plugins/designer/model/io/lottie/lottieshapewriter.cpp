@@ -4,6 +4,7 @@
 #include "lottiepaintwriter.h"
 #include "lottietrackwriter.h"
 #include "model/project/zenubshape.h"
+#include "model/project/zenubshapestate.h"
 #include "model/render/shapegeometry.h"
 
 #include <QPainterPath>
@@ -186,6 +187,27 @@ LottieBoxTracks LottieBoxTracks::of(const ZenubShape& shape, double sceneStart)
     });
     box.rotation = LottieTrackWriter::of(tracks.rotation(), sceneStart, number);
     box.opacity = LottieTrackWriter::of(tracks.opacity(), sceneStart, number);
+    if (shape.refitsText()) {
+        // The box is where the words' lines are at each frame's font size.
+        int first = 0;
+        int last = 0;
+        LottieTrackWriter::span(
+            tracks, {ZenubProperty::Position, ZenubProperty::Size, ZenubProperty::FontSize}, &first,
+            &last);
+        const auto shown = [&shape](double frame) {
+            ZenubShapeState state;
+            shape.stateAt(frame, &state);
+            return state.rect();
+        };
+        box.position = LottieTrack::sampled(first, last, sceneStart, [&shown](double frame) {
+            const QRectF rect = shown(frame);
+            return QVector<double>{rect.x(), rect.y()};
+        });
+        box.size = LottieTrack::sampled(first, last, sceneStart, [&shown](double frame) {
+            const QRectF rect = shown(frame);
+            return QVector<double>{rect.width(), rect.height()};
+        });
+    }
     return box;
 }
 

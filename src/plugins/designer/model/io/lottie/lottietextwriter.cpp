@@ -5,6 +5,7 @@
 #include "lottieshapewriter.h"
 #include "lottietrackwriter.h"
 #include "model/project/zenubshape.h"
+#include "model/project/zenubshapestate.h"
 #include "model/render/textlayout.h"
 
 #include <QFontMetricsF>
@@ -51,6 +52,14 @@ Placement placementOf(const ZenubText& content, const QSizeF& box)
         x += first.width;
     placement.origin = QPointF(x, layout->blockTop(box.height()) + first.baseline);
     return placement;
+}
+
+// The box the words are laid out in at \a frame, as the editor shows it.
+QSizeF shownSize(const ZenubShape& text, int frame)
+{
+    ZenubShapeState state;
+    text.stateAt(frame, &state);
+    return state.rect().size();
 }
 
 QColor colourOf(const ZenubPaint& fill)
@@ -119,7 +128,7 @@ QJsonObject LottieTextWriter::layer(const ZenubShape& text, QJsonObject base, do
     LottieTrack anchor;
     QJsonObject previous;
     for (int frame = first; frame <= last; ++frame) {
-        const QSizeF size = tracks.size().valueAt(frame);
+        const QSizeF size = shownSize(text, frame);
         const Placement placement =
             placementOf(text.textFor(tracks.fontSize().valueAt(frame)), size);
         const QJsonObject document{{QStringLiteral("s"), placement.font.pixelSize()},
@@ -186,7 +195,7 @@ QJsonObject LottieTextWriter::outline(const ZenubShape& text, const LottieShapeW
     QVector<QVector<QPair<QPainterPath, QColor>>> layouts;
     for (int frame = first; frame <= last; ++frame) {
         const auto glyphs =
-            glyphsOf(text.textFor(tracks.fontSize().valueAt(frame)), tracks.size().valueAt(frame));
+            glyphsOf(text.textFor(tracks.fontSize().valueAt(frame)), shownSize(text, frame));
         if (!layouts.isEmpty() && glyphs == layouts.constLast())
             continue;
         starts.append(frame);
