@@ -4909,6 +4909,22 @@ Die Ausgabe belegt insgesamt %2.</translation>
         <source>Change Easing</source>
         <translation>Beschleunigung ändern</translation>
     </message>
+    <message>
+        <source>%1
+%2 at %3</source>
+        <translation>%1
+%2 bei %3</translation>
+    </message>
+    <message>
+        <source>Drag to shape the easing between these keyframes</source>
+        <translation>Ziehen, um den Verlauf zwischen diesen Schlüsselbildern zu formen</translation>
+    </message>
+    <message>
+        <source>%1
+%2 at frame %3</source>
+        <translation>%1
+%2 bei Bild %3</translation>
+    </message>
 </context>
 <context>
     <name>StageAnimationCommands</name>

@@ -5,6 +5,7 @@
 #include "stage/stagewidget.h"
 #include "timeline/easingmenu.h"
 #include "timeline/grapheditorview.h"
+#include "timeline/graphsegment.h"
 #include "timeline/keyframecommands.h"
 #include "timeline/playbackclock.h"
 #include "timeline/timeformat.h"
@@ -113,6 +114,31 @@ private slots:
         QCOMPARE(format.frameOf(format.text(frame)), frame);
         QFETCH(QString, typed);
         QCOMPARE(format.frameOf(typed), typedFrame);
+    }
+
+    // A linear segment from (0, 0) to (10, toValue), its leaving handle dragged to point.
+    void handleDragShapesTheEasing_data()
+    {
+        QTest::addColumn<double>("toValue");
+        QTest::addColumn<QPointF>("point");
+        QTest::addColumn<QPointF>("leaving");
+        const double third = 1 / 3.0;
+        QTest::newRow("up") << 100.0 << QPointF(10 * third, 60) << QPointF(third, 0.6);
+        QTest::newRow("before the start") << 100.0 << QPointF(-5, 0) << QPointF(0, 0);
+        QTest::newRow("past the end") << 100.0 << QPointF(20, 50) << QPointF(1, 0.5);
+        QTest::newRow("flat keeps its height") << 0.0 << QPointF(5, 30) << QPointF(0.5, third);
+    }
+    void handleDragShapesTheEasing()
+    {
+        QFETCH(double, toValue);
+        QFETCH(QPointF, point);
+        QFETCH(QPointF, leaving);
+        const ZenubEasing easing =
+            GraphSegment::dragged({0, 0, ZenubEasing()}, {10, toValue, ZenubEasing()}, 0, point);
+        QCOMPARE(easing.getType(), ZenubEasing::Type::CubicBezier);
+        QVERIFY(qAbs(easing.x1() - leaving.x()) < 1e-9 && qAbs(easing.y1() - leaving.y()) < 1e-9);
+        // The arriving handle stays where the linear segment showed it.
+        QVERIFY(qAbs(easing.x2() - 2 / 3.0) < 1e-9 && qAbs(easing.y2() - 2 / 3.0) < 1e-9);
     }
 
     void propertyRowsEditOneTrack()

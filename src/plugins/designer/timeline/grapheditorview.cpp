@@ -6,8 +6,11 @@
 #include "model/project/zenubscene.h"
 #include "timelinelayout.h"
 
+#include <QHelpEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -181,6 +184,29 @@ void GraphEditorView::paintEvent(QPaintEvent*)
         painter.setBrush(fill);
         painter.drawRect(m_band.normalized());
     }
+}
+
+bool GraphEditorView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const GraphHit hit = GraphPicker(m_curves, m_mapping, m_selection).hit(help->pos());
+    QString text;
+    if (hit.kind == GraphHit::Kind::Key) {
+        const GraphCurves::Curve& curve = m_curves.at(hit.curve);
+        const GraphKey& key = curve.keys.at(hit.key);
+        text =
+            (m_format.isSeconds() ? tr("%1\n%2 at %3") : tr("%1\n%2 at frame %3"))
+                .arg(curve.title, QLocale().toString(key.value, 'g', 6), m_format.text(key.frame));
+    } else if (hit.kind == GraphHit::Kind::Handle) {
+        text = tr("Drag to shape the easing between these keyframes");
+    }
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
 }
 
 void GraphEditorView::resizeEvent(QResizeEvent* event)

@@ -57,6 +57,7 @@ signals:
     void keyframesPicked(const KeyframeRefs& refs);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
