@@ -156,6 +156,7 @@ bool SvgStyle::color(const QString& text, double opacity, const QString& current
         *result = QColor(name);
     else
         return false;
-    result->setAlphaF(std::clamp(opacity, 0.0, 1.0) * alpha);
+    // In the steps a project file keeps.
+    result->setAlpha(int(std::lround(std::clamp(opacity * alpha, 0.0, 1.0) * 255)));
     return true;
 }
