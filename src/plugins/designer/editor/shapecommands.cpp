@@ -239,6 +239,7 @@ void ShapeCommands::duplicateMembers(double step)
             members.append(copy);
         }
         parent->setMembers(members);
+        GroupEdits::fitGroupsOf(project, made);
         return !copies.isEmpty();
     });
     if (bDone)
