@@ -26,8 +26,11 @@ ZenubProject keyframeProject(int keyframes)
     ZenubScene& scene = project.scenes()[0];
     scene.setDuration(keyframes + 1);
     ZenubShape shape(ZenubShape::Type::Rectangle, QStringLiteral("Runner"));
+    shape.tracks().size().setValue(QSizeF(20, 20));
+    // Keys on one track: a box keyframe would key four, and 600,000 of those pass the size
+    // limit of a project file.
     for (int k = 0; k < keyframes; ++k)
-        shape.setKeyframe(ZenubKeyframe(k, k % 600, 20 + k % 300, 20, 20));
+        shape.tracks().position().setKey(k, QPointF(k % 600, 20 + k % 300));
     scene.layers()[0].addShape(shape);
     return project;
 }
