@@ -23,6 +23,7 @@ namespace {
 
 const int kShapes = 1000;
 const int kFrames = 96;
+const int kPlayed = 48;
 
 struct Motion
 {
@@ -183,9 +184,10 @@ int main(int argc, char* argv[])
         return 1;
 
     for (int run = 0; run < bench::runs(); ++run) {
-        // Frame by frame in alternation, so both see the same moments of a busy machine.
+        // Frame by frame in alternation, so both see the same moments of a busy machine: the
+        // middle two seconds of the scene, one frame after another.
         double ours = 0, baseline = 0;
-        for (int f = 0; f < kFrames; ++f) {
+        for (int f = kFrames / 4; f < kFrames / 4 + kPlayed; ++f) {
             ours += bench::millisecondsOf([&] {
                 stage.setFrame(f);
                 stage.repaint();
@@ -196,7 +198,7 @@ int main(int argc, char* argv[])
             });
         }
         bench::row("Frame time while playing 1,000 gradient paths with tracks",
-                   QStringLiteral("1,000 paths"), ours / kFrames, baseline / kFrames, "ms",
+                   QStringLiteral("1,000 paths"), ours / kPlayed, baseline / kPlayed, "ms",
                    bench::Better::Lower, 1.3,
                    "one frame of the stage (1280x720) after another while the scene plays, each "
                    "shape's position, rotation and opacities on tracks, against QPainter drawing "
