@@ -4797,14 +4797,6 @@ Die Ausgabe belegt insgesamt %2.</translation>
         <translation>gescherte oder gespiegelte Formen, die sich bewegen (wie am Anfang belassen)</translation>
     </message>
     <message>
-        <source>fills and strokes fading apart (kept as at the start)</source>
-        <translation>Füllungen und Konturen, die unterschiedlich verblassen (wie am Anfang belassen)</translation>
-    </message>
-    <message>
-        <source>colours and line widths that change (kept as at the start)</source>
-        <translation>sich ändernde Farben und Linienbreiten (wie am Anfang belassen)</translation>
-    </message>
-    <message>
         <source>the opacity of groups, given to each of their shapes</source>
         <translation>die Deckkraft von Gruppen, auf jede ihrer Formen übertragen</translation>
     </message>
