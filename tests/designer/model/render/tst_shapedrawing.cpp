@@ -342,9 +342,15 @@ private slots:
         text.editAt(5, false, [](ZenubKeyframe& box) { box.setX(box.getX() + 7); });
         QCOMPARE(text.stateAtFrame(5).getX(), x5 + 7);
         QCOMPARE(text.stateAtFrame(10).getX(), x10 + 7);
+        // A box given another size (as typing gives it) shows where it was put.
+        text.editAt(5, false, [](ZenubKeyframe& box) {
+            box.setX(120);
+            box.setWidth(50);
+        });
+        QCOMPARE(text.stateAtFrame(5).getX(), 120.0);
         // A still font size leaves the box as it was drawn.
         text.tracks().fontSize().setValue(40);
-        QCOMPARE(text.stateAtFrame(5).getWidth(), 300.0);
+        QCOMPARE(text.stateAtFrame(5).getWidth(), 50.0);
     }
 
     void longTextDrawsOnlyWhatShows()

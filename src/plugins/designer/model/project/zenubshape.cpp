@@ -141,17 +141,20 @@ void ZenubShape::editStateAt(int frame, bool autoKey,
     ZenubShapeState after = before;
     change(after);
     if (refitsText()) {
-        // The change is made to the box as shown; what is kept is the box it was fitted from.
-        // A box moved keeps its kept size; one given another size takes that size.
+        // The change is made to the box as shown; what is kept is the box it is fitted from,
+        // placed so that its fitted form lands where the change put it. A box moved keeps its
+        // kept size; one given another size takes that size.
         const ZenubKeyframe shown = before.box;
         const ZenubKeyframe kept = m_tracks.boxAt(frame);
         before.box = kept;
-        after.box.setX(after.box.getX() - shown.getX() + kept.getX());
-        if (after.box.getWidth() == shown.getWidth() &&
-            after.box.getHeight() == shown.getHeight()) {
-            after.box.setWidth(kept.getWidth());
-            after.box.setHeight(kept.getHeight());
+        ZenubKeyframe placed = after.box;
+        if (placed.getWidth() == shown.getWidth() && placed.getHeight() == shown.getHeight()) {
+            placed.setWidth(kept.getWidth());
+            placed.setHeight(kept.getHeight());
         }
+        placed.setX(0);
+        placed.setX(after.box.getX() - fitted(placed, after.fontSize).getX());
+        after.box = placed;
     }
     m_tracks.edit(frame, autoKey, before, after);
     m_strokeStyle = styleOf(after.stroke);
