@@ -126,6 +126,12 @@ QString described(const ZenubShape& shape)
 {
     ZenubShapeState state;
     shape.stateAt(0, &state);
+    // A text's box depends on the fonts at hand: its words and layout instead.
+    if (shape.getType() == ZenubShape::Type::Text)
+        return QStringList{ZenubShape::typeName(shape.getType()),
+                           shape.getText().replace(QLatin1Char('\n'), QStringLiteral("\\n")),
+                           ZenubText::alignmentName(shape.getTextContent().getAlignment())}
+            .join(QStringLiteral(" | "));
     QStringList parts{ZenubShape::typeName(shape.getType()),
                       figures(state.rect().topLeft()) + QLatin1Char(' ') +
                           figure(state.rect().width()) + QLatin1Char('x') +
@@ -356,6 +362,12 @@ private slots:
             "</g></g></g>",
             "picture");
         row("unclosed element: picture", "<rect width='9' height='9'>", "picture");
+        row("text in lines of spans, as editors write it",
+            "<text x='5' y='20' font-size='10'><tspan x='5' y='20'>One</tspan>"
+            "<tspan x='5' y='35'>Two</tspan></text>",
+            "text | One\\nTwo | left");
+        row("span in a style of its own: picture",
+            "<text x='5' y='20'>One <tspan font-weight='bold'>two</tspan></text>", "picture");
     }
     void svgShapes()
     {
