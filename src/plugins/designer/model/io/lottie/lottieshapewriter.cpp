@@ -335,7 +335,8 @@ QJsonArray LottieShapeWriter::content(const ZenubShape& shape, const LottieBoxTr
     }
     // The first drawn is the last listed: the stroke goes over the fill.
     const LottiePaintWriter paints(m_sceneStart);
-    if (everShown(tracks.stroke(), tracks.strokeOpacity()))
+    if (everShown(tracks.stroke(), tracks.strokeOpacity()) &&
+        anyOf<double>(tracks.strokeWidth(), [](double width) { return width > 0; }))
         for (const QJsonValue& stroke : paints.stroke(tracks, shape.getStroke(), size, opacity))
             items.append(stroke);
     if (everShown(tracks.fill(), tracks.fillOpacity()))
