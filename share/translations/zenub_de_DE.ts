@@ -4554,6 +4554,10 @@ Die Ausgabe belegt insgesamt %2.</translation>
 <context>
     <name>LottieReader</name>
     <message>
+        <source>&quot;%1.%2&quot; is not a layer number.</source>
+        <translation>„%1.%2“ ist keine Ebenennummer.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; has more than %2 keys.</source>
         <translation>„%1“ hat mehr als %2 Schlüssel.</translation>
     </message>

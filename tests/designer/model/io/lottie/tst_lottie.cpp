@@ -323,6 +323,9 @@ void tst_Lottie::opens_data()
         {"ty":3,"ind":1,"parent":2,"ip":0,"op":10,"ks":{}},
         {"ty":3,"ind":2,"parent":1,"ip":0,"op":10,"ks":{}}]})"
         << "lead round in a circle" << QString();
+    QTest::newRow("layer number out of range")
+        << head + R"([{"ty":3,"ind":5555555555555555555555,"ip":0,"op":10,"ks":{}}]})"
+        << "\"layers[0].ind\" is not a layer number" << QString();
     QFile partly(fixture("import/partly.json"));
     QVERIFY(partly.open(QIODevice::ReadOnly));
     QTest::newRow("partly") << partly.readAll() << QString()

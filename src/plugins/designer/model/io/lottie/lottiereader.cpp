@@ -214,8 +214,16 @@ void LottieReader::readLayer(const QJsonObject& object, const QString& where, Lo
     layer->name = object.value(QLatin1String("nm")).toString();
     if (layer->name.isEmpty())
         layer->name = tr("Layer %1").arg(position + 1);
-    layer->index = int(number("ind", -1));
-    layer->parent = object.contains(QLatin1String("parent")) ? int(number("parent", -1)) : -1;
+    // Layer numbers only name layers: one beyond any count names none the file could have.
+    const auto layerNumber = [&](const char* key) {
+        const double value = number(key, -1);
+        if (std::abs(value) <= 1e9)
+            return int(value);
+        m_properties.fail(tr("\"%1.%2\" is not a layer number.").arg(where, QLatin1String(key)));
+        return -1;
+    };
+    layer->index = layerNumber("ind");
+    layer->parent = object.contains(QLatin1String("parent")) ? layerNumber("parent") : -1;
     layer->hidden = object.value(QLatin1String("hd")).toBool();
     layer->in = number("ip", m_document.in);
     layer->out = number("op", m_document.out);
@@ -373,9 +381,10 @@ void LottieReader::readStyle(const QJsonObject& object, const QString& where, Lo
     if (type == QLatin1String("gf") || type == QLatin1String("gs")) {
         item->gradient = object.value(QLatin1String("t")).toInt() == 2 ? 2 : 1;
         const QJsonObject colours = object.value(QLatin1String("g")).toObject();
-        item->stopCount = int(m_properties.number(colours.value(QLatin1String("p")),
-                                                  where + QLatin1String(".g.p"), 0));
-        if (item->stopCount < 1 || item->stopCount > ZenubPaint::maximumStops())
+        const double stops = m_properties.number(colours.value(QLatin1String("p")),
+                                                 where + QLatin1String(".g.p"), 0);
+        item->stopCount = stops >= 1 && stops <= ZenubPaint::maximumStops() ? int(stops) : 0;
+        if (item->stopCount < 1)
             m_properties.fail(tr("\"%1.g.p\" must count 1 to %2 colours.")
                                   .arg(where)
                                   .arg(ZenubPaint::maximumStops()));

@@ -95,8 +95,8 @@ ZenubPath outlineOf(const LottieItem& item, double frame)
         place.rotate(item.starRotation.scalarAt(frame));
         place.translate(-radius, -radius);
         place.scale(2 * radius, 2 * radius);
-        return ShapeGeometry::polygon(qBound(3, qRound(item.points.scalarAt(frame)), 1000), inner,
-                                      0, item.star)
+        return ShapeGeometry::polygon(qRound(std::clamp(item.points.scalarAt(frame), 3.0, 1000.0)),
+                                      inner, 0, item.star)
             .mapped(place);
     }
     case LottieItem::Kind::Path:
@@ -561,7 +561,8 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         }
     } else if (type == ZenubShape::Type::Polygon || type == ZenubShape::Type::Star) {
         const auto points = [&](double at) {
-            return qBound(3, qRound(item->points.scalarAt(at)), ZenubShape::maximumPoints());
+            return qRound(
+                std::clamp(item->points.scalarAt(at), 3.0, double(ZenubShape::maximumPoints())));
         };
         const auto inner = [&](double at) {
             const double outer = item->outerRadius.scalarAt(at);
