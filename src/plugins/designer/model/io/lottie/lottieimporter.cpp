@@ -17,6 +17,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -30,6 +31,20 @@ int countDrawn(const QVector<LottieDrawn>& drawn)
 }
 
 // The way from a layer's coordinates to the stage: its own transform, then its parents'.
+// Keys fitted from frames sampled from \a frames on are placed on the scene's frames.
+void delayKeys(ZenubShape* shape, int frames)
+{
+    if (frames == 0)
+        return;
+    for (const ZenubProperty property : ZenubProperties::all()) {
+        const QVector<int> keys = shape->tracks().keyFrames(property);
+        if (!keys.isEmpty())
+            shape->tracks().moveKeys(property, keys, frames);
+    }
+    for (ZenubShape& member : shape->members())
+        delayKeys(&member, frames);
+}
+
 bool chainOf(const LottieDocument& document, int position, LottieChain* chain)
 {
     QHash<int, int> byIndex;
@@ -243,8 +258,17 @@ bool LottieImporter::import(const LottieDocument& document, ZenubProject* projec
                                    .arg(maximumSamples());
                 return false;
             }
+            // Sampled only where the layer shows and a frame to each side, where it appears
+            // and goes: hidden elsewhere, its shapes hold their values there.
+            const int last = std::max(0, frames - 1);
+            const int from = std::clamp(int(std::floor(layer.in - document.in)) - 1, 0, last);
+            const int to = std::clamp(int(std::ceil(layer.out - document.in)), from, last);
+            LottieShapeBuilder shown(document.in + from, to - from + 1, &leftOut);
             for (const LottieDrawn& entry : drawn)
-                shapes += builder.build(entry, layer, chain, true);
+                for (ZenubShape& shape : shown.build(entry, layer, chain, true)) {
+                    delayKeys(&shape, from);
+                    shapes.append(shape);
+                }
         } else {
             samples += frames;
             ZenubShape shape;
