@@ -190,8 +190,11 @@ private:
     // Drawing on after a close starts a new subpath where the closed one started.
     void reopen()
     {
-        if (m_nodes.isEmpty())
-            add(ZenubPathNode(m_start));
+        if (m_nodes.isEmpty()) {
+            m_nodes = {ZenubPathNode(m_start)};
+            m_current = m_start;
+            --*m_budget;
+        }
     }
     bool add(const ZenubPathNode& node)
     {
