@@ -4,6 +4,7 @@
 // the same raw frames. The frames are drawn once beforehand, so neither figure includes drawing.
 
 #include "benchrow.h"
+#include "ffmpegpipe.h"
 
 #include <model/project/zenubproject.h>
 #include <model/render/framerenderer.h>
@@ -11,7 +12,6 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -68,36 +68,13 @@ double oursFramesPerSecond(const std::vector<QImage>& frames, const QString& fil
 
 // The filters and settings of VideoEncoder for GIF: a palette of 256 colours from the full
 // statistics of every frame, no transparent entry, Sierra-2-4A dithering, changed rectangles.
-double ffmpegFramesPerSecond(const QString& ffmpeg, const std::vector<QImage>& frames,
-                             const QString& fileName)
+QStringList ffmpegOutput(const QString& fileName)
 {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(ffmpeg, {QStringLiteral("-loglevel"), QStringLiteral("error"),
-                           QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("rawvideo"),
-                           QStringLiteral("-pix_fmt"), QStringLiteral("bgra"), QStringLiteral("-s"),
-                           QStringLiteral("%1x%2").arg(kSize.width()).arg(kSize.height()),
-                           QStringLiteral("-r"), QString::number(kFrameRate), QStringLiteral("-i"),
-                           QStringLiteral("-"), QStringLiteral("-filter_complex"),
-                           QStringLiteral("[0:v]split[a][b];"
-                                          "[a]palettegen=max_colors=256:reserve_transparent=0:"
-                                          "stats_mode=full[p];"
-                                          "[b][p]paletteuse=dither=sierra2_4a:diff_mode=rectangle"),
-                           QStringLiteral("-loop"), QStringLiteral("0"), fileName});
-    if (!process.waitForStarted(10000))
-        return -1;
-    for (const QImage& frame : frames) {
-        process.write(reinterpret_cast<const char*>(frame.constBits()), frame.sizeInBytes());
-        // Keep the pipe, not our memory, as the buffer.
-        while (process.bytesToWrite() > 0 && process.state() == QProcess::Running)
-            process.waitForBytesWritten(-1);
-    }
-    process.closeWriteChannel();
-    if (!process.waitForFinished(600000) || process.exitCode() != 0)
-        return -1;
-    return double(frames.size()) / (double(timer.nsecsElapsed()) / 1e9);
+    return {QStringLiteral("-filter_complex"),
+            QStringLiteral("[0:v]split[a][b];"
+                           "[a]palettegen=max_colors=256:reserve_transparent=0:stats_mode=full[p];"
+                           "[b][p]paletteuse=dither=sierra2_4a:diff_mode=rectangle"),
+            QStringLiteral("-loop"), QStringLiteral("0"), fileName};
 }
 
 } // namespace
@@ -120,7 +97,8 @@ int main(int argc, char* argv[])
         const double ours =
             oursFramesPerSecond(frames, folder.filePath(QStringLiteral("ours.gif")));
         const double base =
-            ffmpegFramesPerSecond(ffmpeg, frames, folder.filePath(QStringLiteral("ffmpeg.gif")));
+            ffmpegFramesPerSecond(ffmpeg, frames, kFrameRate,
+                                  ffmpegOutput(folder.filePath(QStringLiteral("ffmpeg.gif"))));
         if (ours < 0 || base < 0)
             return 1;
         bench::row("GIF export, 10 s at 640x360", QStringLiteral("240 frames"), ours, base,

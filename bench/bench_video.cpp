@@ -4,6 +4,7 @@
 // drawn once by the frame renderer and kept in memory, so neither figure includes drawing.
 
 #include "benchrow.h"
+#include "ffmpegpipe.h"
 
 #include <model/project/zenubproject.h>
 #include <model/render/framerenderer.h>
@@ -11,7 +12,6 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -62,61 +62,29 @@ double oursFramesPerSecond(const std::vector<QImage>& frames, const QString& fil
 
 // The settings of VideoEncoder for MP4: libx264, preset medium, CRF 18, a key frame every two
 // seconds, BT.601 limited range, the same scaler flags for the colour conversion.
-double ffmpegFramesPerSecond(const QString& ffmpeg, const std::vector<QImage>& frames,
-                             const QString& fileName)
+QStringList ffmpegOutput(const QString& fileName)
 {
-    const QSize size = frames.front().size();
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(ffmpeg, {QStringLiteral("-loglevel"),
-                           QStringLiteral("error"),
-                           QStringLiteral("-y"),
-                           QStringLiteral("-f"),
-                           QStringLiteral("rawvideo"),
-                           QStringLiteral("-pix_fmt"),
-                           QStringLiteral("bgra"),
-                           QStringLiteral("-s"),
-                           QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
-                           QStringLiteral("-r"),
-                           QString::number(kFrameRate),
-                           QStringLiteral("-i"),
-                           QStringLiteral("-"),
-                           QStringLiteral("-sws_flags"),
-                           QStringLiteral("bicubic+accurate_rnd"),
-                           QStringLiteral("-c:v"),
-                           QStringLiteral("libx264"),
-                           QStringLiteral("-preset"),
-                           QStringLiteral("medium"),
-                           QStringLiteral("-crf"),
-                           QStringLiteral("18"),
-                           QStringLiteral("-g"),
-                           QString::number(kFrameRate * 2),
-                           QStringLiteral("-pix_fmt"),
-                           QStringLiteral("yuv420p"),
-                           QStringLiteral("-color_range"),
-                           QStringLiteral("tv"),
-                           QStringLiteral("-colorspace"),
-                           QStringLiteral("smpte170m"),
-                           QStringLiteral("-color_primaries"),
-                           QStringLiteral("smpte170m"),
-                           QStringLiteral("-color_trc"),
-                           QStringLiteral("smpte170m"),
-                           fileName});
-    if (!process.waitForStarted(10000))
-        return -1;
-    for (const QImage& frame : frames) {
-        const char* bits = reinterpret_cast<const char*>(frame.constBits());
-        process.write(bits, frame.sizeInBytes());
-        // Keep the pipe, not our memory, as the buffer.
-        while (process.bytesToWrite() > 0 && process.state() == QProcess::Running)
-            process.waitForBytesWritten(-1);
-    }
-    process.closeWriteChannel();
-    if (!process.waitForFinished(600000) || process.exitCode() != 0)
-        return -1;
-    return double(frames.size()) / (double(timer.nsecsElapsed()) / 1e9);
+    return {QStringLiteral("-sws_flags"),
+            QStringLiteral("bicubic+accurate_rnd"),
+            QStringLiteral("-c:v"),
+            QStringLiteral("libx264"),
+            QStringLiteral("-preset"),
+            QStringLiteral("medium"),
+            QStringLiteral("-crf"),
+            QStringLiteral("18"),
+            QStringLiteral("-g"),
+            QString::number(kFrameRate * 2),
+            QStringLiteral("-pix_fmt"),
+            QStringLiteral("yuv420p"),
+            QStringLiteral("-color_range"),
+            QStringLiteral("tv"),
+            QStringLiteral("-colorspace"),
+            QStringLiteral("smpte170m"),
+            QStringLiteral("-color_primaries"),
+            QStringLiteral("smpte170m"),
+            QStringLiteral("-color_trc"),
+            QStringLiteral("smpte170m"),
+            fileName};
 }
 
 } // namespace
@@ -147,7 +115,8 @@ int main(int argc, char* argv[])
         const double ours =
             oursFramesPerSecond(frames, folder.filePath(QStringLiteral("ours.mp4")));
         const double base =
-            ffmpegFramesPerSecond(ffmpeg, frames, folder.filePath(QStringLiteral("ffmpeg.mp4")));
+            ffmpegFramesPerSecond(ffmpeg, frames, kFrameRate,
+                                  ffmpegOutput(folder.filePath(QStringLiteral("ffmpeg.mp4"))));
         if (ours < 0 || base < 0)
             return 1;
         bench::row("Video export encoding, 10 s of 1080p", QStringLiteral("240 frames"), ours, base,
