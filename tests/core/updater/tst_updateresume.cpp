@@ -14,7 +14,8 @@
 #include <QtTest>
 
 // A download that stalls is reported and its part file kept; the next attempt asks for the
-// rest, and takes the whole file instead from a server that ignores the range.
+// rest, and takes the whole file instead from a server that ignores the range. The digest
+// covers what the part file holds, so kept bytes changed in between are caught.
 class tst_UpdateResume : public QObject
 {
     Q_OBJECT
@@ -26,13 +27,16 @@ private slots:
 void tst_UpdateResume::stalledDownloadResumes_data()
 {
     QTest::addColumn<bool>("serverTakesRanges");
-    QTest::newRow("206, the rest") << true;
-    QTest::newRow("200, the whole file again") << false;
+    QTest::addColumn<bool>("keptBytesChange");
+    QTest::newRow("206, the rest") << true << false;
+    QTest::newRow("200, the whole file again") << false << false;
+    QTest::newRow("206, kept bytes changed meanwhile") << true << true;
 }
 
 void tst_UpdateResume::stalledDownloadResumes()
 {
     QFETCH(bool, serverTakesRanges);
+    QFETCH(bool, keptBytesChange);
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     UpdateTransfer::setLocalHttpAllowed(true);
     HttpFixture server;
@@ -69,17 +73,35 @@ void tst_UpdateResume::stalledDownloadResumes()
     QVERIFY(privateFolder.absoluteFilePath() != QFileInfo(folder.path()).absoluteFilePath());
     QCOMPARE(privateFolder.permissions() & 0x0077, QFileDevice::Permissions());
     server.release("/setup.bin");
+    if (keptBytesChange) {
+        QFile kept(part);
+        QVERIFY(kept.open(QIODevice::ReadWrite));
+        kept.seek(held - 1);
+        kept.write("!");
+    }
 
     if (serverTakesRanges)
         server.serveRanges("/setup.bin", body);
     else
         server.serve("/setup.bin", body);
+    if (keptBytesChange)
+        answerer.answer(QMessageBox::Ok);
     downloader.startDownload(server.url(QStringLiteral("/setup.bin")));
-    QTRY_COMPARE(finished.count(), 1);
+    if (keptBytesChange) {
+        QTRY_COMPARE(answerer.answered(), 2);
+        QVERIFY2(answerer.texts().last().contains(QStringLiteral("checksum")),
+                 qPrintable(answerer.texts().last()));
+        QCOMPARE(finished.count(), 0);
+        QTRY_VERIFY(
+            QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    } else {
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(readFile(folder.filePath(QStringLiteral("setup.bin"))), body);
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList(QStringLiteral("setup.bin")));
+    }
     QCOMPARE(server.requests().last().headers.value("range"), QByteArray("bytes=120000-"));
-    QCOMPARE(readFile(folder.filePath(QStringLiteral("setup.bin"))), body);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList(QStringLiteral("setup.bin")));
 }
 
 QTEST_MAIN(tst_UpdateResume)

@@ -355,7 +355,9 @@ void Downloader::onTransferStalled(qint64 kept)
 void Downloader::completeDownload()
 {
     m_completed = true;
-    if (!m_placement->partMatches(m_expectedSha256)) {
+    // Hashed while it arrived; an empty expectation never matches.
+    if (m_expectedSha256.isEmpty() ||
+        QString::fromLatin1(m_transfer->sha256().toHex()) != m_expectedSha256) {
         qCWarning(lcUpdater).noquote()
             << "Downloaded update does not match its checksum:" << m_downloadUrl.toString();
         failDownload(tr("The downloaded update does not match its published checksum and "

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "downloadplacement.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -101,14 +100,6 @@ bool DownloadPlacement::prepare(const QString& folder, const QString& fileName, 
 QString DownloadPlacement::partPath() const
 {
     return m_private ? QDir(m_private->path()).filePath(m_fileName + kPartSuffix) : QString();
-}
-
-bool DownloadPlacement::partMatches(const QString& hexDigest) const
-{
-    QFile file(partPath());
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    return !hexDigest.isEmpty() && file.open(QIODevice::ReadOnly) && hash.addData(&file) &&
-           QString::fromLatin1(hash.result().toHex()) == hexDigest;
 }
 
 QString DownloadPlacement::place(QString* error)

@@ -35,8 +35,6 @@ public:
     bool prepare(const QString& folder, const QString& fileName, QString* error);
     /*! The part file in the private folder; empty before prepare(). */
     QString partPath() const;
-    /*! True when the part file's SHA-256 digest is \a hexDigest (lower-case hexadecimal). */
-    bool partMatches(const QString& hexDigest) const;
     /*!
         Moves the part file into the download folder under the first free name and removes the
         private folder. Returns the new path, or an empty string and \a error.

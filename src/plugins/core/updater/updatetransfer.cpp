@@ -166,6 +166,13 @@ bool UpdateTransfer::decideBody()
             return false;
         }
     }
+    m_hash.reset();
+    if (m_offset > 0 && !hashKeptBytes()) {
+        // What was kept cannot be read back: take the whole file instead.
+        m_body = Body::Ignored;
+        request(m_reply->url(), false);
+        return false;
+    }
     const QIODevice::OpenMode mode = m_offset > 0 ? QIODevice::Append : QIODevice::Truncate;
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered | mode)) {
         dropReply();
@@ -179,6 +186,24 @@ bool UpdateTransfer::decideBody()
         !etag.isEmpty() && !etag.startsWith("W/") ? etag : m_reply->rawHeader("Last-Modified");
     m_body = Body::Accepted;
     return true;
+}
+
+bool UpdateTransfer::hashKeptBytes()
+{
+    QFile kept(m_file.fileName());
+    if (!kept.open(QIODevice::ReadOnly))
+        return false;
+    if (m_buffer.size() != kChunkSize)
+        m_buffer.resize(kChunkSize);
+    qint64 hashed = 0;
+    qint64 read;
+    while (hashed < m_offset &&
+           (read = kept.read(m_buffer.data(), qMin<qint64>(m_buffer.size(), m_offset - hashed))) >
+               0) {
+        m_hash.addData(m_buffer.constData(), static_cast<int>(read));
+        hashed += read;
+    }
+    return hashed == m_offset;
 }
 
 void UpdateTransfer::readAvailable()
@@ -203,6 +228,7 @@ void UpdateTransfer::readAvailable()
             emit writeFailed(m_file.fileName());
             return;
         }
+        m_hash.addData(m_buffer.constData(), static_cast<int>(read));
         m_written += read;
     }
     reportProgress(false);

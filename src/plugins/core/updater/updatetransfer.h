@@ -5,6 +5,7 @@
 #include "core_export.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QNetworkReply>
@@ -18,12 +19,14 @@ class QNetworkAccessManager;
     Fetches one file over https into a part file. Redirects are followed here, so that
     each hop is checked. Data is read as it arrives through a bounded buffer and written to the
     part file, which stays open for the whole transfer, so memory stays flat however large the
-    file is.
+    file is. Each piece is hashed as it is written, so the finished file need not be read again
+    to be checked.
 
     A transfer that receives nothing for the stall timeout stops and keeps its part file. The
     next start for the same address asks the server for the rest with a range request (guarded by
     the validator the server gave, if any); a server that answers with the whole file starts the
-    part file over. A part file this object did not write is never continued.
+    part file over. A part file this object did not write is never continued; one it continues
+    is hashed once from the disk, so the digest covers what the file holds.
 */
 class CORE_EXPORT UpdateTransfer : public QObject
 {
@@ -44,6 +47,8 @@ public:
     bool isRunning() const { return m_reply; }
     /*! Writes what has arrived so far to the part file. */
     void readAvailable();
+    /*! The SHA-256 digest of the part file; complete once completed() is sent. */
+    QByteArray sha256() const { return m_hash.result(); }
 
     /*! True for an http or https address with a host: a page the browser may open. */
     static bool isWebAddress(const QUrl& url);
@@ -73,6 +78,7 @@ private:
 
     void request(const QUrl& url, bool allowResume);
     bool decideBody();
+    bool hashKeptBytes();
     void onFinished();
     void onStalled();
     void reportProgress(bool now);
@@ -85,6 +91,7 @@ private:
     QString m_userAgent;
     QFile m_file;
     QByteArray m_buffer;
+    QCryptographicHash m_hash{QCryptographicHash::Sha256};
     QTimer m_stallTimer;
     QTimer m_progressTimer;
     QElapsedTimer m_sinceProgress;
