@@ -17,14 +17,14 @@
 */
 struct LottieTransform
 {
-    LottieTrack anchor{{0, 0}};
-    LottieTrack position{{0, 0}};
+    LottieTrack anchor = LottieTrack::still<0, 0>();
+    LottieTrack position = LottieTrack::still<0, 0>();
     bool split = false;
-    LottieTrack positionX{{0}};
-    LottieTrack positionY{{0}};
-    LottieTrack scale{{100, 100}};
-    LottieTrack rotation{{0}};
-    LottieTrack opacity{{100}};
+    LottieTrack positionX = LottieTrack::still<0>();
+    LottieTrack positionY = LottieTrack::still<0>();
+    LottieTrack scale = LottieTrack::still<100, 100>();
+    LottieTrack rotation = LottieTrack::still<0>();
+    LottieTrack opacity = LottieTrack::still<100>();
 
     /*! From the transformed coordinates to its parent's, at \a frame. */
     QTransform matrixAt(double frame) const;
@@ -44,27 +44,27 @@ struct LottieItem
     QVector<LottieItem> items;
     LottieTransform transform;
     // Rectangle, ellipse: centre and size; rectangle: corner radius.
-    LottieTrack position{{0, 0}};
-    LottieTrack size{{0, 0}};
-    LottieTrack roundness{{0}};
+    LottieTrack position = LottieTrack::still<0, 0>();
+    LottieTrack size = LottieTrack::still<0, 0>();
+    LottieTrack roundness = LottieTrack::still<0>();
     // Path: the flattened outline (see LottieReader::bezierValue()).
     LottieTrack path;
     // PolyStar.
     bool star = true;
-    LottieTrack points{{5}};
-    LottieTrack outerRadius{{0}};
-    LottieTrack innerRadius{{0}};
-    LottieTrack starRotation{{0}};
+    LottieTrack points = LottieTrack::still<5>();
+    LottieTrack outerRadius = LottieTrack::still<0>();
+    LottieTrack innerRadius = LottieTrack::still<0>();
+    LottieTrack starRotation = LottieTrack::still<0>();
     // Fill and stroke: a colour, or a gradient (1 linear, 2 radial) with its stops.
     int gradient = 0;
-    LottieTrack color{{0, 0, 0}};
+    LottieTrack color = LottieTrack::still<0, 0, 0>();
     int stopCount = 0;
     LottieTrack stops;
-    LottieTrack start{{0, 0}};
-    LottieTrack end{{0, 0}};
-    LottieTrack opacity{{100}};
+    LottieTrack start = LottieTrack::still<0, 0>();
+    LottieTrack end = LottieTrack::still<0, 0>();
+    LottieTrack opacity = LottieTrack::still<100>();
     bool evenOdd = false;
-    LottieTrack width{{0}};
+    LottieTrack width = LottieTrack::still<0>();
     int cap = 2;
     int join = 2;
     double miterLimit = 4;

@@ -4,23 +4,25 @@
 #include "lottieshapewriter.h"
 #include "lottietextwriter.h"
 #include "model/images/picturedecoder.h"
+#include "model/io/zenub/zenubjsonwriter.h"
 #include "model/project/zenubproject.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QHash>
 #include <QImage>
-#include <QJsonDocument>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgRenderer>
 
 #include <algorithm>
 
+// The layers and assets are written as they are met, while the members before them in the
+// file (the assets, the fonts the texts name) are still being gathered.
 struct LottieExporter::Output
 {
-    QJsonArray layers;
-    QJsonArray assets;
+    ZenubJsonWriter layers{nullptr, ZenubJsonWriter::Layout::Compact};
+    ZenubJsonWriter assets{nullptr, ZenubJsonWriter::Layout::Compact};
     QHash<QByteArray, QString> assetIds;
     LottieTextWriter texts;
     int nextIndex = 1;
@@ -28,7 +30,10 @@ struct LottieExporter::Output
 
 namespace {
 
-const QString kType = QStringLiteral("ty");
+void identity(ZenubJsonWriter& out)
+{
+    LottieShapeWriter::transform(out, {}, {}, {}, {}, {}, false);
+}
 
 // The size an SVG picture is drawn at in the file: twice its first box, within bounds.
 QSize rasterSize(const ZenubShape& shape)
@@ -135,16 +140,17 @@ QStringList LottieExporter::notCarried() const
     return notes;
 }
 
-QJsonObject LottieExporter::layerBase(int type, const QString& name, double start, double end,
-                                      Output& out) const
+void LottieExporter::beginLayer(const QString& name, double start, double end,
+                                const std::function<void(ZenubJsonWriter&)>& transform, Output& out)
 {
-    return {{kType, type},
-            {QStringLiteral("nm"), name},
-            {QStringLiteral("ind"), out.nextIndex++},
-            {QStringLiteral("ip"), start},
-            {QStringLiteral("op"), end},
-            {QStringLiteral("st"), 0},
-            {QStringLiteral("ks"), LottieShapeWriter::transform({}, {}, {}, {}, {}, QString())}};
+    ZenubJsonWriter& w = out.layers;
+    w.beginObject();
+    w.member("ind", out.nextIndex++);
+    w.member("ip", start);
+    w.key("ks");
+    transform(w);
+    w.member("nm", name);
+    w.member("op", end);
 }
 
 void LottieExporter::writeImage(const ZenubShape& shape, double start, double end,
@@ -159,16 +165,18 @@ void LottieExporter::writeImage(const ZenubShape& shape, double start, double en
     const QByteArray key = QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex();
     QString id = out.assetIds.value(key);
     if (id.isEmpty()) {
-        id = QStringLiteral("image_%1").arg(out.assets.size());
+        id = QStringLiteral("image_%1").arg(out.assetIds.size());
         out.assetIds.insert(key, id);
-        out.assets.append(
-            QJsonObject{{QStringLiteral("id"), id},
-                        {QStringLiteral("w"), own.width()},
-                        {QStringLiteral("h"), own.height()},
-                        {QStringLiteral("u"), QString()},
-                        {QStringLiteral("p"), QString(QStringLiteral("data:%1;base64,").arg(mime) +
-                                                      QString::fromLatin1(data.toBase64()))},
-                        {QStringLiteral("e"), 1}});
+        ZenubJsonWriter& a = out.assets;
+        a.beginObject();
+        a.member("e", 1);
+        a.member("h", own.height());
+        a.member("id", id);
+        a.member("p", QString(QStringLiteral("data:%1;base64,").arg(mime) +
+                              QString::fromLatin1(data.toBase64())));
+        a.member("u", QString());
+        a.member("w", own.width());
+        a.endObject();
     }
     // The picture at its own size, scaled to the box and turned about the box's centre.
     const LottieTrack centre = LottieTrack::combined(
@@ -182,13 +190,18 @@ void LottieExporter::writeImage(const ZenubShape& shape, double start, double en
     });
     const LottieTrack opacity = box.opacity.mapped(
         [](const QVector<double>& o) { return QVector<double>{o.value(0) * 100}; });
-    QJsonObject layer = layerBase(2, shape.getName(), start, end, out);
-    layer.insert(QStringLiteral("refId"), id);
-    layer.insert(QStringLiteral("ks"),
-                 LottieShapeWriter::transform(
-                     LottieShapeWriter::constant({own.width() / 2, own.height() / 2}), centre,
-                     scale, box.rotation, opacity, QString()));
-    out.layers.append(layer);
+    beginLayer(
+        shape.getName(), start, end,
+        [&](ZenubJsonWriter& w) {
+            LottieShapeWriter::transform(
+                w, LottieShapeWriter::constant({own.width() / 2, own.height() / 2}), centre, scale,
+                box.rotation, opacity, false);
+        },
+        out);
+    out.layers.member("refId", id);
+    out.layers.member("st", 0);
+    out.layers.member("ty", 2);
+    out.layers.endObject();
 }
 
 void LottieExporter::writeLayer(const ZenubLayer& layer, double start, double end,
@@ -196,14 +209,25 @@ void LottieExporter::writeLayer(const ZenubLayer& layer, double start, double en
 {
     const LottieShapeWriter writer(start);
     const LottieTrack opaque = LottieShapeWriter::constant({1});
-    QJsonArray run;
-    const auto flush = [&] {
-        if (run.isEmpty())
+    ZenubJsonWriter& w = out.layers;
+    // Shapes go into one shape layer until a layer of another kind comes between.
+    bool open = false;
+    const auto run = [&] {
+        if (open)
             return;
-        QJsonObject shapeLayer = layerBase(4, layer.getName(), start, end, out);
-        shapeLayer.insert(QStringLiteral("shapes"), run);
-        out.layers.append(shapeLayer);
-        run = QJsonArray();
+        beginLayer(layer.getName(), start, end, identity, out);
+        w.key("shapes");
+        w.beginArray();
+        open = true;
+    };
+    const auto flush = [&] {
+        if (!open)
+            return;
+        w.endArray();
+        w.member("st", 0);
+        w.member("ty", 4);
+        w.endObject();
+        open = false;
     };
     const QVector<ZenubShape>& shapes = layer.getShapes();
     // Lottie lists the topmost first; the layer draws its last shape on top.
@@ -215,18 +239,33 @@ void LottieExporter::writeLayer(const ZenubLayer& layer, double start, double en
             ZenubShape outline = shape;
             outline.setType(ZenubShape::Type::Rectangle);
             outline.setFill(ZenubPaint(Qt::transparent));
-            if (outline.getStroke().isVisible())
-                run.append(writer.shape(outline, opaque));
+            if (outline.getStroke().isVisible()) {
+                run();
+                writer.shape(w, outline, opaque);
+            }
             flush();
             writeImage(shape, start, end, out);
         } else if (shape.getType() == ZenubShape::Type::Text && !asOutlines(shape, false)) {
             flush();
-            out.layers.append(
-                out.texts.layer(shape, layerBase(5, shape.getName(), start, end, out), start));
+            const LottieTextLayer text = out.texts.layer(shape, start);
+            beginLayer(
+                shape.getName(), start, end,
+                [&text](ZenubJsonWriter& t) {
+                    LottieShapeWriter::transform(t, text.anchor, text.position, {}, text.rotation,
+                                                 text.opacity, false);
+                },
+                out);
+            w.member("st", 0);
+            w.key("t");
+            w.value(QJsonValue(text.text));
+            w.member("ty", 5);
+            w.endObject();
         } else if (shape.getType() == ZenubShape::Type::Text) {
-            run.append(out.texts.outline(shape, writer, opaque, start));
+            run();
+            out.texts.outline(w, shape, writer, opaque, start);
         } else {
-            run.append(writer.shape(shape, opaque));
+            run();
+            writer.shape(w, shape, opaque);
         }
     }
     flush();
@@ -241,11 +280,20 @@ void LottieExporter::writeScene(const ZenubScene& scene, double start, Output& o
             writeLayer(*it, start, end, out);
 }
 
-QJsonObject LottieExporter::animation() const
+QByteArray LottieExporter::toJson() const
+{
+    QByteArray bytes;
+    writeAnimation(nullptr, &bytes);
+    return bytes;
+}
+
+bool LottieExporter::writeAnimation(QIODevice* device, QByteArray* bytes) const
 {
     Output out;
     double start = 0;
     const QVector<ZenubScene>& scenes = m_project.getScenes();
+    out.layers.beginArray();
+    out.assets.beginArray();
     for (int s = 0; s < scenes.size(); ++s) {
         if (m_options.scene >= 0 && s != m_options.scene)
             continue;
@@ -253,38 +301,47 @@ QJsonObject LottieExporter::animation() const
         start += scenes.at(s).getDuration();
     }
     // The stage's background under everything, for the whole animation.
-    QJsonObject background = layerBase(1, tr("Background"), 0, start, out);
-    background.insert(QStringLiteral("sc"), m_project.getBackgroundColor().name());
-    background.insert(QStringLiteral("sw"), m_project.getStageWidth());
-    background.insert(QStringLiteral("sh"), m_project.getStageHeight());
-    out.layers.append(background);
+    beginLayer(tr("Background"), 0, start, identity, out);
+    out.layers.member("sc", m_project.getBackgroundColor().name());
+    out.layers.member("sh", m_project.getStageHeight());
+    out.layers.member("st", 0);
+    out.layers.member("sw", m_project.getStageWidth());
+    out.layers.member("ty", 1);
+    out.layers.endObject();
+    out.layers.endArray();
+    out.assets.endArray();
 
-    QJsonObject animation{{QStringLiteral("v"), QStringLiteral("5.7.0")},
-                          {QStringLiteral("ver"), 10000},
-                          {QStringLiteral("nm"), m_project.getName()},
-                          {QStringLiteral("fr"), m_project.getFrameRate()},
-                          {QStringLiteral("ip"), 0},
-                          {QStringLiteral("op"), start},
-                          {QStringLiteral("w"), m_project.getStageWidth()},
-                          {QStringLiteral("h"), m_project.getStageHeight()},
-                          {QStringLiteral("assets"), out.assets},
-                          {QStringLiteral("layers"), out.layers}};
-    if (!out.texts.fonts().isEmpty())
-        animation.insert(QStringLiteral("fonts"),
-                         QJsonObject{{QStringLiteral("list"), out.texts.fonts()}});
-    return animation;
-}
-
-QByteArray LottieExporter::toJson() const
-{
-    return QJsonDocument(animation()).toJson(QJsonDocument::Compact);
+    ZenubJsonWriter w(device, ZenubJsonWriter::Layout::Compact);
+    w.beginObject();
+    w.key("assets");
+    w.raw(out.assets.takeBytes());
+    if (!out.texts.fonts().isEmpty()) {
+        w.key("fonts");
+        w.beginObject();
+        w.key("list");
+        w.value(QJsonValue(out.texts.fonts()));
+        w.endObject();
+    }
+    w.member("fr", m_project.getFrameRate());
+    w.member("h", m_project.getStageHeight());
+    w.member("ip", 0);
+    w.key("layers");
+    w.raw(out.layers.takeBytes());
+    w.member("nm", m_project.getName());
+    w.member("op", start);
+    w.member("v", "5.7.0");
+    w.member("ver", 10000);
+    w.member("w", m_project.getStageWidth());
+    w.endObject();
+    if (bytes)
+        *bytes = w.takeBytes();
+    return w.finish();
 }
 
 bool LottieExporter::write(const QString& fileName, QString* errorString) const
 {
     QSaveFile file(fileName);
-    const QByteArray data = toJson();
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !writeAnimation(&file, nullptr) || !file.commit()) {
         if (errorString)
             *errorString =
                 tr("The file \"%1\" could not be written: %2").arg(fileName, file.errorString());

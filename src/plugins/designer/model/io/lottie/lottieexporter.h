@@ -3,10 +3,12 @@
 #define LOTTIEEXPORTER_H
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QStringList>
 
+#include <functional>
+
+class QIODevice;
+class ZenubJsonWriter;
 class ZenubLayer;
 class ZenubProject;
 class ZenubScene;
@@ -40,17 +42,19 @@ public:
     /*! One line for each thing the file will not show as the editor does. */
     QStringList notCarried() const;
     /*! The animation as a JSON document. */
-    QJsonObject animation() const;
     QByteArray toJson() const;
     /*! Writes the file through a temporary one; false with \a errorString set on failure. */
     bool write(const QString& fileName, QString* errorString) const;
 
 private:
     struct Output;
+    /*! Writes the animation to \a device, or keeps it in \a bytes without one. */
+    bool writeAnimation(QIODevice* device, QByteArray* bytes) const;
     void writeScene(const ZenubScene& scene, double start, Output& out) const;
     void writeLayer(const ZenubLayer& layer, double start, double end, Output& out) const;
-    QJsonObject layerBase(int type, const QString& name, double start, double end,
-                          Output& out) const;
+    /*! Opens a layer and writes the members every layer has, up to its end frame. */
+    static void beginLayer(const QString& name, double start, double end,
+                           const std::function<void(ZenubJsonWriter&)>& transform, Output& out);
     void writeImage(const ZenubShape& shape, double start, double end, Output& out) const;
     void checkShape(const ZenubShape& shape, bool member, QStringList* notes) const;
     bool asOutlines(const ZenubShape& text, bool member) const;

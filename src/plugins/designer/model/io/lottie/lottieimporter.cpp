@@ -125,8 +125,8 @@ void keyText(const LottieLayer& layer, double first, int frames, ZenubShape* tex
     if (layer.textKeys.isEmpty())
         return;
     QVector<LottieKeyFitter::Candidate> candidates;
-    QVector<QVector<double>> sizes;
-    QVector<QVector<double>> colours;
+    LottieSamples sizes;
+    LottieSamples colours;
     QVector<QColor> shown;
     for (int f = 0; f < frames; ++f) {
         double size = layer.fontSize;
@@ -136,10 +136,9 @@ void keyText(const LottieLayer& layer, double first, int frames, ZenubShape* tex
                 size = key.fontSize;
                 colour = key.color;
             }
-        sizes.append(QVector<double>{std::clamp(size, 1.0, 1000.0)});
+        sizes.append({std::clamp(size, 1.0, 1000.0)});
         // Channels on the 0..255 scale the editor mixes them on.
-        colours.append(
-            QVector<double>{double(colour.red()), double(colour.green()), double(colour.blue())});
+        colours.append({double(colour.red()), double(colour.green()), double(colour.blue())});
         shown.append(colour);
     }
     candidates.append({0, ZenubEasing(ZenubEasing::Type::Hold)});

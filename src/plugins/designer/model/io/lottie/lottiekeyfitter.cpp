@@ -8,31 +8,41 @@
 
 namespace {
 
-bool near(const QVector<double>& a, const QVector<double>& b, double tolerance)
+using Sample = LottieSamples::Sample;
+
+bool near(const Sample& a, const Sample& b, double tolerance)
 {
-    for (int i = 0; i < a.size(); ++i)
-        if (std::abs(a.at(i) - b.value(i)) > tolerance)
+    for (int i = 0; i < a.size; ++i)
+        if (std::abs(a.values[i] - b.value(i)) > tolerance)
             return false;
     return true;
 }
 
-bool segmentHolds(const QVector<QVector<double>>& samples, int from, int to,
-                  const ZenubEasing& easing, double tolerance)
+bool near(const QVector<double>& a, const QVector<double>& b, double tolerance)
 {
+    return near(Sample{a.constData(), a.size()}, Sample{b.constData(), b.size()}, tolerance);
+}
+
+bool segmentHolds(const LottieSamples& samples, int from, int to, const ZenubEasing& easing,
+                  double tolerance)
+{
+    const Sample a = samples.at(from);
+    const Sample b = samples.at(to);
     for (int f = from + 1; f < to; ++f) {
         const double eased = easing.valueFor(double(f - from) / (to - from));
-        QVector<double> expected = samples.at(from);
-        for (int i = 0; i < expected.size(); ++i)
-            expected[i] += (samples.at(to).value(i) - expected[i]) * eased;
-        if (!near(expected, samples.at(f), tolerance))
-            return false;
+        const Sample c = samples.at(f);
+        for (int i = 0; i < a.size; ++i) {
+            const double expected = a.values[i] + (b.value(i) - a.values[i]) * eased;
+            if (std::abs(expected - c.value(i)) > tolerance)
+                return false;
+        }
     }
     return true;
 }
 
 } // namespace
 
-QVector<LottieKeyFitter::Key> LottieKeyFitter::fit(const QVector<QVector<double>>& samples,
+QVector<LottieKeyFitter::Key> LottieKeyFitter::fit(const LottieSamples& samples,
                                                    const QVector<Candidate>& candidates,
                                                    double tolerance)
 {
@@ -41,10 +51,10 @@ QVector<LottieKeyFitter::Key> LottieKeyFitter::fit(const QVector<QVector<double>
         return keys;
     const int last = samples.size() - 1;
     bool still = true;
-    for (const QVector<double>& sample : samples)
-        still = still && near(sample, samples.constFirst(), tolerance);
+    for (int f = 0; f < samples.size() && still; ++f)
+        still = near(samples.at(f), samples.at(0), tolerance);
     if (still)
-        return {Key{0, samples.constFirst(), ZenubEasing()}};
+        return {Key{0, samples.at(0).toVector(), ZenubEasing()}};
 
     // The file's keys on whole frames inside the range, with every timing given there.
     QMultiMap<int, ZenubEasing> frames;
@@ -77,7 +87,7 @@ QVector<LottieKeyFitter::Key> LottieKeyFitter::fit(const QVector<QVector<double>
     while (k < known.size()) {
         const int from = known.at(k);
         if (k + 1 == known.size()) {
-            keys.append(Key{from, samples.at(from), ZenubEasing()});
+            keys.append(Key{from, samples.at(from).toVector(), ZenubEasing()});
             break;
         }
         QVector<ZenubEasing> easings = frames.values(from).toVector();
@@ -96,11 +106,11 @@ QVector<LottieKeyFitter::Key> LottieKeyFitter::fit(const QVector<QVector<double>
         if (reached < 0) {
             // A key on every frame: exact wherever a frame is drawn.
             for (int f = from; f < known.at(k + 1); ++f)
-                keys.append(Key{f, samples.at(f), ZenubEasing()});
+                keys.append(Key{f, samples.at(f).toVector(), ZenubEasing()});
             ++k;
             continue;
         }
-        keys.append(Key{from, samples.at(from), easing});
+        keys.append(Key{from, samples.at(from).toVector(), easing});
         k = reached;
     }
     // A key that repeats the one before it after a still stretch says nothing.

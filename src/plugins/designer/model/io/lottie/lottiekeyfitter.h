@@ -2,6 +2,7 @@
 #ifndef LOTTIEKEYFITTER_H
 #define LOTTIEKEYFITTER_H
 
+#include "lottiesamples.h"
 #include "model/project/zenubeasing.h"
 
 #include <QVector>
@@ -39,8 +40,8 @@ public:
         Keys for \a samples (the values at frames 0, 1, ...). Values closer than \a tolerance
         count as equal. One key when the values never change.
     */
-    static QVector<Key> fit(const QVector<QVector<double>>& samples,
-                            const QVector<Candidate>& candidates, double tolerance = 1e-3);
+    static QVector<Key> fit(const LottieSamples& samples, const QVector<Candidate>& candidates,
+                            double tolerance = 1e-3);
 };
 
 #endif

@@ -103,7 +103,7 @@ void LottiePaintReader::read(const LottieDrawn& drawn, const LottieLayer& layer,
         if (std::none_of(sources.cbegin(), sources.cend(),
                          [](const LottieTrack* track) { return track->isAnimated(); }))
             return;
-        QVector<QVector<double>> samples;
+        LottieSamples samples;
         for (int f = 0; f < m_frames; ++f)
             samples.append(sample(layer.localFrame(m_first + f)));
         const QVector<LottieKeyFitter::Key> keys =

@@ -2,6 +2,7 @@
 #include "lottiepaintwriter.h"
 
 #include "lottietrackwriter.h"
+#include "model/io/zenub/zenubjsonwriter.h"
 #include "model/project/zenubshapetracks.h"
 #include "model/project/zenubstroke.h"
 
@@ -56,9 +57,43 @@ QVector<double> stopValues(const ZenubPaint& paint, bool alpha)
     return values;
 }
 
-QJsonObject still(double value)
+void writeStill(ZenubJsonWriter& out, double value)
 {
-    return LottieTrack({value}).toJson(true);
+    out.beginObject();
+    out.member("a", 0);
+    out.member("k", value);
+    out.endObject();
+}
+
+LottieTrack percent(const LottieTrack& opacity)
+{
+    return opacity.mapped(
+        [](const QVector<double>& v) { return QVector<double>{v.value(0) * 100}; });
+}
+
+// An odd pattern repeats twice over before it starts again, as on the web: said in full.
+void writeDashes(ZenubJsonWriter& out, const ZenubStroke& style)
+{
+    const QVector<double>& dashes = style.getDashes();
+    const int count = dashes.size() % 2 ? dashes.size() * 2 : dashes.size();
+    out.beginArray();
+    // Players look the items up by their names, so each has its own.
+    for (int i = 0; i < count; ++i) {
+        out.beginObject();
+        out.member("n", i % 2 ? QLatin1String("g") : QLatin1String("d"));
+        out.member("nm",
+                   (i % 2 ? QStringLiteral("Gap %1") : QStringLiteral("Dash %1")).arg(i / 2 + 1));
+        out.key("v");
+        writeStill(out, dashes.at(i % dashes.size()));
+        out.endObject();
+    }
+    out.beginObject();
+    out.member("n", "o");
+    out.member("nm", "Offset");
+    out.key("v");
+    writeStill(out, style.getDashOffset());
+    out.endObject();
+    out.endArray();
 }
 
 } // namespace
@@ -77,14 +112,19 @@ LottieTrack LottiePaintWriter::product(const LottieTrack& a, const LottieTrack& 
         false);
 }
 
-QJsonArray LottiePaintWriter::items(const ZenubTrack<ZenubPaint>& paint,
-                                    const ZenubTrack<double>& opacity, const LottieTrack& size,
-                                    const LottieTrack& fade) const
+void LottiePaintWriter::items(ZenubJsonWriter& out, const ZenubShapeTracks& tracks,
+                              const ZenubStroke* style, int fillRule, const LottieTrack& size,
+                              const LottieTrack& fade) const
 {
+    const ZenubTrack<ZenubPaint>& paint = style ? tracks.stroke() : tracks.fill();
+    const ZenubTrack<double>& opacity = style ? tracks.strokeOpacity() : tracks.fillOpacity();
     const QVector<Form> forms = formsOf(paint);
     const LottieTrack faded = product(
         fade, LottieTrackWriter::of(opacity, m_start, [](double v) { return QVector<double>{v}; }));
-    QJsonArray items;
+    const LottieTrack width =
+        style ? LottieTrackWriter::of(tracks.strokeWidth(), m_start,
+                                      [](double v) { return QVector<double>{v}; })
+              : LottieTrack();
     for (const Form& form : forms) {
         const auto belongs = [&form](const ZenubPaint& p) {
             return form.holds(p);
@@ -98,125 +138,108 @@ QJsonArray LottiePaintWriter::items(const ZenubTrack<ZenubPaint>& paint,
         LottieTrack shown = faded;
         if (forms.size() > 1)
             shown = product(shown, LottieTrackWriter::shown(paint, m_start, belongs));
-        QJsonObject item;
-        if (form.type == ZenubPaint::Type::Solid) {
-            const LottieTrack alpha =
-                values([](const ZenubPaint& p) { return QVector<double>{p.getColor().alphaF()}; });
-            item = {
-                {QStringLiteral("ty"), QStringLiteral("fl")},
-                {QStringLiteral("c"), values([](const ZenubPaint& p) {
-                                          const QColor c = p.getColor();
-                                          return QVector<double>{c.redF(), c.greenF(), c.blueF()};
-                                      }).toJson(false)},
-                {QStringLiteral("o"), product(shown, alpha)
-                                          .mapped([](const QVector<double>& v) {
-                                              return QVector<double>{v.value(0) * 100};
-                                          })
-                                          .toJson(true)}};
-        } else {
-            // Gradient ends are relative to the box, Lottie's in its pixels.
-            const auto placed = [&](bool start) {
-                return LottieTrack::combined(
-                    values([start](const ZenubPaint& p) {
-                        const QPointF point = start ? p.getStart() : p.getEnd();
-                        return QVector<double>{point.x(), point.y()};
-                    }),
-                    size,
-                    [](const QVector<double>& r, const QVector<double>& s) {
-                        return QVector<double>{r.value(0) * s.value(0), r.value(1) * s.value(1)};
-                    },
-                    false);
-            };
-            const bool alpha = form.alpha;
-            item = {{QStringLiteral("ty"), QStringLiteral("gf")},
-                    {QStringLiteral("t"), form.type == ZenubPaint::Type::LinearGradient ? 1 : 2},
-                    {QStringLiteral("s"), placed(true).toJson(false)},
-                    {QStringLiteral("e"), placed(false).toJson(false)},
-                    {QStringLiteral("g"),
-                     QJsonObject{{QStringLiteral("p"), form.stops},
-                                 {QStringLiteral("k"), values([alpha](const ZenubPaint& p) {
-                                                           return stopValues(p, alpha);
-                                                       }).toJson(false)}}},
-                    {QStringLiteral("o"), shown
-                                              .mapped([](const QVector<double>& v) {
-                                                  return QVector<double>{v.value(0) * 100};
-                                              })
-                                              .toJson(true)}};
-            if (form.type == ZenubPaint::Type::RadialGradient) {
-                item.insert(QStringLiteral("h"), still(0));
-                item.insert(QStringLiteral("a"), still(0));
-            }
+        const bool solid = form.type == ZenubPaint::Type::Solid;
+        const bool radial = form.type == ZenubPaint::Type::RadialGradient;
+        // Gradient ends are relative to the box, Lottie's in its pixels.
+        const auto placed = [&](bool start) {
+            return LottieTrack::combined(
+                values([start](const ZenubPaint& p) {
+                    const QPointF point = start ? p.getStart() : p.getEnd();
+                    return QVector<double>{point.x(), point.y()};
+                }),
+                size,
+                [](const QVector<double>& r, const QVector<double>& s) {
+                    return QVector<double>{r.value(0) * s.value(0), r.value(1) * s.value(1)};
+                },
+                false);
+        };
+        out.beginObject();
+        if (radial) {
+            out.key("a");
+            writeStill(out, 0);
         }
-        items.append(item);
+        if (solid) {
+            out.key("c");
+            values([](const ZenubPaint& p) {
+                const QColor c = p.getColor();
+                return QVector<double>{c.redF(), c.greenF(), c.blueF()};
+            }).write(out, false);
+        }
+        if (style && style->isDashed()) {
+            out.key("d");
+            writeDashes(out, *style);
+        }
+        if (!solid) {
+            out.key("e");
+            placed(false).write(out, false);
+            out.key("g");
+            out.beginObject();
+            out.key("k");
+            const bool alpha = form.alpha;
+            values([alpha](const ZenubPaint& p) { return stopValues(p, alpha); }).write(out, false);
+            out.member("p", form.stops);
+            out.endObject();
+        }
+        if (radial) {
+            out.key("h");
+            writeStill(out, 0);
+        }
+        if (style) {
+            out.member("lc", style->getCap() == ZenubStroke::Cap::Flat    ? 1
+                             : style->getCap() == ZenubStroke::Cap::Round ? 2
+                                                                          : 3);
+            out.member("lj", style->getJoin() == ZenubStroke::Join::Miter   ? 1
+                             : style->getJoin() == ZenubStroke::Join::Round ? 2
+                                                                            : 3);
+            out.member("ml", style->getMiterLimit());
+        }
+        out.key("o");
+        if (solid)
+            percent(product(shown, values([](const ZenubPaint& p) {
+                                return QVector<double>{p.getColor().alphaF()};
+                            })))
+                .write(out, true);
+        else
+            percent(shown).write(out, true);
+        if (!style)
+            out.member("r", fillRule);
+        if (!solid) {
+            out.key("s");
+            placed(true).write(out, false);
+            out.member("t", form.type == ZenubPaint::Type::LinearGradient ? 1 : 2);
+        }
+        out.member("ty", solid ? (style ? QLatin1String("st") : QLatin1String("fl"))
+                               : (style ? QLatin1String("gs") : QLatin1String("gf")));
+        if (style) {
+            out.key("w");
+            width.write(out, true);
+        }
+        out.endObject();
     }
-    return items;
 }
 
-QJsonArray LottiePaintWriter::fill(const ZenubShapeTracks& tracks, int fillRule,
-                                   const LottieTrack& size, const LottieTrack& fade) const
+void LottiePaintWriter::fill(ZenubJsonWriter& out, const ZenubShapeTracks& tracks, int fillRule,
+                             const LottieTrack& size, const LottieTrack& fade) const
 {
-    QJsonArray fills = items(tracks.fill(), tracks.fillOpacity(), size, fade);
-    for (auto it = fills.begin(); it != fills.end(); ++it) {
-        QJsonObject item = it->toObject();
-        item.insert(QStringLiteral("r"), fillRule);
-        *it = item;
-    }
-    return fills;
+    items(out, tracks, nullptr, fillRule, size, fade);
 }
 
-QJsonObject LottiePaintWriter::solid(const LottieTrack& rgb, const LottieTrack& opacity)
+void LottiePaintWriter::stroke(ZenubJsonWriter& out, const ZenubShapeTracks& tracks,
+                               const ZenubStroke& style, const LottieTrack& size,
+                               const LottieTrack& fade) const
 {
-    return {
-        {QStringLiteral("ty"), QStringLiteral("fl")},
-        {QStringLiteral("c"), rgb.toJson(false)},
-        {QStringLiteral("o"),
-         opacity.mapped([](const QVector<double>& v) { return QVector<double>{v.value(0) * 100}; })
-             .toJson(true)},
-        {QStringLiteral("r"), 1}};
+    items(out, tracks, &style, 0, size, fade);
 }
 
-QJsonArray LottiePaintWriter::stroke(const ZenubShapeTracks& tracks, const ZenubStroke& style,
-                                     const LottieTrack& size, const LottieTrack& fade) const
+void LottiePaintWriter::solid(ZenubJsonWriter& out, const LottieTrack& rgb,
+                              const LottieTrack& opacity)
 {
-    QJsonArray strokes = items(tracks.stroke(), tracks.strokeOpacity(), size, fade);
-    const QJsonObject width = LottieTrackWriter::of(tracks.strokeWidth(), m_start, [](double v) {
-                                  return QVector<double>{v};
-                              }).toJson(true);
-    const int cap = style.getCap() == ZenubStroke::Cap::Flat    ? 1
-                    : style.getCap() == ZenubStroke::Cap::Round ? 2
-                                                                : 3;
-    const int join = style.getJoin() == ZenubStroke::Join::Miter   ? 1
-                     : style.getJoin() == ZenubStroke::Join::Round ? 2
-                                                                   : 3;
-    QJsonArray pattern;
-    if (style.isDashed()) {
-        // An odd pattern repeats twice over before it starts again, as on the web: said in full.
-        const QVector<double>& dashes = style.getDashes();
-        const int count = dashes.size() % 2 ? dashes.size() * 2 : dashes.size();
-        // Players look the items up by their names, so each has its own.
-        for (int i = 0; i < count; ++i)
-            pattern.append(QJsonObject{
-                {QStringLiteral("n"), i % 2 ? QStringLiteral("g") : QStringLiteral("d")},
-                {QStringLiteral("nm"),
-                 (i % 2 ? QStringLiteral("Gap %1") : QStringLiteral("Dash %1")).arg(i / 2 + 1)},
-                {QStringLiteral("v"), still(dashes.at(i % dashes.size()))}});
-        pattern.append(QJsonObject{{QStringLiteral("n"), QStringLiteral("o")},
-                                   {QStringLiteral("nm"), QStringLiteral("Offset")},
-                                   {QStringLiteral("v"), still(style.getDashOffset())}});
-    }
-    for (auto it = strokes.begin(); it != strokes.end(); ++it) {
-        QJsonObject item = it->toObject();
-        item.insert(QStringLiteral("ty"),
-                    item.value(QStringLiteral("ty")).toString() == QLatin1String("fl")
-                        ? QStringLiteral("st")
-                        : QStringLiteral("gs"));
-        item.insert(QStringLiteral("w"), width);
-        item.insert(QStringLiteral("lc"), cap);
-        item.insert(QStringLiteral("lj"), join);
-        item.insert(QStringLiteral("ml"), style.getMiterLimit());
-        if (!pattern.isEmpty())
-            item.insert(QStringLiteral("d"), pattern);
-        *it = item;
-    }
-    return strokes;
+    out.beginObject();
+    out.key("c");
+    rgb.write(out, false);
+    out.key("o");
+    percent(opacity).write(out, true);
+    out.member("r", 1);
+    out.member("ty", "fl");
+    out.endObject();
 }

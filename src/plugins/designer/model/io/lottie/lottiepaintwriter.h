@@ -4,9 +4,7 @@
 
 #include "lottietrack.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
-
+class ZenubJsonWriter;
 class ZenubPaint;
 class ZenubShapeTracks;
 class ZenubStroke;
@@ -29,19 +27,20 @@ public:
     explicit LottiePaintWriter(double sceneStart);
 
     /*! The fill items, the first drawn on top; \a size is the box's, where gradients lie. */
-    QJsonArray fill(const ZenubShapeTracks& tracks, int fillRule, const LottieTrack& size,
-                    const LottieTrack& fade) const;
-    QJsonArray stroke(const ZenubShapeTracks& tracks, const ZenubStroke& style,
-                      const LottieTrack& size, const LottieTrack& fade) const;
+    void fill(ZenubJsonWriter& out, const ZenubShapeTracks& tracks, int fillRule,
+              const LottieTrack& size, const LottieTrack& fade) const;
+    void stroke(ZenubJsonWriter& out, const ZenubShapeTracks& tracks, const ZenubStroke& style,
+                const LottieTrack& size, const LottieTrack& fade) const;
     /*! A fill of the colour \a rgb (0..1 each) at \a opacity (0..1): glyph outlines. */
-    static QJsonObject solid(const LottieTrack& rgb, const LottieTrack& opacity);
+    static void solid(ZenubJsonWriter& out, const LottieTrack& rgb, const LottieTrack& opacity);
 
     /*! The product of two opacities (0..1), exact at every frame when both change. */
     static LottieTrack product(const LottieTrack& a, const LottieTrack& b);
 
 private:
-    QJsonArray items(const ZenubTrack<ZenubPaint>& paint, const ZenubTrack<double>& opacity,
-                     const LottieTrack& size, const LottieTrack& fade) const;
+    /*! The items of \a paint, fills with \a fillRule, or strokes of \a style when it is given. */
+    void items(ZenubJsonWriter& out, const ZenubShapeTracks& tracks, const ZenubStroke* style,
+               int fillRule, const LottieTrack& size, const LottieTrack& fade) const;
 
     double m_start = 0;
 };

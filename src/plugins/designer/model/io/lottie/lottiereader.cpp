@@ -171,7 +171,7 @@ LottieTransform LottieReader::readTransform(const QJsonObject& object, const QSt
     transform.scale = property("s", 2, transform.scale);
     transform.rotation = property("r", 1, transform.rotation);
     transform.opacity = property("o", 1, transform.opacity);
-    const LottieTrack skew = property("sk", 1, LottieTrack({0}));
+    const LottieTrack skew = property("sk", 1, LottieTrack::still<0>());
     if (skew.isAnimated() || skew.first().value(0) != 0)
         leaveOut(tr("skew"), place);
     for (const char* key : {"rx", "ry", "rz", "or"})
@@ -398,7 +398,7 @@ void LottieReader::readStyle(const QJsonObject& object, const QString& where, Lo
                     tr("\"%1.g.k\" holds fewer than %2 colours.").arg(where).arg(item->stopCount));
         item->start = property("s", 2, item->start);
         item->end = property("e", 2, item->end);
-        const LottieTrack highlight = property("h", 1, LottieTrack({0}));
+        const LottieTrack highlight = property("h", 1, LottieTrack::still<0>());
         if (item->gradient == 2 && (highlight.isAnimated() || highlight.first().value(0) != 0))
             leaveOut(tr("radial gradients' highlights"), where);
     } else {
@@ -419,7 +419,7 @@ void LottieReader::readStyle(const QJsonObject& object, const QString& where, Lo
             const QJsonObject dash = dashes.at(i).toObject();
             const LottieTrack length = m_properties.read(
                 dash.value(QLatin1String("v")), QStringLiteral("%1.d[%2].v").arg(where).arg(i), 1,
-                LottieTrack({0}));
+                LottieTrack::still<0>());
             if (dash.value(QLatin1String("n")).toString() == QLatin1String("o"))
                 item->dashOffset = length.first().value(0);
             else
@@ -490,7 +490,7 @@ bool LottieReader::readItems(const QJsonValue& value, const QString& where, cons
             item.innerRadius = property("ir", 1, item.innerRadius);
             item.starRotation = property("r", 1, item.starRotation);
             for (const char* key : {"os", "is"}) {
-                const LottieTrack round = property(key, 1, LottieTrack({0}));
+                const LottieTrack round = property(key, 1, LottieTrack::still<0>());
                 if (round.isAnimated() || round.first().value(0) != 0)
                     leaveOut(tr("rounded star corners (drawn sharp)"), here);
             }

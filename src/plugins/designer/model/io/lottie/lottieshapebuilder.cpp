@@ -9,6 +9,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 struct LottieShapeBuilder::Frame
@@ -40,10 +41,9 @@ bool decompose(const QTransform& m, double* degrees, double* sx, double* sy)
     return std::abs(a * c + b * d) <= 1e-6 * *sx * side;
 }
 
-QRectF centred(const QVector<double>& centre, const QVector<double>& size)
+QRectF centred(const QPointF& centre, const QPointF& size)
 {
-    return QRectF(centre.value(0) - size.value(0) / 2, centre.value(1) - size.value(1) / 2,
-                  size.value(0), size.value(1));
+    return QRectF(centre.x() - size.x() / 2, centre.y() - size.y() / 2, size.x(), size.y());
 }
 
 // The outline of a Lottie path as nodes in its own coordinates.
@@ -77,21 +77,21 @@ ZenubPath outlineOf(const LottieItem& item, double frame)
 {
     switch (item.kind) {
     case LottieItem::Kind::Rectangle: {
-        const QRectF box = centred(item.position.valueAt(frame), item.size.valueAt(frame));
+        const QRectF box = centred(item.position.pointAt(frame), item.size.pointAt(frame));
         return ShapeGeometry::rectangle(box.size(), item.roundness.scalarAt(frame))
             .mapped(QTransform(box.width(), 0, 0, box.height(), box.x(), box.y()));
     }
     case LottieItem::Kind::Ellipse: {
-        const QRectF box = centred(item.position.valueAt(frame), item.size.valueAt(frame));
+        const QRectF box = centred(item.position.pointAt(frame), item.size.pointAt(frame));
         return ShapeGeometry::ellipse().mapped(
             QTransform(box.width(), 0, 0, box.height(), box.x(), box.y()));
     }
     case LottieItem::Kind::PolyStar: {
-        const QVector<double> centre = item.position.valueAt(frame);
+        const QPointF centre = item.position.pointAt(frame);
         const double radius = item.outerRadius.scalarAt(frame);
         const double inner = radius > 0 ? item.innerRadius.scalarAt(frame) / radius : 0;
         QTransform place;
-        place.translate(centre.value(0), centre.value(1));
+        place.translate(centre.x(), centre.y());
         place.rotate(item.starRotation.scalarAt(frame));
         place.translate(-radius, -radius);
         place.scale(2 * radius, 2 * radius);
@@ -137,16 +137,15 @@ double nearestTurn(double degrees, double towards)
 
 QTransform LottieTransform::matrixAt(double frame) const
 {
-    const QVector<double> a = anchor.valueAt(frame);
-    const QVector<double> p =
-        split ? QVector<double>{positionX.scalarAt(frame), positionY.scalarAt(frame)}
-              : position.valueAt(frame);
-    const QVector<double> s = scale.valueAt(frame);
+    const QPointF a = anchor.pointAt(frame);
+    const QPointF p = split ? QPointF(positionX.scalarAt(frame), positionY.scalarAt(frame))
+                            : position.pointAt(frame);
+    const QPointF s = scale.pointAt(frame);
     QTransform m;
-    m.translate(p.value(0), p.value(1));
+    m.translate(p.x(), p.y());
     m.rotate(rotation.scalarAt(frame));
-    m.scale(s.value(0) / 100, s.value(1) / 100);
-    m.translate(-a.value(0), -a.value(1));
+    m.scale(s.x() / 100, s.y() / 100);
+    m.translate(-a.x(), -a.y());
     return m;
 }
 
@@ -303,28 +302,30 @@ void LottieShapeBuilder::keyBoxes(ZenubShape* shape, const QVector<Frame>& frame
                                   const QVector<LottieKeyFitter::Candidate>& candidates) const
 {
     // Each property of the box on its own track, with keys where its own values need them.
-    const auto fitted = [&](const std::function<QVector<double>(const Frame&)>& sample) {
-        QVector<QVector<double>> samples;
-        samples.reserve(frames.size());
-        for (const Frame& f : frames)
-            samples.append(sample(f));
+    const auto fitted = [&](const auto& sample) {
+        LottieSamples samples;
+        samples.reserve(frames.size(), 2);
+        for (const Frame& f : frames) {
+            const auto values = sample(f);
+            samples.append(values.data(), int(values.size()));
+        }
         return LottieKeyFitter::fit(samples, candidates);
     };
     ZenubShapeTracks& tracks = shape->tracks();
     for (const LottieKeyFitter::Key& key : fitted([](const Frame& f) {
-             return QVector<double>{f.x, f.y};
+             return std::array<double, 2>{f.x, f.y};
          }))
         tracks.position().setKey(
             {key.frame, QPointF(key.value.at(0), key.value.at(1)), key.easing});
     for (const LottieKeyFitter::Key& key : fitted([](const Frame& f) {
-             return QVector<double>{f.width, f.height};
+             return std::array<double, 2>{f.width, f.height};
          }))
         tracks.size().setKey({key.frame, QSizeF(key.value.at(0), key.value.at(1)), key.easing});
     for (const LottieKeyFitter::Key& key :
-         fitted([](const Frame& f) { return QVector<double>{f.rotation}; }))
+         fitted([](const Frame& f) { return std::array<double, 1>{f.rotation}; }))
         tracks.rotation().setKey({key.frame, key.value.at(0), key.easing});
     for (const LottieKeyFitter::Key& key :
-         fitted([](const Frame& f) { return QVector<double>{f.opacity}; }))
+         fitted([](const Frame& f) { return std::array<double, 1>{f.opacity}; }))
         tracks.opacity().setKey({key.frame, std::clamp(key.value.at(0), 0.0, 1.0), key.easing});
 }
 
@@ -440,11 +441,11 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         if (!item || type == ZenubShape::Type::Path)
             return boundsOf(nodes);
         if (item->kind == LottieItem::Kind::PolyStar) {
-            const QVector<double> c = item->position.valueAt(frame);
+            const QPointF c = item->position.pointAt(frame);
             const double r = item->outerRadius.scalarAt(frame);
-            return QRectF(c.value(0) - r, c.value(1) - r, 2 * r, 2 * r);
+            return QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r);
         }
-        return centred(item->position.valueAt(frame), item->size.valueAt(frame));
+        return centred(item->position.pointAt(frame), item->size.pointAt(frame));
     };
     QVector<QTransform> matrices;
     QVector<QRectF> boxes;
@@ -528,16 +529,17 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         // stays; one that moves askew or turns over is kept as at the start.
         if (changing && !skewed && !flips) {
             QVector<ZenubPath> outlines;
-            QVector<QVector<double>> samples;
+            LottieSamples samples;
+            QVector<double> values;
             for (int f = 0; f < m_frames; ++f) {
                 ZenubPath outline = outlineAt(layer.localFrame(m_first + f)).mapped(normalise);
                 outline.setFillRule(nodes.getFillRule());
-                QVector<double> values;
+                values.clear();
                 for (const ZenubPath::Subpath& subpath : outline.getSubpaths())
                     for (const ZenubPathNode& node : subpath.nodes)
                         values << node.point.x() << node.point.y() << node.in.x() << node.in.y()
                                << node.out.x() << node.out.y();
-                if (!samples.isEmpty() && values.size() != samples.constFirst().size())
+                if (!samples.isEmpty() && values.size() != samples.at(0).size)
                     break;
                 samples.append(values);
                 outlines.append(outline);
@@ -574,12 +576,12 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         changing = item->roundness.isAnimated() || item->path.isAnimated();
         const QVector<const LottieTrack*> sources{&item->points, &item->innerRadius,
                                                   &item->outerRadius};
-        QVector<QVector<double>> counts;
-        QVector<QVector<double>> ratios;
+        LottieSamples counts;
+        LottieSamples ratios;
         for (int f = 0; f < m_frames; ++f) {
             const double at = layer.localFrame(m_first + f);
-            counts.append(QVector<double>{double(points(at))});
-            ratios.append(QVector<double>{inner(at)});
+            counts.append({double(points(at))});
+            ratios.append({inner(at)});
         }
         const QVector<LottieKeyFitter::Key> pointKeys =
             LottieKeyFitter::fit(counts, candidates(layer, LottieChain(), sources, false), 0.5);
@@ -637,11 +639,10 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         decompose(matrices.constFirst(), &degrees, &sx, &sy);
         shape.setCornerRadius(radius * sx);
         changing = false;
-        QVector<QVector<double>> radii;
+        LottieSamples radii;
         for (int f = 0; f < m_frames; ++f) {
             decompose(matrices.at(f), &degrees, &sx, &sy);
-            radii.append(
-                QVector<double>{item->roundness.scalarAt(layer.localFrame(m_first + f)) * sx});
+            radii.append({item->roundness.scalarAt(layer.localFrame(m_first + f)) * sx});
         }
         const QVector<LottieKeyFitter::Key> keys = LottieKeyFitter::fit(
             radii, candidates(layer, LottieChain(), {&item->roundness}, false));

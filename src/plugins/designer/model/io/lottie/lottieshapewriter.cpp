@@ -3,46 +3,56 @@
 
 #include "lottiepaintwriter.h"
 #include "lottietrackwriter.h"
+#include "model/io/zenub/zenubjsonwriter.h"
 #include "model/project/zenubshape.h"
 #include "model/project/zenubshapestate.h"
 #include "model/render/shapegeometry.h"
-
-#include <QPainterPath>
 
 #include <algorithm>
 
 namespace {
 
-QJsonArray point(const QPointF& p)
+void writePoint(ZenubJsonWriter& out, const QPointF& p)
 {
-    return {p.x(), p.y()};
+    out.beginArray();
+    out.value(p.x());
+    out.value(p.y());
+    out.endArray();
 }
 
-QJsonObject still(const QJsonValue& value)
+void writeBezierValue(ZenubJsonWriter& out, const QVector<ZenubPathNode>& nodes, bool closed)
 {
-    return {{QStringLiteral("a"), 0}, {QStringLiteral("k"), value}};
+    out.beginObject();
+    out.member("c", closed);
+    out.key("i");
+    out.beginArray();
+    for (const ZenubPathNode& node : nodes)
+        writePoint(out, node.in - node.point);
+    out.endArray();
+    out.key("o");
+    out.beginArray();
+    for (const ZenubPathNode& node : nodes)
+        writePoint(out, node.out - node.point);
+    out.endArray();
+    out.key("v");
+    out.beginArray();
+    for (const ZenubPathNode& node : nodes)
+        writePoint(out, node.point);
+    out.endArray();
+    out.endObject();
 }
 
-QJsonObject bezierValue(const QVector<ZenubPathNode>& nodes, bool closed)
+void writeBezier(ZenubJsonWriter& out, const QVector<ZenubPathNode>& nodes, bool closed)
 {
-    QJsonArray vertices;
-    QJsonArray in;
-    QJsonArray out;
-    for (const ZenubPathNode& node : nodes) {
-        vertices.append(point(node.point));
-        in.append(point(node.in - node.point));
-        out.append(point(node.out - node.point));
-    }
-    return {{QStringLiteral("c"), closed},
-            {QStringLiteral("v"), vertices},
-            {QStringLiteral("i"), in},
-            {QStringLiteral("o"), out}};
-}
-
-QJsonObject bezier(const QVector<ZenubPathNode>& nodes, bool closed)
-{
-    return {{QStringLiteral("ty"), QStringLiteral("sh")},
-            {QStringLiteral("ks"), still(bezierValue(nodes, closed))}};
+    out.beginObject();
+    out.key("ks");
+    out.beginObject();
+    out.member("a", 0);
+    out.key("k");
+    writeBezierValue(out, nodes, closed);
+    out.endObject();
+    out.member("ty", "sh");
+    out.endObject();
 }
 
 // A subpath as numbers: closed, node count, then each node's point and handles (relative).
@@ -72,7 +82,7 @@ QVector<double> subpathValues(const ZenubPath& path, int index, int nodes = 0)
     return values;
 }
 
-QJsonValue subpathJson(const QVector<double>& values)
+void writeSubpath(ZenubJsonWriter& out, const QVector<double>& values)
 {
     QVector<ZenubPathNode> nodes;
     for (int i = 2; i + 5 < values.size(); i += 6) {
@@ -80,7 +90,7 @@ QJsonValue subpathJson(const QVector<double>& values)
         nodes.append(ZenubPathNode(p, p + QPointF(values.at(i + 2), values.at(i + 3)),
                                    p + QPointF(values.at(i + 4), values.at(i + 5))));
     }
-    return bezierValue(nodes, values.value(0) != 0);
+    writeBezierValue(out, nodes, values.value(0) != 0);
 }
 
 // Outlines of the same subpaths and node counts, closed alike, mix; others hold.
@@ -97,7 +107,7 @@ bool sameForm(const ZenubPath& a, const ZenubPath& b)
 
 // Each subpath of an animated outline as a Lottie path of its own, keyed where the outline is;
 // a key with fewer subpaths gives the rest no nodes.
-QJsonArray pathItems(const ZenubTrack<ZenubPath>& track, double start)
+void writePathItems(ZenubJsonWriter& out, const ZenubTrack<ZenubPath>& track, double start)
 {
     QVector<ZenubPath> values{track.value()};
     for (const auto& key : track.keys())
@@ -109,16 +119,55 @@ QJsonArray pathItems(const ZenubTrack<ZenubPath>& track, double start)
                 nodes.append(0);
             nodes[i] = std::max(nodes.at(i), int(path.getSubpaths().at(i).nodes.size()));
         }
-    QJsonArray items;
     for (int i = 0; i < nodes.size(); ++i) {
         const int count = nodes.at(i);
         const LottieTrack subpath = LottieTrackWriter::of(
             track, start,
             [i, count](const ZenubPath& path) { return subpathValues(path, i, count); }, sameForm);
-        items.append(QJsonObject{{QStringLiteral("ty"), QStringLiteral("sh")},
-                                 {QStringLiteral("ks"), subpath.toJsonWith(subpathJson)}});
+        out.beginObject();
+        out.key("ks");
+        subpath.writeWith(out, writeSubpath);
+        out.member("ty", "sh");
+        out.endObject();
     }
-    return items;
+}
+
+// A track left empty as its identity, written without making one.
+void writeProperty(ZenubJsonWriter& out, const LottieTrack& track,
+                   std::initializer_list<double> identity, bool scalar)
+{
+    if (!track.keys().isEmpty()) {
+        track.write(out, scalar);
+        return;
+    }
+    out.beginObject();
+    out.member("a", 0);
+    out.key("k");
+    if (scalar && identity.size() == 1) {
+        out.value(*identity.begin());
+    } else {
+        out.beginArray();
+        for (const double value : identity)
+            out.value(value);
+        out.endArray();
+    }
+    out.endObject();
+}
+
+// A group of items, closed by its transform (players build a group from it: every group has
+// one).
+void writeGroup(ZenubJsonWriter& out, const char* name, const std::function<void()>& items,
+                const LottieTrack& scale)
+{
+    out.beginObject();
+    out.key("it");
+    out.beginArray();
+    items();
+    LottieShapeWriter::transform(out, {}, {}, scale, {}, {}, true);
+    out.endArray();
+    out.member("nm", QLatin1String(name));
+    out.member("ty", "gr");
+    out.endObject();
 }
 
 template<typename T>
@@ -225,127 +274,133 @@ QJsonArray LottieShapeWriter::colour(const QColor& color)
     return {color.redF(), color.greenF(), color.blueF()};
 }
 
-QJsonObject LottieShapeWriter::transform(const LottieTrack& anchor, const LottieTrack& position,
-                                         const LottieTrack& scale, const LottieTrack& rotation,
-                                         const LottieTrack& opacity, const QString& type)
+void LottieShapeWriter::transform(ZenubJsonWriter& out, const LottieTrack& anchor,
+                                  const LottieTrack& position, const LottieTrack& scale,
+                                  const LottieTrack& rotation, const LottieTrack& opacity,
+                                  bool item)
 {
-    const auto orDefault = [](const LottieTrack& track, std::initializer_list<double> identity) {
-        return track.keys().isEmpty() ? constant(identity) : track;
-    };
-    QJsonObject object{
-        {QStringLiteral("a"), orDefault(anchor, {0, 0}).toJson(false)},
-        {QStringLiteral("p"), orDefault(position, {0, 0}).toJson(false)},
-        {QStringLiteral("s"), orDefault(scale, {100, 100}).toJson(false)},
-        {QStringLiteral("r"), orDefault(rotation, {0}).toJson(true)},
-        {QStringLiteral("o"), orDefault(opacity, {100}).toJson(true)},
-    };
-    if (!type.isEmpty())
-        object.insert(QStringLiteral("ty"), type);
-    return object;
+    out.beginObject();
+    out.key("a");
+    writeProperty(out, anchor, {0, 0}, false);
+    out.key("o");
+    writeProperty(out, opacity, {100}, true);
+    out.key("p");
+    writeProperty(out, position, {0, 0}, false);
+    out.key("r");
+    writeProperty(out, rotation, {0}, true);
+    out.key("s");
+    writeProperty(out, scale, {100, 100}, false);
+    if (item)
+        out.member("ty", "tr");
+    out.endObject();
 }
 
-QJsonObject LottieShapeWriter::shape(const ZenubShape& shape, const LottieTrack& opacity) const
+void LottieShapeWriter::shape(ZenubJsonWriter& out, const ZenubShape& shape,
+                              const LottieTrack& opacity) const
 {
     const LottieBoxTracks box = LottieBoxTracks::of(shape, m_sceneStart);
     const LottieTrack faded = LottiePaintWriter::product(box.opacity, opacity);
-    return boxGroup(shape.getName(), content(shape, box, faded), box);
+    boxGroup(
+        out, shape.getName(), [&] { content(out, shape, box, faded); }, box);
 }
 
-QJsonObject LottieShapeWriter::boxGroup(const QString& name, const QJsonArray& items,
-                                        const LottieBoxTracks& box) const
+void LottieShapeWriter::boxGroup(ZenubJsonWriter& out, const QString& name,
+                                 const std::function<void()>& items,
+                                 const LottieBoxTracks& box) const
 {
     const LottieTrack centre = box.size.mapped([](const QVector<double>& v) {
         return QVector<double>{v.value(0) / 2, v.value(1) / 2};
     });
-    QJsonArray turned = items;
-    turned.append(transform(centre, centre, {}, box.rotation, {}, QStringLiteral("tr")));
-    const QJsonObject inner{{QStringLiteral("ty"), QStringLiteral("gr")},
-                            {QStringLiteral("nm"), QStringLiteral("Box")},
-                            {QStringLiteral("it"), turned}};
-    return {{QStringLiteral("ty"), QStringLiteral("gr")},
-            {QStringLiteral("nm"), name},
-            {QStringLiteral("it"),
-             QJsonArray{inner, transform({}, box.position, {}, {}, {}, QStringLiteral("tr"))}}};
+    out.beginObject();
+    out.key("it");
+    out.beginArray();
+    out.beginObject();
+    out.key("it");
+    out.beginArray();
+    items();
+    transform(out, centre, centre, {}, box.rotation, {}, true);
+    out.endArray();
+    out.member("nm", "Box");
+    out.member("ty", "gr");
+    out.endObject();
+    transform(out, {}, box.position, {}, {}, {}, true);
+    out.endArray();
+    out.member("nm", name);
+    out.member("ty", "gr");
+    out.endObject();
 }
 
-QJsonArray LottieShapeWriter::content(const ZenubShape& shape, const LottieBoxTracks& box,
-                                      const LottieTrack& opacity) const
+void LottieShapeWriter::content(ZenubJsonWriter& out, const ZenubShape& shape,
+                                const LottieBoxTracks& box, const LottieTrack& opacity) const
 {
     const LottieTrack& size = box.size;
     const ZenubShapeTracks& tracks = shape.tracks();
-    const auto scaledGroup = [&size](const QJsonArray& items) {
-        QJsonArray scaled = items;
-        scaled.append(transform({}, {}, size.mapped([](const QVector<double>& v) {
+    const auto scaledGroup = [&out, &size](const std::function<void()>& items) {
+        writeGroup(out, "Outline", items, size.mapped([](const QVector<double>& v) {
             return QVector<double>{v.value(0) * 100, v.value(1) * 100};
-        }),
-                                {}, {}, QStringLiteral("tr")));
-        return QJsonObject{{QStringLiteral("ty"), QStringLiteral("gr")},
-                           {QStringLiteral("nm"), QStringLiteral("Outline")},
-                           {QStringLiteral("it"), scaled}};
+        }));
     };
-    QJsonArray items;
     int fillRule = 1;
     switch (shape.getType()) {
     case ZenubShape::Type::Rectangle:
     case ZenubShape::Type::Ellipse: {
         const bool rectangle = shape.getType() == ZenubShape::Type::Rectangle;
-        QJsonObject item{
-            {QStringLiteral("ty"), rectangle ? QStringLiteral("rc") : QStringLiteral("el")},
-            {QStringLiteral("p"), size.mapped([](const QVector<double>& v) {
-                                          return QVector<double>{v.value(0) / 2, v.value(1) / 2};
-                                      })
-                                      .toJson(false)},
-            {QStringLiteral("s"), size.toJson(false)}};
-        if (rectangle)
-            item.insert(
-                QStringLiteral("r"),
-                LottieTrackWriter::of(tracks.cornerRadius(), m_sceneStart, number).toJson(true));
-        items.append(item);
+        out.beginObject();
+        out.key("p");
+        size.mapped([](const QVector<double>& v) {
+                return QVector<double>{v.value(0) / 2, v.value(1) / 2};
+            })
+            .write(out, false);
+        if (rectangle) {
+            out.key("r");
+            LottieTrackWriter::of(tracks.cornerRadius(), m_sceneStart, number).write(out, true);
+        }
+        out.key("s");
+        size.write(out, false);
+        out.member("ty", rectangle ? QLatin1String("rc") : QLatin1String("el"));
+        out.endObject();
         break;
     }
     case ZenubShape::Type::Path:
-        items.append(scaledGroup(pathItems(tracks.path(), m_sceneStart)));
+        scaledGroup([&] { writePathItems(out, tracks.path(), m_sceneStart); });
         if (shape.getPath().getFillRule() == ZenubPath::FillRule::EvenOdd)
             fillRule = 2;
         break;
     case ZenubShape::Type::Polygon:
     case ZenubShape::Type::Star:
-        items.append(scaledGroup({polyStar(shape)}));
+        scaledGroup([&] { polyStar(out, shape); });
         break;
     case ZenubShape::Type::Group: {
-        QJsonArray members;
-        const QVector<ZenubShape>& shapes = shape.getMembers();
-        // The first item of a Lottie group is drawn on top.
-        for (auto it = shapes.crbegin(); it != shapes.crend(); ++it)
-            members.append(this->shape(*it, opacity));
         const QSizeF content = shape.getContentSize();
-        members.append(transform({}, {}, size.mapped([content](const QVector<double>& v) {
-            return QVector<double>{content.width() > 0 ? v.value(0) / content.width() * 100 : 100,
-                                   content.height() > 0 ? v.value(1) / content.height() * 100
-                                                        : 100};
-        }),
-                                 {}, {}, QStringLiteral("tr")));
-        return {QJsonObject{{QStringLiteral("ty"), QStringLiteral("gr")},
-                            {QStringLiteral("nm"), QStringLiteral("Content")},
-                            {QStringLiteral("it"), members}}};
+        writeGroup(
+            out, "Content",
+            [&] {
+                const QVector<ZenubShape>& shapes = shape.getMembers();
+                // The first item of a Lottie group is drawn on top.
+                for (auto it = shapes.crbegin(); it != shapes.crend(); ++it)
+                    this->shape(out, *it, opacity);
+            },
+            size.mapped([content](const QVector<double>& v) {
+                return QVector<double>{
+                    content.width() > 0 ? v.value(0) / content.width() * 100 : 100,
+                    content.height() > 0 ? v.value(1) / content.height() * 100 : 100};
+            }));
+        return;
     }
     case ZenubShape::Type::Text:
     case ZenubShape::Type::Image:
-        return {};
+        return;
     }
     // The first drawn is the last listed: the stroke goes over the fill.
     const LottiePaintWriter paints(m_sceneStart);
     if (everShown(tracks.stroke(), tracks.strokeOpacity()) &&
         anyOf<double>(tracks.strokeWidth(), [](double width) { return width > 0; }))
-        for (const QJsonValue& stroke : paints.stroke(tracks, shape.getStroke(), size, opacity))
-            items.append(stroke);
+        paints.stroke(out, tracks, shape.getStroke(), size, opacity);
     if (everShown(tracks.fill(), tracks.fillOpacity()))
-        for (const QJsonValue& fill : paints.fill(tracks, fillRule, size, opacity))
-            items.append(fill);
-    return items;
+        paints.fill(out, tracks, fillRule, size, opacity);
 }
 
-QJsonObject LottieShapeWriter::polyStar(const ZenubShape& shape) const
+void LottieShapeWriter::polyStar(ZenubJsonWriter& out, const ZenubShape& shape) const
 {
     const ZenubShapeTracks& tracks = shape.tracks();
     const bool star = shape.getType() == ZenubShape::Type::Star;
@@ -371,43 +426,51 @@ QJsonObject LottieShapeWriter::polyStar(const ZenubShape& shape) const
             [&outlineAt](double from, double to) {
                 return sameForm(outlineAt(from), outlineAt(to));
             });
-        return {{QStringLiteral("ty"), QStringLiteral("sh")},
-                {QStringLiteral("ks"), outline.toJsonWith(subpathJson)}};
+        out.beginObject();
+        out.key("ks");
+        outline.writeWith(out, writeSubpath);
+        out.member("ty", "sh");
+        out.endObject();
+        return;
     }
-    QJsonObject item{{QStringLiteral("ty"), QStringLiteral("sr")},
-                     {QStringLiteral("sy"), star ? 1 : 2},
-                     {QStringLiteral("d"), 1},
-                     {QStringLiteral("pt"),
-                      LottieTrackWriter::steps(tracks.points(), m_sceneStart).toJson(true)},
-                     {QStringLiteral("p"), constant({0.5, 0.5}).toJson(false)},
-                     {QStringLiteral("r"), constant({0}).toJson(true)},
-                     {QStringLiteral("or"), constant({0.5}).toJson(true)},
-                     {QStringLiteral("os"), constant({0}).toJson(true)}};
+    out.beginObject();
+    out.member("d", 1);
     if (star) {
-        item.insert(QStringLiteral("ir"),
-                    LottieTrackWriter::of(tracks.innerRadius(), m_sceneStart, [](double r) {
-                        return number(0.5 * r);
-                    }).toJson(true));
-        item.insert(QStringLiteral("is"), constant({0}).toJson(true));
+        out.key("ir");
+        LottieTrackWriter::of(tracks.innerRadius(), m_sceneStart, [](double r) {
+            return number(0.5 * r);
+        }).write(out, true);
+        out.key("is");
+        constant({0}).write(out, true);
     }
-    return item;
+    out.key("or");
+    constant({0.5}).write(out, true);
+    out.key("os");
+    constant({0}).write(out, true);
+    out.key("p");
+    constant({0.5, 0.5}).write(out, false);
+    out.key("pt");
+    LottieTrackWriter::steps(tracks.points(), m_sceneStart).write(out, true);
+    out.key("r");
+    constant({0}).write(out, true);
+    out.member("sy", star ? 1 : 2);
+    out.member("ty", "sr");
+    out.endObject();
 }
 
-QJsonObject LottieShapeWriter::outline(const QString& name,
-                                       const QVector<QPair<QPainterPath, QJsonObject>>& outlines,
-                                       const LottieBoxTracks& box) const
+void LottieShapeWriter::outline(ZenubJsonWriter& out, const QString& name,
+                                const QVector<LottieGlyphs>& glyphs,
+                                const LottieBoxTracks& box) const
 {
-    QJsonArray items;
-    for (auto it = outlines.crbegin(); it != outlines.crend(); ++it) {
-        QJsonArray glyphs;
-        for (const auto& subpath : subpathsOf(it->first))
-            glyphs.append(bezier(subpath.first, subpath.second));
-        glyphs.append(it->second);
-        // Players build a group from its transform: every group has one.
-        glyphs.append(transform({}, {}, {}, {}, {}, QStringLiteral("tr")));
-        items.append(QJsonObject{{QStringLiteral("ty"), QStringLiteral("gr")},
-                                 {QStringLiteral("nm"), QStringLiteral("Glyphs")},
-                                 {QStringLiteral("it"), glyphs}});
-    }
-    return boxGroup(name, items, box);
+    const auto items = [&] {
+        for (auto it = glyphs.crbegin(); it != glyphs.crend(); ++it)
+            writeGroup(out, "Glyphs",
+                       [&] {
+                           for (const auto& subpath : subpathsOf(it->outline))
+                               writeBezier(out, subpath.first, subpath.second);
+                           LottiePaintWriter::solid(out, it->rgb, it->opacity);
+                       },
+                       {});
+    };
+    boxGroup(out, name, items, box);
 }

@@ -5,10 +5,10 @@
 #include "lottietrack.h"
 
 #include <QJsonArray>
-#include <QJsonObject>
+#include <QPainterPath>
 
+class ZenubJsonWriter;
 class ZenubShape;
-class QPainterPath;
 
 /*! A shape's box over time as Lottie properties, with its frames counted from the animation's
  * start. */
@@ -21,6 +21,14 @@ struct LottieBoxTracks
 
     /*! The tracks of \a shape, whose scene starts at frame \a sceneStart of the animation. */
     static LottieBoxTracks of(const ZenubShape& shape, double sceneStart);
+};
+
+/*! Outlines filled with one colour: a text's glyphs of one colour in one layout. */
+struct LottieGlyphs
+{
+    QPainterPath outline;
+    LottieTrack rgb;     // 0..1 each
+    LottieTrack opacity; // 0..1
 };
 
 /*!
@@ -42,29 +50,31 @@ public:
     explicit LottieShapeWriter(double sceneStart);
 
     /*! The group for \a shape, faded by \a opacity (its groups' opacity, 0..1) beside its own. */
-    QJsonObject shape(const ZenubShape& shape, const LottieTrack& opacity) const;
+    void shape(ZenubJsonWriter& out, const ZenubShape& shape, const LottieTrack& opacity) const;
     /*!
         A group drawing each outline (box pixels, from \a box's corner) with its fill item: a
         text's glyphs as outlines.
     */
-    QJsonObject outline(const QString& name,
-                        const QVector<QPair<QPainterPath, QJsonObject>>& outlines,
-                        const LottieBoxTracks& box) const;
+    void outline(ZenubJsonWriter& out, const QString& name, const QVector<LottieGlyphs>& glyphs,
+                 const LottieBoxTracks& box) const;
 
-    /*! A layer or group transform; tracks left empty are written as their identity. */
-    static QJsonObject transform(const LottieTrack& anchor, const LottieTrack& position,
-                                 const LottieTrack& scale, const LottieTrack& rotation,
-                                 const LottieTrack& opacity, const QString& type);
+    /*!
+        A layer's transform, or a group's (\a item: with its type); tracks left empty are
+        written as their identity.
+    */
+    static void transform(ZenubJsonWriter& out, const LottieTrack& anchor,
+                          const LottieTrack& position, const LottieTrack& scale,
+                          const LottieTrack& rotation, const LottieTrack& opacity, bool item);
     static LottieTrack constant(std::initializer_list<double> values);
     /*! The Lottie name of a colour: [r, g, b] in 0..1. */
     static QJsonArray colour(const QColor& color);
 
 private:
-    QJsonArray content(const ZenubShape& shape, const LottieBoxTracks& box,
-                       const LottieTrack& opacity) const;
-    QJsonObject polyStar(const ZenubShape& shape) const;
-    QJsonObject boxGroup(const QString& name, const QJsonArray& items,
-                         const LottieBoxTracks& box) const;
+    void content(ZenubJsonWriter& out, const ZenubShape& shape, const LottieBoxTracks& box,
+                 const LottieTrack& opacity) const;
+    void polyStar(ZenubJsonWriter& out, const ZenubShape& shape) const;
+    void boxGroup(ZenubJsonWriter& out, const QString& name, const std::function<void()>& items,
+                  const LottieBoxTracks& box) const;
 
     double m_sceneStart = 0;
 };

@@ -111,7 +111,7 @@ QString LottieTextWriter::fontName(const QFont& font)
     return name;
 }
 
-QJsonObject LottieTextWriter::layer(const ZenubShape& text, QJsonObject base, double sceneStart)
+LottieTextLayer LottieTextWriter::layer(const ZenubShape& text, double sceneStart)
 {
     const LottieBoxTracks box = LottieBoxTracks::of(text, sceneStart);
     const ZenubShapeTracks& tracks = text.tracks();
@@ -125,7 +125,8 @@ QJsonObject LottieTextWriter::layer(const ZenubShape& text, QJsonObject base, do
     LottieTrackWriter::span(
         tracks, {ZenubProperty::Size, ZenubProperty::FontSize, ZenubProperty::Fill}, &first, &last);
     QJsonArray documents;
-    LottieTrack anchor;
+    LottieTextLayer result;
+    LottieTrack& anchor = result.anchor;
     QJsonObject previous;
     for (int frame = first; frame <= last; ++frame) {
         const QSizeF size = shownSize(text, frame);
@@ -153,7 +154,7 @@ QJsonObject LottieTextWriter::layer(const ZenubShape& text, QJsonObject base, do
         anchor.append(key);
     }
     // The words turn about the box's centre, which the layer's position places.
-    const LottieTrack centre = LottieTrack::combined(
+    result.position = LottieTrack::combined(
         box.position, box.size,
         [](const QVector<double>& p, const QVector<double>& s) {
             return QVector<double>{p.value(0) + s.value(0) / 2, p.value(1) + s.value(1) / 2};
@@ -165,24 +166,22 @@ QJsonObject LottieTextWriter::layer(const ZenubShape& text, QJsonObject base, do
         });
     const LottieTrack paintOpacity = LottieTrackWriter::of(
         tracks.fillOpacity(), sceneStart, [](double o) { return QVector<double>{o}; });
-    const LottieTrack opacity =
+    result.opacity =
         LottiePaintWriter::product(LottiePaintWriter::product(box.opacity, alpha), paintOpacity)
             .mapped([](const QVector<double>& o) { return QVector<double>{o.value(0) * 100}; });
-    base.insert(QStringLiteral("ks"),
-                LottieShapeWriter::transform(anchor, centre, {}, box.rotation, opacity, QString()));
-    base.insert(QStringLiteral("t"),
-                QJsonObject{{QStringLiteral("d"), QJsonObject{{QStringLiteral("k"), documents}}},
-                            {QStringLiteral("p"), QJsonObject()},
-                            {QStringLiteral("m"),
-                             QJsonObject{{QStringLiteral("g"), 1},
-                                         {QStringLiteral("a"),
-                                          LottieShapeWriter::constant({0, 0}).toJson(false)}}},
-                            {QStringLiteral("a"), QJsonArray()}});
-    return base;
+    result.rotation = box.rotation;
+    const QJsonObject still{{QStringLiteral("a"), 0}, {QStringLiteral("k"), QJsonArray{0, 0}}};
+    result.text = {
+        {QStringLiteral("d"), QJsonObject{{QStringLiteral("k"), documents}}},
+        {QStringLiteral("p"), QJsonObject()},
+        {QStringLiteral("m"), QJsonObject{{QStringLiteral("g"), 1}, {QStringLiteral("a"), still}}},
+        {QStringLiteral("a"), QJsonArray()}};
+    return result;
 }
 
-QJsonObject LottieTextWriter::outline(const ZenubShape& text, const LottieShapeWriter& writer,
-                                      const LottieTrack& opacity, double sceneStart) const
+void LottieTextWriter::outline(ZenubJsonWriter& out, const ZenubShape& text,
+                               const LottieShapeWriter& writer, const LottieTrack& opacity,
+                               double sceneStart) const
 {
     const LottieBoxTracks box = LottieBoxTracks::of(text, sceneStart);
     const ZenubShapeTracks& tracks = text.tracks();
@@ -215,7 +214,7 @@ QJsonObject LottieTextWriter::outline(const ZenubShape& text, const LottieShapeW
         LottieTrackWriter::of(tracks.fill(), sceneStart, [](const ZenubPaint& p) {
             return QVector<double>{colourOf(p).alphaF()};
         });
-    QVector<QPair<QPainterPath, QJsonObject>> filled;
+    QVector<LottieGlyphs> filled;
     for (int i = 0; i < layouts.size(); ++i) {
         LottieTrack shown({1});
         if (layouts.size() > 1) {
@@ -232,12 +231,11 @@ QJsonObject LottieTextWriter::outline(const ZenubShape& text, const LottieShapeW
         for (const auto& entry : layouts.at(i)) {
             const bool own = entry.second.isValid();
             const LottieTrack alpha = own ? LottieTrack({entry.second.alphaF()}) : fillAlpha;
-            filled.append({entry.first, LottiePaintWriter::solid(
-                                            own ? LottieTrack(rgb(entry.second)) : fillColour,
-                                            LottiePaintWriter::product(visible, alpha))});
+            filled.append({entry.first, own ? LottieTrack(rgb(entry.second)) : fillColour,
+                           LottiePaintWriter::product(visible, alpha)});
         }
     }
-    return writer.outline(text.getName(), filled, box);
+    writer.outline(out, text.getName(), filled, box);
 }
 
 QVector<QPair<QPainterPath, QColor>> LottieTextWriter::glyphsOf(const ZenubText& content,

@@ -11,10 +11,22 @@
 #include <QStringList>
 #include <QVector>
 
+#include "lottietrack.h"
+
 class LottieShapeWriter;
-class LottieTrack;
+class ZenubJsonWriter;
 class ZenubShape;
 class ZenubText;
+
+/*! What a text layer holds beside every layer's members: its transform's tracks, its words. */
+struct LottieTextLayer
+{
+    LottieTrack anchor;
+    LottieTrack position;
+    LottieTrack rotation;
+    LottieTrack opacity;
+    QJsonObject text;
+};
 
 /*!
     Writes texts: as text layers, with the lines broken where the editor breaks them, each
@@ -30,11 +42,11 @@ public:
     /*! Why fitsTextLayer() is false, as a sentence. */
     static QString whyOutlines(const ZenubShape& text);
 
-    /*! \a base (a text layer's common members) with the words of \a text. */
-    QJsonObject layer(const ZenubShape& text, QJsonObject base, double sceneStart);
+    /*! The text layer's own part for \a text. */
+    LottieTextLayer layer(const ZenubShape& text, double sceneStart);
     /*! The glyphs of \a text as a group of outlines. */
-    QJsonObject outline(const ZenubShape& text, const LottieShapeWriter& writer,
-                        const LottieTrack& opacity, double sceneStart) const;
+    void outline(ZenubJsonWriter& out, const ZenubShape& text, const LottieShapeWriter& writer,
+                 const LottieTrack& opacity, double sceneStart) const;
     const QJsonArray& fonts() const { return m_fonts; }
 
 private:

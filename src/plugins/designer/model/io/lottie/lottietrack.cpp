@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "lottietrack.h"
 
-#include <QJsonArray>
+#include "model/io/zenub/zenubjsonwriter.h"
+
 #include <QPointF>
 
 #include <algorithm>
@@ -9,29 +10,28 @@
 
 namespace {
 
-QJsonArray numbers(const QVector<double>& values)
+void writeNumbers(ZenubJsonWriter& out, const QVector<double>& values)
 {
-    QJsonArray array;
+    out.beginArray();
     for (const double value : values)
-        array.append(value);
-    return array;
+        out.value(value);
+    out.endArray();
 }
 
-// A key's value is always a list: a number or an outline is one in a list of its own.
-QJsonArray keyValue(const QJsonValue& value)
+void writeTangent(ZenubJsonWriter& out, const QVector<ZenubEasing>& easing, bool leaving)
 {
-    return value.isArray() ? value.toArray() : QJsonArray{value};
-}
-
-QJsonObject tangent(const QVector<ZenubEasing>& easing, bool out)
-{
-    QJsonArray x;
-    QJsonArray y;
-    for (const ZenubEasing& curve : easing) {
-        x.append(out ? curve.x1() : curve.x2());
-        y.append(out ? curve.y1() : curve.y2());
-    }
-    return {{QStringLiteral("x"), x}, {QStringLiteral("y"), y}};
+    out.beginObject();
+    out.key("x");
+    out.beginArray();
+    for (const ZenubEasing& curve : easing)
+        out.value(leaving ? curve.x1() : curve.x2());
+    out.endArray();
+    out.key("y");
+    out.beginArray();
+    for (const ZenubEasing& curve : easing)
+        out.value(leaving ? curve.y1() : curve.y2());
+    out.endArray();
+    out.endObject();
 }
 
 QPointF cubic(const QPointF& p0, const QPointF& p1, const QPointF& p2, const QPointF& p3, double s)
@@ -96,6 +96,12 @@ bool LottieKey::hasSpatialTangents() const
     return nonZero(spatialOut) || nonZero(spatialIn);
 }
 
+QVector<ZenubEasing> LottieKey::linear()
+{
+    static const QVector<ZenubEasing> curve{ZenubEasing()};
+    return curve;
+}
+
 LottieTrack::LottieTrack(const QVector<double>& still)
 {
     LottieKey key;
@@ -108,28 +114,74 @@ QVector<double> LottieTrack::first() const
     return m_keys.isEmpty() ? QVector<double>() : m_keys.constFirst().value;
 }
 
-QVector<double> LottieTrack::valueAt(double frame) const
+const LottieKey& LottieTrack::segment(double frame, const LottieKey** to, double* t) const
 {
-    if (m_keys.isEmpty())
-        return {};
+    *to = nullptr;
     if (m_keys.size() == 1 || frame <= m_keys.constFirst().frame)
-        return m_keys.constFirst().value;
+        return m_keys.constFirst();
     if (frame >= m_keys.constLast().frame)
-        return m_keys.constLast().value;
+        return m_keys.constLast();
     const auto next =
         std::upper_bound(m_keys.cbegin(), m_keys.cend(), frame,
                          [](double at, const LottieKey& key) { return at < key.frame; });
     const LottieKey& from = *(next - 1);
-    const LottieKey& to = *next;
-    if (from.hold || to.frame <= from.frame)
+    if (from.hold || next->frame <= from.frame)
+        return from;
+    *to = &*next;
+    *t = (frame - from.frame) / (next->frame - from.frame);
+    return from;
+}
+
+QVector<double> LottieTrack::valueAt(double frame) const
+{
+    if (m_keys.isEmpty())
+        return {};
+    const LottieKey* to = nullptr;
+    double t = 0;
+    const LottieKey& from = segment(frame, &to, &t);
+    if (!to)
         return from.value;
-    const double t = (frame - from.frame) / (to.frame - from.frame);
     if (from.value.size() >= 2 && from.hasSpatialTangents())
-        return alongCurve(from, to, from.easingOf(0).valueFor(t));
+        return alongCurve(from, *to, from.easingOf(0).valueFor(t));
     QVector<double> value = from.value;
     for (int d = 0; d < value.size(); ++d)
-        value[d] += (to.value.value(d) - value[d]) * from.easingOf(d).valueFor(t);
+        value[d] += (to->value.value(d) - value[d]) * from.easingOf(d).valueFor(t);
     return value;
+}
+
+double LottieTrack::scalarAt(double frame) const
+{
+    if (m_keys.isEmpty())
+        return 0;
+    const LottieKey* to = nullptr;
+    double t = 0;
+    const LottieKey& from = segment(frame, &to, &t);
+    if (!to || from.value.isEmpty())
+        return from.value.value(0);
+    if (from.value.size() >= 2 && from.hasSpatialTangents())
+        return alongCurve(from, *to, from.easingOf(0).valueFor(t)).value(0);
+    const double value = from.value.at(0);
+    return value + (to->value.value(0) - value) * from.easingOf(0).valueFor(t);
+}
+
+QPointF LottieTrack::pointAt(double frame) const
+{
+    if (m_keys.isEmpty())
+        return QPointF();
+    const LottieKey* to = nullptr;
+    double t = 0;
+    const LottieKey& from = segment(frame, &to, &t);
+    if (!to || from.value.isEmpty())
+        return QPointF(from.value.value(0), from.value.value(1));
+    if (from.value.size() >= 2 && from.hasSpatialTangents()) {
+        const QVector<double> value = alongCurve(from, *to, from.easingOf(0).valueFor(t));
+        return QPointF(value.at(0), value.at(1));
+    }
+    const auto at = [&](int d) {
+        const double value = from.value.at(d);
+        return value + (to->value.value(d) - value) * from.easingOf(d).valueFor(t);
+    };
+    return QPointF(at(0), from.value.size() >= 2 ? at(1) : 0.0);
 }
 
 LottieTrack
@@ -212,38 +264,74 @@ LottieTrack LottieTrack::sampled(double first, double last, double offset,
     return result.simplified();
 }
 
-QJsonObject LottieTrack::toJson(bool scalar) const
+void LottieTrack::write(ZenubJsonWriter& out, bool scalar) const
 {
-    return toJsonWith([scalar](const QVector<double>& values) -> QJsonValue {
-        if (scalar && values.size() == 1)
-            return values.constFirst();
-        return numbers(values);
-    });
+    if (isAnimated()) {
+        // A key's value is always a list, a single number too.
+        writeKeys(out, writeNumbers);
+        return;
+    }
+    out.beginObject();
+    out.member("a", 0);
+    out.key("k");
+    const QVector<double> value = first();
+    if (scalar && value.size() == 1)
+        out.value(value.constFirst());
+    else
+        writeNumbers(out, value);
+    out.endObject();
 }
 
-QJsonObject
-LottieTrack::toJsonWith(const std::function<QJsonValue(const QVector<double>&)>& value) const
+void LottieTrack::writeWith(
+    ZenubJsonWriter& out,
+    const std::function<void(ZenubJsonWriter&, const QVector<double>&)>& value) const
 {
-    if (!isAnimated())
-        return {{QStringLiteral("a"), 0}, {QStringLiteral("k"), value(first())}};
-    QJsonArray keys;
+    if (isAnimated()) {
+        writeKeys(out, [&value](ZenubJsonWriter& keyOut, const QVector<double>& values) {
+            keyOut.beginArray();
+            value(keyOut, values);
+            keyOut.endArray();
+        });
+        return;
+    }
+    out.beginObject();
+    out.member("a", 0);
+    out.key("k");
+    value(out, first());
+    out.endObject();
+}
+
+void LottieTrack::writeKeys(
+    ZenubJsonWriter& out,
+    const std::function<void(ZenubJsonWriter&, const QVector<double>&)>& value) const
+{
+    out.beginObject();
+    out.member("a", 1);
+    out.key("k");
+    out.beginArray();
     for (int i = 0; i < m_keys.size(); ++i) {
         const LottieKey& key = m_keys.at(i);
-        QJsonObject object{{QStringLiteral("t"), key.frame},
-                           {QStringLiteral("s"), keyValue(value(key.value))}};
-        if (i + 1 < m_keys.size()) {
-            if (key.hold) {
-                object.insert(QStringLiteral("h"), 1);
-            } else {
-                object.insert(QStringLiteral("o"), tangent(key.easing, true));
-                object.insert(QStringLiteral("i"), tangent(key.easing, false));
-            }
-            if (key.hasSpatialTangents()) {
-                object.insert(QStringLiteral("to"), numbers(key.spatialOut));
-                object.insert(QStringLiteral("ti"), numbers(key.spatialIn));
-            }
+        const bool leads = i + 1 < m_keys.size();
+        out.beginObject();
+        if (leads && key.hold) {
+            out.member("h", 1);
+        } else if (leads) {
+            out.key("i");
+            writeTangent(out, key.easing, false);
+            out.key("o");
+            writeTangent(out, key.easing, true);
         }
-        keys.append(object);
+        out.key("s");
+        value(out, key.value);
+        out.member("t", key.frame);
+        if (leads && key.hasSpatialTangents()) {
+            out.key("ti");
+            writeNumbers(out, key.spatialIn);
+            out.key("to");
+            writeNumbers(out, key.spatialOut);
+        }
+        out.endObject();
     }
-    return {{QStringLiteral("a"), 1}, {QStringLiteral("k"), keys}};
+    out.endArray();
+    out.endObject();
 }

@@ -4,10 +4,12 @@
 
 #include "model/project/zenubeasing.h"
 
-#include <QJsonObject>
+#include <QPointF>
 #include <QVector>
 
 #include <functional>
+
+class ZenubJsonWriter;
 
 /*! One key of a Lottie property: its frame, its value and how the value goes on to the next key. */
 struct LottieKey
@@ -17,7 +19,7 @@ struct LottieKey
     /*! The value stays until the next key's frame. */
     bool hold = false;
     /*! The timing curve to the next key (per dimension when the file gives one per dimension). */
-    QVector<ZenubEasing> easing{ZenubEasing()};
+    QVector<ZenubEasing> easing = linear();
     /*! A position's way through space to the next key: tangents relative to the two values. */
     QVector<double> spatialOut;
     QVector<double> spatialIn;
@@ -27,6 +29,8 @@ struct LottieKey
         return easing.at(dimension < easing.size() ? dimension : 0);
     }
     bool hasSpatialTangents() const;
+    /*! One linear curve, shared: keys are made by the hundred thousand. */
+    static QVector<ZenubEasing> linear();
 };
 
 /*!
@@ -40,6 +44,16 @@ class LottieTrack
 public:
     LottieTrack() = default;
     explicit LottieTrack(const QVector<double>& still);
+    /*!
+        The still track of whole numbers \a Values, made once: the defaults of every item read,
+        whose copies share it and allocate nothing.
+    */
+    template<int... Values>
+    static const LottieTrack& still()
+    {
+        static const LottieTrack track(QVector<double>{double(Values)...});
+        return track;
+    }
 
     bool isAnimated() const { return m_keys.size() > 1; }
     const QVector<LottieKey>& keys() const { return m_keys; }
@@ -50,7 +64,10 @@ public:
     QVector<double> first() const;
 
     QVector<double> valueAt(double frame) const;
-    double scalarAt(double frame) const { return valueAt(frame).value(0); }
+    /*! The first value at \a frame, the same as valueAt()'s, without making a list. */
+    double scalarAt(double frame) const;
+    /*! The first two values at \a frame as a point, the same as valueAt()'s. */
+    QPointF pointAt(double frame) const;
 
     /*! The same keys and timing with each value mapped by \a map (exact for maps that are affine).
      */
@@ -81,11 +98,22 @@ public:
                                const std::function<bool(double, double)>& mixes = nullptr);
 
     /*! {"a": 0, "k": value} or {"a": 1, "k": [keys]}; \a scalar writes one number for 1 value. */
-    QJsonObject toJson(bool scalar) const;
-    /*! The same, with each value written by \a value. */
-    QJsonObject toJsonWith(const std::function<QJsonValue(const QVector<double>&)>& value) const;
+    void write(ZenubJsonWriter& out, bool scalar) const;
+    /*! The same, with each value written by \a value (in a list of its own in a key). */
+    void
+    writeWith(ZenubJsonWriter& out,
+              const std::function<void(ZenubJsonWriter&, const QVector<double>&)>& value) const;
 
 private:
+    /*!
+        The key \a frame is at or after; \a to is the next key and \a t the part of the way to
+        it, or null where the value holds.
+    */
+    const LottieKey& segment(double frame, const LottieKey** to, double* t) const;
+    void
+    writeKeys(ZenubJsonWriter& out,
+              const std::function<void(ZenubJsonWriter&, const QVector<double>&)>& value) const;
+
     QVector<LottieKey> m_keys;
 };
 

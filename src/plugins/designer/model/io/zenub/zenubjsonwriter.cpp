@@ -2,6 +2,8 @@
 #include "zenubjsonwriter.h"
 
 #include <QIODevice>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLocale>
 
 #include <cmath>
@@ -19,8 +21,9 @@ char hexDigit(uint value)
 
 } // namespace
 
-ZenubJsonWriter::ZenubJsonWriter(QIODevice* device)
+ZenubJsonWriter::ZenubJsonWriter(QIODevice* device, Layout layout)
     : m_device(device)
+    , m_compact(layout == Layout::Compact)
 {
     m_buffer.reserve(blockSize + 4096);
 }
@@ -58,14 +61,26 @@ void ZenubJsonWriter::key(QLatin1String name)
                "members must come in ascending order of their keys");
     m_lastKey.last() = name;
 #endif
-    if (m_open.last())
-        append(",\n", 2);
+    beginMember();
+    append(name.data(), name.size());
+    if (m_compact)
+        append("\":", 2);
+    else
+        append("\": ", 3);
+    m_afterKey = true;
+}
+
+void ZenubJsonWriter::beginMember()
+{
+    if (m_open.last()) {
+        if (m_compact)
+            append(',');
+        else
+            append(",\n", 2);
+    }
     m_open.last() = true;
     indent(m_open.size());
     append('"');
-    append(name.data(), name.size());
-    append("\": ", 3);
-    m_afterKey = true;
 }
 
 void ZenubJsonWriter::value(const QString& text)
@@ -98,6 +113,68 @@ void ZenubJsonWriter::value(bool flag)
         append("true", 4);
     else
         append("false", 5);
+}
+
+void ZenubJsonWriter::value(QLatin1String text)
+{
+    for (const char c : text)
+        if (c < 0x20 || c == '"' || c == '\\') // also every byte above ASCII
+            return value(QString(text));
+    beginValue();
+    append('"');
+    append(text.data(), text.size());
+    append('"');
+}
+
+void ZenubJsonWriter::value(const QJsonValue& json)
+{
+    switch (json.type()) {
+    case QJsonValue::Object: {
+        const QJsonObject object = json.toObject();
+        beginObject();
+        // QJsonObject keeps its members in the order of their keys.
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+            beginMember();
+            writeEscaped(it.key());
+            if (m_compact)
+                append("\":", 2);
+            else
+                append("\": ", 3);
+            m_afterKey = true;
+            value(it.value());
+        }
+        endObject();
+        break;
+    }
+    case QJsonValue::Array:
+        beginArray();
+        for (const QJsonValue& element : json.toArray())
+            value(element);
+        endArray();
+        break;
+    case QJsonValue::String:
+        value(json.toString());
+        break;
+    case QJsonValue::Double:
+        value(json.toDouble());
+        break;
+    case QJsonValue::Bool:
+        value(json.toBool());
+        break;
+    case QJsonValue::Null:
+    case QJsonValue::Undefined:
+        beginValue();
+        append("null", 4);
+        break;
+    }
+}
+
+void ZenubJsonWriter::raw(const QByteArray& json)
+{
+    beginValue();
+    append(json.constData(), json.size());
+    if (m_device && m_buffer.size() >= blockSize)
+        finish();
 }
 
 void ZenubJsonWriter::base64(const QByteArray& data)
@@ -144,7 +221,7 @@ void ZenubJsonWriter::beginValue()
     if (m_open.isEmpty())
         return;
     if (m_open.last())
-        append(",\n", 2);
+        append(m_compact ? "," : ",\n", m_compact ? 1 : 2);
     m_open.last() = true;
     indent(m_open.size());
 }
@@ -153,18 +230,19 @@ void ZenubJsonWriter::open(char bracket)
 {
     beginValue();
     append(bracket);
-    append('\n');
+    if (!m_compact)
+        append('\n');
     m_open.append(false);
 }
 
 void ZenubJsonWriter::close(char bracket)
 {
-    if (m_open.last())
+    if (m_open.last() && !m_compact)
         append('\n');
     m_open.removeLast();
     indent(m_open.size());
     append(bracket);
-    if (m_open.isEmpty())
+    if (m_open.isEmpty() && !m_compact)
         append('\n');
     if (m_device && m_buffer.size() >= blockSize)
         finish();
@@ -172,6 +250,8 @@ void ZenubJsonWriter::close(char bracket)
 
 void ZenubJsonWriter::indent(int depth)
 {
+    if (m_compact)
+        return;
     static const char spaces[] = "                                                                ";
     int count = depth * 4;
     while (count > 0) {

@@ -9,6 +9,7 @@
 #include <QtGlobal>
 
 class QIODevice;
+class QJsonValue;
 class ZenubPictureTable;
 
 /*!
@@ -18,12 +19,14 @@ class ZenubPictureTable;
     order of their keys: callers give them in that order.
 
     With a device the bytes are written to it in large blocks as they grow; without one they are
-    kept for takeBytes().
+    kept for takeBytes(). Compact writers give the bytes of QJsonDocument::Compact instead.
 */
 class ZenubJsonWriter
 {
 public:
-    explicit ZenubJsonWriter(QIODevice* device = nullptr);
+    enum class Layout { Indented, Compact };
+
+    explicit ZenubJsonWriter(QIODevice* device = nullptr, Layout layout = Layout::Indented);
 
     void beginObject();
     void endObject();
@@ -31,11 +34,27 @@ public:
     void endArray();
     /*! Starts the member \a name of the current object; its value follows. */
     void key(QLatin1String name);
+    template<int N>
+    void key(const char (&name)[N])
+    {
+        key(QLatin1String(name, N - 1));
+    }
 
     void value(const QString& text);
     void value(double number);
     void value(int number) { value(double(number)); }
     void value(bool flag);
+    /*! A name made of plain ASCII letters, digits and punctuation. */
+    template<int N>
+    void value(const char (&name)[N])
+    {
+        value(QLatin1String(name, N - 1));
+    }
+    void value(QLatin1String text);
+    /*! A value held as a tree, written as QJsonDocument writes it. */
+    void value(const QJsonValue& json);
+    /*! JSON text of one value (a writer's of the same layout), written as it is. */
+    void raw(const QByteArray& json);
     /*! \a data as a string in base 64. */
     void base64(const QByteArray& data);
 
@@ -43,6 +62,12 @@ public:
     void member(QLatin1String name, const T& value)
     {
         key(name);
+        this->value(value);
+    }
+    template<int N, typename T>
+    void member(const char (&name)[N], const T& value)
+    {
+        key(QLatin1String(name, N - 1));
         this->value(value);
     }
 
@@ -55,6 +80,7 @@ public:
 
 private:
     void beginValue();
+    void beginMember();
     void open(char bracket);
     void close(char bracket);
     void indent(int depth);
@@ -68,6 +94,7 @@ private:
     // Whether each open container has an element yet, innermost last.
     QVarLengthArray<bool, 16> m_open;
     bool m_afterKey = false;
+    bool m_compact = false;
     bool m_failed = false;
     const ZenubPictureTable* m_pictures = nullptr;
 #ifndef QT_NO_DEBUG
