@@ -8,7 +8,7 @@ BUILD=${ZENUB_BUILD_DIR:-$ROOT/build}
 PACKAGES=(cmake g++ make ccache qtbase5-dev libqt5websockets5-dev libqt5webchannel5-dev
     qtwebengine5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n libqt5svg5 libqt5svg5-dev
     libxcb1-dev libavcodec-dev libavformat-dev libavfilter-dev libswscale-dev libavutil-dev
-    xvfb xauth xdotool chromium desktop-file-utils appstream dpkg-dev fakeroot file
+    libssl-dev xvfb xauth xdotool chromium desktop-file-utils appstream dpkg-dev fakeroot file
     nodejs npm)
 
 install_missing() {

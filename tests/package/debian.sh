@@ -12,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
 deb=$(ls "$work"/out/zenub-animate_*.deb)
 dpkg-deb --info "$deb" >"$work/info"
 # shlibdeps found the Qt libraries the binaries link against.
-for library in libc6 libqt5widgets5 libqt5webenginewidgets5 libqt5websockets5; do
+for library in libc6 libqt5widgets5 libqt5webenginewidgets5 libqt5websockets5 libssl3; do
     grep -qE "^ Depends: (.*, )?$library " "$work/info" || { cat "$work/info"; exit 1; }
 done
 
@@ -24,6 +24,7 @@ for expected in \
     ./opt/zenub-animate/lib/zenub/plugins/libCore.so \
     ./opt/zenub-animate/lib/zenub/plugins/libDesigner.so \
     ./opt/zenub-animate/lib/zenub/libZenubVideoEncoder.so \
+    ./opt/zenub-animate/lib/zenub/libZenubSha256.so \
     ./opt/zenub-animate/bin/translations/zenub_de_DE.qm \
     ./opt/zenub-animate/lib/cmake/ZenubCore/ZenubCoreConfig.cmake \
     ./opt/zenub-animate/include/zenub/core/documents/idocument.h \

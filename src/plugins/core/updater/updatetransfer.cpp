@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "updatetransfer.h"
 
+#include "sha256hash.h"
+
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -103,6 +105,11 @@ void UpdateTransfer::start(const QUrl& url, const QString& partPath)
     request(url, resume);
 }
 
+QByteArray UpdateTransfer::sha256() const
+{
+    return m_hash ? m_hash->result() : QByteArray();
+}
+
 void UpdateTransfer::cancel()
 {
     dropReply();
@@ -166,7 +173,10 @@ bool UpdateTransfer::decideBody()
             return false;
         }
     }
-    m_hash.reset();
+    // Made with the first body, so the hashing library is loaded by a download, not by start-up.
+    if (!m_hash)
+        m_hash = std::make_unique<Sha256Hash>();
+    m_hash->reset();
     if (m_offset > 0 && !hashKeptBytes()) {
         // What was kept cannot be read back: take the whole file instead.
         m_body = Body::Ignored;
@@ -200,7 +210,7 @@ bool UpdateTransfer::hashKeptBytes()
     while (hashed < m_offset &&
            (read = kept.read(m_buffer.data(), qMin<qint64>(m_buffer.size(), m_offset - hashed))) >
                0) {
-        m_hash.addData(m_buffer.constData(), static_cast<int>(read));
+        m_hash->addData(m_buffer.constData(), read);
         hashed += read;
     }
     return hashed == m_offset;
@@ -228,7 +238,7 @@ void UpdateTransfer::readAvailable()
             emit writeFailed(m_file.fileName());
             return;
         }
-        m_hash.addData(m_buffer.constData(), static_cast<int>(read));
+        m_hash->addData(m_buffer.constData(), read);
         m_written += read;
     }
     reportProgress(false);

@@ -5,7 +5,6 @@
 #include "core_export.h"
 
 #include <QByteArray>
-#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QNetworkReply>
@@ -13,7 +12,10 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
+
 class QNetworkAccessManager;
+class Sha256Hash;
 
 /*!
     Fetches one file over https into a part file. Redirects are followed here, so that
@@ -48,7 +50,7 @@ public:
     /*! Writes what has arrived so far to the part file. */
     void readAvailable();
     /*! The SHA-256 digest of the part file; complete once completed() is sent. */
-    QByteArray sha256() const { return m_hash.result(); }
+    QByteArray sha256() const;
 
     /*! True for an http or https address with a host: a page the browser may open. */
     static bool isWebAddress(const QUrl& url);
@@ -91,7 +93,7 @@ private:
     QString m_userAgent;
     QFile m_file;
     QByteArray m_buffer;
-    QCryptographicHash m_hash{QCryptographicHash::Sha256};
+    std::unique_ptr<Sha256Hash> m_hash;
     QTimer m_stallTimer;
     QTimer m_progressTimer;
     QElapsedTimer m_sinceProgress;
