@@ -38,10 +38,12 @@ QString moduleLibraryPath()
 // Loaded once and kept, tried once: a module that is missing stays missing.
 const Sha256Api* loadApi()
 {
+#ifdef Q_OS_UNIX
+    static void* handle = nullptr;
+#endif
     static const Sha256Api* const api = []() -> const Sha256Api* {
 #ifdef Q_OS_UNIX
-        void* handle =
-            dlopen(QFile::encodeName(moduleLibraryPath()).constData(), RTLD_NOW | RTLD_LOCAL);
+        handle = dlopen(QFile::encodeName(moduleLibraryPath()).constData(), RTLD_NOW | RTLD_LOCAL);
         using Entry = const Sha256Api* (*)();
         const auto entry =
             handle ? reinterpret_cast<Entry>(dlsym(handle, ZENUB_SHA256_ENTRY)) : nullptr;
