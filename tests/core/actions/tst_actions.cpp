@@ -155,6 +155,8 @@ private slots:
         QPointer<ContextAction> cmd =
             ActionManager::registerAction(&global, "Test.Close", m_window, false);
         ActionManager::registerAction(&local, "Test.Close", &editor, false);
+        // Only a proxy with a shortcut needs a widget to hold it.
+        cmd->setKeySequence(QKeySequence(Qt::Key_F12));
         QPointer<QAction> proxy = cmd->getAction();
         QAction* const held = proxy;
         const QList<QWidget*> holders = proxy->associatedWidgets();

@@ -54,10 +54,17 @@ private slots:
     void cleanup() { delete m_environment; }
     void focusSwitchesTheProxy()
     {
+        m_editorActions[1]->setEnabled(false);
         focus(m_fields[0]);
         QCOMPARE(mirrored(), m_editorActions[0]);
+        // Whoever follows the proxy or the command hears of the change.
+        QSignalSpy proxyChanged(m_proxy, &QAction::changed);
+        QSignalSpy activeChanged(m_command, &ContextAction::activeStateChanged);
         focus(m_fields[1]);
         QCOMPARE(mirrored(), m_editorActions[1]);
+        QVERIFY(!m_proxy->isEnabled());
+        QVERIFY(!proxyChanged.isEmpty());
+        QCOMPARE(activeChanged.count(), 1);
         focus(m_plainField);
         QCOMPARE(mirrored(), m_globalAction);
         focus(m_fields[0]);
@@ -111,6 +118,13 @@ private slots:
         focus(m_fields[0]);
         QTest::keyClick(m_window, Qt::Key_F9);
         QCOMPARE(formatted.count(), 1);
+
+        // Keys set on the proxy itself, as a scheme does, work and stop working alike.
+        m_proxy->setShortcuts({});
+        QTest::keyClick(m_window, Qt::Key_F8);
+        m_proxy->setShortcuts({QKeySequence(Qt::Key_F7)});
+        QTest::keyClick(m_window, Qt::Key_F7);
+        QCOMPARE(editorRan.count(), 2);
     }
     void handlerMayUnregisterItsOwnCommand()
     {

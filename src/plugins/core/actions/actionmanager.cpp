@@ -5,6 +5,7 @@
 #include "actions/contextaction.h"
 #include "actions/menuactioncontainer.h"
 #include "actions/menubaractioncontainer.h"
+#include "actions/proxyaction.h"
 #include "mainwindow/mainwindow.h"
 #include "plugin/icore.h"
 
@@ -17,6 +18,8 @@
 #include <QSettings>
 #include <QWidget>
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -134,12 +137,11 @@ ContextAction* ActionManager::registerAction(QAction* action, const QString& id,
             command->setKeySequence(key);
         d->m_settings->endGroup();
     }
-    QAction* proxy = command->getAction();
+    ProxyAction* proxy = command->m_pProxy;
     proxy->setObjectName(id);
     command->setCurrentContext(d->m_liveContext);
     // In the main window the shortcut works even while the command is in no visible menu.
-    if (QWidget* holder = d->shortcutHolder())
-        holder->addAction(proxy);
+    proxy->setShortcutHolder(d->shortcutHolder());
     proxy->setShortcutContext(Qt::ApplicationShortcut);
     command->addOverrideAction(action, context, scriptable);
 
@@ -159,8 +161,7 @@ void ActionManager::unregisterAction(QAction* action, const QString& id, const Q
         return;
     command->removeOverrideAction(action);
     if (command->isEmpty()) {
-        if (QWidget* holder = d->shortcutHolder())
-            holder->removeAction(command->getAction());
+        command->m_pProxy->setShortcutHolder(nullptr);
         d->m_commands.remove(id);
         const quint64 order = d->m_order.take(command);
         d->m_unswitched.remove(order);
@@ -366,48 +367,49 @@ void ActionManagerPrivate::switchContext(QWidget* previous, QWidget* context)
     // A command with no action for any context around the old or the new focus points at the
     // main window's action before and after, so focus changes cost the commands of those
     // contexts (a time line's and its editor's), not every command.
-    std::vector<const std::vector<OrderedCommands::Entry>*> sources{&m_unswitched.entries()};
+    using Entries = std::vector<OrderedCommands::Entry>;
+    std::vector<const Entries*> sources;
+    const auto addSource = [&sources](const Entries& entries) {
+        if (!entries.empty() &&
+            std::find(sources.begin(), sources.end(), &entries) == sources.end())
+            sources.push_back(&entries);
+    };
+    addSource(m_unswitched.entries());
     const QVector<QWidget*> chain = contextChain(context);
     if (previous != context) {
         const QVector<QWidget*>* chains[] = {&m_contextChain, &chain};
         for (const QVector<QWidget*>* widgets : chains) {
             for (QWidget* widget : *widgets) {
                 const auto it = m_commandsByContext.constFind(widget);
-                if (it != m_commandsByContext.constEnd() && !it->entries().empty())
-                    sources.push_back(&it->entries());
+                if (it != m_commandsByContext.constEnd())
+                    addSource(it->entries());
             }
         }
     }
     m_contextChain = chain;
-    // The sources are ordered alike, so one merge visits each command once, with no sorting.
-    std::vector<size_t> at(sources.size(), 0);
-    size_t total = 0;
-    for (const auto* source : sources)
-        total += source->size();
-    std::vector<ContextAction*> affected;
-    affected.reserve(total);
-    for (;;) {
-        int next = -1;
-        for (size_t i = 0; i < sources.size(); ++i) {
-            if (at[i] < sources[i]->size() &&
-                (next < 0 || (*sources[i])[at[i]].order < (*sources[next])[at[next]].order))
-                next = int(i);
+    // The sources are ordered alike, so merging them two at a time visits each command once, in
+    // the order of registration, with no sorting. The walk runs on a copy: a listener of a
+    // command's state may register or unregister commands meanwhile.
+    Entries affected, merged;
+    const auto byOrder = [](const OrderedCommands::Entry& a, const OrderedCommands::Entry& b) {
+        return a.order < b.order;
+    };
+    for (const Entries* source : sources) {
+        if (affected.empty()) {
+            affected = *source;
+            continue;
         }
-        if (next < 0)
-            break;
-        const OrderedCommands::Entry& entry = (*sources[next])[at[next]];
-        if (entry.command)
-            affected.push_back(entry.command);
-        for (size_t i = 0; i < sources.size(); ++i) {
-            if (at[i] < sources[i]->size() && (*sources[i])[at[i]].order == entry.order)
-                ++at[i];
-        }
+        merged.clear();
+        merged.reserve(affected.size() + source->size());
+        std::set_union(affected.begin(), affected.end(), source->begin(), source->end(),
+                       std::back_inserter(merged), byOrder);
+        affected.swap(merged);
     }
     m_unswitched.clear();
-    // A listener of a command's state change may unregister commands while we walk them: those
-    // are kept until the walk is done, and skipped.
-    for (ContextAction* command : affected) {
-        if (m_dying.isEmpty() || !m_dying.contains(command))
-            command->setCurrentContext(context);
+    // Those a listener unregisters are kept until the walk is done, and skipped.
+    QWidget* window = mainWindowWidget();
+    for (const OrderedCommands::Entry& entry : affected) {
+        if (entry.command && (m_dying.isEmpty() || !m_dying.contains(entry.command)))
+            entry.command->followChain(chain, window);
     }
 }

@@ -5,12 +5,16 @@
 #include "mainwindow/mainwindow.h"
 #include "plugin/icore.h"
 
+#include <QMetaMethod>
+
 ContextAction::ContextAction(const QString& id)
     : m_id(id)
     , m_pProxy(new ProxyAction(this))
 {
     m_pProxy->setShortcutVisibleInToolTip(true);
-    connect(m_pProxy, &QAction::changed, this, &ContextAction::updateActiveState);
+    // Every change of the proxy passes its event handler: a connection to changed() would cost
+    // a lookup of the proxy's receivers per change.
+    m_pProxy->setStateListener([this] { updateActiveState(); });
 }
 
 ContextAction::~ContextAction()
@@ -120,8 +124,24 @@ void ContextAction::setCurrentContext(QWidget* context)
         m_context = window;
         entry = findContext(window);
     }
+    // The proxy reports any change of its state back (updateActiveState()).
     m_pProxy->setAction(entry ? entry->action : nullptr);
-    updateActiveState();
+}
+
+void ContextAction::followChain(const QVector<QWidget*>& chain, QWidget* window)
+{
+    const ContextEntry* entry = nullptr;
+    for (QWidget* widget : chain) {
+        if ((entry = findContext(widget))) {
+            m_context = widget;
+            break;
+        }
+    }
+    if (!entry) {
+        m_context = window;
+        entry = findContext(window);
+    }
+    m_pProxy->setAction(entry ? entry->action : nullptr);
 }
 
 QList<QWidget*> ContextAction::getContexts() const
@@ -226,5 +246,23 @@ void ContextAction::setActive(bool state)
     if (state == m_bActive)
         return;
     m_bActive = state;
-    emit activeStateChanged();
+    if (m_activeStateConnected)
+        emit activeStateChanged();
+}
+
+void ContextAction::connectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&ContextAction::activeStateChanged))
+        m_activeStateConnected = true;
+    QObject::connectNotify(signal);
+}
+
+void ContextAction::disconnectNotify(const QMetaMethod& signal)
+{
+    // An invalid method stands for every signal at once; a destroyed receiver is not reported,
+    // which only leaves the signal emitted for nobody.
+    const QMetaMethod changed = QMetaMethod::fromSignal(&ContextAction::activeStateChanged);
+    if (!signal.isValid() || signal == changed)
+        m_activeStateConnected = isSignalConnected(changed);
+    QObject::disconnectNotify(signal);
 }

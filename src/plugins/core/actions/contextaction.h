@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QVarLengthArray>
+#include <QVector>
 
 class QAction;
 class QWidget;
@@ -90,8 +91,13 @@ signals:
 private slots:
     void updateActiveState();
 
+protected:
+    void connectNotify(const QMetaMethod& signal) override;
+    void disconnectNotify(const QMetaMethod& signal) override;
+
 private:
     friend class ActionManager;
+    friend class ActionManagerPrivate;
 
     explicit ContextAction(const QString& id);
     ~ContextAction() override;
@@ -99,6 +105,11 @@ private:
     void addOverrideAction(QAction* action, QWidget* context, bool scriptable);
     void removeOverrideAction(QAction* action);
     void setActive(bool state);
+    /*!
+        As setCurrentContext(), for a switch that has found the contexts around the focus with
+        commands (\a chain, innermost first) once for all the commands it visits.
+    */
+    void followChain(const QVector<QWidget*>& chain, QWidget* window);
 
     QString m_id;
     // The context whose action is mirrored: the main window, or one this command has an entry
@@ -119,6 +130,9 @@ private:
     void forgetAction(QObject* action);
     QMap<QAction*, bool> m_scriptableMap;
     bool m_bActive = false;
+    // Whether anyone is connected to activeStateChanged(); a switch changes many commands that
+    // are in no menu, and emitting to nobody still reads the command's connection lists.
+    bool m_activeStateConnected = false;
     QString m_panelName;
 };
 

@@ -2,7 +2,12 @@
 #include "proxyaction.h"
 
 #include <QEvent>
+#include <QMetaMethod>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <QWidget>
+
+#include <utility>
 
 ProxyAction::ProxyAction(QObject* parent)
     : QAction(parent)
@@ -59,6 +64,17 @@ bool ProxyAction::shortcutVisibleInToolTip() const
     return m_showShortcut;
 }
 
+void ProxyAction::setShortcutHolder(QWidget* holder)
+{
+    m_holder = holder;
+    holdShortcut();
+}
+
+void ProxyAction::setStateListener(std::function<void()> listener)
+{
+    m_stateListener = std::move(listener);
+}
+
 QString ProxyAction::stringWithAppendedShortcut(const QString& text, const QKeySequence& shortcut)
 {
     return QStringLiteral("%1\t%2").arg(text, shortcut.toString(QKeySequence::NativeText));
@@ -77,9 +93,32 @@ bool ProxyAction::event(QEvent* event)
 {
     // Every change of the proxy reaches it as this event just before changed() is emitted: a
     // connection of its own to changed() would cost a slot call per change.
-    if (event->type() == QEvent::ActionChanged)
+    if (event->type() == QEvent::ActionChanged) {
         updateToolTipWithKeySequence();
+        // Copying the mirrored action's state never touches the shortcut.
+        if (!m_updating)
+            holdShortcut();
+        if (m_stateListener)
+            m_stateListener();
+    }
     return QAction::event(event);
+}
+
+void ProxyAction::connectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&QAction::changed))
+        m_changedConnected = true;
+    QAction::connectNotify(signal);
+}
+
+void ProxyAction::disconnectNotify(const QMetaMethod& signal)
+{
+    // An invalid method stands for every signal at once. A receiver that is destroyed is not
+    // reported, which only leaves changed() emitted for nobody.
+    const QMetaMethod changed = QMetaMethod::fromSignal(&QAction::changed);
+    if (!signal.isValid() || signal == changed)
+        m_changedConnected = isSignalConnected(changed);
+    QAction::disconnectNotify(signal);
 }
 
 void ProxyAction::updateState()
@@ -113,6 +152,18 @@ void ProxyAction::applyToolTip()
     m_block = false;
 }
 
+void ProxyAction::holdShortcut()
+{
+    QWidget* holder = shortcuts().isEmpty() ? nullptr : m_holder.data();
+    if (holder == m_heldBy)
+        return;
+    if (m_heldBy)
+        m_heldBy->removeAction(this);
+    m_heldBy = holder;
+    if (holder)
+        holder->addAction(this);
+}
+
 void ProxyAction::update(QAction* action, bool initialize)
 {
     if (!action)
@@ -138,6 +189,9 @@ void ProxyAction::update(QAction* action, bool initialize)
     setCheckable(action->isCheckable());
     if (!initialize) {
         setChecked(action->isChecked());
+        // Emitting changed() to nobody still reads the proxy's connection lists, a cache miss
+        // per command when a focus change switches many.
+        const QSignalBlocker quiet(m_changedConnected ? nullptr : this);
         setEnabled(action->isEnabled());
         setVisible(action->isVisible());
     }

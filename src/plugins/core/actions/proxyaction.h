@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QVarLengthArray>
 
+#include <functional>
+
 /*!
     The action that stands in menus, tool bars and the main window for a command. It mirrors one
     other action at a time: it copies that action's state and forwards its own triggers and
@@ -44,11 +46,26 @@ public:
     void setShortcutVisibleInToolTip(bool visible);
     bool shortcutVisibleInToolTip() const;
 
+    /*!
+        The visible widget that holds the proxy while it has a shortcut, as a shortcut works only
+        for an action in a visible widget. Without a shortcut the proxy stays out of it: each
+        change of an action is sent as an event to every widget that holds it.
+    */
+    void setShortcutHolder(QWidget* holder);
+
+    /*!
+        Called after each change of the proxy's own state, before changed() is emitted; for the
+        one owner that follows it, at the price of a function call instead of a connection.
+    */
+    void setStateListener(std::function<void()> listener);
+
     /*! \a text, a tab character and \a shortcut in native text form. */
     static QString stringWithAppendedShortcut(const QString& text, const QKeySequence& shortcut);
 
 protected:
     bool event(QEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
+    void disconnectNotify(const QMetaMethod& signal) override;
 
     // The order of the slots is part of the interface.
 private slots:
@@ -59,6 +76,7 @@ private slots:
 private:
     void update(QAction* action, bool initialize);
     void applyToolTip();
+    void holdShortcut();
     void watch(QAction* action);
     void forwardTriggered(bool checked);
     void forwardToggled(bool checked);
@@ -73,6 +91,11 @@ private:
     QString m_toolTip;
     bool m_block = false;
     bool m_updating = false;
+    // Whether anyone is connected to changed(); while nobody is, copying the state emits none.
+    bool m_changedConnected = false;
+    QPointer<QWidget> m_holder;
+    QPointer<QWidget> m_heldBy;
+    std::function<void()> m_stateListener;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(ProxyAction::Attributes)
