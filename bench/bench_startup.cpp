@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
@@ -188,7 +189,9 @@ int runBaseline(int argc, char* argv[])
     auto* view = new QWebEngineView(&window);
     window.setCentralWidget(view);
     view->load(QUrl::fromLocalFile(page));
-    window.resize(1280, 800);
+    // As large as the application's first start makes its window (maximised), so both draw
+    // the same number of pixels.
+    window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     window.show();
     return application.exec();
 }

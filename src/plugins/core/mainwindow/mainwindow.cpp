@@ -10,6 +10,7 @@
 #include "help/helpmenu.h"
 #include "imainmdiarea.h"
 #include "mainwindow/frame/imainmenuwidget.h"
+#include "mainwindow/frame/windowmanagercheck.h"
 #include "mainwindow/menus/filecommands.h"
 #include "mainwindow/menus/languagemenu.h"
 #include "mainwindow/menus/mainmenus.h"
@@ -151,8 +152,14 @@ void MainWindow::extensionsInitialized()
     const bool firstRun = IsFirstRun();
     if (!firstRun)
         WindowPlacement::restore(this);
+    // A window manager maps a window maximised before it shows at its full size, so a first
+    // start lays out and draws the window (and the welcome page's web view) once. Our own frame,
+    // without a manager, can only size a window that is shown.
+    const bool bManaged = WindowManagerCheck::maximizesWindows();
+    if (firstRun && bManaged)
+        setWindowState(windowState() | Qt::WindowMaximized);
     show();
-    if (firstRun)
+    if (firstRun && !bManaged)
         setWindowState(Qt::WindowMaximized);
     QTimer::singleShot(0, this, &MainWindow::openFilesPassedAsArguments);
     emit extsInitialized();
