@@ -5,6 +5,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +35,21 @@ void LottiePropertyReader::fail(const QString& message)
         m_error = message;
 }
 
+QString LottiePlace::toString() const
+{
+    QString text = m_property;
+    if (m_key >= 0)
+        text += QStringLiteral(".k[%1]").arg(m_key);
+    return text + m_member;
+}
+
 double LottiePropertyReader::number(const QJsonValue& value, const QString& where, double fallback)
+{
+    return number(value, LottiePlace(where), fallback);
+}
+
+double LottiePropertyReader::number(const QJsonValue& value, const LottiePlace& where,
+                                    double fallback)
 {
     if (value.isUndefined() || value.isNull())
         return fallback;
@@ -42,13 +57,13 @@ double LottiePropertyReader::number(const QJsonValue& value, const QString& wher
     const QJsonValue single =
         value.isArray() && value.toArray().size() == 1 ? value.toArray().first() : value;
     if (!single.isDouble() || !std::isfinite(single.toDouble())) {
-        fail(tr("\"%1\" must be a number.").arg(where));
+        fail(tr("\"%1\" must be a number.").arg(where.toString()));
         return fallback;
     }
     return single.toDouble();
 }
 
-bool LottiePropertyReader::values(const QJsonValue& value, const QString& where, int dimensions,
+bool LottiePropertyReader::values(const QJsonValue& value, const LottiePlace& where, int dimensions,
                                   QVector<double>* out)
 {
     out->clear();
@@ -58,22 +73,22 @@ bool LottiePropertyReader::values(const QJsonValue& value, const QString& where,
         const QJsonArray array = value.toArray();
         // Colours and vectors have a few numbers; more is no property of ours.
         if (array.size() > 64) {
-            fail(tr("\"%1\" has too many numbers.").arg(where));
+            fail(tr("\"%1\" has too many numbers.").arg(where.toString()));
             return false;
         }
         for (const QJsonValue& item : array) {
             if (!item.isDouble()) {
-                fail(tr("\"%1\" must hold numbers.").arg(where));
+                fail(tr("\"%1\" must hold numbers.").arg(where.toString()));
                 return false;
             }
             out->append(item.toDouble());
         }
     } else {
-        fail(tr("\"%1\" must be a number or a list of numbers.").arg(where));
+        fail(tr("\"%1\" must be a number or a list of numbers.").arg(where.toString()));
         return false;
     }
     if (std::any_of(out->cbegin(), out->cend(), [](double v) { return !std::isfinite(v); })) {
-        fail(tr("\"%1\" must hold finite numbers.").arg(where));
+        fail(tr("\"%1\" must hold finite numbers.").arg(where.toString()));
         return false;
     }
     // A scalar given as a list, or a vector missing numbers: as players read them.
@@ -85,10 +100,10 @@ bool LottiePropertyReader::values(const QJsonValue& value, const QString& where,
 }
 
 QVector<ZenubEasing> LottiePropertyReader::easing(const QJsonValue& out, const QJsonValue& in,
-                                                  const QString& where)
+                                                  const LottiePlace& where)
 {
     const auto list = [](const QJsonValue& value) {
-        QVector<double> numbers;
+        QVarLengthArray<double, 4> numbers;
         if (value.isArray())
             for (const QJsonValue& item : value.toArray())
                 numbers.append(item.toDouble());
@@ -98,22 +113,24 @@ QVector<ZenubEasing> LottiePropertyReader::easing(const QJsonValue& out, const Q
     };
     const QJsonObject o = out.toObject();
     const QJsonObject i = in.toObject();
-    const QVector<double> x1 = list(o.value(QLatin1String("x")));
-    const QVector<double> y1 = list(o.value(QLatin1String("y")));
-    const QVector<double> x2 = list(i.value(QLatin1String("x")));
-    const QVector<double> y2 = list(i.value(QLatin1String("y")));
+    const auto x1 = list(o.value(QLatin1String("x")));
+    const auto y1 = list(o.value(QLatin1String("y")));
+    const auto x2 = list(i.value(QLatin1String("x")));
+    const auto y2 = list(i.value(QLatin1String("y")));
     if (x1.isEmpty() || y1.isEmpty() || x2.isEmpty() || y2.isEmpty()) {
-        fail(tr("\"%1\" needs the tangents \"o\" and \"i\" of its timing curve.").arg(where));
+        fail(tr("\"%1\" needs the tangents \"o\" and \"i\" of its timing curve.")
+                 .arg(where.toString()));
         return {ZenubEasing()};
     }
     const int count = std::max({x1.size(), y1.size(), x2.size(), y2.size()});
     QVector<ZenubEasing> curves;
+    curves.reserve(std::min(count, 64));
     for (int d = 0; d < count && d < 64; ++d) {
-        const double values[] = {x1.value(d, x1.constLast()), y1.value(d, y1.constLast()),
-                                 x2.value(d, x2.constLast()), y2.value(d, y2.constLast())};
+        const double values[] = {x1.value(d, x1.last()), y1.value(d, y1.last()),
+                                 x2.value(d, x2.last()), y2.value(d, y2.last())};
         if (std::any_of(std::begin(values), std::end(values),
                         [](double v) { return !std::isfinite(v) || std::abs(v) > 1e6; })) {
-            fail(tr("\"%1\" has a timing curve out of bounds.").arg(where));
+            fail(tr("\"%1\" has a timing curve out of bounds.").arg(where.toString()));
             return {ZenubEasing()};
         }
         curves.append(named(std::clamp(values[0], 0.0, 1.0), values[1],
@@ -122,7 +139,7 @@ QVector<ZenubEasing> LottiePropertyReader::easing(const QJsonValue& out, const Q
     return curves;
 }
 
-bool LottiePropertyReader::pathValues(const QJsonValue& value, const QString& where,
+bool LottiePropertyReader::pathValues(const QJsonValue& value, const LottiePlace& where,
                                       QVector<double>* out)
 {
     const QJsonObject object = value.toObject();
@@ -130,13 +147,13 @@ bool LottiePropertyReader::pathValues(const QJsonValue& value, const QString& wh
     const QJsonArray in = object.value(QLatin1String("i")).toArray();
     const QJsonArray outs = object.value(QLatin1String("o")).toArray();
     if (!value.isObject() || !object.value(QLatin1String("v")).isArray()) {
-        fail(tr("\"%1\" must be an outline with its points \"v\".").arg(where));
+        fail(tr("\"%1\" must be an outline with its points \"v\".").arg(where.toString()));
         return false;
     }
     m_nodes += vertices.size();
     if (m_nodes > ZenubPath::maximumNodes()) {
         fail(tr("\"%1\": the outlines have more than %2 points.")
-                 .arg(where)
+                 .arg(where.toString())
                  .arg(ZenubPath::maximumNodes()));
         return false;
     }
@@ -153,7 +170,7 @@ bool LottiePropertyReader::pathValues(const QJsonValue& value, const QString& wh
     for (int n = 0; n < vertices.size(); ++n) {
         double values[6] = {0, 0, 0, 0, 0, 0};
         if (!pair(vertices.at(n), &values[0], &values[1])) {
-            fail(tr("\"%1\" has a point that is not two numbers.").arg(where));
+            fail(tr("\"%1\" has a point that is not two numbers.").arg(where.toString()));
             return false;
         }
         // Missing tangents are straight sides.
@@ -190,8 +207,9 @@ LottieTrack LottiePropertyReader::read(const QJsonValue& value, const QString& w
         QVector<double> still;
         if (k.isUndefined())
             return fallback;
-        return values(k, where + QLatin1String(".k"), dimensions, &still) ? LottieTrack(still)
-                                                                          : fallback;
+        return values(k, LottiePlace(where, -1, QLatin1String(".k")), dimensions, &still)
+                   ? LottieTrack(still)
+                   : fallback;
     }
     const QJsonArray keys = k.toArray();
     if (keys.size() > maximumKeys()) {
@@ -201,24 +219,26 @@ LottieTrack LottiePropertyReader::read(const QJsonValue& value, const QString& w
     LottieTrack track;
     QVector<double> previousEnd;
     for (int i = 0; i < keys.size(); ++i) {
-        const QString at = QStringLiteral("%1.k[%2]").arg(where).arg(i);
+        const LottiePlace at(where, i);
         const QJsonObject key = keys.at(i).toObject();
         LottieKey entry;
-        entry.frame = number(key.value(QLatin1String("t")), at + QLatin1String(".t"), 0);
+        entry.frame =
+            number(key.value(QLatin1String("t")), LottiePlace(where, i, QLatin1String(".t")), 0);
         const QJsonValue start = key.value(QLatin1String("s"));
         if (!start.isUndefined()) {
-            if (!values(start, at + QLatin1String(".s"), dimensions, &entry.value))
+            if (!values(start, LottiePlace(where, i, QLatin1String(".s")), dimensions,
+                        &entry.value))
                 return fallback;
         } else if (!previousEnd.isEmpty()) {
             entry.value = previousEnd;
         } else {
-            fail(tr("\"%1\" has no value \"s\".").arg(at));
+            fail(tr("\"%1\" has no value \"s\".").arg(at.toString()));
             return fallback;
         }
         previousEnd.clear();
         if (key.contains(QLatin1String("e")) &&
-            !values(key.value(QLatin1String("e")), at + QLatin1String(".e"), dimensions,
-                    &previousEnd))
+            !values(key.value(QLatin1String("e")), LottiePlace(where, i, QLatin1String(".e")),
+                    dimensions, &previousEnd))
             return fallback;
         entry.hold = key.value(QLatin1String("h")).toInt() == 1;
         const bool last = i + 1 == keys.size();
@@ -227,10 +247,13 @@ LottieTrack LottiePropertyReader::read(const QJsonValue& value, const QString& w
         for (const auto& tangent : {qMakePair(QLatin1String("to"), &entry.spatialOut),
                                     qMakePair(QLatin1String("ti"), &entry.spatialIn)})
             if (key.value(tangent.first).isArray())
-                values(key.value(tangent.first), at + QLatin1Char('.') + tangent.first, dimensions,
-                       tangent.second);
+                values(key.value(tangent.first),
+                       LottiePlace(where, i,
+                                   tangent.first == QLatin1String("to") ? QLatin1String(".to")
+                                                                        : QLatin1String(".ti")),
+                       dimensions, tangent.second);
         if (!track.keys().isEmpty() && entry.frame < track.keys().constLast().frame) {
-            fail(tr("\"%1\" comes before the key ahead of it.").arg(at));
+            fail(tr("\"%1\" comes before the key ahead of it.").arg(at.toString()));
             return fallback;
         }
         if (failed())
@@ -250,8 +273,9 @@ LottieTrack LottiePropertyReader::readPath(const QJsonValue& value, const QStrin
     const QJsonValue k = object.value(QLatin1String("k"));
     QVector<double> still;
     if (k.isObject())
-        return pathValues(k, where + QLatin1String(".k"), &still) ? LottieTrack(still)
-                                                                  : LottieTrack();
+        return pathValues(k, LottiePlace(where, -1, QLatin1String(".k")), &still)
+                   ? LottieTrack(still)
+                   : LottieTrack();
     if (!k.isArray()) {
         fail(tr("\"%1\" must be an outline property.").arg(where));
         return LottieTrack();
@@ -264,30 +288,33 @@ LottieTrack LottiePropertyReader::readPath(const QJsonValue& value, const QStrin
     LottieTrack track;
     QVector<double> previousEnd;
     for (int i = 0; i < keys.size(); ++i) {
-        const QString at = QStringLiteral("%1.k[%2]").arg(where).arg(i);
+        const LottiePlace at(where, i);
         const QJsonObject key = keys.at(i).toObject();
         LottieKey entry;
-        entry.frame = number(key.value(QLatin1String("t")), at + QLatin1String(".t"), 0);
+        entry.frame =
+            number(key.value(QLatin1String("t")), LottiePlace(where, i, QLatin1String(".t")), 0);
         const QJsonArray start = key.value(QLatin1String("s")).toArray();
         if (!start.isEmpty()) {
-            if (!pathValues(start.first(), at + QLatin1String(".s"), &entry.value))
+            if (!pathValues(start.first(), LottiePlace(where, i, QLatin1String(".s")),
+                            &entry.value))
                 return LottieTrack();
         } else if (!previousEnd.isEmpty()) {
             entry.value = previousEnd;
         } else {
-            fail(tr("\"%1\" has no outline \"s\".").arg(at));
+            fail(tr("\"%1\" has no outline \"s\".").arg(at.toString()));
             return LottieTrack();
         }
         previousEnd.clear();
         const QJsonArray end = key.value(QLatin1String("e")).toArray();
-        if (!end.isEmpty() && !pathValues(end.first(), at + QLatin1String(".e"), &previousEnd))
+        if (!end.isEmpty() &&
+            !pathValues(end.first(), LottiePlace(where, i, QLatin1String(".e")), &previousEnd))
             return LottieTrack();
         entry.hold = key.value(QLatin1String("h")).toInt() == 1;
         if (!entry.hold && i + 1 < keys.size())
             entry.easing = {
                 easing(key.value(QLatin1String("o")), key.value(QLatin1String("i")), at).value(0)};
         if (!track.keys().isEmpty() && entry.frame < track.keys().constLast().frame)
-            fail(tr("\"%1\" comes before the key ahead of it.").arg(at));
+            fail(tr("\"%1\" comes before the key ahead of it.").arg(at.toString()));
         if (failed())
             return LottieTrack();
         track.append(entry);

@@ -9,6 +9,27 @@
 #include <QString>
 
 /*!
+    Where a value is in the file, for messages: a property, then perhaps one of its keys and a
+    member of that. Put into words only when a message is written, as files hold keys by the
+    hundred thousand.
+*/
+class LottiePlace
+{
+public:
+    LottiePlace(const QString& property, int key = -1, QLatin1String member = QLatin1String())
+        : m_property(property)
+        , m_key(key)
+        , m_member(member)
+    {}
+    QString toString() const;
+
+private:
+    const QString& m_property;
+    int m_key = -1;
+    QLatin1String m_member;
+};
+
+/*!
     Reads Lottie's animatable properties into tracks: a still value ({"k": value}) or keys
     ({"a": 1, "k": [{"t", "s", "o", "i", "h", "to", "ti"}...]}), also in the older form whose keys
     carry their end value ("e"). Outlines are flattened into numbers: closed, node count, then
@@ -41,10 +62,12 @@ public:
     qint64 nodes() const { return m_nodes; }
 
 private:
-    bool values(const QJsonValue& value, const QString& where, int dimensions,
+    double number(const QJsonValue& value, const LottiePlace& where, double fallback);
+    bool values(const QJsonValue& value, const LottiePlace& where, int dimensions,
                 QVector<double>* out);
-    bool pathValues(const QJsonValue& value, const QString& where, QVector<double>* out);
-    QVector<ZenubEasing> easing(const QJsonValue& out, const QJsonValue& in, const QString& where);
+    bool pathValues(const QJsonValue& value, const LottiePlace& where, QVector<double>* out);
+    QVector<ZenubEasing> easing(const QJsonValue& out, const QJsonValue& in,
+                                const LottiePlace& where);
 
     QString m_error;
     bool m_expression = false;
