@@ -4775,14 +4775,17 @@ Die Ausgabe belegt insgesamt %2.</translation>
     </message>
 </context>
 <context>
+    <name>LottieDrawn</name>
+    <message>
+        <source>%1, &quot;%2&quot;</source>
+        <translation>%1, „%2“</translation>
+    </message>
+</context>
+<context>
     <name>LottieShapeBuilder</name>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>%1, &quot;%2&quot;</source>
-        <translation>%1, „%2“</translation>
     </message>
     <message>
         <source>mirrored or skewed pictures and texts (drawn unmirrored)</source>

@@ -249,7 +249,7 @@ bool LottieImporter::import(const LottieDocument& document, ZenubProject* projec
         }
         QVector<ZenubShape> shapes;
         if (layer.kind == LottieLayer::Kind::Shape) {
-            const QVector<LottieDrawn> drawn = builder.drawnOf(layer.shapes, place);
+            const QVector<LottieDrawn> drawn = LottieDrawn::listOf(layer.shapes, place);
             samples += qint64(countDrawn(drawn)) * frames;
             if (samples > maximumSamples()) {
                 *errorString = tr("It is too long and draws too much to be opened: more than "

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "lottieshapebuilder.h"
 
+#include "lottiegeometry.h"
 #include "lottiepaintreader.h"
 
 #include "model/project/zenubshape.h"
@@ -24,162 +25,12 @@ struct LottieShapeBuilder::Frame
 
 namespace {
 
-// The rotation, and the scales along the turned sides, of a transform that neither shears
-// nor skews; false for one that does.
-bool decompose(const QTransform& m, double* degrees, double* sx, double* sy)
-{
-    const double a = m.m11();
-    const double b = m.m12();
-    const double c = m.m21();
-    const double d = m.m22();
-    *sx = std::hypot(a, b);
-    const double side = std::hypot(c, d);
-    if (*sx <= 0 || side <= 0)
-        return false;
-    *sy = (a * d - b * c) / *sx;
-    *degrees = qRadiansToDegrees(std::atan2(b, a));
-    return std::abs(a * c + b * d) <= 1e-6 * *sx * side;
-}
-
-QRectF centred(const QPointF& centre, const QPointF& size)
-{
-    return QRectF(centre.x() - size.x() / 2, centre.y() - size.y() / 2, size.x(), size.y());
-}
-
-// The outline of a Lottie path as nodes in its own coordinates.
-ZenubPath pathOf(const QVector<double>& values)
-{
-    ZenubPath path;
-    const int count = int(values.value(1));
-    if (count <= 0 || values.size() < 2 + count * 6)
-        return path;
-    QVector<ZenubPathNode> nodes;
-    for (int n = 0; n < count; ++n) {
-        const double* v = values.constData() + 2 + n * 6;
-        const QPointF point(v[0], v[1]);
-        const QPointF in = point + QPointF(v[2], v[3]);
-        const QPointF out = point + QPointF(v[4], v[5]);
-        // Handles on one line through the point keep it smooth when edited.
-        const QPointF a = in - point;
-        const QPointF b = out - point;
-        const bool smooth = !a.isNull() && !b.isNull() &&
-                            std::abs(a.x() * b.y() - a.y() * b.x()) <=
-                                1e-6 * std::hypot(a.x(), a.y()) * std::hypot(b.x(), b.y()) &&
-                            a.x() * b.x() + a.y() * b.y() < 0;
-        nodes.append(ZenubPathNode(point, in, out, smooth));
-    }
-    path.addSubpath(nodes, values.value(0) != 0);
-    return path;
-}
-
-// A Lottie outline at \a frame of its layer, in its own coordinates.
-ZenubPath outlineOf(const LottieItem& item, double frame)
-{
-    switch (item.kind) {
-    case LottieItem::Kind::Rectangle: {
-        const QRectF box = centred(item.position.pointAt(frame), item.size.pointAt(frame));
-        return ShapeGeometry::rectangle(box.size(), item.roundness.scalarAt(frame))
-            .mapped(QTransform(box.width(), 0, 0, box.height(), box.x(), box.y()));
-    }
-    case LottieItem::Kind::Ellipse: {
-        const QRectF box = centred(item.position.pointAt(frame), item.size.pointAt(frame));
-        return ShapeGeometry::ellipse().mapped(
-            QTransform(box.width(), 0, 0, box.height(), box.x(), box.y()));
-    }
-    case LottieItem::Kind::PolyStar: {
-        const QPointF centre = item.position.pointAt(frame);
-        const double radius = item.outerRadius.scalarAt(frame);
-        const double inner = radius > 0 ? item.innerRadius.scalarAt(frame) / radius : 0;
-        QTransform place;
-        place.translate(centre.x(), centre.y());
-        place.rotate(item.starRotation.scalarAt(frame));
-        place.translate(-radius, -radius);
-        place.scale(2 * radius, 2 * radius);
-        return ShapeGeometry::polygon(qRound(std::clamp(item.points.scalarAt(frame), 3.0, 1000.0)),
-                                      inner, 0, item.star)
-            .mapped(place);
-    }
-    case LottieItem::Kind::Path:
-        return pathOf(item.path.valueAt(frame));
-    default:
-        return ZenubPath();
-    }
-}
-
-QRectF boundsOf(const ZenubPath& path)
-{
-    QRectF bounds;
-    bool first = true;
-    for (const ZenubPath::Subpath& subpath : path.getSubpaths())
-        for (const ZenubPathNode& node : subpath.nodes)
-            for (const QPointF& p : {node.point, node.in, node.out}) {
-                bounds = first ? QRectF(p, QSizeF()) : bounds.united(QRectF(p, QSizeF()));
-                first = false;
-            }
-    return bounds;
-}
-
-// The turn the transforms say they give, so that a turn past half a circle keeps its number.
-double nominalRotation(const LottieChain& chain, double frame)
-{
-    double degrees = 0;
-    for (const LottieStep& step : chain.steps)
-        degrees += step.transform->rotation.scalarAt(step.layer->localFrame(frame));
-    return degrees;
-}
-
 double nearestTurn(double degrees, double towards)
 {
     return degrees + 360 * std::round((towards - degrees) / 360);
 }
 
 } // namespace
-
-QTransform LottieTransform::matrixAt(double frame) const
-{
-    const QPointF a = anchor.pointAt(frame);
-    const QPointF p = split ? QPointF(positionX.scalarAt(frame), positionY.scalarAt(frame))
-                            : position.pointAt(frame);
-    const QPointF s = scale.pointAt(frame);
-    QTransform m;
-    m.translate(p.x(), p.y());
-    m.rotate(rotation.scalarAt(frame));
-    m.scale(s.x() / 100, s.y() / 100);
-    m.translate(-a.x(), -a.y());
-    return m;
-}
-
-QVector<const LottieTrack*> LottieTransform::tracks() const
-{
-    return {&anchor, &position, &positionX, &positionY, &scale, &rotation, &opacity};
-}
-
-QTransform LottieChain::matrixAt(double frame) const
-{
-    QTransform m;
-    for (const LottieStep& step : steps)
-        m = m * step.transform->matrixAt(step.layer->localFrame(frame));
-    return m * after;
-}
-
-double LottieChain::opacityAt(double frame) const
-{
-    double opacity = 1;
-    for (const LottieStep& step : steps)
-        if (step.fades)
-            opacity *= step.transform->opacityAt(step.layer->localFrame(frame));
-    return opacity;
-}
-
-LottieChain LottieChain::then(const LottieChain& outer) const
-{
-    // Only chains without a constant end of their own are continued.
-    Q_ASSERT(after.isIdentity() || outer.steps.isEmpty());
-    LottieChain chain = *this;
-    chain.steps += outer.steps;
-    chain.after = after * outer.after;
-    return chain;
-}
 
 LottieShapeBuilder::LottieShapeBuilder(double first, int frames, QStringList* unsupported)
     : m_first(first)
@@ -192,80 +43,6 @@ void LottieShapeBuilder::leaveOut(const QString& feature, const QString& place) 
     const QString entry = tr("%1 (%2)").arg(feature, place);
     if (!m_unsupported->contains(entry))
         m_unsupported->append(entry);
-}
-
-QVector<LottieDrawn> LottieShapeBuilder::drawnOf(const QVector<LottieItem>& items,
-                                                 const QString& place) const
-{
-    // The outlines a style at some place in the list paints: every one before it, those in
-    // groups before it too, moved by those groups.
-    const auto outlinesBefore = [](const QVector<LottieItem>& list, int end) {
-        QVector<LottieDrawn::Outline> outlines;
-        std::function<void(const QVector<LottieItem>&, int, const QVector<const LottieTransform*>&)>
-            collect = [&](const QVector<LottieItem>& level, int stop,
-                          const QVector<const LottieTransform*>& nested) {
-                for (int i = 0; i < stop; ++i) {
-                    const LottieItem& item = level.at(i);
-                    if (item.isGeometry())
-                        outlines.append({&item, nested});
-                    else if (item.kind == LottieItem::Kind::Group)
-                        collect(item.items, item.items.size(),
-                                QVector<const LottieTransform*>{&item.transform} + nested);
-                }
-            };
-        collect(list, end, {});
-        return outlines;
-    };
-    QVector<LottieDrawn> drawn;
-    // The last listed is drawn first.
-    for (int k = items.size() - 1; k >= 0; --k) {
-        const LottieItem& item = items.at(k);
-        const QString here = item.name.isEmpty() ? place : tr("%1, \"%2\"").arg(place, item.name);
-        if (item.isStyle()) {
-            LottieDrawn entry;
-            entry.place = place;
-            entry.outlines = outlinesBefore(items, k);
-            if (entry.outlines.isEmpty())
-                continue;
-            (item.kind == LottieItem::Kind::Fill ? entry.fill : entry.stroke) = &item;
-            // A stroke right over a fill of the same outlines is one shape of ours.
-            if (entry.stroke && !drawn.isEmpty() && drawn.constLast().fill &&
-                !drawn.constLast().stroke && !drawn.constLast().group) {
-                LottieDrawn& below = drawn.last();
-                bool same = below.outlines.size() == entry.outlines.size();
-                for (int i = 0; same && i < entry.outlines.size(); ++i)
-                    same = below.outlines.at(i).item == entry.outlines.at(i).item &&
-                           below.outlines.at(i).nested == entry.outlines.at(i).nested;
-                if (same) {
-                    below.stroke = entry.stroke;
-                    continue;
-                }
-            }
-            drawn.append(entry);
-        } else if (item.kind == LottieItem::Kind::Group) {
-            QVector<LottieDrawn> inner = drawnOf(item.items, here);
-            // A group around one drawn thing only moves it, as the project's shapes are written:
-            // turned in one group, placed by another. A third group around it is a group of
-            // one member, kept as such.
-            if (inner.size() == 1 && inner.constFirst().outer.size() < 2) {
-                LottieDrawn only = inner.constFirst();
-                only.outer.append(&item.transform);
-                if (!item.name.isEmpty())
-                    only.name = item.name;
-                only.place = here;
-                drawn.append(only);
-            } else if (!inner.isEmpty()) {
-                LottieDrawn group;
-                group.group = true;
-                group.name = item.name;
-                group.place = here;
-                group.transform = &item.transform;
-                group.members = inner;
-                drawn.append(group);
-            }
-        }
-    }
-    return drawn;
 }
 
 bool LottieShapeBuilder::visible(const LottieLayer& layer, bool visibleOnly, int frame) const
@@ -347,7 +124,7 @@ bool LottieShapeBuilder::buildBox(ZenubShape* shape, const std::function<QRectF(
         double degrees = 0;
         double sx = 0;
         double sy = 0;
-        if (!decompose(m, &degrees, &sx, &sy) || sy < 0) {
+        if (!LottieGeometry::decompose(m, &degrees, &sx, &sy) || sy < 0) {
             turnedOver = true;
             sy = std::abs(sy);
         }
@@ -360,7 +137,7 @@ bool LottieShapeBuilder::buildBox(ZenubShape* shape, const std::function<QRectF(
         frame.y = centre.y() - frame.height / 2;
         frame.rotation = degrees;
         frame.opacity = chain.opacityAt(m_first + f) * (visible(layer, true, f) ? 1 : 0);
-        frame.rotation = nearestTurn(degrees, frames.isEmpty() ? nominalRotation(chain, m_first + f)
+        frame.rotation = nearestTurn(degrees, frames.isEmpty() ? chain.turnAt(m_first + f)
                                                                : frames.constLast().rotation);
         frames.append(frame);
     }
@@ -424,7 +201,7 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
                 for (const LottieTransform* transform : part.nested)
                     nested = nested * transform->matrixAt(at);
             // Kept: a loop over a temporary's member would outlive the temporary.
-            const ZenubPath mapped = outlineOf(*part.item, at).mapped(nested);
+            const ZenubPath mapped = LottieGeometry::outlineOf(*part.item, at).mapped(nested);
             for (const ZenubPath::Subpath& subpath : mapped.getSubpaths())
                 outline.addSubpath(subpath.nodes, subpath.closed);
         }
@@ -439,13 +216,13 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
     // Each frame: where the local box goes.
     const auto localBox = [&](double frame) {
         if (!item || type == ZenubShape::Type::Path)
-            return boundsOf(nodes);
+            return LottieGeometry::boundsOf(nodes);
         if (item->kind == LottieItem::Kind::PolyStar) {
             const QPointF c = item->position.pointAt(frame);
             const double r = item->outerRadius.scalarAt(frame);
             return QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r);
         }
-        return centred(item->position.pointAt(frame), item->size.pointAt(frame));
+        return LottieGeometry::centred(item->position.pointAt(frame), item->size.pointAt(frame));
     };
     QVector<QTransform> matrices;
     QVector<QRectF> boxes;
@@ -467,7 +244,7 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         double degrees = 0;
         double sx = 0;
         double sy = 0;
-        if (!decompose(m, &degrees, &sx, &sy))
+        if (!LottieGeometry::decompose(m, &degrees, &sx, &sy))
             skewed = true;
         if (std::abs(sx - std::abs(sy)) > 1e-6 * std::max(sx, std::abs(sy)))
             uneven = true;
@@ -491,7 +268,7 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         if ((skewed || flips) && !still)
             leaveOut(tr("skewed or mirrored shapes that move (kept as at the start)"), drawn.place);
         if (item && type != ZenubShape::Type::Path) {
-            nodes = outlineOf(*item, start);
+            nodes = LottieGeometry::outlineOf(*item, start);
             // The outline holds a polystar's own turn already.
             for (int f = 0; f < matrices.size(); ++f)
                 matrices[f] = full.matrixAt(m_first + f);
@@ -511,7 +288,7 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
     ZenubShape shape(type, drawn.name);
     QRectF pathBox;
     if (type == ZenubShape::Type::Path) {
-        pathBox = boundsOf(nodes);
+        pathBox = LottieGeometry::boundsOf(nodes);
         // A line along an axis has no extent across it: give it one, so it can be placed.
         if (pathBox.width() <= 0)
             pathBox.setWidth(1);
@@ -617,7 +394,7 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         double degrees = 0;
         double sx = 0;
         double sy = 0;
-        decompose(m, &degrees, &sx, &sy);
+        LottieGeometry::decompose(m, &degrees, &sx, &sy);
         const QRectF& box = boxes.at(f);
         const QPointF centre = m.map(box.center());
         Frame frame;
@@ -625,7 +402,7 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         frame.height = box.height() * std::abs(sy);
         frame.x = centre.x() - frame.width / 2;
         frame.y = centre.y() - frame.height / 2;
-        frame.rotation = nearestTurn(degrees, frames.isEmpty() ? nominalRotation(full, m_first + f)
+        frame.rotation = nearestTurn(degrees, frames.isEmpty() ? full.turnAt(m_first + f)
                                                                : frames.constLast().rotation);
         frame.opacity = own.opacityAt(m_first + f) * (visible(layer, visibleOnly, f) ? 1 : 0);
         if (fade)
@@ -636,12 +413,12 @@ ZenubShape LottieShapeBuilder::buildLeaf(const LottieDrawn& drawn, const LottieL
         double degrees = 0;
         double sx = 0;
         double sy = 0;
-        decompose(matrices.constFirst(), &degrees, &sx, &sy);
+        LottieGeometry::decompose(matrices.constFirst(), &degrees, &sx, &sy);
         shape.setCornerRadius(radius * sx);
         changing = false;
         LottieSamples radii;
         for (int f = 0; f < m_frames; ++f) {
-            decompose(matrices.at(f), &degrees, &sx, &sy);
+            LottieGeometry::decompose(matrices.at(f), &degrees, &sx, &sy);
             radii.append({item->roundness.scalarAt(layer.localFrame(m_first + f)) * sx});
         }
         const QVector<LottieKeyFitter::Key> keys = LottieKeyFitter::fit(
@@ -697,16 +474,15 @@ QVector<ZenubShape> LottieShapeBuilder::buildGroup(const LottieDrawn& drawn,
         double degrees = 0;
         double sx = 0;
         double sy = 0;
-        whole = decompose(m, &degrees, &sx, &sy) && sy > 0;
+        whole = LottieGeometry::decompose(m, &degrees, &sx, &sy) && sy > 0;
         const QPointF centre = m.map(content.center());
         Frame frame;
         frame.width = content.width() * sx;
         frame.height = content.height() * sy;
         frame.x = centre.x() - frame.width / 2;
         frame.y = centre.y() - frame.height / 2;
-        frame.rotation =
-            nearestTurn(degrees, frames.isEmpty() ? nominalRotation(groupChain, m_first + f)
-                                                  : frames.constLast().rotation);
+        frame.rotation = nearestTurn(degrees, frames.isEmpty() ? groupChain.turnAt(m_first + f)
+                                                               : frames.constLast().rotation);
         frame.opacity =
             groupChain.opacityAt(m_first + f) * (visible(layer, visibleOnly, f) ? 1 : 0);
         faded = faded || (frame.opacity > 0 && frame.opacity < 1);

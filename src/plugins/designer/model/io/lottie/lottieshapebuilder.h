@@ -2,7 +2,8 @@
 #ifndef LOTTIESHAPEBUILDER_H
 #define LOTTIESHAPEBUILDER_H
 
-#include "lottiedocument.h"
+#include "lottiechain.h"
+#include "lottiedrawn.h"
 #include "lottiekeyfitter.h"
 
 #include <QCoreApplication>
@@ -14,51 +15,6 @@
 
 class ZenubShape;
 class ZenubPath;
-
-/*! A step from a shape's coordinates towards the stage: a transform read in a layer's time. */
-struct LottieStep
-{
-    const LottieTransform* transform = nullptr;
-    const LottieLayer* layer = nullptr;
-    /*! Whether its opacity fades what it moves (a parent layer's does not). */
-    bool fades = true;
-};
-
-/*! The steps from a shape's coordinates to its parent's, innermost first, then \a after. */
-struct LottieChain
-{
-    QVector<LottieStep> steps;
-    QTransform after;
-
-    QTransform matrixAt(double frame) const;
-    double opacityAt(double frame) const;
-    LottieChain then(const LottieChain& outer) const;
-};
-
-/*!
-    Something a shape layer draws, as Lottie lists it: the outlines a fill or stroke paints
-    (a fill applies to every outline before it in its group and in the groups before it), or a
-    group of such things with its transform.
-*/
-struct LottieDrawn
-{
-    QString name;
-    QString place;
-    bool group = false;
-    const LottieTransform* transform = nullptr;
-    QVector<LottieDrawn> members; // bottom first
-    struct Outline
-    {
-        const LottieItem* item = nullptr;
-        /*! From the outline's coordinates up to the drawn thing's own. */
-        QVector<const LottieTransform*> nested;
-    };
-    QVector<Outline> outlines;
-    const LottieItem* fill = nullptr;
-    const LottieItem* stroke = nullptr;
-    /*! Transforms of groups it was lifted out of, innermost first. */
-    QVector<const LottieTransform*> outer;
-};
 
 /*!
     Turns what a Lottie layer draws into shapes of a project, for frames 0 .. frames - 1 of
@@ -76,8 +32,6 @@ class LottieShapeBuilder
 public:
     LottieShapeBuilder(double first, int frames, QStringList* unsupported);
 
-    /*! What \a items draw, bottom first (a shape layer's list, or a group's). */
-    QVector<LottieDrawn> drawnOf(const QVector<LottieItem>& items, const QString& place) const;
     /*!
         The shapes for \a drawn, moved by \a chain, and shown only between the layer's in and
         out points with \a visibleOnly: one shape, or its members when a group cannot be one.
