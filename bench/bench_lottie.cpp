@@ -66,8 +66,9 @@ int main(int argc, char* argv[])
                 const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
                 Q_UNUSED(object)
             },
-            // One turn: ours takes seconds, far above what the machine's moments move.
-            1);
+            // Three alternating turns, as for the export: one import of under a second moves
+            // with the machine's load as much as the export does.
+            3);
         int shapes = 0;
         for (const ZenubScene& scene : imported.getScenes())
             for (const ZenubLayer& layer : scene.getLayers())
