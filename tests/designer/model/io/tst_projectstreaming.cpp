@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <model/io/zenub/zenubjsonwriter.h>
 #include <model/io/zenub/zenubprojectfile.h>
 #include <model/project/zenubproject.h>
 #include <testfiles.h>
@@ -79,6 +80,11 @@ private slots:
             QJsonDocument(ZenubProjectFile::toDocument(project)).toJson(QJsonDocument::Indented);
         QCOMPARE(readFile(path), expected);
         QCOMPARE(ZenubProjectFile::toBytes(project), expected);
+        // The same document from its tree, in the compact layout of Lottie files.
+        const QJsonObject tree = ZenubProjectFile::toDocument(project);
+        ZenubJsonWriter compact(nullptr, ZenubJsonWriter::Layout::Compact);
+        compact.value(QJsonValue(tree));
+        QCOMPARE(compact.takeBytes(), QJsonDocument(tree).toJson(QJsonDocument::Compact));
     }
 
     void firstErrorNamed_data()

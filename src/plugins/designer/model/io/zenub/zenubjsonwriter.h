@@ -44,7 +44,7 @@ public:
     void value(double number);
     void value(int number) { value(double(number)); }
     void value(bool flag);
-    /*! A name made of plain ASCII letters, digits and punctuation. */
+    /*! A string literal (plain ASCII, the usual case, goes in as it is). */
     template<int N>
     void value(const char (&name)[N])
     {
