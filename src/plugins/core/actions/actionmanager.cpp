@@ -72,6 +72,22 @@ QWidget* mainWindowWidget()
 {
     return ICore::getMainWindow();
 }
+
+// Commands switched together were registered together, but their objects lie apart on the heap
+// and each one's memory is waited for in turn; asking for it a few commands ahead overlaps the
+// waits. Only a hint: it changes no result.
+constexpr size_t kPrefetchAhead = 4;
+
+void prefetchCommand(const ContextAction* command)
+{
+#if defined(__GNUC__)
+    const auto* bytes = reinterpret_cast<const char*>(command);
+    for (size_t offset = 0; offset < sizeof(ContextAction); offset += 64)
+        __builtin_prefetch(bytes + offset);
+#else
+    Q_UNUSED(command)
+#endif
+}
 } // namespace
 
 ActionManager* ActionManager::m_instance = nullptr;
@@ -406,10 +422,17 @@ void ActionManagerPrivate::switchContext(QWidget* previous, QWidget* context)
         affected.swap(merged);
     }
     m_unswitched.clear();
+    affected.erase(
+        std::remove_if(affected.begin(), affected.end(),
+                       [](const OrderedCommands::Entry& entry) { return !entry.command; }),
+        affected.end());
     // Those a listener unregisters are kept until the walk is done, and skipped.
     QWidget* window = mainWindowWidget();
-    for (const OrderedCommands::Entry& entry : affected) {
-        if (entry.command && (m_dying.isEmpty() || !m_dying.contains(entry.command)))
-            entry.command->followChain(chain, window);
+    for (size_t i = 0; i < affected.size(); ++i) {
+        if (i + kPrefetchAhead < affected.size())
+            prefetchCommand(affected[i + kPrefetchAhead].command);
+        ContextAction* command = affected[i].command;
+        if (m_dying.isEmpty() || !m_dying.contains(command))
+            command->followChain(chain, window);
     }
 }
