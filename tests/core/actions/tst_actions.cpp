@@ -94,13 +94,17 @@ private slots:
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<bool>("followed");
+        QTest::addColumn<bool>("blocked");
         const int text = ProxyAction::MirrorText, icon = ProxyAction::MirrorIcon;
-        QTest::newRow("enabled") << 0 << QByteArray("enabled") << QVariant(false) << true;
-        QTest::newRow("text") << 0 << QByteArray("text") << QVariant("Later") << false;
+        QTest::newRow("enabled") << 0 << QByteArray("enabled") << QVariant(false) << true << false;
+        QTest::newRow("text") << 0 << QByteArray("text") << QVariant("Later") << false << false;
         QTest::newRow("text, MirrorText")
-            << text << QByteArray("text") << QVariant("Later") << true;
+            << text << QByteArray("text") << QVariant("Later") << true << false;
         QTest::newRow("icon text, MirrorIcon")
-            << icon << QByteArray("iconText") << QVariant("Later") << true;
+            << icon << QByteArray("iconText") << QVariant("Later") << true << false;
+        // A button set to show a state it did not cause, its signals blocked.
+        QTest::newRow("checked, signals blocked")
+            << 0 << QByteArray("checked") << QVariant(true) << true << true;
     }
     void proxyMirroring()
     {
@@ -108,6 +112,7 @@ private slots:
         QFETCH(QByteArray, property);
         QFETCH(QVariant, value);
         QFETCH(bool, followed);
+        QFETCH(bool, blocked);
         QAction action(QStringLiteral("First"));
         action.setCheckable(true);
         ProxyAction proxy(nullptr);
@@ -116,6 +121,7 @@ private slots:
         proxy.initialize(&action);
         proxy.setAction(&action);
         const QVariant before = proxy.property(property);
+        const QSignalBlocker quiet(blocked ? &action : nullptr);
         action.setProperty(property, value);
         QCOMPARE(proxy.property(property), followed ? value : before);
     }

@@ -82,11 +82,9 @@ QString ProxyAction::stringWithAppendedShortcut(const QString& text, const QKeyS
 
 void ProxyAction::actionChanged()
 {
-    // Copying the check state echoes back through toggled(); that echo changes nothing. Actions
-    // mirrored before stay connected, and their changes are not ours now.
-    if (m_updating || sender() != m_action)
-        return;
-    update(m_action, false);
+    // Copying the check state echoes back through toggled(); that echo changes nothing.
+    if (!m_updating)
+        update(m_action, false);
 }
 
 bool ProxyAction::event(QEvent* event)
@@ -102,6 +100,16 @@ bool ProxyAction::event(QEvent* event)
             m_stateListener();
     }
     return QAction::event(event);
+}
+
+bool ProxyAction::eventFilter(QObject* watched, QEvent* event)
+{
+    // Every change of an action reaches it as this event, also while its signals are blocked (a
+    // button set to show a state it did not cause), when changed() is not emitted. Actions
+    // mirrored before stay watched, and their changes are not ours now.
+    if (event->type() == QEvent::ActionChanged && watched == m_action)
+        actionChanged();
+    return QAction::eventFilter(watched, event);
 }
 
 void ProxyAction::connectNotify(const QMetaMethod& signal)
@@ -202,7 +210,7 @@ void ProxyAction::watch(QAction* action)
     if (!action || m_watched.contains(action))
         return;
     m_watched.append(action);
-    connect(action, &QAction::changed, this, &ProxyAction::actionChanged);
+    action->installEventFilter(this);
     // By the time destroyed() fires the action is a bare QObject: compare the
     // captured pointer, never cast the dying object back.
     connect(action, &QObject::destroyed, this, [this, action] {

@@ -64,6 +64,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
     void disconnectNotify(const QMetaMethod& signal) override;
 
@@ -83,7 +84,7 @@ private:
 
     // Cleared when the action is destroyed (see watch()); plain, as a switch assigns it often.
     QAction* m_action = nullptr;
-    // Every action mirrored so far stays connected: a switch then costs no connection. The
+    // Every action mirrored so far stays watched: a switch then costs no connection. The
     // addresses only identify them; an action leaves the list when it is destroyed.
     QVarLengthArray<QAction*, 3> m_watched;
     Attributes m_attributes;
