@@ -241,10 +241,10 @@ int main(int argc, char* argv[])
         bench::row("Start-up to the welcome page's script connected", QStringLiteral("-"),
                    oursSeconds * 1000, baseSeconds * 1000, "ms", bench::Better::Lower, 1.15,
                    "time from starting the application with a new settings folder until its "
-                   "welcome page's script has connected to it, against a bare QMainWindow with "
-                   "a QWebEngineView on a static local page whose script connects to a "
-                   "QWebSocketServer (one home folder for all starts, the first of each not "
-                   "counted)");
+                   "welcome page's script has connected to it, against a bare, maximised "
+                   "QMainWindow with a QWebEngineView on a static local page whose script "
+                   "connects to a QWebSocketServer (under a window manager; one home folder for "
+                   "all starts, the first of each not counted)");
         bench::row("Start-up, CPU time of the main thread", QStringLiteral("-"),
                    oursMemory.mainThreadMs, baseMemory.mainThreadMs, "ms", bench::Better::Lower, 0,
                    "CPU time the main thread has used when the page's script connects, against "
