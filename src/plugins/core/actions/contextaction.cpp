@@ -110,26 +110,17 @@ void ContextAction::forgetAction(QObject* action)
 
 void ContextAction::setCurrentContext(QWidget* context)
 {
-    // A context nested in another (a time line in an editor) borrows the outer one's actions,
-    // and the main window's serve everywhere else.
     QWidget* window = ICore::getMainWindow();
-    const ContextEntry* entry = nullptr;
-    for (QWidget* widget = context; widget && widget != window; widget = widget->parentWidget()) {
-        if ((entry = findContext(widget))) {
-            m_context = widget;
-            break;
-        }
-    }
-    if (!entry) {
-        m_context = window;
-        entry = findContext(window);
-    }
-    // The proxy reports any change of its state back (updateActiveState()).
-    m_pProxy->setAction(entry ? entry->action : nullptr);
+    QVector<QWidget*> chain;
+    for (QWidget* widget = context; widget && widget != window; widget = widget->parentWidget())
+        chain.append(widget);
+    followChain(chain, window);
 }
 
 void ContextAction::followChain(const QVector<QWidget*>& chain, QWidget* window)
 {
+    // A context nested in another (a time line in an editor) borrows the outer one's actions,
+    // and the main window's serve everywhere else.
     const ContextEntry* entry = nullptr;
     for (QWidget* widget : chain) {
         if ((entry = findContext(widget))) {
@@ -141,6 +132,7 @@ void ContextAction::followChain(const QVector<QWidget*>& chain, QWidget* window)
         m_context = window;
         entry = findContext(window);
     }
+    // The proxy reports any change of its state back (updateActiveState()).
     m_pProxy->setAction(entry ? entry->action : nullptr);
 }
 
