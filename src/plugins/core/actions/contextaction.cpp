@@ -238,23 +238,25 @@ void ContextAction::setActive(bool state)
     if (state == m_bActive)
         return;
     m_bActive = state;
-    if (m_activeStateConnected)
+    if (m_activeStateReceivers > 0)
         emit activeStateChanged();
 }
 
 void ContextAction::connectNotify(const QMetaMethod& signal)
 {
     if (signal == QMetaMethod::fromSignal(&ContextAction::activeStateChanged))
-        m_activeStateConnected = true;
+        ++m_activeStateReceivers;
     QObject::connectNotify(signal);
 }
 
 void ContextAction::disconnectNotify(const QMetaMethod& signal)
 {
-    // An invalid method stands for every signal at once; a destroyed receiver is not reported,
-    // which only leaves the signal emitted for nobody.
-    const QMetaMethod changed = QMetaMethod::fromSignal(&ContextAction::activeStateChanged);
-    if (!signal.isValid() || signal == changed)
-        m_activeStateConnected = isSignalConnected(changed);
+    // Qt may hold its connection lock here, so nothing of QObject may be asked (asking
+    // isSignalConnected() deadlocked when a receiver went). Disconnecting every signal at once
+    // (an invalid method) does not say how many went, which only leaves the signal emitted
+    // for nobody.
+    if (signal == QMetaMethod::fromSignal(&ContextAction::activeStateChanged) &&
+        m_activeStateReceivers > 0)
+        --m_activeStateReceivers;
     QObject::disconnectNotify(signal);
 }

@@ -130,9 +130,9 @@ private:
     void forgetAction(QObject* action);
     QMap<QAction*, bool> m_scriptableMap;
     bool m_bActive = false;
-    // Whether anyone is connected to activeStateChanged(); a switch changes many commands that
-    // are in no menu, and emitting to nobody still reads the command's connection lists.
-    bool m_activeStateConnected = false;
+    // How many are connected to activeStateChanged(); a switch changes many commands that are
+    // in no menu, and emitting to nobody still reads the command's connection lists.
+    int m_activeStateReceivers = 0;
     QString m_panelName;
 };
 

@@ -115,17 +115,15 @@ bool ProxyAction::eventFilter(QObject* watched, QEvent* event)
 void ProxyAction::connectNotify(const QMetaMethod& signal)
 {
     if (signal == QMetaMethod::fromSignal(&QAction::changed))
-        m_changedConnected = true;
+        ++m_changedReceivers;
     QAction::connectNotify(signal);
 }
 
 void ProxyAction::disconnectNotify(const QMetaMethod& signal)
 {
-    // An invalid method stands for every signal at once. A receiver that is destroyed is not
-    // reported, which only leaves changed() emitted for nobody.
-    const QMetaMethod changed = QMetaMethod::fromSignal(&QAction::changed);
-    if (!signal.isValid() || signal == changed)
-        m_changedConnected = isSignalConnected(changed);
+    // As in ContextAction: no QObject function under Qt's connection lock.
+    if (signal == QMetaMethod::fromSignal(&QAction::changed) && m_changedReceivers > 0)
+        --m_changedReceivers;
     QAction::disconnectNotify(signal);
 }
 
@@ -199,7 +197,7 @@ void ProxyAction::update(QAction* action, bool initialize)
         setChecked(action->isChecked());
         // Emitting changed() to nobody still reads the proxy's connection lists, a cache miss
         // per command when a focus change switches many.
-        const QSignalBlocker quiet(m_changedConnected ? nullptr : this);
+        const QSignalBlocker quiet(m_changedReceivers > 0 ? nullptr : this);
         setEnabled(action->isEnabled());
         setVisible(action->isVisible());
     }

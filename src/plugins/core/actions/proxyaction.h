@@ -92,8 +92,8 @@ private:
     QString m_toolTip;
     bool m_block = false;
     bool m_updating = false;
-    // Whether anyone is connected to changed(); while nobody is, copying the state emits none.
-    bool m_changedConnected = false;
+    // How many are connected to changed(); while nobody is, copying the state emits none.
+    int m_changedReceivers = 0;
     QPointer<QWidget> m_holder;
     QPointer<QWidget> m_heldBy;
     std::function<void()> m_stateListener;
