@@ -154,12 +154,13 @@ void MainWindow::extensionsInitialized()
         WindowPlacement::restore(this);
     // A window manager maps a window maximised before it shows at its full size, so a first
     // start lays out and draws the window (and the welcome page's web view) once. Our own frame,
-    // without a manager, can only size a window that is shown.
-    const bool bManaged = WindowManagerCheck::maximizesWindows();
-    if (firstRun && bManaged)
+    // without a manager, can only size a window that is shown. Asking which it is costs a
+    // connection to the window system of its own, so only a first start asks.
+    const bool bMaximisedByManager = firstRun && WindowManagerCheck::maximizesWindows();
+    if (bMaximisedByManager)
         setWindowState(windowState() | Qt::WindowMaximized);
     show();
-    if (firstRun && !bManaged)
+    if (firstRun && !bMaximisedByManager)
         setWindowState(Qt::WindowMaximized);
     QTimer::singleShot(0, this, &MainWindow::openFilesPassedAsArguments);
     emit extsInitialized();
